@@ -1,0 +1,45 @@
+#pragma once
+// Display options and colours that outlive a run (the settings file).
+#include <cstdint>
+
+namespace zelvo {
+
+// R in the lowest byte, G in the next, B in the third.
+using Colour = std::uint32_t;
+constexpr Colour rgb(int r, int g, int b)
+{
+    return static_cast<Colour>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+inline constexpr std::uint8_t showZChartBit = 1;
+inline constexpr std::uint8_t showYChartBit = 2;
+
+struct Settings {
+    Colour zChartColour = rgb(255, 0, 0);
+    Colour yChartColour = rgb(0, 255, 0);
+    Colour dataPointColour = rgb(0, 0, 0);
+    Colour elementColour = rgb(0, 0, 255);
+    Colour qColour = rgb(0, 0, 0);
+    Colour stabilityColour = rgb(0, 0, 0);
+    Colour gainColour = rgb(0, 0, 0);
+    Colour vswrColour = rgb(0, 0, 0);
+    Colour widebandColour = rgb(255, 0, 255);
+    Colour noiseColour = rgb(0, 0, 0); // not stored in the file
+
+    bool labels = true;
+    bool chartLabels = true;
+    bool messageBeep = true;
+    std::uint8_t chartKinds = showZChartBit | showYChartBit;
+    bool linkDataPoints = false;
+    float zoom = 1.0f;
+    int schematicTextAngle = 2700; // tenths of a degree; 900 = turned
+    int lineWidth = 1;             // 1..9, not stored in the file
+
+    bool showZChart() const { return (chartKinds & showZChartBit) != 0; }
+    bool showYChart() const { return (chartKinds & showYChartBit) != 0; }
+};
+
+} // namespace zelvo
