@@ -1,0 +1,32 @@
+#pragma once
+// Two-port analysis: stability factor, maximum gain and the stability, gain
+// and noise circles drawn on the chart.
+#include <optional>
+
+#include "core/complex.h"
+#include "core/twoport_types.h"
+
+namespace zelvo {
+
+struct Circle {
+    Complex centre;
+    double radius = 0.0;
+};
+
+struct StabilityCircle {
+    Complex centre;
+    double radius = 0.0;
+    StableSide stableSide = StableSide::Inside;
+};
+
+// s11*s22 - s12*s21.
+Complex determinant(const TwoPort& t);
+// Rollett's K; nullopt when |s12| = 0.
+std::optional<double> stabilityFactor(const TwoPort& t);
+// MAG when K >= 1, MSG otherwise, in dB; nullopt when |s12| = 0.
+std::optional<double> maxGainDb(const TwoPort& t);
+StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane);
+Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb);
+Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb);
+
+} // namespace zelvo
