@@ -1,0 +1,100 @@
+#include "ui/platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCursor>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace zelvo {
+
+QString messageText(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+namespace {
+
+MessageAnswer execMessageBox(const MessageRequest& r)
+{
+    QMessageBox box(r.parent);
+    box.setWindowTitle(r.title.isEmpty() ? QStringLiteral(" ") : r.title);
+    box.setText(messageText(r.text));
+    switch (r.icon) {
+    case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    switch (r.buttons) {
+    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+QString fileDialog(const FileDialogRequest& r, bool save)
+{
+    QFileDialog dialog(r.parent, r.title, r.directory);
+    dialog.setNameFilters(r.filters);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save && !r.defaultSuffix.isEmpty())
+        dialog.setDefaultSuffix(r.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+MessageAnswer showMessage(const Platform& platform, bool beepFirst, const MessageRequest& request)
+{
+    if (beepFirst && platform.beep)
+        platform.beep();
+    MessageRequest r = request;
+    r.text = messageText(r.text);
+    return platform.messageBox ? platform.messageBox(r) : MessageAnswer::Ok;
+}
+
+Platform realPlatform()
+{
+    Platform p;
+    p.messageBox = execMessageBox;
+    p.beep = [] { QApplication::beep(); };
+    p.openFileName = [](const FileDialogRequest& r) { return fileDialog(r, false); };
+    p.saveFileName = [](const FileDialogRequest& r) { return fileDialog(r, true); };
+    p.chooseColour = [](QWidget* parent, QColor initial) -> std::optional<QColor> {
+        const QColor c = QColorDialog::getColor(initial, parent);
+        if (!c.isValid())
+            return std::nullopt;
+        return c;
+    };
+    p.moveCursor = [](QPoint global) { QCursor::setPos(global); };
+    p.setClipboardText = [](const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+    };
+    p.setClipboardImage = [](const QImage& image) {
+        QGuiApplication::clipboard()->setImage(image);
+    };
+    return p;
+}
+
+} // namespace zelvo
