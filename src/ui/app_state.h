@@ -1,0 +1,69 @@
+#pragma once
+// Everything Zelvo keeps while it runs: the one design, the two-port data, the
+// options, the placement hand-off between toolbox and chart window, and the
+// dialog memories. Owned by main(), passed by reference to every window.
+#include "core/element.h"
+#include "model/design.h"
+#include "model/settings.h"
+#include "model/sparam_set.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace zelvo {
+
+enum class AppMode : std::uint8_t { Chart = 1, SPlot = 2 };
+
+// What the toolbox hands to the chart window for one element placement.
+// Pixel values are chart pixels at zoom 1, from the chart centre, y up.
+struct PlacementHandoff {
+    bool placing = false;
+    ElementKind placingKind = ElementKind::None; // kept after the placement ends
+    int workingPixel[2] = {0, 0};
+    int guideCircle[3] = {0, 0, 0}; // centre x, centre y, radius
+    bool guideArc = false;
+    int arc[4] = {0, 0, 0, 0};      // start x, y, end x, y
+    bool guideLine = false;
+    int line[4] = {0, 0, 0, 0};     // start x, y, end x, y
+    bool guideLineCopy = false;     // the drawing copy of the straight guide
+    int lineCopy[4] = {0, 0, 0, 0};
+    bool stubMarker = false;        // short straight marker of a stub guide
+    int marker[4] = {0, 0, 0, 0};
+
+    void clearGuides()
+    {
+        guideArc = guideLine = guideLineCopy = stubMarker = false;
+    }
+};
+
+// Data point input format bits.
+inline constexpr std::uint8_t formatImpedance = 0x01;
+inline constexpr std::uint8_t formatAdmittance = 0x02;
+inline constexpr std::uint8_t formatReflection = 0x04;
+inline constexpr std::uint8_t formatCartesian = 0x08;
+inline constexpr std::uint8_t formatPolar = 0x10;
+
+// Remembered between dialog openings for the whole run; never saved.
+struct DialogMemory {
+    std::uint8_t dataPointFormat = formatImpedance | formatCartesian;
+    double lastFrequency = 5e8; // Hz
+    float lineImpedance = 50.0f;
+    float lineEr = 1.0f;
+    bool referenceInSiemens = false; // unit chosen last in the Zo dialog
+    std::uint8_t clipboardChoice = 0x11;
+};
+
+struct AppState {
+    Design design;
+    SParamSet sparams;
+    Settings settings;
+    PlacementHandoff placement;
+    DialogMemory memory;
+    AppMode mode = AppMode::Chart;
+    bool pickDataPoint = false; // the chart's next click is a new data point
+    bool pickCursor = false;
+    QString settingsPath;
+    QString lastNetlistPath;
+};
+
+} // namespace zelvo
