@@ -25,6 +25,8 @@ Complex determinant(const TwoPort& t);
 std::optional<double> stabilityFactor(const TwoPort& t);
 // MAG when K >= 1, MSG otherwise, in dB; nullopt when |s12| = 0.
 std::optional<double> maxGainDb(const TwoPort& t);
+// K - sqrt(K^2 - 1), the factor of |s21/s12| that gives the maximum available gain.
+double maxAvailableGainFactor(double k);
 StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane);
 Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb);
 Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb);

@@ -1,5 +1,8 @@
 #pragma once
 // The loaded two-port data of S-Plot mode.
+#include "core/complex.h"
+#include "core/twoport_types.h"
+
 #include <array>
 #include <string>
 
@@ -44,5 +47,14 @@ struct SParamSet {
 
     int sourceLength() const { return static_cast<int>(sourceText.size()); }
 };
+
+// The four S-parameters of a point as complex numbers, widened to double.
+inline TwoPort twoPortOf(const SParamPoint& p)
+{
+    return {{p.s11re, p.s11im},
+            fromPolar(p.s12mag, p.s12ang),
+            fromPolar(p.s21mag, p.s21ang),
+            {p.s22re, p.s22im}};
+}
 
 } // namespace zelvo

@@ -1,0 +1,107 @@
+#include "core/twoport.h"
+
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+// |z|^2 as the modulus squared (not re^2 + im^2), so that the figures agree
+// to the last bit wherever they are computed.
+double magnitudeSquared(Complex z) { return std::pow(magnitude(z), 2.0); }
+
+// The centre numerator and real denominator of the plane's circle family:
+// (s11 - D s22*)* over |s11|^2 - |D|^2 for the input plane, mirrored for the output.
+struct PlaneTerms {
+    Complex numerator;
+    double denominator;
+};
+
+PlaneTerms planeTerms(const TwoPort& t, CirclePlane plane)
+{
+    const Complex delta = determinant(t);
+    const double deltaSquared = magnitudeSquared(delta);
+    if (plane == CirclePlane::Input)
+        return {(t.s11 - delta * t.s22.conjugate()).conjugate(),
+                magnitudeSquared(t.s11) - deltaSquared};
+    return {(t.s22 - delta * t.s11.conjugate()).conjugate(), magnitudeSquared(t.s22) - deltaSquared};
+}
+
+double stabilityFactorUnchecked(const TwoPort& t)
+{
+    const double numerator = magnitudeSquared(determinant(t))
+                             + ((1.0 - magnitudeSquared(t.s11)) - magnitudeSquared(t.s22));
+    return numerator / (2.0 * productMagnitude(t.s12, t.s21));
+}
+
+} // namespace
+
+Complex determinant(const TwoPort& t) { return crossDifference(t.s11, t.s12, t.s21, t.s22); }
+
+std::optional<double> stabilityFactor(const TwoPort& t)
+{
+    if (magnitude(t.s12) == 0.0)
+        return std::nullopt;
+    return stabilityFactorUnchecked(t);
+}
+
+double maxAvailableGainFactor(double k)
+{
+    // K - sqrt(K^2 - 1) written as its reciprocal twin: the same value, but
+    // without the cancellation that turns a large K into 0.
+    return 1.0 / (k + std::sqrt(k * k - 1.0));
+}
+
+std::optional<double> maxGainDb(const TwoPort& t)
+{
+    const std::optional<double> k = stabilityFactor(t);
+    if (!k)
+        return std::nullopt;
+    const double q = ratioMagnitude(t.s21, t.s12);
+    if (*k >= 1.0)
+        return 10.0 * std::log10(maxAvailableGainFactor(*k) * q);
+    return 10.0 * std::log10(q);
+}
+
+StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane)
+{
+    const PlaneTerms terms = planeTerms(t, plane);
+    StabilityCircle c;
+    c.centre = divideByRealGuarded(terms.numerator, terms.denominator);
+    c.radius = std::fabs(productMagnitude(t.s12, t.s21) / terms.denominator);
+    const bool originInside = magnitude(c.centre) - c.radius < 0.0;
+    const bool otherPortPassive =
+        plane == CirclePlane::Input ? magnitude(t.s22) < 1.0 : magnitude(t.s11) < 1.0;
+    c.stableSide = originInside == otherPortPassive ? StableSide::Inside : StableSide::Outside;
+    return c;
+}
+
+Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb)
+{
+    const double gain = std::pow(10.0, gainDb / 10.0);
+    if (magnitude(t.s12) == 0.0) {
+        const Complex s = plane == CirclePlane::Input ? t.s11 : t.s22;
+        const double sSquared = magnitudeSquared(s);
+        const double g = gain * (1.0 - sSquared);
+        const double d = (g - 1.0) * sSquared + 1.0;
+        return {g * s / d, std::sqrt(1.0 - g) * (1.0 - sSquared) / d};
+    }
+    const double k = stabilityFactorUnchecked(t);
+    const double g = gain / magnitudeSquared(t.s21);
+    const double p = productMagnitude(t.s12, t.s21);
+    const double n = std::sqrt(p * p * g * g + 1.0 - 2.0 * k * g * p);
+    const PlaneTerms terms = planeTerms(t, plane);
+    const double d = terms.denominator * g + 1.0;
+    return {g * terms.numerator / d, n / d};
+}
+
+Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb)
+{
+    const double f = std::pow(10.0, nfDb / 10.0);
+    const double fMin = std::pow(10.0, nfMinDb / 10.0);
+    const double n = (f - fMin) / (4.0 * rn) * magnitudeSquared(1.0 + gammaOpt);
+    const double gammaSquared = magnitudeSquared(gammaOpt);
+    return {gammaOpt / (n + 1.0), std::sqrt((1.0 - gammaSquared) * n + n * n) / (n + 1.0)};
+}
+
+} // namespace zelvo

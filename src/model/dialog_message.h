@@ -1,0 +1,20 @@
+#pragma once
+// A message for the user as domain code hands it to the GUI, which alone shows it.
+#include <string>
+
+namespace zelvo {
+
+enum class MessageIcon { Error, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel };
+
+struct DialogMessage {
+    std::string text;  // "\n\r" inside is a line break
+    std::string title; // empty, or "ERROR" for input validation
+    MessageIcon icon = MessageIcon::Error;
+    MessageButtons buttons = MessageButtons::Ok;
+    bool beep = true;  // the default beep when "&Message Beep" is on
+
+    friend bool operator==(const DialogMessage&, const DialogMessage&) = default;
+};
+
+} // namespace zelvo

@@ -1,0 +1,41 @@
+#pragma once
+// Reading a Touchstone two-port file into the SParamSet.
+#include "model/dialog_message.h"
+#include "model/sparam_set.h"
+
+#include <optional>
+#include <string>
+
+namespace zelvo {
+
+inline constexpr const char* sPlotTitlePrefix = "Zelvo-Chart, s-Plot - Mode    ";
+inline constexpr const char* touchstoneFormatMessage =
+    "Incorrect file format. Unable\n\rto read data.";
+
+enum class LoadStatus { Ok, OpenFailed, OutOfMemory, FormatError };
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Ok;
+    std::optional<DialogMessage> message; // what the GUI shows; none on success
+};
+
+// K, MAG and MSG of one point; NaN where a value does not exist.
+struct PointFigures {
+    double k;
+    double magDb;
+    double msgDb;
+};
+PointFigures figuresOfMerit(const SParamPoint& p);
+
+// Parses set.sourceText; true when at least one S-parameter point was read.
+// On failure pointCount is 0 and loaded is cleared.
+bool readTouchstone(SParamSet& set);
+
+// Reads the file whole into set.sourceText and parses it. A failure to open or
+// to hold the file leaves the previous text and data (fileName is the new path).
+LoadResult loadTouchstoneFile(SParamSet& set, const std::string& path);
+
+// The main window's title in S-Plot mode for a file.
+inline std::string sPlotWindowTitle(const std::string& path) { return sPlotTitlePrefix + path; }
+
+} // namespace zelvo
