@@ -1,0 +1,248 @@
+#include "model/twoport_export.h"
+
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace zelvo {
+
+namespace {
+
+constexpr double twoPi = 6.28318530718;
+
+char letterOf(ParameterKind kind) { return static_cast<char>(kind); }
+
+std::string unitText(int freqExponent, char letter)
+{
+    const char* unit = nullptr;
+    switch (freqExponent) {
+    case 0: unit = "Hz"; break;
+    case 3: unit = "kHz"; break;
+    case 6: unit = "MHz"; break;
+    case 9: unit = "GHz"; break;
+    default: return "";
+    }
+    return std::string(unit) + ' ' + letter + " MA R ";
+}
+
+double degreesOf(Complex z) { return argument(z) * 360.0 / twoPi; }
+
+std::string rowText(double frequency, const ParameterMatrix& m)
+{
+    // "%.3f  %9.4f  %8.3f  %9.4f  %8.3f  %8.3f  %8.3f  %8.3f  %8.3f\r\n"
+    std::string row = fixedText(frequency, 3);
+    row += "  " + fixedText(magnitude(m.p11), 4, 9) + "  " + fixedText(degreesOf(m.p11), 3, 8);
+    row += "  " + fixedText(magnitude(m.p21), 4, 9) + "  " + fixedText(degreesOf(m.p21), 3, 8);
+    row += "  " + fixedText(magnitude(m.p12), 3, 8) + "  " + fixedText(degreesOf(m.p12), 3, 8);
+    row += "  " + fixedText(magnitude(m.p22), 3, 8) + "  " + fixedText(degreesOf(m.p22), 3, 8);
+    return row + "\r\n";
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return in.bad() ? std::string{} : bytes;
+}
+
+// A new file next to the target, created exclusively so that no file of the
+// user is ever truncated by accident.
+std::FILE* createTempBeside(const std::filesystem::path& target, std::filesystem::path& temp)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target;
+        temp += ".zelvo-tmp" + std::to_string(attempt);
+        if (std::FILE* f = std::fopen(temp.c_str(), "wbx"))
+            return f;
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ParameterMatrix toH(const TwoPort& s)
+{
+    const Complex p = s.s12 * s.s21;
+    const Complex d = (1.0 - s.s11) * (1.0 + s.s22) + p;
+    return {((1.0 + s.s11) * (1.0 + s.s22) - p) / d, 2.0 * s.s12 / d, -2.0 * s.s21 / d,
+            ((1.0 - s.s11) * (1.0 - s.s22) - p) / d};
+}
+
+ParameterMatrix toZ(const TwoPort& s)
+{
+    const Complex p = s.s12 * s.s21;
+    const Complex d = (1.0 - s.s11) * (1.0 - s.s22) - p;
+    return {((1.0 + s.s11) * (1.0 - s.s22) + p) / d, 2.0 * s.s12 / d, 2.0 * s.s21 / d,
+            ((1.0 - s.s11) * (1.0 + s.s22) + p) / d};
+}
+
+ParameterMatrix toY(const TwoPort& s)
+{
+    const Complex p = s.s12 * s.s21;
+    const Complex d = (1.0 + s.s11) * (1.0 + s.s22) - p;
+    return {((1.0 - s.s11) * (1.0 + s.s22) + p) / d, -2.0 * s.s12 / d, -2.0 * s.s21 / d,
+            ((1.0 + s.s11) * (1.0 - s.s22) + p) / d};
+}
+
+ParameterMatrix toA(const TwoPort& s)
+{
+    const Complex delta = s.s11 * s.s22 - s.s12 * s.s21;
+    const Complex d = 2.0 * s.s21;
+    return {(1.0 + s.s11 - s.s22 - delta) / d, (1.0 + s.s11 + s.s22 + delta) / d,
+            (1.0 - s.s11 - s.s22 + delta) / d, (1.0 - s.s11 + s.s22 - delta) / d};
+}
+
+ParameterMatrix convertSParams(ParameterKind kind, const TwoPort& s)
+{
+    switch (kind) {
+    case ParameterKind::H: return toH(s);
+    case ParameterKind::Z: return toZ(s);
+    case ParameterKind::Y: return toY(s);
+    case ParameterKind::A: return toA(s);
+    }
+    return {};
+}
+
+ParameterMatrix denormalise(ParameterKind kind, const ParameterMatrix& m, double z0)
+{
+    switch (kind) {
+    case ParameterKind::H: return {m.p11 * z0, m.p12, m.p21, m.p22 / z0};
+    case ParameterKind::Z: return {m.p11 * z0, m.p12 * z0, m.p21 * z0, m.p22 * z0};
+    case ParameterKind::Y: return {m.p11 / z0, m.p12 / z0, m.p21 / z0, m.p22 / z0};
+    case ParameterKind::A: return {m.p11, m.p12 * z0, m.p21 / z0, m.p22};
+    }
+    return m;
+}
+
+ExportTexts exportTexts(ParameterKind kind)
+{
+    const std::string x(1, letterOf(kind));
+    ExportTexts t;
+    t.filterName = x + "-Parameter-Files (*." + x + "2P)";
+    t.filterPattern = "*." + x + "2P";
+    t.dialogTitle = "Filename of " + x + "-Parameter-File to save";
+    t.defaultExtension = x + "2P";
+    return t;
+}
+
+DialogMessage exportOpenFailedMessage(const std::string& path)
+{
+    return {"Error while opening file '" + path + "'", "", MessageIcon::Exclamation,
+            MessageButtons::OkCancel};
+}
+
+DialogMessage exportWriteFailedMessage(const std::string& path)
+{
+    return {"Error while writing file '" + path + "'", "", MessageIcon::Exclamation,
+            MessageButtons::OkCancel};
+}
+
+DialogMessage exportCreatedMessage(ParameterKind kind, const std::string& path)
+{
+    return {std::string(1, letterOf(kind)) + "-parameter-file '" + path + "' created", "",
+            MessageIcon::Information, MessageButtons::OkCancel};
+}
+
+std::string leadingComments(std::string_view bytes)
+{
+    std::string out;
+    std::size_t pos = 0;
+    while (pos < bytes.size() && bytes[pos] != '#') {
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        if (bytes[pos] == '!') {
+            out.append(bytes.substr(pos, end - pos));
+            out += "\r\n";
+        }
+        pos = end;
+        if (pos < bytes.size() && bytes[pos] == '\r')
+            ++pos;
+        if (pos < bytes.size() && bytes[pos] == '\n')
+            ++pos;
+    }
+    return out;
+}
+
+std::string exportFileText(const SParamSet& set, ParameterKind kind, bool normalise,
+                           std::string_view sourceBytes)
+{
+    const char x = letterOf(kind);
+    const double z0 = set.referenceImpedance;
+    const bool leadingBang = kind == ParameterKind::Y || kind == ParameterKind::A;
+    std::string text;
+    text += std::string("! ") + x + "-Parameter\r\n";
+    text += "! -----------\r\n";
+    text += "! Converted from s-parameter-file " + set.fileName + "\r\n!\r\n";
+    text += leadingComments(sourceBytes);
+    if (normalise)
+        text += std::string(leadingBang ? "!\r\n" : "") + "! Values normalized to "
+                + fixedText(z0, 1) + " Ohm\r\n!\r\n";
+    else
+        text += "! Values not normalized\r\n!\r\n";
+    text += "# " + unitText(set.freqExponent, x) + fixedText(z0, 1) + "\r\n";
+    const std::string p(1, x);
+    text += "!          " + p + "11        " + p + "11       " + p + "21        " + p + "21       "
+            + p + "12       " + p + "12       " + p + "22       " + p + "22\r\n";
+    text += "!Freq      Mag        Ang       Mag        Ang       Mag       Ang       Mag       Ang\r\n";
+    const int count = std::clamp(set.pointCount, 0, SParamSet::capacity);
+    for (int i = 0; i < count; ++i) {
+        const SParamPoint& point = set.points[static_cast<std::size_t>(i)];
+        ParameterMatrix m = convertSParams(kind, twoPortOf(point));
+        if (!normalise)
+            m = denormalise(kind, m, z0);
+        text += rowText(point.frequency, m);
+    }
+    return text;
+}
+
+std::optional<DialogMessage> probeExportTarget(const std::string& outputPath)
+{
+    std::filesystem::path temp;
+    std::FILE* f = createTempBeside(outputPath, temp);
+    if (!f)
+        return exportOpenFailedMessage(outputPath);
+    std::fclose(f);
+    std::error_code ec;
+    std::filesystem::remove(temp, ec);
+    return std::nullopt;
+}
+
+ExportResult exportTwoPortFile(const SParamSet& set, ParameterKind kind, bool normalise,
+                               const std::string& outputPath)
+{
+    const std::string text = exportFileText(set, kind, normalise, readWholeFile(set.fileName));
+    const std::filesystem::path target(outputPath);
+    std::filesystem::path temp;
+    std::FILE* f = createTempBeside(target, temp);
+    if (!f)
+        return {false, exportOpenFailedMessage(outputPath)};
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    const bool closed = std::fclose(f) == 0;
+    std::error_code ec;
+    if (written && closed) {
+        // Keep the permissions of a file being replaced.
+        const auto status = std::filesystem::status(target, ec);
+        if (!ec && std::filesystem::exists(status))
+            std::filesystem::permissions(temp, status.permissions(), ec);
+        ec.clear();
+        std::filesystem::rename(temp, target, ec);
+        if (!ec)
+            return {true, exportCreatedMessage(kind, outputPath)};
+    }
+    std::filesystem::remove(temp, ec);
+    return {false, exportWriteFailedMessage(outputPath)};
+}
+
+} // namespace zelvo
