@@ -84,7 +84,9 @@ Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb)
         const double sSquared = magnitudeSquared(s);
         const double g = gain * (1.0 - sSquared);
         const double d = (g - 1.0) * sSquared + 1.0;
-        return {g * s / d, std::sqrt(1.0 - g) * (1.0 - sSquared) / d};
+        // Centred towards s*, where the gain of the matched port peaks, in the
+        // same direction as the general circles below when s12 goes to 0.
+        return {g * s.conjugate() / d, std::sqrt(1.0 - g) * (1.0 - sSquared) / d};
     }
     const double k = stabilityFactorUnchecked(t);
     const double g = gain / magnitudeSquared(t.s21);
