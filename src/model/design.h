@@ -5,9 +5,11 @@
 #include "core/complex.h"
 #include "core/element.h"
 #include "core/twoport_types.h"
+#include "model/dialog_message.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace zelvo {
@@ -85,7 +87,9 @@ struct Design {
     static constexpr int stabilityCapacity = 20;
     static constexpr int gainCapacity = 20;
     static constexpr int noiseCapacity = 20;
-    static constexpr int historyCapacity = 256;
+    // Room for every structural entry (150 + 150 + 30 + 30 + 20 + 20 + 20 + 1
+    // = 421) plus edits; when it is full, pushHistory drops the oldest edit.
+    static constexpr int historyCapacity = 512;
 
     std::array<DataPoint, pointCapacity> dataPoints{};
     int dataPointCount = 0;
@@ -123,5 +127,69 @@ struct Design {
     int maxItems = 150; // the data point and element limit
     std::string fileName = "<unnamed>";
 };
+
+// Everything back to empty: counts, history, rings, z0 = 50 (start-up, Open).
+void resetDesign(Design& d);
+// The New command: as resetDesign, but the edit rings keep their positions;
+// the file name becomes "<unnamed>".
+void newDesign(Design& d);
+
+// f of the start data point (the design frequency), and f of the last data
+// point (where RLC groups are evaluated); 0 without data points.
+double designFrequency(const Design& d);
+double rlcFrequency(const Design& d);
+
+// Re-establishes begin and end points from element `from` on (its own begin
+// as it stands) at the design frequency.
+void recomputeChain(Design& d, int from);
+// Fills widebandR/X for every data point; does not set widebandDone.
+void evaluateWideband(Design& d);
+
+// Whether one more history entry can be recorded (see pushHistory).
+bool historyHasRoom(const Design& d);
+// Records an applied action at historyCount, keeping the redo entries beyond
+// it. A full history first drops its oldest edit entry (preferring one whose
+// ring record has already been overwritten); false, with nothing recorded,
+// when only structural entries remain.
+bool pushHistory(Design& d, HistoryKind kind);
+
+// The actions below check capacity and history room (the GUI tests the limits
+// first, with the messages of design_rules.h); false means nothing changed.
+// Every one of them sets `modified`.
+
+// Appends a data point; the first one becomes the start point.
+bool appendDataPoint(Design& d, const DataPoint& p);
+// Appends `e` after the chain's end (currentPoint for the first element) and
+// computes its end impedance.
+bool appendElement(Design& d, const Element& e);
+// Appends `e` with the begin and end impedance it carries (the chart window
+// commits what the mouse reached).
+bool appendElementAsPlaced(Design& d, const Element& e);
+bool appendStabilityCircle(Design& d, const StabilityCircleRecord& c);
+bool appendGainCircle(Design& d, const GainCircleRecord& c);
+bool appendNoiseCircle(Design& d, const NoiseCircleRecord& c);
+
+// New value of element `index` (recorded for undo); the chain is recomputed
+// from it and the wideband result re-evaluated when there is one.
+bool editElementValue(Design& d, int index, double value);
+// New R, X, F of data point `index` (recorded for undo); a start point also
+// moves currentPoint and the chain's begin; the chain and the wideband result
+// follow.
+bool editDataPoint(Design& d, int index, const DataPoint& p);
+
+// After data point `index` changed: a start point gives the chain its new
+// begin and becomes currentPoint; the wideband result and the chain follow.
+void applyDataPointChange(Design& d, int index);
+
+// Undo and redo of the last / next history entry. false when there was
+// nothing to undo or redo (the GUI beeps). Cancelling a placement or a pick
+// comes before these and is the chart window's.
+bool undoLast(Design& d);
+bool redoNext(Design& d);
+
+// The wideband command: the refusal message, or nothing after it was done.
+std::optional<DialogMessage> runWideband(Design& d);
+// The Zo command: refused while data points exist.
+std::optional<DialogMessage> changeZ0(Design& d, float z0);
 
 } // namespace zelvo

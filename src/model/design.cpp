@@ -1,0 +1,207 @@
+#include "model/design.h"
+
+#include "core/chain.h"
+#include "model/design_rules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <span>
+
+namespace zelvo {
+
+namespace {
+
+std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+
+int clampedCount(int count, int capacity) { return std::clamp(count, 0, capacity); }
+
+std::span<Element> chain(Design& d)
+{
+    return {d.elements.data(), slot(clampedCount(d.elementCount, Design::elementCapacity))};
+}
+
+void clearCounts(Design& d)
+{
+    d.dataPointCount = 0;
+    d.elementCount = 0;
+    d.qCount = d.vswrCount = 0;
+    d.stabilityCount = d.gainCount = d.noiseCount = 0;
+    d.historyCount = d.historyTop = 0;
+    d.startPoint = 0;
+    d.currentPoint = {};
+    d.z0 = 50.0f;
+    d.widebandDone = false;
+    d.modified = false;
+}
+
+template <typename Record, std::size_t N>
+bool appendRecord(Design& d, std::array<Record, N>& list, int& count, const Record& r,
+                  HistoryKind kind)
+{
+    if (count < 0 || slot(count) >= N || !historyHasRoom(d))
+        return false;
+    list[slot(count)] = r;
+    ++count;
+    pushHistory(d, kind);
+    d.modified = true;
+    return true;
+}
+
+} // namespace
+
+void resetDesign(Design& d)
+{
+    clearCounts(d);
+    d.elementEditUndo.position = d.elementEditRedo.position = 0;
+    d.pointEditUndo.position = d.pointEditRedo.position = 0;
+}
+
+void newDesign(Design& d)
+{
+    clearCounts(d);
+    d.fileName = "<unnamed>";
+}
+
+double designFrequency(const Design& d)
+{
+    if (d.startPoint < 1 || d.startPoint > clampedCount(d.dataPointCount, Design::pointCapacity))
+        return 0.0;
+    return d.dataPoints[slot(d.startPoint - 1)].f;
+}
+
+double rlcFrequency(const Design& d)
+{
+    const int n = clampedCount(d.dataPointCount, Design::pointCapacity);
+    return n == 0 ? 0.0 : d.dataPoints[slot(n - 1)].f;
+}
+
+void recomputeChain(Design& d, int from)
+{
+    zelvo::recomputeChain(chain(d), from, designFrequency(d), rlcFrequency(d));
+}
+
+void evaluateWideband(Design& d)
+{
+    const std::size_t n = slot(clampedCount(d.dataPointCount, Design::pointCapacity));
+    zelvo::evaluateWideband(chain(d), {d.dataPoints.data(), n}, designFrequency(d),
+                            d.widebandR, d.widebandX);
+}
+
+bool appendDataPoint(Design& d, const DataPoint& p)
+{
+    if (!appendRecord(d, d.dataPoints, d.dataPointCount, p, HistoryKind::DataPoint))
+        return false;
+    if (d.dataPointCount == 1) {
+        d.startPoint = 1;
+        d.currentPoint = {p.r, p.x};
+    }
+    return true;
+}
+
+bool appendElementAsPlaced(Design& d, const Element& e)
+{
+    return appendRecord(d, d.elements, d.elementCount, e, HistoryKind::Element);
+}
+
+bool appendElement(Design& d, const Element& e)
+{
+    const int n = d.elementCount;
+    if (n < 0 || n >= Design::elementCapacity)
+        return false;
+    Element placed = e;
+    const Complex begin =
+        n == 0 ? d.currentPoint : Complex{d.elements[slot(n - 1)].rEnd, d.elements[slot(n - 1)].xEnd};
+    const double f0 = designFrequency(d);
+    const Complex end =
+        transformElement(placed, begin, isRlc(placed.kind) ? rlcFrequency(d) : f0, f0);
+    placed.rBegin = begin.re;
+    placed.xBegin = begin.im;
+    placed.rEnd = end.re;
+    placed.xEnd = end.im;
+    return appendElementAsPlaced(d, placed);
+}
+
+bool appendStabilityCircle(Design& d, const StabilityCircleRecord& c)
+{
+    return appendRecord(d, d.stabilityCircles, d.stabilityCount, c, HistoryKind::StabCircle);
+}
+
+bool appendGainCircle(Design& d, const GainCircleRecord& c)
+{
+    return appendRecord(d, d.gainCircles, d.gainCount, c, HistoryKind::GainCircle);
+}
+
+bool appendNoiseCircle(Design& d, const NoiseCircleRecord& c)
+{
+    return appendRecord(d, d.noiseCircles, d.noiseCount, c, HistoryKind::NoiseCircle);
+}
+
+bool editElementValue(Design& d, int index, double value)
+{
+    if (index < 0 || index >= clampedCount(d.elementCount, Design::elementCapacity) ||
+        !historyHasRoom(d))
+        return false;
+    Element& e = d.elements[slot(index)];
+    d.elementEditUndo.push({index, e.value});
+    pushHistory(d, HistoryKind::EditElement);
+    e.value = value;
+    recomputeChain(d, index);
+    if (d.widebandDone)
+        evaluateWideband(d);
+    d.modified = true;
+    return true;
+}
+
+void applyDataPointChange(Design& d, int index)
+{
+    if (index < 0 || index >= Design::pointCapacity)
+        return;
+    const DataPoint& p = d.dataPoints[slot(index)];
+    const bool isStart = index == d.startPoint - 1;
+    if (isStart) {
+        d.elements[0].rBegin = p.r;
+        d.elements[0].xBegin = p.x;
+    }
+    if (d.widebandDone)
+        evaluateWideband(d);
+    if (d.elementCount > 0)
+        recomputeChain(d, 0);
+    if (isStart)
+        d.currentPoint = {p.r, p.x};
+}
+
+bool editDataPoint(Design& d, int index, const DataPoint& p)
+{
+    if (index < 0 || index >= clampedCount(d.dataPointCount, Design::pointCapacity) ||
+        !historyHasRoom(d))
+        return false;
+    DataPoint& old = d.dataPoints[slot(index)];
+    d.pointEditUndo.push({index, old.r, old.x, old.f});
+    pushHistory(d, HistoryKind::EditDataPoint);
+    old = p;
+    applyDataPointChange(d, index);
+    d.modified = true;
+    return true;
+}
+
+std::optional<DialogMessage> runWideband(Design& d)
+{
+    if (auto refusal = checkWideband(d))
+        return refusal;
+    evaluateWideband(d);
+    d.widebandDone = true;
+    pushHistory(d, HistoryKind::Wideband);
+    d.modified = true;
+    return std::nullopt;
+}
+
+std::optional<DialogMessage> changeZ0(Design& d, float z0)
+{
+    if (auto refusal = checkZoChange(d))
+        return refusal;
+    d.z0 = z0;
+    d.modified = true;
+    return std::nullopt;
+}
+
+} // namespace zelvo

@@ -1,0 +1,213 @@
+#include "model/design.h"
+
+#include <algorithm>
+
+namespace zelvo {
+
+namespace {
+
+std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+
+bool isEdit(HistoryKind k) { return k == HistoryKind::EditElement || k == HistoryKind::EditDataPoint; }
+
+// The oldest edit entry whose ring record has already been overwritten (its
+// kind has more applied entries than the ring holds), else the oldest edit
+// entry at all; -1 when the applied history holds no edit.
+int droppableEntry(const Design& d)
+{
+    int elementEdits = 0, pointEdits = 0;
+    for (int i = 0; i < d.historyCount; ++i) {
+        elementEdits += d.history[slot(i)] == HistoryKind::EditElement;
+        pointEdits += d.history[slot(i)] == HistoryKind::EditDataPoint;
+    }
+    int oldestEdit = -1;
+    for (int i = 0; i < d.historyCount; ++i) {
+        const HistoryKind k = d.history[slot(i)];
+        if ((k == HistoryKind::EditElement && elementEdits > EditRing<EditRecord>::size) ||
+            (k == HistoryKind::EditDataPoint && pointEdits > EditRing<PointEditRecord>::size))
+            return i;
+        if (oldestEdit < 0 && isEdit(k))
+            oldestEdit = i;
+    }
+    return oldestEdit;
+}
+
+void dropEntry(Design& d, int index)
+{
+    const auto begin = d.history.begin() + index;
+    std::copy(begin + 1, d.history.begin() + d.historyTop, begin);
+    --d.historyCount;
+    --d.historyTop;
+}
+
+// Lowers (by -1) or raises (by +1) a list count within 0..capacity.
+void step(int& count, int by, int capacity) { count = std::clamp(count + by, 0, capacity); }
+
+void stepContour(Design& d, HistoryKind k, int by)
+{
+    switch (k) {
+    case HistoryKind::QEllipse:
+        step(d.qCount, by, Design::qCapacity);
+        break;
+    case HistoryKind::VswrCircle:
+        step(d.vswrCount, by, Design::vswrCapacity);
+        break;
+    case HistoryKind::StabCircle:
+        step(d.stabilityCount, by, Design::stabilityCapacity);
+        break;
+    case HistoryKind::GainCircle:
+        step(d.gainCount, by, Design::gainCapacity);
+        break;
+    case HistoryKind::NoiseCircle:
+        step(d.noiseCount, by, Design::noiseCapacity);
+        break;
+    default:
+        break;
+    }
+}
+
+Complex startImpedance(const Design& d)
+{
+    if (d.startPoint < 1 || d.startPoint > Design::pointCapacity)
+        return d.currentPoint;
+    const DataPoint& p = d.dataPoints[slot(d.startPoint - 1)];
+    return {p.r, p.x};
+}
+
+// Element value edits: take the record from one ring, remember the current
+// value on the other, restore.
+void swapElementValue(Design& d, EditRing<EditRecord>& from, EditRing<EditRecord>& to)
+{
+    const EditRecord r = from.pop();
+    if (r.index < 0 || r.index >= Design::elementCapacity)
+        return;
+    Element& e = d.elements[slot(r.index)];
+    to.push({r.index, e.value});
+    e.value = r.value;
+    recomputeChain(d, r.index);
+    if (d.widebandDone)
+        evaluateWideband(d);
+}
+
+void swapPoint(Design& d, EditRing<PointEditRecord>& from, EditRing<PointEditRecord>& to)
+{
+    const PointEditRecord r = from.pop();
+    if (r.index < 0 || r.index >= Design::pointCapacity)
+        return;
+    DataPoint& p = d.dataPoints[slot(r.index)];
+    to.push({r.index, p.r, p.x, p.f});
+    p = {r.r, r.x, r.f};
+    applyDataPointChange(d, r.index);
+}
+
+} // namespace
+
+bool historyHasRoom(const Design& d)
+{
+    return d.historyCount < Design::historyCapacity || droppableEntry(d) >= 0;
+}
+
+bool pushHistory(Design& d, HistoryKind kind)
+{
+    d.historyCount = std::clamp(d.historyCount, 0, Design::historyCapacity);
+    d.historyTop = std::clamp(d.historyTop, d.historyCount, Design::historyCapacity);
+    if (d.historyCount == Design::historyCapacity) {
+        const int drop = droppableEntry(d);
+        if (drop < 0)
+            return false;
+        dropEntry(d, drop);
+    }
+    d.history[slot(d.historyCount)] = kind;
+    ++d.historyCount;
+    d.historyTop = std::max(d.historyTop, d.historyCount);
+    return true;
+}
+
+bool undoLast(Design& d)
+{
+    if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
+        return false;
+    const HistoryKind k = d.history[slot(d.historyCount - 1)];
+    switch (k) {
+    case HistoryKind::DataPoint:
+        step(d.dataPointCount, -1, Design::pointCapacity);
+        if (d.startPoint > d.dataPointCount) {
+            d.startPoint = d.dataPointCount;
+            if (d.dataPointCount > 0)
+                d.currentPoint = startImpedance(d);
+        }
+        break;
+    case HistoryKind::Element:
+        step(d.elementCount, -1, Design::elementCapacity);
+        if (d.elementCount == 0)
+            d.currentPoint = startImpedance(d);
+        break;
+    case HistoryKind::Wideband:
+        d.widebandDone = false;
+        break;
+    case HistoryKind::EditElement:
+        swapElementValue(d, d.elementEditUndo, d.elementEditRedo);
+        break;
+    case HistoryKind::EditDataPoint:
+        swapPoint(d, d.pointEditUndo, d.pointEditRedo);
+        break;
+    default:
+        // Contours; an unknown kind changes nothing but is stepped over.
+        stepContour(d, k, -1);
+        break;
+    }
+    --d.historyCount;
+    d.modified = true;
+    return true;
+}
+
+bool redoNext(Design& d)
+{
+    if (d.historyTop <= d.historyCount || d.historyCount < 0 ||
+        d.historyCount >= Design::historyCapacity)
+        return false;
+    const HistoryKind k = d.history[slot(d.historyCount)];
+    switch (k) {
+    case HistoryKind::DataPoint:
+        step(d.dataPointCount, +1, Design::pointCapacity);
+        if (d.dataPointCount == 1) {
+            d.startPoint = 1;
+            d.currentPoint = {d.dataPoints[0].r, d.dataPoints[0].x};
+        }
+        break;
+    case HistoryKind::Element: {
+        step(d.elementCount, +1, Design::elementCapacity);
+        const Element& first = d.elements[0];
+        const Complex start = startImpedance(d);
+        // The chain may have been built on another start point than the one
+        // chosen since; find the point it starts from.
+        if (d.elementCount == 1 && (start.re != first.rBegin || start.im != first.xBegin)) {
+            for (int i = 0; i < d.dataPointCount; ++i) {
+                const DataPoint& p = d.dataPoints[slot(i)];
+                if (p.r == first.rBegin && p.x == first.xBegin) {
+                    d.startPoint = i + 1;
+                    break;
+                }
+            }
+        }
+        break;
+    }
+    case HistoryKind::Wideband:
+        d.widebandDone = true;
+        break;
+    case HistoryKind::EditElement:
+        swapElementValue(d, d.elementEditRedo, d.elementEditUndo);
+        break;
+    case HistoryKind::EditDataPoint:
+        swapPoint(d, d.pointEditRedo, d.pointEditUndo);
+        break;
+    default:
+        stepContour(d, k, +1);
+        break;
+    }
+    ++d.historyCount;
+    d.modified = true;
+    return true;
+}
+
+} // namespace zelvo

@@ -1,0 +1,23 @@
+#pragma once
+// The matching network as a netlist for circuit simulators of the MMICAD
+// family (*.mcf, *.ckt, *.net: one content).
+#include "model/design.h"
+
+#include <string>
+
+namespace zelvo {
+
+// Messages the caller shows with the path.
+inline constexpr const char* netlistWriteErrorText = "Error while writing file '%s'";
+inline constexpr const char* netlistDoneText = "Netlist done ('%s')";
+
+inline constexpr int netlistOk = 0;
+inline constexpr int netlistCannotWrite = 1;
+
+// The complete netlist text; `outputPath` is named in its header.
+std::string netlistText(const Design& d, const std::string& outputPath,
+                        const std::string& designFileName);
+// netlistOk, or netlistCannotWrite with any previous file untouched.
+int writeNetlist(const Design& d, const std::string& path, const std::string& designFileName);
+
+} // namespace zelvo

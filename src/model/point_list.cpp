@@ -1,0 +1,222 @@
+#include "model/point_list.h"
+
+#include "core/complex.h"
+#include "core/format.h"
+#include "core/numeric.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+enum class Style { List, Clipboard };
+
+std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+
+// Exactly 1000 ohm reads better as "1000.000" than as "1e+03"; it counts as small.
+bool large(double v) { return std::fabs(v) > 1000.0; }
+
+// The impedance text for one line kind. The sign of X is printed apart from
+// its magnitude, so -0 shows as "+ j0.000".
+std::string impedanceText(double r, double x, ListLineKind kind, Style style)
+{
+    const bool negative = x < 0.0;
+    const double m = std::fabs(x);
+    const bool rl = large(r), xl = large(m);
+    const char* f = nullptr;
+    if (style == Style::Clipboard) {
+        if (!negative)
+            f = !rl && !xl ? "(%.3f + j%.3f) Ohm       "
+                : rl && !xl ? "(%.3g + j%.3f) Ohm       "
+                : !rl      ? "(%.3f + j%.3g) Ohm       "
+                           : "(%.3g + j%.3g) Ohm       ";
+        else
+            f = !rl && !xl ? "(%.3f - j%.3f) Ohm       "
+                : rl && !xl ? "(%.3g - j%.3f) Ohm       "
+                : !rl      ? "(%.3f - j%.3g) Ohm       "
+                           : "(%.3g - j%.3g) Ohm       ";
+        return printfString(f, r, m);
+    }
+    if (!negative) {
+        if (!rl && !xl)
+            f = "(%.3f + j%.3f)Ohm";
+        else if (rl && !xl)
+            f = "(%.3g + j%.3f)Ohm";
+        else if (!rl)
+            f = "(%.3f + j%.3g)Ohm";
+        else
+            f = kind == ListLineKind::DataPoint ? "(%.3e + j%.3e)Ohm"
+                : kind == ListLineKind::Wideband ? "(%.3g + j%.3g)Ohm"
+                                                 : "(%.2g + j%.2g)Ohm";
+    } else {
+        if (!rl && !xl)
+            f = "(%.3f - j%.3f)Ohm";
+        else if (rl && !xl)
+            f = kind == ListLineKind::DataPoint ? "(%.3g - j%.3g)Ohm"
+                : kind == ListLineKind::Wideband ? "(%.3g - j%.3f)Ohm"
+                                                 : "(%.2g - j%.2f)Ohm";
+        else if (!rl)
+            f = "(%.3f - j%.3g)Ohm";
+        else
+            f = "(%.3g - j%.3g)Ohm";
+    }
+    return printfString(f, r, m);
+}
+
+std::string qText(double r, double x)
+{
+    // Q of a pure reactance is infinite; show the largest float as the list does.
+    if (r == 0.0)
+        return printfString("Q = %.1E  ", static_cast<double>(FLOAT_BIG));
+    const double q = std::fabs(x / r);
+    return printfString(q < 1000.0 ? "Q = %.3f  " : "Q = %.3E  ", q);
+}
+
+PointListLine pointLine(ListLineKind kind, const char* label, int number, double r, double x,
+                        double f, Style style)
+{
+    PointListLine line;
+    line.kind = kind;
+    line.label = printfString(label, number);
+    line.impedance = impedanceText(r, x, kind, style);
+    line.q = qText(r, x);
+    line.frequency = formatSi(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
+    return line;
+}
+
+// Angles as the list has always shown them: this value of pi.
+double degrees(float re, float im) { return argument({re, im}) * 360.0 / 2.0 / 3.14159265359; }
+
+std::string sParamPart(const char* name, float re, float im, bool last, Style style)
+{
+    const double m = magnitude({re, im});
+    const double a = degrees(re, im);
+    if (last && style == Style::Clipboard)
+        return printfString("%s = %.3G / %.3G\u00B0\r\n", name, m, a);
+    return printfString("%s = %.3G / %.3G\u00B0; ", name, m, a);
+}
+
+std::string sParamsText(const StoredSParams& s, Style style)
+{
+    return sParamPart("s11", s.s11re, s.s11im, false, style) +
+           sParamPart("s12", s.s12re, s.s12im, false, style) +
+           sParamPart("s21", s.s21re, s.s21im, false, style) +
+           sParamPart("s22", s.s22re, s.s22im, true, style);
+}
+
+const char* planeWord(CirclePlane p) { return p == CirclePlane::Input ? "input" : "output"; }
+
+std::string stabilityText(const StabilityCircleRecord& c, int number, Style style)
+{
+    std::string t = printfString("S%i: %s plane stability circle; ", number, planeWord(c.plane));
+    t += c.stableSide == StableSide::Inside ? "stable inside; " : "stable outside; ";
+    if (c.k != FLOAT_BIG)
+        t += printfString("K = %.2f; ", static_cast<double>(c.k));
+    return t + sParamsText(c.s, style);
+}
+
+std::string gainText(const GainCircleRecord& c, int number, Style style)
+{
+    std::string t = printfString("G%i: %s plane const. gain circle; ", number, planeWord(c.plane));
+    if (c.g != FLOAT_BIG)
+        t += printfString("Gmax = %.1fdB; ", static_cast<double>(c.g));
+    t += printfString("Vp = %.1f dB; ", static_cast<double>(c.p));
+    return t + sParamsText(c.s, style);
+}
+
+// The record keeps the noise resistance normalised; the line shows ohm.
+std::string noiseText(const NoiseCircleRecord& c, double z0, int number, Style style)
+{
+    return printfString("N%i: constant %.2fdB noise figure circle;  ", number, c.nf) +
+           printfString("NFmin = %.2fdB;  ", c.nfMin) +
+           printfString("r_NFmin = (%.2f + j%.2f);  ", c.gammaOpt.re, c.gammaOpt.im) +
+           printfString(style == Style::List ? "R'noise = %.2f Ohm" : "R'noise = %.2f Ohm\r\n",
+                        c.rn * z0);
+}
+
+PointListLine circleLine(std::string text)
+{
+    PointListLine line;
+    line.kind = ListLineKind::Circle;
+    line.text = std::move(text);
+    return line;
+}
+
+std::vector<PointListLine> walk(const Design& d, Style style)
+{
+    const bool list = style == Style::List;
+    const char* pointLabel = list ? "DP-Nr. %.i" : "DP-Nr. %.i ";
+    const char* widebandLabel = list ? "DP-Nr. W%.i" : "DP-Nr. W%.i ";
+    const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
+    const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    const double f0 = designFrequency(d);
+    int number = 1, stability = 0, gain = 0, noise = 0, point = 0, element = 0;
+    std::vector<PointListLine> lines;
+    const int entries = std::clamp(d.historyCount, 0, Design::historyCapacity);
+    for (int h = 0; h < entries; ++h) {
+        switch (d.history[slot(h)]) {
+        case HistoryKind::DataPoint:
+            if (point >= points)
+                break;
+            {
+                const DataPoint& p = d.dataPoints[slot(point)];
+                lines.push_back(pointLine(ListLineKind::DataPoint, pointLabel, number, p.r, p.x,
+                                          p.f, style));
+                if (d.widebandDone && point + 1 != d.startPoint)
+                    lines.push_back(pointLine(ListLineKind::Wideband, widebandLabel, number,
+                                              d.widebandR[slot(point)], d.widebandX[slot(point)],
+                                              p.f, style));
+            }
+            ++number;
+            ++point;
+            break;
+        case HistoryKind::Element:
+            if (element >= elements)
+                break;
+            lines.push_back(pointLine(ListLineKind::Element, pointLabel, number,
+                                      d.elements[slot(element)].rEnd,
+                                      d.elements[slot(element)].xEnd, f0, style));
+            ++number;
+            ++element;
+            break;
+        case HistoryKind::StabCircle:
+            if (stability < std::min(d.stabilityCount, Design::stabilityCapacity))
+                lines.push_back(circleLine(
+                    stabilityText(d.stabilityCircles[slot(stability)], stability + 1, style)));
+            ++stability;
+            break;
+        case HistoryKind::GainCircle:
+            if (gain < std::min(d.gainCount, Design::gainCapacity))
+                lines.push_back(circleLine(gainText(d.gainCircles[slot(gain)], gain + 1, style)));
+            ++gain;
+            break;
+        case HistoryKind::NoiseCircle:
+            if (noise < std::min(d.noiseCount, Design::noiseCapacity))
+                lines.push_back(circleLine(
+                    noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style)));
+            ++noise;
+            break;
+        default:
+            break;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+std::vector<PointListLine> pointListLines(const Design& d) { return walk(d, Style::List); }
+
+std::string commentsText(const Design& d)
+{
+    std::string text;
+    for (const PointListLine& line : walk(d, Style::Clipboard))
+        text += line.kind == ListLineKind::Circle
+                    ? line.text
+                    : line.label + line.impedance + line.q + line.frequency;
+    return text;
+}
+
+} // namespace zelvo

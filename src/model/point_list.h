@@ -1,0 +1,34 @@
+#pragma once
+// The design's results as text, walked from the history: the lines of the
+// "Data Points" window and printout, and the "Comments" clipboard text.
+#include "model/design.h"
+
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+enum class ListLineKind { DataPoint, Wideband, Element, Circle };
+
+// A point line has four fields, drawn at pointListColumns; a circle line is
+// one text at column 0.
+struct PointListLine {
+    ListLineKind kind = ListLineKind::Circle;
+    std::string label;     // "DP-Nr. 3"
+    std::string impedance; // "(50.000 - j12.500)Ohm"
+    std::string q;         // "Q = 0.250  "
+    std::string frequency; // "1.000 GHz   "
+    std::string text;      // circle lines only
+};
+
+// Columns (in character widths) of the label, impedance, Q and frequency.
+inline constexpr int pointListColumns[4] = {0, 8, 24, 31};
+
+// The lines of the window and the printout, in history order.
+std::vector<PointListLine> pointListLines(const Design& d);
+
+// The clipboard text: the same walk with the clipboard's formats, each line
+// ending in CR LF.
+std::string commentsText(const Design& d);
+
+} // namespace zelvo

@@ -1,0 +1,168 @@
+#include "model/settings_file.h"
+
+#include "core/format.h"
+#include "core/numeric.h"
+#include "model/file_io.h"
+#include "model/text_reader.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+namespace zelvo {
+
+namespace {
+
+struct ColourKey {
+    const char* key;
+    Colour Settings::*colour;
+};
+
+// Written in this order; the reader takes the first key a line contains.
+constexpr ColourKey colourKeys[] = {
+    {"ZCHART", &Settings::zChartColour},        {"YCHART", &Settings::yChartColour},
+    {"DATAPOINTS", &Settings::dataPointColour}, {"ELEMENTS", &Settings::elementColour},
+    {"QELLIPSES", &Settings::qColour},          {"STABILITY", &Settings::stabilityColour},
+    {"GAIN", &Settings::gainColour},            {"VSWR", &Settings::vswrColour},
+    {"WIDEBAND", &Settings::widebandColour},
+};
+
+// Settings files are tiny; a longer line is not one of ours.
+constexpr std::size_t settingsLineLimit = 206;
+
+const char* onOff(bool on) { return on ? "ON" : "OFF"; }
+
+void readColourLine(Settings& s, std::string_view line)
+{
+    for (const ColourKey& k : colourKeys) {
+        if (!contains(line, k.key))
+            continue;
+        const std::size_t eq = line.find('=');
+        const std::size_t c1 = eq == std::string_view::npos ? eq : line.find(',', eq + 1);
+        const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
+        if (c2 == std::string_view::npos)
+            return;
+        s.*k.colour = rgb(leadingInt(line.substr(eq + 1)), leadingInt(line.substr(c1 + 1)),
+                          leadingInt(line.substr(c2 + 1)));
+        return;
+    }
+}
+
+// ON before OFF; anything else leaves the flag.
+void readSwitch(std::string_view line, bool& flag)
+{
+    if (contains(line, "ON"))
+        flag = true;
+    else if (contains(line, "OFF"))
+        flag = false;
+}
+
+void readChartBit(std::string_view line, Settings& s, std::uint8_t bit)
+{
+    bool on = (s.chartKinds & bit) != 0;
+    readSwitch(line, on);
+    s.chartKinds = static_cast<std::uint8_t>(on ? (s.chartKinds | bit) : (s.chartKinds & ~bit));
+}
+
+void readMiscLine(Settings& s, std::string_view line)
+{
+    if (contains(line, "CHARTLABELS") || contains(line, "ZELVOLABELS"))
+        readSwitch(line, s.chartLabels);
+    else if (contains(line, "LABELS"))
+        readSwitch(line, s.labels);
+    else if (contains(line, "MESSAGEBEEP"))
+        readSwitch(line, s.messageBeep);
+    else if (contains(line, "ZCHART"))
+        readChartBit(line, s, showZChartBit);
+    else if (contains(line, "YCHART"))
+        readChartBit(line, s, showYChartBit);
+    else if (contains(line, "LINK_DATAPOINTS"))
+        readSwitch(line, s.linkDataPoints);
+    else if (contains(line, "ZOOM")) {
+        // Any zoom the user chose is kept; only one the chart cannot be
+        // drawn with (zero, negative) is not.
+        const std::optional<double> zoom = numberAfter(line, '=');
+        if (zoom && *zoom > 0.0)
+            s.zoom = toFloatSaturated(*zoom);
+    } else if (contains(line, "TURN_SCHEMATIC_TEXT")) {
+        if (contains(line, "ON"))
+            s.schematicTextAngle = 900;
+        else if (contains(line, "OFF"))
+            s.schematicTextAngle = 2700;
+    }
+}
+
+} // namespace
+
+std::string defaultSettingsPath()
+{
+    namespace fs = std::filesystem;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    fs::path base;
+    if (xdg && fs::path(xdg).is_absolute())
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = fs::path(home) / ".config";
+    else
+        return {};
+    return (base / "zelvo" / "zelvo.ini").string();
+}
+
+std::string settingsFileText(const Settings& s)
+{
+    std::string out = "[COLORS]\r\n";
+    for (const ColourKey& k : colourKeys) {
+        const Colour c = s.*k.colour;
+        out += printfString("%s=%i,%i,%i\r\n", k.key, redOf(c), greenOf(c), blueOf(c));
+    }
+    out += "\r\n[MISCELLANEOUS]\r\n";
+    out += printfString("LABELS=%s\r\n", onOff(s.labels));
+    out += printfString("CHARTLABELS=%s\r\n", onOff(s.chartLabels));
+    out += printfString("MESSAGEBEEP=%s\r\n", onOff(s.messageBeep));
+    out += printfString("ZCHART=%s\r\n", onOff(s.showZChart()));
+    out += printfString("YCHART=%s\r\n", onOff(s.showYChart()));
+    out += printfString("LINK_DATAPOINTS=%s\r\n", onOff(s.linkDataPoints));
+    out += printfString("ZOOM=%.1f\r\n", static_cast<double>(s.zoom));
+    out += printfString("TURN_SCHEMATIC_TEXT=%s\r\n", s.schematicTextAngle == 2700 ? "OFF" : "ON");
+    return out;
+}
+
+void readSettingsText(Settings& s, std::string_view bytes)
+{
+    enum class Section { None, Colours, Misc } section = Section::None;
+    TextLineReader reader(bytes, settingsLineLimit);
+    std::string line;
+    while (reader.next(line)) {
+        if (contains(line, "[COLORS]"))
+            section = Section::Colours;
+        if (contains(line, "[MISCELLANEOUS]"))
+            section = Section::Misc;
+        if (section == Section::Colours)
+            readColourLine(s, line);
+        else if (section == Section::Misc)
+            readMiscLine(s, line);
+    }
+}
+
+int readSettings(Settings& s, const std::string& path)
+{
+    const std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes)
+        return settingsFileFailed;
+    readSettingsText(s, *bytes);
+    return settingsFileOk;
+}
+
+int writeSettings(const Settings& s, const std::string& path)
+{
+    namespace fs = std::filesystem;
+    if (path.empty())
+        return settingsFileFailed;
+    std::error_code ec;
+    const fs::path parent = fs::path(path).parent_path();
+    if (!parent.empty())
+        fs::create_directories(parent, ec);
+    return writeFileReplacing(path, settingsFileText(s)) ? settingsFileOk : settingsFileFailed;
+}
+
+} // namespace zelvo
