@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <new>
@@ -253,6 +254,9 @@ bool readTouchstone(SParamSet& set)
 LoadResult loadTouchstoneFile(SParamSet& set, const std::string& path)
 {
     set.fileName = path;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return {LoadStatus::OpenFailed, fileMessage("Error while opening file '", path)};
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {LoadStatus::OpenFailed, fileMessage("Error while opening file '", path)};

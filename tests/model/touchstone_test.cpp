@@ -1,0 +1,574 @@
+#include "model/touchstone.h"
+
+#include <cmath>
+#include <complex>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <string>
+
+using namespace zelvo;
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+
+// One line of a file as written: frequency, then S11, S21, S12, S22 pairs.
+struct FileLine {
+    double f;
+    double v[8];
+};
+
+struct Stored {
+    double s11re, s11im, s12mag, s12ang, s21mag, s21ang, s22re, s22im;
+};
+
+// What the stored point must hold for a file line, worked out from the
+// textbook forms (degrees -> radians with pi / 180, dB -> 10^(x/20)).
+Stored expectedStorage(int format, const FileLine& l)
+{
+    const auto rect = [&](double a, double b) {
+        if (format == 4)
+            return std::pair{a, b};
+        const double m = format == 2 ? std::pow(10.0, a / 20.0) : a;
+        return std::pair{m * std::cos(b * pi / 180.0), m * std::sin(b * pi / 180.0)};
+    };
+    const auto polar = [&](double a, double b) {
+        if (format == 4)
+            return std::pair{std::hypot(a, b), std::atan2(b, a)};
+        return std::pair{format == 2 ? std::pow(10.0, a / 20.0) : a, b * pi / 180.0};
+    };
+    const auto [s11re, s11im] = rect(l.v[0], l.v[1]);
+    const auto [s21mag, s21ang] = polar(l.v[2], l.v[3]);
+    const auto [s12mag, s12ang] = polar(l.v[4], l.v[5]);
+    const auto [s22re, s22im] = rect(l.v[6], l.v[7]);
+    return {s11re, s11im, s12mag, s12ang, s21mag, s21ang, s22re, s22im};
+}
+
+// Stored in floats; 2 pi is taken in single precision: a few 1e-7 relative.
+void expectPoint(const SParamPoint& p, int format, const FileLine& l)
+{
+    const auto near = [](double expected, float actual, const char* what) {
+        EXPECT_NEAR(actual, expected, 1e-6 * std::max(1.0, std::fabs(expected))) << what;
+    };
+    const Stored e = expectedStorage(format, l);
+    near(l.f, p.frequency, "frequency");
+    near(e.s11re, p.s11re, "s11re");
+    near(e.s11im, p.s11im, "s11im");
+    near(e.s12mag, p.s12mag, "s12mag");
+    near(e.s12ang, p.s12ang, "s12ang");
+    near(e.s21mag, p.s21mag, "s21mag");
+    near(e.s21ang, p.s21ang, "s21ang");
+    near(e.s22re, p.s22re, "s22re");
+    near(e.s22im, p.s22im, "s22im");
+}
+
+SParamSet parse(const std::string& text)
+{
+    SParamSet set;
+    set.sourceText = text;
+    readTouchstone(set);
+    return set;
+}
+
+std::filesystem::path tempPath(const std::string& name)
+{
+    return std::filesystem::path(testing::TempDir()) / ("zelvo_touchstone_" + name);
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string readFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct RealFile {
+    int points, noise, exponent, format;
+    float reference;
+    FileLine first, last;
+};
+
+// Expectations read off each file's bytes. The cap of 200 points decides the
+// last point of the long files; version-2 files are read in version-1 order.
+const std::map<std::string, RealFile>& realFiles()
+{
+    static const std::map<std::string, RealFile> files{
+        {"BFU520_05V0_010mA_NF_SP.s2p",
+         {37, 37, 6, 1, 50,
+          {400, {0.54054, -99.54, 15.544, 120.57, 0.038417, 52.70, 0.64309, -42.41}},
+          {2000, {0.46792, 162.95, 3.9265, 63.61, 0.086333, 52.11, 0.34252, -69.29}}}},
+        {"NE02103.s2p",
+         {9, 0, 6, 1, 50, {100, {.57, -91, 29.51, 136, .01, 65, .74, -33}},
+          {4000, {.74, 120, 1.18, 9, .18, 39, .31, -130}}}},
+        {"ntwk4_n.s2p",
+         {200, 0, 0, 4, 50,
+          {7e10, {0.3280940722, 0.6879919024, -0.4274772412, 0.1316788387, -0.4274772412,
+                  0.1316788387, 0.05207756442, 0.5831461167}},
+          {7.995e10, {0.1717696613, 0.06795506348, 0.7456258705, -0.08467014659, 0.7456258705,
+                      -0.08467014659, -0.1059553668, 0.05965759975}}}},
+        {"F5P16C.S2P",
+         {200, 0, 9, 1, 50,
+          {0.05, {1.241584E-02, -15.284, 9.802298E-01, -0.830, 9.807546E-01, -0.717, 1.296189E-02,
+                  -21.096}},
+          {10.0, {1.881202E-02, 0.274, 9.557313E-01, -74.082, 9.558426E-01, -73.901, 2.860112E-02,
+                  -33.159}}}},
+        {"waveguide.s2p",
+         {200, 0, 9, 2, 50, {33, {-30, 0, -4, 0, -4, 0, -30, 0}},
+          {36.383, {-30, 0, -3.7, 0, -3.7, 0, -30, 0}}}},
+        {"cable.s2p",
+         {200, 0, 6, 1, 50,
+          {0.0, {0.003577, 143.398806, 0.999994, -0.28581, 0.999994, -0.347998, 0.003577, 35.967387}},
+          {19900.0, {0.0197619995286, 124.247001612, 0.883713999932, 100.847894968, 0.88383399995,
+                     100.851105029, 0.0261259997916, -94.3041581134}}}},
+        {"tline.s2p",
+         {21, 0, 6, 1, 42, {0, {0, 180, 1, 0, 1, 0, 0, 180}},
+          {20000, {0, -90, 1, -72, 1, -72, 0, 90}}}},
+        {"Clarity_example.S2P",
+         {40, 0, 0, 4, 50,
+          {5e7, {0.00160219470882917, 0.0101154610998783, 0.991131566425437, -0.113904171881998,
+                 0.991131566425437, -0.113904171881998, 0.00160087857200664, 0.0101154783778725}},
+          {2e9, {0.077057220348493, 0.0170271390214184, -0.185950118106995, 0.92781389114968,
+                 -0.185950118106995, 0.92781389114968, 0.0759700190015521, 0.0238584286542158}}}},
+        {"ntwk1.s2p",
+         {91, 0, 9, 4, 50,
+          {1, {0.0217920488, -0.151514165, 0.926746562, -0.170089428, 0.926746562, -0.170089428,
+               0.0234769169, -0.121728077}},
+          {10, {-0.779645363, -0.304914933, 0.119151023, -0.507725166, 0.119151023, -0.507725166,
+                -0.667177736, -0.0670406733}}}},
+        {"ind.s2p",
+         {10, 0, 0, 1, 50,
+          {1e9, {0.0653148384, 50.0207496, 0.960165474, -3.92693531, 0.960165474, -3.92693531,
+                 0.0653148384, 50.0207496}},
+          {1e10, {0.486845908, 47.6702706, 0.837708751, -38.0249956, 0.837708751, -38.0249956,
+                  0.486845908, 47.6702706}}}},
+        {"hfss_twoport.s2p",
+         {101, 0, 9, 1, 50,
+          {75, {0.00704607529970448, -86.1700776742048, 0.984080364193039, -108.439410263506,
+                0.984080364196934, -108.439410263507, 0.00694751014337044, -85.9407145828164}},
+          {110, {0.0138640586287806, -86.7045174007573, 0.97962531032928, -162.454697812905,
+                 0.979625310330768, -162.454697812915, 0.0139996754078869, -88.7527832111119}}}},
+        {"RS_ZVR_1.20_beta_f.s2p",
+         {1, 0, 0, 2, 50,
+          {1000, {-0.00001, -100.001, -0.00002, -0.00002, -0.0003, -0.00003, -0.00004, -100.004}},
+          {1000, {-0.00001, -100.001, -0.00002, -0.00002, -0.0003, -0.00003, -0.00004, -100.004}}}},
+        {"idealGain.cir.ts1.s2p",
+         {11, 0, 0, 4, 50, {0, {0, 0, 5, 0, 0, 0, 0, 0}}, {1e5, {0, 0, 5, 0, 0, 0, 0, 0}}}},
+        // Columns S11 S12 S21 S22 read as S11 S21 S12 S22: the gain lands in S12.
+        {"idealGain.cir.12_21.s2p",
+         {11, 0, 0, 4, 50, {0, {0, 0, 0, 0, 5, 0, 0, 0}}, {1e5, {0, 0, 0, 0, 5, 0, 0, 0}}}},
+        {"ylin-2port-sparam.cir.s2p",
+         {11, 0, 0, 4, 50,
+          {0, {-8.874907475939e-01, 0, 3.700962250197e-02, 0, 3.700962250197e-02, 0,
+               -9.615099925981e-01, 0}},
+          {1e6, {-8.872593941332e-01, 2.040066023535e-02, 3.700733164751e-02, -4.168461371925e-04,
+                 3.700733164751e-02, -4.168461371927e-04, -9.615099948921e-01,
+                 -3.140616639252e-07}}}},
+    };
+    return files;
+}
+
+std::filesystem::path touchstoneDir() { return std::filesystem::path(ZELVO_TESTDATA_DIR) / "touchstone"; }
+
+} // namespace
+
+TEST(TouchstoneRealFiles, EveryFileLoadsAsItsBytesAndTheReaderRulesSay)
+{
+    if (!std::filesystem::is_directory(touchstoneDir()))
+        GTEST_SKIP() << "no test data at " << touchstoneDir();
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(touchstoneDir())) {
+        const std::string name = entry.path().filename().string();
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".s2p" && ext != ".S2P")
+            continue;
+        SCOPED_TRACE(name);
+        const auto it = realFiles().find(name);
+        ASSERT_NE(it, realFiles().end()) << "a new test file needs its expectations";
+        const RealFile& e = it->second;
+
+        SParamSet set;
+        const LoadResult r = loadTouchstoneFile(set, entry.path().string());
+        ASSERT_EQ(r.status, LoadStatus::Ok);
+        EXPECT_FALSE(r.message.has_value());
+        EXPECT_TRUE(set.loaded);
+        EXPECT_EQ(set.fileName, entry.path().string());
+        EXPECT_EQ(set.sourceLength(), static_cast<int>(std::filesystem::file_size(entry.path())));
+        EXPECT_EQ(set.pointCount, e.points);
+        EXPECT_EQ(set.noiseCount, e.noise);
+        EXPECT_EQ(set.freqExponent, e.exponent);
+        EXPECT_EQ(set.formatCode, e.format);
+        EXPECT_EQ(set.referenceImpedance, e.reference);
+        expectPoint(set.points[0], e.format, e.first);
+        expectPoint(set.points[static_cast<std::size_t>(set.pointCount - 1)], e.format, e.last);
+        ++checked;
+    }
+    EXPECT_EQ(checked, static_cast<int>(realFiles().size()));
+}
+
+TEST(TouchstoneRealFiles, NoiseBlockAndFiguresOfTheTransistor)
+{
+    const auto path = touchstoneDir() / "BFU520_05V0_010mA_NF_SP.s2p";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "no test data";
+    SParamSet set;
+    ASSERT_EQ(loadTouchstoneFile(set, path.string()).status, LoadStatus::Ok);
+    const NoisePoint& first = set.noise[0];
+    EXPECT_FLOAT_EQ(first.frequency, 400.0f);
+    EXPECT_FLOAT_EQ(first.fmin, 0.9487f);
+    EXPECT_FLOAT_EQ(first.gammaMag, 0.01215f);
+    EXPECT_FLOAT_EQ(first.gammaAngleDeg, 134.27f);
+    EXPECT_FLOAT_EQ(first.rn, 0.1159f);
+    const NoisePoint& last = set.noise[36];
+    EXPECT_FLOAT_EQ(last.frequency, 2000.0f);
+    EXPECT_FLOAT_EQ(last.gammaAngleDeg, -175.16f);
+    EXPECT_FLOAT_EQ(last.rn, 0.0906f);
+
+    // First point by hand: S11 0.54054/-99.54, S21 15.544/120.57, S12 0.038417/52.70,
+    // S22 0.64309/-42.41. Float storage: 1e-5 relative is ample.
+    using C = std::complex<double>;
+    const auto c = [](double m, double deg) { return std::polar(m, deg * pi / 180.0); };
+    const C s11 = c(0.54054, -99.54), s21 = c(15.544, 120.57), s12 = c(0.038417, 52.70),
+            s22 = c(0.64309, -42.41);
+    const C d = s11 * s22 - s12 * s21;
+    const double k = (1 - std::norm(s11) - std::norm(s22) + std::norm(d)) / (2 * std::abs(s12 * s21));
+    EXPECT_NEAR(set.stabilityK[0], k, 1e-5 * std::fabs(k));
+    EXPECT_LT(k, 1.0);
+    EXPECT_TRUE(std::isnan(set.magDb[0])); // K < 1: no maximum available gain
+    EXPECT_NEAR(set.msgDb[0], 10 * std::log10(15.544 / 0.038417), 1e-5);
+}
+
+TEST(TouchstoneRealFiles, GainOnlyInS21LeavesTheFiguresUndefined)
+{
+    const auto path = touchstoneDir() / "idealGain.cir.ts1.s2p";
+    if (!std::filesystem::exists(path))
+        GTEST_SKIP() << "no test data";
+    SParamSet set;
+    ASSERT_EQ(loadTouchstoneFile(set, path.string()).status, LoadStatus::Ok);
+    int checked = 0;
+    for (int i = 0; i < set.pointCount; ++i, ++checked) {
+        EXPECT_TRUE(std::isnan(set.stabilityK[static_cast<std::size_t>(i)]));
+        EXPECT_TRUE(std::isnan(set.magDb[static_cast<std::size_t>(i)]));
+        EXPECT_TRUE(std::isnan(set.msgDb[static_cast<std::size_t>(i)]));
+    }
+    EXPECT_EQ(checked, 11);
+}
+
+TEST(TouchstoneOptions, RiLineWithReference75)
+{
+    const SParamSet set =
+        parse("# MHz S RI R 75\r\n1000 0.5 -0.2 3.1 1.2 0.02 0.01 -0.3 0.4\r\n");
+    ASSERT_TRUE(set.loaded);
+    EXPECT_EQ(set.freqExponent, 6);
+    EXPECT_EQ(set.referenceImpedance, 75.0f);
+    ASSERT_EQ(set.pointCount, 1);
+    const SParamPoint& p = set.points[0];
+    EXPECT_FLOAT_EQ(p.frequency, 1000.0f);
+    EXPECT_FLOAT_EQ(p.s11re, 0.5f);
+    EXPECT_FLOAT_EQ(p.s11im, -0.2f);
+    EXPECT_FLOAT_EQ(p.s21mag, static_cast<float>(std::hypot(3.1, 1.2)));
+    EXPECT_FLOAT_EQ(p.s21ang, static_cast<float>(std::atan2(1.2, 3.1)));
+    EXPECT_FLOAT_EQ(p.s12mag, static_cast<float>(std::hypot(0.02, 0.01)));
+    EXPECT_FLOAT_EQ(p.s12ang, static_cast<float>(std::atan2(0.01, 0.02)));
+    EXPECT_FLOAT_EQ(p.s22re, -0.3f);
+    EXPECT_FLOAT_EQ(p.s22im, 0.4f);
+}
+
+TEST(TouchstoneOptions, MissingItemsKeepTheDefaults)
+{
+    const std::string line = "1 0.5 0 1 0 0.1 0 0.5 0\r\n";
+    SParamSet set = parse("# S \r\n# MHz S \r\n" + line);
+    EXPECT_EQ(set.freqExponent, 6);
+    EXPECT_EQ(set.formatCode, 1);
+    EXPECT_EQ(set.referenceImpedance, 50.0f);
+    set = parse("# S DB\r\n" + line);
+    EXPECT_EQ(set.freqExponent, 9);
+    EXPECT_EQ(set.formatCode, 2);
+    // "R" with no number keeps the reference rather than setting 0 ohm.
+    set = parse("# GHz S MA R x\r\n" + line);
+    EXPECT_EQ(set.referenceImpedance, 50.0f);
+    EXPECT_EQ(set.pointCount, 1);
+}
+
+TEST(TouchstoneOptions, LowerCaseIsRecognisedAndLaterLinesOverride)
+{
+    SParamSet set = parse("#hz s ma r 50\r\n1 0.5 0 1 0 0.1 0 0.5 0\r\n");
+    EXPECT_TRUE(set.loaded);
+    EXPECT_EQ(set.freqExponent, 0);
+    set = parse("# MHz S RI R 75\r\n1 0.5 0 1 0 0.1 0 0.5 0\r\n# KHz S DB\r\n"
+                "2 -6 0 0 90 -20 0 -6 0\r\n");
+    EXPECT_EQ(set.freqExponent, 3);
+    EXPECT_EQ(set.formatCode, 2);
+    EXPECT_EQ(set.referenceImpedance, 75.0f);
+    ASSERT_EQ(set.pointCount, 2);
+    EXPECT_FLOAT_EQ(set.points[0].s11re, 0.5f); // read as RI
+    EXPECT_NEAR(set.points[1].s11re, std::pow(10.0, -6.0 / 20.0), 1e-6); // as DB
+    EXPECT_NEAR(set.points[1].s21ang, pi / 2, 1e-6);
+}
+
+TEST(TouchstoneOptions, BlankBeforeAndTabAfterTheSFailsRecognition)
+{
+    SParamSet set = parse("# GHz S\tMA R 50\r\n1 0.5 0 1 0 0.1 0 0.5 0\r\n");
+    EXPECT_FALSE(set.loaded);
+    EXPECT_EQ(set.pointCount, 0);
+    set = parse("1 0.5 0 1 0 0.1 0 0.5 0\r\n");
+    EXPECT_FALSE(set.loaded);
+}
+
+TEST(TouchstoneLines, FrequencyDropStartsTheNoiseBlock)
+{
+    const SParamSet set = parse("# GHz S MA R 50\r\n"
+                                "1.0 0.5 0 2 0 0.1 0 0.5 0\r\n"
+                                "2.0 0.5 0 2 0 0.1 0 0.5 0\r\n"
+                                "2.0 0.4 0 2 0 0.1 0 0.5 0\r\n"   // equal: still S
+                                "1.0 0.8 0.3 45 0.2 9 9 9 9\r\n"  // nine numbers, but noise
+                                "3.0 0.9 0.4 90 0.3\r\n");        // later lines stay noise
+    EXPECT_EQ(set.pointCount, 3);
+    EXPECT_FLOAT_EQ(set.points[2].s11re, 0.4f);
+    ASSERT_EQ(set.noiseCount, 2);
+    EXPECT_FLOAT_EQ(set.noise[0].frequency, 1.0f);
+    EXPECT_FLOAT_EQ(set.noise[0].fmin, 0.8f);
+    EXPECT_FLOAT_EQ(set.noise[0].gammaMag, 0.3f);
+    EXPECT_FLOAT_EQ(set.noise[0].gammaAngleDeg, 45.0f);
+    EXPECT_FLOAT_EQ(set.noise[0].rn, 0.2f);
+    EXPECT_FLOAT_EQ(set.noise[1].frequency, 3.0f);
+}
+
+TEST(TouchstoneLines, ShortNoiseLineFillsTheRestWithZero)
+{
+    SParamSet set;
+    set.sourceText = "# GHz S MA R 50\r\n2 0.5 0 2 0 0.1 0 0.5 0\r\n1 0.8 0.3 45 0.2\r\n";
+    ASSERT_TRUE(readTouchstone(set));
+    // Same slot, shorter line: nothing of the previous read may remain.
+    set.sourceText = "# GHz S MA R 50\r\n2 0.5 0 2 0 0.1 0 0.5 0\r\n1 0.7\r\n";
+    ASSERT_TRUE(readTouchstone(set));
+    ASSERT_EQ(set.noiseCount, 1);
+    EXPECT_FLOAT_EQ(set.noise[0].fmin, 0.7f);
+    EXPECT_EQ(set.noise[0].gammaMag, 0.0f);
+    EXPECT_EQ(set.noise[0].gammaAngleDeg, 0.0f);
+    EXPECT_EQ(set.noise[0].rn, 0.0f);
+}
+
+TEST(TouchstoneLines, EightNumbersFailTheWholeFileButKeepTheOptions)
+{
+    SParamSet set = parse("# MHz S RI R 75\r\n"
+                          "1 0.5 0 1 0 0.1 0 0.5 0\r\n"
+                          "2 0.5 0 1 0 0.1 0 0.5\r\n"
+                          "3 0.5 0 1 0 0.1 0 0.5 0\r\n");
+    EXPECT_FALSE(set.loaded);
+    EXPECT_EQ(set.pointCount, 0);
+    EXPECT_EQ(set.freqExponent, 6);
+    EXPECT_EQ(set.referenceImpedance, 75.0f);
+}
+
+TEST(TouchstoneLines, OneSeparatorIsConsumedBetweenNumbers)
+{
+    // "0.5-0.2": reading resumes one character after 0.5 and loses the sign.
+    const SParamSet set = parse("# GHz S RI R 50\r\n1 0.5-0.2 1 0 0.1 0 0.5 0\r\n");
+    ASSERT_EQ(set.pointCount, 1);
+    EXPECT_FLOAT_EQ(set.points[0].s11im, 0.2f);
+    // Tabs and runs of blanks between numbers are fine.
+    const SParamSet tabs = parse("#\tGHz\tS\tRI\n1\t0.5\t -0.2  1\t0\t0.1\t0\t0.5\t0\t\n");
+    ASSERT_EQ(tabs.pointCount, 1);
+    EXPECT_FLOAT_EQ(tabs.points[0].s11im, -0.2f);
+}
+
+TEST(TouchstoneLines, CommentsBlankLinesAndTrailingTextAreIgnored)
+{
+    const SParamSet set = parse("! header\r\n\r\n   ! indented comment\r\n# GHz S RI R 50\r\n"
+                                "   \r\n\t\r\n1 0.5 0 1 0 0.1 0 0.5 0 ! note\r\n"
+                                "[Keyword] 5\r\n2 0.5 0 1 0 0.1 0 0.5 0 extra 7 7\r\n");
+    EXPECT_EQ(set.pointCount, 2);
+    EXPECT_EQ(set.noiseCount, 0);
+}
+
+TEST(TouchstoneLines, LineEndsCrLfLfAndCrReadAlike)
+{
+    const std::string lines[] = {"! c", "# MHz S MA R 50", "1 0.5 10 2 20 0.1 30 0.4 40",
+                                 "2 0.6 11 2 21 0.1 31 0.4 41", "1 1.5 0.2 30 0.1"};
+    int checked = 0;
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        std::string text;
+        for (const std::string& l : lines)
+            text += l + end;
+        const SParamSet set = parse(text);
+        EXPECT_EQ(set.pointCount, 2) << checked;
+        EXPECT_EQ(set.noiseCount, 1) << checked;
+        EXPECT_FLOAT_EQ(set.points[1].s11re, static_cast<float>(0.6 * std::cos(11 * pi / 180)));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 3);
+}
+
+TEST(TouchstoneLines, CapsOf200PointsAnd200NoiseLines)
+{
+    std::string text = "# GHz S MA R 50\r\n";
+    for (int i = 0; i < 205; ++i)
+        text += std::to_string(1000 + i) + " 0.5 0 2 0 0.1 0 0.5 0\r\n";
+    text += "1 1 0.5 0 0.1\r\n"; // never reached
+    SParamSet set = parse(text);
+    EXPECT_EQ(set.pointCount, 200);
+    EXPECT_FLOAT_EQ(set.points[199].frequency, 1199.0f);
+    EXPECT_EQ(set.noiseCount, 0);
+
+    text = "# GHz S MA R 50\r\n5000 0.5 0 2 0 0.1 0 0.5 0\r\n";
+    for (int i = 0; i < 205; ++i)
+        text += std::to_string(i) + " 1 0.5 0 0.1\r\n";
+    set = parse(text);
+    EXPECT_EQ(set.pointCount, 1);
+    EXPECT_EQ(set.noiseCount, 200);
+    EXPECT_FLOAT_EQ(set.noise[199].frequency, 199.0f);
+}
+
+TEST(TouchstoneLines, LinesAreCutAt200Characters)
+{
+    // The last number starts at column 196: only "0.12" of "0.123456" is read.
+    std::string line = "1 0.1 0 1 0 0.1 0 0.5";
+    line += std::string(196 - line.size(), ' ') + "0.123456";
+    SParamSet set = parse("# GHz S RI R 50\r\n" + line + "\r\n");
+    ASSERT_EQ(set.pointCount, 1);
+    EXPECT_FLOAT_EQ(set.points[0].s22im, 0.12f);
+    // Pushed beyond column 200 the number is missing: the file fails.
+    line = "1 0.1 0 1 0 0.1 0 0.5" + std::string(190, ' ') + "0.5";
+    set = parse("# GHz S RI R 50\r\n" + line + "\r\n");
+    EXPECT_FALSE(set.loaded);
+}
+
+TEST(TouchstoneLines, FewerThanFourCharactersAfterTheLastBreakAreNotRead)
+{
+    const std::string head = "# GHz S MA R 50\r\n2 0.5 0 2 0 0.1 0 0.5 0\r\n";
+    EXPECT_EQ(parse(head + "1 2").noiseCount, 0);
+    EXPECT_EQ(parse(head + "1 2 ").noiseCount, 1);
+    EXPECT_EQ(parse(head + "\r\n\r\n1 2").noiseCount, 0);
+}
+
+TEST(TouchstoneLines, ZeroAndNegativeFrequenciesAreKept)
+{
+    const SParamSet set = parse("# GHz S MA R 50\r\n-1 0.5 0 2 0 0.1 0 0.5 0\r\n"
+                                "0 0.5 0 2 0 0.1 0 0.5 0\r\n");
+    ASSERT_EQ(set.pointCount, 2);
+    EXPECT_EQ(set.points[0].frequency, -1.0f);
+    EXPECT_EQ(set.points[1].frequency, 0.0f);
+}
+
+TEST(TouchstoneLines, HugeValuesSaturateInsteadOfBecomingInfinite)
+{
+    const SParamSet set = parse("# GHz S RI R 50\r\n1e300 1e300 0 1e300 0 0.1 0 0.5 0\r\n");
+    ASSERT_EQ(set.pointCount, 1);
+    EXPECT_EQ(set.points[0].frequency, FLOAT_BIG);
+    EXPECT_EQ(set.points[0].s11re, FLOAT_BIG);
+    EXPECT_TRUE(std::isfinite(set.points[0].s21mag));
+}
+
+TEST(TouchstoneFigures, StableAndPotentiallyUnstablePoints)
+{
+    // s11 = s22 = 0, s12 = 0.1, s21 = 2: K = 2.6, MAG = 20 * 0.2 = 4 (6.02 dB), MSG 20 (13.01 dB).
+    SParamPoint p;
+    p.s12mag = 0.1f;
+    p.s21mag = 2.0f;
+    PointFigures f = figuresOfMerit(p);
+    EXPECT_NEAR(f.k, (1.0 + 0.04) / 0.4, 1e-6);
+    EXPECT_NEAR(f.magDb, 10 * std::log10(4.0), 1e-5);
+    EXPECT_NEAR(f.msgDb, 10 * std::log10(20.0), 1e-5);
+    // s11 = 0.5, s12 = 0.5, s21 = 2: D = -1, K = (1 - 0.25 + 1) / 2 = 0.875 < 1, MSG = 4.
+    p.s12mag = 0.5f;
+    p.s11re = 0.5f;
+    f = figuresOfMerit(p);
+    EXPECT_NEAR(f.k, 0.875, 1e-6);
+    EXPECT_TRUE(std::isnan(f.magDb));
+    EXPECT_NEAR(f.msgDb, 10 * std::log10(4.0), 1e-6);
+}
+
+TEST(TouchstoneFigures, MissingTransmissionIsNotAvailable)
+{
+    SParamPoint p;
+    p.s11re = 0.3f;
+    p.s12mag = 0.1f; // s21 = 0: no K, and no gain in dB (not "0 dB")
+    PointFigures f = figuresOfMerit(p);
+    EXPECT_TRUE(std::isnan(f.k));
+    EXPECT_TRUE(std::isnan(f.magDb));
+    EXPECT_TRUE(std::isnan(f.msgDb));
+    p.s12mag = 0.0f;
+    p.s21mag = 2.0f;
+    f = figuresOfMerit(p);
+    EXPECT_TRUE(std::isnan(f.k));
+    EXPECT_TRUE(std::isnan(f.magDb));
+    EXPECT_TRUE(std::isnan(f.msgDb));
+}
+
+TEST(TouchstoneRobustness, ArbitraryBytesNeverReachOutsideTheText)
+{
+    // Mostly digits, separators and line ends, so that many lines parse.
+    const std::string alphabet = "0123456789.-+eE \t\r\n!#SMAHZRIDB";
+    std::mt19937 random(12345);
+    int runs = 0;
+    for (int n = 0; n < 400; ++n, ++runs) {
+        std::string text = n % 2 ? "# GHz S RI R 50\n" : "";
+        const std::size_t length = random() % 600;
+        for (std::size_t i = 0; i < length; ++i)
+            text += n % 5 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
+        const SParamSet set = parse(text);
+        EXPECT_GE(set.pointCount, 0);
+        EXPECT_LE(set.pointCount, SParamSet::capacity);
+        EXPECT_LE(set.noiseCount, SParamSet::capacity);
+        EXPECT_EQ(set.loaded, set.pointCount > 0);
+    }
+    EXPECT_EQ(runs, 400);
+}
+
+TEST(TouchstoneLoad, MissingFileKeepsThePreviousData)
+{
+    SParamSet set = parse("# GHz S MA R 50\r\n1 0.5 0 2 0 0.1 0 0.5 0\r\n");
+    const std::string path = tempPath("does_not_exist.s2p").string();
+    const LoadResult r = loadTouchstoneFile(set, path);
+    EXPECT_EQ(r.status, LoadStatus::OpenFailed);
+    ASSERT_TRUE(r.message.has_value());
+    EXPECT_EQ(r.message->text, "Error while opening file '" + path + "'");
+    EXPECT_EQ(r.message->title, "");
+    EXPECT_EQ(r.message->icon, MessageIcon::Error);
+    EXPECT_EQ(set.fileName, path); // the command has taken the new path
+    EXPECT_EQ(set.pointCount, 1);
+    EXPECT_TRUE(set.loaded);
+
+    EXPECT_EQ(loadTouchstoneFile(set, testing::TempDir()).status, LoadStatus::OpenFailed);
+    EXPECT_EQ(set.pointCount, 1);
+}
+
+TEST(TouchstoneLoad, BadFormatReplacesTheTextAndClearsTheSet)
+{
+    SParamSet set = parse("# GHz S MA R 50\r\n1 0.5 0 2 0 0.1 0 0.5 0\r\n");
+    const auto path = tempPath("bad.s2p");
+    writeFile(path, "# MHz S MA R 75\r\n! nothing\r\n");
+    const LoadResult r = loadTouchstoneFile(set, path.string());
+    EXPECT_EQ(r.status, LoadStatus::FormatError);
+    ASSERT_TRUE(r.message.has_value());
+    EXPECT_EQ(r.message->text, "Incorrect file format. Unable\n\rto read data.");
+    EXPECT_EQ(r.message->title, "");
+    EXPECT_EQ(set.pointCount, 0);
+    EXPECT_FALSE(set.loaded);
+    EXPECT_EQ(set.sourceText, readFile(path));
+    EXPECT_EQ(set.referenceImpedance, 75.0f);
+    EXPECT_EQ(sPlotWindowTitle(path.string()), "Zelvo-Chart, s-Plot - Mode    " + path.string());
+    std::filesystem::remove(path);
+}
+
+TEST(TouchstoneLoad, GoodFileIsReadWhole)
+{
+    const auto path = tempPath("good.s2p");
+    const std::string bytes = "! one\r\n# MHz S MA R 50\r\n100 0.5 10 2 20 0.1 30 0.4 40\r\n";
+    writeFile(path, bytes);
+    SParamSet set;
+    EXPECT_EQ(loadTouchstoneFile(set, path.string()).status, LoadStatus::Ok);
+    EXPECT_EQ(set.sourceText, bytes);
+    EXPECT_EQ(set.sourceLength(), static_cast<int>(bytes.size()));
+    EXPECT_TRUE(set.loaded);
+    EXPECT_EQ(set.pointCount, 1);
+    std::filesystem::remove(path);
+}
