@@ -4,8 +4,9 @@
 
 namespace zelvo {
 
-enum class MessageIcon { Error, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel };
+// None and Question are for the GUI's own boxes (save prompt, "Netlist done").
+enum class MessageIcon { Error, Exclamation, Information, None, Question };
+enum class MessageButtons { Ok, OkCancel, YesNoCancel };
 
 struct DialogMessage {
     std::string text;  // "\n\r" inside is a line break

@@ -28,7 +28,7 @@ MessageAnswer execMessageBox(const MessageRequest& r)
     box.setText(messageText(r.text));
     switch (r.icon) {
     case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
     case MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -3,6 +3,8 @@
 // rule), file dialogs, the colour chooser, pointer moves, the clipboard and
 // help. The program uses realPlatform(); tests install recording functions so
 // that nothing modal ever blocks them.
+#include "model/dialog_message.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -14,8 +16,8 @@ class QWidget;
 
 namespace zelvo {
 
-enum class MessageIcon { None, Error, Warning, Information, Question };
-enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+// MessageIcon and MessageButtons are the model's (model/dialog_message.h), so
+// that a DialogMessage from domain code is shown as it is.
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {
