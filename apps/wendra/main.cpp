@@ -1,11 +1,14 @@
+// Wendra, the antenna calculator: starts with the main window and ends when
+// the last form is closed.
+#include "antenna/forms.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel label("Wendra");
-    label.resize(400, 300);
-    label.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Wendra"));
+    wendra::Forms forms(wendra::desktopServices());
+    forms.showMain();
+    return QApplication::exec();
 }

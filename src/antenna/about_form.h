@@ -1,0 +1,15 @@
+#pragma once
+// The about box: statement, contact data and the project's page.
+#include "antenna/services.h"
+
+#include <QWidget>
+
+namespace wendra {
+
+class AboutForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit AboutForm(const Services& services, QWidget* parent = nullptr);
+};
+
+} // namespace wendra

@@ -1,0 +1,17 @@
+#pragma once
+// Wiring of the Yagi's feed box: a gamma match on the driven element with a
+// trimmer capacitor in the box and a shorting bar at the computed length.
+#include "antenna/drawing.h"
+
+namespace wendra {
+
+class FeedBoxDrawing : public Drawing {
+    Q_OBJECT
+public:
+    explicit FeedBoxDrawing(QWidget* parent = nullptr);
+
+protected:
+    void paintDrawing(QPainter& p) override;
+};
+
+} // namespace wendra

@@ -1,0 +1,9 @@
+#pragma once
+#include <QPlainTextEdit>
+
+namespace wendra {
+
+// A read-only notes box wide enough for its longest line.
+QPlainTextEdit* notesBox(const QString& name, const QString& text, QWidget* parent);
+
+} // namespace wendra

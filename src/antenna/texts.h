@@ -1,0 +1,31 @@
+#pragma once
+// Fixed texts of the forms that are longer than a caption.
+#include <QString>
+
+class QDateTime;
+
+namespace wendra {
+
+// The project's own page behind the link labels.
+inline constexpr char kProjectUrl[] = "https://zelvo.example/wendra";
+
+QString mainTitle();
+QString messageTitle();
+QString yagiNotes();
+QString jNotes();
+QString dipoleNotes();
+QString aboutStatement();
+QString browserFailed(const QString& url);
+
+// The date and time line: "日期：" date, seven blanks, "现在时间：" time,
+// in the default locale's short date and a 24-hour time with seconds.
+QString dateTimeLine(const QDateTime& now);
+
+} // namespace wendra
+
+namespace wendra {
+
+// "你输入有误！！请重新输入！！", the answer to every refused input.
+QString inputErrorText();
+
+} // namespace wendra
