@@ -1,0 +1,257 @@
+#include "design_builders.h"
+
+#include "model/design_rules.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace zelvo;
+using namespace zelvo::test;
+
+namespace {
+
+int entriesOf(const Design& d, HistoryKind k)
+{
+    return static_cast<int>(std::count(d.history.begin(), d.history.begin() + d.historyCount, k));
+}
+
+} // namespace
+
+TEST(UndoRedo, NothingToDoOnlyReportsIt)
+{
+    auto d = emptyDesign();
+    EXPECT_FALSE(undoLast(*d));
+    EXPECT_FALSE(redoNext(*d));
+    EXPECT_FALSE(d->modified);
+    appendDataPoint(*d, {50, 0, 1e9});
+    EXPECT_FALSE(redoNext(*d)); // historyTop equals historyCount
+}
+
+TEST(UndoRedo, ItemsStayInTheirSlotsAndComeBack)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, element(ElementKind::RS, 10));
+    appendStabilityCircle(*d, {});
+    d->modified = false;
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->stabilityCount, 0);
+    EXPECT_TRUE(d->modified);
+    ASSERT_TRUE(undoLast(*d));
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->dataPointCount, 0);
+    EXPECT_EQ(d->elementCount, 0);
+    EXPECT_EQ(d->startPoint, 0);
+    EXPECT_EQ(d->historyCount, 0);
+    EXPECT_EQ(d->historyTop, 3);
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->startPoint, 1);
+    EXPECT_EQ(d->currentPoint, Complex(50, 0));
+    ASSERT_TRUE(redoNext(*d));
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_FALSE(redoNext(*d));
+    EXPECT_EQ(endOf(*d, 0), Complex(60, 0));
+    EXPECT_EQ(d->stabilityCount, 1);
+}
+
+TEST(UndoRedo, UndoingTheStartPointMovesTheStartToTheNewLastPoint)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {10, 0, 1e9});
+    appendDataPoint(*d, {20, 0, 1e9});
+    appendDataPoint(*d, {30, 0, 1e9});
+    d->startPoint = 3;
+    d->currentPoint = {30, 0};
+    undoLast(*d);
+    EXPECT_EQ(d->startPoint, 2);
+    EXPECT_EQ(d->currentPoint, Complex(20, 0));
+}
+
+TEST(UndoRedo, UndoingTheLastElementReturnsToTheStartPoint)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {10, 0, 1e9});
+    appendElement(*d, element(ElementKind::RS, 5));
+    d->currentPoint = endOf(*d, 0); // the toolbox does this before the next element
+    undoLast(*d);
+    EXPECT_EQ(d->currentPoint, Complex(10, 0));
+}
+
+TEST(UndoRedo, RedoOfTheFirstElementFindsItsStartPoint)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {10, 0, 1e9});
+    appendDataPoint(*d, {20, 5, 1e9});
+    d->startPoint = 2;
+    d->currentPoint = {20, 5};
+    appendElement(*d, element(ElementKind::RS, 5));
+    undoLast(*d);
+    undoLast(*d);
+    EXPECT_EQ(d->startPoint, 1);
+    redoNext(*d);
+    EXPECT_EQ(d->startPoint, 1);
+    redoNext(*d);
+    EXPECT_EQ(d->startPoint, 2);
+    EXPECT_EQ(d->currentPoint, Complex(10, 0)); // not changed by the redo
+}
+
+TEST(UndoRedo, WidebandUndoReopensTheDesign)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {10, 0, 1e9});
+    appendDataPoint(*d, {20, 0, 2e9});
+    appendElement(*d, element(ElementKind::CS, 1e-12));
+    ASSERT_FALSE(runWideband(*d));
+    EXPECT_TRUE(checkDataPointButton(*d));
+    undoLast(*d);
+    EXPECT_FALSE(d->widebandDone);
+    EXPECT_FALSE(checkDataPointButton(*d));
+    EXPECT_FALSE(checkElementButton(*d));
+    redoNext(*d);
+    EXPECT_EQ(checkElementButton(*d)->text, widebandNoElementsText);
+}
+
+TEST(UndoRedo, ElevenEditsAndElevenUndosWrapTheRing)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, element(ElementKind::RS, 0));
+    for (int k = 1; k <= 11; ++k)
+        ASSERT_TRUE(editElementValue(*d, 0, k));
+    // Undo k restores the value before edit 12 - k; the eleventh reads the
+    // slot that edit 11 overwrote.
+    const double expected[] = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 10};
+    int undone = 0;
+    for (double v : expected) {
+        ASSERT_TRUE(undoLast(*d));
+        EXPECT_EQ(d->elements[0].value, v) << "undo " << undone + 1;
+        EXPECT_EQ(endOf(*d, 0).re, 50 + v);
+        ++undone;
+    }
+    EXPECT_EQ(undone, 11);
+    EXPECT_EQ(d->historyCount, 2);
+}
+
+TEST(UndoRedo, EditsRedoThroughTheOtherRing)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, element(ElementKind::IS, 1e-9));
+    editElementValue(*d, 0, 2e-9);
+    editDataPoint(*d, 0, {30, 5, 2e9});
+    const Complex edited = endOf(*d, 0);
+    undoLast(*d);
+    EXPECT_EQ(d->dataPoints[0].f, 1e9);
+    EXPECT_EQ(beginOf(*d, 0), Complex(50, 0));
+    EXPECT_EQ(d->currentPoint, Complex(50, 0));
+    undoLast(*d);
+    EXPECT_EQ(d->elements[0].value, 1e-9);
+    redoNext(*d);
+    EXPECT_EQ(d->elements[0].value, 2e-9);
+    redoNext(*d);
+    EXPECT_EQ(d->dataPoints[0].r, 30);
+    EXPECT_EQ(endOf(*d, 0), edited);
+}
+
+TEST(UndoRedo, NewActionAfterUndoKeepsTheOlderRedoEntries)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {1, 0, 1e9});
+    appendDataPoint(*d, {2, 0, 1e9});
+    appendDataPoint(*d, {3, 0, 1e9});
+    undoLast(*d);
+    undoLast(*d);
+    appendDataPoint(*d, {4, 0, 1e9});
+    EXPECT_EQ(d->historyCount, 2);
+    EXPECT_EQ(d->historyTop, 3);
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->dataPointCount, 3);
+    EXPECT_EQ(d->dataPoints[1].r, 4);
+    EXPECT_EQ(d->dataPoints[2].r, 3);
+}
+
+TEST(UndoRedo, FileOnlyKindsAndUnknownEntries)
+{
+    auto d = emptyDesign();
+    d->qCount = 1;
+    d->history[0] = HistoryKind::QEllipse;
+    d->history[1] = HistoryKind::None;
+    d->historyCount = d->historyTop = 2;
+    ASSERT_TRUE(undoLast(*d)); // steps over the entry without a kind
+    EXPECT_EQ(d->qCount, 1);
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->qCount, 0);
+    ASSERT_TRUE(undoLast(*d) == false);
+    // A count never drops below zero, whatever the history says.
+    d->history[0] = HistoryKind::DataPoint;
+    d->historyCount = 1;
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->dataPointCount, 0);
+}
+
+TEST(HistoryCapacity, EveryStructuralEntryOfAFullDesignFits)
+{
+    auto d = emptyDesign();
+    for (int i = 0; i < Design::pointCapacity; ++i)
+        ASSERT_TRUE(appendDataPoint(*d, {50, 0, 1e9 + i}));
+    for (int i = 0; i < Design::elementCapacity; ++i)
+        ASSERT_TRUE(appendElement(*d, element(ElementKind::RS, 1)));
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(appendStabilityCircle(*d, {}));
+        ASSERT_TRUE(appendGainCircle(*d, {}));
+        ASSERT_TRUE(appendNoiseCircle(*d, {}));
+    }
+    ASSERT_FALSE(runWideband(*d));
+    EXPECT_EQ(d->historyCount, 150 + 150 + 60 + 1);
+}
+
+TEST(HistoryCapacity, FullHistoryDropsTheOldestEditsAndKeepsEveryPoint)
+{
+    auto d = emptyDesign();
+    for (int i = 0; i < 150; ++i)
+        appendDataPoint(*d, {50, 0, 1e9});
+    for (int i = 0; i < 150; ++i)
+        appendElement(*d, element(ElementKind::RS, 1));
+    for (int k = 0; k < 400; ++k)
+        ASSERT_TRUE(editElementValue(*d, 149, k + 2)) << k;
+    EXPECT_EQ(d->historyCount, Design::historyCapacity);
+    EXPECT_EQ(entriesOf(*d, HistoryKind::DataPoint), 150);
+    EXPECT_EQ(entriesOf(*d, HistoryKind::Element), 150);
+    EXPECT_EQ(entriesOf(*d, HistoryKind::EditElement), Design::historyCapacity - 300);
+    // The newest edits still undo through their ring records.
+    undoLast(*d);
+    EXPECT_EQ(d->elements[149].value, 400);
+    undoLast(*d);
+    EXPECT_EQ(d->elements[149].value, 399);
+}
+
+TEST(HistoryCapacity, DropPrefersEditsWhoseRingRecordIsGone)
+{
+    auto d = emptyDesign();
+    std::fill(d->history.begin(), d->history.end(), HistoryKind::DataPoint);
+    d->history[5] = HistoryKind::EditDataPoint; // its ring record is still valid
+    for (int i = 10; i < 21; ++i)
+        d->history[static_cast<std::size_t>(i)] = HistoryKind::EditElement; // eleven: one is stale
+    d->historyCount = d->historyTop = Design::historyCapacity;
+    ASSERT_TRUE(pushHistory(*d, HistoryKind::Element));
+    EXPECT_EQ(d->history[5], HistoryKind::EditDataPoint);
+    EXPECT_EQ(entriesOf(*d, HistoryKind::EditElement), 10);
+    EXPECT_EQ(d->history[Design::historyCapacity - 1], HistoryKind::Element);
+    EXPECT_EQ(d->historyCount, Design::historyCapacity);
+}
+
+TEST(HistoryCapacity, OnlyStructuralEntriesLeftRefusesWithAMessage)
+{
+    auto d = emptyDesign();
+    std::fill(d->history.begin(), d->history.end(), HistoryKind::DataPoint);
+    d->historyCount = d->historyTop = Design::historyCapacity;
+    EXPECT_FALSE(historyHasRoom(*d));
+    EXPECT_FALSE(pushHistory(*d, HistoryKind::DataPoint));
+    const auto m = checkHistoryRoom(*d);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, "The undo history is full (512 entries).\n\rNo more changes possible.");
+    EXPECT_EQ(checkDataPointButton(*d), m);
+    EXPECT_FALSE(appendDataPoint(*d, {1, 1, 1}));
+    EXPECT_EQ(d->dataPointCount, 0);
+    EXPECT_EQ(d->historyCount, Design::historyCapacity);
+}
