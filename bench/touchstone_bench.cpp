@@ -1,0 +1,95 @@
+#include "model/touchstone.h"
+#include "model/twoport_export.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+using namespace zelvo;
+
+namespace {
+
+// A file as measurement software writes it: header comments, S-parameter
+// lines in MA form and a noise block, CR LF.
+std::string fullFile(int sLines = 200, int noiseLines = 50)
+{
+    std::string text = "! Transistor XY, Vce = 5 V, Ic = 10 mA\r\n! measured\r\n# MHz S MA R 50\r\n"
+                       "!  Freq   S11-mag S11-arg S21-mag S21-arg S12-mag S12-arg S22-mag S22-arg\r\n";
+    char line[200];
+    for (int i = 0; i < sLines; ++i) {
+        const double f = 100.0 + 10.0 * i;
+        std::snprintf(line, sizeof line,
+                      "%10.1f  %8.5f %8.2f  %8.4f %8.2f  %8.6f %8.2f  %8.5f %8.2f\r\n", f,
+                      0.6 - 0.001 * i, -90.0 - 0.4 * i, 15.0 - 0.05 * i, 120.0 - 0.3 * i,
+                      0.03 + 0.0002 * i, 50.0 + 0.01 * i, 0.6 - 0.0015 * i, -40.0 - 0.15 * i);
+        text += line;
+    }
+    text += "\r\n! Noise parameters\r\n";
+    for (int i = 0; i < noiseLines; ++i) {
+        std::snprintf(line, sizeof line, "%10.1f  %7.4f  %7.5f  %7.2f  %7.4f\r\n", 100.0 + 40.0 * i,
+                      0.9 + 0.004 * i, 0.01 + 0.003 * i, 134.0 + 0.9 * i, 0.11 - 0.0005 * i);
+        text += line;
+    }
+    return text;
+}
+
+// Reading stops at the 200th point: the noise block behind it is not reached.
+void BM_ReadTouchstone(benchmark::State& state)
+{
+    const auto sLines = static_cast<int>(state.range(0));
+    SParamSet set;
+    set.sourceText = fullFile(sLines, 50);
+    for (auto _ : state) {
+        const bool ok = readTouchstone(set);
+        benchmark::DoNotOptimize(ok);
+        benchmark::DoNotOptimize(set.pointCount);
+    }
+    const int expectedNoise = sLines < SParamSet::capacity ? 50 : 0;
+    if (set.pointCount != sLines || set.noiseCount != expectedNoise)
+        state.SkipWithError("the benchmark file did not read as intended");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * set.sourceLength());
+}
+BENCHMARK(BM_ReadTouchstone)->Arg(200)->Arg(150);
+
+void BM_ExportText(benchmark::State& state)
+{
+    SParamSet set;
+    set.sourceText = fullFile();
+    readTouchstone(set);
+    const std::string source = set.sourceText;
+    for (auto _ : state) {
+        std::string text = exportFileText(set, ParameterKind::H, false, source);
+        benchmark::DoNotOptimize(text);
+    }
+}
+BENCHMARK(BM_ExportText);
+
+// The whole export: source re-read, temporary file, rename.
+void BM_ExportFile(benchmark::State& state)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "zelvo_touchstone_bench";
+    std::filesystem::create_directories(dir);
+    SParamSet set;
+    set.sourceText = fullFile();
+    set.fileName = (dir / "bench.s2p").string();
+    {
+        std::FILE* f = std::fopen(set.fileName.c_str(), "wb");
+        if (f) {
+            std::fwrite(set.sourceText.data(), 1, set.sourceText.size(), f);
+            std::fclose(f);
+        }
+    }
+    readTouchstone(set);
+    const std::string out = (dir / "bench.H2P").string();
+    for (auto _ : state) {
+        const ExportResult r = exportTwoPortFile(set, ParameterKind::H, true, out);
+        if (!r.ok)
+            state.SkipWithError("export failed");
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_ExportFile);
+
+} // namespace
