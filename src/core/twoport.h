@@ -25,7 +25,8 @@ Complex determinant(const TwoPort& t);
 std::optional<double> stabilityFactor(const TwoPort& t);
 // MAG when K >= 1, MSG otherwise, in dB; nullopt when |s12| = 0.
 std::optional<double> maxGainDb(const TwoPort& t);
-// K - sqrt(K^2 - 1), the factor of |s21/s12| that gives the maximum available gain.
+// K - sqrt(K^2 - 1), the factor of |s21/s12| that gives the maximum available
+// gain; NaN for K < 1, where no such gain exists.
 double maxAvailableGainFactor(double k);
 StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane);
 Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb);

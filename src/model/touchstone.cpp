@@ -19,6 +19,8 @@ constexpr std::size_t lineLimit = 200;
 // 2 pi as a float: the angle conversion of the stored values.
 constexpr double radiansPerDegree = static_cast<double>(6.2831855f) / 360.0;
 constexpr double notComputed = std::numeric_limits<double>::quiet_NaN();
+// K computed from single-precision parameters is good to a few 1e-7.
+constexpr double kStorageTolerance = 1e-6;
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 
@@ -192,8 +194,12 @@ PointFigures figuresOfMerit(const SParamPoint& p)
     const double s12 = magnitude(t.s12);
     if (s12 != 0.0) {
         const double ratio = magnitude(t.s21) / s12;
+        // A lossless passive two-port has K = 1 exactly; its float storage
+        // leaves K a few 1e-8 either side, which must not erase MAG at
+        // every other frequency.
+        const double k = f.k < 1.0 && f.k > 1.0 - kStorageTolerance ? 1.0 : f.k;
         // A gain that is not positive has no dB value; K < 1 gives NaN here.
-        f.magDb = toDb(maxAvailableGainFactor(f.k) * ratio);
+        f.magDb = toDb(maxAvailableGainFactor(k) * ratio);
         f.msgDb = toDb(ratio);
     }
     return f;

@@ -486,6 +486,22 @@ TEST(TouchstoneFigures, StableAndPotentiallyUnstablePoints)
     EXPECT_NEAR(f.msgDb, 10 * std::log10(4.0), 1e-6);
 }
 
+TEST(TouchstoneFigures, LosslessTwoPortKeepsItsMaximumGainDespiteFloatStorage)
+{
+    // s12 = s21 = 1, s22 = 0: D = -1 and K = 1 - |s11|^2 / 2, MAG = MSG = 1 (0 dB) at K = 1.
+    SParamPoint p;
+    p.s12mag = 1.0f;
+    p.s21mag = 1.0f;
+    p.s11re = 3e-4f; // K = 1 - 4.5e-8: storage noise
+    PointFigures f = figuresOfMerit(p);
+    EXPECT_LT(f.k, 1.0);
+    EXPECT_NEAR(f.magDb, 0.0, 1e-9);
+    p.s11re = 0.01f; // K = 1 - 5e-5: really below 1
+    f = figuresOfMerit(p);
+    EXPECT_TRUE(std::isnan(f.magDb));
+    EXPECT_NEAR(f.msgDb, 0.0, 1e-9);
+}
+
 TEST(TouchstoneFigures, MissingTransmissionIsNotAvailable)
 {
     SParamPoint p;
