@@ -7,12 +7,12 @@ namespace wendra {
 namespace {
 
 constexpr int kWidth = 720;
-constexpr int kHeight = 400;
+constexpr int kHeight = 340;
 constexpr QPoint kApex(300, 80);
-constexpr int kMastBottom = 380;
+constexpr int kMastBottom = 316;
 constexpr double kSection = 90.0;
 // Drawn at 100 degrees between the arms, inside the range the notes give.
-constexpr double kDroop = 40.0;
+constexpr int kDroop = 40;
 
 } // namespace
 
@@ -61,7 +61,7 @@ void DipoleDrawing::paintDrawing(QPainter& p)
     p.setPen(QPen(QColor(90, 90, 90), 1));
     const double r = 58.0;
     const QRectF arc(kApex.x() - r, kApex.y() - r, 2 * r, 2 * r);
-    p.drawArc(arc, -qRound(kDroop * 16), -qRound((180.0 - 2 * kDroop) * 16));
+    p.drawArc(arc, -kDroop * 16, -(180 - 2 * kDroop) * 16); // sixteenths of a degree
 
     const QColor sections[] = {QColor(20, 60, 160), QColor(20, 130, 60), QColor(170, 90, 20)};
     for (int side : {-1, 1}) {

@@ -1,7 +1,9 @@
 #include "antenna/drawing.h"
 
 #include <QPainter>
-#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 
 namespace wendra {
 

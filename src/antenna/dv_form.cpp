@@ -75,7 +75,7 @@ void DvForm::fromBand()
         forms_.services().message(this, inputErrorText());
         return;
     }
-    show(*r);
+    display(*r);
 }
 
 void DvForm::fromFrequency()
@@ -85,10 +85,10 @@ void DvForm::fromFrequency()
         forms_.services().message(this, inputErrorText());
         return;
     }
-    show(*r);
+    display(*r);
 }
 
-void DvForm::show(const DipoleResult& r)
+void DvForm::display(const DipoleResult& r)
 {
     band_->setText(QString::fromStdString(r.bandText));
     frequency_->setText(QString::fromStdString(r.frequencyText));

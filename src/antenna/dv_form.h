@@ -24,7 +24,7 @@ protected:
 private:
     void fromBand();
     void fromFrequency();
-    void show(const DipoleResult& r);
+    void display(const DipoleResult& r);
 
     Forms& forms_;
     QLineEdit* frequency_;

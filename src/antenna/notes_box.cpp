@@ -1,6 +1,7 @@
 #include "antenna/notes_box.h"
 
-#include <QFontMetrics>
+#include <QScrollBar>
+#include <QTextDocument>
 
 namespace wendra {
 
@@ -10,14 +11,15 @@ QPlainTextEdit* notesBox(const QString& name, const QString& text, QWidget* pare
     box->setObjectName(name);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    const QFontMetrics fm(box->font());
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    int widest = 0;
-    for (const QString& line : lines)
-        widest = std::max(widest, fm.horizontalAdvance(line));
-    // Room for the frame, the document margins and a scroll bar: the whole
-    // text shows without scrolling.
-    box->setMinimumSize(widest + 40, fm.lineSpacing() * int(lines.size()) + 24);
+    // Laid out as a rich-text document so that the CJK fallback font's
+    // taller lines count too; the whole text shows without scrolling.
+    QTextDocument doc;
+    doc.setDefaultFont(box->font());
+    doc.setPlainText(text);
+    const QSize size = doc.size().toSize();
+    const int frame = 2 * box->frameWidth();
+    box->setMinimumSize(size.width() + frame + box->verticalScrollBar()->sizeHint().width(),
+                        size.height() + frame + 8);
     return box;
 }
 

@@ -1,5 +1,7 @@
 #include "antenna/texts.h"
 
+#include "antenna/calc.h"
+
 #include <QDateTime>
 #include <QLocale>
 
@@ -94,22 +96,16 @@ QString browserFailed(const QString& url)
     return QStringLiteral("无法启动网页浏览器，请手动访问：\n") + url;
 }
 
+QString inputErrorText()
+{
+    return QString::fromUtf8(kInputError.data(), static_cast<qsizetype>(kInputError.size()));
+}
+
 QString dateTimeLine(const QDateTime& now)
 {
     const QLocale locale;
     return QStringLiteral("日期：") + locale.toString(now.date(), QLocale::ShortFormat)
         + QStringLiteral("       现在时间：") + now.time().toString(QStringLiteral("HH:mm:ss"));
-}
-
-} // namespace wendra
-
-#include "antenna/calc.h"
-
-namespace wendra {
-
-QString inputErrorText()
-{
-    return QString::fromUtf8(kInputError.data(), static_cast<qsizetype>(kInputError.size()));
 }
 
 } // namespace wendra

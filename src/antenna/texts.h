@@ -16,16 +16,11 @@ QString jNotes();
 QString dipoleNotes();
 QString aboutStatement();
 QString browserFailed(const QString& url);
+// "你输入有误！！请重新输入！！", the answer to every refused input.
+QString inputErrorText();
 
 // The date and time line: "日期：" date, seven blanks, "现在时间：" time,
 // in the default locale's short date and a 24-hour time with seconds.
 QString dateTimeLine(const QDateTime& now);
-
-} // namespace wendra
-
-namespace wendra {
-
-// "你输入有误！！请重新输入！！", the answer to every refused input.
-QString inputErrorText();
 
 } // namespace wendra

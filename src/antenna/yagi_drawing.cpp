@@ -13,11 +13,12 @@ constexpr int kBoomX = 300;
 constexpr int kDimX = 112;
 constexpr int kLongestHalf = 165;
 
-// Relative lengths, reflector first; only the proportions are drawn.
-constexpr std::array<double, YagiDrawing::kElements> kLength{
-    0.98, 0.95, 0.90, 0.88, 0.86, 0.84, 0.82, 0.80, 0.78, 0.76, 0.74};
+// Relative lengths in thousandths, reflector first; only the proportions
+// are drawn.
+constexpr std::array<int, YagiDrawing::kElements> kLength{980, 950, 900, 880, 860, 840,
+                                                           820, 800, 780, 760, 740};
 
-int halfLength(int i) { return static_cast<int>(kLongestHalf * kLength[i] / kLength[0]); }
+int halfLength(int i) { return kLongestHalf * kLength[i] / kLength[0]; }
 
 } // namespace
 
@@ -47,10 +48,12 @@ YagiDrawing::YagiDrawing(QWidget* parent) : Drawing(QSize(kWidth, kHeight), pare
     pal.setColor(QPalette::Window, Qt::white);
     mask_->setPalette(pal);
     mask_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    mask_->setIndent(6);
-    // The shortest mask is 14 px high; its caption must fit into it.
+    // The shortest mask is 14 px high; its caption must fit into it. An
+    // indent would also push the text down from the top edge.
+    mask_->setIndent(0);
+    mask_->setContentsMargins(6, 0, 0, 0);
     QFont f = mask_->font();
-    f.setPixelSize(10);
+    f.setPixelSize(11);
     mask_->setFont(f);
     mask_->raise();
     setMaskHeightTwips(210);
