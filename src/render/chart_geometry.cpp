@@ -1,0 +1,139 @@
+#include "render/chart_geometry.h"
+
+#include "core/format.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace zelvo {
+
+namespace {
+
+int saturate(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+void resizeChartView(ChartView& view, int clientWidth, int clientHeight)
+{
+    view.clientWidth = clientWidth;
+    view.clientHeight = clientHeight;
+    view.centreX = clientWidth / 2;
+    view.centreY = clientHeight / 2;
+    view.baseRadius = clientWidth / 2 - 10;
+}
+
+int chartRadius(int baseRadius, float zoom)
+{
+    return toInt(static_cast<float>(baseRadius) * zoom);
+}
+
+bool drawablePixel(double v)
+{
+    return std::isfinite(v) && std::abs(v) < static_cast<double>(std::numeric_limits<int>::max());
+}
+
+Point gammaToChart(Complex gamma, int radius, int cx, int cy)
+{
+    return {toInt(cx + std::trunc(gamma.re * radius)), toInt(cy + std::trunc(gamma.im * radius))};
+}
+
+std::optional<Complex> impedanceGamma(double r, double x, float z0)
+{
+    const double rn = r / z0;
+    const double xn = x / z0;
+    if (std::isnan(rn) || std::isnan(xn))
+        return std::nullopt;
+    if (std::isinf(rn) || std::isinf(xn))
+        return Complex{1.0, 0.0};
+    const Complex g{gammaRe(rn, xn), gammaIm(rn, xn)};
+    if (std::isfinite(g.re) && std::isfinite(g.im))
+        return g;
+    // The squares overflowed: the same quotient with z scaled down first.
+    const double m = std::max(std::abs(rn), std::abs(xn));
+    const Complex num{rn / m - 1.0 / m, xn / m};
+    const Complex den{rn / m + 1.0 / m, xn / m};
+    const Complex q = num / den;
+    if (!std::isfinite(q.re) || !std::isfinite(q.im))
+        return std::nullopt;
+    return q;
+}
+
+std::optional<Point> impedanceToChart(double r, double x, float z0, int radius, int cx, int cy)
+{
+    const std::optional<Complex> g = impedanceGamma(r, x, z0);
+    if (!g)
+        return std::nullopt;
+    const double px = cx + std::trunc(g->re * radius);
+    const double py = cy + std::trunc(g->im * radius);
+    if (!drawablePixel(px) || !drawablePixel(py))
+        return std::nullopt;
+    return Point{toInt(px), toInt(py)};
+}
+
+std::optional<Complex> clientToGamma(const ChartView& view, float zoom, int px, int py)
+{
+    const double rf = static_cast<double>(view.baseRadius) * static_cast<double>(zoom);
+    const double dx = static_cast<double>(px) - view.centreX;
+    const double dy = static_cast<double>(view.centreY) - py;
+    if (!(rf * rf > dx * dx + dy * dy))
+        return std::nullopt;
+    return Complex{dx / rf, dy / rf};
+}
+
+void drawCircle(Canvas& canvas, int cx, int cy, int r)
+{
+    const std::int64_t x = cx, y = cy, rr = r;
+    canvas.ellipse(saturate(x - rr), saturate(y - rr), saturate(x + rr), saturate(y + rr));
+}
+
+void drawArcAbout(Canvas& canvas, int cx, int cy, int r, Point start, Point end)
+{
+    drawArcOffset(canvas, cx, cy, r, start, end, 0, 0, false);
+}
+
+void drawArcOffset(Canvas& canvas, int cx, int cy, int r, Point start, Point end, int dx, int dy,
+                   bool flipY)
+{
+    const auto mx = [&](std::int64_t x) { return saturate(x + dx); };
+    const auto my = [&](std::int64_t y) { return saturate(flipY ? dy - y : y + dy); };
+    const std::int64_t x = cx, y = cy, rr = r;
+    canvas.arc(mx(x - rr), my(y - rr), mx(x + rr), my(y + rr), {mx(start.x), my(start.y)},
+               {mx(end.x), my(end.y)});
+}
+
+float zoomIn(float zoom)
+{
+    const float z = 2.0f * zoom;
+    return z > zoomMax ? zoomMax : z;
+}
+
+float zoomOut(float zoom)
+{
+    const float z = zoom / 2.0f;
+    return z < zoomMin ? zoomMin : z;
+}
+
+float zoomFromText(std::string_view text)
+{
+    double v = scanNumber(text.substr(0, 20)).value; // 0 when no number was read
+    if (!(v >= zoomValueMin))
+        v = zoomValueMin;
+    if (v > zoomValueMax)
+        v = zoomValueMax;
+    return static_cast<float>(v);
+}
+
+std::string zoomText(float zoom)
+{
+    return printfString("%.2f", static_cast<double>(zoom));
+}
+
+} // namespace zelvo

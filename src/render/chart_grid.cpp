@@ -1,0 +1,122 @@
+#include "render/chart_grid.h"
+
+#include "core/format.h"
+#include "core/numeric.h"
+#include "render/chart_geometry.h"
+
+#include <cmath>
+
+namespace zelvo {
+
+int centreMarkRadius(int radius)
+{
+    const int q = radius / 105;
+    return q <= 3 ? 3 : q;
+}
+
+namespace {
+
+struct GridFrame {
+    Canvas& canvas;
+    int R;
+    int cx, cy;
+    int h; // text height with external leading
+    bool labels;
+    GridMode mode;
+    double z0;
+};
+
+void drawUnitWidthCircle(const GridFrame& f, double value, Colour colour, int cx, int r)
+{
+    const bool wide = value == 1.0 && f.mode == GridMode::Chart;
+    if (wide)
+        f.canvas.setPen({PenStyle::Solid, 2, colour});
+    drawCircle(f.canvas, cx, f.cy, r);
+    if (wide)
+        f.canvas.setPen({PenStyle::Solid, 1, colour});
+}
+
+void drawZChart(const GridFrame& f, Colour colour)
+{
+    Canvas& c = f.canvas;
+    const double R = f.R;
+    c.setPen({PenStyle::Solid, 1, colour});
+    c.setTextColour(colour);
+    for (double r : gridValues) {
+        const int centreX = toInt(f.cx + R * r / (r + 1.0));
+        drawUnitWidthCircle(f, r, colour, centreX, toInt(R / (r + 1.0)));
+        if (f.labels)
+            c.text({centreX, toInt(f.cy - R / (r + 1.0) + f.h / 2.0)},
+                   printfString("%.1f", f.z0 * r), TextAlign::CentreTop);
+    }
+    for (double x : gridValues) {
+        // The reactance circle (centre (R, t), radius t) meets the boundary at (v, w).
+        const double t = R / x;
+        const double v = -R * (t * t - R * R) / (t * t + R * R);
+        const double w = std::sqrt(R * R - v * v);
+        const Point onAxis{toInt(f.cx + R), f.cy};
+        const Point upper{toInt(f.cx + v), toInt(f.cy + w)};
+        const Point lower{toInt(f.cx + v), toInt(f.cy - w)};
+        drawArcAbout(c, onAxis.x, toInt(f.cy + t), toInt(t), upper, onAxis);
+        if (f.labels)
+            c.text({upper.x, toInt(f.cy + w + f.h / 2.0)}, printfString("%.1f", f.z0 * x),
+                   TextAlign::CentreTop);
+        drawArcAbout(c, onAxis.x, toInt(f.cy - t), toInt(t), onAxis, lower);
+    }
+    c.moveTo({f.cx - f.R, f.cy});
+    c.lineTo({f.cx + f.R, f.cy});
+}
+
+void drawYChart(const GridFrame& f, Colour colour)
+{
+    Canvas& c = f.canvas;
+    const double R = f.R;
+    c.setPen({PenStyle::Solid, 1, colour});
+    c.setTextColour(colour);
+    for (double g : gridValues) {
+        const int centreX = toInt(f.cx - R * g / (g + 1.0));
+        drawUnitWidthCircle(f, g, colour, centreX, toInt(R / (g + 1.0)));
+        if (f.labels)
+            c.text({centreX, toInt(f.cy - R / (g + 1.0) + f.h / 2.0)},
+                   printfString("%.1G", g / f.z0), TextAlign::CentreTop);
+    }
+    for (double b : gridValues) {
+        const double t = R / b;
+        const double v = R * (t * t - R * R) / (t * t + R * R);
+        const double w = std::sqrt(R * R - v * v);
+        const Point onAxis{toInt(f.cx - R), f.cy};
+        const Point upper{toInt(f.cx + v), toInt(f.cy + w)};
+        const Point lower{toInt(f.cx + v), toInt(f.cy - w)};
+        drawArcAbout(c, onAxis.x, toInt(f.cy + t), toInt(t), onAxis, upper);
+        drawArcAbout(c, onAxis.x, toInt(f.cy - t), toInt(t), lower, onAxis);
+        if (f.labels)
+            c.text({lower.x, toInt(f.cy - w + f.h / 2.0)}, printfString("%.1G", b / f.z0),
+                   TextAlign::CentreTop);
+    }
+    c.moveTo({f.cx - f.R, f.cy});
+    c.lineTo({f.cx + f.R, f.cy});
+}
+
+} // namespace
+
+void drawChartGrid(Canvas& canvas, int baseRadius, Colour zColour, Colour yColour,
+                   std::uint8_t chartKinds, int cx, int cy, bool labelsOn, int fontHeight,
+                   float zoom, GridMode mode, float z0)
+{
+    const CanvasStateGuard keep(canvas);
+    const int R = chartRadius(baseRadius, zoom);
+
+    canvas.setPen({PenStyle::Solid, 1, rgb(0, 0, 0)});
+    drawCircle(canvas, cx, cy, R);
+    drawCircle(canvas, cx, cy, centreMarkRadius(R));
+
+    canvas.setFont({fontHeight, FontFace::Default, 400, 0});
+    const TextMetrics m = canvas.metrics();
+    const GridFrame frame{canvas, R, cx, cy, m.height + m.externalLeading, labelsOn, mode, z0};
+    if ((chartKinds & showZChartBit) != 0)
+        drawZChart(frame, zColour);
+    if ((chartKinds & showYChartBit) != 0)
+        drawYChart(frame, yColour);
+}
+
+} // namespace zelvo

@@ -1,0 +1,28 @@
+#pragma once
+// The background of the impedance chart: boundary circle, centre mark, Z and
+// Y grids with their labels.
+#include "render/canvas.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zelvo {
+
+// The unit resistance and conductance circles are drawn 2 pixels wide in
+// chart mode only; the S-Plot charts keep every line thin.
+enum class GridMode : std::uint8_t { Chart, SPlot };
+
+// Normalised resistance, reactance, conductance and susceptance of the grid.
+// The fifth value is 4, not 5.
+inline constexpr std::array<double, 6> gridValues = {0.2, 0.5, 1.0, 2.0, 4.0, 10.0};
+
+// Radius of the centre mark for a chart radius R.
+int centreMarkRadius(int radius);
+
+// Z labels are ohm (z0 * r), Y labels siemens (g / z0). chartKinds holds
+// showZChartBit and showYChartBit. Pen, font and text colour are restored.
+void drawChartGrid(Canvas& canvas, int baseRadius, Colour zColour, Colour yColour,
+                   std::uint8_t chartKinds, int cx, int cy, bool labelsOn, int fontHeight,
+                   float zoom, GridMode mode, float z0);
+
+} // namespace zelvo

@@ -1,0 +1,32 @@
+#include "render/chart_style.h"
+
+namespace zelvo {
+
+ChartColours chartColours(const Settings& s, bool useScreenColours)
+{
+    if (!useScreenColours)
+        return {};
+    return {s.zChartColour, s.yChartColour, s.dataPointColour, s.elementColour, s.qColour,
+            s.vswrColour,   s.widebandColour, s.stabilityColour, s.gainColour, s.noiseColour};
+}
+
+ChartStyle chartStyle(const Settings& s, bool useScreenColours, GridMode mode)
+{
+    ChartStyle style;
+    style.colours = chartColours(s, useScreenColours);
+    style.chartKinds = s.chartKinds;
+    style.chartLabels = s.chartLabels;
+    style.labels = s.labels;
+    style.linkDataPoints = s.linkDataPoints;
+    style.lineWidth = s.lineWidth;
+    style.mode = mode;
+    return style;
+}
+
+int markerRadius(int radius)
+{
+    const int q = radius / 160;
+    return q < 3 ? 2 : q;
+}
+
+} // namespace zelvo

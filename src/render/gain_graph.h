@@ -1,0 +1,85 @@
+#pragma once
+// The gain graph of S-Plot mode: MAG and MSG over a logarithmic frequency axis
+// of whole decades, on a y-down surface.
+#include "model/sparam_set.h"
+#include "render/canvas.h"
+#include "render/scroll.h"
+
+#include <span>
+#include <string>
+
+namespace zelvo {
+
+struct GainSeries {
+    std::string name;
+    Colour colour = rgb(0, 0, 0);
+    PenStyle style = PenStyle::Solid;
+};
+
+inline constexpr int magSeries = 1; // points with K >= 1
+inline constexpr int msgSeries = 2; // points with K < 1
+
+struct GainAxes {
+    double fMin = 100.0;
+    double fMax = 10000.0;
+    double gMin = 0.0;
+    double gMax = 30.0;
+    std::string title = "f [GHz]";
+    bool legend = false;
+};
+
+// "f [Hz]", "f [kHz]", "f [MHz]" or "f [GHz]" for the frequency exponent.
+std::string frequencyAxisTitle(int freqExponent);
+
+// Whole dB, and whole tens when the span exceeds 10 dB: the lower end rounded
+// down to a multiple of 10, the upper one raised to the next multiple (a full
+// ten above one already on it). The span is at least 1 dB.
+void roundGainRange(double& gMin, double& gMax);
+
+struct DecadeSpan {
+    int lo = 0;
+    int hi = 1;
+    int count() const { return hi - lo; }
+};
+// floor(log10 fMin) .. ceil(log10 fMax), at least one decade.
+DecadeSpan decadeSpan(double fMin, double fMax);
+
+// The axes of the loaded set (the empty axes without a file): frequencies of
+// the points with a positive frequency, gains MAG where K >= 1 and MSG
+// elsewhere, rounded by roundGainRange.
+GainAxes gainGraphAxes(const SParamSet& set);
+
+// Frame, dotted grid, axis title, legend and axis labels in the area whose
+// top-left corner is (x0, y0).
+void drawGainGraph(Canvas& canvas, int x0, int y0, int width, int height, Colour frameColour,
+                   double fMin, double fMax, double gMin, double gMax, const std::string& title,
+                   std::span<const GainSeries> series, int fontHeight);
+// One series: a circle of radius 2 at each of its points, joined to the
+// previous point when that one immediately precedes it in the file.
+void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour colour,
+                   double fMin, double fMax, double gMin, double gMax, const SParamSet& set,
+                   int series, PenStyle style);
+
+// The window's graph: 600 x 400 at (20, 20) moved by the scroll positions.
+struct GainGraphScroll {
+    int horizontal = 0;
+    int vertical = 0;
+};
+inline constexpr int gainGraphWidth = 600;
+inline constexpr int gainGraphHeight = 400;
+
+void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
+                          int fontHeight);
+
+struct GainGraphRanges {
+    int horizontalMax = 0;
+    int verticalMax = 0;
+};
+GainGraphRanges gainGraphRanges(int width, int height);
+// On resize: positions return to 0 when the window is nearly large enough.
+void resizeGainGraph(GainGraphScroll& scroll, int width, int height);
+// A scroll request; true when the position changed.
+bool scrollGainGraph(GainGraphScroll& scroll, bool vertical, ScrollAction action, int thumb,
+                     int width, int height);
+
+} // namespace zelvo

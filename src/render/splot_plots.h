@@ -1,0 +1,39 @@
+#pragma once
+// The four S-parameter plot windows of S-Plot mode: S11 and S22 on the
+// impedance chart, S12 and S21 on a polar grid. All in chart coordinates
+// (y up); the windows put the origin at their centre.
+#include "model/sparam_set.h"
+#include "render/canvas.h"
+
+namespace zelvo {
+
+enum class TraceCode : int { S11 = 1, S12 = 2, S21 = 4, S22 = 8 };
+
+inline constexpr Colour traceColour = rgb(255, 0, 0);
+
+// S11 or S22 of every point in file order, joined by lines, each point with a
+// circle of radius 2.
+void drawChartTrace(Canvas& canvas, const SParamSet& set, TraceCode code, int radius,
+                    Colour colour, int lineWidth, int cx, int cy);
+// S12 or S21 likewise, the magnitude scaled so that fullScale reaches radius.
+void drawPolarTrace(Canvas& canvas, const SParamSet& set, TraceCode code, int radius,
+                    double fullScale, Colour colour, int lineWidth, int cx, int cy);
+// Boundary circle, diameters, diagonals and rings every `step` below full scale.
+void drawPolarGrid(Canvas& canvas, int radius, Colour colour, double fullScale, double step,
+                   bool labelsOn, int fontHeight, int cx, int cy);
+
+// 1.2 times the largest magnitude of S12 or S21; 1.2 without points (or when
+// every magnitude is 0, which would leave no scale).
+double polarFullScale(const SParamSet& set, TraceCode code);
+
+// min(width / 2, height / 2).
+int plotHalfSize(int width, int height);
+
+// The windows: S11 / S22 (chart grid, Z only, labelled in the file's
+// reference impedance) and S12 / S21 (polar).
+void paintChartPlotWindow(Canvas& canvas, const SParamSet& set, TraceCode code, int width,
+                          int height, bool chartLabels, int lineWidth);
+void paintPolarPlotWindow(Canvas& canvas, const SParamSet& set, TraceCode code, int width,
+                          int height, bool chartLabels, int lineWidth);
+
+} // namespace zelvo
