@@ -1,0 +1,28 @@
+#pragma once
+// The About box and the program's version text.
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+namespace zelvo {
+
+inline constexpr double zelvoVersion = 2.0;
+// "V 2.00"
+QString versionText();
+
+// Available memory in kBytes (MemAvailable of a meminfo file); empty when the
+// file cannot be read or has no such line.
+std::optional<unsigned long long> availableMemoryKBytes(
+    const QString& meminfoPath = QStringLiteral("/proc/meminfo"));
+// "Free memory:    %u kBytes", or "Free memory:    unknown".
+QString memoryStatusText(std::optional<unsigned long long> kBytes);
+
+class AboutDialog : public QDialog {
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+} // namespace zelvo

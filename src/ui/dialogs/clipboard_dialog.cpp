@@ -1,0 +1,91 @@
+#include "ui/dialogs/clipboard_dialog.h"
+
+#include "ui/app_state.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zelvo {
+
+namespace {
+
+QRadioButton* radio(QWidget* parent, const char* text, const char* name, QVBoxLayout* into)
+{
+    auto* b = new QRadioButton(QString::fromLatin1(text), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    into->addWidget(b);
+    return b;
+}
+
+} // namespace
+
+ClipboardDialog::ClipboardDialog(AppState& state, const Platform& platform, QWidget* parent)
+    : ZelvoDialog(state, platform, parent)
+{
+    setWindowTitle(QStringLiteral("Copy to Clipboard"));
+    const std::uint8_t choice = state.memory.clipboardChoice;
+
+    auto* items = new QGroupBox(QStringLiteral("Copy"), this);
+    auto* itemLayout = new QVBoxLayout(items);
+    QRadioButton* chart = radio(items, "Zelvo Chart", "chart", itemLayout);
+    QRadioButton* schematic = radio(items, "Schematic", "schematic", itemLayout);
+    QRadioButton* comments = radio(items, "Comments", "comments", itemLayout);
+    auto* itemGroup = new QButtonGroup(this);
+    itemGroup->addButton(chart, clipChart);
+    itemGroup->addButton(schematic, clipSchematic);
+    itemGroup->addButton(comments, clipComments);
+    if (QAbstractButton* b = itemGroup->button(choice & 0xF0))
+        b->setChecked(true);
+
+    auto* colours = new QGroupBox(QStringLiteral("Colors"), this);
+    auto* colourLayout = new QVBoxLayout(colours);
+    QRadioButton* screen = radio(colours, "use screen colors", "screenColours", colourLayout);
+    QRadioButton* mono = radio(colours, "black and white", "blackWhite", colourLayout);
+    colourLayout->addStretch();
+    auto* colourGroup = new QButtonGroup(this);
+    colourGroup->addButton(screen, clipScreenColours);
+    colourGroup->addButton(mono, clipBlackWhite);
+    if (QAbstractButton* b = colourGroup->button(choice & 0x0F))
+        b->setChecked(true);
+
+    connect(itemGroup, &QButtonGroup::idClicked, this,
+            [this](int id) { setItem(static_cast<std::uint8_t>(id)); });
+    connect(colourGroup, &QButtonGroup::idClicked, this,
+            [this](int id) { setColours(static_cast<std::uint8_t>(id)); });
+
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this,
+            [this] { done(state_.memory.clipboardChoice); });
+    connect(buttons, &QDialogButtonBox::rejected, this, [this] { done(0); });
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { showHelp(QStringLiteral("Clipboard")); });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(items);
+    row->addWidget(colours);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ClipboardDialog::setItem(std::uint8_t item)
+{
+    std::uint8_t& c = state_.memory.clipboardChoice;
+    c = static_cast<std::uint8_t>(item | (c & 0x0F));
+}
+
+void ClipboardDialog::setColours(std::uint8_t colours)
+{
+    std::uint8_t& c = state_.memory.clipboardChoice;
+    c = static_cast<std::uint8_t>((c & 0xF0) | colours);
+}
+
+} // namespace zelvo

@@ -1,0 +1,116 @@
+#include "ui/dialogs/dialog_support.h"
+
+#include "core/number_text.h"
+#include "ui/app_state.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace zelvo {
+
+void centreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    window->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+FieldValue readField(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    const QByteArray bytes = trimmed.toLatin1();
+    const FieldNumber n = readFieldNumber(std::string_view(bytes.constData(), bytes.size()));
+    FieldValue v;
+    v.value = n.value;
+    v.state = n.anyNumber && !n.leftover ? FieldValue::State::Number
+                                         : FieldValue::State::Malformed;
+    return v;
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::fromStdString(fixedText(value, decimals));
+}
+
+void fillUnits(QComboBox* combo, std::span<const Unit> units)
+{
+    for (const Unit& u : units)
+        combo->addItem(QString::fromLatin1(u.text));
+}
+
+double unitFactor(const QComboBox* combo, std::span<const Unit> units)
+{
+    const int i = combo->currentIndex();
+    return i >= 0 && i < static_cast<int>(units.size()) ? units[static_cast<std::size_t>(i)].factor
+                                                         : 1.0;
+}
+
+QString showFrequency(double hertz, QComboBox* unitCombo)
+{
+    // frequencyUnits runs GHz, MHz, kHz, Hz.
+    int index = 3;
+    if (hertz >= 1e9)
+        index = 0;
+    else if (hertz >= 1e6)
+        index = 1;
+    else if (hertz >= 1e3)
+        index = 2;
+    unitCombo->setCurrentIndex(index);
+    return fixed(hertz / frequencyUnits[index].factor, 3);
+}
+
+ZelvoDialog::ZelvoDialog(AppState& state, const Platform& platform, QWidget* parent)
+    : QDialog(parent), state_(state), platform_(platform)
+{
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void ZelvoDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(this);
+}
+
+void ZelvoDialog::failField(QLineEdit* field, const QString& text, const QString& title,
+                            bool beep)
+{
+    message(text, title, MessageIcon::Error, beep);
+    if (field) {
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+}
+
+void ZelvoDialog::message(const QString& text, const QString& title, MessageIcon icon, bool beep)
+{
+    MessageRequest r;
+    r.parent = this;
+    r.text = text;
+    r.title = title;
+    r.icon = icon;
+    showMessage(platform_, beep && state_.settings.messageBeep, r);
+}
+
+void ZelvoDialog::showHelp(const QString& keyword) const
+{
+    if (platform_.showHelp)
+        platform_.showHelp(keyword);
+}
+
+QLineEdit* ZelvoDialog::numberField(const QString& objectName)
+{
+    auto* field = new QLineEdit(this);
+    field->setObjectName(objectName);
+    field->setMaxLength(static_cast<int>(fieldChars));
+    field->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 14);
+    return field;
+}
+
+} // namespace zelvo

@@ -1,0 +1,91 @@
+#pragma once
+// What every Zelvo dialog shares: centring on the screen, reading number
+// fields, reporting a failed field (message, beep rule, focus, selection),
+// and keeping exact values that a field shows rounded.
+#include "ui/platform.h"
+
+#include <QDialog>
+#include <QString>
+#include <span>
+
+class QComboBox;
+class QLineEdit;
+
+namespace zelvo {
+
+struct AppState;
+
+inline const QString errorTitle = QStringLiteral("ERROR");
+
+void centreOnScreen(QWidget* window);
+
+// A dialog field read as a decimal number (C locale, exponent allowed, at
+// most 20 characters; blanks around the number are ignored).
+struct FieldValue {
+    enum class State { Empty, Malformed, Number };
+    State state = State::Empty;
+    double value = 0.0; // what the text's leading number reads as, 0 without one
+
+    bool isNumber() const { return state == State::Number; }
+};
+FieldValue readField(const QString& text);
+
+// "%.Nf"-style text in the C locale.
+QString fixed(double value, int decimals);
+
+// A value shown rounded in a field. Confirming the field unchanged must not
+// round the design's number to the shown digits.
+struct ShownValue {
+    QString text;
+    double exact = 0.0;
+
+    // The exact value while the text is as shown, else what the text reads as.
+    double valueFor(const QString& currentText, double typed) const
+    {
+        return currentText.trimmed() == text.trimmed() ? exact : typed;
+    }
+};
+
+// A unit of a combo box: its text and the factor to SI.
+struct Unit {
+    const char* text;
+    double factor;
+};
+inline constexpr Unit frequencyUnits[] = {{"GHz", 1e9}, {"MHz", 1e6}, {"kHz", 1e3}, {"Hz", 1}};
+inline constexpr Unit capacitanceUnits[] = {{"pF", 1e-12}, {"nF", 1e-9}, {"uF", 1e-6}};
+inline constexpr Unit inductanceUnits[] = {{"pH", 1e-12}, {"nH", 1e-9}, {"uH", 1e-6}};
+inline constexpr Unit resistanceUnits[] = {{"Ohm", 1}, {"kOhm", 1000}};
+
+void fillUnits(QComboBox* combo, std::span<const Unit> units);
+double unitFactor(const QComboBox* combo, std::span<const Unit> units);
+
+// A frequency in Hz as "%.3f" in the largest unit in which it is at least 1
+// (Hz below 1 kHz); returns the text and sets the combo's unit.
+QString showFrequency(double hertz, QComboBox* unitCombo);
+
+// Base of the modal dialogs: state, platform, centring, field errors.
+class ZelvoDialog : public QDialog {
+public:
+    ZelvoDialog(AppState& state, const Platform& platform, QWidget* parent);
+
+    AppState& state() const { return state_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    // Shows the message (with the beep when the option is on and `beep`),
+    // then gives `field` the focus with its whole text selected.
+    void failField(QLineEdit* field, const QString& text, const QString& title = errorTitle,
+                   bool beep = true);
+    // The message alone.
+    void message(const QString& text, const QString& title, MessageIcon icon, bool beep);
+    void showHelp(const QString& keyword) const;
+
+    // A number field of at most 20 characters.
+    QLineEdit* numberField(const QString& objectName);
+
+    AppState& state_;
+    const Platform& platform_;
+};
+
+} // namespace zelvo

@@ -1,0 +1,223 @@
+#include "ui/dialogs/element_value_dialog.h"
+
+#include "core/chain.h"
+#include "core/number_text.h"
+#include "model/design_rules.h"
+#include "ui/app_state.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+constexpr Unit lineUnits[] = {{"Lambda", 1}, {"mm", 1e-3}};
+
+// The largest unit the value reaches (the smallest one below all of them).
+int displayUnit(double value, std::span<const Unit> units)
+{
+    int index = 0;
+    for (int i = 0; i < static_cast<int>(units.size()); ++i)
+        if (value >= units[static_cast<std::size_t>(i)].factor)
+            index = i;
+    return index;
+}
+
+bool isCapacitor(ElementKind k) { return k == ElementKind::CS || k == ElementKind::CP; }
+bool isInductor(ElementKind k) { return k == ElementKind::IS || k == ElementKind::IP; }
+bool isResistor(ElementKind k) { return k == ElementKind::RS || k == ElementKind::RP; }
+
+} // namespace
+
+double lineLengthFromMm(double millimetres, double f0)
+{
+    const float wavelength = f0 == 0.0 ? FLOAT_BIG : toFloatSaturated(speedOfLight / f0);
+    const double lambda = static_cast<double>(wavelength);
+    return std::fmod(millimetres * 0.001, lambda / 2.0) / lambda;
+}
+
+ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform, int code,
+                                       QWidget* parent)
+    : ZelvoDialog(state, platform, parent), kind_(static_cast<ElementKind>(code / 65536)),
+      row_(code % 65536)
+{
+    setWindowTitle(QStringLiteral("Edit Element value"));
+    const Design& d = state.design;
+    const bool valid = row_ >= 0 && row_ < std::min(d.elementCount, Design::elementCapacity);
+    const Element e = valid ? d.elements[static_cast<std::size_t>(row_)] : Element{};
+
+    grid_ = new QGridLayout;
+    if (isCapacitor(kind_)) {
+        addField(main_, QStringLiteral("C:"), QStringLiteral("value"), e.value, capacitanceUnits, 3);
+    } else if (isInductor(kind_)) {
+        addField(main_, QStringLiteral("L:"), QStringLiteral("value"), e.value, inductanceUnits, 3);
+    } else if (isResistor(kind_)) {
+        addField(main_, QStringLiteral("R:"), QStringLiteral("value"), e.value, resistanceUnits, 3);
+    } else if (isLine(kind_)) {
+        addField(main_, QStringLiteral("Line length:"), QStringLiteral("value"), e.value,
+                 std::span<const Unit>(lineUnits).first(1), 3);
+        main_.unit->addItem(QString::fromLatin1(lineUnits[1].text));
+        main_.units = lineUnits;
+        addField(er_, QStringLiteral("Er:"), QStringLiteral("er"), e.lineEr, {}, 3);
+        addField(impedance_, QStringLiteral("Line impedance:"), QStringLiteral("impedance"),
+                 e.lineImpedance, {}, 2);
+    } else if (isRlc(kind_)) {
+        addField(main_, QStringLiteral("R:"), QStringLiteral("value"), e.rlcR, resistanceUnits, 3);
+        addField(l_, QStringLiteral("L:"), QStringLiteral("l"), e.rlcL, inductanceUnits, 3);
+        addField(c_, QStringLiteral("C:"), QStringLiteral("c"), e.rlcC, capacitanceUnits, 3);
+    } else {
+        addField(main_, QStringLiteral("1:"), QStringLiteral("value"), e.value, {}, 3);
+    }
+
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ElementValueDialog::onOk);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { showHelp(QStringLiteral("Edit Element Value")); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    main_.edit->setFocus(Qt::OtherFocusReason);
+    main_.edit->selectAll();
+}
+
+void ElementValueDialog::addField(Field& f, const QString& caption, const QString& name,
+                                  double value, std::span<const Unit> units, int decimals)
+{
+    f.edit = numberField(name);
+    f.units = units;
+    double shownNumber = value;
+    if (!units.empty()) {
+        f.unit = new QComboBox(this);
+        f.unit->setObjectName(name + QStringLiteral("Unit"));
+        fillUnits(f.unit, units);
+        f.shownUnit = displayUnit(value, units);
+        f.unit->setCurrentIndex(f.shownUnit);
+        shownNumber = value / units[static_cast<std::size_t>(f.shownUnit)].factor;
+    }
+    f.shown = {fixed(shownNumber, decimals), value};
+    f.edit->setText(f.shown.text);
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(f.edit);
+    grid_->addWidget(label, rows_, 0);
+    grid_->addWidget(f.edit, rows_, 1);
+    if (f.unit)
+        grid_->addWidget(f.unit, rows_, 2);
+    ++rows_;
+}
+
+double ElementValueDialog::valueOf(const Field& f, double typed) const
+{
+    const int unit = f.unit ? f.unit->currentIndex() : -1;
+    const double factor =
+        f.unit && unit >= 0 && unit < static_cast<int>(f.units.size())
+            ? f.units[static_cast<std::size_t>(unit)].factor
+            : 1.0;
+    if (unit == f.shownUnit)
+        return f.shown.valueFor(f.edit->text(), typed * factor);
+    return typed * factor;
+}
+
+bool ElementValueDialog::readPositive(const Field& f, double& out)
+{
+    const FieldValue v = readField(f.edit->text());
+    if (v.state == FieldValue::State::Malformed) {
+        failField(f.edit, QString::fromLatin1(numberFormatMessage), QString());
+        return false;
+    }
+    out = valueOf(f, v.value);
+    if (!(v.value > 0.0) || !(out > 0.0)) {
+        failField(f.edit, QStringLiteral("Value must be > 0"));
+        return false;
+    }
+    return true;
+}
+
+void ElementValueDialog::onOk()
+{
+    Design& d = state_.design;
+    if (row_ < 0 || row_ >= std::min(d.elementCount, Design::elementCapacity)) {
+        reject();
+        return;
+    }
+    Element& e = d.elements[static_cast<std::size_t>(row_)];
+    // Recorded before the checks, so that a refused input leaves an entry
+    // that restores the same value.
+    if (!editElementValue(d, row_, e.value)) {
+        const auto full = checkHistoryRoom(d);
+        message(full ? QString::fromStdString(full->text) : QString(), QString(),
+                MessageIcon::Error, true);
+        reject();
+        return;
+    }
+
+    // Every field is checked before anything is stored.
+    double value = 0, l = 0, c = 0, er = 0, impedance = 0;
+    if (!readPositive(main_, value))
+        return;
+    if (isRlc(kind_) && (!readPositive(l_, l) || !readPositive(c_, c)))
+        return;
+    if (isLine(kind_) && (!readPositive(er_, er) || !readPositive(impedance_, impedance)))
+        return;
+    if (isLine(kind_) && (!(toFloatSaturated(er) > 0.0f) || !(toFloatSaturated(impedance) > 0.0f))) {
+        failField(!(toFloatSaturated(er) > 0.0f) ? er_.edit : impedance_.edit,
+                  QStringLiteral("Value must be > 0"));
+        return;
+    }
+
+    const char* bound = nullptr;
+    switch (kind_) {
+    case ElementKind::CS:
+        if (value > 1e-4)
+            bound = "Value must be less than 100uF";
+        break;
+    case ElementKind::CP:
+        if (value < 1e-16)
+            bound = "Value must be greater than 0.1fF";
+        break;
+    case ElementKind::IS:
+        if (value < 1e-12)
+            bound = "Value must be greater than 1pH";
+        break;
+    case ElementKind::IP:
+        if (value > 1e-3)
+            bound = "Value must be less than 1mH";
+        break;
+    default:
+        break;
+    }
+
+    if (bound) {
+        // The old value stays; the dialog closes all the same.
+        message(QString::fromLatin1(bound), errorTitle, MessageIcon::Error, true);
+    } else if (isRlc(kind_)) {
+        e.rlcR = value;
+        e.rlcL = l;
+        e.rlcC = c;
+    } else if (isLine(kind_)) {
+        const bool inMm = main_.unit->currentIndex() == 1;
+        e.value = inMm ? lineLengthFromMm(value / 1e-3, designFrequency(d)) : value;
+        e.lineEr = toFloatSaturated(er);
+        e.lineImpedance = toFloatSaturated(impedance);
+    } else {
+        e.value = value;
+    }
+    recomputeChain(d, row_);
+    if (d.widebandDone)
+        evaluateWideband(d);
+    d.modified = true;
+    accept();
+}
+
+} // namespace zelvo

@@ -1,0 +1,74 @@
+#include "ui/dialogs/line_impedance_dialog.h"
+
+#include "core/number_text.h"
+#include "core/numeric.h"
+#include "ui/app_state.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelvo {
+
+LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platform,
+                                         QWidget* parent)
+    : ZelvoDialog(state, platform, parent)
+{
+    setWindowTitle(QStringLiteral("Line impedance"));
+    impedance_ = numberField(QStringLiteral("impedance"));
+    er_ = numberField(QStringLiteral("er"));
+    shownImpedance_ = {fixed(state.memory.lineImpedance, 1), state.memory.lineImpedance};
+    shownEr_ = {fixed(state.memory.lineEr, 1), state.memory.lineEr};
+    impedance_->setText(shownImpedance_.text);
+    er_->setText(shownEr_.text);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &LineImpedanceDialog::onOk);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Ohms:"), impedance_);
+    form->addRow(QStringLiteral("Er:"), er_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void LineImpedanceDialog::onOk()
+{
+    const QString format = QString::fromLatin1(numberFormatMessage);
+    const FieldValue z = readField(impedance_->text());
+    if (z.state == FieldValue::State::Malformed) {
+        failField(impedance_, format, QString());
+        return;
+    }
+    const float impedance =
+        toFloatSaturated(shownImpedance_.valueFor(impedance_->text(), z.value));
+    if (!(impedance > 0.0f)) {
+        failField(impedance_, QStringLiteral("Value must be > 0"));
+        return;
+    }
+    const FieldValue e = readField(er_->text());
+    if (e.state == FieldValue::State::Malformed) {
+        failField(er_, format, QString());
+        return;
+    }
+    const float er = toFloatSaturated(shownEr_.valueFor(er_->text(), e.value));
+    if (!(er >= 1.0f)) {
+        failField(er_, QStringLiteral("Value must be >= 1"));
+        return;
+    }
+    state_.memory.lineImpedance = impedance;
+    state_.memory.lineEr = er;
+    Design& d = state_.design;
+    if (d.elementCount < Design::elementCapacity) {
+        Element& slot = d.elements[static_cast<std::size_t>(d.elementCount)];
+        slot.lineImpedance = impedance;
+        slot.lineEr = er;
+    }
+    accept();
+}
+
+} // namespace zelvo

@@ -1,0 +1,84 @@
+#include "ui/dialogs/reference_impedance_dialog.h"
+
+#include "core/format.h"
+#include "core/number_text.h"
+#include "ui/app_state.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace zelvo {
+
+ReferenceImpedanceDialog::ReferenceImpedanceDialog(AppState& state, const Platform& platform,
+                                                   QWidget* parent)
+    : ZelvoDialog(state, platform, parent)
+{
+    setWindowTitle(QStringLiteral("Reference Impedance / Admittance"));
+    value_ = numberField(QStringLiteral("value"));
+    unit_ = new QComboBox(this);
+    unit_->setObjectName(QStringLiteral("unit"));
+    unit_->addItems({QStringLiteral("Ohm"), QStringLiteral("Siemens")});
+    unit_->setCurrentIndex(state.memory.referenceInSiemens ? 1 : 0);
+    showValue();
+    // A unit switch shows the same Zo in the other unit unless the user typed.
+    connect(unit_, &QComboBox::currentIndexChanged, this, [this] {
+        if (value_->text().trimmed() == shown_.text.trimmed() || value_->text().trimmed().isEmpty())
+            showValue();
+    });
+
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ReferenceImpedanceDialog::onOk);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            [this] { showHelp(QStringLiteral("Input of Network")); });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(value_);
+    row->addWidget(unit_);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Reference Zo:"), row);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ReferenceImpedanceDialog::showValue()
+{
+    const double z0 = state_.design.z0;
+    if (unit_->currentIndex() == 1)
+        shown_ = {QString::fromStdString(printfString("%.3g", 1.0 / z0)), 1.0 / z0};
+    else
+        shown_ = {fixed(z0, 1), z0};
+    value_->setText(shown_.text);
+}
+
+void ReferenceImpedanceDialog::onOk()
+{
+    const QString text = value_->text();
+    const FieldValue v = readField(text);
+    if (v.state == FieldValue::State::Malformed) {
+        failField(value_, QString::fromLatin1(numberFormatMessage), QString());
+        return;
+    }
+    const double typed = shown_.valueFor(text, v.value);
+    const bool siemens = unit_->currentIndex() == 1;
+    // z0 is single precision: a value that vanishes there is refused too.
+    const float z0 = typed > 0 ? toFloatSaturated(siemens ? 1.0 / typed : typed) : 0.0f;
+    if (!(z0 > 0.0f)) {
+        failField(value_, QStringLiteral("Value must be > 0"));
+        return;
+    }
+    state_.design.z0 = z0;
+    state_.memory.referenceInSiemens = siemens;
+    state_.design.modified = true;
+    accept();
+}
+
+} // namespace zelvo

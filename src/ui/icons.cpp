@@ -1,0 +1,186 @@
+#include "ui/icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+
+namespace zelvo {
+
+namespace {
+
+constexpr std::array<int, 4> iconSizes{16, 24, 32, 64};
+
+template <typename Paint>
+QIcon drawnIcon(Paint paint)
+{
+    QIcon icon;
+    for (int size : iconSizes) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        paint(p, QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// Point of the unit chart (Gamma plane, y up) inside `square`.
+QPointF chartPoint(const QRectF& square, double u, double v)
+{
+    const double r = square.width() / 2.0;
+    return {square.center().x() + u * r, square.center().y() - v * r};
+}
+
+QRectF chartCircle(const QRectF& square, double cu, double cv, double radius)
+{
+    const double r = square.width() / 2.0;
+    const QPointF c = chartPoint(square, cu, cv);
+    return {c.x() - radius * r, c.y() - radius * r, 2 * radius * r, 2 * radius * r};
+}
+
+double penWidth(const QRectF& square, double atSixtyFour)
+{
+    return std::max(1.0, atSixtyFour * square.width() / 64.0);
+}
+
+} // namespace
+
+void paintChartEmblem(QPainter& p, const QRectF& square)
+{
+    p.save();
+    const QRectF disc = square.adjusted(1, 1, -1, -1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 250));
+    p.drawEllipse(disc);
+
+    QPainterPath clip;
+    clip.addEllipse(disc);
+    p.setClipPath(clip);
+    p.setBrush(Qt::NoBrush);
+
+    // Constant-resistance circles (red) and constant-reactance arcs (green),
+    // the two families the program draws.
+    p.setPen(QPen(QColor(210, 40, 40), penWidth(square, 1.6)));
+    for (double r : {0.33, 1.0, 3.0})
+        p.drawEllipse(chartCircle(disc, r / (1 + r), 0, 1 / (1 + r)));
+    p.drawLine(chartPoint(disc, -1, 0), chartPoint(disc, 1, 0));
+    p.setPen(QPen(QColor(30, 150, 60), penWidth(square, 1.6)));
+    for (double x : {0.5, 1.0, 2.5}) {
+        p.drawEllipse(chartCircle(disc, 1, 1 / x, 1 / x));
+        p.drawEllipse(chartCircle(disc, 1, -1 / x, 1 / x));
+    }
+    p.setClipping(false);
+
+    // A two-element match from a load to the centre.
+    const QPointF load = chartPoint(disc, 0.45, -0.55);
+    const QPointF mid = chartPoint(disc, -0.05, -0.48);
+    const QPointF centre = chartPoint(disc, 0, 0);
+    QPainterPath path(load);
+    path.quadTo(chartPoint(disc, 0.2, -0.75), mid);
+    path.quadTo(chartPoint(disc, -0.18, -0.2), centre);
+    p.setPen(QPen(QColor(20, 40, 200), penWidth(square, 3.2), Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 20));
+    const double dot = penWidth(square, 3.0);
+    for (const QPointF& pt : {load, mid, centre})
+        p.drawEllipse(pt, dot, dot);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(40, 40, 40), penWidth(square, 2.4)));
+    p.drawEllipse(disc);
+    p.restore();
+}
+
+QIcon programIcon()
+{
+    return drawnIcon([](QPainter& p, const QRectF& r) { paintChartEmblem(p, r); });
+}
+
+QIcon reflectionPlotIcon()
+{
+    return drawnIcon([](QPainter& p, const QRectF& r) {
+        const QRectF disc = r.adjusted(1, 1, -1, -1);
+        p.setBrush(Qt::white);
+        p.setPen(QPen(QColor(60, 60, 60), penWidth(r, 2.4)));
+        p.drawEllipse(disc);
+        p.setPen(QPen(QColor(170, 170, 170), penWidth(r, 1.2)));
+        p.drawLine(chartPoint(disc, -1, 0), chartPoint(disc, 1, 0));
+        p.drawEllipse(chartCircle(disc, 0.5, 0, 0.5));
+        // A reflection trace winding clockwise with frequency.
+        QPainterPath trace(chartPoint(disc, 0.8, -0.1));
+        trace.cubicTo(chartPoint(disc, 0.7, -0.8), chartPoint(disc, -0.4, -0.8),
+                      chartPoint(disc, -0.55, -0.1));
+        trace.cubicTo(chartPoint(disc, -0.6, 0.5), chartPoint(disc, 0.1, 0.6),
+                      chartPoint(disc, 0.25, 0.2));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(200, 30, 30), penWidth(r, 3.2), Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(trace);
+    });
+}
+
+QIcon transmissionPlotIcon()
+{
+    return drawnIcon([](QPainter& p, const QRectF& r) {
+        const QRectF box = r.adjusted(1, 1, -1, -1);
+        p.setBrush(Qt::white);
+        p.setPen(QPen(QColor(60, 60, 60), penWidth(r, 2.4)));
+        p.drawRoundedRect(box, box.width() / 10, box.width() / 10);
+        p.setPen(QPen(QColor(170, 170, 170), penWidth(r, 1.2)));
+        for (int i = 1; i < 4; ++i) {
+            const double y = box.top() + box.height() * i / 4.0;
+            p.drawLine(QPointF(box.left() + 2, y), QPointF(box.right() - 2, y));
+        }
+        // A gain curve rolling off with frequency.
+        QPainterPath curve(QPointF(box.left() + box.width() * 0.1, box.top() + box.height() * 0.3));
+        curve.cubicTo(QPointF(box.left() + box.width() * 0.5, box.top() + box.height() * 0.2),
+                      QPointF(box.left() + box.width() * 0.6, box.top() + box.height() * 0.45),
+                      QPointF(box.left() + box.width() * 0.9, box.top() + box.height() * 0.85));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(20, 40, 200), penWidth(r, 3.2), Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(curve);
+    });
+}
+
+QIcon dataWindowIcon()
+{
+    return drawnIcon([](QPainter& p, const QRectF& r) {
+        const QRectF sheet(r.left() + r.width() * 0.15, r.top() + 1, r.width() * 0.7, r.height() - 2);
+        p.setBrush(Qt::white);
+        p.setPen(QPen(QColor(60, 60, 60), penWidth(r, 2.4)));
+        p.drawRect(sheet);
+        p.setPen(QPen(QColor(30, 90, 160), penWidth(r, 2.4)));
+        for (int i = 1; i < 6; ++i) {
+            const double y = sheet.top() + sheet.height() * i / 6.0;
+            p.drawLine(QPointF(sheet.left() + sheet.width() * 0.15, y),
+                       QPointF(sheet.right() - sheet.width() * (i % 2 ? 0.15 : 0.35), y));
+        }
+    });
+}
+
+QCursor pickCursor()
+{
+    constexpr int size = 32;
+    constexpr int hot = 15;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Black strokes on a white halo stay visible on the chart's colours.
+    for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 3.0},
+                                        std::pair{QColor(Qt::black), 1.0}}) {
+        p.setPen(QPen(colour, width));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(hot + 0.5, 1), QPointF(hot + 0.5, hot - 4));
+        p.drawLine(QPointF(hot + 0.5, hot + 5), QPointF(hot + 0.5, size - 2));
+        p.drawLine(QPointF(1, hot + 0.5), QPointF(hot - 4, hot + 0.5));
+        p.drawLine(QPointF(hot + 5, hot + 0.5), QPointF(size - 2, hot + 0.5));
+        p.drawEllipse(QPointF(hot + 0.5, hot + 0.5), 6.5, 6.5);
+    }
+    p.end();
+    return QCursor(pixmap, hot, hot);
+}
+
+} // namespace zelvo
