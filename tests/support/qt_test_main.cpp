@@ -7,9 +7,11 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // QApplication adopts the environment's locale; numbers in files and
+    // messages must not depend on it.
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
-    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
