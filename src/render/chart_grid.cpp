@@ -16,6 +16,13 @@ int centreMarkRadius(int radius)
 
 namespace {
 
+// A pixel coordinate at a distance from the centre: the distance is truncated
+// toward zero, so that moving the centre moves the picture unchanged.
+int at(int centre, double distance)
+{
+    return toInt(centre + std::trunc(distance));
+}
+
 struct GridFrame {
     Canvas& canvas;
     int R;
@@ -43,10 +50,10 @@ void drawZChart(const GridFrame& f, Colour colour)
     c.setPen({PenStyle::Solid, 1, colour});
     c.setTextColour(colour);
     for (double r : gridValues) {
-        const int centreX = toInt(f.cx + R * r / (r + 1.0));
+        const int centreX = at(f.cx, R * r / (r + 1.0));
         drawUnitWidthCircle(f, r, colour, centreX, toInt(R / (r + 1.0)));
         if (f.labels)
-            c.text({centreX, toInt(f.cy - R / (r + 1.0) + f.h / 2.0)},
+            c.text({centreX, at(f.cy, -R / (r + 1.0) + f.h / 2.0)},
                    printfString("%.1f", f.z0 * r), TextAlign::CentreTop);
     }
     for (double x : gridValues) {
@@ -54,14 +61,14 @@ void drawZChart(const GridFrame& f, Colour colour)
         const double t = R / x;
         const double v = -R * (t * t - R * R) / (t * t + R * R);
         const double w = std::sqrt(R * R - v * v);
-        const Point onAxis{toInt(f.cx + R), f.cy};
-        const Point upper{toInt(f.cx + v), toInt(f.cy + w)};
-        const Point lower{toInt(f.cx + v), toInt(f.cy - w)};
-        drawArcAbout(c, onAxis.x, toInt(f.cy + t), toInt(t), upper, onAxis);
+        const Point onAxis{at(f.cx, R), f.cy};
+        const Point upper{at(f.cx, v), at(f.cy, w)};
+        const Point lower{at(f.cx, v), at(f.cy, -w)};
+        drawArcAbout(c, onAxis.x, at(f.cy, t), toInt(t), upper, onAxis);
         if (f.labels)
-            c.text({upper.x, toInt(f.cy + w + f.h / 2.0)}, printfString("%.1f", f.z0 * x),
+            c.text({upper.x, at(f.cy, w + f.h / 2.0)}, printfString("%.1f", f.z0 * x),
                    TextAlign::CentreTop);
-        drawArcAbout(c, onAxis.x, toInt(f.cy - t), toInt(t), onAxis, lower);
+        drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), onAxis, lower);
     }
     c.moveTo({f.cx - f.R, f.cy});
     c.lineTo({f.cx + f.R, f.cy});
@@ -74,23 +81,23 @@ void drawYChart(const GridFrame& f, Colour colour)
     c.setPen({PenStyle::Solid, 1, colour});
     c.setTextColour(colour);
     for (double g : gridValues) {
-        const int centreX = toInt(f.cx - R * g / (g + 1.0));
+        const int centreX = at(f.cx, -R * g / (g + 1.0));
         drawUnitWidthCircle(f, g, colour, centreX, toInt(R / (g + 1.0)));
         if (f.labels)
-            c.text({centreX, toInt(f.cy - R / (g + 1.0) + f.h / 2.0)},
+            c.text({centreX, at(f.cy, -R / (g + 1.0) + f.h / 2.0)},
                    printfString("%.1G", g / f.z0), TextAlign::CentreTop);
     }
     for (double b : gridValues) {
         const double t = R / b;
         const double v = R * (t * t - R * R) / (t * t + R * R);
         const double w = std::sqrt(R * R - v * v);
-        const Point onAxis{toInt(f.cx - R), f.cy};
-        const Point upper{toInt(f.cx + v), toInt(f.cy + w)};
-        const Point lower{toInt(f.cx + v), toInt(f.cy - w)};
-        drawArcAbout(c, onAxis.x, toInt(f.cy + t), toInt(t), onAxis, upper);
-        drawArcAbout(c, onAxis.x, toInt(f.cy - t), toInt(t), lower, onAxis);
+        const Point onAxis{at(f.cx, -R), f.cy};
+        const Point upper{at(f.cx, v), at(f.cy, w)};
+        const Point lower{at(f.cx, v), at(f.cy, -w)};
+        drawArcAbout(c, onAxis.x, at(f.cy, t), toInt(t), onAxis, upper);
+        drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), lower, onAxis);
         if (f.labels)
-            c.text({lower.x, toInt(f.cy - w + f.h / 2.0)}, printfString("%.1G", b / f.z0),
+            c.text({lower.x, at(f.cy, -w + f.h / 2.0)}, printfString("%.1G", b / f.z0),
                    TextAlign::CentreTop);
     }
     c.moveTo({f.cx - f.R, f.cy});
