@@ -15,15 +15,15 @@ std::unique_ptr<Design> fullChain()
     resetDesign(*d);
     for (int i = 0; i < Design::pointCapacity; ++i)
         appendDataPoint(*d, {20.0 + i, -10.0 + 0.3 * i, 4e8 + 1e7 * i});
-    const ElementKind kinds[] = {ElementKind::CS, ElementKind::LS, ElementKind::RS,
-                                 ElementKind::IS, ElementKind::CP, ElementKind::LPS,
-                                 ElementKind::LPO, ElementKind::RP, ElementKind::IP,
-                                 ElementKind::TR, ElementKind::RlcSeries, ElementKind::RlcParallel};
+    const ElementKind kinds[] = {
+        ElementKind::CS, ElementKind::LS,  ElementKind::RS,        ElementKind::IS,
+        ElementKind::CP, ElementKind::LPS, ElementKind::LPO,       ElementKind::RP,
+        ElementKind::IP, ElementKind::TR,  ElementKind::RlcSeries, ElementKind::RlcParallel};
     for (int i = 0; i < Design::elementCapacity; ++i) {
         Element e;
         e.kind = kinds[i % 12];
-        e.value = isLine(e.kind) ? 0.05 + 0.001 * i
-                  : e.kind == ElementKind::TR ? 1.05
+        e.value = isLine(e.kind)                                           ? 0.05 + 0.001 * i
+                  : e.kind == ElementKind::TR                              ? 1.05
                   : e.kind == ElementKind::RS || e.kind == ElementKind::RP ? 20.0 + i
                   : e.kind == ElementKind::CS || e.kind == ElementKind::CP ? 1e-12 * (1 + i % 7)
                                                                            : 1e-9 * (1 + i % 5);

@@ -17,10 +17,10 @@ std::unique_ptr<Design> fullDesign()
     resetDesign(*d);
     for (int i = 0; i < Design::pointCapacity; ++i)
         appendDataPoint(*d, {20.123456 + i, -10.987654 + 0.3 * i, 4e8 + 1.234567e7 * i});
-    const ElementKind kinds[] = {ElementKind::CS, ElementKind::LS, ElementKind::RS,
-                                 ElementKind::IS, ElementKind::CP, ElementKind::LPS,
-                                 ElementKind::LPO, ElementKind::RP, ElementKind::IP,
-                                 ElementKind::TR, ElementKind::RlcSeries, ElementKind::RlcParallel};
+    const ElementKind kinds[] = {
+        ElementKind::CS, ElementKind::LS,  ElementKind::RS,        ElementKind::IS,
+        ElementKind::CP, ElementKind::LPS, ElementKind::LPO,       ElementKind::RP,
+        ElementKind::IP, ElementKind::TR,  ElementKind::RlcSeries, ElementKind::RlcParallel};
     for (int i = 0; i < Design::elementCapacity; ++i) {
         Element e;
         e.kind = kinds[i % 12];
@@ -37,9 +37,14 @@ std::unique_ptr<Design> fullDesign()
     d->qCount = Design::qCapacity;
     d->vswrCount = Design::vswrCapacity;
     for (int i = 0; i < Design::stabilityCapacity; ++i) {
-        appendStabilityCircle(*d, {CirclePlane::Input, StableSide::Inside, 0.8f,
+        appendStabilityCircle(*d, {CirclePlane::Input,
+                                   StableSide::Inside,
+                                   0.8f,
                                    {0.5f, 0.1f, 0.05f, 0.02f, 3.1f, 1.2f, 0.4f, -0.3f}});
-        appendGainCircle(*d, {CirclePlane::Output, 10.0f, 15.0f, 0.8f,
+        appendGainCircle(*d, {CirclePlane::Output,
+                              10.0f,
+                              15.0f,
+                              0.8f,
                               {0.5f, 0.1f, 0.05f, 0.02f, 3.1f, 1.2f, 0.4f, -0.3f}});
         appendNoiseCircle(*d, {1.2, {0.3, -0.4}, 0.15, 2.5});
     }

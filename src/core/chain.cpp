@@ -23,7 +23,10 @@ double finite(double v)
     return v;
 }
 
-Complex finite(Complex z) { return {finite(z.re), finite(z.im)}; }
+Complex finite(Complex z)
+{
+    return {finite(z.re), finite(z.im)};
+}
 
 // A shunt element changes the admittance; the begin admittance of a short
 // saturates (admittanceG/B of 0 + j0).

@@ -11,7 +11,7 @@ namespace {
 
 // Switches the calling thread to the "C" locale for its lifetime.
 class CLocaleScope {
-public:
+  public:
     CLocaleScope() : previous_(cLocale() ? uselocale(cLocale()) : nullptr) {}
     ~CLocaleScope()
     {
@@ -21,7 +21,7 @@ public:
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
-private:
+  private:
     static locale_t cLocale()
     {
         static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
@@ -56,9 +56,9 @@ struct SiRange {
 // The lower bound belongs to the range; the order is the one the ranges are
 // tested in, which matters only for documentation since they do not overlap.
 constexpr SiRange siRanges[] = {
-    {1.0, 1000.0, 1.0, " "},       {1e3, 1e6, 1000.0, " k"},    {1e6, 1e9, 1e6, " M"},
-    {1e9, 1e12, 1e9, " G"},        {1e12, 1e15, 1e12, " T"},    {0.001, 1.0, 0.001, " m"},
-    {1e-6, 0.001, 1e-6, " u"},     {1e-9, 1e-6, 1e-9, " n"},    {1e-12, 1e-9, 1e-12, " p"},
+    {1.0, 1000.0, 1.0, " "},     {1e3, 1e6, 1000.0, " k"}, {1e6, 1e9, 1e6, " M"},
+    {1e9, 1e12, 1e9, " G"},      {1e12, 1e15, 1e12, " T"}, {0.001, 1.0, 0.001, " m"},
+    {1e-6, 0.001, 1e-6, " u"},   {1e-9, 1e-6, 1e-9, " n"}, {1e-12, 1e-9, 1e-12, " p"},
     {1e-15, 1e-12, 1e-15, " f"},
 };
 
@@ -73,7 +73,10 @@ std::string printfString(const char* format, ...)
     return s;
 }
 
-std::string formatG(double value) { return printfString("%G", value); }
+std::string formatG(double value)
+{
+    return printfString("%G", value);
+}
 
 std::string formatSi(double value, int digits)
 {

@@ -11,9 +11,15 @@ namespace zelvo {
 
 namespace {
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+std::size_t slot(int i)
+{
+    return static_cast<std::size_t>(i);
+}
 
-int clampedCount(int count, int capacity) { return std::clamp(count, 0, capacity); }
+int clampedCount(int count, int capacity)
+{
+    return std::clamp(count, 0, capacity);
+}
 
 std::span<Element> chain(Design& d)
 {
@@ -83,8 +89,8 @@ void recomputeChain(Design& d, int from)
 void evaluateWideband(Design& d)
 {
     const std::size_t n = slot(clampedCount(d.dataPointCount, Design::pointCapacity));
-    zelvo::evaluateWideband(chain(d), {d.dataPoints.data(), n}, designFrequency(d),
-                            d.widebandR, d.widebandX);
+    zelvo::evaluateWideband(chain(d), {d.dataPoints.data(), n}, designFrequency(d), d.widebandR,
+                            d.widebandX);
 }
 
 bool appendDataPoint(Design& d, const DataPoint& p)
@@ -109,8 +115,9 @@ bool appendElement(Design& d, const Element& e)
     if (n < 0 || n >= Design::elementCapacity)
         return false;
     Element placed = e;
-    const Complex begin =
-        n == 0 ? d.currentPoint : Complex{d.elements[slot(n - 1)].rEnd, d.elements[slot(n - 1)].xEnd};
+    const Complex begin = n == 0
+                              ? d.currentPoint
+                              : Complex{d.elements[slot(n - 1)].rEnd, d.elements[slot(n - 1)].xEnd};
     const double f0 = designFrequency(d);
     const Complex end =
         transformElement(placed, begin, isRlc(placed.kind) ? rlcFrequency(d) : f0, f0);

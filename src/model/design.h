@@ -44,10 +44,10 @@ struct GainCircleRecord {
 };
 
 struct NoiseCircleRecord {
-    double nfMin = 0.0;  // dB
-    Complex gammaOpt;    // optimum source reflection coefficient
-    double rn = 0.0;     // noise resistance, normalised to z0
-    double nf = 0.0;     // dB
+    double nfMin = 0.0; // dB
+    Complex gammaOpt;   // optimum source reflection coefficient
+    double rn = 0.0;    // noise resistance, normalised to z0
+    double nf = 0.0;    // dB
 };
 
 struct EditRecord {
@@ -61,8 +61,7 @@ struct PointEditRecord {
 };
 
 // Ten slots; the oldest record is overwritten.
-template <typename Record>
-struct EditRing {
+template <typename Record> struct EditRing {
     static constexpr int size = 10;
     std::array<Record, size> slots{};
     std::int32_t position = 0; // next free slot

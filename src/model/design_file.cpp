@@ -13,7 +13,10 @@ namespace zelvo {
 
 namespace {
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+std::size_t slot(int i)
+{
+    return static_cast<std::size_t>(i);
+}
 
 struct KindName {
     ElementKind kind;
@@ -22,10 +25,17 @@ struct KindName {
 
 // The reader tests the names in this order, first match wins.
 constexpr KindName kindNames[] = {
-    {ElementKind::CS, "CS"},   {ElementKind::LS, "LS"},   {ElementKind::RS, "RS"},
-    {ElementKind::IS, "IS"},   {ElementKind::CP, "CP"},   {ElementKind::LPS, "LPS"},
-    {ElementKind::LPO, "LPO"}, {ElementKind::RP, "RP"},   {ElementKind::IP, "IP"},
-    {ElementKind::TR, "TR"},   {ElementKind::RlcSeries, "RLC SERIES"},
+    {ElementKind::CS, "CS"},
+    {ElementKind::LS, "LS"},
+    {ElementKind::RS, "RS"},
+    {ElementKind::IS, "IS"},
+    {ElementKind::CP, "CP"},
+    {ElementKind::LPS, "LPS"},
+    {ElementKind::LPO, "LPO"},
+    {ElementKind::RP, "RP"},
+    {ElementKind::IP, "IP"},
+    {ElementKind::TR, "TR"},
+    {ElementKind::RlcSeries, "RLC SERIES"},
     {ElementKind::RlcParallel, "RLC PARALLEL"},
 };
 
@@ -36,10 +46,10 @@ struct HistoryName {
 
 // Reader order: "EDIT_ELEMENT" before "ELEMENT", which it contains.
 constexpr HistoryName historyNames[] = {
-    {HistoryKind::DataPoint, "DATAPOINT"},     {HistoryKind::EditElement, "EDIT_ELEMENT"},
-    {HistoryKind::Element, "ELEMENT"},         {HistoryKind::QEllipse, "Q_ELLIPSE"},
-    {HistoryKind::VswrCircle, "VSWR_CYRCLE"},  {HistoryKind::StabCircle, "STAB_CYRCLE"},
-    {HistoryKind::GainCircle, "GAIN_CYRCLE"},  {HistoryKind::Wideband, "WIDEBAND"},
+    {HistoryKind::DataPoint, "DATAPOINT"},      {HistoryKind::EditElement, "EDIT_ELEMENT"},
+    {HistoryKind::Element, "ELEMENT"},          {HistoryKind::QEllipse, "Q_ELLIPSE"},
+    {HistoryKind::VswrCircle, "VSWR_CYRCLE"},   {HistoryKind::StabCircle, "STAB_CYRCLE"},
+    {HistoryKind::GainCircle, "GAIN_CYRCLE"},   {HistoryKind::Wideband, "WIDEBAND"},
     {HistoryKind::NoiseCircle, "NOISE_CYRCLE"},
 };
 
@@ -54,7 +64,7 @@ double storable(double v)
 }
 
 class Writer {
-public:
+  public:
     void line(std::string_view text)
     {
         out_ += text;
@@ -78,7 +88,7 @@ public:
     }
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
 };
 
@@ -118,7 +128,8 @@ void writeElements(Writer& w, const Design& d, int elements)
             w.value("RLC_RESISTOR", i, e.rlcR);
             w.value("RLC_INDUCTIVITY", i, e.rlcL);
             w.value("RLC_CAPACITY", i, e.rlcC);
-        } else {
+        }
+        else {
             w.value("VAL", i, e.value);
         }
         if (isLine(e.kind)) {
@@ -144,7 +155,10 @@ void writeContours(Writer& w, const char* header, const char* key, const std::ar
     w.line("");
 }
 
-const char* planeName(CirclePlane p) { return p == CirclePlane::Input ? "INPUT" : "OUTPUT"; }
+const char* planeName(CirclePlane p)
+{
+    return p == CirclePlane::Input ? "INPUT" : "OUTPUT";
+}
 
 void writeStability(Writer& w, const Design& d, int n)
 {
@@ -182,8 +196,8 @@ void writeNoise(Writer& w, const Design& d, int n)
     for (int i = 0; i < n; ++i) {
         const NoiseCircleRecord& c = d.noiseCircles[slot(i)];
         w.value("NFMIN", i, c.nfMin);
-        w.line(printfString("RNF_MIN=%i,%G,%G", i, storable(c.gammaOpt.re),
-                            storable(c.gammaOpt.im)));
+        w.line(
+            printfString("RNF_MIN=%i,%G,%G", i, storable(c.gammaOpt.re), storable(c.gammaOpt.im)));
         w.value("R", i, c.rn);
         w.value("NF", i, c.nf);
     }
@@ -201,7 +215,19 @@ void writeHistory(Writer& w, const Design& d, int n)
 
 // ---- reading ----
 
-enum class Section { None, DataPoints, Wideband, Elements, Q, Vswr, Stability, Gain, History, Noise, Z0 };
+enum class Section {
+    None,
+    DataPoints,
+    Wideband,
+    Elements,
+    Q,
+    Vswr,
+    Stability,
+    Gain,
+    History,
+    Noise,
+    Z0
+};
 
 struct Header {
     const char* text;
@@ -210,11 +236,16 @@ struct Header {
 
 // Tested in this order; the last header contained in a line wins.
 constexpr Header headers[] = {
-    {"[DATAPOINTS]", Section::DataPoints}, {"[WIDEBAND]", Section::Wideband},
-    {"[ELEMENTS]", Section::Elements},     {"[Q]", Section::Q},
-    {"[VSWR]", Section::Vswr},             {"[STABILITY]", Section::Stability},
-    {"[GAIN]", Section::Gain},             {"[HISTORY]", Section::History},
-    {"[NOISE]", Section::Noise},           {"[Z0]", Section::Z0},
+    {"[DATAPOINTS]", Section::DataPoints},
+    {"[WIDEBAND]", Section::Wideband},
+    {"[ELEMENTS]", Section::Elements},
+    {"[Q]", Section::Q},
+    {"[VSWR]", Section::Vswr},
+    {"[STABILITY]", Section::Stability},
+    {"[GAIN]", Section::Gain},
+    {"[HISTORY]", Section::History},
+    {"[NOISE]", Section::Noise},
+    {"[Z0]", Section::Z0},
 };
 
 // A key line "KEY=index,value": the index (when within `capacity`) and the
@@ -298,7 +329,8 @@ void readElementLine(Design& d, std::string_view line)
                 e.kind = k.kind;
                 break;
             }
-    } else if (contains(line, "VAL"))
+    }
+    else if (contains(line, "VAL"))
         e.value = v->value;
     else if (contains(line, "RLC_RESISTOR"))
         e.rlcR = v->value;
@@ -375,7 +407,8 @@ void readStabilityLine(Design& d, std::string_view line)
             c.stableSide = StableSide::Inside;
         if (contains(line, "OUTSIDE"))
             c.stableSide = StableSide::Outside;
-    } else if (contains(line, "K"))
+    }
+    else if (contains(line, "K"))
         c.k = markerFloat(v->value);
     else
         readSParamLine(line, v->value, c.s);
@@ -417,7 +450,8 @@ void readNoiseLine(Design& d, std::string_view line)
         c.nf = v->value;
 }
 
-void readHistoryLine(Design& d, std::string_view line, std::array<bool, Design::historyCapacity>& typed)
+void readHistoryLine(Design& d, std::string_view line,
+                     std::array<bool, Design::historyCapacity>& typed)
 {
     if (contains(line, "NR")) {
         readCount(line, d.historyCount, Design::historyCapacity);
@@ -533,17 +567,38 @@ int readDesignText(Design& d, std::string_view bytes)
                 section = h.section;
         headerLines += contains(line, "[HISTORY]") + contains(line, "[Z0]");
         switch (section) {
-        case Section::DataPoints: readDataPointLine(d, line); break;
-        case Section::Wideband: readWidebandLine(d, line); break;
-        case Section::Elements: readElementLine(d, line); break;
-        case Section::Q: readContourLine(line, "Q", d.qCircles, d.qCount); break;
-        case Section::Vswr: readContourLine(line, "VSWR", d.vswrCircles, d.vswrCount); break;
-        case Section::Stability: readStabilityLine(d, line); break;
-        case Section::Gain: readGainLine(d, line); break;
-        case Section::History: readHistoryLine(d, line, typed); break;
-        case Section::Noise: readNoiseLine(d, line); break;
-        case Section::Z0: readZ0Line(d, line); break;
-        case Section::None: break;
+        case Section::DataPoints:
+            readDataPointLine(d, line);
+            break;
+        case Section::Wideband:
+            readWidebandLine(d, line);
+            break;
+        case Section::Elements:
+            readElementLine(d, line);
+            break;
+        case Section::Q:
+            readContourLine(line, "Q", d.qCircles, d.qCount);
+            break;
+        case Section::Vswr:
+            readContourLine(line, "VSWR", d.vswrCircles, d.vswrCount);
+            break;
+        case Section::Stability:
+            readStabilityLine(d, line);
+            break;
+        case Section::Gain:
+            readGainLine(d, line);
+            break;
+        case Section::History:
+            readHistoryLine(d, line, typed);
+            break;
+        case Section::Noise:
+            readNoiseLine(d, line);
+            break;
+        case Section::Z0:
+            readZ0Line(d, line);
+            break;
+        case Section::None:
+            break;
         }
     }
     dropUnrestorableEntries(d, typed);

@@ -6,9 +6,15 @@ namespace zelvo {
 
 namespace {
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+std::size_t slot(int i)
+{
+    return static_cast<std::size_t>(i);
+}
 
-bool isEdit(HistoryKind k) { return k == HistoryKind::EditElement || k == HistoryKind::EditDataPoint; }
+bool isEdit(HistoryKind k)
+{
+    return k == HistoryKind::EditElement || k == HistoryKind::EditDataPoint;
+}
 
 // The oldest edit entry whose ring record has already been overwritten (its
 // kind has more applied entries than the ring holds), else the oldest edit
@@ -41,7 +47,10 @@ void dropEntry(Design& d, int index)
 }
 
 // Lowers (by -1) or raises (by +1) a list count within 0..capacity.
-void step(int& count, int by, int capacity) { count = std::clamp(count + by, 0, capacity); }
+void step(int& count, int by, int capacity)
+{
+    count = std::clamp(count + by, 0, capacity);
+}
 
 void stepContour(Design& d, HistoryKind k, int by)
 {

@@ -81,8 +81,7 @@ std::string elementLine(const Element& e, Nodes& n, double f0)
         text = printfString(" IND %d %d L=%G", n.node, 0, e.value * 1e9);
         break;
     case ElementKind::TR:
-        text = printfString(" TRF %d %d %d %d N=%G R1=0.01", n.node, 0, n.nextSeries(), 0,
-                            e.value);
+        text = printfString(" TRF %d %d %d %d N=%G R1=0.01", n.node, 0, n.nextSeries(), 0, e.value);
         n.seriesDone();
         break;
     case ElementKind::RlcSeries:
@@ -119,7 +118,8 @@ std::string netlistText(const Design& d, const std::string& outputPath,
         out += "CKT\r\n";
         Nodes nodes;
         for (int i = elements - 1; i >= 0; --i) {
-            const std::string line = elementLine(d.elements[static_cast<std::size_t>(i)], nodes, f0);
+            const std::string line =
+                elementLine(d.elements[static_cast<std::size_t>(i)], nodes, f0);
             if (!line.empty())
                 out += line + "\r\n";
         }

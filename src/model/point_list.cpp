@@ -13,10 +13,16 @@ namespace {
 
 enum class Style { List, Clipboard };
 
-std::size_t slot(int i) { return static_cast<std::size_t>(i); }
+std::size_t slot(int i)
+{
+    return static_cast<std::size_t>(i);
+}
 
 // Exactly 1000 ohm reads better as "1000.000" than as "1e+03"; it counts as small.
-bool large(double v) { return std::fabs(v) > 1000.0; }
+bool large(double v)
+{
+    return std::fabs(v) > 1000.0;
+}
 
 // The impedance text for one line kind. The sign of X is printed apart from
 // its magnitude, so -0 shows as "+ j0.000".
@@ -28,15 +34,15 @@ std::string impedanceText(double r, double x, ListLineKind kind, Style style)
     const char* f = nullptr;
     if (style == Style::Clipboard) {
         if (!negative)
-            f = !rl && !xl ? "(%.3f + j%.3f) Ohm       "
+            f = !rl && !xl  ? "(%.3f + j%.3f) Ohm       "
                 : rl && !xl ? "(%.3g + j%.3f) Ohm       "
-                : !rl      ? "(%.3f + j%.3g) Ohm       "
-                           : "(%.3g + j%.3g) Ohm       ";
+                : !rl       ? "(%.3f + j%.3g) Ohm       "
+                            : "(%.3g + j%.3g) Ohm       ";
         else
-            f = !rl && !xl ? "(%.3f - j%.3f) Ohm       "
+            f = !rl && !xl  ? "(%.3f - j%.3f) Ohm       "
                 : rl && !xl ? "(%.3g - j%.3f) Ohm       "
-                : !rl      ? "(%.3f - j%.3g) Ohm       "
-                           : "(%.3g - j%.3g) Ohm       ";
+                : !rl       ? "(%.3f - j%.3g) Ohm       "
+                            : "(%.3g - j%.3g) Ohm       ";
         return printfString(f, r, m);
     }
     if (!negative) {
@@ -47,14 +53,15 @@ std::string impedanceText(double r, double x, ListLineKind kind, Style style)
         else if (!rl)
             f = "(%.3f + j%.3g)Ohm";
         else
-            f = kind == ListLineKind::DataPoint ? "(%.3e + j%.3e)Ohm"
+            f = kind == ListLineKind::DataPoint  ? "(%.3e + j%.3e)Ohm"
                 : kind == ListLineKind::Wideband ? "(%.3g + j%.3g)Ohm"
                                                  : "(%.2g + j%.2g)Ohm";
-    } else {
+    }
+    else {
         if (!rl && !xl)
             f = "(%.3f - j%.3f)Ohm";
         else if (rl && !xl)
-            f = kind == ListLineKind::DataPoint ? "(%.3g - j%.3g)Ohm"
+            f = kind == ListLineKind::DataPoint  ? "(%.3g - j%.3g)Ohm"
                 : kind == ListLineKind::Wideband ? "(%.3g - j%.3f)Ohm"
                                                  : "(%.2g - j%.2f)Ohm";
         else if (!rl)
@@ -87,7 +94,10 @@ PointListLine pointLine(ListLineKind kind, const char* label, int number, double
 }
 
 // Angles as the list has always shown them: this value of pi.
-double degrees(float re, float im) { return argument({re, im}) * 360.0 / 2.0 / 3.14159265359; }
+double degrees(float re, float im)
+{
+    return argument({re, im}) * 360.0 / 2.0 / 3.14159265359;
+}
 
 std::string sParamPart(const char* name, float re, float im, bool last, Style style)
 {
@@ -106,7 +116,10 @@ std::string sParamsText(const StoredSParams& s, Style style)
            sParamPart("s22", s.s22re, s.s22im, true, style);
 }
 
-const char* planeWord(CirclePlane p) { return p == CirclePlane::Input ? "input" : "output"; }
+const char* planeWord(CirclePlane p)
+{
+    return p == CirclePlane::Input ? "input" : "output";
+}
 
 std::string stabilityText(const StabilityCircleRecord& c, int number, Style style)
 {
@@ -162,8 +175,8 @@ std::vector<PointListLine> walk(const Design& d, Style style)
                 break;
             {
                 const DataPoint& p = d.dataPoints[slot(point)];
-                lines.push_back(pointLine(ListLineKind::DataPoint, pointLabel, number, p.r, p.x,
-                                          p.f, style));
+                lines.push_back(
+                    pointLine(ListLineKind::DataPoint, pointLabel, number, p.r, p.x, p.f, style));
                 if (d.widebandDone && point + 1 != d.startPoint)
                     lines.push_back(pointLine(ListLineKind::Wideband, widebandLabel, number,
                                               d.widebandR[slot(point)], d.widebandX[slot(point)],
@@ -194,8 +207,8 @@ std::vector<PointListLine> walk(const Design& d, Style style)
             break;
         case HistoryKind::NoiseCircle:
             if (noise < std::min(d.noiseCount, Design::noiseCapacity))
-                lines.push_back(circleLine(
-                    noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style)));
+                lines.push_back(
+                    circleLine(noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style)));
             ++noise;
             break;
         default:
@@ -207,7 +220,10 @@ std::vector<PointListLine> walk(const Design& d, Style style)
 
 } // namespace
 
-std::vector<PointListLine> pointListLines(const Design& d) { return walk(d, Style::List); }
+std::vector<PointListLine> pointListLines(const Design& d)
+{
+    return walk(d, Style::List);
+}
 
 std::string commentsText(const Design& d)
 {

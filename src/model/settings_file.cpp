@@ -20,17 +20,24 @@ struct ColourKey {
 
 // Written in this order; the reader takes the first key a line contains.
 constexpr ColourKey colourKeys[] = {
-    {"ZCHART", &Settings::zChartColour},        {"YCHART", &Settings::yChartColour},
-    {"DATAPOINTS", &Settings::dataPointColour}, {"ELEMENTS", &Settings::elementColour},
-    {"QELLIPSES", &Settings::qColour},          {"STABILITY", &Settings::stabilityColour},
-    {"GAIN", &Settings::gainColour},            {"VSWR", &Settings::vswrColour},
+    {"ZCHART", &Settings::zChartColour},
+    {"YCHART", &Settings::yChartColour},
+    {"DATAPOINTS", &Settings::dataPointColour},
+    {"ELEMENTS", &Settings::elementColour},
+    {"QELLIPSES", &Settings::qColour},
+    {"STABILITY", &Settings::stabilityColour},
+    {"GAIN", &Settings::gainColour},
+    {"VSWR", &Settings::vswrColour},
     {"WIDEBAND", &Settings::widebandColour},
 };
 
 // Settings files are tiny; a longer line is not one of ours.
 constexpr std::size_t settingsLineLimit = 206;
 
-const char* onOff(bool on) { return on ? "ON" : "OFF"; }
+const char* onOff(bool on)
+{
+    return on ? "ON" : "OFF";
+}
 
 void readColourLine(Settings& s, std::string_view line)
 {
@@ -84,7 +91,8 @@ void readMiscLine(Settings& s, std::string_view line)
         const std::optional<double> zoom = numberAfter(line, '=');
         if (zoom && *zoom > 0.0)
             s.zoom = toFloatSaturated(*zoom);
-    } else if (contains(line, "TURN_SCHEMATIC_TEXT")) {
+    }
+    else if (contains(line, "TURN_SCHEMATIC_TEXT")) {
         if (contains(line, "ON"))
             s.schematicTextAngle = 900;
         else if (contains(line, "OFF"))

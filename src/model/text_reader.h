@@ -10,7 +10,7 @@
 namespace zelvo {
 
 class TextLineReader {
-public:
+  public:
     // Lines with more than maxLength characters before their end are skipped
     // whole: no file the program writes has one, and a cut line could give a
     // different number.
@@ -20,7 +20,7 @@ public:
     // false at the end of the bytes.
     bool next(std::string& line);
 
-private:
+  private:
     std::string_view bytes_;
     std::size_t maxLength_;
     std::size_t pos_ = 0;

@@ -31,15 +31,24 @@ Element rlc(ElementKind kind, double r, double l, double c)
 }
 
 // Independent forms: plain complex arithmetic on impedances and admittances.
-Complex inverse(Complex z) { return Complex(1.0, 0.0) / z; }
-Complex shuntAdd(Complex z, Complex y) { return inverse(inverse(z) + y); }
+Complex inverse(Complex z)
+{
+    return Complex(1.0, 0.0) / z;
+}
+Complex shuntAdd(Complex z, Complex y)
+{
+    return inverse(inverse(z) + y);
+}
 Complex lineInput(Complex z, double zl, double theta)
 {
     const double t = std::tan(theta);
     return zl * (z + Complex(0.0, zl * t)) / (zl + z * Complex(0.0, t));
 }
 
-bool isFinite(Complex z) { return std::isfinite(z.re) && std::isfinite(z.im); }
+bool isFinite(Complex z)
+{
+    return std::isfinite(z.re) && std::isfinite(z.im);
+}
 
 const double f0 = 1e9;
 const double omega = twoPiElement * f0;
@@ -114,8 +123,8 @@ TEST(TransformElement, StubsOfAQuarterWave)
 
 TEST(TransformElement, ShuntElementOnAShortStaysFiniteNearZero)
 {
-    for (ElementKind k : {ElementKind::CP, ElementKind::IP, ElementKind::RP, ElementKind::LPS,
-                          ElementKind::LPO}) {
+    for (ElementKind k :
+         {ElementKind::CP, ElementKind::IP, ElementKind::RP, ElementKind::LPS, ElementKind::LPO}) {
         const Complex z = transformElement(make(k, 1e-12 + 0.1), {0, 0}, f0, f0);
         EXPECT_TRUE(isFinite(z));
         EXPECT_LT(std::abs(z.re) + std::abs(z.im), 1e-300);
@@ -143,17 +152,27 @@ TEST(TransformElement, RlcGroupsAgainstComplexArithmetic)
 TEST(TransformElement, ZeroFrequencyAndZeroValuesGiveFiniteResults)
 {
     const Element all[] = {
-        make(ElementKind::CS, 1e-12),  make(ElementKind::LS, 0.2),   make(ElementKind::RS, 0),
-        make(ElementKind::IS, 1e-9),   make(ElementKind::CP, 1e-12), make(ElementKind::LPS, 0.1),
-        make(ElementKind::LPO, 0.1),   make(ElementKind::RP, 0),     make(ElementKind::IP, 1e-9),
-        make(ElementKind::TR, 0),      make(ElementKind::CS, 0),     make(ElementKind::LS, 0, 0.0f),
-        rlc(ElementKind::RlcSeries, 0, 1e-9, 1e-12), rlc(ElementKind::RlcParallel, 0, 1e-9, 1e-12),
+        make(ElementKind::CS, 1e-12),
+        make(ElementKind::LS, 0.2),
+        make(ElementKind::RS, 0),
+        make(ElementKind::IS, 1e-9),
+        make(ElementKind::CP, 1e-12),
+        make(ElementKind::LPS, 0.1),
+        make(ElementKind::LPO, 0.1),
+        make(ElementKind::RP, 0),
+        make(ElementKind::IP, 1e-9),
+        make(ElementKind::TR, 0),
+        make(ElementKind::CS, 0),
+        make(ElementKind::LS, 0, 0.0f),
+        rlc(ElementKind::RlcSeries, 0, 1e-9, 1e-12),
+        rlc(ElementKind::RlcParallel, 0, 1e-9, 1e-12),
     };
     int seen = 0;
     for (const Element& e : all)
         for (double f : {0.0, 1e9})
             for (double start : {0.0, 1e9})
-                for (Complex z : {Complex(0, 0), Complex(50, -5), Complex(DOUBLE_BIG, -DOUBLE_BIG)}) {
+                for (Complex z :
+                     {Complex(0, 0), Complex(50, -5), Complex(DOUBLE_BIG, -DOUBLE_BIG)}) {
                     EXPECT_TRUE(isFinite(transformElement(e, z, f, start)))
                         << static_cast<int>(e.kind) << " f " << f << " f0 " << start;
                     ++seen;
@@ -195,10 +214,9 @@ TEST(RecomputeChain, EachElementStartsWhereThePreviousEnds)
 
 TEST(EvaluateWideband, StartPointReproducesTheChainEndForRandomChains)
 {
-    const ElementKind kinds[] = {ElementKind::CS, ElementKind::LS, ElementKind::RS,
-                                 ElementKind::IS, ElementKind::CP, ElementKind::LPS,
-                                 ElementKind::LPO, ElementKind::RP, ElementKind::IP,
-                                 ElementKind::TR};
+    const ElementKind kinds[] = {
+        ElementKind::CS,  ElementKind::LS,  ElementKind::RS, ElementKind::IS, ElementKind::CP,
+        ElementKind::LPS, ElementKind::LPO, ElementKind::RP, ElementKind::IP, ElementKind::TR};
     std::mt19937 rng(20240611);
     std::uniform_int_distribution<int> kindOf(0, 9);
     std::uniform_int_distribution<int> lengthOf(1, 150);
@@ -210,15 +228,29 @@ TEST(EvaluateWideband, StartPointReproducesTheChainEndForRandomChains)
             e.kind = kinds[kindOf(rng)];
             const double u = unit(rng);
             switch (e.kind) {
-            case ElementKind::CS: case ElementKind::CP: e.value = u * 1e-11; break;
-            case ElementKind::IS: case ElementKind::IP: e.value = u * 1e-8; break;
-            case ElementKind::RS: case ElementKind::RP: e.value = u * 100; break;
-            case ElementKind::TR: e.value = 0.5 + u; break;
-            default: e.value = u * 0.5; e.lineImpedance = static_cast<float>(20 + 100 * u); break;
+            case ElementKind::CS:
+            case ElementKind::CP:
+                e.value = u * 1e-11;
+                break;
+            case ElementKind::IS:
+            case ElementKind::IP:
+                e.value = u * 1e-8;
+                break;
+            case ElementKind::RS:
+            case ElementKind::RP:
+                e.value = u * 100;
+                break;
+            case ElementKind::TR:
+                e.value = 0.5 + u;
+                break;
+            default:
+                e.value = u * 0.5;
+                e.lineImpedance = static_cast<float>(20 + 100 * u);
+                break;
             }
         }
-        std::vector<DataPoint> points = {{10, 5, 4e8}, {30 * unit(rng), -40 * unit(rng), 1e9 * unit(rng) + 1e8},
-                                         {75, 0, 2.4e9}};
+        std::vector<DataPoint> points = {
+            {10, 5, 4e8}, {30 * unit(rng), -40 * unit(rng), 1e9 * unit(rng) + 1e8}, {75, 0, 2.4e9}};
         const std::size_t start = static_cast<std::size_t>(trial % 3);
         const double fStart = points[start].f;
         chain[0].rBegin = points[start].r;

@@ -2,8 +2,8 @@
 #include "core/numeric.h"
 
 #include <clocale>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 

@@ -36,7 +36,8 @@ inline Element rlcElement(ElementKind kind, double r, double l, double c)
 
 inline Complex endOf(const Design& d, int i)
 {
-    return {d.elements[static_cast<std::size_t>(i)].rEnd, d.elements[static_cast<std::size_t>(i)].xEnd};
+    return {d.elements[static_cast<std::size_t>(i)].rEnd,
+            d.elements[static_cast<std::size_t>(i)].xEnd};
 }
 
 inline Complex beginOf(const Design& d, int i)

@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* smallExample = "[DATAPOINTS]\r\nNR=1\r\nSTART=1\r\nR=0,25\r\nX=0,-10\r\nF=0,1E+09\r\n\r\n"
-                           "[Z0]\r\nZ0=50\r\n\r\n[HISTORY]\r\nNR=1\r\nTYP=0,DATAPOINT\r\n";
+const char* smallExample =
+    "[DATAPOINTS]\r\nNR=1\r\nSTART=1\r\nR=0,25\r\nX=0,-10\r\nF=0,1E+09\r\n\r\n"
+    "[Z0]\r\nZ0=50\r\n\r\n[HISTORY]\r\nNR=1\r\nTYP=0,DATAPOINT\r\n";
 
 // Values whose position reveals a swapped pair (S21 = 21 + j0.21, ...).
 StoredSParams orderRevealing()
@@ -33,13 +34,14 @@ std::unique_ptr<Design> everySection()
     appendDataPoint(*d, {25, -10, 1e9});
     appendDataPoint(*d, {1234.5678, 98765.4321, 2.45e9});
     appendDataPoint(*d, {0.001, 0, 1.23456789e-12});
-    const ElementKind kinds[] = {ElementKind::CS, ElementKind::LS, ElementKind::RS, ElementKind::IS,
-                                 ElementKind::CP, ElementKind::LPS, ElementKind::LPO, ElementKind::RP,
-                                 ElementKind::IP, ElementKind::TR};
+    const ElementKind kinds[] = {
+        ElementKind::CS,  ElementKind::LS,  ElementKind::RS, ElementKind::IS, ElementKind::CP,
+        ElementKind::LPS, ElementKind::LPO, ElementKind::RP, ElementKind::IP, ElementKind::TR};
     double v = 0.1;
     for (ElementKind k : kinds) {
-        appendElement(*d, element(k, v * (k == ElementKind::CS || k == ElementKind::CP ? 1e-11 : 1.0),
-                                  60.0f, 2.2f));
+        appendElement(*d,
+                      element(k, v * (k == ElementKind::CS || k == ElementKind::CP ? 1e-11 : 1.0),
+                              60.0f, 2.2f));
         v += 0.013;
     }
     appendElement(*d, rlcElement(ElementKind::RlcSeries, 5, 10e-9, 2.2e-12));
@@ -120,7 +122,8 @@ TEST(DesignFileWrite, SectionsKeysAndFormatsInOrder)
         "\r\n\r\n[Z0]\r\nZ0=75.5\r\n\r\n[ELEMENTS]\r\nNR=12\r\nTYP=0,CS\r\nVAL=0,1E-12\r\n"
         "RBEGIN=0,25\r\nXBEGIN=0,-10\r\nREND=0,25\r\nXEND=0,",
         "TYP=1,LS\r\nVAL=1,0.113\r\nIMP=1,60\r\nER=1,2.2\r\nRBEGIN=1,",
-        "TYP=10,RLC SERIES\r\nRLC_RESISTOR=10,5\r\nRLC_INDUCTIVITY=10,1E-08\r\nRLC_CAPACITY=10,2.2E-12\r\n"
+        "TYP=10,RLC "
+        "SERIES\r\nRLC_RESISTOR=10,5\r\nRLC_INDUCTIVITY=10,1E-08\r\nRLC_CAPACITY=10,2.2E-12\r\n"
         "RBEGIN=10,",
         "TYP=11,RLC PARALLEL\r\n",
         "\r\n\r\n[Q]\r\nNR=2\r\nQ=0,1.5\r\nQ=1,3\r\n\r\n[VSWR]\r\nNR=1\r\nVSWR=0,2\r\n\r\n"
@@ -129,7 +132,8 @@ TEST(DesignFileWrite, SectionsKeysAndFormatsInOrder)
         "S22IM=0,0.22\r\nTYP=1,INPUT\r\nSTABLE=1,INSIDE\r\nK=1,3.40282E+38\r\n",
         "[GAIN]\r\nNR=1\r\nTYP=0,OUTPUT\r\nP=0,10\r\nG=0,3.40282E+38\r\nS11RE=0,11\r\n",
         "[NOISE]\r\nNR=1\r\nNFMIN=0,1.2\r\nRNF_MIN=0,0.3,-0.4\r\nR=0,0.15\r\nNF=0,2.5\r\n\r\n"
-        "[HISTORY]\r\nNR=20\r\nTYP=0,DATAPOINT\r\nTYP=1,DATAPOINT\r\nTYP=2,DATAPOINT\r\nTYP=3,ELEMENT\r\n",
+        "[HISTORY]\r\nNR=20\r\nTYP=0,DATAPOINT\r\nTYP=1,DATAPOINT\r\nTYP=2,DATAPOINT\r\nTYP=3,"
+        "ELEMENT\r\n",
         "TYP=15,STAB_CYRCLE\r\nTYP=16,STAB_CYRCLE\r\nTYP=17,GAIN_CYRCLE\r\nTYP=18,NOISE_CYRCLE\r\n"
         "TYP=19,WIDEBAND\r\n",
     };
@@ -156,9 +160,10 @@ TEST(DesignFileWrite, EditEntriesAndLimitsOfTheHistory)
     appendElement(*d, element(ElementKind::RS, 1));
     const std::string t = designFileText(*d);
     // The point edit keeps its index but gets no line.
-    EXPECT_NE(t.find("[HISTORY]\r\nNR=5\r\nTYP=0,DATAPOINT\r\nTYP=1,ELEMENT\r\nTYP=2,EDIT_ELEMENT\r\n"
-                     "TYP=4,ELEMENT\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        t.find("[HISTORY]\r\nNR=5\r\nTYP=0,DATAPOINT\r\nTYP=1,ELEMENT\r\nTYP=2,EDIT_ELEMENT\r\n"
+               "TYP=4,ELEMENT\r\n"),
+        std::string::npos);
 }
 
 TEST(DesignFileWrite, NonFiniteValuesNeverReachTheFile)
@@ -233,9 +238,12 @@ TEST(DesignFileRead, RoundTripOfEverySection)
 TEST(DesignFileRead, CaseLineEndsAndSemicolons)
 {
     const char* variants[] = {
-        "[datapoints]\nnr=1\nstart=1\nr=0,25\nx=0,-10\nf=0,1e+009\n\n[z0]\nz0=75.5\n\n[history]\nnr=1\ntyp=0,datapoint\n",
-        "[DATAPOINTS]\rNR=1\rSTART=1\rR=0,25\rX=0,-10\rF=0,1E+09\r[Z0]\rZ0=75.5\r[HISTORY]\rNR=1\rTYP=0,DATAPOINT",
-        "[DataPoints];Nr=1;Start=1;R=0,25;X=0,-10;F=0,1E9;[Z0];Z0=75.5;[History];NR=1;TYP=0,DataPoint",
+        "[datapoints]\nnr=1\nstart=1\nr=0,25\nx=0,-10\nf=0,1e+009\n\n[z0]\nz0=75.5\n\n[history]"
+        "\nnr=1\ntyp=0,datapoint\n",
+        "[DATAPOINTS]\rNR=1\rSTART=1\rR=0,25\rX=0,-10\rF=0,1E+09\r[Z0]\rZ0=75.5\r[HISTORY]\rNR="
+        "1\rTYP=0,DATAPOINT",
+        "[DataPoints];Nr=1;Start=1;R=0,25;X=0,-10;F=0,1E9;[Z0];Z0=75.5;[History];NR=1;TYP=0,"
+        "DataPoint",
     };
     int read = 0;
     for (const char* text : variants) {
@@ -292,8 +300,9 @@ TEST(DesignFileRead, UndoneActionsAreNotSavedAndRedoOnlyBeeps)
 TEST(DesignFileRead, EditEntriesAndGapsAreRemovedInOrder)
 {
     auto d = emptyDesign();
-    readDesignText(*d, "[Z0]\r\n[HISTORY]\r\nNR=7\r\nTYP=0,DATAPOINT\r\nTYP=1,EDIT_ELEMENT\r\n"
-                       "TYP=2,ELEMENT\r\nTYP=3,EDIT_ELEMENT\r\nTYP=5,Q_ELLIPSE\r\nTYP=6,VSWR_CYRCLE\r\n");
+    readDesignText(
+        *d, "[Z0]\r\n[HISTORY]\r\nNR=7\r\nTYP=0,DATAPOINT\r\nTYP=1,EDIT_ELEMENT\r\n"
+            "TYP=2,ELEMENT\r\nTYP=3,EDIT_ELEMENT\r\nTYP=5,Q_ELLIPSE\r\nTYP=6,VSWR_CYRCLE\r\n");
     // Index 4 (a point edit, which has no keyword) is a gap.
     ASSERT_EQ(d->historyCount, 4);
     EXPECT_EQ(d->historyTop, 4);
@@ -306,8 +315,9 @@ TEST(DesignFileRead, EditEntriesAndGapsAreRemovedInOrder)
 TEST(DesignFileRead, KeysInTheirSectionsOnly)
 {
     auto d = emptyDesign();
-    readDesignText(*d, "R=0,99\r\n[GAIN]\r\nNR=1\r\nP=0,10\r\nG=0,15\r\nTYP=0,INPUT\r\n[Z0]\r\nZ0=0\r\n"
-                       "[WIDEBAND]\r\nWIDEBAND=FALSE\r\nR=3,7\r\nX=3,8\r\n[HISTORY]\r\n");
+    readDesignText(*d,
+                   "R=0,99\r\n[GAIN]\r\nNR=1\r\nP=0,10\r\nG=0,15\r\nTYP=0,INPUT\r\n[Z0]\r\nZ0=0\r\n"
+                   "[WIDEBAND]\r\nWIDEBAND=FALSE\r\nR=3,7\r\nX=3,8\r\n[HISTORY]\r\n");
     EXPECT_EQ(d->dataPoints[0].r, 0); // before any header
     EXPECT_EQ(d->gainCircles[0].p, 10.0f);
     EXPECT_EQ(d->gainCircles[0].g, 15.0f);
@@ -340,9 +350,10 @@ TEST(DesignFileRead, CountsAndIndicesBeyondTheArraysAreClippedOrSkipped)
 TEST(DesignFileRead, LinesUpTo206CharactersAreTaken)
 {
     const std::string limit = "R=0," + std::string(200, '0') + "12"; // 206 characters
-    const std::string over = "X=0,3" + std::string(202, ' ');       // 207 characters
+    const std::string over = "X=0,3" + std::string(202, ' ');        // 207 characters
     auto d = emptyDesign();
-    readDesignText(*d, "[DATAPOINTS]\r\nNR=1\r\n" + limit + "\r\n" + over + "\r\nX=0,4\r\n[Z0]\r\n[HISTORY]\r\n");
+    readDesignText(*d, "[DATAPOINTS]\r\nNR=1\r\n" + limit + "\r\n" + over +
+                           "\r\nX=0,4\r\n[Z0]\r\n[HISTORY]\r\n");
     EXPECT_EQ(d->dataPoints[0].r, 12);
     EXPECT_EQ(d->dataPoints[0].x, 4);
 }
@@ -387,7 +398,9 @@ TEST(DesignFileFiles, WriteReadAndFailuresKeepThePreviousFile)
 
     // A name too long for the temporary file: the write fails, the old file stays.
     const fs::path longName = dir / (std::string(240, 'n') + ".zvc");
-    { std::ofstream(longName) << "previous"; }
+    {
+        std::ofstream(longName) << "previous";
+    }
     EXPECT_EQ(writeDesignFile(*d, longName.string()), designFileCannotWrite);
     EXPECT_EQ(fileText(longName), "previous");
 
@@ -406,7 +419,9 @@ TEST(DesignFileFiles, OverwriteFollowsLinksAndKeepsPermissions)
 {
     const fs::path dir = scratchDir("links");
     const fs::path real = dir / "real.zvc";
-    { std::ofstream(real) << "old"; }
+    {
+        std::ofstream(real) << "old";
+    }
     fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink("real.zvc", dir / "link.zvc");
     auto d = emptyDesign();

@@ -76,7 +76,8 @@ TEST(DesignLimits, HundredFiftiethPointAcceptedThenRefused)
     ASSERT_TRUE(appendDataPoint(*d, {1, 1, 1e9}));
     const auto m = checkDataPointButton(*d);
     ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, "Maximum number of 150 datapoints exceeded!\n\rNo more datapoints possible.");
+    EXPECT_EQ(m->text,
+              "Maximum number of 150 datapoints exceeded!\n\rNo more datapoints possible.");
     EXPECT_EQ(m->title, "ERROR");
     EXPECT_EQ(m->icon, MessageIcon::Error);
     EXPECT_EQ(checkDataPointLimit(*d), m);
@@ -93,7 +94,8 @@ TEST(DesignLimits, ElementButtonsTestInTheirOrder)
     appendDataPoint(*d, {50, 0, 1e9});
     EXPECT_FALSE(checkElementButton(*d));
     d->widebandDone = true;
-    EXPECT_EQ(checkElementButton(*d)->text, "Wideband calculation done.\n\rNo more elements possible.");
+    EXPECT_EQ(checkElementButton(*d)->text,
+              "Wideband calculation done.\n\rNo more elements possible.");
     EXPECT_EQ(checkDataPointButton(*d)->text,
               "Wideband calculation done.\n\rNo more datapoints possible.");
     d->widebandDone = false;
@@ -117,7 +119,8 @@ TEST(DesignLimits, ContourAndCircleLimits)
     // Tested against the noise count alone, with no stability circle present.
     EXPECT_EQ(d->stabilityCount, 0);
     EXPECT_FALSE(checkStabilityCircle(*d));
-    EXPECT_EQ(checkNoiseCircle(*d)->text, "Max. number of 20 const. noise figure circles exceeded!");
+    EXPECT_EQ(checkNoiseCircle(*d)->text,
+              "Max. number of 20 const. noise figure circles exceeded!");
     EXPECT_FALSE(appendNoiseCircle(*d, {}));
     d->stabilityCount = 20;
     d->gainCount = 20;

@@ -13,15 +13,19 @@ using namespace zelvo::test;
 
 namespace {
 
-const std::string header = "! ZELVO-CHART NETLIST GENERATOR VERSION 1.0\r\n"
-                           "! INPUT FILE:  d.zvc\r\n"
-                           "! OUTPUT FILE: out.mcf\r\n"
-                           "\r\n"
-                           "GLOBAL\r\n"
-                           " DIM FREQ=1e6 RES=1e0 IND=1e-9 CAP=1e-12 LNG=1e-6 TIME=1e-12 COND=1e-0\r\n"
-                           "!\r\n";
+const std::string header =
+    "! ZELVO-CHART NETLIST GENERATOR VERSION 1.0\r\n"
+    "! INPUT FILE:  d.zvc\r\n"
+    "! OUTPUT FILE: out.mcf\r\n"
+    "\r\n"
+    "GLOBAL\r\n"
+    " DIM FREQ=1e6 RES=1e0 IND=1e-9 CAP=1e-12 LNG=1e-6 TIME=1e-12 COND=1e-0\r\n"
+    "!\r\n";
 
-std::string text(const Design& d) { return netlistText(d, "out.mcf", "d.zvc"); }
+std::string text(const Design& d)
+{
+    return netlistText(d, "out.mcf", "d.zvc");
+}
 
 // The element lines between "CKT" and the DEF2P line.
 std::vector<std::string> elementLines(const std::string& t)
@@ -63,7 +67,8 @@ TEST(Netlist, ElementsWithoutPointsEndInABareExclamationMark)
     Element e = element(ElementKind::RS, 50);
     d->elements[0] = e;
     d->elementCount = 1;
-    EXPECT_EQ(text(*d), header + "CKT\r\n RES 1 2 R=50\r\n DEF2P 1 2 A ! A is actual passive Network\r\n!");
+    EXPECT_EQ(text(*d),
+              header + "CKT\r\n RES 1 2 R=50\r\n DEF2P 1 2 A ! A is actual passive Network\r\n!");
 }
 
 TEST(Netlist, NodeCountersWithAnOpenStub)
@@ -82,7 +87,8 @@ TEST(Netlist, NodeCountersWithAnOpenStub)
     EXPECT_EQ(lines[1], " TLINP 2 3 0 Z=50 L=74.9481 K=4 A=0 F=0");
     EXPECT_EQ(lines[2], " IND 2 4 L=2.2");
     EXPECT_EQ(lines[3], " CAP 4 0 C=1");
-    EXPECT_TRUE(t.ends_with(" DEF2P 1 4 A ! A is actual passive Network\r\n!\r\nFREQ\r\n FIXED 1000\r\n"));
+    EXPECT_TRUE(
+        t.ends_with(" DEF2P 1 4 A ! A is actual passive Network\r\n!\r\nFREQ\r\n FIXED 1000\r\n"));
 }
 
 TEST(Netlist, EveryKindsLine)

@@ -53,27 +53,47 @@ struct FormatRow {
 };
 
 const FormatRow formatRows[] = {
-    {50, 12.5, {"(50.000 + j12.500)Ohm", "(50.000 + j12.500)Ohm", "(50.000 + j12.500)Ohm",
-                "(50.000 + j12.500) Ohm       "}},
-    {2200, 15, {"(2.2e+03 + j15.000)Ohm", "(2.2e+03 + j15.000)Ohm", "(2.2e+03 + j15.000)Ohm",
-                "(2.2e+03 + j15.000) Ohm       "}},
-    {50, 1570, {"(50.000 + j1.57e+03)Ohm", "(50.000 + j1.57e+03)Ohm", "(50.000 + j1.57e+03)Ohm",
-                "(50.000 + j1.57e+03) Ohm       "}},
-    {2260, 1570, {"(2.260e+03 + j1.570e+03)Ohm", "(2.26e+03 + j1.57e+03)Ohm",
-                  "(2.3e+03 + j1.6e+03)Ohm", "(2.26e+03 + j1.57e+03) Ohm       "}},
-    {50, -1570, {"(50.000 - j1.57e+03)Ohm", "(50.000 - j1.57e+03)Ohm", "(50.000 - j1.57e+03)Ohm",
-                 "(50.000 - j1.57e+03) Ohm       "}},
-    {2260, -1570, {"(2.26e+03 - j1.57e+03)Ohm", "(2.26e+03 - j1.57e+03)Ohm",
-                   "(2.26e+03 - j1.57e+03)Ohm", "(2.26e+03 - j1.57e+03) Ohm       "}},
-    {50, -12.5, {"(50.000 - j12.500)Ohm", "(50.000 - j12.500)Ohm", "(50.000 - j12.500)Ohm",
-                 "(50.000 - j12.500) Ohm       "}},
-    {2260, -12.5, {"(2.26e+03 - j12.5)Ohm", "(2.26e+03 - j12.500)Ohm", "(2.3e+03 - j12.50)Ohm",
-                   "(2.26e+03 - j12.500) Ohm       "}},
+    {50,
+     12.5,
+     {"(50.000 + j12.500)Ohm", "(50.000 + j12.500)Ohm", "(50.000 + j12.500)Ohm",
+      "(50.000 + j12.500) Ohm       "}},
+    {2200,
+     15,
+     {"(2.2e+03 + j15.000)Ohm", "(2.2e+03 + j15.000)Ohm", "(2.2e+03 + j15.000)Ohm",
+      "(2.2e+03 + j15.000) Ohm       "}},
+    {50,
+     1570,
+     {"(50.000 + j1.57e+03)Ohm", "(50.000 + j1.57e+03)Ohm", "(50.000 + j1.57e+03)Ohm",
+      "(50.000 + j1.57e+03) Ohm       "}},
+    {2260,
+     1570,
+     {"(2.260e+03 + j1.570e+03)Ohm", "(2.26e+03 + j1.57e+03)Ohm", "(2.3e+03 + j1.6e+03)Ohm",
+      "(2.26e+03 + j1.57e+03) Ohm       "}},
+    {50,
+     -1570,
+     {"(50.000 - j1.57e+03)Ohm", "(50.000 - j1.57e+03)Ohm", "(50.000 - j1.57e+03)Ohm",
+      "(50.000 - j1.57e+03) Ohm       "}},
+    {2260,
+     -1570,
+     {"(2.26e+03 - j1.57e+03)Ohm", "(2.26e+03 - j1.57e+03)Ohm", "(2.26e+03 - j1.57e+03)Ohm",
+      "(2.26e+03 - j1.57e+03) Ohm       "}},
+    {50,
+     -12.5,
+     {"(50.000 - j12.500)Ohm", "(50.000 - j12.500)Ohm", "(50.000 - j12.500)Ohm",
+      "(50.000 - j12.500) Ohm       "}},
+    {2260,
+     -12.5,
+     {"(2.26e+03 - j12.5)Ohm", "(2.26e+03 - j12.500)Ohm", "(2.3e+03 - j12.50)Ohm",
+      "(2.26e+03 - j12.500) Ohm       "}},
     // Exactly 1000 counts as small; -0 shows as + j0.
-    {1000, -1000, {"(1000.000 - j1000.000)Ohm", "(1000.000 - j1000.000)Ohm",
-                   "(1000.000 - j1000.000)Ohm", "(1000.000 - j1000.000) Ohm       "}},
-    {50, -0.0, {"(50.000 + j0.000)Ohm", "(50.000 + j0.000)Ohm", "(50.000 + j0.000)Ohm",
-                "(50.000 + j0.000) Ohm       "}},
+    {1000,
+     -1000,
+     {"(1000.000 - j1000.000)Ohm", "(1000.000 - j1000.000)Ohm", "(1000.000 - j1000.000)Ohm",
+      "(1000.000 - j1000.000) Ohm       "}},
+    {50,
+     -0.0,
+     {"(50.000 + j0.000)Ohm", "(50.000 + j0.000)Ohm", "(50.000 + j0.000)Ohm",
+      "(50.000 + j0.000) Ohm       "}},
 };
 
 StoredSParams cleanAngles()
@@ -82,8 +102,10 @@ StoredSParams cleanAngles()
     return {0.6f, 0.8f, -0.1f, 0.0f, 0.0f, 2.0f, 0.0f, -0.5f};
 }
 
-const char* sListText = "s11 = 1 / 53.1\u00B0; s12 = 0.1 / 180\u00B0; s21 = 2 / 90\u00B0; s22 = 0.5 / -90\u00B0; ";
-const char* sClipText = "s11 = 1 / 53.1\u00B0; s12 = 0.1 / 180\u00B0; s21 = 2 / 90\u00B0; s22 = 0.5 / -90\u00B0\r\n";
+const char* sListText =
+    "s11 = 1 / 53.1\u00B0; s12 = 0.1 / 180\u00B0; s21 = 2 / 90\u00B0; s22 = 0.5 / -90\u00B0; ";
+const char* sClipText =
+    "s11 = 1 / 53.1\u00B0; s12 = 0.1 / 180\u00B0; s21 = 2 / 90\u00B0; s22 = 0.5 / -90\u00B0\r\n";
 
 } // namespace
 
@@ -110,15 +132,15 @@ TEST(PointList, OnePointThenTwoElementsAtTheStartFrequency)
     appendElement(*d, element(ElementKind::RS, 5));
     lines = pointListLines(*d);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(labels(lines), (std::vector<std::string>{"DP-Nr. 1", "DP-Nr. 2", "DP-Nr. 3", "DP-Nr. 4"}));
+    EXPECT_EQ(labels(lines),
+              (std::vector<std::string>{"DP-Nr. 1", "DP-Nr. 2", "DP-Nr. 3", "DP-Nr. 4"}));
     EXPECT_EQ(lines[3].impedance, "(60.000 - j12.500)Ohm");
     EXPECT_EQ(lines[2].frequency, "1.000 GHz   ");
     EXPECT_EQ(lines[3].frequency, "1.000 GHz   ");
-    EXPECT_EQ(commentsText(*d),
-              "DP-Nr. 1 (50.000 - j12.500) Ohm       Q = 0.250  1.000 GHz\r\n"
-              "DP-Nr. 2 (10.000 + j0.000) Ohm       Q = 0.000  2.000 GHz\r\n"
-              "DP-Nr. 3 (55.000 - j12.500) Ohm       Q = 0.227  1.000 GHz\r\n"
-              "DP-Nr. 4 (60.000 - j12.500) Ohm       Q = 0.208  1.000 GHz\r\n");
+    EXPECT_EQ(commentsText(*d), "DP-Nr. 1 (50.000 - j12.500) Ohm       Q = 0.250  1.000 GHz\r\n"
+                                "DP-Nr. 2 (10.000 + j0.000) Ohm       Q = 0.000  2.000 GHz\r\n"
+                                "DP-Nr. 3 (55.000 - j12.500) Ohm       Q = 0.227  1.000 GHz\r\n"
+                                "DP-Nr. 4 (60.000 - j12.500) Ohm       Q = 0.208  1.000 GHz\r\n");
 }
 
 TEST(PointList, WidebandLinesFollowEveryPointButTheStart)
@@ -200,24 +222,29 @@ TEST(PointList, CircleLinesKeepTheirOwnNumbers)
 
     const std::vector<PointListLine> lines = pointListLines(*d);
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[1].text, std::string("S1: input plane stability circle; stable inside; ") + sListText);
+    EXPECT_EQ(lines[1].text,
+              std::string("S1: input plane stability circle; stable inside; ") + sListText);
     EXPECT_EQ(lines[2].text,
-              std::string("S2: output plane stability circle; stable outside; K = 1.25; ") + sListText);
+              std::string("S2: output plane stability circle; stable outside; K = 1.25; ") +
+                  sListText);
     EXPECT_EQ(lines[3].text,
-              std::string("G1: output plane const. gain circle; Gmax = 15.0dB; Vp = 10.0 dB; ") + sListText);
-    EXPECT_EQ(lines[4].text, std::string("G2: input plane const. gain circle; Vp = 10.0 dB; ") + sListText);
+              std::string("G1: output plane const. gain circle; Gmax = 15.0dB; Vp = 10.0 dB; ") +
+                  sListText);
+    EXPECT_EQ(lines[4].text,
+              std::string("G2: input plane const. gain circle; Vp = 10.0 dB; ") + sListText);
     EXPECT_EQ(lines[5].text, "N1: constant 2.50dB noise figure circle;  NFmin = 1.20dB;  "
                              "r_NFmin = (0.30 + j-0.40);  R'noise = 7.50 Ohm");
     EXPECT_EQ(lines[6].label, "DP-Nr. 2");
     EXPECT_EQ(commentsText(*d),
               "DP-Nr. 1 (50.000 + j0.000) Ohm       Q = 0.000  1.000 GHz\r\n"
-              "S1: input plane stability circle; stable inside; " + std::string(sClipText) +
-              "S2: output plane stability circle; stable outside; K = 1.25; " + sClipText +
-              "G1: output plane const. gain circle; Gmax = 15.0dB; Vp = 10.0 dB; " + sClipText +
-              "G2: input plane const. gain circle; Vp = 10.0 dB; " + sClipText +
-              "N1: constant 2.50dB noise figure circle;  NFmin = 1.20dB;  "
-              "r_NFmin = (0.30 + j-0.40);  R'noise = 7.50 Ohm\r\n"
-              "DP-Nr. 2 (25.000 + j0.000) Ohm       Q = 0.000  1.000 GHz\r\n");
+              "S1: input plane stability circle; stable inside; " +
+                  std::string(sClipText) +
+                  "S2: output plane stability circle; stable outside; K = 1.25; " + sClipText +
+                  "G1: output plane const. gain circle; Gmax = 15.0dB; Vp = 10.0 dB; " + sClipText +
+                  "G2: input plane const. gain circle; Vp = 10.0 dB; " + sClipText +
+                  "N1: constant 2.50dB noise figure circle;  NFmin = 1.20dB;  "
+                  "r_NFmin = (0.30 + j-0.40);  R'noise = 7.50 Ohm\r\n"
+                  "DP-Nr. 2 (25.000 + j0.000) Ohm       Q = 0.000  1.000 GHz\r\n");
 }
 
 TEST(PointList, EntriesBeyondTheCountsShowNothing)

@@ -68,7 +68,7 @@ fs::path scratchDir(const std::string& name)
 
 // Restores an environment variable at the end of a test.
 class EnvGuard {
-public:
+  public:
     explicit EnvGuard(const char* name) : name_(name)
     {
         if (const char* v = std::getenv(name))
@@ -82,7 +82,7 @@ public:
             unsetenv(name_);
     }
 
-private:
+  private:
     const char* name_;
     std::optional<std::string> saved_;
 };
@@ -109,7 +109,7 @@ TEST(SettingsFileText, ReaderRules)
     readSettingsText(s, "[colors]\nzchart=300,-1,256\nelements=1,2\nGAIN=9,8,7;"
                         "[MISCELLANEOUS]\nzchart=off\nZELVOLABELS=OFF\nLABELS=maybe\n"
                         "ZOOM=0.3\nMESSAGEBEEP=OFF\nTURN_SCHEMATIC_TEXT=ON\nVSWR=1,1,1\n");
-    EXPECT_EQ(s.zChartColour, rgb(44, 255, 0)); // low 8 bits of each component
+    EXPECT_EQ(s.zChartColour, rgb(44, 255, 0));           // low 8 bits of each component
     EXPECT_EQ(s.elementColour, Settings{}.elementColour); // a component missing
     EXPECT_EQ(s.gainColour, rgb(9, 8, 7));
     EXPECT_FALSE(s.showZChart());
