@@ -113,7 +113,7 @@ void RecordingCanvas::bitmap(const zelvo::Bitmap& image, Point topLeft, int widt
     c.v[1] = topLeft.y;
     c.v[2] = width;
     c.v[3] = height;
-    c.image = &image;
+    c.image = image;
     calls.push_back(std::move(c));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A canvas that draws nothing and keeps every call with its exact logical
 // coordinates and the state it was made in, so that tests can check geometry.
+#include "render/bitmap.h"
 #include "render/canvas.h"
 
 #include <string>
@@ -19,7 +20,7 @@ struct DrawCall {
     std::vector<Point> points; // Polyline
     std::string text;
     TextAlign align = TextAlign::LeftTop;
-    const zelvo::Bitmap* image = nullptr;
+    zelvo::Bitmap image; // a copy: pictures may be temporaries of the caller
     Pen pen;
     Font font;
     Colour textColour = 0;

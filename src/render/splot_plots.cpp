@@ -97,7 +97,8 @@ void drawPolarGrid(Canvas& canvas, int radius, Colour colour, double fullScale, 
         const double v = k * step;
         if (!(v < fullScale))
             break;
-        const int r = toInt(v * radius / fullScale);
+        // k * (step / F): exact quarters for the usual step of F / 4.
+        const int r = toInt(k * radius * (step / fullScale));
         drawCircle(canvas, cx, cy, r);
         if (labelsOn)
             canvas.text({cx + r, cy}, printfString("%.2G", v), TextAlign::CentreTop);
