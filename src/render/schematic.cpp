@@ -69,13 +69,6 @@ std::optional<int> schematicRowAt(int y, int scrollOffset, int elementCount)
     return row;
 }
 
-double designFrequency(const Design& d)
-{
-    if (d.startPoint < 1 || d.startPoint > std::min(d.dataPointCount, Design::pointCapacity))
-        return 0.0;
-    return d.dataPoints[static_cast<std::size_t>(d.startPoint - 1)].f;
-}
-
 void paintSchematic(Canvas& canvas, const Design& d, SchematicView& view,
                     const SchematicPlacement& placement)
 {

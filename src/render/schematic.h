@@ -46,8 +46,7 @@ struct SchematicPlacement {
     int liveFontHeight = 16;    // the window's default font
 };
 
-// The design frequency: the frequency of the start data point, 0 without one.
-double designFrequency(const Design& design);
+// designFrequency (the start point's frequency) is model/design.h's.
 
 // Paints the window (y down, origin top-left). Adjusts the scroll offset first,
 // as the window does before painting: clamped, at the end while placing, 0
