@@ -13,16 +13,20 @@
 
 namespace zelvo {
 
-QString versionText() { return QStringLiteral("V ") + fixed(zelvoVersion, 2); }
+QString versionText()
+{
+    return QStringLiteral("V ") + fixed(zelvoVersion, 2);
+}
 
 std::optional<unsigned long long> availableMemoryKBytes(const QString& meminfoPath)
 {
     QFile file(meminfoPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    // /proc files report size 0, so read line by line instead of by size.
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine(256).simplified();
+    // /proc files report a size of 0: atEnd() would be true at once, but
+    // readAll() reads on to the real end.
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QByteArray line = raw.simplified();
         if (!line.startsWith("MemAvailable:"))
             continue;
         const QList<QByteArray> parts = line.split(' ');
@@ -50,10 +54,10 @@ QString memoryStatusText(std::optional<unsigned long long> kBytes)
 namespace {
 
 class Emblem : public QWidget {
-public:
+  public:
     explicit Emblem(QWidget* parent) : QWidget(parent) { setFixedSize(96, 96); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
@@ -77,13 +81,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 
     auto* version = new QLabel(versionText(), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* about = new QLabel(
-        QStringLiteral("Matching networks designed on the impedance chart:\n"
-                       "data points, series and shunt elements, lines and stubs,\n"
-                       "Q and VSWR contours, wideband evaluation.\n\n"
-                       "S-Plot mode for measured two-port data:\n"
-                       "S-parameter plots, stability, gain and noise circles."),
-        this);
+    auto* about =
+        new QLabel(QStringLiteral("Matching networks designed on the impedance chart:\n"
+                                  "data points, series and shunt elements, lines and stubs,\n"
+                                  "Q and VSWR contours, wideband evaluation.\n\n"
+                                  "S-Plot mode for measured two-port data:\n"
+                                  "S-parameter plots, stability, gain and noise circles."),
+                   this);
     auto* memory = new QLabel(memoryStatusText(availableMemoryKBytes()), this);
     memory->setObjectName(QStringLiteral("memory"));
     memory->setFrameShape(QFrame::StyledPanel);

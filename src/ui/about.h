@@ -12,16 +12,16 @@ QString versionText();
 
 // Available memory in kBytes (MemAvailable of a meminfo file); empty when the
 // file cannot be read or has no such line.
-std::optional<unsigned long long> availableMemoryKBytes(
-    const QString& meminfoPath = QStringLiteral("/proc/meminfo"));
+std::optional<unsigned long long>
+availableMemoryKBytes(const QString& meminfoPath = QStringLiteral("/proc/meminfo"));
 // "Free memory:    %u kBytes", or "Free memory:    unknown".
 QString memoryStatusText(std::optional<unsigned long long> kBytes);
 
 class AboutDialog : public QDialog {
-public:
+  public:
     explicit AboutDialog(QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };
 

@@ -1,8 +1,11 @@
 #include "ui/icons.h"
 
+#include "core/complex.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
+#include <vector>
 
 namespace zelvo {
 
@@ -10,8 +13,7 @@ namespace {
 
 constexpr std::array<int, 4> iconSizes{16, 24, 32, 64};
 
-template <typename Paint>
-QIcon drawnIcon(Paint paint)
+template <typename Paint> QIcon drawnIcon(Paint paint)
 {
     QIcon icon;
     for (int size : iconSizes) {
@@ -51,6 +53,7 @@ void paintChartEmblem(QPainter& p, const QRectF& square)
 {
     p.save();
     const QRectF disc = square.adjusted(1, 1, -1, -1);
+    const bool small = square.width() < 40;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 250));
     p.drawEllipse(disc);
@@ -60,32 +63,45 @@ void paintChartEmblem(QPainter& p, const QRectF& square)
     p.setClipPath(clip);
     p.setBrush(Qt::NoBrush);
 
-    // Constant-resistance circles (red) and constant-reactance arcs (green),
-    // the two families the program draws.
-    p.setPen(QPen(QColor(210, 40, 40), penWidth(square, 1.6)));
-    for (double r : {0.33, 1.0, 3.0})
-        p.drawEllipse(chartCircle(disc, r / (1 + r), 0, 1 / (1 + r)));
-    p.drawLine(chartPoint(disc, -1, 0), chartPoint(disc, 1, 0));
-    p.setPen(QPen(QColor(30, 150, 60), penWidth(square, 1.6)));
-    for (double x : {0.5, 1.0, 2.5}) {
-        p.drawEllipse(chartCircle(disc, 1, 1 / x, 1 / x));
-        p.drawEllipse(chartCircle(disc, 1, -1 / x, 1 / x));
+    // The Z chart in red and the Y chart in green, as the program draws them:
+    // resistance circles touch at the open end, reactance arcs meet there;
+    // conductance circles and susceptance arcs mirror them at the short end.
+    const auto values = small ? std::vector<double>{1.0} : std::vector<double>{0.3, 1.0, 3.0};
+    const double width = penWidth(square, 1.4);
+    p.setPen(QPen(QColor(50, 175, 70), width));
+    for (double g : values) {
+        p.drawEllipse(chartCircle(disc, -g / (1 + g), 0, 1 / (1 + g)));
+        p.drawEllipse(chartCircle(disc, -1, 1 / g, 1 / g));
+        p.drawEllipse(chartCircle(disc, -1, -1 / g, 1 / g));
     }
+    p.setPen(QPen(QColor(215, 40, 40), width));
+    for (double r : values) {
+        p.drawEllipse(chartCircle(disc, r / (1 + r), 0, 1 / (1 + r)));
+        p.drawEllipse(chartCircle(disc, 1, 1 / r, 1 / r));
+        p.drawEllipse(chartCircle(disc, 1, -1 / r, 1 / r));
+    }
+    p.drawLine(chartPoint(disc, -1, 0), chartPoint(disc, 1, 0));
     p.setClipping(false);
 
-    // A two-element match from a load to the centre.
-    const QPointF load = chartPoint(disc, 0.45, -0.55);
-    const QPointF mid = chartPoint(disc, -0.05, -0.48);
-    const QPointF centre = chartPoint(disc, 0, 0);
-    QPainterPath path(load);
-    path.quadTo(chartPoint(disc, 0.2, -0.75), mid);
-    path.quadTo(chartPoint(disc, -0.18, -0.2), centre);
-    p.setPen(QPen(QColor(20, 40, 200), penWidth(square, 3.2), Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(path);
+    // An L match from 25 - j45 ohm to the centre: a series inductor along the
+    // r = 0.5 circle, then a shunt capacitor along the g = 1 circle.
+    const auto gamma = [&](Complex z) {
+        const Complex g = (z - 1.0) / (z + 1.0);
+        return chartPoint(disc, g.re, g.im);
+    };
+    constexpr int steps = 24;
+    QPolygonF path;
+    for (int i = 0; i <= steps; ++i)
+        path << gamma({0.5, -0.9 + 1.4 * i / steps});
+    for (int i = 1; i <= steps; ++i)
+        path << gamma(1.0 / Complex{1.0, -1.0 + 1.0 * i / steps});
+    p.setPen(QPen(QColor(20, 40, 200), penWidth(square, 3.2), Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.drawPolyline(path);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 20, 20));
     const double dot = penWidth(square, 3.0);
-    for (const QPointF& pt : {load, mid, centre})
+    for (const QPointF& pt : {path.front(), path[steps], path.back()})
         p.drawEllipse(pt, dot, dot);
 
     p.setBrush(Qt::NoBrush);
@@ -147,7 +163,8 @@ QIcon transmissionPlotIcon()
 QIcon dataWindowIcon()
 {
     return drawnIcon([](QPainter& p, const QRectF& r) {
-        const QRectF sheet(r.left() + r.width() * 0.15, r.top() + 1, r.width() * 0.7, r.height() - 2);
+        const QRectF sheet(r.left() + r.width() * 0.15, r.top() + 1, r.width() * 0.7,
+                           r.height() - 2);
         p.setBrush(Qt::white);
         p.setPen(QPen(QColor(60, 60, 60), penWidth(r, 2.4)));
         p.drawRect(sheet);
@@ -169,8 +186,8 @@ QCursor pickCursor()
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     // Black strokes on a white halo stay visible on the chart's colours.
-    for (const auto& [colour, width] : {std::pair{QColor(Qt::white), 3.0},
-                                        std::pair{QColor(Qt::black), 1.0}}) {
+    for (const auto& [colour, width] :
+         {std::pair{QColor(Qt::white), 3.0}, std::pair{QColor(Qt::black), 1.0}}) {
         p.setPen(QPen(colour, width));
         p.setBrush(Qt::NoBrush);
         p.drawLine(QPointF(hot + 0.5, 1), QPointF(hot + 0.5, hot - 4));

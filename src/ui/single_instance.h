@@ -11,7 +11,7 @@
 namespace zelvo {
 
 class SingleInstanceGuard {
-public:
+  public:
     // Takes the lock at `lockPath` (default: the user's runtime folder).
     explicit SingleInstanceGuard(const QString& lockPath = defaultLockPath());
     SingleInstanceGuard(const SingleInstanceGuard&) = delete;
@@ -23,7 +23,7 @@ public:
 
     static QString defaultLockPath();
 
-private:
+  private:
     std::unique_ptr<QLockFile> lock_;
     bool first_ = true;
 };

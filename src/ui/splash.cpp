@@ -39,9 +39,15 @@ void SplashDialog::paintEvent(QPaintEvent*)
     paintSplash(p, rect());
 }
 
-void SplashDialog::keyPressEvent(QKeyEvent*) { close(); }
+void SplashDialog::keyPressEvent(QKeyEvent*)
+{
+    close();
+}
 
-void SplashDialog::mousePressEvent(QMouseEvent*) { close(); }
+void SplashDialog::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
 
 void paintSplash(QPainter& p, const QRect& area)
 {
@@ -53,7 +59,8 @@ void paintSplash(QPainter& p, const QRect& area)
     p.fillRect(area, sky);
 
     const int emblem = area.height() * 7 / 10;
-    const QRectF square(area.left() + 28, area.top() + (area.height() - emblem) / 2.0, emblem, emblem);
+    const QRectF square(area.left() + 28, area.top() + (area.height() - emblem) / 2.0, emblem,
+                        emblem);
     paintChartEmblem(p, square);
 
     const int textLeft = toInt(square.right()) + 32;
@@ -72,7 +79,8 @@ void paintSplash(QPainter& p, const QRect& area)
     p.setPen(QColor(215, 230, 245));
     const int lineStep = area.height() / 12;
     int y = text.top() + area.height() / 6 + lineStep;
-    for (const char* line : {"Matching networks on the", "impedance chart", "", "S-parameters of two-ports"}) {
+    for (const char* line :
+         {"Matching networks on the", "impedance chart", "", "S-parameters of two-ports"}) {
         p.drawText(QPoint(text.left(), y), QString::fromLatin1(line));
         y += lineStep;
     }

@@ -6,14 +6,14 @@
 namespace zelvo {
 
 class SplashDialog : public QDialog {
-public:
+  public:
     explicit SplashDialog(QWidget* parent = nullptr, int closeAfterMs = 10000);
 
     // Shows it centred on the screen; it takes the focus only when the main
     // window is minimised (nothing else would be visible then).
     void present(bool mainWindowMinimised);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

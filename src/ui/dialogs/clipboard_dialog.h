@@ -19,10 +19,10 @@ inline constexpr std::uint8_t clipBlackWhite = 0x2;
 
 // exec() ends with the clipboard choice code after OK and 0 after Cancel.
 class ClipboardDialog : public ZelvoDialog {
-public:
+  public:
     ClipboardDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     void setItem(std::uint8_t item);
     void setColours(std::uint8_t colours);
 };

@@ -11,9 +11,15 @@
 
 namespace zelvo {
 
-QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(Colour c)
+{
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
-Colour fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+Colour fromQColor(const QColor& c)
+{
+    return rgb(c.red(), c.green(), c.blue());
+}
 
 ColourSwatch::ColourSwatch(QWidget* parent) : QAbstractButton(parent)
 {
@@ -84,10 +90,9 @@ ColoursDialog::ColoursDialog(AppState& state, const Platform& platform, QWidget*
 Colour& ColoursDialog::colourOf(int index) const
 {
     Settings& s = state_.settings;
-    Colour* colours[swatchCount] = {&s.zChartColour,   &s.yChartColour,    &s.dataPointColour,
-                                    &s.elementColour,  &s.qColour,         &s.stabilityColour,
-                                    &s.gainColour,     &s.vswrColour,      &s.widebandColour,
-                                    &s.noiseColour};
+    Colour* colours[swatchCount] = {
+        &s.zChartColour,    &s.yChartColour, &s.dataPointColour, &s.elementColour,  &s.qColour,
+        &s.stabilityColour, &s.gainColour,   &s.vswrColour,      &s.widebandColour, &s.noiseColour};
     return *colours[index];
 }
 

@@ -16,21 +16,22 @@ Colour fromQColor(const QColor& c);
 // An owner-drawn button filled with its colour; the frame is 3 pixels wide
 // while it is pressed or focused, 1 pixel otherwise.
 class ColourSwatch : public QAbstractButton {
-public:
+    Q_OBJECT
+  public:
     explicit ColourSwatch(QWidget* parent);
     void setColour(const QColor& colour);
     QColor colour() const { return colour_; }
     QSize sizeHint() const override { return {56, 26}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor colour_;
 };
 
 class ColoursDialog : public ZelvoDialog {
-public:
+  public:
     static constexpr int swatchCount = 10;
 
     ColoursDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
@@ -40,7 +41,7 @@ public:
 
     void reject() override;
 
-private:
+  private:
     Colour& colourOf(int index) const;
     void choose(int index);
 

@@ -4,6 +4,8 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,39 +16,58 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     : ZelvoDialog(state, platform, parent), kind_(kind)
 {
     const bool q = kind == ContourKind::Q;
-    setWindowTitle(q ? QStringLiteral("Constant Q - circle") : QStringLiteral("Constant VSWR - circle"));
+    setWindowTitle(q ? QStringLiteral("Constant Q - circle")
+                     : QStringLiteral("Constant VSWR - circle"));
     value_ = numberField(QStringLiteral("value"));
     value_->setText(QStringLiteral("1"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel);
-    QPushButton* deleteLast = buttons->addButton(
-        q ? QStringLiteral("Delete last ") : QStringLiteral("Delete last"),
-        QDialogButtonBox::ActionRole);
+    auto* deleteLast =
+        new QPushButton(q ? QStringLiteral("Delete last ") : QStringLiteral("Delete last"), this);
     deleteLast->setObjectName(QStringLiteral("deleteLast"));
-    QPushButton* deleteAll =
-        buttons->addButton(QStringLiteral("Delete all"), QDialogButtonBox::ActionRole);
+    auto* deleteAll = new QPushButton(QStringLiteral("Delete all"), this);
     deleteAll->setObjectName(QStringLiteral("deleteAll"));
-    buttons->addButton(QDialogButtonBox::Help);
-    for (QAbstractButton* b : buttons->buttons())
-        if (auto* push = qobject_cast<QPushButton*>(b); push && push != ok)
-            push->setAutoDefault(false);
+    for (QPushButton* b : {deleteLast, deleteAll})
+        b->setAutoDefault(false);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &ContourDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(deleteLast, &QPushButton::clicked, this, &ContourDialog::onDeleteLast);
     connect(deleteAll, &QPushButton::clicked, this, &ContourDialog::onDeleteAll);
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this, q] {
-        showHelp(q ? QStringLiteral("Constant Q Contours") : QStringLiteral("Constant VSWR Circles"));
+        showHelp(q ? QStringLiteral("Constant Q Contours")
+                   : QStringLiteral("Constant VSWR Circles"));
     });
 
+    // What is already drawn, so the user sees what Delete last would remove.
+    QStringList shown;
+    for (int i = 0; i < count(); ++i)
+        shown << QString::number(values()[i]);
+    auto* existing =
+        new QLabel(shown.isEmpty() ? (q ? QStringLiteral("No Q contour is shown.")
+                                        : QStringLiteral("No VSWR circle is shown."))
+                                   : QStringLiteral("Shown: ") + shown.join(QStringLiteral(", ")),
+                   this);
+    existing->setObjectName(QStringLiteral("existing"));
+    existing->setWordWrap(true);
+    existing->setMinimumWidth(
+        existing->fontMetrics().horizontalAdvance(QStringLiteral("No VSWR circle is shown.")) + 8);
+
     auto* form = new QFormLayout;
-    form->addRow(q ? QStringLiteral("Loaded Q of the contour:") : QStringLiteral("VSWR of the circle:"),
+    form->addRow(q ? QStringLiteral("Loaded Q of the contour:")
+                   : QStringLiteral("VSWR of the circle:"),
                  value_);
+    auto* deleteRow = new QHBoxLayout;
+    deleteRow->addWidget(existing, 1);
+    deleteRow->addWidget(deleteLast);
+    deleteRow->addWidget(deleteAll);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addLayout(deleteRow);
+    layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -79,7 +100,8 @@ void ContourDialog::onOk()
     }
     for (int i = count() - 1; i >= 0; --i) {
         if (values()[i] == typed) {
-            message(q ? QStringLiteral("Q circle is existing") : QStringLiteral("VSWR circle is existing"),
+            message(q ? QStringLiteral("Q circle is existing")
+                      : QStringLiteral("VSWR circle is existing"),
                     errorTitle, MessageIcon::Error, false);
             reject();
             return;

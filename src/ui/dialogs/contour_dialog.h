@@ -10,11 +10,11 @@ enum class ContourKind { Q, Vswr };
 
 // Ends Accepted when the contour list changed (the chart needs a repaint).
 class ContourDialog : public ZelvoDialog {
-public:
+  public:
     ContourDialog(AppState& state, const Platform& platform, ContourKind kind,
                   QWidget* parent = nullptr);
 
-private:
+  private:
     void onOk();
     void onDeleteLast();
     void onDeleteAll();

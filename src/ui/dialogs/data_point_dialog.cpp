@@ -21,9 +21,15 @@ namespace zelvo {
 
 namespace {
 
-QString shortText(double v) { return QString::fromStdString(printfString("%.10G", v)); }
+QString shortText(double v)
+{
+    return QString::fromStdString(printfString("%.10G", v));
+}
 
-QString fieldMustContainValue() { return QStringLiteral("Field must contain value"); }
+QString fieldMustContainValue()
+{
+    return QStringLiteral("Field must contain value");
+}
 
 } // namespace
 
@@ -33,7 +39,8 @@ DataPointDialog::DataPointDialog(AppState& state, const Platform& platform, QWid
     build();
     setWindowTitle(QStringLiteral("Data Point"));
     setFormat(state.memory.dataPointFormat);
-    shownFrequency_ = {showFrequency(state.memory.lastFrequency, unit_), state.memory.lastFrequency};
+    shownFrequency_ = {showFrequency(state.memory.lastFrequency, unit_),
+                       state.memory.lastFrequency};
     shownUnit_ = unit_->currentIndex();
     frequency_->setText(shownFrequency_.text);
 }
@@ -144,7 +151,8 @@ void DataPointDialog::setFormat(std::uint8_t format)
 {
     const int representation = format & (formatImpedance | formatAdmittance | formatReflection);
     const int form = format & (formatCartesian | formatPolar);
-    if (QAbstractButton* b = representation_->button(representation ? representation : formatImpedance))
+    if (QAbstractButton* b =
+            representation_->button(representation ? representation : formatImpedance))
         b->setChecked(true);
     if (QAbstractButton* b = form_->button(form ? form : formatCartesian))
         b->setChecked(true);
@@ -177,9 +185,9 @@ Complex DataPointDialog::enteredImpedance() const
     const FieldValue va = readField(a), vb = readField(b);
     if (!va.isNumber() || !vb.isNumber())
         return shownImpedance_;
-    const PointOutcome out = impedanceFromEditor(editFormat_, shownFirst_.valueFor(a, va.value),
-                                                 shownSecond_.valueFor(b, vb.value),
-                                                 state_.design.z0);
+    const PointOutcome out =
+        impedanceFromEditor(editFormat_, shownFirst_.valueFor(a, va.value),
+                            shownSecond_.valueFor(b, vb.value), state_.design.z0);
     if (const Complex* z = std::get_if<Complex>(&out))
         return *z;
     return shownImpedance_;
@@ -198,9 +206,12 @@ void DataPointDialog::showPoint(Complex impedance)
 QLineEdit* DataPointDialog::fieldOf(PointField field) const
 {
     switch (field) {
-    case PointField::First: return first_;
-    case PointField::Second: return second_;
-    case PointField::Frequency: return frequency_;
+    case PointField::First:
+        return first_;
+    case PointField::Second:
+        return second_;
+    case PointField::Frequency:
+        return frequency_;
     }
     return first_;
 }
@@ -248,7 +259,8 @@ void DataPointDialog::onOk()
     const bool frequencyAsShown = unit_->currentIndex() == shownUnit_;
     const double frequency =
         frequencyAsShown
-            ? shownFrequency_.valueFor(frequency_->text(), values[2].value * unitFactor(unit_, frequencyUnits))
+            ? shownFrequency_.valueFor(frequency_->text(),
+                                       values[2].value * unitFactor(unit_, frequencyUnits))
             : values[2].value * unitFactor(unit_, frequencyUnits);
 
     Complex z;
@@ -256,7 +268,8 @@ void DataPointDialog::onOk()
                               second_->text().trimmed() == shownSecond_.text;
     if (pointAsShown) {
         z = shownImpedance_;
-    } else {
+    }
+    else {
         const PointOutcome out = edit_ ? impedanceFromEditor(editFormat_, first, second, d.z0)
                                        : impedanceFromInput(format(), first, second, d.z0);
         if (const PointFailure* f = std::get_if<PointFailure>(&out)) {

@@ -15,7 +15,7 @@ namespace zelvo {
 
 // Ends Accepted when the design changed; the caller repaints.
 class DataPointDialog : public ZelvoDialog {
-public:
+  public:
     // Input: appends a point. The format buttons change the remembered format
     // at once.
     DataPointDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
@@ -26,7 +26,7 @@ public:
     DataPointDialog(AppState& state, const Platform& platform, int index,
                     QWidget* parent = nullptr);
 
-private:
+  private:
     void build();
     std::uint8_t format() const;
     void setFormat(std::uint8_t format);

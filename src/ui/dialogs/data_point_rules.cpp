@@ -12,7 +12,10 @@ namespace {
 
 constexpr double degreesToRadians = 6.28318530718 / 360.0;
 
-bool isPolar(std::uint8_t format) { return (format & formatPolar) != 0; }
+bool isPolar(std::uint8_t format)
+{
+    return (format & formatPolar) != 0;
+}
 
 PointFailure fail(const char* text, PointField field)
 {
@@ -47,7 +50,8 @@ PointOutcome impedanceFromInput(std::uint8_t format, double first, double second
             const Complex g = fromPolarDegrees(first, second);
             u = g.re;
             v = g.im;
-        } else if (std::sqrt(u * u + v * v) > 1.0) {
+        }
+        else if (std::sqrt(u * u + v * v) > 1.0) {
             return fail("Absolute value (magnitude) exceeds 1", PointField::First);
         }
         return gammaToImpedance(u, v, z0);
@@ -58,13 +62,15 @@ PointOutcome impedanceFromInput(std::uint8_t format, double first, double second
         if (first < 0.0)
             return fail("Magnitude must be positiv.", PointField::First);
         if ((angle > 90.0 && angle < 270.0) || angle < -90.0)
-            return fail("Angle must lie in the range between\n\r+90° and -90°\n\rresp. +270° and +90°",
-                        PointField::Second);
+            return fail(
+                "Angle must lie in the range between\n\r+90° and -90°\n\rresp. +270° and +90°",
+                PointField::Second);
         value = fromPolarDegrees(first, angle);
         // The allowed angles give no negative real part; at +-90 and 270
         // degrees the rounding of the cosine may, by a hair.
         value.re = std::max(value.re, 0.0);
-    } else if (first < 0.0) {
+    }
+    else if (first < 0.0) {
         return fail("Only positiv real part allowed", PointField::First);
     }
     if (format & formatAdmittance)
@@ -78,7 +84,8 @@ PointOutcome impedanceFromEditor(std::uint8_t format, double first, double secon
     if (first < 0.0 && !(format & formatReflection && !polar))
         return fail("Only positiv values allowed.", PointField::First);
     if (polar && (second < -180.0 || second > 180.0))
-        return fail("Only angles in the range between -180° and +180° allowed.", PointField::Second);
+        return fail("Only angles in the range between -180° and +180° allowed.",
+                    PointField::Second);
     if (format & formatReflection) {
         const Complex g = polar ? fromPolarDegrees(first, second) : Complex{first, second};
         const double m = polar ? first : std::sqrt(g.re * g.re + g.im * g.im);
@@ -129,7 +136,8 @@ int dataPointListNumber(const Design& d, int index)
         const HistoryKind k = d.history[static_cast<std::size_t>(i)];
         if (k == HistoryKind::Element) {
             ++number;
-        } else if (k == HistoryKind::DataPoint) {
+        }
+        else if (k == HistoryKind::DataPoint) {
             ++number;
             if (points++ == index)
                 return number;

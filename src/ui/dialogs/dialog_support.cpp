@@ -29,8 +29,7 @@ FieldValue readField(const QString& text)
     const FieldNumber n = readFieldNumber(std::string_view(bytes.constData(), bytes.size()));
     FieldValue v;
     v.value = n.value;
-    v.state = n.anyNumber && !n.leftover ? FieldValue::State::Number
-                                         : FieldValue::State::Malformed;
+    v.state = n.anyNumber && !n.leftover ? FieldValue::State::Number : FieldValue::State::Malformed;
     return v;
 }
 
@@ -49,7 +48,7 @@ double unitFactor(const QComboBox* combo, std::span<const Unit> units)
 {
     const int i = combo->currentIndex();
     return i >= 0 && i < static_cast<int>(units.size()) ? units[static_cast<std::size_t>(i)].factor
-                                                         : 1.0;
+                                                        : 1.0;
 }
 
 QString showFrequency(double hertz, QComboBox* unitCombo)
@@ -78,8 +77,7 @@ void ZelvoDialog::showEvent(QShowEvent* event)
     centreOnScreen(this);
 }
 
-void ZelvoDialog::failField(QLineEdit* field, const QString& text, const QString& title,
-                            bool beep)
+void ZelvoDialog::failField(QLineEdit* field, const QString& text, const QString& title, bool beep)
 {
     message(text, title, MessageIcon::Error, beep);
     if (field) {

@@ -65,12 +65,12 @@ QString showFrequency(double hertz, QComboBox* unitCombo);
 
 // Base of the modal dialogs: state, platform, centring, field errors.
 class ZelvoDialog : public QDialog {
-public:
+  public:
     ZelvoDialog(AppState& state, const Platform& platform, QWidget* parent);
 
     AppState& state() const { return state_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
     // Shows the message (with the beep when the option is on and `beep`),

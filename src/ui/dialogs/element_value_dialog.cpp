@@ -30,9 +30,51 @@ int displayUnit(double value, std::span<const Unit> units)
     return index;
 }
 
-bool isCapacitor(ElementKind k) { return k == ElementKind::CS || k == ElementKind::CP; }
-bool isInductor(ElementKind k) { return k == ElementKind::IS || k == ElementKind::IP; }
-bool isResistor(ElementKind k) { return k == ElementKind::RS || k == ElementKind::RP; }
+QString kindName(ElementKind k)
+{
+    switch (k) {
+    case ElementKind::CS:
+        return QStringLiteral("series capacitor");
+    case ElementKind::CP:
+        return QStringLiteral("shunt capacitor");
+    case ElementKind::IS:
+        return QStringLiteral("series inductor");
+    case ElementKind::IP:
+        return QStringLiteral("shunt inductor");
+    case ElementKind::RS:
+        return QStringLiteral("series resistor");
+    case ElementKind::RP:
+        return QStringLiteral("shunt resistor");
+    case ElementKind::LS:
+        return QStringLiteral("series line");
+    case ElementKind::LPS:
+        return QStringLiteral("shorted stub");
+    case ElementKind::LPO:
+        return QStringLiteral("open stub");
+    case ElementKind::TR:
+        return QStringLiteral("transformer");
+    case ElementKind::RlcSeries:
+        return QStringLiteral("R, L, C in series, connected in shunt");
+    case ElementKind::RlcParallel:
+        return QStringLiteral("R, L, C in parallel, inserted in series");
+    case ElementKind::None:
+        break;
+    }
+    return QStringLiteral("element");
+}
+
+bool isCapacitor(ElementKind k)
+{
+    return k == ElementKind::CS || k == ElementKind::CP;
+}
+bool isInductor(ElementKind k)
+{
+    return k == ElementKind::IS || k == ElementKind::IP;
+}
+bool isResistor(ElementKind k)
+{
+    return k == ElementKind::RS || k == ElementKind::RP;
+}
 
 } // namespace
 
@@ -55,12 +97,16 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
 
     grid_ = new QGridLayout;
     if (isCapacitor(kind_)) {
-        addField(main_, QStringLiteral("C:"), QStringLiteral("value"), e.value, capacitanceUnits, 3);
-    } else if (isInductor(kind_)) {
+        addField(main_, QStringLiteral("C:"), QStringLiteral("value"), e.value, capacitanceUnits,
+                 3);
+    }
+    else if (isInductor(kind_)) {
         addField(main_, QStringLiteral("L:"), QStringLiteral("value"), e.value, inductanceUnits, 3);
-    } else if (isResistor(kind_)) {
+    }
+    else if (isResistor(kind_)) {
         addField(main_, QStringLiteral("R:"), QStringLiteral("value"), e.value, resistanceUnits, 3);
-    } else if (isLine(kind_)) {
+    }
+    else if (isLine(kind_)) {
         addField(main_, QStringLiteral("Line length:"), QStringLiteral("value"), e.value,
                  std::span<const Unit>(lineUnits).first(1), 3);
         main_.unit->addItem(QString::fromLatin1(lineUnits[1].text));
@@ -68,11 +114,13 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
         addField(er_, QStringLiteral("Er:"), QStringLiteral("er"), e.lineEr, {}, 3);
         addField(impedance_, QStringLiteral("Line impedance:"), QStringLiteral("impedance"),
                  e.lineImpedance, {}, 2);
-    } else if (isRlc(kind_)) {
+    }
+    else if (isRlc(kind_)) {
         addField(main_, QStringLiteral("R:"), QStringLiteral("value"), e.rlcR, resistanceUnits, 3);
         addField(l_, QStringLiteral("L:"), QStringLiteral("l"), e.rlcL, inductanceUnits, 3);
         addField(c_, QStringLiteral("C:"), QStringLiteral("c"), e.rlcC, capacitanceUnits, 3);
-    } else {
+    }
+    else {
         addField(main_, QStringLiteral("1:"), QStringLiteral("value"), e.value, {}, 3);
     }
 
@@ -84,7 +132,11 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
     connect(buttons, &QDialogButtonBox::helpRequested, this,
             [this] { showHelp(QStringLiteral("Edit Element Value")); });
 
+    auto* heading =
+        new QLabel(QStringLiteral("Element %1: %2").arg(row_ + 1).arg(kindName(kind_)), this);
+    heading->setObjectName(QStringLiteral("heading"));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
     layout->addLayout(grid_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -120,10 +172,9 @@ void ElementValueDialog::addField(Field& f, const QString& caption, const QStrin
 double ElementValueDialog::valueOf(const Field& f, double typed) const
 {
     const int unit = f.unit ? f.unit->currentIndex() : -1;
-    const double factor =
-        f.unit && unit >= 0 && unit < static_cast<int>(f.units.size())
-            ? f.units[static_cast<std::size_t>(unit)].factor
-            : 1.0;
+    const double factor = f.unit && unit >= 0 && unit < static_cast<int>(f.units.size())
+                              ? f.units[static_cast<std::size_t>(unit)].factor
+                              : 1.0;
     if (unit == f.shownUnit)
         return f.shown.valueFor(f.edit->text(), typed * factor);
     return typed * factor;
@@ -170,7 +221,8 @@ void ElementValueDialog::onOk()
         return;
     if (isLine(kind_) && (!readPositive(er_, er) || !readPositive(impedance_, impedance)))
         return;
-    if (isLine(kind_) && (!(toFloatSaturated(er) > 0.0f) || !(toFloatSaturated(impedance) > 0.0f))) {
+    if (isLine(kind_) &&
+        (!(toFloatSaturated(er) > 0.0f) || !(toFloatSaturated(impedance) > 0.0f))) {
         failField(!(toFloatSaturated(er) > 0.0f) ? er_.edit : impedance_.edit,
                   QStringLiteral("Value must be > 0"));
         return;
@@ -201,16 +253,19 @@ void ElementValueDialog::onOk()
     if (bound) {
         // The old value stays; the dialog closes all the same.
         message(QString::fromLatin1(bound), errorTitle, MessageIcon::Error, true);
-    } else if (isRlc(kind_)) {
+    }
+    else if (isRlc(kind_)) {
         e.rlcR = value;
         e.rlcL = l;
         e.rlcC = c;
-    } else if (isLine(kind_)) {
+    }
+    else if (isLine(kind_)) {
         const bool inMm = main_.unit->currentIndex() == 1;
         e.value = inMm ? lineLengthFromMm(value / 1e-3, designFrequency(d)) : value;
         e.lineEr = toFloatSaturated(er);
         e.lineImpedance = toFloatSaturated(impedance);
-    } else {
+    }
+    else {
         e.value = value;
     }
     recomputeChain(d, row_);

@@ -22,11 +22,11 @@ double lineLengthFromMm(double millimetres, double f0);
 // Ends Accepted when the element was looked at (its value may be unchanged
 // after a refused bound); the chain and the wideband result are up to date.
 class ElementValueDialog : public ZelvoDialog {
-public:
+  public:
     ElementValueDialog(AppState& state, const Platform& platform, int code,
                        QWidget* parent = nullptr);
 
-private:
+  private:
     struct Field {
         QLineEdit* edit = nullptr;
         QComboBox* unit = nullptr;

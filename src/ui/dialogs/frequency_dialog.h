@@ -6,14 +6,14 @@
 namespace zelvo {
 
 class FrequencyDialog : public ZelvoDialog {
-public:
+  public:
     FrequencyDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
     // Cancel, Esc and the close button withdraw the point and its history
     // entry; a later Redo does not bring it back.
     void reject() override;
 
-private:
+  private:
     void onOk();
 
     QLineEdit* frequency_;

@@ -7,18 +7,17 @@ namespace zelvo {
 enum class InputDevice { None, Mouse, Keyboard, S11, S22 };
 
 class InputDeviceDialog : public ZelvoDialog {
-public:
+  public:
     InputDeviceDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
     // None when the dialog was closed without a choice.
     InputDevice choice() const { return choice_; }
 
-private:
+  private:
     InputDevice choice_ = InputDevice::None;
 };
 
 // Runs the dialog modally and returns its choice.
-InputDevice chooseInputDevice(AppState& state, const Platform& platform,
-                              QWidget* parent = nullptr);
+InputDevice chooseInputDevice(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
 } // namespace zelvo

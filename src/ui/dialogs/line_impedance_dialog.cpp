@@ -11,8 +11,7 @@
 
 namespace zelvo {
 
-LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platform,
-                                         QWidget* parent)
+LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Line impedance"));
@@ -44,8 +43,7 @@ void LineImpedanceDialog::onOk()
         failField(impedance_, format, QString());
         return;
     }
-    const float impedance =
-        toFloatSaturated(shownImpedance_.valueFor(impedance_->text(), z.value));
+    const float impedance = toFloatSaturated(shownImpedance_.valueFor(impedance_->text(), z.value));
     if (!(impedance > 0.0f)) {
         failField(impedance_, QStringLiteral("Value must be > 0"));
         return;

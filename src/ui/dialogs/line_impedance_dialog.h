@@ -9,10 +9,10 @@ namespace zelvo {
 // (index elementCount). The dialog has no Cancel button; closing it with Esc
 // ends it Rejected, and the caller then does not start the placement.
 class LineImpedanceDialog : public ZelvoDialog {
-public:
+  public:
     LineImpedanceDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     void onOk();
 
     QLineEdit* impedance_;

@@ -24,7 +24,7 @@ LineWidthDialog::LineWidthDialog(AppState& state, const Platform& platform, QWid
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Width of drawing lines:"), width_);
+    form->addRow(QStringLiteral("Width of drawing lines (1 ... 9):"), width_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);

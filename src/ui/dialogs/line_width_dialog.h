@@ -5,10 +5,10 @@
 namespace zelvo {
 
 class LineWidthDialog : public ZelvoDialog {
-public:
+  public:
     LineWidthDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     void onOk();
 
     QLineEdit* width_;

@@ -7,10 +7,10 @@ namespace zelvo {
 
 // Ends Accepted when z0 changed (the "Zo" readout needs a refresh).
 class ReferenceImpedanceDialog : public ZelvoDialog {
-public:
+  public:
     ReferenceImpedanceDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     void showValue();
     void onOk();
 

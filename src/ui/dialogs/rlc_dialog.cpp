@@ -85,8 +85,8 @@ void RlcDialog::onOk()
         }
         // The product is taken in single precision; one that vanishes there
         // is no value either.
-        const float product =
-            toFloatSaturated(v[i].value) * static_cast<float>(unitFactor(units_[i], parts[i].units));
+        const float product = toFloatSaturated(v[i].value) *
+                              static_cast<float>(unitFactor(units_[i], parts[i].units));
         if (!(v[i].value > 0.0) || !(product > 0.0f)) {
             failField(fields_[i], QStringLiteral("Value must be > 0"));
             return;

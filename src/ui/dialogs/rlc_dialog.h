@@ -10,10 +10,10 @@ enum class RlcGroup { Series, Shunt };
 
 // Ends Accepted when the element was appended.
 class RlcDialog : public ZelvoDialog {
-public:
+  public:
     RlcDialog(AppState& state, const Platform& platform, RlcGroup group, QWidget* parent = nullptr);
 
-private:
+  private:
     void onOk();
 
     RlcGroup group_;

@@ -6,13 +6,13 @@
 namespace zelvo {
 
 class StubTypeDialog : public ZelvoDialog {
-public:
+  public:
     StubTypeDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
     // LPS or LPO; None when the dialog was closed without a choice.
     ElementKind choice() const { return choice_; }
 
-private:
+  private:
     ElementKind choice_ = ElementKind::None;
 };
 

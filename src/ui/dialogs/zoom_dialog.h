@@ -8,10 +8,10 @@ namespace zelvo {
 float clampZoom(double typed);
 
 class ZoomDialog : public ZelvoDialog {
-public:
+  public:
     ZoomDialog(AppState& state, const Platform& platform, QWidget* parent = nullptr);
 
-private:
+  private:
     void onOk();
 
     QLineEdit* factor_;

@@ -2,7 +2,10 @@
 
 #include <QtCore/qresource.h>
 
-static void initHelpResourcesOutsideNamespace() { Q_INIT_RESOURCE(help); }
+static void initHelpResourcesOutsideNamespace()
+{
+    Q_INIT_RESOURCE(help);
+}
 
 namespace zelvo {
 
@@ -87,7 +90,10 @@ void initHelpResources()
     (void)done;
 }
 
-QUrl helpContentsUrl() { return pageUrl("contents.html"); }
+QUrl helpContentsUrl()
+{
+    return pageUrl("contents.html");
+}
 
 QUrl helpUrl(const QString& keyword)
 {

@@ -35,7 +35,10 @@ QToolButton* toolButton(QWidget* parent, QStyle::StandardPixmap icon, const QStr
     return b;
 }
 
-QUrl withoutFragment(const QUrl& url) { return url.adjusted(QUrl::RemoveFragment); }
+QUrl withoutFragment(const QUrl& url)
+{
+    return url.adjusted(QUrl::RemoveFragment);
+}
 
 } // namespace
 
@@ -47,13 +50,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     back_ = toolButton(this, QStyle::SP_ArrowBack, QStringLiteral("Back"));
     forward_ = toolButton(this, QStyle::SP_ArrowForward, QStringLiteral("Forward"));
-    auto* contents = toolButton(this, QStyle::SP_FileDialogContentsView, QStringLiteral("Contents"));
+    auto* contents =
+        toolButton(this, QStyle::SP_FileDialogContentsView, QStringLiteral("Contents"));
 
     topics_ = new QListWidget(this);
     for (const HelpPage& page : helpPages()) {
         auto* item = new QListWidgetItem(page.title, topics_);
         item->setData(Qt::UserRole, page.url);
     }
+    topics_->setSpacing(2);
     topics_->setMinimumWidth(topics_->sizeHintForColumn(0) + 24);
 
     browser_ = new QTextBrowser(this);
@@ -62,7 +67,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     connect(back_, &QToolButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward_, &QToolButton::clicked, browser_, &QTextBrowser::forward);
-    connect(contents, &QToolButton::clicked, this, [this] { browser_->setSource(helpContentsUrl()); });
+    connect(contents, &QToolButton::clicked, this,
+            [this] { browser_->setSource(helpContentsUrl()); });
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::onSourceChanged);
@@ -83,6 +89,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
+    splitter->setSizes({topics_->minimumWidth(), 900 - topics_->minimumWidth()});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -108,7 +115,10 @@ void HelpWindow::showTopic(const QString& keyword)
     activateWindow();
 }
 
-QUrl HelpWindow::currentUrl() const { return browser_->source(); }
+QUrl HelpWindow::currentUrl() const
+{
+    return browser_->source();
+}
 
 void HelpWindow::onSourceChanged(const QUrl& url)
 {

@@ -12,7 +12,7 @@ class QToolButton;
 namespace zelvo {
 
 class HelpWindow : public QWidget {
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the topic of `keyword` (contents for an empty or unknown one) and
@@ -21,7 +21,7 @@ public:
     QUrl currentUrl() const;
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     void onSourceChanged(const QUrl& url);
 
     QListWidget* topics_;

@@ -1,0 +1,131 @@
+// Zelvo's help: every keyword the program asks for reaches a real topic, and
+// every link between the pages leads somewhere.
+#include "support/recording_platform.h"
+#include "ui/help/help_topics.h"
+#include "ui/help/help_window.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace zelvo {
+namespace {
+
+QString pageText(const QUrl& url)
+{
+    QFile f(QLatin1Char(':') + url.path());
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+bool hasAnchor(const QString& html, const QString& anchor)
+{
+    return html.contains(QStringLiteral("name=\"%1\"").arg(anchor)) ||
+           html.contains(QStringLiteral("id=\"%1\"").arg(anchor));
+}
+
+struct Help : ::testing::Test {
+    void SetUp() override { initHelpResources(); }
+};
+
+TEST_F(Help, EveryKeywordOfTheDialogsOpensItsOwnTopic)
+{
+    const char* asked[] = {"Input of Datapoints",
+                           "Edit Element Value",
+                           "Edit Datapoints",
+                           "Constant Q Contours",
+                           "Constant VSWR Circles",
+                           "Input of Network",
+                           "Clipboard",
+                           "Stability-Circles",
+                           "Stability Circles",
+                           "Constant Gain Circles",
+                           "Constant Noise Figure Circles",
+                           "H-, Z-, Y- and A-Parameter - File",
+                           "Export Data to Chart",
+                           "Print the Zelvo-Chart",
+                           "1049"};
+    const QStringList known = helpKeywords();
+    int checked = 0;
+    for (const char* k : asked) {
+        const QString keyword = QString::fromLatin1(k);
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(known.contains(keyword));
+        const QUrl url = helpUrl(keyword);
+        EXPECT_NE(url, helpContentsUrl());
+        ++checked;
+    }
+    EXPECT_EQ(checked, 15);
+}
+
+TEST_F(Help, EveryKnownKeywordResolvesToAPageAndAnchor)
+{
+    int checked = 0;
+    for (const QString& keyword : helpKeywords()) {
+        SCOPED_TRACE(keyword.toStdString());
+        const QUrl url = helpUrl(keyword);
+        EXPECT_EQ(url.scheme(), QStringLiteral("qrc"));
+        const QString html = pageText(url);
+        ASSERT_FALSE(html.isEmpty()) << url.toString().toStdString();
+        EXPECT_TRUE(html.contains(QStringLiteral("<h1>")));
+        if (url.hasFragment()) {
+            EXPECT_TRUE(hasAnchor(html, url.fragment())) << url.toString().toStdString();
+        }
+        ++checked;
+    }
+    EXPECT_GE(checked, 15);
+}
+
+TEST_F(Help, UnknownAndEmptyKeywordsOpenTheContents)
+{
+    EXPECT_EQ(helpUrl(QString()), helpContentsUrl());
+    EXPECT_EQ(helpUrl(QStringLiteral("No such topic")), helpContentsUrl());
+    EXPECT_EQ(helpUrl(QStringLiteral("constant q contours")),
+              helpUrl(QStringLiteral("Constant Q Contours")));
+    EXPECT_FALSE(pageText(helpContentsUrl()).isEmpty());
+}
+
+TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
+{
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    int links = 0;
+    const QList<HelpPage> pages = helpPages();
+    for (const HelpPage& page : pages) {
+        SCOPED_TRACE(page.url.toString().toStdString());
+        EXPECT_FALSE(page.title.isEmpty());
+        const QString html = pageText(page.url);
+        ASSERT_FALSE(html.isEmpty());
+        for (auto it = href.globalMatch(html); it.hasNext();) {
+            const QUrl target = page.url.resolved(QUrl(it.next().captured(1)));
+            const QString targetHtml = pageText(target);
+            EXPECT_FALSE(targetHtml.isEmpty()) << target.toString().toStdString();
+            if (target.hasFragment()) {
+                EXPECT_TRUE(hasAnchor(targetHtml, target.fragment()))
+                    << target.toString().toStdString();
+            }
+            ++links;
+        }
+    }
+    EXPECT_EQ(pages.size(), 18);
+    EXPECT_GT(links, 60);
+}
+
+TEST_F(Help, WindowShowsTheTopicAskedThroughThePlatform)
+{
+    HelpWindow window;
+    Platform platform = testing::RecordingPlatform().platform();
+    installHelp(platform, window);
+    platform.showHelp(QStringLiteral("Constant VSWR Circles"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.currentUrl(), helpUrl(QStringLiteral("Constant VSWR Circles")));
+    EXPECT_TRUE(window.browser()->toPlainText().contains(QStringLiteral("Constant VSWR circles")));
+    platform.showHelp(QString());
+    EXPECT_EQ(window.currentUrl(), helpContentsUrl());
+    window.browser()->backward();
+    EXPECT_EQ(window.currentUrl(), helpUrl(QStringLiteral("Constant VSWR Circles")));
+}
+
+} // namespace
+} // namespace zelvo
