@@ -11,6 +11,7 @@
 #include "ui/dialogs/zoom_dialog.h"
 
 #include <QRadioButton>
+#include <QTest>
 
 namespace zelvo {
 namespace {
@@ -128,6 +129,20 @@ TEST_F(Contours, HelpTopics)
     ASSERT_EQ(recorder.helpTopics.size(), 2u);
     EXPECT_EQ(recorder.helpTopics[0], QStringLiteral("Constant Q Contours"));
     EXPECT_EQ(recorder.helpTopics[1], QStringLiteral("Constant VSWR Circles"));
+}
+
+TEST_F(Contours, F1OpensTheSameTopicAsHelpAndDialogsWithoutHelpButtonHaveOne)
+{
+    ContourDialog q(state, platform, ContourKind::Q);
+    QTest::keyClick(&q, Qt::Key_F1);
+    ZoomDialog zoom(state, platform);
+    QTest::keyClick(&zoom, Qt::Key_F1);
+    ColoursDialog colours(state, platform);
+    QTest::keyClick(&colours, Qt::Key_F1);
+    ASSERT_EQ(recorder.helpTopics.size(), 3u);
+    EXPECT_EQ(recorder.helpTopics[0], QStringLiteral("Constant Q Contours"));
+    EXPECT_EQ(recorder.helpTopics[1], QStringLiteral("Zoom"));
+    EXPECT_EQ(recorder.helpTopics[2], QStringLiteral("Colors"));
 }
 
 TEST(ZoomClamp, LimitsAndText)

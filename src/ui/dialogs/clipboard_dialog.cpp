@@ -64,8 +64,8 @@ ClipboardDialog::ClipboardDialog(AppState& state, const Platform& platform, QWid
     connect(buttons, &QDialogButtonBox::accepted, this,
             [this] { done(state_.memory.clipboardChoice); });
     connect(buttons, &QDialogButtonBox::rejected, this, [this] { done(0); });
-    connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { showHelp(QStringLiteral("Clipboard")); });
+    setHelpKeyword(QStringLiteral("Clipboard"));
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &ClipboardDialog::showHelp);
 
     auto* row = new QHBoxLayout;
     row->addWidget(items);

@@ -53,6 +53,7 @@ ColoursDialog::ColoursDialog(AppState& state, const Platform& platform, QWidget*
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Colors"));
+    setHelpKeyword(QStringLiteral("Colors"));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     // Two columns of five, read down each column.

@@ -37,10 +37,9 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(deleteLast, &QPushButton::clicked, this, &ContourDialog::onDeleteLast);
     connect(deleteAll, &QPushButton::clicked, this, &ContourDialog::onDeleteAll);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this, q] {
-        showHelp(q ? QStringLiteral("Constant Q Contours")
-                   : QStringLiteral("Constant VSWR Circles"));
-    });
+    setHelpKeyword(q ? QStringLiteral("Constant Q Contours")
+                     : QStringLiteral("Constant VSWR Circles"));
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &ContourDialog::showHelp);
 
     // What is already drawn, so the user sees what Delete last would remove.
     QStringList shown;
@@ -70,6 +69,10 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Top to bottom: the value, the delete buttons beside the list, then OK.
+    setTabOrder(value_, deleteLast);
+    setTabOrder(deleteLast, deleteAll);
+    setTabOrder(deleteAll, ok);
 }
 
 float* ContourDialog::values() const

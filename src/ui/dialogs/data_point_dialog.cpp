@@ -126,9 +126,9 @@ void DataPointDialog::build()
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &DataPointDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-        showHelp(edit_ ? QStringLiteral("Edit Datapoints") : QStringLiteral("Input of Datapoints"));
-    });
+    setHelpKeyword(edit_ ? QStringLiteral("Edit Datapoints")
+                         : QStringLiteral("Input of Datapoints"));
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &DataPointDialog::showHelp);
 
     auto* top = new QHBoxLayout;
     top->addWidget(representationBox);

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 
@@ -96,10 +97,19 @@ void ZelvoDialog::message(const QString& text, const QString& title, MessageIcon
     showMessage(platform_, beep && state_.settings.messageBeep, r);
 }
 
-void ZelvoDialog::showHelp(const QString& keyword) const
+void ZelvoDialog::showHelp() const
 {
     if (platform_.showHelp)
-        platform_.showHelp(keyword);
+        platform_.showHelp(helpKeyword_);
+}
+
+void ZelvoDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        showHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QLineEdit* ZelvoDialog::numberField(const QString& objectName)

@@ -79,13 +79,19 @@ class ZelvoDialog : public QDialog {
                    bool beep = true);
     // The message alone.
     void message(const QString& text, const QString& title, MessageIcon icon, bool beep);
-    void showHelp(const QString& keyword) const;
+    // The topic of the Help button and of F1 (the contents when empty).
+    void setHelpKeyword(const QString& keyword) { helpKeyword_ = keyword; }
+    void showHelp() const;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // A number field of at most 20 characters.
     QLineEdit* numberField(const QString& objectName);
 
     AppState& state_;
     const Platform& platform_;
+
+  private:
+    QString helpKeyword_;
 };
 
 } // namespace zelvo

@@ -129,8 +129,8 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ElementValueDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { showHelp(QStringLiteral("Edit Element Value")); });
+    setHelpKeyword(QStringLiteral("Edit Element Value"));
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &ElementValueDialog::showHelp);
 
     auto* heading =
         new QLabel(QStringLiteral("Element %1: %2").arg(row_ + 1).arg(kindName(kind_)), this);

@@ -17,6 +17,7 @@ FrequencyDialog::FrequencyDialog(AppState& state, const Platform& platform, QWid
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Datapoint"));
+    setHelpKeyword(QStringLiteral("Picking Data Points"));
     auto* box = new QGroupBox(QStringLiteral("frequency"), this);
     frequency_ = numberField(QStringLiteral("frequency"));
     frequency_->setText(QStringLiteral("500"));

@@ -11,6 +11,7 @@ InputDeviceDialog::InputDeviceDialog(AppState& state, const Platform& platform, 
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Input Device"));
+    setHelpKeyword(QStringLiteral("Input of Datapoints"));
     struct Choice {
         const char* caption;
         const char* name;

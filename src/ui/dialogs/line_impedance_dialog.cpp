@@ -15,6 +15,7 @@ LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platfo
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Line impedance"));
+    setHelpKeyword(QStringLiteral("Lines"));
     impedance_ = numberField(QStringLiteral("impedance"));
     er_ = numberField(QStringLiteral("er"));
     shownImpedance_ = {fixed(state.memory.lineImpedance, 1), state.memory.lineImpedance};

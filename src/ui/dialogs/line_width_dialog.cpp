@@ -15,6 +15,7 @@ LineWidthDialog::LineWidthDialog(AppState& state, const Platform& platform, QWid
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Settings"));
+    setHelpKeyword(QStringLiteral("Line Width"));
     width_ = numberField(QStringLiteral("width"));
     width_->setText(QString::number(state.settings.lineWidth));
 

@@ -35,8 +35,8 @@ ReferenceImpedanceDialog::ReferenceImpedanceDialog(AppState& state, const Platfo
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ReferenceImpedanceDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { showHelp(QStringLiteral("Input of Network")); });
+    setHelpKeyword(QStringLiteral("Input of Network"));
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &ReferenceImpedanceDialog::showHelp);
 
     auto* row = new QHBoxLayout;
     row->addWidget(value_);

@@ -34,6 +34,7 @@ RlcDialog::RlcDialog(AppState& state, const Platform& platform, RlcGroup group, 
 {
     setWindowTitle(group == RlcGroup::Series ? QStringLiteral("RLC Series")
                                              : QStringLiteral("RLC Shunt"));
+    setHelpKeyword(QStringLiteral("RLC Groups"));
     auto* grid = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         fields_[i] = numberField(QString::fromLatin1(parts[i].name));

@@ -11,6 +11,7 @@ StubTypeDialog::StubTypeDialog(AppState& state, const Platform& platform, QWidge
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Stub type"));
+    setHelpKeyword(QStringLiteral("Stubs"));
     auto* shorted = new QPushButton(QStringLiteral("SHORTED END"), this);
     shorted->setObjectName(QStringLiteral("shorted"));
     shorted->setDefault(true);

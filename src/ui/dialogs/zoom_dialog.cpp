@@ -19,6 +19,7 @@ ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* paren
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QStringLiteral("Zoom"));
+    setHelpKeyword(QStringLiteral("Zoom"));
     factor_ = numberField(QStringLiteral("factor"));
     shown_ = {fixed(state.settings.zoom, 2), state.settings.zoom};
     factor_->setText(shown_.text);

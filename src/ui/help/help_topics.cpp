@@ -32,7 +32,11 @@ constexpr Keyword keywords[] = {
     {"Export Data to Chart", "splot.html#export"},
     {"Print the Zelvo-Chart", "printing.html"},
     {"1049", "circles.html#import"},
-    // Topics for the main window's own commands.
+    // F1 in the dialogs without a Help button, and the main window's commands.
+    {"Picking Data Points", "datapoints.html#mouse"},
+    {"Lines", "network.html#line"},
+    {"Stubs", "network.html#stub"},
+    {"RLC Groups", "network.html#rlc"},
     {"Getting Started", "overview.html"},
     {"Toolbox", "network.html"},
     {"Readouts", "readouts.html"},
