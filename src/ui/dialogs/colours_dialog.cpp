@@ -11,10 +11,8 @@
 
 namespace zelvo {
 
-QColor toQColor(Colour c)
-{
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
+// toQColor is the painter canvas's (render/painter_canvas.cpp): a second
+// definition here breaks every program that links both.
 
 Colour fromQColor(const QColor& c)
 {
