@@ -6,9 +6,11 @@
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
+#include "render/chart_geometry.h"
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace zelvo {
 
@@ -18,7 +20,7 @@ enum class AppMode : std::uint8_t { Chart = 1, SPlot = 2 };
 // Pixel values are chart pixels at zoom 1, from the chart centre, y up.
 struct PlacementHandoff {
     bool placing = false;
-    ElementKind placingKind = ElementKind::None; // kept after the placement ends
+    ElementKind placingKind = ElementKind::None;
     int workingPixel[2] = {0, 0};
     int guideCircle[3] = {0, 0, 0}; // centre x, centre y, radius
     bool guideArc = false;
@@ -29,10 +31,26 @@ struct PlacementHandoff {
     int lineCopy[4] = {0, 0, 0, 0};
     bool stubMarker = false;        // short straight marker of a stub guide
     int marker[4] = {0, 0, 0, 0};
+    // The live value last written into the schematic's pending row (the last
+    // one inside the kind's display window).
+    std::optional<double> liveValue;
+    // The pending slot (index elementCount) as it was before the placement:
+    // it may hold an undone element that Redo brings back, so a cancelled
+    // placement puts it back.
+    std::optional<Element> savedSlot;
 
     void clearGuides()
     {
         guideArc = guideLine = guideLineCopy = stubMarker = false;
+    }
+    // Ends a placement (commit, cancel, reset).
+    void end()
+    {
+        placing = false;
+        placingKind = ElementKind::None;
+        clearGuides();
+        liveValue.reset();
+        savedSlot.reset();
     }
 };
 
@@ -58,12 +76,16 @@ struct AppState {
     SParamSet sparams;
     Settings settings;
     PlacementHandoff placement;
+    ChartView chartView; // the chart window's, read by the toolbox
     DialogMemory memory;
     AppMode mode = AppMode::Chart;
     bool pickDataPoint = false; // the chart's next click is a new data point
     bool pickCursor = false;
     QString settingsPath;
     QString lastNetlistPath;
+    QString lastDesignPath;     // the open dialogs start where they were left
+    QString lastTouchstonePath;
+    QString printerName;        // the default printer at start-up, if any
 };
 
 } // namespace zelvo

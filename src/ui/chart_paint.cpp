@@ -1,0 +1,73 @@
+#include "ui/chart_paint.h"
+
+#include "core/numeric.h"
+#include "render/chart_objects.h"
+#include "render/painter_canvas.h"
+
+#include <QPainter>
+
+namespace zelvo {
+
+namespace {
+
+int scaled(int v, float zoom) { return toInt(static_cast<double>(v) * static_cast<double>(zoom)); }
+
+Point scaledPoint(int x, int y, float zoom) { return {scaled(x, zoom), scaled(y, zoom)}; }
+
+// The straight guides are kept at zoom 1 like every hand-off value; drawing
+// them unscaled would put them off the arc's circle whenever the chart is zoomed.
+void drawSegment(Canvas& canvas, const int (&v)[4], float zoom)
+{
+    canvas.moveTo(scaledPoint(v[0], v[1], zoom));
+    canvas.lineTo(scaledPoint(v[2], v[3], zoom));
+}
+
+} // namespace
+
+void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom)
+{
+    const CanvasStateGuard keep(canvas);
+    canvas.setPen(Pen{});
+    if (h.guideArc) {
+        const int cx = scaled(h.guideCircle[0], zoom), cy = scaled(h.guideCircle[1], zoom);
+        const int r = scaled(h.guideCircle[2], zoom);
+        const Point from = scaledPoint(h.arc[0], h.arc[1], zoom);
+        const Point to = scaledPoint(h.arc[2], h.arc[3], zoom);
+        if (from == to)
+            drawCircle(canvas, cx, cy, r); // lines and stubs may turn the point all round
+        else
+            drawArcAbout(canvas, cx, cy, r, from, to);
+    }
+    if (h.guideLineCopy)
+        drawSegment(canvas, h.lineCopy, zoom);
+    if (h.stubMarker)
+        drawSegment(canvas, h.marker, zoom);
+}
+
+void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Point> reached,
+                      int fontHeight)
+{
+    const ChartView& v = state.chartView;
+    painter.fillRect(0, 0, v.clientWidth, v.clientHeight, Qt::white);
+    PainterCanvas canvas(painter, CanvasMapping::chart(v.centreX, v.centreY));
+    ChartGeometry g;
+    g.baseRadius = v.baseRadius;
+    g.zoom = state.settings.zoom;
+    g.gridFontHeight = 15;
+    g.fontHeight = fontHeight;
+    renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g);
+
+    const PlacementHandoff& h = state.placement;
+    if (!h.placing)
+        return;
+    drawPlacementGuides(canvas, h, state.settings.zoom);
+    // Where the element has got to, in case the pointer cannot be moved onto
+    // the guide (some desktops refuse programs moving it).
+    if (reached) {
+        const CanvasStateGuard keep(canvas);
+        canvas.setPen({PenStyle::Solid, 2, state.settings.elementColour});
+        drawCircle(canvas, reached->x, reached->y, 4);
+    }
+}
+
+} // namespace zelvo

@@ -1,0 +1,23 @@
+#pragma once
+// The chart window's picture: the chart with the design, and over it the
+// guide of an element being placed with the point it has reached.
+#include "render/canvas.h"
+#include "ui/app_state.h"
+
+#include <optional>
+
+class QPainter;
+
+namespace zelvo {
+
+// Paints on a painter whose device is the chart window's client area, as
+// state.chartView describes it. `reached` is the last accepted point of a
+// placement (chart pixels at the current zoom); fontHeight is the window's
+// default font height for point numbers and captions.
+void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Point> reached,
+                      int fontHeight);
+
+// The guides of the hand-off (arc and straight guides), scaled by the zoom.
+void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom);
+
+} // namespace zelvo

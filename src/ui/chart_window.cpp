@@ -1,0 +1,287 @@
+#include "ui/chart_window.h"
+
+#include "model/design.h"
+#include "ui/chart_paint.h"
+#include "ui/dialogs/data_point_dialog.h"
+#include "ui/dialogs/frequency_dialog.h"
+#include "ui/icons.h"
+#include "ui/shell.h"
+#include "ui/wait_cursor.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace zelvo {
+
+ChartWindow::ChartWindow(AppState& state, const Platform& platform, Shell& shell, QWidget* parent)
+    : QWidget(parent), state_(state), platform_(platform), shell_(shell)
+{
+    setObjectName(QStringLiteral("chart"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
+    const QFontMetrics fm(font());
+    state_.chartView.lineHeight = fm.height() + fm.leading();
+}
+
+QPoint ChartWindow::clientPoint(Point chart) const
+{
+    const ChartView& v = state_.chartView;
+    return {toInt(static_cast<double>(v.centreX) + chart.x),
+            toInt(static_cast<double>(v.centreY) - chart.y)};
+}
+
+Point ChartWindow::chartPoint(QPoint client) const
+{
+    const ChartView& v = state_.chartView;
+    return {client.x() - v.centreX, v.centreY - client.y()};
+}
+
+PlacementContext ChartWindow::context() const
+{
+    const Design& d = state_.design;
+    PlacementContext c;
+    c.kind = state_.placement.placingKind;
+    c.begin = d.currentPoint;
+    c.z0 = d.z0;
+    c.f = designFrequency(d);
+    const int n = d.elementCount;
+    if (n >= 0 && n < Design::elementCapacity)
+        c.lineImpedance = static_cast<double>(d.elements[static_cast<std::size_t>(n)].lineImpedance);
+    c.baseRadius = state_.chartView.baseRadius;
+    c.zoom = state_.settings.zoom;
+    return c;
+}
+
+void ChartWindow::startPlacement(Point begin)
+{
+    track_ = PlacementTrack{};
+    track_.last = begin;
+    update();
+}
+
+void ChartWindow::resetInteraction()
+{
+    cancelPlacement(state_);
+    state_.pickDataPoint = state_.pickCursor = false;
+    track_ = PlacementTrack{};
+    setCursor(Qt::CrossCursor);
+    update();
+}
+
+void ChartWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    std::optional<Point> reached;
+    if (state_.placement.placing)
+        reached = track_.last;
+    paintChartWindow(painter, state_, reached, QFontMetrics(font()).height());
+}
+
+void ChartWindow::resizeEvent(QResizeEvent*)
+{
+    resizeChartView(state_.chartView, width(), height());
+}
+
+void ChartWindow::showReadout(Point chart, ExactReadout exact)
+{
+    const std::optional<ReadoutTexts> t =
+        readoutAt(chart.x, chart.y, state_.chartView.baseRadius, state_.settings.zoom,
+                  state_.design.z0, exact);
+    if (t && sink_)
+        sink_(*t);
+}
+
+void ChartWindow::movePointerTo(Point chart)
+{
+    if (platform_.moveCursor)
+        platform_.moveCursor(mapToGlobal(clientPoint(chart)));
+}
+
+void ChartWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    const Qt::CursorShape wanted = state_.pickCursor ? Qt::BitmapCursor : Qt::CrossCursor;
+    if (cursor().shape() != wanted)
+        setCursor(state_.pickCursor ? pickCursor() : QCursor(Qt::CrossCursor));
+    const Point m = chartPoint(event->position().toPoint());
+    if (state_.placement.placing)
+        drag(m);
+    else
+        showReadout(m);
+}
+
+void ChartWindow::drag(Point mouse)
+{
+    Design& d = state_.design;
+    const PlacementContext c = context();
+    Element* slot = pendingSlot(d);
+    if (!slot)
+        return;
+    const DragStep step = dragPlacement(state_.placement, c, track_, slot->value, mouse);
+    switch (step.outcome) {
+    case DragOutcome::Ignored:
+    case DragOutcome::Passed: return;
+    case DragOutcome::Refused: movePointerTo(step.point); return;
+    case DragOutcome::Accepted: break;
+    }
+    movePointerTo(step.point);
+    showReadout(step.point, exactReadout(c));
+    slot->value = step.value;
+    if (step.shown) {
+        state_.placement.liveValue = step.value;
+        shell_.repaintSchematic();
+    }
+    update();
+}
+
+void ChartWindow::commit()
+{
+    Design& d = state_.design;
+    Element* slot = pendingSlot(d);
+    if (!slot)
+        return;
+    const std::optional<Element> e = commitPlacement(context(), track_, *slot);
+    if (!e)
+        return;
+    // The slot now holds the new element; nothing is to be restored.
+    state_.placement.savedSlot.reset();
+    if (!appendElementAsPlaced(d, *e))
+        *slot = *e; // no room in the history: the chain stays as it was
+    state_.placement.end();
+    shell_.repaintAll();
+}
+
+void ChartWindow::mousePressEvent(QMouseEvent* event)
+{
+    switch (event->button()) {
+    case Qt::LeftButton:
+        if (state_.placement.placing && !state_.pickDataPoint)
+            commit();
+        else if (state_.pickDataPoint)
+            pick(event->position().toPoint());
+        else if (state_.design.elementCount == 0 && state_.design.dataPointCount >= 2)
+            chooseStartPoint(event->position().toPoint());
+        break;
+    case Qt::RightButton: undoGesture(); break;
+    case Qt::MiddleButton: redoGesture(); break;
+    default: break;
+    }
+}
+
+void ChartWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        mousePressEvent(event); // every right or middle press is one undo or redo
+        return;
+    }
+    if (state_.design.dataPointCount >= 1)
+        editDataPoint(event->position().toPoint());
+}
+
+void ChartWindow::undoGesture()
+{
+    const WaitCursor wait;
+    if (state_.placement.placing) {
+        cancelPlacement(state_);
+    } else if (state_.pickDataPoint) {
+        state_.pickDataPoint = state_.pickCursor = false;
+        setCursor(Qt::CrossCursor);
+    } else if (!undoLast(state_.design)) {
+        if (state_.settings.messageBeep && platform_.beep)
+            platform_.beep();
+    }
+    shell_.repaintAll();
+}
+
+void ChartWindow::redoGesture()
+{
+    const WaitCursor wait;
+    // Redo would bring an element back into the slot being placed.
+    if (state_.placement.placing || state_.pickDataPoint)
+        return;
+    Design& d = state_.design;
+    if (d.historyCount < d.historyTop && redoNext(d)) {
+        shell_.repaintAll();
+        return;
+    }
+    if (state_.settings.messageBeep && platform_.beep)
+        platform_.beep();
+}
+
+void ChartWindow::pick(QPoint client)
+{
+    const std::optional<Complex> g =
+        clientToGamma(state_.chartView, state_.settings.zoom, client.x(), client.y());
+    if (!g)
+        return;
+    Design& d = state_.design;
+    const double z0 = static_cast<double>(d.z0);
+    const DataPoint p{z0 * resistanceFromGamma(g->re, g->im),
+                      z0 * reactanceFromGamma(g->re, g->im), 0.0};
+    const bool added = appendDataPoint(d, p);
+    state_.pickCursor = false;
+    setCursor(Qt::CrossCursor);
+    if (added) {
+        repaint();
+        FrequencyDialog dialog(state_, platform_, shell_.dialogParent());
+        dialog.exec();
+        d.modified = true;
+    }
+    state_.pickDataPoint = false;
+    shell_.repaintAll();
+}
+
+std::optional<int> ChartWindow::nearestDataPoint(QPoint client, double& distance) const
+{
+    const std::optional<Complex> g =
+        clientToGamma(state_.chartView, state_.settings.zoom, client.x(), client.y());
+    if (!g)
+        return std::nullopt;
+    const Design& d = state_.design;
+    const double z0 = static_cast<double>(d.z0);
+    const double r = z0 * resistanceFromGamma(g->re, g->im);
+    const double x = z0 * reactanceFromGamma(g->re, g->im);
+    std::optional<int> best;
+    const int n = std::min(d.dataPointCount, Design::pointCapacity);
+    for (int i = 0; i < n; ++i) {
+        const DataPoint& p = d.dataPoints[static_cast<std::size_t>(i)];
+        const double dist = std::sqrt((r - p.r) * (r - p.r) + (x - p.x) * (x - p.x));
+        if (!best || dist < distance) {
+            best = i;
+            distance = dist;
+        }
+    }
+    return best;
+}
+
+void ChartWindow::chooseStartPoint(QPoint client)
+{
+    double distance = 0.0;
+    const std::optional<int> i = nearestDataPoint(client, distance);
+    if (!i)
+        return;
+    Design& d = state_.design;
+    const DataPoint& p = d.dataPoints[static_cast<std::size_t>(*i)];
+    if (d.startPoint != *i + 1)
+        d.modified = true; // the start point is saved with the design
+    d.startPoint = *i + 1;
+    d.currentPoint = {p.r, p.x};
+    shell_.repaintChart();
+    shell_.repaintPointList();
+}
+
+void ChartWindow::editDataPoint(QPoint client)
+{
+    double distance = 0.0;
+    const std::optional<int> i = nearestDataPoint(client, distance);
+    if (!i || !(distance < 3.0))
+        return;
+    DataPointDialog dialog(state_, platform_, *i, shell_.dialogParent());
+    dialog.exec();
+    shell_.repaintAll();
+}
+
+} // namespace zelvo

@@ -1,0 +1,64 @@
+#pragma once
+// The chart window: paints the chart, fills the readouts for the point under
+// the mouse, drags an element being placed along its guide and fixes it,
+// picks data points, chooses and edits them, and carries the undo (right
+// button) and redo (middle button) gestures.
+#include "ui/placement.h"
+#include "ui/platform.h"
+#include "ui/readout.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace zelvo {
+
+class Shell;
+
+class ChartWindow : public QWidget {
+public:
+    ChartWindow(AppState& state, const Platform& platform, Shell& shell, QWidget* parent = nullptr);
+
+    // Where the readouts go.
+    void setReadoutSink(std::function<void(const ReadoutTexts&)> sink) { sink_ = std::move(sink); }
+
+    // StartPlacement: the toolbox has filled the hand-off; `begin` is the
+    // working point at the current zoom.
+    void startPlacement(Point begin);
+    // Right button: cancels a placement or a pick, else undoes.
+    void undoGesture();
+    // Middle button: redoes.
+    void redoGesture();
+    // The chart interaction state back to idle (New, Open, a command line file).
+    void resetInteraction();
+
+    const PlacementTrack& track() const { return track_; }
+    // Client pixel of a chart point at the current zoom, and back.
+    QPoint clientPoint(Point chart) const;
+    Point chartPoint(QPoint client) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    PlacementContext context() const;
+    void showReadout(Point chart, ExactReadout exact = {});
+    void drag(Point mouse);
+    void commit();
+    void pick(QPoint client);
+    void chooseStartPoint(QPoint client);
+    void editDataPoint(QPoint client);
+    std::optional<int> nearestDataPoint(QPoint client, double& distance) const;
+    void movePointerTo(Point chart);
+
+    AppState& state_;
+    const Platform& platform_;
+    Shell& shell_;
+    std::function<void(const ReadoutTexts&)> sink_;
+    PlacementTrack track_;
+};
+
+} // namespace zelvo

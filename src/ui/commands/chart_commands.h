@@ -1,0 +1,25 @@
+#pragma once
+// The chart-mode commands that act on the design or the display: copy,
+// wideband, contours, the display options, Zo, line width, colours, zoom.
+#include "ui/commands/command_context.h"
+#include "ui/dialogs/contour_dialog.h"
+
+namespace zelvo {
+
+void copyCommand(CommandContext& c);
+void widebandCommand(CommandContext& c);
+// The limit is tested before the dialog opens.
+void contourCommand(CommandContext& c, ContourKind kind);
+void changeZoCommand(CommandContext& c);
+void lineWidthCommand(CommandContext& c);
+void coloursCommand(CommandContext& c);
+
+enum class DisplayOption { ZChart, YChart, Labels, ChartLabeling, MessageBeep, ConnectDataPoints };
+void toggleOption(CommandContext& c, DisplayOption option);
+
+// Zoom in / out repaint only when the factor changed; true then.
+bool zoomInCommand(CommandContext& c);
+bool zoomOutCommand(CommandContext& c);
+void zoomValueCommand(CommandContext& c);
+
+} // namespace zelvo

@@ -1,0 +1,19 @@
+#pragma once
+// What every menu command works with: the application state, the desktop
+// seam and the main window's services.
+#include "ui/app_state.h"
+#include "ui/platform.h"
+#include "ui/shell.h"
+
+namespace zelvo {
+
+struct CommandContext {
+    AppState& state;
+    const Platform& platform;
+    Shell& shell;
+
+    Design& design() const { return state.design; }
+    QWidget* parent() const { return shell.dialogParent(); }
+};
+
+} // namespace zelvo

@@ -1,0 +1,177 @@
+#include "ui/commands/file_commands.h"
+
+#include "model/design_file.h"
+#include "model/netlist.h"
+#include "ui/chart_window.h"
+#include "ui/messages.h"
+#include "ui/wait_cursor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+
+namespace zelvo {
+
+namespace {
+
+constexpr const char* openErrorText = "Error while opening file '%s'";
+constexpr const char* savePromptText = "Would you like to save changes made in '%s'?";
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString fromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+QString designName(const Design& d) { return fromNative(d.fileName); }
+
+// Where a save dialog opens: the design's own file, or where the last design came from.
+QString saveStart(const CommandContext& c)
+{
+    const Design& d = c.design();
+    if (d.fileName.find("<unnamed>") == std::string::npos)
+        return designName(d);
+    return c.state.lastDesignPath.isEmpty() ? QString()
+                                            : QFileInfo(c.state.lastDesignPath).absolutePath();
+}
+
+bool writeDesignTo(CommandContext& c, const QString& path)
+{
+    if (writeDesignFile(c.design(), nativePath(path)) == designFileOk)
+        return true;
+    tell(c.platform, c.state.settings, c.parent(), withPath(designWriteErrorText, path),
+         MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+    return false;
+}
+
+} // namespace
+
+QStringList designFileFilters()
+{
+    return {QStringLiteral("Zelvo-Chart-Files (*.ZVC)"), QStringLiteral("All Files (*)")};
+}
+
+QStringList netlistFileFilters()
+{
+    return {QStringLiteral("MMICAD Circuit (*.mcf)"), QStringLiteral("MMICAD&Touch.(*.ckt)"),
+            QStringLiteral("Netlist Files (*.net)"), QStringLiteral("All Files (*)")};
+}
+
+bool savePrompt(CommandContext& c)
+{
+    if (!c.design().modified)
+        return true;
+    switch (tell(c.platform, c.state.settings, c.parent(),
+                 withPath(savePromptText, designName(c.design())), MessageIcon::Question, true, {},
+                 MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Cancel: return false;
+    case MessageAnswer::No: return true;
+    default: return saveCommand(c);
+    }
+}
+
+bool saveCommand(CommandContext& c)
+{
+    Design& d = c.design();
+    if (d.fileName.find("<unnamed>") != std::string::npos)
+        return saveAsCommand(c);
+    if (!writeDesignTo(c, designName(d)))
+        return false;
+    d.modified = false;
+    return true;
+}
+
+bool saveAsCommand(CommandContext& c)
+{
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Save As");
+    r.filters = designFileFilters();
+    r.defaultSuffix = QStringLiteral("ZVC");
+    r.directory = saveStart(c);
+    const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
+    if (path.isEmpty())
+        return false;
+    if (!writeDesignTo(c, path))
+        return false;
+    Design& d = c.design();
+    d.fileName = nativePath(path);
+    d.modified = false;
+    c.state.lastDesignPath = path;
+    c.shell.updateTitle();
+    return true;
+}
+
+void saveNetlistCommand(CommandContext& c)
+{
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Save Netlist");
+    r.filters = netlistFileFilters();
+    r.defaultSuffix = QStringLiteral("mcf");
+    r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
+    const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    if (writeNetlist(c.design(), nativePath(path), c.design().fileName) != netlistOk) {
+        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
+             MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+        return;
+    }
+    c.state.lastNetlistPath = path;
+    tell(c.platform, c.state.settings, c.parent(), withPath(netlistDoneText, path),
+         MessageIcon::None, false);
+}
+
+void newDesignCommand(CommandContext& c)
+{
+    if (!savePrompt(c))
+        return;
+    newDesign(c.design());
+    c.shell.chartWindow()->resetInteraction();
+    c.shell.updateTitle();
+    c.shell.refreshZo();
+    c.shell.repaintAll();
+}
+
+void openDesignCommand(CommandContext& c)
+{
+    if (!savePrompt(c))
+        return;
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Open");
+    r.filters = designFileFilters();
+    r.directory = c.state.lastDesignPath;
+    const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    c.state.lastDesignPath = path;
+    openDesignFile(c, path);
+    c.shell.repaintAll();
+}
+
+bool openDesignFile(CommandContext& c, const QString& path)
+{
+    const WaitCursor wait;
+    // Read into a design of its own: a file that fails half way must not
+    // leave its fragments under the name of the design it replaced.
+    auto fresh = std::make_unique<Design>();
+    fresh->maxItems = c.design().maxItems;
+    const int result = readDesignFile(*fresh, nativePath(path));
+    if (result != designFileOk) {
+        tell(c.platform, c.state.settings, c.parent(),
+             withPath(result == designFileCannotOpen ? openErrorText : designReadErrorText, path),
+             MessageIcon::Exclamation, true);
+        return false;
+    }
+    fresh->fileName = nativePath(path);
+    fresh->modified = false;
+    c.shell.chartWindow()->resetInteraction();
+    c.state.design = *fresh;
+    c.shell.updateTitle();
+    c.shell.refreshZo();
+    c.shell.repaintAll();
+    return true;
+}
+
+} // namespace zelvo

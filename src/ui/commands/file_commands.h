@@ -1,0 +1,34 @@
+#pragma once
+// New, Open, Save, Save As, Save Netlist and the save prompt; the design file
+// named on the command line.
+#include "ui/commands/command_context.h"
+
+namespace zelvo {
+
+// "Would you like to save changes made in '%s'?" when the design is modified.
+// true: go on (No, or Yes with the design saved); false: abandon the
+// operation (Cancel, or a Save that was cancelled or failed, so that the
+// design is never dropped unsaved after the user asked to keep it).
+bool savePrompt(CommandContext& c);
+
+// Save: Save As for "<unnamed>", else the design's file; true when written.
+bool saveCommand(CommandContext& c);
+bool saveAsCommand(CommandContext& c);
+void saveNetlistCommand(CommandContext& c);
+
+// New in chart mode.
+void newDesignCommand(CommandContext& c);
+// Open in chart mode: the save prompt, then the file dialog; the previous
+// design stays when the dialog is cancelled or the file cannot be read.
+void openDesignCommand(CommandContext& c);
+
+// Reads the design at `path` (as typed: Linux file names keep their case).
+// On success it replaces the design, named by the path and unmodified; on
+// failure the message is shown and the design is left as it was.
+bool openDesignFile(CommandContext& c, const QString& path);
+
+// The file dialog filters.
+QStringList designFileFilters();
+QStringList netlistFileFilters();
+
+} // namespace zelvo

@@ -1,0 +1,26 @@
+#pragma once
+// S-Plot mode's file commands and the ".s2p" / ".zvc" command line.
+#include "ui/commands/command_context.h"
+
+namespace zelvo {
+
+// Loads a Touchstone file into the two-port data, with the wait cursor and
+// the messages of a failed open or format.
+void loadTouchstone(CommandContext& c, const QString& path);
+// Open in S-Plot mode: the file dialog, then loadTouchstone.
+void openTouchstoneCommand(CommandContext& c);
+// "&Close": the two-port data is dropped.
+void closeTouchstoneCommand(CommandContext& c);
+
+// S11 / S22 to the chart: the refusals (wideband done, no two-port data).
+// The choice of lines comes with the S-parameter dialogs.
+void importToChartCommand(CommandContext& c, bool s22);
+
+// The file named on the command line: ".s2p" anywhere in it (any case)
+// opens S-Plot mode with it, else ".zvc" opens a design; anything else is
+// ignored. The path is used as given: file names on Linux keep their case.
+enum class CommandLineFile { None, Touchstone, Design };
+CommandLineFile commandLineKind(const QString& argument);
+void openCommandLine(CommandContext& c, const QString& argument);
+
+} // namespace zelvo

@@ -1,0 +1,103 @@
+#pragma once
+// Zelvo's main window: the menu, the chart window with its readouts, the
+// "Schematic" and "Data Points" windows, the seven S-Plot windows and the
+// toolbox, laid out from the screen size; the mode switch, minimising and
+// the save prompt at closing.
+#include "ui/main_layout.h"
+#include "ui/menu.h"
+#include "ui/platform.h"
+#include "ui/shell.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace zelvo {
+
+class PointListWindow;
+class ReadoutPanel;
+class SchematicWindow;
+class Toolbox;
+struct CommandContext;
+
+class MainWindow : public QMainWindow, public Shell {
+public:
+    // `screen`: the full-screen client area the layout derives from (read
+    // from the screen when empty).
+    MainWindow(AppState& state, const Platform& platform, QSize screen = {},
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void run(Command command);
+    // The file named on the command line.
+    void openCommandLine(const QString& argument);
+
+    // Called once the window has closed (settings written): ends the program.
+    void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
+
+    MainMenu& menu() { return *menu_; }
+    Toolbox* toolbox() const { return toolbox_; }
+    SchematicWindow* schematic() const { return schematic_; }
+    PointListWindow* pointList() const { return pointList_; }
+    ReadoutPanel& readouts() const { return *readouts_; }
+    QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
+    QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
+    QMdiSubWindow* sPlotFrame(SPlotWindow w) const;
+    QWidget* clientArea() const;
+    QSize screenSize() const { return {screenW_, screenH_}; }
+    int charWidth() const { return charW_; }
+    // How often the chart was asked to repaint (the zoom commands repaint
+    // only when the factor changed).
+    int chartRepaintRequests() const { return chartRepaints_; }
+
+    // Shell
+    QWidget* dialogParent() override { return this; }
+    ChartWindow* chartWindow() override { return chart_; }
+    void repaintChart() override;
+    void repaintSchematic() override;
+    void repaintPointList() override;
+    void repaintAll() override;
+    void updateTitle() override;
+    void refreshZo() override;
+    void refreshMenu() override;
+    void switchMode(AppMode mode) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createChildren();
+    void layoutChildren();
+    void showModeWindows();
+    void arrangePlots();
+    void showWhole(SPlotWindow w);
+    CommandContext context();
+
+    AppState& state_;
+    const Platform& platform_;
+    int screenW_ = 0;
+    int screenH_ = 0;
+    int charW_ = 8;
+    QMdiArea* area_ = nullptr;
+    ChartWindow* chart_ = nullptr;
+    std::unique_ptr<ReadoutPanel> readouts_;
+    SchematicWindow* schematic_ = nullptr;
+    PointListWindow* pointList_ = nullptr;
+    QMdiSubWindow* schematicFrame_ = nullptr;
+    QMdiSubWindow* pointListFrame_ = nullptr;
+    std::array<QMdiSubWindow*, sPlotWindowCount> sPlotFrames_{};
+    Toolbox* toolbox_ = nullptr;
+    std::unique_ptr<MainMenu> menu_;
+    std::function<void()> onClosed_;
+    int chartRepaints_ = 0;
+    bool toolboxPlaced_ = false;
+};
+
+} // namespace zelvo

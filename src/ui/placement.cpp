@@ -1,0 +1,516 @@
+#include "ui/placement.h"
+
+#include "core/chain.h"
+#include "core/numeric.h"
+#include "render/schematic_text.h"
+
+#include <climits>
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+// The constants of the angle windows and value formulas; a committed value is
+// compared with stored designs, so they stay as the program always had them.
+constexpr double pi = 3.14159265359;
+constexpr double halfPi = 1.570796326795;
+constexpr double threeHalfPi = 4.71238898038;
+constexpr double twoPi = 6.28318530718;
+constexpr double invTwoPi = 0.159154943091884854;
+// Rejection of the float-tiny limit of the shunt inductor: the double nearest
+// to the single-precision minimum, and the float literal itself.
+constexpr double floatTinyDouble = 1.1754943508222875e-38;
+constexpr double floatTinyLimit = 1.1754944e-38;
+
+double guardedDivide(double a, double b)
+{
+    if (b == 0.0)
+        return a < 0.0 ? -DOUBLE_BIG : DOUBLE_BIG;
+    const double q = a / b;
+    if (std::isinf(q))
+        return q < 0.0 ? -DOUBLE_BIG : DOUBLE_BIG;
+    return q;
+}
+
+int pixel(double normalised, int baseRadius)
+{
+    return toInt(normalised * static_cast<double>(baseRadius));
+}
+
+void setArc(PlacementHandoff& h, int x0, int y0, int x1, int y1)
+{
+    h.guideArc = true;
+    h.arc[0] = x0;
+    h.arc[1] = y0;
+    h.arc[2] = x1;
+    h.arc[3] = y1;
+}
+
+void setLine(PlacementHandoff& h, int x0, int y0, int x1, int y1)
+{
+    h.guideLine = h.guideLineCopy = true;
+    const int v[4] = {x0, y0, x1, y1};
+    for (int i = 0; i < 4; ++i)
+        h.line[i] = h.lineCopy[i] = v[i];
+}
+
+void setCircle(PlacementHandoff& h, int cx, int cy, int r)
+{
+    h.guideCircle[0] = cx;
+    h.guideCircle[1] = cy;
+    h.guideCircle[2] = r;
+}
+
+// A radial tick of 10 pixels across the guide circle at the working point.
+void setStubMarker(PlacementHandoff& h)
+{
+    const double dx = h.workingPixel[0] - static_cast<double>(h.guideCircle[0]);
+    const double dy = h.workingPixel[1] - static_cast<double>(h.guideCircle[1]);
+    const double len = std::hypot(dx, dy);
+    const double ux = len > 0.0 ? dx / len : 1.0;
+    const double uy = len > 0.0 ? dy / len : 0.0;
+    h.stubMarker = true;
+    h.marker[0] = toInt(h.workingPixel[0] - 5.0 * ux);
+    h.marker[1] = toInt(h.workingPixel[1] - 5.0 * uy);
+    h.marker[2] = toInt(h.workingPixel[0] + 5.0 * ux);
+    h.marker[3] = toInt(h.workingPixel[1] + 5.0 * uy);
+}
+
+double angle0To2Pi(double a) { return a < 0.0 ? a + 2.0 * pi : a; }
+
+bool usesFullTurn(ElementKind k)
+{
+    return k == ElementKind::RS || k == ElementKind::CP || k == ElementKind::IP ||
+           k == ElementKind::RP || k == ElementKind::TR;
+}
+
+bool keepsValidFlag(ElementKind k)
+{
+    return k == ElementKind::CS || k == ElementKind::IS || k == ElementKind::RS ||
+           k == ElementKind::CP || k == ElementKind::IP || k == ElementKind::RP;
+}
+
+struct Angles {
+    double begin = 0.0;
+    double mouse = 0.0;
+};
+
+// The point the drag accepts, or nullopt when the kind's window refuses it.
+std::optional<Point> acceptedPoint(const PlacementHandoff& h, const PlacementContext& c,
+                                   Point mouse, double cx, double cy, double rho, Angles a,
+                                   int rz, Point beginAtZoom)
+{
+    const double xb = c.begin.im;
+    const double tb = a.begin, tm = a.mouse;
+    const auto onCircle = [&] {
+        return Point{toInt(cx + rho * std::cos(tm)), toInt(cy + rho * std::sin(tm))};
+    };
+    const bool nearAxis = std::abs(beginAtZoom.y) < 4;
+    switch (c.kind) {
+    case ElementKind::CS:
+        if ((tb > 0.0 && (tm > tb || tm < 0.0)) || (tb < 0.0 && tb < tm && tm < 0.0))
+            return onCircle();
+        return std::nullopt;
+    case ElementKind::IS:
+        if ((tb > 0.0 && 0.0 < tm && tm < tb) || (tb < 0.0 && (tm < tb || tm > 0.0)))
+            return onCircle();
+        return std::nullopt;
+    case ElementKind::RS:
+        if (nearAxis && beginAtZoom.x < mouse.x && mouse.x < rz)
+            return Point{mouse.x, 0};
+        if ((tm > tb && tm < threeHalfPi && xb > 0.0) || (tm < tb && tm > halfPi && xb < 0.0))
+            return onCircle();
+        return std::nullopt;
+    case ElementKind::CP:
+        if ((tb < pi && (tm <= tb || tm >= pi)) || (tb > pi && pi < tm && tm < tb))
+            return onCircle();
+        return std::nullopt;
+    case ElementKind::IP:
+        if ((tb > pi && (tm >= tb || tm <= pi)) || (tb < pi && tb < tm && tm < pi))
+            return onCircle();
+        return std::nullopt;
+    case ElementKind::RP:
+        if (nearAxis && -rz < mouse.x && mouse.x < beginAtZoom.x)
+            return Point{mouse.x, 0};
+        if (xb > 0.0 && ((tm < tb && tm > threeHalfPi && tb > threeHalfPi) ||
+                         ((tm < tb || tm > threeHalfPi) && tb < threeHalfPi)))
+            return onCircle();
+        if (xb < 0.0 && ((tm > tb && tm < halfPi && tb < halfPi) ||
+                         ((tm > tb || tm < halfPi) && tb > halfPi)))
+            return onCircle();
+        return std::nullopt;
+    case ElementKind::LS:
+    case ElementKind::LPS:
+    case ElementKind::LPO:
+        return onCircle();
+    case ElementKind::TR: {
+        const bool sideOk = (xb >= 0.0 && mouse.y >= 0) || (xb <= 0.0 && mouse.y < 1);
+        if (!sideOk || !(-rz < mouse.x && mouse.x < rz))
+            return std::nullopt;
+        if (h.workingPixel[1] == 0 || xb == 0.0)
+            return Point{mouse.x, 0};
+        return onCircle();
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+struct Value {
+    double working = 0.0;
+    double value = 0.0;
+};
+
+Value valueAt(const PlacementContext& c, Complex zp)
+{
+    const double rb = c.begin.re, xb = c.begin.im;
+    const double bb = admittanceB(rb, xb);
+    const double gp = admittanceG(zp.re, zp.im), bp = admittanceB(zp.re, zp.im);
+    const double f2pi = twoPi * c.f;
+    switch (c.kind) {
+    case ElementKind::CS: {
+        double x = zp.im - xb;
+        if (!(x < -DOUBLE_TINY))
+            x = -DOUBLE_TINY;
+        return {x, guardedDivide(-1.0, f2pi * x)};
+    }
+    case ElementKind::IS: {
+        double x = zp.im - xb;
+        if (x < 0.0)
+            x = 0.0;
+        return {x, guardedDivide(x, f2pi)};
+    }
+    case ElementKind::RS: {
+        double r = zp.re - rb;
+        if (r < 0.0)
+            r = 0.0;
+        return {r, r};
+    }
+    case ElementKind::CP: {
+        double x = guardedDivide(1.0, bp - bb + DOUBLE_TINY);
+        if (x < DOUBLE_TINY)
+            x = DOUBLE_TINY;
+        return {x, guardedDivide(1.0, f2pi * x)};
+    }
+    case ElementKind::IP: {
+        double x = guardedDivide(1.0, bp - bb + DOUBLE_TINY);
+        if (!(x < -floatTinyLimit))
+            x = -floatTinyDouble;
+        return {x, guardedDivide(-x, f2pi)};
+    }
+    case ElementKind::RP: {
+        const double gbShifted = admittanceG(rb, xb + DOUBLE_TINY);
+        double r = guardedDivide(1.0, gp - gbShifted);
+        if (r < DOUBLE_TINY)
+            r = DOUBLE_TINY;
+        return {r, r};
+    }
+    case ElementKind::LPS:
+    case ElementKind::LPO: {
+        double db = bp - bb;
+        if (db == 0.0)
+            db = floatTinyDouble;
+        const double inv = guardedDivide(1.0, db);
+        double len = c.kind == ElementKind::LPS ? std::atan2(inv, -c.lineImpedance) * invTwoPi
+                                                : std::atan2(c.lineImpedance, inv) * invTwoPi;
+        if (c.kind == ElementKind::LPS && len < 0.0)
+            len += 0.5;
+        return {db, len};
+    }
+    case ElementKind::LS: {
+        const Complex zb{rb, xb};
+        const double zl = c.lineImpedance;
+        const Complex num = zl * (zp - zb);
+        const Complex den = Complex{0.0, 1.0} * (zl * zl - zb * zp);
+        const Complex t = divideGuarded(num, den);
+        double len = complexAtan(t).re / twoPi;
+        if (len < 0.0)
+            len += 0.5;
+        if (!std::isfinite(len))
+            len = 0.0;
+        return {len, len};
+    }
+    case ElementKind::TR: {
+        const float n = std::sqrt(ratioMagnitude32(c.begin, zp));
+        double ratio = 10000.0;
+        if (n != 0.0f) {
+            const float inv = 1.0f / n;
+            if (!(inv > 10000.0f))
+                ratio = static_cast<double>(inv);
+        }
+        return {ratio, ratio};
+    }
+    default:
+        return {};
+    }
+}
+
+bool commitWindow(ElementKind kind, double v)
+{
+    switch (kind) {
+    case ElementKind::CS: return v < 0.0001;
+    case ElementKind::IS: return v > 1e-12;
+    case ElementKind::RS: return v > 0.001;
+    case ElementKind::CP: return v > 1e-16 && v < 0.001;
+    case ElementKind::IP: return v < 0.001;
+    case ElementKind::RP: return v < 1000000.0;
+    default: return true;
+    }
+}
+
+Complex fromAdmittance(double g, double b) { return {admittanceG(g, b), admittanceB(g, b)}; }
+
+} // namespace
+
+Element* pendingSlot(Design& d)
+{
+    if (d.elementCount < 0 || d.elementCount >= Design::elementCapacity)
+        return nullptr;
+    return &d.elements[static_cast<std::size_t>(d.elementCount)];
+}
+
+void savePendingSlot(AppState& state)
+{
+    if (const Element* slot = pendingSlot(state.design))
+        state.placement.savedSlot = *slot;
+}
+
+void cancelPlacement(AppState& state)
+{
+    PlacementHandoff& h = state.placement;
+    if (h.savedSlot) {
+        if (Element* slot = pendingSlot(state.design))
+            *slot = *h.savedSlot;
+    }
+    h.end();
+}
+
+Complex impedanceAtPixel(double x, double y, int baseRadius, float zoom, float z0)
+{
+    const double rf = static_cast<double>(baseRadius) * static_cast<double>(zoom);
+    const double u = rf == 0.0 ? 0.0 : x / rf;
+    const double v = rf == 0.0 ? 0.0 : y / rf;
+    return {static_cast<double>(z0) * resistanceFromGamma(u, v),
+            static_cast<double>(z0) * reactanceFromGamma(u, v)};
+}
+
+void computeGuide(PlacementHandoff& h, ElementKind kind, Complex begin, float z0,
+                  double lineImpedance, int baseRadius, float zoom)
+{
+    h.clearGuides();
+    const double zr = static_cast<double>(z0);
+    const double r = begin.re / zr, x = begin.im / zr;
+    const double g = admittanceG(begin.re, begin.im) * zr;
+    const double b = admittanceB(begin.re, begin.im) * zr;
+    const Complex gamma = impedanceToGamma(begin.re, begin.im, zr);
+    h.workingPixel[0] = pixel(gamma.re, baseRadius);
+    h.workingPixel[1] = pixel(gamma.im, baseRadius);
+    const int wx = h.workingPixel[0], wy = h.workingPixel[1];
+    const int one = baseRadius;
+    const double scale = static_cast<double>(baseRadius) * static_cast<double>(zoom);
+
+    switch (kind) {
+    case ElementKind::CS:
+    case ElementKind::IS:
+        setCircle(h, pixel(r / (r + 1.0), baseRadius), 0, pixel(1.0 / (r + 1.0), baseRadius));
+        if (kind == ElementKind::CS)
+            setArc(h, wx, wy, one, 0);
+        else
+            setArc(h, one, 0, wx, wy);
+        break;
+    case ElementKind::RS:
+    case ElementKind::RP: {
+        const bool series = kind == ElementKind::RS;
+        const double q = series ? x : b; // reactance or susceptance of the circle
+        const int endX = series ? one : -one;
+        if (q == 0.0)
+            setCircle(h, endX, series ? INT_MAX : INT_MIN, INT_MAX);
+        else
+            setCircle(h, endX, pixel(series ? 1.0 / q : -1.0 / q, baseRadius),
+                      pixel(1.0 / std::abs(q), baseRadius));
+        const bool arc = std::abs(wy) >= 4 &&
+                         static_cast<double>(h.guideCircle[2]) / scale < 25.0;
+        if (!arc) {
+            setLine(h, wx, wy, endX, 0);
+            break;
+        }
+        // Counter-clockwise from the start: the part of the circle inside the chart.
+        if (q > 0.0)
+            setArc(h, wx, wy, endX, 0);
+        else
+            setArc(h, endX, 0, wx, wy);
+        break;
+    }
+    case ElementKind::CP:
+    case ElementKind::IP:
+    case ElementKind::LPS:
+    case ElementKind::LPO:
+        setCircle(h, pixel(-g / (g + 1.0), baseRadius), 0, pixel(1.0 / (g + 1.0), baseRadius));
+        if (kind == ElementKind::CP)
+            setArc(h, -one, 0, wx, wy);
+        else if (kind == ElementKind::IP)
+            setArc(h, wx, wy, -one, 0);
+        else {
+            setArc(h, 0, 0, 0, 0); // equal ends: the whole circle
+            setStubMarker(h);
+        }
+        break;
+    case ElementKind::LS: {
+        const Complex z = begin;
+        const double zl = lineImpedance;
+        const double rho = ratioMagnitude(z - Complex{zl, 0.0}, z + Complex{zl, 0.0});
+        const double s = (zl - zr) / (zl + zr);
+        const double den = 1.0 - s * s * rho * rho;
+        const int cx = den == 0.0 ? INT_MAX : pixel(s * (1.0 - rho * rho) / den, baseRadius);
+        const int rad = den == 0.0 ? INT_MAX : pixel(rho * (1.0 - s * s) / den, baseRadius);
+        setCircle(h, cx, 0, rad);
+        setArc(h, 0, 0, 0, 0);
+        break;
+    }
+    case ElementKind::TR: {
+        const double q = begin.re == 0.0 ? static_cast<double>(FLOAT_BIG) : begin.im / begin.re;
+        setCircle(h, 0, pixel(-1.0 / q, baseRadius), pixel(std::sqrt(q * q + 1.0) / std::abs(q),
+                                                            baseRadius));
+        if (std::abs(q) > 0.03 && std::abs(begin.im) > 0.01) {
+            if (begin.im > 0.0)
+                setArc(h, one, 0, -one, 0);
+            else
+                setArc(h, -one, 0, one, 0);
+        } else {
+            setLine(h, -one, 0, wx, wy);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+int pointerOffset(ElementKind kind)
+{
+    switch (kind) {
+    case ElementKind::IS: return 5;
+    case ElementKind::CS:
+    case ElementKind::RS:
+    case ElementKind::CP:
+    case ElementKind::IP:
+    case ElementKind::RP: return 3;
+    default: return 0;
+    }
+}
+
+ExactReadout exactReadout(const PlacementContext& c)
+{
+    using W = ExactReadout::Which;
+    const double rb = c.begin.re, xb = c.begin.im;
+    switch (c.kind) {
+    case ElementKind::CS:
+    case ElementKind::IS: return {W::R, rb};
+    case ElementKind::RS: return {W::X, xb};
+    case ElementKind::CP:
+    case ElementKind::IP:
+    case ElementKind::LPS:
+    case ElementKind::LPO: return {W::G, admittanceG(rb, xb)};
+    case ElementKind::RP: return {W::B, admittanceB(rb, xb)};
+    case ElementKind::TR:
+        return {W::Q, rb == 0.0 ? static_cast<double>(FLOAT_BIG) : xb / rb};
+    default: return {};
+    }
+}
+
+DragStep dragPlacement(const PlacementHandoff& h, const PlacementContext& c, PlacementTrack& track,
+                       double storedValue, Point mouse)
+{
+    DragStep step;
+    const double s = static_cast<double>(c.zoom);
+    const int rz = toInt(static_cast<double>(c.baseRadius) * s);
+    const double rho = std::trunc(static_cast<double>(h.guideCircle[2]) * s);
+    const double cx = std::trunc(static_cast<double>(h.guideCircle[0]) * s);
+    const double cy = std::trunc(static_cast<double>(h.guideCircle[1]) * s);
+    const Point beginAtZoom{toInt(h.workingPixel[0] * s), toInt(h.workingPixel[1] * s)};
+
+    Angles a;
+    a.begin = std::atan2(beginAtZoom.y - cy, beginAtZoom.x - cx);
+    a.mouse = std::atan2(mouse.y - cy, mouse.x - cx);
+    if (usesFullTurn(c.kind)) {
+        a.begin = angle0To2Pi(a.begin);
+        a.mouse = angle0To2Pi(a.mouse);
+    }
+
+    if (mouse == track.last)
+        return step;
+
+    const std::optional<Point> p =
+        acceptedPoint(h, c, mouse, cx, cy, rho, a, rz, beginAtZoom);
+    if (!p) {
+        if (c.kind == ElementKind::CS && !(storedValue < 0.0001)) {
+            step.outcome = DragOutcome::Passed;
+            step.point = mouse;
+            return step;
+        }
+        if (keepsValidFlag(c.kind))
+            track.lastValid = false;
+        step.outcome = DragOutcome::Refused;
+        step.point = track.last;
+        return step;
+    }
+
+    track.last = *p;
+    if (keepsValidFlag(c.kind))
+        track.lastValid = true;
+    const Complex zp = impedanceAtPixel(p->x, p->y, c.baseRadius, c.zoom, c.z0);
+    const Value v = valueAt(c, zp);
+    track.working = v.working;
+    step.outcome = DragOutcome::Accepted;
+    step.point = *p;
+    step.value = v.value;
+    step.shown = pendingValueShown(c.kind, v.value);
+    return step;
+}
+
+std::optional<Element> commitPlacement(const PlacementContext& c, const PlacementTrack& track,
+                                       const Element& pending)
+{
+    const double value = pending.value;
+    if (keepsValidFlag(c.kind) && (value == 0.0 || !track.lastValid || !commitWindow(c.kind, value)))
+        return std::nullopt;
+
+    Element e = pending;
+    e.kind = c.kind;
+    const double rb = c.begin.re, xb = c.begin.im;
+    const double gb = admittanceG(rb, xb), bb = admittanceB(rb, xb);
+    const double w = track.working;
+    Complex end{rb, xb};
+    switch (c.kind) {
+    case ElementKind::CS:
+    case ElementKind::IS: end = {rb, xb + w}; break;
+    case ElementKind::RS: end = {rb + w, xb}; break;
+    case ElementKind::CP:
+    case ElementKind::IP: end = fromAdmittance(gb, bb + guardedDivide(1.0, w)); break;
+    case ElementKind::RP: end = fromAdmittance(gb + guardedDivide(1.0, w), bb); break;
+    case ElementKind::LPO:
+        end = fromAdmittance(gb, bb + std::tan(twoPi * value) / static_cast<double>(e.lineImpedance));
+        break;
+    case ElementKind::LPS:
+        end = fromAdmittance(gb, bb - guardedDivide(1.0, std::tan(twoPi * value) *
+                                                             static_cast<double>(e.lineImpedance)));
+        break;
+    case ElementKind::TR: {
+        const double m = value == 0.0 ? floatTinyDouble : value;
+        end = {rb * m * m, xb * m * m};
+        break;
+    }
+    case ElementKind::LS:
+        end = transformElement(e, c.begin, c.f, c.f);
+        break;
+    default: return std::nullopt;
+    }
+    e.rBegin = rb;
+    e.xBegin = xb;
+    e.rEnd = end.re;
+    e.xEnd = end.im;
+    return e;
+}
+
+} // namespace zelvo

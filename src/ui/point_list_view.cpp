@@ -1,0 +1,75 @@
+#include "ui/point_list_view.h"
+
+#include "model/point_list.h"
+
+#include <algorithm>
+
+namespace zelvo {
+
+namespace {
+
+int step(int position, ScrollAction action, int thumb)
+{
+    switch (action) {
+    case ScrollAction::LineUp: return position - 1;
+    case ScrollAction::LineDown: return position + 1;
+    case ScrollAction::PageUp: return position - 10;
+    case ScrollAction::PageDown: return position + 10;
+    case ScrollAction::Thumb: return thumb;
+    }
+    return position;
+}
+
+int visibleLines(const PointListScroll& s) { return s.lineHeight > 0 ? s.height / s.lineHeight : 0; }
+int visibleColumns(const PointListScroll& s)
+{
+    return s.columnUnit > 0 ? s.width / s.columnUnit : 0;
+}
+
+} // namespace
+
+int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine)
+{
+    const TextMetrics m = canvas.metrics();
+    const int unit = m.maxCharWidth;
+    const int lineHeight = m.height + m.externalLeading;
+    const auto x = [&](int column) { return (1 + column - firstColumn) * unit; };
+    int k = 1;
+    for (const PointListLine& line : pointListLines(design)) {
+        const int y = (k - firstLine) * lineHeight;
+        if (line.kind == ListLineKind::Circle) {
+            canvas.text({x(0), y}, line.text, TextAlign::LeftTop);
+        } else {
+            const std::string* fields[4] = {&line.label, &line.impedance, &line.q,
+                                            &line.frequency};
+            for (int i = 0; i < 4; ++i)
+                canvas.text({x(pointListColumns[i]), y}, *fields[i], TextAlign::LeftTop);
+        }
+        ++k;
+    }
+    return k;
+}
+
+int pointListVerticalMax(const PointListScroll& s)
+{
+    return std::max(0, s.lineCount - visibleLines(s));
+}
+
+int pointListHorizontalMax(const PointListScroll& s)
+{
+    return std::max(0, 200 - visibleColumns(s));
+}
+
+int scrollPointListVertical(const PointListScroll& s, ScrollAction action, int thumb)
+{
+    const int p = std::min(step(s.firstLine, action, thumb), s.lineCount + 1 - visibleLines(s));
+    return std::max(0, p);
+}
+
+int scrollPointListHorizontal(const PointListScroll& s, ScrollAction action, int thumb)
+{
+    const int p = std::min(step(s.firstColumn, action, thumb), 200 - visibleColumns(s));
+    return std::max(0, p);
+}
+
+} // namespace zelvo

@@ -1,0 +1,37 @@
+#pragma once
+// The data point list drawn on a canvas: the window and the printed comments
+// page share it. Text in the canvas's current font; the column unit is its
+// widest character, a line its height plus external leading.
+#include "model/design.h"
+#include "render/canvas.h"
+#include "render/scroll.h"
+
+namespace zelvo {
+
+// Draws the lines from `firstLine` and `firstColumn` on (line k at
+// y = (k - firstLine) * line height, a field of column c at
+// x = (1 + c - firstColumn) * column unit) and returns the line count, the
+// last line number + 1 (1 for an empty list).
+int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine);
+
+// The list window's scroll position and ranges.
+struct PointListScroll {
+    int columnUnit = 8;
+    int lineHeight = 16;
+    int width = 0;
+    int height = 0;
+    int firstLine = 0;
+    int firstColumn = 0;
+    int lineCount = 1;
+};
+
+// Vertical range 0 .. max(0, lineCount - height / lineHeight); horizontal
+// 0 .. 200 - width / columnUnit (the list counts as 200 columns wide).
+int pointListVerticalMax(const PointListScroll& s);
+int pointListHorizontalMax(const PointListScroll& s);
+
+// The new position after a scroll request, limited as the window limits it.
+int scrollPointListVertical(const PointListScroll& s, ScrollAction action, int thumb = 0);
+int scrollPointListHorizontal(const PointListScroll& s, ScrollAction action, int thumb = 0);
+
+} // namespace zelvo

@@ -1,0 +1,112 @@
+#include "ui/point_list_window.h"
+
+#include "render/painter_canvas.h"
+#include "ui/app_state.h"
+#include "ui/chart_window.h"
+#include "ui/shell.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace zelvo {
+
+namespace {
+
+Font listFont(const QWidget& w) { return {QFontMetrics(w.font()).height(), FontFace::Default, 400, 0}; }
+
+} // namespace
+
+PointListWindow::PointListWindow(AppState& state, Shell& shell, QWidget* parent)
+    : QAbstractScrollArea(parent), state_(state), shell_(shell)
+{
+    setObjectName(QStringLiteral("pointList"));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFrameShape(QFrame::NoFrame);
+    viewport()->setAutoFillBackground(true);
+    QPalette p = viewport()->palette();
+    p.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(p);
+    // The column unit and line height of the font the list is drawn in.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    PainterCanvas canvas(painter, CanvasMapping::device());
+    canvas.setFont(listFont(*this));
+    const TextMetrics m = canvas.metrics();
+    scroll_.columnUnit = std::max(1, m.maxCharWidth);
+    scroll_.lineHeight = std::max(1, m.height + m.externalLeading);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setSingleStep(1);
+        bar->setPageStep(10);
+    }
+}
+
+void PointListWindow::syncScrollBars()
+{
+    {
+        QScrollBar* v = verticalScrollBar();
+        const QSignalBlocker block(v);
+        v->setRange(0, pointListVerticalMax(scroll_));
+        v->setValue(scroll_.firstLine);
+    }
+    QScrollBar* h = horizontalScrollBar();
+    const QSignalBlocker block(h);
+    h->setRange(0, pointListHorizontalMax(scroll_));
+    h->setValue(scroll_.firstColumn);
+}
+
+void PointListWindow::refresh()
+{
+    viewport()->update();
+}
+
+void PointListWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    PainterCanvas canvas(painter, CanvasMapping::device());
+    canvas.setFont(listFont(*this));
+    canvas.setTextColour(rgb(0, 0, 0));
+    scroll_.lineCount =
+        renderDataPointList(canvas, state_.design, scroll_.firstColumn, scroll_.firstLine);
+    if (pointListVerticalMax(scroll_) == 0)
+        scroll_.firstLine = 0;
+    syncScrollBars();
+}
+
+void PointListWindow::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    scroll_.width = viewport()->width();
+    scroll_.height = viewport()->height();
+    scroll_.firstColumn = std::min(scroll_.firstColumn, pointListHorizontalMax(scroll_));
+    syncScrollBars();
+}
+
+void PointListWindow::scrollContentsBy(int, int)
+{
+    scroll_.firstLine = verticalScrollBar()->value();
+    scroll_.firstColumn = horizontalScrollBar()->value();
+    viewport()->update();
+}
+
+void PointListWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton)
+        shell_.chartWindow()->undoGesture();
+    else if (event->button() == Qt::MiddleButton)
+        shell_.chartWindow()->redoGesture();
+    else
+        QAbstractScrollArea::mousePressEvent(event);
+}
+
+void PointListWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton || event->button() == Qt::MiddleButton)
+        mousePressEvent(event);
+}
+
+} // namespace zelvo

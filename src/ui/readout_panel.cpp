@@ -1,0 +1,61 @@
+#include "ui/readout_panel.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace zelvo {
+
+ReadoutPanel::ReadoutPanel(QWidget* parent)
+{
+    static constexpr const char* captions[readoutCount] = {"Z", "Y", "r", "Q", "VSWR", "Zo", "RL"};
+    static constexpr const char* names[readoutCount] = {"readoutZ",  "readoutY",  "readoutR",
+                                                        "readoutQ",  "readoutVswr", "readoutZo",
+                                                        "readoutRL"};
+    for (int i = 0; i < readoutCount; ++i) {
+        auto* box = new QGroupBox(QString::fromLatin1(captions[i]), parent);
+        auto* field = new QLabel(parent);
+        field->setObjectName(QString::fromLatin1(names[i]));
+        field->setAlignment(Qt::AlignCenter);
+        boxes_[static_cast<std::size_t>(i)] = box;
+        fields_[static_cast<std::size_t>(i)] = field;
+    }
+}
+
+void ReadoutPanel::show(const ReadoutTexts& t)
+{
+    field(Readout::Z)->setText(t.z);
+    field(Readout::Y)->setText(t.y);
+    field(Readout::R)->setText(t.r);
+    field(Readout::Q)->setText(t.q);
+    field(Readout::Vswr)->setText(t.vswr);
+    field(Readout::RL)->setText(t.rl);
+}
+
+void ReadoutPanel::setZo(const QString& text) { field(Readout::Zo)->setText(text); }
+
+QString ReadoutPanel::text(Readout which) const { return field(which)->text(); }
+
+void ReadoutPanel::place(const MainLayout& layout)
+{
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        boxes_[i]->setGeometry(layout.boxes[i]);
+        fields_[i]->setGeometry(layout.fields[i]);
+        fields_[i]->raise();
+    }
+}
+
+void ReadoutPanel::setVisible(bool visible)
+{
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        boxes_[i]->setVisible(visible);
+        fields_[i]->setVisible(visible);
+    }
+}
+
+int ReadoutPanel::charWidth() const
+{
+    return QFontMetrics(fields_[0]->font()).maxWidth();
+}
+
+} // namespace zelvo

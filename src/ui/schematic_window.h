@@ -1,0 +1,47 @@
+#pragma once
+// The "Schematic" window: the element column with its values, scrolled
+// vertically; a double click on an element edits its value; the right and
+// middle buttons are the chart's undo and redo.
+#include "render/schematic.h"
+#include "ui/platform.h"
+
+#include <QAbstractScrollArea>
+
+namespace zelvo {
+
+struct AppState;
+class Shell;
+
+class SchematicWindow : public QAbstractScrollArea {
+public:
+    SchematicWindow(AppState& state, const Platform& platform, Shell& shell,
+                    QWidget* parent = nullptr);
+
+    const SchematicView& view() const { return view_; }
+    // After the element count changed: the scroll range follows, an offset
+    // beyond it comes down.
+    void rangeChanged();
+    // Shows the last rows (the pending element and the bottom end).
+    void scrollToEnd();
+    // Adjusts the scrolling to the design and placement, then repaints.
+    void refresh();
+    // The placement as this window shows it.
+    SchematicPlacement placement() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void syncScrollBar();
+
+    AppState& state_;
+    const Platform& platform_;
+    Shell& shell_;
+    SchematicView view_;
+};
+
+} // namespace zelvo
