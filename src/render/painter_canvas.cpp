@@ -4,6 +4,7 @@
 #include "render/bitmap.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
@@ -19,6 +20,8 @@ namespace {
 // QPainter's raster engine loses precision and may stall on coordinates far
 // outside the device; shapes are cut down to this margin around it first.
 constexpr double viewMargin = 64.0;
+// Solid lines up to this width go straight into an image's pixels.
+constexpr int maxRasterWidth = 9;
 // Circles larger than this are stroked as polylines of their visible part.
 constexpr double hugeRadius = 32768.0;
 constexpr double degPerRad = 180.0 / std::numbers::pi;
@@ -95,6 +98,17 @@ PainterCanvas::PainterCanvas(QPainter& painter, CanvasMapping mapping)
     if (invertible)
         device = inverse.mapRect(device);
     view_ = device.adjusted(-viewMargin, -viewMargin, viewMargin, viewMargin);
+
+    QPaintDevice* d = painter_.device();
+    if (d && d->devType() == QInternal::Image && painter_.worldTransform().isIdentity() &&
+        !painter_.hasClipping() && painter_.opacity() == 1.0 &&
+        painter_.compositionMode() == QPainter::CompositionMode_SourceOver) {
+        auto* image = static_cast<QImage*>(d);
+        const QImage::Format f = image->format();
+        if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied)
+            raster_.emplace(reinterpret_cast<std::uint32_t*>(image->bits()), image->width(),
+                            image->height(), image->bytesPerLine() / 4);
+    }
 }
 
 QPointF PainterCanvas::toDevice(double x, double y) const
@@ -198,6 +212,7 @@ const PainterCanvas::FontEntry& PainterCanvas::currentFont()
     const QFontMetrics fm(f);
     FontEntry e;
     e.font = f;
+    e.raw = QRawFont::fromFont(f);
     e.ascent = fm.ascent();
     e.descent = fm.descent();
     e.metrics.height = fm.ascent() + fm.descent();
@@ -218,10 +233,31 @@ QString PainterCanvas::displayText(std::string_view utf8) const
     return state_.font.face == FontFace::Symbol ? symbolText(std::move(s)) : s;
 }
 
+bool PainterCanvas::layOut(const FontEntry& fe, const QString& s, double& width)
+{
+    width = 0.0;
+    if (!fe.raw.isValid())
+        return false;
+    glyphs_ = fe.raw.glyphIndexesForString(s);
+    if (glyphs_.size() != s.size() || glyphs_.contains(0u))
+        return false; // not one glyph per character, or a missing one
+    const QList<QPointF> advances = fe.raw.advancesForGlyphIndexes(glyphs_);
+    positions_.resize(glyphs_.size());
+    for (qsizetype i = 0; i < glyphs_.size(); ++i) {
+        positions_[i] = QPointF(width, 0.0);
+        width += advances[i].x();
+    }
+    return true;
+}
+
 int PainterCanvas::textWidth(std::string_view utf8)
 {
     const FontEntry& fe = currentFont();
-    return toInt(std::ceil(QFontMetricsF(fe.font).horizontalAdvance(displayText(utf8))));
+    const QString s = displayText(utf8);
+    double w = 0.0;
+    if (!layOut(fe, s, w))
+        w = QFontMetricsF(fe.font).horizontalAdvance(s);
+    return toInt(std::ceil(w));
 }
 
 void PainterCanvas::strokeClippedSegment(QPointF a, QPointF b)
@@ -265,41 +301,71 @@ void PainterCanvas::strokeHugeArc(QPointF centre, double radius, double startDeg
     const double towards = angleDeg(-ey, ex); // visual angle, y down on the device
     const double lo = startDeg;
     const double hi = startDeg + sweepDeg;
-    constexpr int segments = 96;
     for (int shift = -1; shift <= 2; ++shift) {
         const double a0 = std::max(lo, towards - delta + 360.0 * shift);
         const double a1 = std::min(hi, towards + delta + 360.0 * shift);
         if (a1 <= a0)
             continue;
-        QPolygonF poly;
-        poly.reserve(segments + 1);
-        for (int i = 0; i <= segments; ++i) {
-            const double t = (a0 + (a1 - a0) * i / segments) / degPerRad;
-            poly << QPointF(centre.x() + radius * std::cos(t), centre.y() - radius * std::sin(t));
-        }
-        painter_.drawPolyline(poly);
+        scratch_.clear();
+        appendArcPoints(scratch_, centre.x(), centre.y(), radius, a0, a1 - a0);
+        strokePoints(scratch_);
     }
+}
+
+bool PainterCanvas::fastStroke() const
+{
+    return raster_ && state_.pen.style == PenStyle::Solid && state_.pen.width <= maxRasterWidth;
+}
+
+void PainterCanvas::strokePoints(const std::vector<DevicePoint>& points)
+{
+    if (points.empty())
+        return;
+    if (fastStroke()) {
+        const Colour c = state_.pen.colour;
+        raster_->setColour(qRgb(redOf(c), greenOf(c), blueOf(c)));
+        raster_->setWidth(std::max(1, state_.pen.width));
+        raster_->polyline(points.data(), points.size());
+        return;
+    }
+    applyStrokePen();
+    QPolygonF poly;
+    poly.reserve(static_cast<qsizetype>(points.size()));
+    for (const DevicePoint& p : points)
+        poly << QPointF(p.x, p.y);
+    painter_.drawPolyline(poly);
+}
+
+void PainterCanvas::strokeArc(QPointF centre, double radius, double startDeg, double sweepDeg)
+{
+    if (radius > hugeRadius || !nearView(centre)) {
+        strokeHugeArc(centre, radius, startDeg, sweepDeg);
+        return;
+    }
+    scratch_.clear();
+    appendArcPoints(scratch_, centre.x(), centre.y(), radius, startDeg, sweepDeg);
+    strokePoints(scratch_);
 }
 
 void PainterCanvas::ellipse(int left, int top, int right, int bottom)
 {
-    applyStrokePen();
     const QPointF a = toDevice(Point{left, top});
     const QPointF b = toDevice(Point{right, bottom});
     const QPointF centre = (a + b) / 2.0;
     const double rx = std::abs(b.x() - a.x()) / 2.0;
     const double ry = std::abs(b.y() - a.y()) / 2.0;
-    if (std::max(rx, ry) > hugeRadius || !nearView(centre)) {
-        if (rx == ry)
-            strokeHugeArc(centre, rx, 0.0, 360.0);
+    if (rx == ry) {
+        strokeArc(centre, rx, 0.0, 360.0);
         return;
     }
+    if (std::max(rx, ry) > hugeRadius || !nearView(centre))
+        return;
+    applyStrokePen();
     painter_.drawEllipse(centre, rx, ry);
 }
 
 void PainterCanvas::arc(int left, int top, int right, int bottom, Point start, Point end)
 {
-    applyStrokePen();
     // Angles in logical coordinates; on a y-down mapping counter-clockwise in
     // logical terms is clockwise on the device.
     const double lcx = (static_cast<double>(left) + right) / 2.0;
@@ -328,11 +394,13 @@ void PainterCanvas::arc(int left, int top, int right, int bottom, Point start, P
         qtStart -= 360.0;
     if (qtStart < 0.0)
         qtStart += 360.0;
-    if (std::max(rx, ry) > hugeRadius || !nearView(centre)) {
-        if (rx == ry)
-            strokeHugeArc(centre, rx, qtStart, qtSweep);
+    if (rx == ry) {
+        strokeArc(centre, rx, qtStart, qtSweep);
         return;
     }
+    if (std::max(rx, ry) > hugeRadius || !nearView(centre))
+        return;
+    applyStrokePen();
     const QRectF box(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
     QPainterPath path;
     path.arcMoveTo(box, qtStart);
@@ -347,12 +415,17 @@ void PainterCanvas::moveTo(Point p)
 
 void PainterCanvas::lineTo(Point p)
 {
-    applyStrokePen();
     const QPointF to = toDevice(p);
-    if (view_.contains(position_) && view_.contains(to))
-        painter_.drawLine(position_, to);
-    else
-        strokeClippedSegment(position_, to);
+    if (fastStroke()) {
+        scratch_.assign({{position_.x(), position_.y()}, {to.x(), to.y()}});
+        strokePoints(scratch_);
+    } else {
+        applyStrokePen();
+        if (view_.contains(position_) && view_.contains(to))
+            painter_.drawLine(position_, to);
+        else
+            strokeClippedSegment(position_, to);
+    }
     position_ = to;
 }
 
@@ -360,6 +433,15 @@ void PainterCanvas::polyline(std::span<const Point> points)
 {
     if (points.size() < 2)
         return;
+    if (fastStroke()) {
+        scratch_.clear();
+        for (Point p : points) {
+            const QPointF d = toDevice(p);
+            scratch_.push_back({d.x(), d.y()});
+        }
+        strokePoints(scratch_);
+        return;
+    }
     applyStrokePen();
     QPolygonF poly;
     poly.reserve(static_cast<qsizetype>(points.size()));
@@ -399,34 +481,45 @@ void PainterCanvas::text(Point anchor, std::string_view utf8, TextAlign align)
     const FontEntry& fe = currentFont();
     const QString s = displayText(utf8);
     applyTextPen();
-    painter_.setFont(fe.font);
 
+    double width = 0.0;
+    const bool laidOut = layOut(fe, s, width);
+    if (!laidOut && align != TextAlign::LeftTop && align != TextAlign::LeftBaseline &&
+        align != TextAlign::LeftBottom)
+        width = QFontMetricsF(fe.font).horizontalAdvance(s);
     double dx = 0.0;
     double dy = 0.0;
     switch (align) {
     case TextAlign::LeftTop: dy = fe.ascent; break;
-    case TextAlign::CentreTop: dy = fe.ascent; break;
+    case TextAlign::CentreTop: dx = -width / 2.0; dy = fe.ascent; break;
     case TextAlign::LeftBaseline: break;
-    case TextAlign::CentreBaseline: break;
-    case TextAlign::RightBaseline: break;
+    case TextAlign::CentreBaseline: dx = -width / 2.0; break;
+    case TextAlign::RightBaseline: dx = -width; break;
     case TextAlign::LeftBottom: dy = -fe.descent; break;
-    case TextAlign::CentreBottom: dy = -fe.descent; break;
+    case TextAlign::CentreBottom: dx = -width / 2.0; dy = -fe.descent; break;
     }
-    if (align == TextAlign::CentreTop || align == TextAlign::CentreBaseline ||
-        align == TextAlign::CentreBottom || align == TextAlign::RightBaseline) {
-        const double w = QFontMetricsF(fe.font).horizontalAdvance(s);
-        dx = align == TextAlign::RightBaseline ? -w : -w / 2.0;
-    }
+    const auto draw = [&](QPointF origin) {
+        if (!laidOut) {
+            painter_.setFont(fe.font);
+            painter_.drawText(origin, s);
+            return;
+        }
+        QGlyphRun run;
+        run.setRawFont(fe.raw);
+        run.setGlyphIndexes(glyphs_);
+        run.setPositions(positions_);
+        painter_.drawGlyphRun(origin, run);
+    };
 
     const int esc = state_.font.escapement % 3600;
     if (esc == 0) {
-        painter_.drawText(QPointF(at.x() + dx, at.y() + dy), s);
+        draw(QPointF(at.x() + dx, at.y() + dy));
         return;
     }
     painter_.save();
     painter_.translate(at);
     painter_.rotate(-esc / 10.0); // escapement turns counter-clockwise on the device
-    painter_.drawText(QPointF(dx, dy), s);
+    draw(QPointF(dx, dy));
     painter_.restore();
 }
 

@@ -3,6 +3,7 @@
 // page. Antialiased; logical coordinates are device pixels moved to an origin
 // and, for chart views, with y pointing up. Text is never mirrored.
 #include "render/canvas.h"
+#include "render/thin_lines.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,8 +11,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRawFont>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 namespace zelvo {
@@ -50,6 +53,7 @@ public:
 private:
     struct FontEntry {
         QFont font;
+        QRawFont raw; // laid-out glyphs skip the shaping that drawText does per call
         TextMetrics metrics;
         qreal ascent = 0;
         qreal descent = 0;
@@ -67,9 +71,15 @@ private:
     void applyTextPen();
     const FontEntry& currentFont();
     QString displayText(std::string_view utf8) const;
+    // Glyphs and their pen positions from 0; false when the face lacks one.
+    bool layOut(const FontEntry& fe, const QString& s, double& width);
     // A curve too large for QPainter: only its part near the view, as a polyline.
     void strokeHugeArc(QPointF centre, double radius, double startDeg, double sweepDeg);
     void strokeClippedSegment(QPointF a, QPointF b);
+    // Thin solid lines on an image go straight into its pixels.
+    bool fastStroke() const;
+    void strokeArc(QPointF centre, double radius, double startDeg, double sweepDeg);
+    void strokePoints(const std::vector<DevicePoint>& points);
 
     QPainter& painter_;
     CanvasMapping mapping_;
@@ -79,7 +89,10 @@ private:
     QPointF position_;
     enum class Applied : std::uint8_t { None, Stroke, Text } applied_ = Applied::None;
     QHash<quint64, FontEntry> fonts_;
-    QHash<const Bitmap*, QImage> images_;
+    std::optional<ThinLineRaster> raster_;
+    std::vector<DevicePoint> scratch_;
+    QList<quint32> glyphs_;
+    QList<QPointF> positions_;
     qreal fontScale_ = 0; // cell height per pixel size of the default face
 };
 
