@@ -129,6 +129,28 @@ void renderFullChart(benchmark::State& state)
 }
 BENCHMARK(renderFullChart)->Unit(benchmark::kMillisecond);
 
+// The same through QPainter's own line drawing, as on a widget or a printer
+// (a clip turns the direct pixel path off).
+void renderFullChartQtLines(benchmark::State& state)
+{
+    ensureApplication();
+    const auto design = fullDesign();
+    const ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
+    ChartGeometry g;
+    g.baseRadius = 490;
+    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setClipRect(0, 0, 1000, 1000);
+        PainterCanvas canvas(painter, CanvasMapping::chart(500, 500));
+        renderChart(canvas, *design, style, g);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(renderFullChartQtLines)->Unit(benchmark::kMillisecond);
+
 // One layer alone, to see where a full repaint spends its time.
 void renderOneLayer(benchmark::State& state)
 {

@@ -7,18 +7,27 @@
 
 namespace zelvo {
 
+void paintChartImage(QImage& image, const Design& design, const ChartStyle& style,
+                     const ChartGeometry& geometry, const ChartLayers& layers,
+                     const std::function<void(Canvas&)>& overlay)
+{
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, CanvasMapping::chart(image.width() / 2, image.height() / 2));
+    renderChart(canvas, design, style, geometry, layers);
+    if (overlay)
+        overlay(canvas);
+    painter.end();
+}
+
 QImage copyChartToClipboard(const Design& design, const Settings& settings, bool useScreenColours)
 {
     QImage image(chartImageSize, chartImageSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    PainterCanvas canvas(painter, CanvasMapping::chart(chartImageSize / 2, chartImageSize / 2));
     ChartGeometry g;
     g.baseRadius = chartImageRadius;
     g.zoom = 1.0f;
     g.gridFontHeight = chartImageFontHeight;
-    renderChart(canvas, design, chartStyle(settings, useScreenColours, GridMode::Chart), g);
-    painter.end();
+    paintChartImage(image, design, chartStyle(settings, useScreenColours, GridMode::Chart), g);
     return image;
 }
 

@@ -100,7 +100,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, CanvasMapping mapping)
     view_ = device.adjusted(-viewMargin, -viewMargin, viewMargin, viewMargin);
 
     QPaintDevice* d = painter_.device();
-    if (d && d->devType() == QInternal::Image && painter_.worldTransform().isIdentity() &&
+    if (d && d->devType() == QInternal::Image && painter_.deviceTransform().isIdentity() &&
         !painter_.hasClipping() && painter_.opacity() == 1.0 &&
         painter_.compositionMode() == QPainter::CompositionMode_SourceOver) {
         auto* image = static_cast<QImage*>(d);

@@ -184,8 +184,9 @@ TEST(ChartGrid, ReactanceArcsRunInsideTheBoundaryFromItsIntersections)
         }
         EXPECT_GT(upper.v[5], 0); // positive reactance above the axis
     }
+    const auto texts = c.ofKind(DrawOp::Text);
     const DrawCall* fifty = nullptr;
-    for (const DrawCall& t : c.ofKind(DrawOp::Text))
+    for (const DrawCall& t : texts)
         if (t.text == "50.0" && t.v[1] > 100)
             fifty = &t;
     ASSERT_NE(fifty, nullptr); // x = 1 labelled at the top, Gamma = j

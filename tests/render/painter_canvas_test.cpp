@@ -1,5 +1,6 @@
 #include "render/bitmap.h"
 #include "render/chart_image.h"
+#include "render/chart_objects.h"
 #include "render/painter_canvas.h"
 #include "render_fixtures.h"
 
@@ -216,6 +217,56 @@ TEST(ChartImage, ClipboardPictureIsFixedSizeBlackOrColoured)
     Settings zoomed = s;
     zoomed.zoom = 4.0f;
     EXPECT_EQ(copyChartToClipboard(d, zoomed, true), colour);
+}
+
+} // namespace
+} // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+using namespace zelvo::testing;
+
+TEST(ChartImage, ExtremeDesignsDrawQuickly)
+{
+    Design d = everyKindDesign();
+    addCircles(d);
+    // Saturated and non-finite impedances, and contours that are not circles.
+    addPoint(d, DOUBLE_BIG, -DOUBLE_BIG);
+    addPoint(d, std::nan(""), 0);
+    addPoint(d, -50, 0);
+    d.elements[static_cast<std::size_t>(d.elementCount - 1)].xEnd = DOUBLE_BIG;
+    d.qCircles[d.qCount++] = 1e-30f;
+    d.qCircles[d.qCount++] = -2.0f;
+    d.vswrCircles[d.vswrCount++] = -1.0f;
+    d.vswrCircles[d.vswrCount++] = 3e38f;
+    GainCircleRecord g;
+    g.p = 1e30f;
+    g.s = sampleTwoPort();
+    d.gainCircles[static_cast<std::size_t>(d.gainCount++)] = g;
+    addWideband(d);
+    d.widebandR[0] = DOUBLE_BIG;
+    ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
+    style.lineWidth = 5;
+    for (float zoom : {0.01f, 1.0f, 16.0f, 50.0f}) {
+        ChartGeometry geometry;
+        geometry.baseRadius = 290;
+        geometry.zoom = zoom;
+        QImage image(600, 600, QImage::Format_RGB32);
+        QElapsedTimer timer;
+        timer.start();
+        paintChartImage(image, d, style, geometry);
+        EXPECT_LT(timer.elapsed(), 3000) << zoom;
+        // And through QPainter's own lines, as on a widget.
+        QImage other(600, 600, QImage::Format_RGB32);
+        other.fill(Qt::white);
+        QPainter p(&other);
+        p.setClipRect(0, 0, 600, 600);
+        PainterCanvas c(p, CanvasMapping::chart(300, 300));
+        renderChart(c, d, style, geometry);
+        p.end();
+        EXPECT_LT(timer.elapsed(), 6000) << zoom;
+    }
 }
 
 } // namespace
