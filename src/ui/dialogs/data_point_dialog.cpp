@@ -54,7 +54,10 @@ DataPointDialog::DataPointDialog(AppState& state, const Platform& platform, int 
     const Design& d = state.design;
     const bool valid = index >= 0 && index < std::min(d.dataPointCount, Design::pointCapacity);
     const DataPoint p = valid ? d.dataPoints[static_cast<std::size_t>(index)] : DataPoint{};
-    setWindowTitle(QStringLiteral("Edit Datapoint Nr. %1").arg(dataPointListNumber(d, index)));
+    // A design file may hold points without history entries; their place in
+    // the list is then their own number.
+    const int number = dataPointListNumber(d, index);
+    setWindowTitle(QStringLiteral("Edit Datapoint Nr. %1").arg(number > 0 ? number : index + 1));
     setFormat(editFormat_);
     showPoint({p.r, p.x});
     shownFrequency_ = {showFrequency(p.f, unit_), p.f};
