@@ -223,8 +223,10 @@ Value valueAt(const PlacementContext& c, Complex zp)
         const double zl = c.lineImpedance;
         const Complex num = zl * (zp - zb);
         const Complex den = Complex{0.0, 1.0} * (zl * zl - zb * zp);
-        const Complex t = divideGuarded(num, den);
-        double len = complexAtan(t).re / twoPi;
+        // Zl^2 = Zb Zp exactly: the quarter-wave point, where tan(beta l) is infinite.
+        if (den.re == 0.0 && den.im == 0.0)
+            return {0.25, 0.25};
+        double len = complexAtan(divideGuarded(num, den)).re / twoPi;
         if (len < 0.0)
             len += 0.5;
         if (!std::isfinite(len))
