@@ -238,7 +238,9 @@ TEST(ChartGrid, LabelsSwitchOnlyRemovesTexts)
 TEST(ChartGrid, SPlotModeKeepsTheUnitCirclesThin)
 {
     const RecordingCanvas c = grid(showZChartBit | showYChartBit, false, 1.0f, GridMode::SPlot);
-    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
+    const auto circles = c.ofKind(DrawOp::Ellipse);
+    ASSERT_EQ(circles.size(), 2u + 12u);
+    for (const DrawCall& e : circles)
         EXPECT_EQ(e.pen.width, 1);
 }
 

@@ -133,7 +133,9 @@ TEST(SPlotWindows, PolarPlotsCollapseInSmallWindows)
     const SParamSet set = threePoints();
     RecordingCanvas c;
     paintPolarPlotWindow(c, set, TraceCode::S21, 300, 40, true, 1);
-    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
+    const auto all = c.ofKind(DrawOp::Ellipse);
+    ASSERT_EQ(all.size(), 3u + 4u); // three markers, the boundary and three rings
+    for (const DrawCall& e : all)
         EXPECT_EQ((Point{e.centreX(), e.centreY()}), (Point{0, 0}));
     EXPECT_EQ(c.ofKind(DrawOp::Ellipse)[0].radius(), 2); // a marker at the centre
 
