@@ -149,7 +149,7 @@ bool editElementValue(Design& d, int index, double value)
         !historyHasRoom(d))
         return false;
     Element& e = d.elements[slot(index)];
-    d.elementEditUndo.push({index, e.value});
+    d.elementEditUndo.push(editRecordOf(index, e));
     pushHistory(d, HistoryKind::EditElement);
     e.value = value;
     recomputeChain(d, index);

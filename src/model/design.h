@@ -50,10 +50,30 @@ struct NoiseCircleRecord {
     double nf = 0.0;    // dB
 };
 
+// An element's editable values before an edit. Besides `value` it keeps the
+// line data and the RLC values, so that undoing an edit of a line or an RLC
+// group restores everything the element value editor can change.
 struct EditRecord {
     std::int32_t index = 0;
     double value = 0.0;
+    float lineImpedance = 0.0f, lineEr = 0.0f;
+    double rlcR = 0.0, rlcL = 0.0, rlcC = 0.0;
 };
+
+inline EditRecord editRecordOf(std::int32_t index, const Element& e)
+{
+    return {index, e.value, e.lineImpedance, e.lineEr, e.rlcR, e.rlcL, e.rlcC};
+}
+
+inline void restoreEdit(Element& e, const EditRecord& r)
+{
+    e.value = r.value;
+    e.lineImpedance = r.lineImpedance;
+    e.lineEr = r.lineEr;
+    e.rlcR = r.rlcR;
+    e.rlcL = r.rlcL;
+    e.rlcC = r.rlcC;
+}
 
 struct PointEditRecord {
     std::int32_t index = 0;

@@ -91,8 +91,8 @@ void swapElementValue(Design& d, EditRing<EditRecord>& from, EditRing<EditRecord
     if (r.index < 0 || r.index >= Design::elementCapacity)
         return;
     Element& e = d.elements[slot(r.index)];
-    to.push({r.index, e.value});
-    e.value = r.value;
+    to.push(editRecordOf(r.index, e));
+    restoreEdit(e, r);
     recomputeChain(d, r.index);
     if (d.widebandDone)
         evaluateWideband(d);

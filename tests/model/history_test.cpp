@@ -255,3 +255,48 @@ TEST(HistoryCapacity, OnlyStructuralEntriesLeftRefusesWithAMessage)
     EXPECT_EQ(d->dataPointCount, 0);
     EXPECT_EQ(d->historyCount, Design::historyCapacity);
 }
+
+TEST(UndoRedo, EditOfAnRlcGroupOrLineRestoresAllItsValues)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {25, -10, 1e9});
+    Element rlc = element(ElementKind::RlcSeries, 0);
+    rlc.rlcR = 10;
+    rlc.rlcL = 5e-9;
+    rlc.rlcC = 2e-12;
+    appendElement(*d, rlc);
+    Element line = element(ElementKind::LS, 0.1);
+    line.lineImpedance = 75;
+    line.lineEr = 2.2f;
+    appendElement(*d, line);
+    const double endBefore = d->elements[1].rEnd;
+
+    // The editor records the element, then stores the new values.
+    ASSERT_TRUE(editElementValue(*d, 0, d->elements[0].value));
+    d->elements[0].rlcR = 20;
+    d->elements[0].rlcL = 7e-9;
+    d->elements[0].rlcC = 3e-12;
+    recomputeChain(*d, 0);
+    ASSERT_TRUE(editElementValue(*d, 1, 0.2));
+    d->elements[1].lineImpedance = 50;
+    d->elements[1].lineEr = 4;
+    recomputeChain(*d, 1);
+
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->elements[1].value, 0.1);
+    EXPECT_EQ(d->elements[1].lineImpedance, 75);
+    EXPECT_EQ(d->elements[1].lineEr, 2.2f);
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->elements[0].rlcR, 10);
+    EXPECT_EQ(d->elements[0].rlcL, 5e-9);
+    EXPECT_EQ(d->elements[0].rlcC, 2e-12);
+    EXPECT_DOUBLE_EQ(d->elements[1].rEnd, endBefore);
+
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->elements[0].rlcR, 20);
+    EXPECT_EQ(d->elements[0].rlcC, 3e-12);
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->elements[1].value, 0.2);
+    EXPECT_EQ(d->elements[1].lineImpedance, 50);
+    EXPECT_EQ(d->elements[1].lineEr, 4);
+}
