@@ -44,8 +44,7 @@ void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom)
         drawSegment(canvas, h.marker, zoom);
 }
 
-void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Point> reached,
-                      int fontHeight)
+void paintChartBase(QPainter& painter, const AppState& state, int fontHeight)
 {
     const ChartView& v = state.chartView;
     painter.fillRect(0, 0, v.clientWidth, v.clientHeight, Qt::white);
@@ -56,10 +55,15 @@ void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Po
     g.gridFontHeight = 15;
     g.fontHeight = fontHeight;
     renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g);
+}
 
+void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached)
+{
     const PlacementHandoff& h = state.placement;
     if (!h.placing)
         return;
+    const ChartView& v = state.chartView;
+    PainterCanvas canvas(painter, CanvasMapping::chart(v.centreX, v.centreY));
     drawPlacementGuides(canvas, h, state.settings.zoom);
     // Where the element has got to, in case the pointer cannot be moved onto
     // the guide (some desktops refuse programs moving it).
@@ -68,6 +72,13 @@ void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Po
         canvas.setPen({PenStyle::Solid, 2, state.settings.elementColour});
         drawCircle(canvas, reached->x, reached->y, 4);
     }
+}
+
+void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Point> reached,
+                      int fontHeight)
+{
+    paintChartBase(painter, state, fontHeight);
+    paintPlacementOverlay(painter, state, reached);
 }
 
 } // namespace zelvo

@@ -16,6 +16,11 @@ namespace zelvo {
 // default font height for point numbers and captions.
 void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Point> reached,
                       int fontHeight);
+// The two layers of that picture: the chart with the design, which changes
+// only with the design and the options, and the placement over it, which
+// changes with every mouse move.
+void paintChartBase(QPainter& painter, const AppState& state, int fontHeight);
+void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached);
 
 // The guides of the hand-off (arc and straight guides), scaled by the zoom.
 void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom);

@@ -69,21 +69,38 @@ void ChartWindow::resetInteraction()
     state_.pickDataPoint = state_.pickCursor = false;
     track_ = PlacementTrack{};
     setCursor(Qt::CrossCursor);
+    invalidate();
+}
+
+void ChartWindow::invalidate()
+{
+    baseValid_ = false;
     update();
 }
 
 void ChartWindow::paintEvent(QPaintEvent*)
 {
+    if (!baseValid_ || base_.size() != size()) {
+        // Drawn into an image of its own: the picture is kept for the mouse
+        // moves of a placement, which only change the guide on top of it.
+        if (base_.size() != size())
+            base_ = QImage(size(), QImage::Format_RGB32);
+        QPainter image(&base_);
+        paintChartBase(image, state_, QFontMetrics(font()).height());
+        baseValid_ = true;
+    }
     QPainter painter(this);
+    painter.drawImage(0, 0, base_);
     std::optional<Point> reached;
     if (state_.placement.placing)
         reached = track_.last;
-    paintChartWindow(painter, state_, reached, QFontMetrics(font()).height());
+    paintPlacementOverlay(painter, state_, reached);
 }
 
 void ChartWindow::resizeEvent(QResizeEvent*)
 {
     resizeChartView(state_.chartView, width(), height());
+    baseValid_ = false;
 }
 
 void ChartWindow::showReadout(Point chart, ExactReadout exact)
@@ -225,6 +242,7 @@ void ChartWindow::pick(QPoint client)
     state_.pickCursor = false;
     setCursor(Qt::CrossCursor);
     if (added) {
+        invalidate();
         repaint();
         FrequencyDialog dialog(state_, platform_, shell_.dialogParent());
         dialog.exec();

@@ -7,6 +7,7 @@
 #include "ui/platform.h"
 #include "ui/readout.h"
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -30,6 +31,9 @@ public:
     void redoGesture();
     // The chart interaction state back to idle (New, Open, a command line file).
     void resetInteraction();
+    // The design or the options changed: the chart is drawn anew. A mouse move
+    // of a placement only redraws the guide over the kept picture.
+    void invalidate();
 
     const PlacementTrack& track() const { return track_; }
     // Client pixel of a chart point at the current zoom, and back.
@@ -59,6 +63,8 @@ private:
     Shell& shell_;
     std::function<void(const ReadoutTexts&)> sink_;
     PlacementTrack track_;
+    QImage base_; // the chart with the design, as last drawn
+    bool baseValid_ = false;
 };
 
 } // namespace zelvo

@@ -222,7 +222,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::repaintChart()
 {
     ++chartRepaints_;
-    chart_->update();
+    chart_->invalidate();
 }
 
 void MainWindow::repaintSchematic() { schematic_->refresh(); }

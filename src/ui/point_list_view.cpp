@@ -28,11 +28,10 @@ int visibleColumns(const PointListScroll& s)
 
 } // namespace
 
-int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine)
+int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
+                        int columnUnit, int lineHeight)
 {
-    const TextMetrics m = canvas.metrics();
-    const int unit = m.maxCharWidth;
-    const int lineHeight = m.height + m.externalLeading;
+    const int unit = columnUnit;
     const auto x = [&](int column) { return (1 + column - firstColumn) * unit; };
     int k = 1;
     for (const PointListLine& line : pointListLines(design)) {

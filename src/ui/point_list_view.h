@@ -8,11 +8,12 @@
 
 namespace zelvo {
 
-// Draws the lines from `firstLine` and `firstColumn` on (line k at
-// y = (k - firstLine) * line height, a field of column c at
-// x = (1 + c - firstColumn) * column unit) and returns the line count, the
-// last line number + 1 (1 for an empty list).
-int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine);
+// Draws the lines from `firstLine` and `firstColumn` on, in the canvas's
+// current font (line k at y = (k - firstLine) * lineHeight, a field of column
+// c at x = (1 + c - firstColumn) * columnUnit) and returns the line count,
+// the last line number + 1 (1 for an empty list).
+int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
+                        int columnUnit, int lineHeight);
 
 // The list window's scroll position and ranges.
 struct PointListScroll {

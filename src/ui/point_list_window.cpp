@@ -3,6 +3,7 @@
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
 #include "ui/chart_window.h"
+#include "ui/font_units.h"
 #include "ui/shell.h"
 
 #include <QFontMetrics>
@@ -36,7 +37,7 @@ PointListWindow::PointListWindow(AppState& state, Shell& shell, QWidget* parent)
     PainterCanvas canvas(painter, CanvasMapping::device());
     canvas.setFont(listFont(*this));
     const TextMetrics m = canvas.metrics();
-    scroll_.columnUnit = std::max(1, m.maxCharWidth);
+    scroll_.columnUnit = widestLatin1Char(QFontMetrics(font()));
     scroll_.lineHeight = std::max(1, m.height + m.externalLeading);
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         bar->setSingleStep(1);
@@ -71,7 +72,8 @@ void PointListWindow::paintEvent(QPaintEvent*)
     canvas.setFont(listFont(*this));
     canvas.setTextColour(rgb(0, 0, 0));
     scroll_.lineCount =
-        renderDataPointList(canvas, state_.design, scroll_.firstColumn, scroll_.firstLine);
+        renderDataPointList(canvas, state_.design, scroll_.firstColumn, scroll_.firstLine,
+                            scroll_.columnUnit, scroll_.lineHeight);
     if (pointListVerticalMax(scroll_) == 0)
         scroll_.firstLine = 0;
     syncScrollBars();

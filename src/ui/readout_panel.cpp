@@ -1,8 +1,12 @@
 #include "ui/readout_panel.h"
 
+#include "ui/font_units.h"
+
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace zelvo {
 
@@ -55,7 +59,12 @@ void ReadoutPanel::setVisible(bool visible)
 
 int ReadoutPanel::charWidth() const
 {
-    return QFontMetrics(fields_[0]->font()).maxWidth();
+    // The layout gives Z, Y and r eight characters: with the widest character
+    // of a classic font that held "0.0200 - j0.0200"; in fonts whose digits
+    // are wider against their widest letter, the unit grows until it does.
+    const QFontMetrics fm(fields_[0]->font());
+    const int sample = fm.horizontalAdvance(QStringLiteral("0.0000 - j0.0000  "));
+    return std::max(widestLatin1Char(fm), (sample + 7) / 8);
 }
 
 } // namespace zelvo
