@@ -83,7 +83,6 @@ void MainWindow::createChildren()
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCentralWidget(area_);
-    area_->installEventFilter(this);
     area_->viewport()->installEventFilter(this);
 
     chart_ = new ChartWindow(state_, platform_, *this, area_->viewport());
@@ -99,14 +98,20 @@ void MainWindow::createChildren()
     pointListFrame_ = area_->addSubWindow(pointList_, fixedFrame);
     pointListFrame_->setWindowTitle(QStringLiteral("Data Points"));
 
-    const Qt::WindowFlags plotFrame = fixedFrame | Qt::WindowSystemMenuHint |
-                                      Qt::WindowMinMaxButtonsHint;
+    // Minimise and maximise boxes but no close box.
+    const Qt::WindowFlags plotFrame = fixedFrame | Qt::WindowMinMaxButtonsHint;
     for (SPlotWindow w : allSPlot) {
         QMdiSubWindow* frame = area_->addSubWindow(createSPlotView(state_, w, nullptr), plotFrame);
         frame->setWindowTitle(sPlotTitle(w));
         frame->setWindowIcon(sPlotIcon(w));
         frame->hide();
         sPlotFrames_[static_cast<std::size_t>(w)] = frame;
+    }
+    // The child windows live as long as the main window: a close request
+    // (Ctrl+F4 in a sub-window) is refused rather than deleting one.
+    for (QMdiSubWindow* frame : area_->subWindowList()) {
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        frame->installEventFilter(this);
     }
 
     toolbox_ = new Toolbox(state_, platform_, *this, this);
@@ -168,8 +173,13 @@ void MainWindow::showModeWindows()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == area_ && event->type() == QEvent::Resize) {
+    // The viewport, not the area: the area resizes its viewport only after
+    // its own resize event, and the S-Plot rows follow the client size.
+    if (watched == area_->viewport() && event->type() == QEvent::Resize) {
         layoutChildren();
+    } else if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow*>(watched)) {
+        event->ignore();
+        return true;
     } else if (watched == area_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() == Qt::RightButton || e->button() == Qt::MiddleButton) {

@@ -5,6 +5,7 @@
 #include "ui/point_list_window.h"
 #include "ui/schematic_window.h"
 
+#include <QMdiSubWindow>
 #include <QScrollBar>
 
 namespace zelvo::testing {
@@ -110,6 +111,29 @@ TEST_F(ChildWindowsTest, KeyboardChoiceOpensTheDataPointInput)
     EXPECT_EQ(design().dataPoints[0].r, 25.0);
     EXPECT_EQ(design().dataPoints[0].x, -10.0);
     EXPECT_EQ(design().startPoint, 1);
+}
+
+} // namespace
+} // namespace zelvo::testing
+
+namespace zelvo::testing {
+namespace {
+
+TEST_F(ChildWindowsTest, SPlotWindowsFollowTheClientSizeAndStay)
+{
+    window->run(Command::SPlotMode);
+    window->resize(1200, 800);
+    QApplication::processEvents();
+    const QSize client = window->clientArea()->size();
+    EXPECT_EQ(window->sPlotFrame(SPlotWindow::S22)->geometry(),
+              QRect(client.width() / 3, client.height() / 2, client.width() / 3,
+                    client.height() / 2));
+    EXPECT_EQ(window->sPlotFrame(SPlotWindow::GainGraph)->geometry().top(),
+              (client.height() / 3) * 2);
+    // No close box, and a close request (Ctrl+F4) leaves the window in place.
+    EXPECT_FALSE(window->sPlotFrame(SPlotWindow::S11)->close());
+    EXPECT_FALSE(window->schematicFrame()->close());
+    EXPECT_TRUE(window->sPlotFrame(SPlotWindow::S11)->isVisible());
 }
 
 } // namespace
