@@ -181,9 +181,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     } else if (watched == area_->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // Presses on the empty client area and the readouts.
         const auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() == Qt::RightButton || e->button() == Qt::MiddleButton) {
-            mousePressEvent(const_cast<QMouseEvent*>(e));
+        if (e->button() == Qt::RightButton) {
+            chart_->undoGesture();
+            return true;
+        }
+        if (e->button() == Qt::MiddleButton) {
+            chart_->redoGesture();
             return true;
         }
     }
