@@ -163,11 +163,12 @@ void ChartWindow::commit()
     const std::optional<Element> e = commitPlacement(context(), track_, *slot);
     if (!e)
         return;
-    // The slot now holds the new element; nothing is to be restored.
-    state_.placement.savedSlot.reset();
-    if (!appendElementAsPlaced(d, *e))
-        *slot = *e; // no room in the history: the chain stays as it was
-    state_.placement.end();
+    // The toolbox made sure of room in the chain and the history; should the
+    // append still fail, the placement ends as if cancelled.
+    if (appendElementAsPlaced(d, *e))
+        state_.placement.end(); // the slot holds the new element now
+    else
+        cancelPlacement(state_);
     shell_.repaintAll();
 }
 
