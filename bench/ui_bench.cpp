@@ -96,9 +96,9 @@ void BM_PlacementMoveWithFullRepaint(benchmark::State& bs)
     QImage image(1000, 1000, QImage::Format_RGB32);
     std::int64_t i = 0;
     for (auto _ : bs) {
-        const DragStep step = dragPlacement(scene.state->placement, scene.context, scene.track,
-                                            scene.state->design.elements[149].value,
-                                            scene.mouse(i++));
+        const DragStep step =
+            dragPlacement(scene.state->placement, scene.context, scene.track,
+                          scene.state->design.elements[149].value, scene.mouse(i++));
         scene.state->design.elements[149].value = step.value;
         QPainter painter(&image);
         paintChartWindow(painter, *scene.state, scene.track.last, 16);
@@ -124,16 +124,16 @@ void BM_PlacementMoveInTheWindow(benchmark::State& bs)
     const ChartView& v = scene.state->chartView;
     computeGuide(scene.state->placement, ElementKind::IS, scene.context.begin, 50.0f, 50.0,
                  v.baseRadius, 1.0f);
-    chart->startPlacement({scene.state->placement.workingPixel[0],
-                           scene.state->placement.workingPixel[1]});
+    chart->startPlacement(
+        {scene.state->placement.workingPixel[0], scene.state->placement.workingPixel[1]});
     bs.counters["chartWidth"] = v.clientWidth;
     std::int64_t i = 0;
     for (auto _ : bs) {
         scene.track.last = chart->track().last;
         const Point m = scene.mouse(i++);
         const QPoint at = chart->clientPoint(m);
-        QMouseEvent e(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)),
-                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent e(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(chart, &e);
         if (bs.range(0) == 1)
             chart->invalidate();

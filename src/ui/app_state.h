@@ -24,12 +24,12 @@ struct PlacementHandoff {
     int workingPixel[2] = {0, 0};
     int guideCircle[3] = {0, 0, 0}; // centre x, centre y, radius
     bool guideArc = false;
-    int arc[4] = {0, 0, 0, 0};      // start x, y, end x, y
+    int arc[4] = {0, 0, 0, 0}; // start x, y, end x, y
     bool guideLine = false;
-    int line[4] = {0, 0, 0, 0};     // start x, y, end x, y
-    bool guideLineCopy = false;     // the drawing copy of the straight guide
+    int line[4] = {0, 0, 0, 0}; // start x, y, end x, y
+    bool guideLineCopy = false; // the drawing copy of the straight guide
     int lineCopy[4] = {0, 0, 0, 0};
-    bool stubMarker = false;        // short straight marker of a stub guide
+    bool stubMarker = false; // short straight marker of a stub guide
     int marker[4] = {0, 0, 0, 0};
     // The live value last written into the schematic's pending row (the last
     // one inside the kind's display window).
@@ -39,10 +39,7 @@ struct PlacementHandoff {
     // placement puts it back.
     std::optional<Element> savedSlot;
 
-    void clearGuides()
-    {
-        guideArc = guideLine = guideLineCopy = stubMarker = false;
-    }
+    void clearGuides() { guideArc = guideLine = guideLineCopy = stubMarker = false; }
     // Ends a placement (commit, cancel, reset).
     void end()
     {
@@ -83,9 +80,9 @@ struct AppState {
     bool pickCursor = false;
     QString settingsPath;
     QString lastNetlistPath;
-    QString lastDesignPath;     // the open dialogs start where they were left
+    QString lastDesignPath; // the open dialogs start where they were left
     QString lastTouchstonePath;
-    QString printerName;        // the default printer at start-up, if any
+    QString printerName; // the default printer at start-up, if any
 };
 
 } // namespace zelvo

@@ -10,9 +10,15 @@ namespace zelvo {
 
 namespace {
 
-int scaled(int v, float zoom) { return toInt(static_cast<double>(v) * static_cast<double>(zoom)); }
+int scaled(int v, float zoom)
+{
+    return toInt(static_cast<double>(v) * static_cast<double>(zoom));
+}
 
-Point scaledPoint(int x, int y, float zoom) { return {scaled(x, zoom), scaled(y, zoom)}; }
+Point scaledPoint(int x, int y, float zoom)
+{
+    return {scaled(x, zoom), scaled(y, zoom)};
+}
 
 // The straight guides are kept at zoom 1 like every hand-off value; drawing
 // them unscaled would put them off the arc's circle whenever the chart is zoomed.

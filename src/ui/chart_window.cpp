@@ -50,7 +50,8 @@ PlacementContext ChartWindow::context() const
     c.f = designFrequency(d);
     const int n = d.elementCount;
     if (n >= 0 && n < Design::elementCapacity)
-        c.lineImpedance = static_cast<double>(d.elements[static_cast<std::size_t>(n)].lineImpedance);
+        c.lineImpedance =
+            static_cast<double>(d.elements[static_cast<std::size_t>(n)].lineImpedance);
     c.baseRadius = state_.chartView.baseRadius;
     c.zoom = state_.settings.zoom;
     return c;
@@ -105,9 +106,8 @@ void ChartWindow::resizeEvent(QResizeEvent*)
 
 void ChartWindow::showReadout(Point chart, ExactReadout exact)
 {
-    const std::optional<ReadoutTexts> t =
-        readoutAt(chart.x, chart.y, state_.chartView.baseRadius, state_.settings.zoom,
-                  state_.design.z0, exact);
+    const std::optional<ReadoutTexts> t = readoutAt(chart.x, chart.y, state_.chartView.baseRadius,
+                                                    state_.settings.zoom, state_.design.z0, exact);
     if (t && sink_)
         sink_(*t);
 }
@@ -140,9 +140,13 @@ void ChartWindow::drag(Point mouse)
     const DragStep step = dragPlacement(state_.placement, c, track_, slot->value, mouse);
     switch (step.outcome) {
     case DragOutcome::Ignored:
-    case DragOutcome::Passed: return;
-    case DragOutcome::Refused: movePointerTo(step.point); return;
-    case DragOutcome::Accepted: break;
+    case DragOutcome::Passed:
+        return;
+    case DragOutcome::Refused:
+        movePointerTo(step.point);
+        return;
+    case DragOutcome::Accepted:
+        break;
     }
     movePointerTo(step.point);
     showReadout(step.point, exactReadout(c));
@@ -183,9 +187,14 @@ void ChartWindow::mousePressEvent(QMouseEvent* event)
         else if (state_.design.elementCount == 0 && state_.design.dataPointCount >= 2)
             chooseStartPoint(event->position().toPoint());
         break;
-    case Qt::RightButton: undoGesture(); break;
-    case Qt::MiddleButton: redoGesture(); break;
-    default: break;
+    case Qt::RightButton:
+        undoGesture();
+        break;
+    case Qt::MiddleButton:
+        redoGesture();
+        break;
+    default:
+        break;
     }
 }
 
@@ -204,10 +213,12 @@ void ChartWindow::undoGesture()
     const WaitCursor wait;
     if (state_.placement.placing) {
         cancelPlacement(state_);
-    } else if (state_.pickDataPoint) {
+    }
+    else if (state_.pickDataPoint) {
         state_.pickDataPoint = state_.pickCursor = false;
         setCursor(Qt::CrossCursor);
-    } else if (!undoLast(state_.design)) {
+    }
+    else if (!undoLast(state_.design)) {
         if (state_.settings.messageBeep && platform_.beep)
             platform_.beep();
     }
@@ -237,8 +248,8 @@ void ChartWindow::pick(QPoint client)
         return;
     Design& d = state_.design;
     const double z0 = static_cast<double>(d.z0);
-    const DataPoint p{z0 * resistanceFromGamma(g->re, g->im),
-                      z0 * reactanceFromGamma(g->re, g->im), 0.0};
+    const DataPoint p{z0 * resistanceFromGamma(g->re, g->im), z0 * reactanceFromGamma(g->re, g->im),
+                      0.0};
     const bool added = appendDataPoint(d, p);
     state_.pickCursor = false;
     setCursor(Qt::CrossCursor);

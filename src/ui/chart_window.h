@@ -16,7 +16,7 @@ namespace zelvo {
 class Shell;
 
 class ChartWindow : public QWidget {
-public:
+  public:
     ChartWindow(AppState& state, const Platform& platform, Shell& shell, QWidget* parent = nullptr);
 
     // Where the readouts go.
@@ -40,14 +40,14 @@ public:
     QPoint clientPoint(Point chart) const;
     Point chartPoint(QPoint client) const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     PlacementContext context() const;
     void showReadout(Point chart, ExactReadout exact = {});
     void drag(Point mouse);

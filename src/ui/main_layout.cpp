@@ -4,8 +4,14 @@ namespace zelvo {
 
 namespace {
 
-std::size_t at(Readout r) { return static_cast<std::size_t>(r); }
-std::size_t at(SPlotWindow w) { return static_cast<std::size_t>(w); }
+std::size_t at(Readout r)
+{
+    return static_cast<std::size_t>(r);
+}
+std::size_t at(SPlotWindow w)
+{
+    return static_cast<std::size_t>(w);
+}
 
 } // namespace
 

@@ -37,18 +37,21 @@ QSize fullScreenClient(const QWidget& w)
     return {area.width(), area.height() - w.style()->pixelMetric(QStyle::PM_TitleBarHeight)};
 }
 
-constexpr SPlotWindow allSPlot[] = {SPlotWindow::S11,  SPlotWindow::S12,       SPlotWindow::S21,
-                                    SPlotWindow::S22,  SPlotWindow::Text,      SPlotWindow::GainTable,
-                                    SPlotWindow::GainGraph};
+constexpr SPlotWindow allSPlot[] = {
+    SPlotWindow::S11,  SPlotWindow::S12,       SPlotWindow::S21,      SPlotWindow::S22,
+    SPlotWindow::Text, SPlotWindow::GainTable, SPlotWindow::GainGraph};
 
 QIcon sPlotIcon(SPlotWindow w)
 {
     switch (w) {
     case SPlotWindow::S11:
-    case SPlotWindow::S22: return reflectionPlotIcon();
+    case SPlotWindow::S22:
+        return reflectionPlotIcon();
     case SPlotWindow::S12:
-    case SPlotWindow::S21: return transmissionPlotIcon();
-    default: return dataWindowIcon();
+    case SPlotWindow::S21:
+        return transmissionPlotIcon();
+    default:
+        return dataWindowIcon();
     }
 }
 
@@ -131,9 +134,15 @@ QMdiSubWindow* MainWindow::sPlotFrame(SPlotWindow w) const
     return sPlotFrames_[static_cast<std::size_t>(w)];
 }
 
-QWidget* MainWindow::clientArea() const { return area_->viewport(); }
+QWidget* MainWindow::clientArea() const
+{
+    return area_->viewport();
+}
 
-CommandContext MainWindow::context() { return CommandContext{state_, platform_, *this}; }
+CommandContext MainWindow::context()
+{
+    return CommandContext{state_, platform_, *this};
+}
 
 void MainWindow::layoutChildren()
 {
@@ -177,10 +186,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // its own resize event, and the S-Plot rows follow the client size.
     if (watched == area_->viewport() && event->type() == QEvent::Resize) {
         layoutChildren();
-    } else if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow*>(watched)) {
+    }
+    else if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow*>(watched)) {
         event->ignore();
         return true;
-    } else if (watched == area_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    }
+    else if (watched == area_->viewport() && event->type() == QEvent::MouseButtonPress) {
         // Presses on the empty client area and the readouts.
         const auto* e = static_cast<QMouseEvent*>(event);
         if (e->button() == Qt::RightButton) {
@@ -240,9 +251,15 @@ void MainWindow::repaintChart()
     chart_->invalidate();
 }
 
-void MainWindow::repaintSchematic() { schematic_->refresh(); }
+void MainWindow::repaintSchematic()
+{
+    schematic_->refresh();
+}
 
-void MainWindow::repaintPointList() { pointList_->refresh(); }
+void MainWindow::repaintPointList()
+{
+    pointList_->refresh();
+}
 
 void MainWindow::repaintAll()
 {
@@ -270,7 +287,10 @@ void MainWindow::updateTitle()
                               : QStringLiteral("Zelvo-Chart, s-Plot - Mode"));
 }
 
-void MainWindow::refreshZo() { readouts_->setZo(zoText(state_.design.z0)); }
+void MainWindow::refreshZo()
+{
+    readouts_->setZo(zoText(state_.design.z0));
+}
 
 void MainWindow::refreshMenu()
 {
@@ -329,32 +349,84 @@ void MainWindow::run(Command command)
     CommandContext c = context();
     const bool chart = state_.mode == AppMode::Chart;
     switch (command) {
-    case Command::New: chart ? newDesignCommand(c) : closeTouchstoneCommand(c); break;
-    case Command::Open: chart ? openDesignCommand(c) : openTouchstoneCommand(c); break;
-    case Command::Save: saveCommand(c); break;
-    case Command::SaveAs: saveAsCommand(c); break;
-    case Command::SaveNetlist: saveNetlistCommand(c); break;
-    case Command::Exit: close(); break;
-    case Command::Copy: copyCommand(c); break;
-    case Command::Undo: chart_->undoGesture(); break;
-    case Command::Redo: chart_->redoGesture(); break;
-    case Command::ChartMode: switchMode(AppMode::Chart); break;
-    case Command::SPlotMode: switchMode(AppMode::SPlot); break;
-    case Command::QCircles: contourCommand(c, ContourKind::Q); break;
-    case Command::VswrCircles: contourCommand(c, ContourKind::Vswr); break;
-    case Command::Wideband: widebandCommand(c); break;
-    case Command::ZChart: toggleOption(c, DisplayOption::ZChart); break;
-    case Command::YChart: toggleOption(c, DisplayOption::YChart); break;
-    case Command::Labels: toggleOption(c, DisplayOption::Labels); break;
-    case Command::ChartLabeling: toggleOption(c, DisplayOption::ChartLabeling); break;
-    case Command::MessageBeep: toggleOption(c, DisplayOption::MessageBeep); break;
-    case Command::ConnectDatapoints: toggleOption(c, DisplayOption::ConnectDataPoints); break;
-    case Command::Colors: coloursCommand(c); break;
-    case Command::ChangeZo: changeZoCommand(c); break;
-    case Command::Settings: lineWidthCommand(c); break;
-    case Command::ZoomIn: zoomInCommand(c); break;
-    case Command::ZoomOut: zoomOutCommand(c); break;
-    case Command::ZoomValue: zoomValueCommand(c); break;
+    case Command::New:
+        chart ? newDesignCommand(c) : closeTouchstoneCommand(c);
+        break;
+    case Command::Open:
+        chart ? openDesignCommand(c) : openTouchstoneCommand(c);
+        break;
+    case Command::Save:
+        saveCommand(c);
+        break;
+    case Command::SaveAs:
+        saveAsCommand(c);
+        break;
+    case Command::SaveNetlist:
+        saveNetlistCommand(c);
+        break;
+    case Command::Exit:
+        close();
+        break;
+    case Command::Copy:
+        copyCommand(c);
+        break;
+    case Command::Undo:
+        chart_->undoGesture();
+        break;
+    case Command::Redo:
+        chart_->redoGesture();
+        break;
+    case Command::ChartMode:
+        switchMode(AppMode::Chart);
+        break;
+    case Command::SPlotMode:
+        switchMode(AppMode::SPlot);
+        break;
+    case Command::QCircles:
+        contourCommand(c, ContourKind::Q);
+        break;
+    case Command::VswrCircles:
+        contourCommand(c, ContourKind::Vswr);
+        break;
+    case Command::Wideband:
+        widebandCommand(c);
+        break;
+    case Command::ZChart:
+        toggleOption(c, DisplayOption::ZChart);
+        break;
+    case Command::YChart:
+        toggleOption(c, DisplayOption::YChart);
+        break;
+    case Command::Labels:
+        toggleOption(c, DisplayOption::Labels);
+        break;
+    case Command::ChartLabeling:
+        toggleOption(c, DisplayOption::ChartLabeling);
+        break;
+    case Command::MessageBeep:
+        toggleOption(c, DisplayOption::MessageBeep);
+        break;
+    case Command::ConnectDatapoints:
+        toggleOption(c, DisplayOption::ConnectDataPoints);
+        break;
+    case Command::Colors:
+        coloursCommand(c);
+        break;
+    case Command::ChangeZo:
+        changeZoCommand(c);
+        break;
+    case Command::Settings:
+        lineWidthCommand(c);
+        break;
+    case Command::ZoomIn:
+        zoomInCommand(c);
+        break;
+    case Command::ZoomOut:
+        zoomOutCommand(c);
+        break;
+    case Command::ZoomValue:
+        zoomValueCommand(c);
+        break;
     case Command::ArrangeAll: {
         const QWidget* client = area_->viewport();
         const MainLayout l =
@@ -367,15 +439,33 @@ void MainWindow::run(Command command)
         }
         break;
     }
-    case Command::ArrangePlots: arrangePlots(); break;
-    case Command::WindowS11: showWhole(SPlotWindow::S11); break;
-    case Command::WindowS12: showWhole(SPlotWindow::S12); break;
-    case Command::WindowS21: showWhole(SPlotWindow::S21); break;
-    case Command::WindowS22: showWhole(SPlotWindow::S22); break;
-    case Command::WindowFile: showWhole(SPlotWindow::Text); break;
-    case Command::GainTable: showWhole(SPlotWindow::GainTable); break;
-    case Command::GainGraphs: showWhole(SPlotWindow::GainGraph); break;
-    case Command::Redraw: repaintAll(); break;
+    case Command::ArrangePlots:
+        arrangePlots();
+        break;
+    case Command::WindowS11:
+        showWhole(SPlotWindow::S11);
+        break;
+    case Command::WindowS12:
+        showWhole(SPlotWindow::S12);
+        break;
+    case Command::WindowS21:
+        showWhole(SPlotWindow::S21);
+        break;
+    case Command::WindowS22:
+        showWhole(SPlotWindow::S22);
+        break;
+    case Command::WindowFile:
+        showWhole(SPlotWindow::Text);
+        break;
+    case Command::GainTable:
+        showWhole(SPlotWindow::GainTable);
+        break;
+    case Command::GainGraphs:
+        showWhole(SPlotWindow::GainGraph);
+        break;
+    case Command::Redraw:
+        repaintAll();
+        break;
     case Command::Help:
         if (platform_.showHelp)
             platform_.showHelp(QString());
@@ -385,7 +475,8 @@ void MainWindow::run(Command command)
         about.exec();
         break;
     }
-    default: break; // items of later work are grayed
+    default:
+        break; // items of later work are grayed
     }
     refreshMenu();
 }

@@ -25,7 +25,7 @@ class Toolbox;
 struct CommandContext;
 
 class MainWindow : public QMainWindow, public Shell {
-public:
+  public:
     // `screen`: the full-screen client area the layout derives from (read
     // from the screen when empty).
     MainWindow(AppState& state, const Platform& platform, QSize screen = {},
@@ -66,13 +66,13 @@ public:
     void refreshMenu() override;
     void switchMode(AppMode mode) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createChildren();
     void layoutChildren();
     void showModeWindows();

@@ -92,11 +92,11 @@ const Menu menus[] = {
 
 // Chart-mode items grayed in S-Plot mode.
 constexpr Command chartItems[] = {
-    Command::Save,         Command::SaveAs,      Command::SaveNetlist,      Command::StabilityCircles,
-    Command::GainCircles,  Command::NoiseCircles, Command::QCircles,        Command::VswrCircles,
-    Command::Wideband,     Command::ZChart,      Command::YChart,           Command::ChangeZo,
-    Command::ZoomIn,       Command::ZoomOut,     Command::ZoomValue,        Command::Undo,
-    Command::Redo,         Command::Colors,      Command::Labels,           Command::Copy};
+    Command::Save,        Command::SaveAs,       Command::SaveNetlist, Command::StabilityCircles,
+    Command::GainCircles, Command::NoiseCircles, Command::QCircles,    Command::VswrCircles,
+    Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
+    Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
+    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,
@@ -121,8 +121,10 @@ bool laterItem(Command c)
     case Command::ExportY:
     case Command::ExportA:
     case Command::ImportS11:
-    case Command::ImportS22: return true;
-    default: return false;
+    case Command::ImportS22:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -140,8 +142,8 @@ MainMenu::MainMenu(QMenuBar* bar, QWidget* owner)
             auto* a = new QAction(tab < 0 ? full : full.left(tab), owner);
             a->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(item.id)));
             if (tab >= 0) {
-                a->setShortcut(QKeySequence::fromString(full.mid(tab + 1),
-                                                        QKeySequence::PortableText));
+                a->setShortcut(
+                    QKeySequence::fromString(full.mid(tab + 1), QKeySequence::PortableText));
                 a->setShortcutContext(Qt::WindowShortcut);
                 owner->addAction(a);
             }

@@ -67,7 +67,7 @@ enum class Command : int {
 };
 
 class MainMenu {
-public:
+  public:
     // Builds the menus into `bar`; the accelerators act in every window the
     // actions are added to (the main window and the toolbox).
     MainMenu(QMenuBar* bar, QWidget* owner);
@@ -85,7 +85,7 @@ public:
 
     std::function<void(Command)> onCommand;
 
-private:
+  private:
     std::map<Command, QAction*> actions_;
 };
 

@@ -32,7 +32,10 @@ double guardedDivide(double a, double b)
     return q;
 }
 
-double angle0To2Pi(double a) { return a < 0.0 ? a + 2.0 * pi : a; }
+double angle0To2Pi(double a)
+{
+    return a < 0.0 ? a + 2.0 * pi : a;
+}
 
 bool usesFullTurn(ElementKind k)
 {
@@ -53,8 +56,8 @@ struct Angles {
 
 // The point the drag accepts, or nullopt when the kind's window refuses it.
 std::optional<Point> acceptedPoint(const PlacementHandoff& h, const PlacementContext& c,
-                                   Point mouse, double cx, double cy, double rho, Angles a,
-                                   int rz, Point beginAtZoom)
+                                   Point mouse, double cx, double cy, double rho, Angles a, int rz,
+                                   Point beginAtZoom)
 {
     const double xb = c.begin.im;
     const double tb = a.begin, tm = a.mouse;
@@ -91,8 +94,8 @@ std::optional<Point> acceptedPoint(const PlacementHandoff& h, const PlacementCon
         if (xb > 0.0 && ((tm < tb && tm > threeHalfPi && tb > threeHalfPi) ||
                          ((tm < tb || tm > threeHalfPi) && tb < threeHalfPi)))
             return onCircle();
-        if (xb < 0.0 && ((tm > tb && tm < halfPi && tb < halfPi) ||
-                         ((tm > tb || tm < halfPi) && tb > halfPi)))
+        if (xb < 0.0 &&
+            ((tm > tb && tm < halfPi && tb < halfPi) || ((tm > tb || tm < halfPi) && tb > halfPi)))
             return onCircle();
         return std::nullopt;
     case ElementKind::LS:
@@ -206,17 +209,27 @@ Value valueAt(const PlacementContext& c, Complex zp)
 bool commitWindow(ElementKind kind, double v)
 {
     switch (kind) {
-    case ElementKind::CS: return v < 0.0001;
-    case ElementKind::IS: return v > 1e-12;
-    case ElementKind::RS: return v > 0.001;
-    case ElementKind::CP: return v > 1e-16 && v < 0.001;
-    case ElementKind::IP: return v < 0.001;
-    case ElementKind::RP: return v < 1000000.0;
-    default: return true;
+    case ElementKind::CS:
+        return v < 0.0001;
+    case ElementKind::IS:
+        return v > 1e-12;
+    case ElementKind::RS:
+        return v > 0.001;
+    case ElementKind::CP:
+        return v > 1e-16 && v < 0.001;
+    case ElementKind::IP:
+        return v < 0.001;
+    case ElementKind::RP:
+        return v < 1000000.0;
+    default:
+        return true;
     }
 }
 
-Complex fromAdmittance(double g, double b) { return {admittanceG(g, b), admittanceB(g, b)}; }
+Complex fromAdmittance(double g, double b)
+{
+    return {admittanceG(g, b), admittanceB(g, b)};
+}
 
 } // namespace
 
@@ -258,16 +271,21 @@ ExactReadout exactReadout(const PlacementContext& c)
     const double rb = c.begin.re, xb = c.begin.im;
     switch (c.kind) {
     case ElementKind::CS:
-    case ElementKind::IS: return {W::R, rb};
-    case ElementKind::RS: return {W::X, xb};
+    case ElementKind::IS:
+        return {W::R, rb};
+    case ElementKind::RS:
+        return {W::X, xb};
     case ElementKind::CP:
     case ElementKind::IP:
     case ElementKind::LPS:
-    case ElementKind::LPO: return {W::G, admittanceG(rb, xb)};
-    case ElementKind::RP: return {W::B, admittanceB(rb, xb)};
+    case ElementKind::LPO:
+        return {W::G, admittanceG(rb, xb)};
+    case ElementKind::RP:
+        return {W::B, admittanceB(rb, xb)};
     case ElementKind::TR:
         return {W::Q, rb == 0.0 ? static_cast<double>(FLOAT_BIG) : xb / rb};
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -293,8 +311,7 @@ DragStep dragPlacement(const PlacementHandoff& h, const PlacementContext& c, Pla
     if (mouse == track.last)
         return step;
 
-    const std::optional<Point> p =
-        acceptedPoint(h, c, mouse, cx, cy, rho, a, rz, beginAtZoom);
+    const std::optional<Point> p = acceptedPoint(h, c, mouse, cx, cy, rho, a, rz, beginAtZoom);
     if (!p) {
         if (c.kind == ElementKind::CS && !(storedValue < 0.0001)) {
             step.outcome = DragOutcome::Passed;
@@ -325,7 +342,8 @@ std::optional<Element> commitPlacement(const PlacementContext& c, const Placemen
                                        const Element& pending)
 {
     const double value = pending.value;
-    if (keepsValidFlag(c.kind) && (value == 0.0 || !track.lastValid || !commitWindow(c.kind, value)))
+    if (keepsValidFlag(c.kind) &&
+        (value == 0.0 || !track.lastValid || !commitWindow(c.kind, value)))
         return std::nullopt;
 
     Element e = pending;
@@ -336,13 +354,22 @@ std::optional<Element> commitPlacement(const PlacementContext& c, const Placemen
     Complex end{rb, xb};
     switch (c.kind) {
     case ElementKind::CS:
-    case ElementKind::IS: end = {rb, xb + w}; break;
-    case ElementKind::RS: end = {rb + w, xb}; break;
+    case ElementKind::IS:
+        end = {rb, xb + w};
+        break;
+    case ElementKind::RS:
+        end = {rb + w, xb};
+        break;
     case ElementKind::CP:
-    case ElementKind::IP: end = fromAdmittance(gb, bb + guardedDivide(1.0, w)); break;
-    case ElementKind::RP: end = fromAdmittance(gb + guardedDivide(1.0, w), bb); break;
+    case ElementKind::IP:
+        end = fromAdmittance(gb, bb + guardedDivide(1.0, w));
+        break;
+    case ElementKind::RP:
+        end = fromAdmittance(gb + guardedDivide(1.0, w), bb);
+        break;
     case ElementKind::LPO:
-        end = fromAdmittance(gb, bb + std::tan(twoPi * value) / static_cast<double>(e.lineImpedance));
+        end =
+            fromAdmittance(gb, bb + std::tan(twoPi * value) / static_cast<double>(e.lineImpedance));
         break;
     case ElementKind::LPS:
         end = fromAdmittance(gb, bb - guardedDivide(1.0, std::tan(twoPi * value) *
@@ -356,7 +383,8 @@ std::optional<Element> commitPlacement(const PlacementContext& c, const Placemen
     case ElementKind::LS:
         end = transformElement(e, c.begin, c.f, c.f);
         break;
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
     e.rBegin = rb;
     e.xBegin = xb;

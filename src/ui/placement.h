@@ -34,7 +34,7 @@ struct PlacementTrack {
 // Everything a drag step reads besides the hand-off.
 struct PlacementContext {
     ElementKind kind = ElementKind::None;
-    Complex begin;             // Rb + jXb, ohm
+    Complex begin; // Rb + jXb, ohm
     float z0 = 50.0f;
     double f = 0.0;            // design frequency, Hz
     double lineImpedance = 50; // Zl of a line or stub, ohm
@@ -61,8 +61,8 @@ enum class DragOutcome {
 struct DragStep {
     DragOutcome outcome = DragOutcome::Ignored;
     Point point;
-    double value = 0.0;   // Accepted: the element value (F, H, ohm, wavelengths, ratio)
-    bool shown = false;   // Accepted: the value lies in the kind's display window
+    double value = 0.0; // Accepted: the element value (F, H, ohm, wavelengths, ratio)
+    bool shown = false; // Accepted: the value lies in the kind's display window
 };
 
 // One mouse move (chart pixels at the current zoom) during a placement.

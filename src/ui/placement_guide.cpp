@@ -90,8 +90,7 @@ void computeGuide(PlacementHandoff& h, ElementKind kind, Complex begin, float z0
         else
             setCircle(h, endX, pixel(series ? 1.0 / q : -1.0 / q, baseRadius),
                       pixel(1.0 / std::abs(q), baseRadius));
-        const bool arc = std::abs(wy) >= 4 &&
-                         static_cast<double>(h.guideCircle[2]) / scale < 25.0;
+        const bool arc = std::abs(wy) >= 4 && static_cast<double>(h.guideCircle[2]) / scale < 25.0;
         if (!arc) {
             setLine(h, wx, wy, endX, 0);
             break;
@@ -131,14 +130,15 @@ void computeGuide(PlacementHandoff& h, ElementKind kind, Complex begin, float z0
     }
     case ElementKind::TR: {
         const double q = begin.re == 0.0 ? static_cast<double>(FLOAT_BIG) : begin.im / begin.re;
-        setCircle(h, 0, pixel(-1.0 / q, baseRadius), pixel(std::sqrt(q * q + 1.0) / std::abs(q),
-                                                            baseRadius));
+        setCircle(h, 0, pixel(-1.0 / q, baseRadius),
+                  pixel(std::sqrt(q * q + 1.0) / std::abs(q), baseRadius));
         if (std::abs(q) > 0.03 && std::abs(begin.im) > 0.01) {
             if (begin.im > 0.0)
                 setArc(h, one, 0, -one, 0);
             else
                 setArc(h, -one, 0, one, 0);
-        } else {
+        }
+        else {
             setLine(h, -one, 0, wx, wy);
         }
         break;
@@ -151,13 +151,16 @@ void computeGuide(PlacementHandoff& h, ElementKind kind, Complex begin, float z0
 int pointerOffset(ElementKind kind)
 {
     switch (kind) {
-    case ElementKind::IS: return 5;
+    case ElementKind::IS:
+        return 5;
     case ElementKind::CS:
     case ElementKind::RS:
     case ElementKind::CP:
     case ElementKind::IP:
-    case ElementKind::RP: return 3;
-    default: return 0;
+    case ElementKind::RP:
+        return 3;
+    default:
+        return 0;
     }
 }
 

@@ -11,16 +11,24 @@ namespace {
 int step(int position, ScrollAction action, int thumb)
 {
     switch (action) {
-    case ScrollAction::LineUp: return position - 1;
-    case ScrollAction::LineDown: return position + 1;
-    case ScrollAction::PageUp: return position - 10;
-    case ScrollAction::PageDown: return position + 10;
-    case ScrollAction::Thumb: return thumb;
+    case ScrollAction::LineUp:
+        return position - 1;
+    case ScrollAction::LineDown:
+        return position + 1;
+    case ScrollAction::PageUp:
+        return position - 10;
+    case ScrollAction::PageDown:
+        return position + 10;
+    case ScrollAction::Thumb:
+        return thumb;
     }
     return position;
 }
 
-int visibleLines(const PointListScroll& s) { return s.lineHeight > 0 ? s.height / s.lineHeight : 0; }
+int visibleLines(const PointListScroll& s)
+{
+    return s.lineHeight > 0 ? s.height / s.lineHeight : 0;
+}
 int visibleColumns(const PointListScroll& s)
 {
     return s.columnUnit > 0 ? s.width / s.columnUnit : 0;
@@ -38,9 +46,9 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
         const int y = (k - firstLine) * lineHeight;
         if (line.kind == ListLineKind::Circle) {
             canvas.text({x(0), y}, line.text, TextAlign::LeftTop);
-        } else {
-            const std::string* fields[4] = {&line.label, &line.impedance, &line.q,
-                                            &line.frequency};
+        }
+        else {
+            const std::string* fields[4] = {&line.label, &line.impedance, &line.q, &line.frequency};
             for (int i = 0; i < 4; ++i)
                 canvas.text({x(pointListColumns[i]), y}, *fields[i], TextAlign::LeftTop);
         }

@@ -16,7 +16,10 @@ namespace zelvo {
 
 namespace {
 
-Font listFont(const QWidget& w) { return {QFontMetrics(w.font()).height(), FontFace::Default, 400, 0}; }
+Font listFont(const QWidget& w)
+{
+    return {QFontMetrics(w.font()).height(), FontFace::Default, 400, 0};
+}
 
 } // namespace
 

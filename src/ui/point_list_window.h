@@ -12,21 +12,21 @@ struct AppState;
 class Shell;
 
 class PointListWindow : public QAbstractScrollArea {
-public:
+  public:
     PointListWindow(AppState& state, Shell& shell, QWidget* parent = nullptr);
 
     const PointListScroll& scroll() const { return scroll_; }
     // Ranges and repaint after the design changed.
     void refresh();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     void syncScrollBars();
 
     AppState& state_;

@@ -13,7 +13,10 @@ namespace {
 // The readout's own value of pi: the angle shown has always been computed with it.
 constexpr double readoutPi = 3.141592;
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
 
 // "a + jb" or "a - jb" with the magnitude; 0 - b turns a zero into +0, so
 // that a real point never reads "- j-0.00".
@@ -59,6 +62,9 @@ QString zoStartText(float z0)
     return text(printfString("%.1f Ohm", static_cast<double>(z0)));
 }
 
-QString zoText(float z0) { return text(formatSiFloat(z0, 1) + "Ohm"); }
+QString zoText(float z0)
+{
+    return text(formatSiFloat(z0, 1) + "Ohm");
+}
 
 } // namespace zelvo

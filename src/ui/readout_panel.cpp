@@ -13,9 +13,8 @@ namespace zelvo {
 ReadoutPanel::ReadoutPanel(QWidget* parent)
 {
     static constexpr const char* captions[readoutCount] = {"Z", "Y", "r", "Q", "VSWR", "Zo", "RL"};
-    static constexpr const char* names[readoutCount] = {"readoutZ",  "readoutY",  "readoutR",
-                                                        "readoutQ",  "readoutVswr", "readoutZo",
-                                                        "readoutRL"};
+    static constexpr const char* names[readoutCount] = {
+        "readoutZ", "readoutY", "readoutR", "readoutQ", "readoutVswr", "readoutZo", "readoutRL"};
     for (int i = 0; i < readoutCount; ++i) {
         auto* box = new QGroupBox(QString::fromLatin1(captions[i]), parent);
         auto* field = new QLabel(parent);
@@ -36,9 +35,15 @@ void ReadoutPanel::show(const ReadoutTexts& t)
     field(Readout::RL)->setText(t.rl);
 }
 
-void ReadoutPanel::setZo(const QString& text) { field(Readout::Zo)->setText(text); }
+void ReadoutPanel::setZo(const QString& text)
+{
+    field(Readout::Zo)->setText(text);
+}
 
-QString ReadoutPanel::text(Readout which) const { return field(which)->text(); }
+QString ReadoutPanel::text(Readout which) const
+{
+    return field(which)->text();
+}
 
 void ReadoutPanel::place(const MainLayout& layout)
 {

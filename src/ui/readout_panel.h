@@ -13,7 +13,7 @@ class QWidget;
 namespace zelvo {
 
 class ReadoutPanel {
-public:
+  public:
     explicit ReadoutPanel(QWidget* parent);
 
     void show(const ReadoutTexts& texts);
@@ -26,7 +26,7 @@ public:
     // The widest character of the fields' font: the unit of the layout.
     int charWidth() const;
 
-private:
+  private:
     std::array<QLabel*, readoutCount> fields_{};
     std::array<QGroupBox*, readoutCount> boxes_{};
 };

@@ -121,8 +121,7 @@ void SchematicWindow::mouseDoubleClickEvent(QMouseEvent* event)
     }
     // Mouse events of the viewport arrive here in viewport coordinates.
     const int y = event->position().toPoint().y();
-    const std::optional<int> row =
-        schematicRowAt(y, view_.scrollOffset, elementCountOf(state_));
+    const std::optional<int> row = schematicRowAt(y, view_.scrollOffset, elementCountOf(state_));
     if (!row)
         return;
     const Element& e = state_.design.elements[static_cast<std::size_t>(*row)];

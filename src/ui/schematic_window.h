@@ -13,7 +13,7 @@ struct AppState;
 class Shell;
 
 class SchematicWindow : public QAbstractScrollArea {
-public:
+  public:
     SchematicWindow(AppState& state, const Platform& platform, Shell& shell,
                     QWidget* parent = nullptr);
 
@@ -28,14 +28,14 @@ public:
     // The placement as this window shows it.
     SchematicPlacement placement() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     void syncScrollBar();
 
     AppState& state_;

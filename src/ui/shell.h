@@ -11,7 +11,7 @@ namespace zelvo {
 class ChartWindow;
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // Owner of modal dialogs and message boxes.

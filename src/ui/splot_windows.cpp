@@ -127,15 +127,20 @@ void GainGraphView::scrollContentsBy(int, int)
 QWidget* createSPlotView(const AppState& state, SPlotWindow which, QWidget* parent)
 {
     switch (which) {
-    case SPlotWindow::S11: return new PlotView(state, TraceCode::S11, parent);
-    case SPlotWindow::S12: return new PlotView(state, TraceCode::S12, parent);
-    case SPlotWindow::S21: return new PlotView(state, TraceCode::S21, parent);
-    case SPlotWindow::S22: return new PlotView(state, TraceCode::S22, parent);
+    case SPlotWindow::S11:
+        return new PlotView(state, TraceCode::S11, parent);
+    case SPlotWindow::S12:
+        return new PlotView(state, TraceCode::S12, parent);
+    case SPlotWindow::S21:
+        return new PlotView(state, TraceCode::S21, parent);
+    case SPlotWindow::S22:
+        return new PlotView(state, TraceCode::S22, parent);
     case SPlotWindow::Text:
         return new TextListView(state, TextListView::Content::Touchstone, parent);
     case SPlotWindow::GainTable:
         return new TextListView(state, TextListView::Content::GainTable, parent);
-    case SPlotWindow::GainGraph: return new GainGraphView(state, parent);
+    case SPlotWindow::GainGraph:
+        return new GainGraphView(state, parent);
     }
     return nullptr;
 }
@@ -143,13 +148,20 @@ QWidget* createSPlotView(const AppState& state, SPlotWindow which, QWidget* pare
 QString sPlotTitle(SPlotWindow which)
 {
     switch (which) {
-    case SPlotWindow::S11: return QStringLiteral("S11");
-    case SPlotWindow::S12: return QStringLiteral("S12");
-    case SPlotWindow::S21: return QStringLiteral("S21");
-    case SPlotWindow::S22: return QStringLiteral("S22");
-    case SPlotWindow::Text: return QStringLiteral("untitled");
-    case SPlotWindow::GainTable: return QStringLiteral("gain table");
-    case SPlotWindow::GainGraph: return QStringLiteral("gain graphs");
+    case SPlotWindow::S11:
+        return QStringLiteral("S11");
+    case SPlotWindow::S12:
+        return QStringLiteral("S12");
+    case SPlotWindow::S21:
+        return QStringLiteral("S21");
+    case SPlotWindow::S22:
+        return QStringLiteral("S22");
+    case SPlotWindow::Text:
+        return QStringLiteral("untitled");
+    case SPlotWindow::GainTable:
+        return QStringLiteral("gain table");
+    case SPlotWindow::GainGraph:
+        return QStringLiteral("gain graphs");
     }
     return {};
 }

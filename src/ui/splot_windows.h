@@ -15,29 +15,29 @@ namespace zelvo {
 struct AppState;
 
 class PlotView : public QWidget {
-public:
+  public:
     PlotView(const AppState& state, TraceCode code, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const AppState& state_;
     TraceCode code_;
 };
 
 // The Touchstone text or the gain table, scrolled by lines and columns.
 class TextListView : public QAbstractScrollArea {
-public:
+  public:
     enum class Content { Touchstone, GainTable };
     TextListView(const AppState& state, Content content, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     void setRanges(const TextScrollRanges& r);
 
     const AppState& state_;
@@ -46,15 +46,15 @@ private:
 };
 
 class GainGraphView : public QAbstractScrollArea {
-public:
+  public:
     explicit GainGraphView(const AppState& state, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     const AppState& state_;
     GainGraphScroll scroll_;
 };

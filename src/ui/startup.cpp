@@ -21,7 +21,10 @@ void readStartupSettings(AppState& state)
         readSettings(state.settings, path);
 }
 
-QString defaultPrinterName() { return QPrinterInfo::defaultPrinterName(); }
+QString defaultPrinterName()
+{
+    return QPrinterInfo::defaultPrinterName();
+}
 
 namespace {
 

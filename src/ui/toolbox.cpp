@@ -23,17 +23,27 @@ namespace zelvo {
 ElementKind kindOf(ToolButton button)
 {
     switch (button) {
-    case ToolButton::CS: return ElementKind::CS;
-    case ToolButton::IS: return ElementKind::IS;
-    case ToolButton::RS: return ElementKind::RS;
-    case ToolButton::LS: return ElementKind::LS;
-    case ToolButton::CP: return ElementKind::CP;
-    case ToolButton::IP: return ElementKind::IP;
-    case ToolButton::RP: return ElementKind::RP;
-    case ToolButton::Stub: return ElementKind::LPS; // the stub type dialog decides
-    case ToolButton::TR: return ElementKind::TR;
+    case ToolButton::CS:
+        return ElementKind::CS;
+    case ToolButton::IS:
+        return ElementKind::IS;
+    case ToolButton::RS:
+        return ElementKind::RS;
+    case ToolButton::LS:
+        return ElementKind::LS;
+    case ToolButton::CP:
+        return ElementKind::CP;
+    case ToolButton::IP:
+        return ElementKind::IP;
+    case ToolButton::RP:
+        return ElementKind::RP;
+    case ToolButton::Stub:
+        return ElementKind::LPS; // the stub type dialog decides
+    case ToolButton::TR:
+        return ElementKind::TR;
     case ToolButton::RlcInSeries:
-    case ToolButton::RlcInShunt: return ElementKind::None;
+    case ToolButton::RlcInShunt:
+        return ElementKind::None;
     }
     return ElementKind::None;
 }
@@ -58,7 +68,7 @@ Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidge
                                       {"R", "shuntR", ToolButton::RP},
                                       {"LINE", "shuntLine", ToolButton::Stub},
                                       {"RLC", "shuntRlc", ToolButton::RlcInShunt}};
-    const auto column = [this](const char* title, const Entry (&entries)[5]) {
+    const auto column = [this](const char* title, const Entry(&entries)[5]) {
         auto* box = new QGroupBox(QString::fromLatin1(title), this);
         auto* layout = new QVBoxLayout(box);
         layout->setSpacing(4);
@@ -67,9 +77,8 @@ Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidge
             b->setObjectName(QString::fromLatin1(e.name));
             b->setAutoDefault(false);
             b->setFocusPolicy(Qt::NoFocus);
-            connect(b, &QPushButton::clicked, this, [this, button = e.button] {
-                pressElement(button);
-            });
+            connect(b, &QPushButton::clicked, this,
+                    [this, button = e.button] { pressElement(button); });
             layout->addWidget(b);
         }
         return box;
@@ -114,9 +123,8 @@ bool Toolbox::refused(ToolButton button)
     // Tests of the slot that the new element will take, which may still hold
     // an undone element's value; a value outside the range refuses silently.
     const int n = d.elementCount;
-    const double v = n >= 0 && n < Design::elementCapacity
-                         ? d.elements[static_cast<std::size_t>(n)].value
-                         : 0.0;
+    const double v =
+        n >= 0 && n < Design::elementCapacity ? d.elements[static_cast<std::size_t>(n)].value : 0.0;
     if (button == ToolButton::CP && !(v == 0.0 || v > 1e-16))
         return true;
     if (button == ToolButton::RP && !(v == 0.0 || (v > 1e-15 && v < 1e6)))
@@ -209,7 +217,8 @@ void Toolbox::pressDataPoint()
         if (import_)
             import_(device);
         break;
-    case InputDevice::None: break;
+    case InputDevice::None:
+        break;
     }
 }
 

@@ -19,7 +19,7 @@ class Shell;
 enum class ToolButton { CS, IS, RS, LS, RlcInSeries, CP, IP, RP, Stub, RlcInShunt, TR };
 
 class Toolbox : public QDialog {
-public:
+  public:
     Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidget* parent = nullptr);
 
     // What " DATAPOINT " does when the user chooses S11 or S22 from S-Plot.
@@ -28,11 +28,11 @@ public:
     void pressElement(ToolButton button);
     void pressDataPoint();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void reject() override; // Esc does not close the toolbox
 
-private:
+  private:
     bool refused(ToolButton button);
     bool askExtraValues(ToolButton button, ElementKind& kind);
 

@@ -1,8 +1,8 @@
 // Placing elements with the real toolbox and chart window: guides, snapped
 // pointer, live value, readouts, commit, cancel, undo and redo; picking,
 // choosing and editing data points.
-#include "main_window_fixture.h"
 #include "core/format.h"
+#include "main_window_fixture.h"
 #include "model/point_list.h"
 #include "render/schematic_text.h"
 #include "ui/point_list_window.h"
@@ -123,9 +123,9 @@ TEST_F(ChartWindowTest, SeriesCapacitorReadoutsAndLiveTextOnTheWay)
     const Complex z = impedanceAtPixel(p.x, p.y, 414, 1.0f, 50.0f);
     EXPECT_NEAR(value, -1 / (omega * (z.im - 50)), 1e-6 * value);
     // The text of the pending row, as the schematic writes it.
-    const auto pieces = pendingValuePieces(ElementKind::CS, *state.placement.liveValue, 1e9,
-                                           [](std::string_view s) { return int(s.size()) * 6; },
-                                           16);
+    const auto pieces = pendingValuePieces(
+        ElementKind::CS, *state.placement.liveValue, 1e9,
+        [](std::string_view s) { return int(s.size()) * 6; }, 16);
     ASSERT_EQ(pieces.size(), 1u);
     EXPECT_EQ(pieces[0].text, formatSi(value, 1) + "F      ");
     EXPECT_TRUE(window->schematic()->placement().placing);

@@ -125,9 +125,9 @@ TEST_F(ChildWindowsTest, SPlotWindowsFollowTheClientSizeAndStay)
     window->resize(1200, 800);
     QApplication::processEvents();
     const QSize client = window->clientArea()->size();
-    EXPECT_EQ(window->sPlotFrame(SPlotWindow::S22)->geometry(),
-              QRect(client.width() / 3, client.height() / 2, client.width() / 3,
-                    client.height() / 2));
+    EXPECT_EQ(
+        window->sPlotFrame(SPlotWindow::S22)->geometry(),
+        QRect(client.width() / 3, client.height() / 2, client.width() / 3, client.height() / 2));
     EXPECT_EQ(window->sPlotFrame(SPlotWindow::GainGraph)->geometry().top(),
               (client.height() / 3) * 2);
     // No close box, and a close request (Ctrl+F4) leaves the window in place.

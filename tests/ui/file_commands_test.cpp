@@ -159,7 +159,8 @@ TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
     EXPECT_TRUE(QFile::exists(path("net.mcf")));
     recorder.fileNames.push_back(path("no/such/net.mcf"));
     window->run(Command::SaveNetlist);
-    EXPECT_EQ(lastText(), QStringLiteral("Error while writing file '%1'").arg(path("no/such/net.mcf")));
+    EXPECT_EQ(lastText(),
+              QStringLiteral("Error while writing file '%1'").arg(path("no/such/net.mcf")));
 }
 
 TEST_F(FileCommandTest, ClosingWithUnsavedChanges)

@@ -26,7 +26,7 @@ namespace zelvo::testing {
 // Answers the modal dialogs that open, in order. A dialog without a step is
 // recorded and rejected, so that no test can hang on one.
 class ModalScript {
-public:
+  public:
     using Step = std::function<void(QDialog&)>;
 
     ModalScript()
@@ -41,7 +41,7 @@ public:
     int unexpected() const { return unexpected_; }
     bool done() const { return steps_.empty(); }
 
-private:
+  private:
     void poll()
     {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -52,7 +52,8 @@ private:
         if (steps_.empty()) {
             ++unexpected_;
             d->reject();
-        } else {
+        }
+        else {
             Step s = std::move(steps_.front());
             steps_.pop_front();
             s(*d);

@@ -81,9 +81,9 @@ TEST_F(MenuTest, ChecksAndGrayingFollowModeAndOptions)
                       Command::ChartLabeling, Command::MessageBeep})
         EXPECT_TRUE(m.action(c)->isChecked()) << static_cast<int>(c);
     EXPECT_FALSE(m.action(Command::ConnectDatapoints)->isChecked());
-    for (Command c : {Command::ArrangeAll, Command::WindowS11, Command::WindowFile,
-                      Command::GainGraphs, Command::ExportH, Command::ImportS11, Command::Print,
-                      Command::StabilityCircles})
+    for (Command c :
+         {Command::ArrangeAll, Command::WindowS11, Command::WindowFile, Command::GainGraphs,
+          Command::ExportH, Command::ImportS11, Command::Print, Command::StabilityCircles})
         EXPECT_FALSE(m.action(c)->isEnabled()) << static_cast<int>(c);
     EXPECT_TRUE(m.action(Command::QCircles)->isEnabled());
 
@@ -136,8 +136,9 @@ TEST_F(MenuTest, LimitsAreTestedBeforeAnyDialogOpens)
     for (int i = 0; i < 150; ++i)
         addPoint(50 + i, 0);
     window->toolbox()->pressDataPoint();
-    EXPECT_EQ(lastText(),
-              QStringLiteral("Maximum number of 150 datapoints exceeded!\nNo more datapoints possible."));
+    EXPECT_EQ(
+        lastText(),
+        QStringLiteral("Maximum number of 150 datapoints exceeded!\nNo more datapoints possible."));
     EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
 
     design().elementCount = 150;
@@ -255,7 +256,8 @@ TEST_F(MenuTest, CopyPutsTheChosenItemOnTheClipboard)
     EXPECT_EQ(recorder.clipboardImage.size(), QSize(600, 600));
     modals.then([](QDialog& d) { d.done(0x30); });
     window->run(Command::Copy);
-    EXPECT_TRUE(recorder.clipboardText.startsWith(QStringLiteral("DP-Nr. 1 (50.000 + j50.000) Ohm")));
+    EXPECT_TRUE(
+        recorder.clipboardText.startsWith(QStringLiteral("DP-Nr. 1 (50.000 + j50.000) Ohm")));
     recorder.clipboardImage = QImage();
     modals.then([](QDialog& d) { d.done(0x21); });
     window->run(Command::Copy);
@@ -280,9 +282,9 @@ TEST_F(MenuTest, ArrangeAndShowSPlotWindows)
     EXPECT_EQ(window->sPlotFrame(SPlotWindow::S21)->geometry(), window->clientArea()->rect());
     window->run(Command::ArrangePlots);
     const QRect client = window->clientArea()->rect();
-    EXPECT_EQ(window->sPlotFrame(SPlotWindow::S22)->geometry(),
-              QRect(client.width() / 2, client.height() / 2, client.width() / 2,
-                    client.height() / 2));
+    EXPECT_EQ(
+        window->sPlotFrame(SPlotWindow::S22)->geometry(),
+        QRect(client.width() / 2, client.height() / 2, client.width() / 2, client.height() / 2));
 }
 
 } // namespace

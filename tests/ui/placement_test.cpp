@@ -91,11 +91,11 @@ TEST(PlacementGuide, EveryArcRunsInsideTheChart)
         ElementKind kind;
         Complex begin;
     };
-    const Case cases[] = {{ElementKind::CS, {30, 40}},  {ElementKind::IS, {30, -40}},
-                          {ElementKind::RS, {30, 40}},  {ElementKind::RS, {30, -40}},
-                          {ElementKind::CP, {30, 40}},  {ElementKind::IP, {30, -40}},
-                          {ElementKind::RP, {80, 40}},  {ElementKind::RP, {80, -40}},
-                          {ElementKind::TR, {30, 40}},  {ElementKind::TR, {30, -40}}};
+    const Case cases[] = {{ElementKind::CS, {30, 40}}, {ElementKind::IS, {30, -40}},
+                          {ElementKind::RS, {30, 40}}, {ElementKind::RS, {30, -40}},
+                          {ElementKind::CP, {30, 40}}, {ElementKind::IP, {30, -40}},
+                          {ElementKind::RP, {80, 40}}, {ElementKind::RP, {80, -40}},
+                          {ElementKind::TR, {30, 40}}, {ElementKind::TR, {30, -40}}};
     int arcs = 0;
     for (const Case& k : cases) {
         PlacementHandoff h;
@@ -171,7 +171,7 @@ TEST(PlacementDrag, EachKindReachesTheCentreWithTheTextbookValue)
         {ElementKind::CS, {50, 50}, 1 / (w * 50), 1e-16},
         {ElementKind::IS, {50, -50}, 50 / w, 1e-13},
         {ElementKind::RS, {25, 0}, 25, 1e-9},
-        {ElementKind::CP, {25, 25}, 0.02 / w, 1e-16},  // Y = 0.02 - j0.02
+        {ElementKind::CP, {25, 25}, 0.02 / w, 1e-16}, // Y = 0.02 - j0.02
         {ElementKind::IP, {25, -25}, 1 / (w * 0.02), 1e-13},
         {ElementKind::RP, {100, 0}, 100, 1e-7},
         {ElementKind::TR, {100, 0}, 1 / std::sqrt(2.0), 1e-6}, // single precision

@@ -53,29 +53,28 @@ TEST(XvfbSmoke, StartsWithADesignPaintsAndClosesCleanly)
     const QString shot = dir.filePath(QStringLiteral("shot.png"));
 
     // Alive after start-up, a picture of the screen, then SIGTERM and the exit code.
-    const QString script = QStringLiteral(
-        "\"$1\" \"$2\" & pid=$!\n"
-        "sleep 6\n"
-        "if kill -0 $pid 2>/dev/null; then echo ALIVE; fi\n"
-        "if [ -n \"$4\" ]; then \"$4\" -window root \"$3\"; fi\n"
-        "kill -TERM $pid\n"
-        "wait $pid\n"
-        "echo EXIT=$?\n");
+    const QString script = QStringLiteral("\"$1\" \"$2\" & pid=$!\n"
+                                          "sleep 6\n"
+                                          "if kill -0 $pid 2>/dev/null; then echo ALIVE; fi\n"
+                                          "if [ -n \"$4\" ]; then \"$4\" -window root \"$3\"; fi\n"
+                                          "kill -TERM $pid\n"
+                                          "wait $pid\n"
+                                          "echo EXIT=$?\n");
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("cfg")));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("run")));
     p.setProcessEnvironment(env);
-    p.start(xvfb, {QStringLiteral("-a"), QStringLiteral("-s"),
-                   QStringLiteral("-screen 0 1280x800x24"), QStringLiteral("sh"),
-                   QStringLiteral("-c"), script, QStringLiteral("smoke"), program, design, shot,
-                   grab});
+    p.start(xvfb,
+            {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x800x24"),
+             QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("smoke"), program,
+             design, shot, grab});
     ASSERT_TRUE(p.waitForStarted(10000));
     ASSERT_TRUE(p.waitForFinished(120000)) << "the program did not end";
     const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    EXPECT_TRUE(out.contains(QLatin1String("ALIVE"))) << out.toStdString()
-                                                      << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(out.contains(QLatin1String("ALIVE")))
+        << out.toStdString() << p.readAllStandardError().toStdString();
     EXPECT_TRUE(out.contains(QLatin1String("EXIT=0"))) << out.toStdString();
     // A clean end writes the settings.
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("cfg/zelvo/zelvo.ini"))));

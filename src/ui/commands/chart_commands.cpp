@@ -32,7 +32,8 @@ void copyCommand(CommandContext& c)
         if (c.platform.setClipboardText)
             c.platform.setClipboardText(QString::fromStdString(commentsText(d)));
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -91,12 +92,24 @@ void toggleOption(CommandContext& c, DisplayOption option)
 {
     Settings& s = c.state.settings;
     switch (option) {
-    case DisplayOption::ZChart: s.chartKinds ^= showZChartBit; break;
-    case DisplayOption::YChart: s.chartKinds ^= showYChartBit; break;
-    case DisplayOption::Labels: s.labels = !s.labels; break;
-    case DisplayOption::ChartLabeling: s.chartLabels = !s.chartLabels; break;
-    case DisplayOption::MessageBeep: s.messageBeep = !s.messageBeep; break;
-    case DisplayOption::ConnectDataPoints: s.linkDataPoints = !s.linkDataPoints; break;
+    case DisplayOption::ZChart:
+        s.chartKinds ^= showZChartBit;
+        break;
+    case DisplayOption::YChart:
+        s.chartKinds ^= showYChartBit;
+        break;
+    case DisplayOption::Labels:
+        s.labels = !s.labels;
+        break;
+    case DisplayOption::ChartLabeling:
+        s.chartLabels = !s.chartLabels;
+        break;
+    case DisplayOption::MessageBeep:
+        s.messageBeep = !s.messageBeep;
+        break;
+    case DisplayOption::ConnectDataPoints:
+        s.linkDataPoints = !s.linkDataPoints;
+        break;
     }
     c.shell.refreshMenu();
     if (option == DisplayOption::ChartLabeling || option == DisplayOption::ConnectDataPoints)
@@ -118,8 +131,14 @@ bool setZoom(CommandContext& c, float zoom)
 
 } // namespace
 
-bool zoomInCommand(CommandContext& c) { return setZoom(c, zoomIn(c.state.settings.zoom)); }
-bool zoomOutCommand(CommandContext& c) { return setZoom(c, zoomOut(c.state.settings.zoom)); }
+bool zoomInCommand(CommandContext& c)
+{
+    return setZoom(c, zoomIn(c.state.settings.zoom));
+}
+bool zoomOutCommand(CommandContext& c)
+{
+    return setZoom(c, zoomOut(c.state.settings.zoom));
+}
 
 void zoomValueCommand(CommandContext& c)
 {

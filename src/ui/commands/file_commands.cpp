@@ -19,10 +19,19 @@ namespace {
 constexpr const char* openErrorText = "Error while opening file '%s'";
 constexpr const char* savePromptText = "Would you like to save changes made in '%s'?";
 
-std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString fromNative(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string nativePath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+QString fromNative(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
-QString designName(const Design& d) { return fromNative(d.fileName); }
+QString designName(const Design& d)
+{
+    return fromNative(d.fileName);
+}
 
 // Where a save dialog opens: the design's own file, or where the last design came from.
 QString saveStart(const CommandContext& c)
@@ -63,9 +72,12 @@ bool savePrompt(CommandContext& c)
     switch (tell(c.platform, c.state.settings, c.parent(),
                  withPath(savePromptText, designName(c.design())), MessageIcon::Question, true, {},
                  MessageButtons::YesNoCancel)) {
-    case MessageAnswer::Cancel: return false;
-    case MessageAnswer::No: return true;
-    default: return saveCommand(c);
+    case MessageAnswer::Cancel:
+        return false;
+    case MessageAnswer::No:
+        return true;
+    default:
+        return saveCommand(c);
     }
 }
 

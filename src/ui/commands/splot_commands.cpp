@@ -99,7 +99,8 @@ void openCommandLine(CommandContext& c, const QString& argument)
         if (openDesignFile(c, argument))
             c.state.lastDesignPath = argument;
         break;
-    case CommandLineFile::None: break;
+    case CommandLineFile::None:
+        break;
     }
 }
 
