@@ -2,6 +2,7 @@
 
 #include "core/numeric.h"
 #include "render/bitmap.h"
+#include "render/clip.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -262,26 +263,12 @@ int PainterCanvas::textWidth(std::string_view utf8)
 
 void PainterCanvas::strokeClippedSegment(QPointF a, QPointF b)
 {
-    // Liang-Barsky against the widened view.
-    double t0 = 0.0, t1 = 1.0;
+    const auto range = clipSegment(a.x(), a.y(), b.x(), b.y(), view_.left(), view_.top(),
+                                   view_.right(), view_.bottom());
+    if (!range)
+        return;
+    const auto [t0, t1] = *range;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - view_.left(), view_.right() - a.x(), a.y() - view_.top(),
-                         view_.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return;
-    }
     painter_.drawLine(QPointF(a.x() + t0 * dx, a.y() + t0 * dy),
                       QPointF(a.x() + t1 * dx, a.y() + t1 * dy));
 }

@@ -1,6 +1,7 @@
 #include "render/thin_lines.h"
 
 #include "core/numeric.h"
+#include "render/clip.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,24 +42,11 @@ void ThinLineRaster::segment(double x0, double y0, double x1, double y1, bool in
     const bool inside = std::min(x0, x1) >= 0.0 && std::max(x0, x1) <= width_ - 1.0 &&
                         std::min(y0, y1) >= 0.0 && std::max(y0, y1) <= height_ - 1.0;
     if (!inside) {
-        // Clip to the picture and a pixel around it (Liang-Barsky).
-        double t0 = 0.0, t1 = 1.0;
-        const double p[4] = {-dx, dx, -dy, dy};
-        const double q[4] = {x0 + 1.0, width_ - x0, y0 + 1.0, height_ - y0};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0.0) {
-                if (q[i] < 0.0)
-                    return;
-                continue;
-            }
-            const double t = q[i] / p[i];
-            if (p[i] < 0.0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-            if (t0 > t1)
-                return;
-        }
+        // Clip to the picture and a pixel around it.
+        const auto range = clipSegment(x0, y0, x1, y1, -1.0, -1.0, width_, height_);
+        if (!range)
+            return;
+        const auto [t0, t1] = *range;
         if (t1 < 1.0)
             includeEnd = true; // the cut end is off the picture anyway
         ax = x0 + t0 * dx;

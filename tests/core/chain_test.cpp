@@ -1,5 +1,6 @@
 #include "core/chain.h"
 #include "core/numeric.h"
+#include "support/element_builders.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -12,22 +13,12 @@ namespace {
 
 Element make(ElementKind kind, double value, float zl = 50.0f, float er = 1.0f)
 {
-    Element e;
-    e.kind = kind;
-    e.value = value;
-    e.lineImpedance = zl;
-    e.lineEr = er;
-    return e;
+    return zelvo::testing::element(kind, value, zl, er);
 }
 
 Element rlc(ElementKind kind, double r, double l, double c)
 {
-    Element e;
-    e.kind = kind;
-    e.rlcR = r;
-    e.rlcL = l;
-    e.rlcC = c;
-    return e;
+    return zelvo::testing::rlcElement(kind, r, l, c);
 }
 
 // Independent forms: plain complex arithmetic on impedances and admittances.

@@ -1,6 +1,7 @@
 #pragma once
 // Small builders shared by the model tests.
 #include "model/design.h"
+#include "support/element_builders.h"
 
 #include <memory>
 
@@ -14,25 +15,8 @@ inline std::unique_ptr<Design> emptyDesign()
     return d;
 }
 
-inline Element element(ElementKind kind, double value, float zl = 50.0f, float er = 1.0f)
-{
-    Element e;
-    e.kind = kind;
-    e.value = value;
-    e.lineImpedance = zl;
-    e.lineEr = er;
-    return e;
-}
-
-inline Element rlcElement(ElementKind kind, double r, double l, double c)
-{
-    Element e;
-    e.kind = kind;
-    e.rlcR = r;
-    e.rlcL = l;
-    e.rlcC = c;
-    return e;
-}
+using zelvo::testing::element;
+using zelvo::testing::rlcElement;
 
 inline Complex endOf(const Design& d, int i)
 {

@@ -5,6 +5,7 @@
 #include "core/twoport_types.h"
 #include "model/design.h"
 #include "model/sparam_set.h"
+#include "support/element_builders.h"
 
 #include <cmath>
 #include <numbers>
@@ -52,25 +53,7 @@ inline Element& addElement(Design& d, Element e)
     return slot;
 }
 
-inline Element element(ElementKind k, double value, float zl = 50.0f, float er = 1.0f)
-{
-    Element e;
-    e.kind = k;
-    e.value = value;
-    e.lineImpedance = zl;
-    e.lineEr = er;
-    return e;
-}
-
-inline Element rlc(ElementKind k, double r, double l, double c)
-{
-    Element e;
-    e.kind = k;
-    e.rlcR = r;
-    e.rlcL = l;
-    e.rlcC = c;
-    return e;
-}
+inline Element rlc(ElementKind k, double r, double l, double c) { return rlcElement(k, r, l, c); }
 
 // A chain from 25 - j30 ohm at 1 GHz through every element kind.
 inline Design everyKindDesign()
