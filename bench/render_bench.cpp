@@ -1,5 +1,6 @@
 // Repaint cost of the chart window (which repaints on every mouse move while
 // an element is placed) and of the S-Plot windows.
+#include "full_design.h"
 #include "core/chain.h"
 #include "model/design.h"
 #include "model/sparam_set.h"
@@ -36,84 +37,12 @@ void ensureApplication()
     static QGuiApplication app(argc, argv);
 }
 
-void push(Design& d, HistoryKind k)
-{
-    if (d.historyCount < Design::historyCapacity)
-        d.history[static_cast<std::size_t>(d.historyCount++)] = k;
-    d.historyTop = d.historyCount;
-}
 
-// Every capacity filled: 150 data points, 150 elements of every kind, 30 Q and
-// 30 VSWR contours, 20 circles of each two-port kind, wideband done.
-std::unique_ptr<Design> fullDesign()
-{
-    auto d = std::make_unique<Design>();
-    for (int i = 0; i < Design::pointCapacity; ++i) {
-        d->dataPoints[static_cast<std::size_t>(i)] = {10.0 + 1.5 * i, -80.0 + 1.1 * i,
-                                                      4e8 + 1e7 * i};
-        push(*d, HistoryKind::DataPoint);
-    }
-    d->dataPointCount = Design::pointCapacity;
-    d->startPoint = 1;
-    const ElementKind kinds[] = {
-        ElementKind::CS, ElementKind::LS,  ElementKind::RS,        ElementKind::IS,
-        ElementKind::CP, ElementKind::LPS, ElementKind::LPO,       ElementKind::RP,
-        ElementKind::IP, ElementKind::TR,  ElementKind::RlcSeries, ElementKind::RlcParallel};
-    const double f0 = d->dataPoints[0].f;
-    Complex z{d->dataPoints[0].r, d->dataPoints[0].x};
-    for (int i = 0; i < Design::elementCapacity; ++i) {
-        Element e;
-        e.kind = kinds[i % 12];
-        e.value = isLine(e.kind)                                           ? 0.02 + 0.0005 * i
-                  : e.kind == ElementKind::TR                              ? (i % 24 < 12 ? 1.05 : 0.95)
-                  : e.kind == ElementKind::RS || e.kind == ElementKind::RP ? 5.0 + i
-                  : e.kind == ElementKind::CS || e.kind == ElementKind::CP ? 1e-12 * (1 + i % 7)
-                                                                           : 1e-9 * (1 + i % 5);
-        e.lineImpedance = 50.0f;
-        e.lineEr = 2.2f;
-        e.rlcR = 200;
-        e.rlcL = 5e-9;
-        e.rlcC = 2e-12;
-        e.rBegin = z.re;
-        e.xBegin = z.im;
-        z = transformElement(e, z, f0, f0);
-        e.rEnd = z.re;
-        e.xEnd = z.im;
-        d->elements[static_cast<std::size_t>(i)] = e;
-        push(*d, HistoryKind::Element);
-    }
-    d->elementCount = Design::elementCapacity;
-    for (int i = 0; i < Design::qCapacity; ++i)
-        d->qCircles[static_cast<std::size_t>(i)] = 0.2f + 0.3f * static_cast<float>(i);
-    d->qCount = Design::qCapacity;
-    for (int i = 0; i < Design::vswrCapacity; ++i)
-        d->vswrCircles[static_cast<std::size_t>(i)] = 1.1f + 0.4f * static_cast<float>(i);
-    d->vswrCount = Design::vswrCapacity;
-    TwoPort t{{-0.63362, -0.096958}, {0.054709, 0.015998}, {5.8086, 0.98199}, {-0.056811, -0.56917}};
-    for (int i = 0; i < 20; ++i) {
-        StabilityCircleRecord s;
-        s.plane = i % 2 ? CirclePlane::Output : CirclePlane::Input;
-        t.s11.re = -0.63362 + 0.01 * i;
-        s.s = narrow(t);
-        d->stabilityCircles[static_cast<std::size_t>(i)] = s;
-        GainCircleRecord g;
-        g.plane = s.plane;
-        g.p = 5.0f + static_cast<float>(i % 10);
-        g.s = s.s;
-        d->gainCircles[static_cast<std::size_t>(i)] = g;
-        d->noiseCircles[static_cast<std::size_t>(i)] = {1.9, {-0.50728, 0.28119}, 0.15, 2.0 + 0.2 * i};
-    }
-    d->stabilityCount = d->gainCount = d->noiseCount = 20;
-    evaluateWideband(std::span<const Element>(d->elements), std::span<const DataPoint>(d->dataPoints),
-                     f0, d->widebandR, d->widebandX);
-    d->widebandDone = true;
-    return d;
-}
 
 void renderFullChart(benchmark::State& state)
 {
     ensureApplication();
-    const auto design = fullDesign();
+    const auto design = bench::fullDesign();
     const ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
     ChartGeometry g;
     g.baseRadius = 490;
@@ -134,7 +63,7 @@ BENCHMARK(renderFullChart)->Unit(benchmark::kMillisecond);
 void renderFullChartQtLines(benchmark::State& state)
 {
     ensureApplication();
-    const auto design = fullDesign();
+    const auto design = bench::fullDesign();
     const ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
     ChartGeometry g;
     g.baseRadius = 490;
@@ -155,7 +84,7 @@ BENCHMARK(renderFullChartQtLines)->Unit(benchmark::kMillisecond);
 void renderOneLayer(benchmark::State& state)
 {
     ensureApplication();
-    const auto design = fullDesign();
+    const auto design = bench::fullDesign();
     const ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
     ChartGeometry g;
     g.baseRadius = 490;
@@ -198,7 +127,7 @@ BENCHMARK(renderEmptyChart)->Unit(benchmark::kMillisecond);
 void clipboardChart(benchmark::State& state)
 {
     ensureApplication();
-    const auto design = fullDesign();
+    const auto design = bench::fullDesign();
     for (auto _ : state)
         benchmark::DoNotOptimize(copyChartToClipboard(*design, Settings{}, true));
 }
@@ -207,7 +136,7 @@ BENCHMARK(clipboardChart)->Unit(benchmark::kMillisecond);
 void schematicWindow(benchmark::State& state)
 {
     ensureApplication();
-    const auto design = fullDesign();
+    const auto design = bench::fullDesign();
     QImage image(300, 1000, QImage::Format_ARGB32_Premultiplied);
     SchematicView view{300, 1000, 2000, 16};
     for (auto _ : state) {
