@@ -205,28 +205,32 @@ void sPlotS21(benchmark::State& state)
 }
 BENCHMARK(sPlotS21)->Unit(benchmark::kMillisecond);
 
-void sPlotFileText(benchmark::State& state)
+// The file text and the gain table: fixed-pitch text views of the same set.
+template <typename Paint>
+void textView(benchmark::State& state, int width, int height, Paint paint)
 {
     const auto set = twoHundredPoints();
     TextViewState view;
-    view.width = 800;
-    view.height = 600;
-    paintWindow(state, 800, 600, CanvasMapping::device(), [&](Canvas& c) {
+    view.width = width;
+    view.height = height;
+    paintWindow(state, width, height, CanvasMapping::device(), [&](Canvas& c) {
         measureTextView(c, view);
-        paintTouchstoneText(c, *set, view);
+        paint(c, *set, view);
+    });
+}
+
+void sPlotFileText(benchmark::State& state)
+{
+    textView(state, 800, 600, [](Canvas& c, const SParamSet& set, TextViewState& view) {
+        paintTouchstoneText(c, set, view);
     });
 }
 BENCHMARK(sPlotFileText)->Unit(benchmark::kMillisecond);
 
 void sPlotGainTable(benchmark::State& state)
 {
-    const auto set = twoHundredPoints();
-    TextViewState view;
-    view.width = 600;
-    view.height = 600;
-    paintWindow(state, 600, 600, CanvasMapping::device(), [&](Canvas& c) {
-        measureTextView(c, view);
-        paintGainTable(c, *set, view);
+    textView(state, 600, 600, [](Canvas& c, const SParamSet& set, TextViewState& view) {
+        paintGainTable(c, set, view);
     });
 }
 BENCHMARK(sPlotGainTable)->Unit(benchmark::kMillisecond);

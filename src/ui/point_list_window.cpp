@@ -5,6 +5,7 @@
 #include "ui/chart_window.h"
 #include "ui/font_units.h"
 #include "ui/shell.h"
+#include "ui/white_background.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -30,10 +31,7 @@ PointListWindow::PointListWindow(AppState& state, Shell& shell, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFrameShape(QFrame::NoFrame);
-    viewport()->setAutoFillBackground(true);
-    QPalette p = viewport()->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(p);
+    whiteBackground(viewport());
     // The column unit and line height of the font the list is drawn in.
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter painter(&probe);

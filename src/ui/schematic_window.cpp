@@ -5,6 +5,7 @@
 #include "ui/chart_window.h"
 #include "ui/dialogs/element_value_dialog.h"
 #include "ui/shell.h"
+#include "ui/white_background.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -33,10 +34,7 @@ SchematicWindow::SchematicWindow(AppState& state, const Platform& platform, Shel
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFrameShape(QFrame::NoFrame);
-    viewport()->setAutoFillBackground(true);
-    QPalette p = viewport()->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    viewport()->setPalette(p);
+    whiteBackground(viewport());
     verticalScrollBar()->setSingleStep(10);
     const QFontMetrics fm(font());
     view_.textLineHeight = fm.height() + fm.leading();

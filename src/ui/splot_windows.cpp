@@ -2,6 +2,7 @@
 
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
+#include "ui/white_background.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,18 +10,6 @@
 #include <QSignalBlocker>
 
 namespace zelvo {
-
-namespace {
-
-void whiteBackground(QWidget* w)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    w->setPalette(p);
-}
-
-} // namespace
 
 PlotView::PlotView(const AppState& state, TraceCode code, QWidget* parent)
     : QWidget(parent), state_(state), code_(code)
