@@ -42,7 +42,7 @@ void clearCounts(Design& d)
 
 template <typename Record, std::size_t N>
 bool appendRecord(Design& d, std::array<Record, N>& list, int& count, const Record& r,
-                  HistoryKind kind)
+                  HistoryEntry kind)
 {
     if (count < 0 || slot(count) >= N || !historyHasRoom(d))
         return false;
@@ -95,7 +95,7 @@ void evaluateWideband(Design& d)
 
 bool appendDataPoint(Design& d, const DataPoint& p)
 {
-    if (!appendRecord(d, d.dataPoints, d.dataPointCount, p, HistoryKind::DataPoint))
+    if (!appendRecord(d, d.dataPoints, d.dataPointCount, p, HistoryEntry::DataPoint))
         return false;
     if (d.dataPointCount == 1) {
         d.startPoint = 1;
@@ -106,7 +106,7 @@ bool appendDataPoint(Design& d, const DataPoint& p)
 
 bool appendElementAsPlaced(Design& d, const Element& e)
 {
-    return appendRecord(d, d.elements, d.elementCount, e, HistoryKind::Element);
+    return appendRecord(d, d.elements, d.elementCount, e, HistoryEntry::Element);
 }
 
 bool appendElement(Design& d, const Element& e)
@@ -130,17 +130,17 @@ bool appendElement(Design& d, const Element& e)
 
 bool appendStabilityCircle(Design& d, const StabilityCircleRecord& c)
 {
-    return appendRecord(d, d.stabilityCircles, d.stabilityCount, c, HistoryKind::StabCircle);
+    return appendRecord(d, d.stabilityCircles, d.stabilityCount, c, HistoryEntry::StabCircle);
 }
 
 bool appendGainCircle(Design& d, const GainCircleRecord& c)
 {
-    return appendRecord(d, d.gainCircles, d.gainCount, c, HistoryKind::GainCircle);
+    return appendRecord(d, d.gainCircles, d.gainCount, c, HistoryEntry::GainCircle);
 }
 
 bool appendNoiseCircle(Design& d, const NoiseCircleRecord& c)
 {
-    return appendRecord(d, d.noiseCircles, d.noiseCount, c, HistoryKind::NoiseCircle);
+    return appendRecord(d, d.noiseCircles, d.noiseCount, c, HistoryEntry::NoiseCircle);
 }
 
 bool editElementValue(Design& d, int index, double value)
@@ -150,7 +150,7 @@ bool editElementValue(Design& d, int index, double value)
         return false;
     Element& e = d.elements[slot(index)];
     d.elementEditUndo.push(editRecordOf(index, e));
-    pushHistory(d, HistoryKind::EditElement);
+    pushHistory(d, HistoryEntry::EditElement);
     e.value = value;
     recomputeChain(d, index);
     if (d.widebandDone)
@@ -184,7 +184,7 @@ bool editDataPoint(Design& d, int index, const DataPoint& p)
         return false;
     DataPoint& old = d.dataPoints[slot(index)];
     d.pointEditUndo.push({index, old.r, old.x, old.f});
-    pushHistory(d, HistoryKind::EditDataPoint);
+    pushHistory(d, HistoryEntry::EditDataPoint);
     old = p;
     applyDataPointChange(d, index);
     d.modified = true;
@@ -197,7 +197,7 @@ std::optional<DialogMessage> runWideband(Design& d)
         return refusal;
     evaluateWideband(d);
     d.widebandDone = true;
-    pushHistory(d, HistoryKind::Wideband);
+    pushHistory(d, HistoryEntry::Wideband);
     d.modified = true;
     return std::nullopt;
 }

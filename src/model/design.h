@@ -14,7 +14,7 @@
 
 namespace zelvo {
 
-enum class HistoryKind : std::int32_t {
+enum class HistoryEntry : std::int32_t {
     None = 0,
     DataPoint = 0x1,
     Element = 0x2,
@@ -135,7 +135,7 @@ struct Design {
     std::array<double, pointCapacity> widebandR{};
     std::array<double, pointCapacity> widebandX{};
 
-    std::array<HistoryKind, historyCapacity> history{};
+    std::array<HistoryEntry, historyCapacity> history{};
     int historyCount = 0;
     int historyTop = 0;
 
@@ -170,7 +170,7 @@ bool historyHasRoom(const Design& d);
 // it. A full history first drops its oldest edit entry (preferring one whose
 // ring record has already been overwritten); false, with nothing recorded,
 // when only structural entries remain.
-bool pushHistory(Design& d, HistoryKind kind);
+bool pushHistory(Design& d, HistoryEntry kind);
 
 // The actions below check capacity and history room (the GUI tests the limits
 // first, with the messages of design_rules.h); false means nothing changed.

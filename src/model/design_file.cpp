@@ -40,17 +40,17 @@ constexpr KindName kindNames[] = {
 };
 
 struct HistoryName {
-    HistoryKind kind;
+    HistoryEntry kind;
     const char* name;
 };
 
 // Reader order: "EDIT_ELEMENT" before "ELEMENT", which it contains.
 constexpr HistoryName historyNames[] = {
-    {HistoryKind::DataPoint, "DATAPOINT"},      {HistoryKind::EditElement, "EDIT_ELEMENT"},
-    {HistoryKind::Element, "ELEMENT"},          {HistoryKind::QEllipse, "Q_ELLIPSE"},
-    {HistoryKind::VswrCircle, "VSWR_CYRCLE"},   {HistoryKind::StabCircle, "STAB_CYRCLE"},
-    {HistoryKind::GainCircle, "GAIN_CYRCLE"},   {HistoryKind::Wideband, "WIDEBAND"},
-    {HistoryKind::NoiseCircle, "NOISE_CYRCLE"},
+    {HistoryEntry::DataPoint, "DATAPOINT"},      {HistoryEntry::EditElement, "EDIT_ELEMENT"},
+    {HistoryEntry::Element, "ELEMENT"},          {HistoryEntry::QEllipse, "Q_ELLIPSE"},
+    {HistoryEntry::VswrCircle, "VSWR_CYRCLE"},   {HistoryEntry::StabCircle, "STAB_CYRCLE"},
+    {HistoryEntry::GainCircle, "GAIN_CYRCLE"},   {HistoryEntry::Wideband, "WIDEBAND"},
+    {HistoryEntry::NoiseCircle, "NOISE_CYRCLE"},
 };
 
 // ---- writing ----
@@ -486,8 +486,8 @@ void dropUnrestorableEntries(Design& d, const std::array<bool, Design::historyCa
 {
     int kept = 0;
     for (int i = 0; i < d.historyCount; ++i) {
-        const HistoryKind k = d.history[slot(i)];
-        if (typed[slot(i)] && k != HistoryKind::EditElement)
+        const HistoryEntry k = d.history[slot(i)];
+        if (typed[slot(i)] && k != HistoryEntry::EditElement)
             d.history[slot(kept++)] = k;
     }
     const int removed = d.historyCount - kept;
@@ -505,7 +505,7 @@ const char* elementFileName(ElementKind kind)
     return "";
 }
 
-const char* historyKeyword(HistoryKind kind)
+const char* historyKeyword(HistoryEntry kind)
 {
     for (const HistoryName& h : historyNames)
         if (h.kind == kind)

@@ -24,7 +24,7 @@ inline constexpr std::size_t designLineLimit = 206;
 // The file name of a kind ("CS" ... "RLC PARALLEL"); "" for none.
 const char* elementFileName(ElementKind kind);
 // The [HISTORY] keyword of a kind; nullptr for kinds that get no line.
-const char* historyKeyword(HistoryKind kind);
+const char* historyKeyword(HistoryEntry kind);
 
 // The complete file text.
 std::string designFileText(const Design& d);

@@ -11,9 +11,9 @@ std::size_t slot(int i)
     return static_cast<std::size_t>(i);
 }
 
-bool isEdit(HistoryKind k)
+bool isEdit(HistoryEntry k)
 {
-    return k == HistoryKind::EditElement || k == HistoryKind::EditDataPoint;
+    return k == HistoryEntry::EditElement || k == HistoryEntry::EditDataPoint;
 }
 
 // The oldest edit entry whose ring record has already been overwritten (its
@@ -23,14 +23,14 @@ int droppableEntry(const Design& d)
 {
     int elementEdits = 0, pointEdits = 0;
     for (int i = 0; i < d.historyCount; ++i) {
-        elementEdits += d.history[slot(i)] == HistoryKind::EditElement;
-        pointEdits += d.history[slot(i)] == HistoryKind::EditDataPoint;
+        elementEdits += d.history[slot(i)] == HistoryEntry::EditElement;
+        pointEdits += d.history[slot(i)] == HistoryEntry::EditDataPoint;
     }
     int oldestEdit = -1;
     for (int i = 0; i < d.historyCount; ++i) {
-        const HistoryKind k = d.history[slot(i)];
-        if ((k == HistoryKind::EditElement && elementEdits > EditRing<EditRecord>::size) ||
-            (k == HistoryKind::EditDataPoint && pointEdits > EditRing<PointEditRecord>::size))
+        const HistoryEntry k = d.history[slot(i)];
+        if ((k == HistoryEntry::EditElement && elementEdits > EditRing<EditRecord>::size) ||
+            (k == HistoryEntry::EditDataPoint && pointEdits > EditRing<PointEditRecord>::size))
             return i;
         if (oldestEdit < 0 && isEdit(k))
             oldestEdit = i;
@@ -52,22 +52,22 @@ void step(int& count, int by, int capacity)
     count = std::clamp(count + by, 0, capacity);
 }
 
-void stepContour(Design& d, HistoryKind k, int by)
+void stepContour(Design& d, HistoryEntry k, int by)
 {
     switch (k) {
-    case HistoryKind::QEllipse:
+    case HistoryEntry::QEllipse:
         step(d.qCount, by, Design::qCapacity);
         break;
-    case HistoryKind::VswrCircle:
+    case HistoryEntry::VswrCircle:
         step(d.vswrCount, by, Design::vswrCapacity);
         break;
-    case HistoryKind::StabCircle:
+    case HistoryEntry::StabCircle:
         step(d.stabilityCount, by, Design::stabilityCapacity);
         break;
-    case HistoryKind::GainCircle:
+    case HistoryEntry::GainCircle:
         step(d.gainCount, by, Design::gainCapacity);
         break;
-    case HistoryKind::NoiseCircle:
+    case HistoryEntry::NoiseCircle:
         step(d.noiseCount, by, Design::noiseCapacity);
         break;
     default:
@@ -116,7 +116,7 @@ bool historyHasRoom(const Design& d)
     return d.historyCount < Design::historyCapacity || droppableEntry(d) >= 0;
 }
 
-bool pushHistory(Design& d, HistoryKind kind)
+bool pushHistory(Design& d, HistoryEntry kind)
 {
     d.historyCount = std::clamp(d.historyCount, 0, Design::historyCapacity);
     d.historyTop = std::clamp(d.historyTop, d.historyCount, Design::historyCapacity);
@@ -136,9 +136,9 @@ bool undoLast(Design& d)
 {
     if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
         return false;
-    const HistoryKind k = d.history[slot(d.historyCount - 1)];
+    const HistoryEntry k = d.history[slot(d.historyCount - 1)];
     switch (k) {
-    case HistoryKind::DataPoint:
+    case HistoryEntry::DataPoint:
         step(d.dataPointCount, -1, Design::pointCapacity);
         if (d.startPoint > d.dataPointCount) {
             d.startPoint = d.dataPointCount;
@@ -146,18 +146,18 @@ bool undoLast(Design& d)
                 d.currentPoint = startImpedance(d);
         }
         break;
-    case HistoryKind::Element:
+    case HistoryEntry::Element:
         step(d.elementCount, -1, Design::elementCapacity);
         if (d.elementCount == 0)
             d.currentPoint = startImpedance(d);
         break;
-    case HistoryKind::Wideband:
+    case HistoryEntry::Wideband:
         d.widebandDone = false;
         break;
-    case HistoryKind::EditElement:
+    case HistoryEntry::EditElement:
         swapElementValue(d, d.elementEditUndo, d.elementEditRedo);
         break;
-    case HistoryKind::EditDataPoint:
+    case HistoryEntry::EditDataPoint:
         swapPoint(d, d.pointEditUndo, d.pointEditRedo);
         break;
     default:
@@ -175,16 +175,16 @@ bool redoNext(Design& d)
     if (d.historyTop <= d.historyCount || d.historyCount < 0 ||
         d.historyCount >= Design::historyCapacity)
         return false;
-    const HistoryKind k = d.history[slot(d.historyCount)];
+    const HistoryEntry k = d.history[slot(d.historyCount)];
     switch (k) {
-    case HistoryKind::DataPoint:
+    case HistoryEntry::DataPoint:
         step(d.dataPointCount, +1, Design::pointCapacity);
         if (d.dataPointCount == 1) {
             d.startPoint = 1;
             d.currentPoint = {d.dataPoints[0].r, d.dataPoints[0].x};
         }
         break;
-    case HistoryKind::Element: {
+    case HistoryEntry::Element: {
         step(d.elementCount, +1, Design::elementCapacity);
         const Element& first = d.elements[0];
         const Complex start = startImpedance(d);
@@ -201,13 +201,13 @@ bool redoNext(Design& d)
         }
         break;
     }
-    case HistoryKind::Wideband:
+    case HistoryEntry::Wideband:
         d.widebandDone = true;
         break;
-    case HistoryKind::EditElement:
+    case HistoryEntry::EditElement:
         swapElementValue(d, d.elementEditRedo, d.elementEditUndo);
         break;
-    case HistoryKind::EditDataPoint:
+    case HistoryEntry::EditDataPoint:
         swapPoint(d, d.pointEditRedo, d.pointEditUndo);
         break;
     default:

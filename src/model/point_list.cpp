@@ -170,7 +170,7 @@ std::vector<PointListLine> walk(const Design& d, Style style)
     const int entries = std::clamp(d.historyCount, 0, Design::historyCapacity);
     for (int h = 0; h < entries; ++h) {
         switch (d.history[slot(h)]) {
-        case HistoryKind::DataPoint:
+        case HistoryEntry::DataPoint:
             if (point >= points)
                 break;
             {
@@ -185,7 +185,7 @@ std::vector<PointListLine> walk(const Design& d, Style style)
             ++number;
             ++point;
             break;
-        case HistoryKind::Element:
+        case HistoryEntry::Element:
             if (element >= elements)
                 break;
             lines.push_back(pointLine(ListLineKind::Element, pointLabel, number,
@@ -194,18 +194,18 @@ std::vector<PointListLine> walk(const Design& d, Style style)
             ++number;
             ++element;
             break;
-        case HistoryKind::StabCircle:
+        case HistoryEntry::StabCircle:
             if (stability < std::min(d.stabilityCount, Design::stabilityCapacity))
                 lines.push_back(circleLine(
                     stabilityText(d.stabilityCircles[slot(stability)], stability + 1, style)));
             ++stability;
             break;
-        case HistoryKind::GainCircle:
+        case HistoryEntry::GainCircle:
             if (gain < std::min(d.gainCount, Design::gainCapacity))
                 lines.push_back(circleLine(gainText(d.gainCircles[slot(gain)], gain + 1, style)));
             ++gain;
             break;
-        case HistoryKind::NoiseCircle:
+        case HistoryEntry::NoiseCircle:
             if (noise < std::min(d.noiseCount, Design::noiseCapacity))
                 lines.push_back(
                     circleLine(noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style)));

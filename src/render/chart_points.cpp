@@ -20,10 +20,10 @@ void walkNumbering(const Design& d, OnPoint onPoint, OnElement onElement)
     const int entries = std::clamp(d.historyCount, 0, Design::historyCapacity);
     int p = 0, e = 0, number = 0;
     for (int i = 0; i < entries; ++i) {
-        const HistoryKind k = d.history[static_cast<std::size_t>(i)];
-        if (k == HistoryKind::DataPoint && p < points)
+        const HistoryEntry k = d.history[static_cast<std::size_t>(i)];
+        if (k == HistoryEntry::DataPoint && p < points)
             onPoint(p++, ++number);
-        else if (k == HistoryKind::Element && e < elements)
+        else if (k == HistoryEntry::Element && e < elements)
             onElement(e++, ++number);
     }
 }

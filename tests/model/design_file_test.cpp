@@ -231,7 +231,7 @@ TEST(DesignFileRead, RoundTripOfEverySection)
     EXPECT_TRUE(r->widebandDone);
     EXPECT_EQ(r->widebandR[0], std::stod(formatG(d->widebandR[0])));
     EXPECT_EQ(r->historyCount, 20);
-    EXPECT_EQ(r->history[17], HistoryKind::GainCircle);
+    EXPECT_EQ(r->history[17], HistoryEntry::GainCircle);
     EXPECT_FALSE(r->modified);
 }
 
@@ -254,7 +254,7 @@ TEST(DesignFileRead, CaseLineEndsAndSemicolons)
         EXPECT_EQ(d->dataPoints[0].x, -10);
         EXPECT_EQ(d->dataPoints[0].f, 1e9);
         EXPECT_EQ(d->z0, 75.5f);
-        EXPECT_EQ(d->history[0], HistoryKind::DataPoint);
+        EXPECT_EQ(d->history[0], HistoryEntry::DataPoint);
         ++read;
     }
     EXPECT_EQ(read, 3);
@@ -306,10 +306,10 @@ TEST(DesignFileRead, EditEntriesAndGapsAreRemovedInOrder)
     // Index 4 (a point edit, which has no keyword) is a gap.
     ASSERT_EQ(d->historyCount, 4);
     EXPECT_EQ(d->historyTop, 4);
-    EXPECT_EQ(d->history[0], HistoryKind::DataPoint);
-    EXPECT_EQ(d->history[1], HistoryKind::Element);
-    EXPECT_EQ(d->history[2], HistoryKind::QEllipse);
-    EXPECT_EQ(d->history[3], HistoryKind::VswrCircle);
+    EXPECT_EQ(d->history[0], HistoryEntry::DataPoint);
+    EXPECT_EQ(d->history[1], HistoryEntry::Element);
+    EXPECT_EQ(d->history[2], HistoryEntry::QEllipse);
+    EXPECT_EQ(d->history[3], HistoryEntry::VswrCircle);
 }
 
 TEST(DesignFileRead, KeysInTheirSectionsOnly)

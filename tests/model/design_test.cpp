@@ -53,7 +53,7 @@ TEST(DesignAppend, FirstPointBecomesStartAndElementsChainOn)
     Element group = d->elements[1];
     EXPECT_EQ(endOf(*d, 1), transformElement(group, beginOf(*d, 1), 2e9, 1e9));
     EXPECT_EQ(d->historyCount, 5);
-    EXPECT_EQ(d->history[2], HistoryKind::Element);
+    EXPECT_EQ(d->history[2], HistoryEntry::Element);
 }
 
 TEST(DesignAppend, AsPlacedKeepsTheGivenEndPoints)
@@ -155,7 +155,7 @@ TEST(DesignCommands, WidebandNeedsTwoPointsAndAnElementAndRunsOnce)
     EXPECT_FALSE(runWideband(*d));
     EXPECT_TRUE(d->widebandDone);
     EXPECT_TRUE(d->modified);
-    EXPECT_EQ(d->history[static_cast<std::size_t>(d->historyCount - 1)], HistoryKind::Wideband);
+    EXPECT_EQ(d->history[static_cast<std::size_t>(d->historyCount - 1)], HistoryEntry::Wideband);
     EXPECT_EQ(d->widebandR[0], d->elements[0].rEnd);
     EXPECT_NEAR(d->widebandR[1], 100.0, 100e-6); // half wave at 2 f0: the point itself
     EXPECT_EQ(runWideband(*d)->text, "Wideband still calculated.");
@@ -188,7 +188,7 @@ TEST(DesignEdits, StartPointEditMovesTheChainAndCurrentPoint)
     EXPECT_EQ(beginOf(*d, 0), Complex(30, 5));
     // The design frequency followed the start point.
     EXPECT_DOUBLE_EQ(endOf(*d, 0).im, 5 + twoPiElement * 2e9 * 1e-9);
-    EXPECT_EQ(d->history[2], HistoryKind::EditDataPoint);
+    EXPECT_EQ(d->history[2], HistoryEntry::EditDataPoint);
 }
 
 TEST(DesignZeroFrequency, StartPointAtZeroHertzGivesFiniteValues)

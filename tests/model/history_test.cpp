@@ -10,7 +10,7 @@ using namespace zelvo::test;
 
 namespace {
 
-int entriesOf(const Design& d, HistoryKind k)
+int entriesOf(const Design& d, HistoryEntry k)
 {
     return static_cast<int>(std::count(d.history.begin(), d.history.begin() + d.historyCount, k));
 }
@@ -174,8 +174,8 @@ TEST(UndoRedo, FileOnlyKindsAndUnknownEntries)
 {
     auto d = emptyDesign();
     d->qCount = 1;
-    d->history[0] = HistoryKind::QEllipse;
-    d->history[1] = HistoryKind::None;
+    d->history[0] = HistoryEntry::QEllipse;
+    d->history[1] = HistoryEntry::None;
     d->historyCount = d->historyTop = 2;
     ASSERT_TRUE(undoLast(*d)); // steps over the entry without a kind
     EXPECT_EQ(d->qCount, 1);
@@ -183,7 +183,7 @@ TEST(UndoRedo, FileOnlyKindsAndUnknownEntries)
     EXPECT_EQ(d->qCount, 0);
     ASSERT_TRUE(undoLast(*d) == false);
     // A count never drops below zero, whatever the history says.
-    d->history[0] = HistoryKind::DataPoint;
+    d->history[0] = HistoryEntry::DataPoint;
     d->historyCount = 1;
     ASSERT_TRUE(undoLast(*d));
     EXPECT_EQ(d->dataPointCount, 0);
@@ -215,9 +215,9 @@ TEST(HistoryCapacity, FullHistoryDropsTheOldestEditsAndKeepsEveryPoint)
     for (int k = 0; k < 400; ++k)
         ASSERT_TRUE(editElementValue(*d, 149, k + 2)) << k;
     EXPECT_EQ(d->historyCount, Design::historyCapacity);
-    EXPECT_EQ(entriesOf(*d, HistoryKind::DataPoint), 150);
-    EXPECT_EQ(entriesOf(*d, HistoryKind::Element), 150);
-    EXPECT_EQ(entriesOf(*d, HistoryKind::EditElement), Design::historyCapacity - 300);
+    EXPECT_EQ(entriesOf(*d, HistoryEntry::DataPoint), 150);
+    EXPECT_EQ(entriesOf(*d, HistoryEntry::Element), 150);
+    EXPECT_EQ(entriesOf(*d, HistoryEntry::EditElement), Design::historyCapacity - 300);
     // The newest edits still undo through their ring records.
     undoLast(*d);
     EXPECT_EQ(d->elements[149].value, 400);
@@ -228,25 +228,25 @@ TEST(HistoryCapacity, FullHistoryDropsTheOldestEditsAndKeepsEveryPoint)
 TEST(HistoryCapacity, DropPrefersEditsWhoseRingRecordIsGone)
 {
     auto d = emptyDesign();
-    std::fill(d->history.begin(), d->history.end(), HistoryKind::DataPoint);
-    d->history[5] = HistoryKind::EditDataPoint; // its ring record is still valid
+    std::fill(d->history.begin(), d->history.end(), HistoryEntry::DataPoint);
+    d->history[5] = HistoryEntry::EditDataPoint; // its ring record is still valid
     for (int i = 10; i < 21; ++i)
-        d->history[static_cast<std::size_t>(i)] = HistoryKind::EditElement; // eleven: one is stale
+        d->history[static_cast<std::size_t>(i)] = HistoryEntry::EditElement; // eleven: one is stale
     d->historyCount = d->historyTop = Design::historyCapacity;
-    ASSERT_TRUE(pushHistory(*d, HistoryKind::Element));
-    EXPECT_EQ(d->history[5], HistoryKind::EditDataPoint);
-    EXPECT_EQ(entriesOf(*d, HistoryKind::EditElement), 10);
-    EXPECT_EQ(d->history[Design::historyCapacity - 1], HistoryKind::Element);
+    ASSERT_TRUE(pushHistory(*d, HistoryEntry::Element));
+    EXPECT_EQ(d->history[5], HistoryEntry::EditDataPoint);
+    EXPECT_EQ(entriesOf(*d, HistoryEntry::EditElement), 10);
+    EXPECT_EQ(d->history[Design::historyCapacity - 1], HistoryEntry::Element);
     EXPECT_EQ(d->historyCount, Design::historyCapacity);
 }
 
 TEST(HistoryCapacity, OnlyStructuralEntriesLeftRefusesWithAMessage)
 {
     auto d = emptyDesign();
-    std::fill(d->history.begin(), d->history.end(), HistoryKind::DataPoint);
+    std::fill(d->history.begin(), d->history.end(), HistoryEntry::DataPoint);
     d->historyCount = d->historyTop = Design::historyCapacity;
     EXPECT_FALSE(historyHasRoom(*d));
-    EXPECT_FALSE(pushHistory(*d, HistoryKind::DataPoint));
+    EXPECT_FALSE(pushHistory(*d, HistoryEntry::DataPoint));
     const auto m = checkHistoryRoom(*d);
     ASSERT_TRUE(m);
     EXPECT_EQ(m->text, "The undo history is full (512 entries).\n\rNo more changes possible.");

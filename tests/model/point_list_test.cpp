@@ -251,9 +251,9 @@ TEST(PointList, EntriesBeyondTheCountsShowNothing)
 {
     auto d = emptyDesign();
     appendDataPoint(*d, {50, 0, 1e9});
-    d->history[1] = HistoryKind::DataPoint; // no second point behind it
-    d->history[2] = HistoryKind::StabCircle;
-    d->history[3] = HistoryKind::EditElement;
+    d->history[1] = HistoryEntry::DataPoint; // no second point behind it
+    d->history[2] = HistoryEntry::StabCircle;
+    d->history[3] = HistoryEntry::EditElement;
     d->historyCount = 4;
     EXPECT_EQ(pointListLines(*d).size(), 1u);
 }

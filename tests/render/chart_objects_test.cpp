@@ -125,8 +125,8 @@ TEST(ChartObjects, InconsistentHistoryNeverReadsBeyondTheCounts)
     addPoint(d, 50, 0);
     // History claims more points and elements than the counts hold.
     for (int i = 0; i < 5; ++i) {
-        pushEntry(d, HistoryKind::DataPoint);
-        pushEntry(d, HistoryKind::Element);
+        pushEntry(d, HistoryEntry::DataPoint);
+        pushEntry(d, HistoryEntry::Element);
     }
     d.startPoint = 99;
     RecordingCanvas c;

@@ -12,7 +12,7 @@
 
 namespace zelvo::testing {
 
-inline void pushEntry(Design& d, HistoryKind k)
+inline void pushEntry(Design& d, HistoryEntry k)
 {
     d.history[static_cast<std::size_t>(d.historyCount++)] = k;
     d.historyTop = d.historyCount;
@@ -21,7 +21,7 @@ inline void pushEntry(Design& d, HistoryKind k)
 inline void addPoint(Design& d, double r, double x, double f = 1e9)
 {
     d.dataPoints[static_cast<std::size_t>(d.dataPointCount++)] = {r, x, f};
-    pushEntry(d, HistoryKind::DataPoint);
+    pushEntry(d, HistoryEntry::DataPoint);
     if (d.dataPointCount == 1) {
         d.startPoint = 1;
         d.currentPoint = {r, x};
@@ -49,7 +49,7 @@ inline Element& addElement(Design& d, Element e)
     e.xEnd = end.im;
     Element& slot = d.elements[static_cast<std::size_t>(d.elementCount++)];
     slot = e;
-    pushEntry(d, HistoryKind::Element);
+    pushEntry(d, HistoryEntry::Element);
     return slot;
 }
 
@@ -84,7 +84,7 @@ inline void addWideband(Design& d)
                      std::span<const DataPoint>(d.dataPoints.data(), static_cast<std::size_t>(d.dataPointCount)),
                      f0, d.widebandR, d.widebandX);
     d.widebandDone = true;
-    pushEntry(d, HistoryKind::Wideband);
+    pushEntry(d, HistoryEntry::Wideband);
 }
 
 // The two-port the circle dialogs start with: potentially unstable, 20 dB MSG.

@@ -89,7 +89,7 @@ TEST_P(PlaceEachKind, FromTheToolboxToTheCentre)
     EXPECT_NEAR(e.rEnd, 50, 1e-3);
     EXPECT_NEAR(e.xEnd, 0, 1e-3);
     EXPECT_EQ(design().history[static_cast<std::size_t>(design().historyCount - 1)],
-              HistoryKind::Element);
+              HistoryEntry::Element);
     EXPECT_TRUE(design().modified);
 }
 

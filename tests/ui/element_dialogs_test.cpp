@@ -113,7 +113,7 @@ TEST_F(RlcGroups, SeriesGroupIsAppendedWithItsEndPoint)
     const Complex end = transformElement(e, {25, -10}, 1e9, 1e9);
     EXPECT_EQ(e.rEnd, end.re);
     EXPECT_EQ(e.xEnd, end.im);
-    EXPECT_EQ(state.design.history[1], HistoryKind::Element);
+    EXPECT_EQ(state.design.history[1], HistoryEntry::Element);
     EXPECT_TRUE(state.design.modified);
 }
 
@@ -186,7 +186,7 @@ TEST_F(ElementEditor, OkWithoutChangeKeepsTheExactValueAndRecordsIt)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(element(0).value, 2.23456789e-12);
     EXPECT_EQ(state.design.historyCount, entries + 1);
-    EXPECT_EQ(state.design.history[static_cast<std::size_t>(entries)], HistoryKind::EditElement);
+    EXPECT_EQ(state.design.history[static_cast<std::size_t>(entries)], HistoryEntry::EditElement);
 }
 
 TEST_F(ElementEditor, NewValueRecomputesTheChainAndUndoRestoresIt)

@@ -149,7 +149,7 @@ TEST(DataPointRules, EveryFormShowsAPointThatReadsBackToIt)
 TEST(DataPointRules, ListNumberCountsPointsAndElementEnds)
 {
     Design d;
-    using K = HistoryKind;
+    using K = HistoryEntry;
     const K entries[] = {K::DataPoint, K::DataPoint, K::Element,  K::EditElement,
                          K::Element,   K::Wideband,  K::DataPoint};
     for (K k : entries)
@@ -241,7 +241,7 @@ TEST_F(DataPointInput, AcceptedPointIsAppendedWithItsFrequency)
     EXPECT_EQ(state.design.dataPoints[0].r, 25.0);
     EXPECT_EQ(state.design.dataPoints[0].x, -10.0);
     EXPECT_EQ(state.design.dataPoints[0].f, 1.5e9);
-    EXPECT_EQ(state.design.history[0], HistoryKind::DataPoint);
+    EXPECT_EQ(state.design.history[0], HistoryEntry::DataPoint);
     EXPECT_EQ(state.design.startPoint, 1);
     EXPECT_TRUE(state.design.modified);
     EXPECT_EQ(state.memory.lastFrequency, 1.5e9);
@@ -328,7 +328,7 @@ TEST_F(DataPointEditor, OkWithoutChangeKeepsTheExactPoint)
     EXPECT_EQ(point(0).x, before.x);
     EXPECT_EQ(point(0).f, before.f);
     EXPECT_EQ(state.design.history[static_cast<std::size_t>(state.design.historyCount - 1)],
-              HistoryKind::EditDataPoint);
+              HistoryEntry::EditDataPoint);
 }
 
 TEST_F(DataPointEditor, EditingOneFieldKeepsTheOthersExact)

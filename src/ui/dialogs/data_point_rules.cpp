@@ -133,11 +133,11 @@ int dataPointListNumber(const Design& d, int index)
     int points = 0;
     const int entries = std::min(d.historyCount, Design::historyCapacity);
     for (int i = 0; i < entries; ++i) {
-        const HistoryKind k = d.history[static_cast<std::size_t>(i)];
-        if (k == HistoryKind::Element) {
+        const HistoryEntry k = d.history[static_cast<std::size_t>(i)];
+        if (k == HistoryEntry::Element) {
             ++number;
         }
-        else if (k == HistoryKind::DataPoint) {
+        else if (k == HistoryEntry::DataPoint) {
             ++number;
             if (points++ == index)
                 return number;

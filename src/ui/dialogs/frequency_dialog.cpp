@@ -67,7 +67,7 @@ void FrequencyDialog::reject()
 {
     Design& d = state_.design;
     if (d.historyCount > 0 && d.historyCount <= Design::historyCapacity &&
-        d.history[static_cast<std::size_t>(d.historyCount - 1)] == HistoryKind::DataPoint) {
+        d.history[static_cast<std::size_t>(d.historyCount - 1)] == HistoryEntry::DataPoint) {
         undoLast(d);
         // The withdrawn point must not come back through Redo.
         d.historyTop = d.historyCount;
