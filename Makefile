@@ -1,13 +1,16 @@
 # Entry points for a fresh Debian 12 machine: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_CXX   ?= clang++-14
 JOBS       ?= $(shell nproc)
 MAKEFLAGS  += --no-print-directory
 CMAKE_FLAGS ?=
 # A compiler cache speeds up rebuilds where one is installed; CI has none.
 LAUNCHER   := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps build run wendra test test-sanitize bench snapshots clean
+.PHONY: all deps build run wendra test test-sanitize bench snapshots clean fuzz fuzz-build fuzz-seeds
 
 all: build
 
@@ -35,8 +38,21 @@ test-sanitize: deps
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The readers under libFuzzer with ASan + UBSan, FUZZ_SECONDS per target.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=$(FUZZ_CXX) \
+	  -DZELVO_FUZZ=ON -DZELVO_WERROR=OFF $(LAUNCHER)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	@./scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Rewrites the seed corpora in fuzz/corpus with the program's own writers.
+fuzz-seeds: fuzz-build
+	$(FUZZ_BUILD)/fuzz/make_seeds fuzz/corpus
+
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-wqy-microhei
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -87,11 +87,13 @@ void applyOptionLine(SParamSet& set, std::string_view rest)
 
     const std::size_t r = line.find("R ");
     if (r != line.npos) {
-        // "R" without a readable number keeps the reference: 0 ohm would only
-        // poison every later division by it.
+        // "R" without a readable number keeps the reference, and so does one
+        // whose stored float is not a usable positive value (0, negative,
+        // 1E-80): 0 ohm would only poison every later division by it.
         const ScannedNumber z = scanNumber(line, r + 1);
-        if (z.ok)
-            set.referenceImpedance = toFloatSaturated(z.value);
+        const float stored = toFloatSaturated(z.value);
+        if (z.ok && stored >= FLOAT_TINY)
+            set.referenceImpedance = stored;
     }
 }
 

@@ -3,6 +3,7 @@
 // coefficient and chart pixels (origin at Gamma = 0, y up), the circle and arc
 // primitives every chart drawing uses, and the zoom rules.
 #include "core/complex.h"
+#include "model/settings.h"
 #include "render/canvas.h"
 
 #include <optional>
@@ -54,8 +55,8 @@ bool drawablePixel(double v);
 
 inline constexpr float zoomMax = 16.0f;
 inline constexpr float zoomMin = 0.125f;
-inline constexpr float zoomValueMin = 0.01f;
-inline constexpr float zoomValueMax = 50.0f;
+inline constexpr float zoomValueMin = settingsZoomMin;
+inline constexpr float zoomValueMax = settingsZoomMax;
 
 float zoomIn(float zoom);
 float zoomOut(float zoom);

@@ -70,8 +70,8 @@ void drawZChart(const GridFrame& f, Colour colour)
                    TextAlign::CentreTop);
         drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), onAxis, lower);
     }
-    c.moveTo({f.cx - f.R, f.cy});
-    c.lineTo({f.cx + f.R, f.cy});
+    c.moveTo({sumSaturated(f.cx, -f.R), f.cy});
+    c.lineTo({sumSaturated(f.cx, f.R), f.cy});
 }
 
 void drawYChart(const GridFrame& f, Colour colour)
@@ -100,8 +100,8 @@ void drawYChart(const GridFrame& f, Colour colour)
             c.text({lower.x, at(f.cy, -w + f.h / 2.0)}, printfString("%.1G", b / f.z0),
                    TextAlign::CentreTop);
     }
-    c.moveTo({f.cx - f.R, f.cy});
-    c.lineTo({f.cx + f.R, f.cy});
+    c.moveTo({sumSaturated(f.cx, -f.R), f.cy});
+    c.lineTo({sumSaturated(f.cx, f.R), f.cy});
 }
 
 } // namespace

@@ -314,9 +314,11 @@ TEST(ExportWrite, FailuresLeaveExistingFilesAlone)
     const auto missing = dir / "no_such_folder" / "x.Z2P";
     const ExportResult r = exportTwoPortFile(set, ParameterKind::Z, true, missing.string());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, exportOpenFailedMessage(missing.string()));
+    const DialogMessage openFailed =
+        withReason(exportOpenFailedMessage(missing.string()), "No such file or directory");
+    EXPECT_EQ(r.message, openFailed);
     ASSERT_TRUE(probeExportTarget(missing.string()).has_value());
-    EXPECT_EQ(*probeExportTarget(missing.string()), exportOpenFailedMessage(missing.string()));
+    EXPECT_EQ(*probeExportTarget(missing.string()), openFailed);
     EXPECT_FALSE(probeExportTarget((dir / "fine.Z2P").string()).has_value());
     EXPECT_EQ(filesIn(dir), 0);
 
@@ -327,7 +329,8 @@ TEST(ExportWrite, FailuresLeaveExistingFilesAlone)
     std::ofstream(target / "keep.txt") << "keep";
     const ExportResult busy = exportTwoPortFile(set, ParameterKind::Z, true, target.string());
     EXPECT_FALSE(busy.ok);
-    EXPECT_EQ(busy.message.text, "Error while writing file '" + target.string() + "'");
+    EXPECT_EQ(busy.message.text,
+              "Error while opening file '" + target.string() + "'\n\rIs a directory.");
     EXPECT_EQ(readBytes(target / "keep.txt"), "keep");
     EXPECT_EQ(filesIn(dir), 1);
 }

@@ -505,3 +505,27 @@ TEST(RenderChart, WidebandMarksEveryPointButTheStart)
 
 } // namespace
 } // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(ChartObjects, MarkersNearTheIntRangeSaturate)
+{
+    // A huge zoom puts a point near the chart's edge at the int range's edge;
+    // the start square around it must clamp, not wrap (UB under UBSan).
+    Design d;
+    addPoint(d, 0.001, 0);
+    RecordingCanvas c;
+    drawDataPoints(c, d, style(), geometry(190, 1e9f));
+    const auto labels = c.ofKind(DrawOp::Text);
+    const auto squares = c.ofKind(DrawOp::Rectangle);
+    ASSERT_EQ(labels.size(), 1u);
+    ASSERT_EQ(squares.size(), 1u);
+    const int x = labels[0].v[0];
+    EXPECT_LT(x, -2'000'000'000);
+    EXPECT_EQ(squares[0].v[0], std::numeric_limits<int>::min());
+    EXPECT_GT(squares[0].v[2], x);
+}
+
+} // namespace
+} // namespace zelvo

@@ -73,7 +73,8 @@ TEST_F(FileCommandTest, FailedSaveKeepsTheStateAndTheOldFile)
     recorder.fileNames.push_back(path("missing/folder/a.zvc"));
     window->run(Command::SaveAs);
     EXPECT_EQ(lastText(),
-              QStringLiteral("Error while writing file '%1'").arg(path("missing/folder/a.zvc")));
+              QStringLiteral("Error while writing file '%1'\nNo such file or directory.")
+                  .arg(path("missing/folder/a.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(recorder.messages.back().buttons, MessageButtons::OkCancel);
     EXPECT_TRUE(design().modified);
@@ -160,7 +161,8 @@ TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
     recorder.fileNames.push_back(path("no/such/net.mcf"));
     window->run(Command::SaveNetlist);
     EXPECT_EQ(lastText(),
-              QStringLiteral("Error while writing file '%1'").arg(path("no/such/net.mcf")));
+              QStringLiteral("Error while writing file '%1'\nNo such file or directory.")
+                  .arg(path("no/such/net.mcf")));
 }
 
 TEST_F(FileCommandTest, ClosingWithUnsavedChanges)

@@ -45,10 +45,12 @@ QString saveStart(const CommandContext& c)
 
 bool writeDesignTo(CommandContext& c, const QString& path)
 {
-    if (writeDesignFile(c.design(), nativePath(path)) == designFileOk)
+    std::string why;
+    if (writeDesignFile(c.design(), nativePath(path), &why) == designFileOk)
         return true;
-    tell(c.platform, c.state.settings, c.parent(), withPath(designWriteErrorText, path),
-         MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+    tell(c.platform, c.state.settings, c.parent(),
+         withReason(withPath(designWriteErrorText, path), why), MessageIcon::Exclamation, true,
+         {}, MessageButtons::OkCancel);
     return false;
 }
 
@@ -124,9 +126,11 @@ void saveNetlistCommand(CommandContext& c)
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
     if (path.isEmpty())
         return;
-    if (writeNetlist(c.design(), nativePath(path), c.design().fileName) != netlistOk) {
-        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
-             MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+    std::string why;
+    if (writeNetlist(c.design(), nativePath(path), c.design().fileName, &why) != netlistOk) {
+        tell(c.platform, c.state.settings, c.parent(),
+             withReason(withPath(netlistWriteErrorText, path), why), MessageIcon::Exclamation,
+             true, {}, MessageButtons::OkCancel);
         return;
     }
     c.state.lastNetlistPath = path;
