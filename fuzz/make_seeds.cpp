@@ -47,7 +47,7 @@ std::unique_ptr<Design> matchedDesign(bool everything)
     d->z0 = everything ? 75.0f : 50.0f;
     appendDataPoint(*d, {12.5, -30, 900e6});
     appendDataPoint(*d, {20, -25, 950e6});
-    appendElement(*d, lumped(ElementKind::LS, 8e-9));
+    appendElement(*d, lumped(ElementKind::IS, 8e-9));
     appendElement(*d, lumped(ElementKind::CP, 3.3e-12));
     if (!everything)
         return d;
