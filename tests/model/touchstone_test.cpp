@@ -588,3 +588,14 @@ TEST(TouchstoneLoad, GoodFileIsReadWhole)
     EXPECT_EQ(set.pointCount, 1);
     std::filesystem::remove(path);
 }
+
+TEST(TouchstoneOptions, ReferenceIsCheckedAsStored)
+{
+    // 1E-80 is positive as a double but 0 as the stored float.
+    const std::string line = "1 0.5 0 1 0 0.1 0 0.5 0\r\n";
+    for (const char* r : {"1E-80", "1E-40", "0", "-50"})
+        EXPECT_EQ(parse(std::string("# GHz S MA R ") + r + "\r\n" + line).referenceImpedance,
+                  50.0f)
+            << r;
+    EXPECT_EQ(parse("# GHz S MA R 1E-30\r\n" + line).referenceImpedance, 1e-30f);
+}
