@@ -329,6 +329,7 @@ TEST(TextViews, GainTableRows)
     EXPECT_EQ(wide[2], std::string(56, '-'));
     EXPECT_EQ(wide[3], "    400.000    -------     26.070      0.399");
     EXPECT_EQ(wide[4], "1234567.000    12.500      -------     1.250");
+    set.points[1].frequency = 2000.0f;
     set.loaded = false;
     EXPECT_EQ(gainTableRows(set).size(), 3u);
 
