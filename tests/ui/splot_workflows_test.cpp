@@ -17,6 +17,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <complex>
@@ -190,7 +191,6 @@ TEST_F(SPlotTest, ImportStopsAtTheDataPointLimitWithOneMessage)
 
 TEST_F(SPlotTest, StabilityCirclesOnBothPlanesUndoAndRedo)
 {
-    const std::string empty = designFileText(design());
     ModalScript modals;
     for (const char* plane : {"inputPlane", "outputPlane"}) {
         modals.then([plane](QDialog& d) { clickButton(d, plane); });
@@ -222,7 +222,6 @@ TEST_F(SPlotTest, StabilityCirclesOnBothPlanesUndoAndRedo)
     window->run(Command::Redo);
     EXPECT_EQ(design().stabilityCount, 1);
     EXPECT_EQ(design().stabilityCircles[0].plane, CirclePlane::Input);
-    (void)empty;
 }
 
 TEST_F(SPlotTest, CancelAtEveryStepLeavesTheDesignAsItWas)
@@ -414,6 +413,28 @@ TEST_F(SPlotTest, NoiseCircleFromTheFilesNoiseBlock)
     EXPECT_EQ(design().noiseCount, 0);
     window->run(Command::Redo);
     EXPECT_EQ(design().noiseCount, 1);
+}
+
+TEST_F(SPlotTest, AFailedOpenKeepsTheFileShown)
+{
+    LOAD_OR_SKIP("NE02103.s2p");
+    const std::string name = state.sparams.fileName;
+    EXPECT_EQ(window->sPlotFrame(SPlotWindow::Text)->windowTitle().toStdString(), name);
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.s2p"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("! no data\n");
+    f.close();
+    recorder.fileNames.push_back(bad);
+    window->run(Command::Open);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Incorrect file format. Unable\nto read data."));
+    EXPECT_TRUE(state.sparams.loaded);
+    EXPECT_EQ(state.sparams.fileName, name);
+    EXPECT_EQ(state.sparams.pointCount, 9);
+    window->run(Command::New); // "&Close"
+    EXPECT_FALSE(state.sparams.loaded);
+    EXPECT_EQ(window->sPlotFrame(SPlotWindow::Text)->windowTitle(), QStringLiteral("untitled"));
 }
 
 TEST_F(SPlotTest, CircleLimitsAreTestedBeforeAnyDialog)
