@@ -498,7 +498,8 @@ TEST_F(SPlotTest, ExportIntoAFolderThatCannotBeWrittenIsReported)
     ModalScript modals;
     window->run(Command::ExportH);
     EXPECT_TRUE(modals.seen().empty()); // no normalisation question
-    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Error while opening file '%1'").arg(path));
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Error while opening file '%1'\nPermission denied.").arg(path));
     EXPECT_FALSE(QFile::exists(path));
 }
 
