@@ -23,7 +23,7 @@ constexpr double omega = 2 * std::numbers::pi * 1e9; // every point here is at 1
 
 TEST_F(ChartWindowTest, GeometryFollowsTheLayout)
 {
-    EXPECT_EQ(chart()->geometry(), QRect(screenW - 848 + 5, -5, 848, 848));
+    EXPECT_EQ(chart()->geometry(), QRect(screenW - 848 - 5, -5, 848, 848));
     EXPECT_EQ(state.chartView.baseRadius, 414);
     EXPECT_EQ(state.chartView.centreX, 424);
     EXPECT_EQ(window->schematicFrame()->geometry(), QRect(5, 80, 400, 480));
