@@ -346,5 +346,13 @@ TEST_F(JFormTest, LinkSaysSoWhenNoBrowserStarts)
     EXPECT_TRUE(rec.messages.front().contains(QString::fromLatin1(kProjectUrl)));
 }
 
+TEST_F(JFormTest, FitsA1024By700ScreenWithItsTitleBar)
+{
+    // 40 pixels are left for the window manager's title bar and frame.
+    const QSize least = j.minimumSizeHint().expandedTo(j.minimumSize());
+    EXPECT_LE(least.width(), 1024 - 16) << least.width();
+    EXPECT_LE(least.height(), 700 - 40) << least.height();
+}
+
 } // namespace
 } // namespace wendra
