@@ -418,6 +418,14 @@ TEST_F(LineImpedance, RefusesInOrder)
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must be >= 1"));
     EXPECT_TRUE(focusedAndSelected(dialog, "er"));
+    type(dialog, "er", QStringLiteral("1e39"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must lie in the range between 1 and 1000"));
+    type(dialog, "impedance", QStringLiteral("1e308"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Value must lie in the range between 0 and 1E6 Ohm"));
+    EXPECT_TRUE(focusedAndSelected(dialog, "impedance"));
     EXPECT_EQ(state.memory.lineImpedance, 50.0f);
     // Esc ends it without a value: the caller does not place the line.
     QTest::keyClick(&dialog, Qt::Key_Escape);

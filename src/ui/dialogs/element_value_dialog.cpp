@@ -76,6 +76,18 @@ bool isResistor(ElementKind k)
     return k == ElementKind::RS || k == ElementKind::RP;
 }
 
+// The main field: C, L, R (also of an RLC group), or a line length or ratio.
+const ValueLimit& mainValueLimit(ElementKind k)
+{
+    if (isCapacitor(k))
+        return capacitanceLimit;
+    if (isInductor(k))
+        return inductanceLimit;
+    if (isResistor(k) || isRlc(k))
+        return resistanceLimit;
+    return ratioLimit;
+}
+
 } // namespace
 
 double lineLengthFromMm(double millimetres, double f0)
@@ -208,11 +220,7 @@ void ElementValueDialog::onOk()
     }
     // Every field is checked before anything is stored.
     double value = 0, l = 0, c = 0, er = 0, impedance = 0;
-    const ValueLimit& mainLimit = isCapacitor(kind_)  ? capacitanceLimit
-                                  : isInductor(kind_) ? inductanceLimit
-                                  : isResistor(kind_) || isRlc(kind_) ? resistanceLimit
-                                                                      : ratioLimit;
-    if (!readPositive(main_, value, mainLimit))
+    if (!readPositive(main_, value, mainValueLimit(kind_)))
         return;
     if (isRlc(kind_) &&
         (!readPositive(l_, l, inductanceLimit) || !readPositive(c_, c, capacitanceLimit)))
