@@ -58,7 +58,9 @@ constexpr HistoryName historyNames[] = {
 // A design never holds non-finite values, but a file must not either.
 double storable(double v)
 {
-    if (std::isnan(v))
+    // NaN, and a negative zero ("-0", as a shunt R on the real axis leaves
+    // it), are written as 0.
+    if (std::isnan(v) || v == 0.0)
         return 0.0;
     return std::clamp(v, -DOUBLE_BIG, DOUBLE_BIG);
 }
