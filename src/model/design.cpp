@@ -159,6 +159,22 @@ bool editElementValue(Design& d, int index, double value)
     return true;
 }
 
+bool editElement(Design& d, int index, const Element& edited)
+{
+    if (index < 0 || index >= clampedCount(d.elementCount, Design::elementCapacity) ||
+        !historyHasRoom(d))
+        return false;
+    Element& e = d.elements[slot(index)];
+    d.elementEditUndo.push(editRecordOf(index, e));
+    pushHistory(d, HistoryEntry::EditElement);
+    restoreEdit(e, editRecordOf(index, edited));
+    recomputeChain(d, index);
+    if (d.widebandDone)
+        evaluateWideband(d);
+    d.modified = true;
+    return true;
+}
+
 void applyDataPointChange(Design& d, int index)
 {
     if (index < 0 || index >= Design::pointCapacity)

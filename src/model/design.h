@@ -191,6 +191,10 @@ bool appendNoiseCircle(Design& d, const NoiseCircleRecord& c);
 // New value of element `index` (recorded for undo); the chain is recomputed
 // from it and the wideband result re-evaluated when there is one.
 bool editElementValue(Design& d, int index, double value);
+// Element `index` takes the editable values of `edited` (value, line data,
+// RLC values; recorded for undo as one step); the chain and the wideband
+// result follow. False, with nothing changed, without history room.
+bool editElement(Design& d, int index, const Element& edited);
 // New R, X, F of data point `index` (recorded for undo); a start point also
 // moves currentPoint and the chain's begin; the chain and the wideband result
 // follow.

@@ -4,7 +4,9 @@
 #include "core/numeric.h"
 #include "render/chart_geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace zelvo {
 
@@ -33,6 +35,20 @@ struct GridFrame {
     double z0;
 };
 
+// A label near the rim (where the arcs meet it, or under the small circles)
+// would stick out of the chart's square, and so out of its window, by up to
+// half its width: it moves inward to end at most 10 pixels outside the
+// circle, the window's border around it.
+void rimLabel(const GridFrame& f, Point at, const std::string& text)
+{
+    constexpr long long border = 10;
+    const long long half = f.canvas.textWidth(text) / 2;
+    long long x = at.x;
+    x = std::min(x, static_cast<long long>(f.cx) + f.R + border - half);
+    x = std::max(x, static_cast<long long>(f.cx) - f.R - border + half);
+    f.canvas.text({toInt(static_cast<double>(x)), at.y}, text, TextAlign::CentreTop);
+}
+
 void drawUnitWidthCircle(const GridFrame& f, double value, Colour colour, int cx, int r)
 {
     const bool wide = value == 1.0 && f.mode == GridMode::Chart;
@@ -53,8 +69,8 @@ void drawZChart(const GridFrame& f, Colour colour)
         const int centreX = at(f.cx, R * r / (r + 1.0));
         drawUnitWidthCircle(f, r, colour, centreX, toInt(R / (r + 1.0)));
         if (f.labels)
-            c.text({centreX, at(f.cy, -R / (r + 1.0) + f.h / 2.0)},
-                   printfString("%.1f", f.z0 * r), TextAlign::CentreTop);
+            rimLabel(f, {centreX, at(f.cy, -R / (r + 1.0) + f.h / 2.0)},
+                     printfString("%.1f", f.z0 * r));
     }
     for (double x : gridValues) {
         // The reactance circle (centre (R, t), radius t) meets the boundary at (v, w).
@@ -66,8 +82,7 @@ void drawZChart(const GridFrame& f, Colour colour)
         const Point lower{at(f.cx, v), at(f.cy, -w)};
         drawArcAbout(c, onAxis.x, at(f.cy, t), toInt(t), upper, onAxis);
         if (f.labels)
-            c.text({upper.x, at(f.cy, w + f.h / 2.0)}, printfString("%.1f", f.z0 * x),
-                   TextAlign::CentreTop);
+            rimLabel(f, {upper.x, at(f.cy, w + f.h / 2.0)}, printfString("%.1f", f.z0 * x));
         drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), onAxis, lower);
     }
     c.moveTo({sumSaturated(f.cx, -f.R), f.cy});
@@ -84,8 +99,8 @@ void drawYChart(const GridFrame& f, Colour colour)
         const int centreX = at(f.cx, -R * g / (g + 1.0));
         drawUnitWidthCircle(f, g, colour, centreX, toInt(R / (g + 1.0)));
         if (f.labels)
-            c.text({centreX, at(f.cy, -R / (g + 1.0) + f.h / 2.0)},
-                   printfString("%.1G", g / f.z0), TextAlign::CentreTop);
+            rimLabel(f, {centreX, at(f.cy, -R / (g + 1.0) + f.h / 2.0)},
+                     printfString("%.1G", g / f.z0));
     }
     for (double b : gridValues) {
         const double t = R / b;
@@ -97,8 +112,7 @@ void drawYChart(const GridFrame& f, Colour colour)
         drawArcAbout(c, onAxis.x, at(f.cy, t), toInt(t), onAxis, upper);
         drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), lower, onAxis);
         if (f.labels)
-            c.text({lower.x, at(f.cy, -w + f.h / 2.0)}, printfString("%.1G", b / f.z0),
-                   TextAlign::CentreTop);
+            rimLabel(f, {lower.x, at(f.cy, -w + f.h / 2.0)}, printfString("%.1G", b / f.z0));
     }
     c.moveTo({sumSaturated(f.cx, -f.R), f.cy});
     c.lineTo({sumSaturated(f.cx, f.R), f.cy});

@@ -225,6 +225,14 @@ void ChartWindow::undoGesture()
     shell_.repaintAll();
 }
 
+bool ChartWindow::escape()
+{
+    if (!state_.placement.placing && !state_.pickDataPoint)
+        return false;
+    undoGesture();
+    return true;
+}
+
 void ChartWindow::redoGesture()
 {
     const WaitCursor wait;

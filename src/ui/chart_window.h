@@ -27,6 +27,9 @@ class ChartWindow : public QWidget {
     void startPlacement(Point begin);
     // Right button: cancels a placement or a pick, else undoes.
     void undoGesture();
+    // Esc: ends a running placement or data point pick as the right button
+    // does; false (nothing done) when neither runs.
+    bool escape();
     // Middle button: redoes.
     void redoGesture();
     // The chart interaction state back to idle (New, Open, a command line file).

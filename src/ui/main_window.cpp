@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -215,6 +216,13 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
         chart_->redoGesture();
     else
         QMainWindow::mousePressEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && chart_ && chart_->escape())
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -93,6 +93,14 @@ TEST(TwoPortDialog, ChecksFieldsInOrderWithTheirMessages)
     expectError(errorOf(validateTwoPort(polar)), "Value must be >= 0 and <=1", "ERROR", S22First);
     polar.text[S22First] = "1e-3";
     EXPECT_EQ(errorOf(validateTwoPort(polar)), nullptr);
+    // Transmission up to 80 dB; beyond, the circle records' floats overflow.
+    const char* range = "Absolute value must lie in the range between 0 and 1E4";
+    polar.text[S21First] = "1e39";
+    expectError(errorOf(validateTwoPort(polar)), range, "ERROR", S21First);
+    polar.text[S21First] = "1e4";
+    EXPECT_EQ(errorOf(validateTwoPort(polar)), nullptr);
+    expectError(errorOf(validateTwoPort(cartesianFields({"0", "0", "8000", "-8000", "1", "0", "0", "0"}))),
+                range, "ERROR", S12First);
 }
 
 TEST(TwoPortDialog, ReadsNineteenCharactersAField)
@@ -216,6 +224,8 @@ TEST(GainDialog, ShowsKAndGmaxAndReadsTheGain)
     EXPECT_EQ(std::get<float>(validateGainValue("12.5")), 12.5f);
     EXPECT_EQ(std::get<float>(validateGainValue("")), 0.0f);
     expectError(errorOf(validateGainValue("12,5")), formatMessage, "", 0);
+    expectError(errorOf(validateGainValue("1e39")),
+                "Value must lie in the range between -100 and 100 dB", "ERROR", 0);
 }
 
 TEST(NoiseDialog, OpensWithTheRememberedValues)

@@ -182,6 +182,14 @@ TEST(DesignFileWrite, NonFiniteValuesNeverReachTheFile)
     const std::string z = designFileText(*zero);
     EXPECT_EQ(z.find("INF"), std::string::npos);
     EXPECT_EQ(z.find("NAN"), std::string::npos);
+
+    // A shunt R on a real-axis point ends at X = -0: the file says 0.
+    auto axis = emptyDesign();
+    appendDataPoint(*axis, {50, 0, 1e9});
+    appendElement(*axis, element(ElementKind::RP, 100));
+    const std::string a = designFileText(*axis);
+    EXPECT_NE(a.find("XEND=0,0\r\n"), std::string::npos);
+    EXPECT_EQ(a.find("-0\r\n"), std::string::npos);
 }
 
 TEST(DesignFileRead, SmallExampleInBothExponentWidths)

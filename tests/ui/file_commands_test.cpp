@@ -165,6 +165,26 @@ TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
                   .arg(path("no/such/net.mcf")));
 }
 
+TEST_F(FileCommandTest, SaveNetlistProposesTheDesignsNameWithANetlistSuffix)
+{
+    recorder.fileNames.push_back(savedDesign("match900.ZVC"));
+    window->run(Command::Open);
+    ASSERT_EQ(design().dataPointCount, 2);
+    recorder.fileNames.push_back(QString()); // cancelled: nothing written
+    window->run(Command::SaveNetlist);
+    EXPECT_EQ(recorder.fileDialogs.back().directory, path("match900.mcf"));
+
+    recorder.fileNames.push_back(path("match900.ckt"));
+    window->run(Command::SaveNetlist);
+    recorder.fileNames.push_back(QString());
+    window->run(Command::SaveNetlist);
+    EXPECT_EQ(recorder.fileDialogs.back().directory, path("match900.ckt"));
+    EXPECT_EQ(design().dataPointCount, 2);
+    QFile zvc(path("match900.ZVC"));
+    ASSERT_TRUE(zvc.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(zvc.readAll().contains("[DATAPOINTS]")); // still the design, not a netlist
+}
+
 TEST_F(FileCommandTest, ClosingWithUnsavedChanges)
 {
     state.settingsPath = path("cfg/zelvo.ini");

@@ -43,6 +43,24 @@ QString saveStart(const CommandContext& c)
                                             : QFileInfo(c.state.lastDesignPath).absolutePath();
 }
 
+// What Save Netlist proposes: the design's base name with a netlist suffix
+// (the last netlist's, else ".mcf"), never the design file itself, in the
+// folder of the last netlist or else of the design.
+QString netlistStart(const CommandContext& c)
+{
+    const Design& d = c.design();
+    const QString last = c.state.lastNetlistPath;
+    if (d.fileName.find("<unnamed>") != std::string::npos)
+        return last.isEmpty() ? saveStart(c) : last;
+    const QFileInfo design(designName(d));
+    const QFileInfo previous(last);
+    QString suffix = last.isEmpty() ? QString() : previous.suffix();
+    if (suffix.isEmpty() || suffix.compare(design.suffix(), Qt::CaseInsensitive) == 0)
+        suffix = QStringLiteral("mcf");
+    const QString folder = last.isEmpty() ? design.absolutePath() : previous.absolutePath();
+    return QDir(folder).filePath(design.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 bool writeDesignTo(CommandContext& c, const QString& path)
 {
     std::string why;
@@ -122,7 +140,7 @@ void saveNetlistCommand(CommandContext& c)
     r.title = QStringLiteral("Save Netlist");
     r.filters = netlistFileFilters();
     r.defaultSuffix = QStringLiteral("mcf");
-    r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
+    r.directory = netlistStart(c);
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
     if (path.isEmpty())
         return;

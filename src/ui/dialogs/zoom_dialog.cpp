@@ -1,5 +1,6 @@
 #include "ui/dialogs/zoom_dialog.h"
 
+#include "core/numeric.h"
 #include "ui/app_state.h"
 
 #include <QDialogButtonBox>
@@ -9,12 +10,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace zelvo {
 
 float clampZoom(double typed)
 {
-    return static_cast<float>(std::min(std::max(typed, 0.01), 50.0));
+    if (std::isnan(typed))
+        return 1.0f;
+    return static_cast<float>(std::min(std::max(typed, minZoom), maxZoom));
 }
 
 ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* parent)
@@ -47,8 +51,17 @@ ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* paren
 
 void ZoomDialog::onOk()
 {
-    const QString text = factor_->text();
-    state_.settings.zoom = clampZoom(shown_.valueFor(text, readField(text).value));
+    const std::optional<double> read = requireNumber(factor_);
+    if (!read)
+        return;
+    const double typed = shown_.valueFor(factor_->text(), *read);
+    // Compared as stored: 0.0099999 must not pass as a float of 0.01.
+    const float zoom = toFloatSaturated(typed);
+    if (!(zoom >= static_cast<float>(minZoom) && zoom <= static_cast<float>(maxZoom))) {
+        failField(factor_, outsideRange(QStringLiteral("0.01"), QStringLiteral("50")));
+        return;
+    }
+    state_.settings.zoom = zoom;
     accept();
 }
 
