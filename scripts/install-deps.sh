@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-wqy-microhei
+  qt6-svg-dev clang-14 strace x11-utils
+  desktop-file-utils appstream libxml2-utils dpkg-dev fakeroot file
 )
 
 missing=()

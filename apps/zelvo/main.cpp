@@ -19,6 +19,8 @@ int main(int argc, char** argv)
     // are written with printf and must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvo.Zelvo"));
 
     zelvo::Platform platform = zelvo::realPlatform();
     const zelvo::SingleInstanceGuard guard;
@@ -29,16 +31,23 @@ int main(int argc, char** argv)
 
     auto state = std::make_unique<zelvo::AppState>();
     zelvo::resetDesign(state->design);
-    state->printerName = zelvo::defaultPrinterName();
 
-    zelvo::initHelpResources();
-    zelvo::HelpWindow help;
-    zelvo::installHelp(platform, help);
+    // Built when help is first asked for: most sessions never open it, and
+    // the first window should not wait for it.
+    std::unique_ptr<zelvo::HelpWindow> help;
+    platform.showHelp = [&help](const QString& keyword) {
+        if (!help) {
+            zelvo::initHelpResources();
+            help = std::make_unique<zelvo::HelpWindow>();
+        }
+        help->showTopic(keyword);
+    };
 
     zelvo::MainWindow window(*state, platform);
     QApplication::setQuitOnLastWindowClosed(false);
     window.setOnClosed([&help] {
-        help.close();
+        if (help)
+            help->close();
         QApplication::quit();
     });
     zelvo::onTerminationSignal([&window] { window.close(); });

@@ -40,7 +40,14 @@ std::FILE* createTemporary(const fs::path& target, fs::path& tmp)
 {
     const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     for (int attempt = 0; attempt < 50; ++attempt) {
-        tmp = dir / ("." + target.filename().string() + "." + uniqueSuffix() + ".tmp");
+        // Appended piece by piece: GCC 12 reports a false -Wrestrict on
+        // "." + std::string at -O3.
+        std::string name = ".";
+        name += target.filename().string();
+        name += '.';
+        name += uniqueSuffix();
+        name += ".tmp";
+        tmp = dir / name;
         if (std::FILE* f = std::fopen(tmp.c_str(), "wbx"))
             return f;
         if (errno != EEXIST)
