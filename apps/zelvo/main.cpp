@@ -31,6 +31,9 @@ int main(int argc, char** argv)
 
     auto state = std::make_unique<zelvo::AppState>();
     zelvo::resetDesign(state->design);
+    // Before the window exists, so that its first picture already shows the
+    // user's options and zoom instead of the defaults for a moment.
+    zelvo::readStartupSettings(*state);
 
     // Built when help is first asked for: most sessions never open it, and
     // the first window should not wait for it.
@@ -53,15 +56,15 @@ int main(int argc, char** argv)
     zelvo::onTerminationSignal([&window] { window.close(); });
     window.showMaximized();
 
-    zelvo::SplashDialog splash(&window);
-    splash.present(window.isMinimized());
-
-    zelvo::readStartupSettings(*state);
-    window.refreshMenu();
-    window.repaintAll();
-
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1)
-        window.openCommandLine(args.at(1));
+    // The splash and the file named on the command line follow the main
+    // window's first paint, as they always have; they only no longer delay it.
+    std::unique_ptr<zelvo::SplashDialog> splash;
+    zelvo::afterFirstPaint(window, [&window, &splash] {
+        splash = std::make_unique<zelvo::SplashDialog>(&window);
+        splash->present(window.isMinimized());
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1)
+            window.openCommandLine(args.at(1));
+    });
     return QApplication::exec();
 }
