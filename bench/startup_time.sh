@@ -9,11 +9,14 @@ set -euo pipefail
 zelvo=$(realpath "$1")
 bare=$(realpath "$2")
 design=${3:-}
-runs=${4:-9}
+runs=${4:-15}
 command -v xvfb-run >/dev/null || { echo "startup_time: xvfb-run is not installed"; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -m 700 "$work/run"
+# The lock of the single-instance check lives in the runtime folder, which a
+# desktop keeps in memory (/run/user/<uid>); a disk folder would add a sync.
+run=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+trap 'rm -rf "$work" "$run"' EXIT
+chmod 700 "$run"
 
 cat > "$work/measure.sh" <<'INNER'
 # One run: prints "<ms> <peak KiB>", or nothing when no main window was flushed.
@@ -22,7 +25,12 @@ measure() {
     QT_MESSAGE_PATTERN="%{time HH:mm:ss.zzz} %{message}" \
     bash -c 'echo "$EPOCHREALTIME" > "$0"; exec "$@"' "$work/t0" "$@" 2>"$work/log" &
   pid=$!
-  sleep 3
+  # Until the first flush (or 10 s), then a second to settle (the splash).
+  for _ in $(seq 100); do
+    grep -q ' Flushing QRegion' "$work/log" 2>/dev/null && break
+    sleep 0.1
+  done
+  sleep 1
   peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || echo 0)
   kill -TERM "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
@@ -41,7 +49,7 @@ done
 INNER
 
 xvfb-run -a -s "-screen 0 1600x1000x24" env work="$work" zelvo="$zelvo" bare="$bare" \
-  design="$design" runs="$runs" XDG_CONFIG_HOME="$work/cfg" XDG_RUNTIME_DIR="$work/run" \
+  design="$design" runs="$runs" XDG_CONFIG_HOME="$work/cfg" XDG_RUNTIME_DIR="$run" \
   bash -c 'source "$work/measure.sh"' > "$work/times" 2>/dev/null
 
 awk '

@@ -54,12 +54,14 @@ int main(int argc, char** argv)
         QApplication::quit();
     });
     zelvo::onTerminationSignal([&window] { window.close(); });
+    window.holdToolbox(true);
     window.showMaximized();
 
-    // The splash and the file named on the command line follow the main
-    // window's first paint, as they always have; they only no longer delay it.
+    // The toolbox, the splash and the file named on the command line follow
+    // the main window's first paint, in that order; they no longer delay it.
     std::unique_ptr<zelvo::SplashDialog> splash;
     zelvo::afterFirstPaint(window, [&window, &splash] {
+        window.holdToolbox(false);
         splash = std::make_unique<zelvo::SplashDialog>(&window);
         splash->present(window.isMinimized());
         const QStringList args = QApplication::arguments();
