@@ -3,7 +3,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelvo)
 set(CPACK_PACKAGE_VENDOR "The Zelvo developers")
-set(CPACK_PACKAGE_CONTACT "The Zelvo developers <zelvo@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Zelvo developers <zelvo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "matching-network designer on the Smith chart, and an antenna calculator")
 set(CPACK_PACKAGE_DESCRIPTION

@@ -24,5 +24,5 @@ for entry in "$root"/usr/share/applications/*.desktop; do
   done
   [ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon '$icon'"
 done
-gzip -t "$root"/usr/share/man/man1/*.gz
+gzip -t "$root"/usr/share/man/man1/*.gz "$root"/usr/share/doc/zelvo/changelog.gz
 echo "install: ok"
