@@ -386,8 +386,12 @@ TEST(Contours, TwoPortCirclesAndTheirCaptions)
     drawNoiseCircles(c, d, s, geometry());
 
     std::vector<std::pair<std::string, Circle>> expected;
-    // Not "S" + std::to_string(...): GCC 12 warns falsely on that at -O3.
-    const auto name = [](char kind, int i) { return std::string(1, kind) + std::to_string(i + 1); };
+    // Appended, not "S" + std::to_string(...): GCC 12 warns falsely on that at -O3.
+    const auto name = [](char kind, int i) {
+        std::string s(1, kind);
+        s += std::to_string(i + 1);
+        return s;
+    };
     for (int i = 0; i < d.stabilityCount; ++i) {
         const auto& r = d.stabilityCircles[static_cast<std::size_t>(i)];
         const StabilityCircle sc = stabilityCircle(widen(r.s), r.plane);
