@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-wqy-microhei
-  clang-14 libclang-rt-14-dev
+  qt6-svg-dev clang-14 libclang-rt-14-dev strace x11-utils
+  desktop-file-utils appstream libxml2-utils dpkg-dev fakeroot file
 )
 
 missing=()

@@ -19,6 +19,8 @@ int main(int argc, char** argv)
     // are written with printf and must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvo.Zelvo"));
 
     zelvo::Platform platform = zelvo::realPlatform();
     const zelvo::SingleInstanceGuard guard;
@@ -29,30 +31,42 @@ int main(int argc, char** argv)
 
     auto state = std::make_unique<zelvo::AppState>();
     zelvo::resetDesign(state->design);
-    state->printerName = zelvo::defaultPrinterName();
+    // Before the window exists, so that its first picture already shows the
+    // user's options and zoom instead of the defaults for a moment.
+    zelvo::readStartupSettings(*state);
 
-    zelvo::initHelpResources();
-    zelvo::HelpWindow help;
-    zelvo::installHelp(platform, help);
+    // Built when help is first asked for: most sessions never open it, and
+    // the first window should not wait for it.
+    std::unique_ptr<zelvo::HelpWindow> help;
+    platform.showHelp = [&help](const QString& keyword) {
+        if (!help) {
+            zelvo::initHelpResources();
+            help = std::make_unique<zelvo::HelpWindow>();
+        }
+        help->showTopic(keyword);
+    };
 
     zelvo::MainWindow window(*state, platform);
     QApplication::setQuitOnLastWindowClosed(false);
     window.setOnClosed([&help] {
-        help.close();
+        if (help)
+            help->close();
         QApplication::quit();
     });
     zelvo::onTerminationSignal([&window] { window.close(); });
+    window.holdToolbox(true);
     window.showMaximized();
 
-    zelvo::SplashDialog splash(&window);
-    splash.present(window.isMinimized());
-
-    zelvo::readStartupSettings(*state);
-    window.refreshMenu();
-    window.repaintAll();
-
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1)
-        window.openCommandLine(args.at(1));
+    // The toolbox, the splash and the file named on the command line follow
+    // the main window's first paint, in that order; they no longer delay it.
+    std::unique_ptr<zelvo::SplashDialog> splash;
+    zelvo::afterFirstPaint(window, [&window, &splash] {
+        window.holdToolbox(false);
+        splash = std::make_unique<zelvo::SplashDialog>(&window);
+        splash->present(window.isMinimized());
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1)
+            window.openCommandLine(args.at(1));
+    });
     return QApplication::exec();
 }

@@ -43,6 +43,9 @@ constexpr SPlotWindow allSPlot[] = {
     SPlotWindow::S11,  SPlotWindow::S12,       SPlotWindow::S21,      SPlotWindow::S22,
     SPlotWindow::Text, SPlotWindow::GainTable, SPlotWindow::GainGraph};
 
+// A caption without a close box.
+constexpr Qt::WindowFlags fixedFrame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
 QIcon sPlotIcon(SPlotWindow w)
 {
     switch (w) {
@@ -94,8 +97,6 @@ void MainWindow::createChildren()
     readouts_ = std::make_unique<ReadoutPanel>(area_->viewport());
     chart_->setReadoutSink([this](const ReadoutTexts& t) { readouts_->show(t); });
 
-    const Qt::WindowFlags fixedFrame =
-        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     schematic_ = new SchematicWindow(state_, platform_, *this);
     schematicFrame_ = area_->addSubWindow(schematic_, fixedFrame);
     schematicFrame_->setWindowTitle(QStringLiteral("Schematic"));
@@ -103,18 +104,9 @@ void MainWindow::createChildren()
     pointListFrame_ = area_->addSubWindow(pointList_, fixedFrame);
     pointListFrame_->setWindowTitle(QStringLiteral("Data Points"));
 
-    // Minimise and maximise boxes but no close box.
-    const Qt::WindowFlags plotFrame = fixedFrame | Qt::WindowMinMaxButtonsHint;
-    for (SPlotWindow w : allSPlot) {
-        QMdiSubWindow* frame = area_->addSubWindow(createSPlotView(state_, w, nullptr), plotFrame);
-        frame->setWindowTitle(sPlotTitle(w));
-        frame->setWindowIcon(sPlotIcon(w));
-        frame->hide();
-        sPlotFrames_[static_cast<std::size_t>(w)] = frame;
-    }
     // The child windows live as long as the main window: a close request
     // (Ctrl+F4 in a sub-window) is refused rather than deleting one.
-    for (QMdiSubWindow* frame : area_->subWindowList()) {
+    for (QMdiSubWindow* frame : {schematicFrame_, pointListFrame_}) {
         frame->setAttribute(Qt::WA_DeleteOnClose, false);
         frame->installEventFilter(this);
     }
@@ -131,8 +123,31 @@ void MainWindow::createChildren()
             toolbox_->addAction(action);
 }
 
-QMdiSubWindow* MainWindow::sPlotFrame(SPlotWindow w) const
+// Built on first use: most sessions never leave chart mode, and the first
+// window should not wait for seven hidden ones.
+void MainWindow::createSPlotWindows()
 {
+    if (sPlotFrames_.front())
+        return;
+    // Minimise and maximise boxes but no close box.
+    const Qt::WindowFlags plotFrame = fixedFrame | Qt::WindowMinMaxButtonsHint;
+    const QWidget* client = area_->viewport();
+    const MainLayout l = mainLayout(screenW_, screenH_, charW_, client->width(), client->height());
+    for (SPlotWindow w : allSPlot) {
+        QMdiSubWindow* frame = area_->addSubWindow(createSPlotView(state_, w, nullptr), plotFrame);
+        frame->setWindowTitle(sPlotTitle(w));
+        frame->setWindowIcon(sPlotIcon(w));
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        frame->installEventFilter(this);
+        frame->setGeometry(l.sPlot[static_cast<std::size_t>(w)]);
+        frame->hide();
+        sPlotFrames_[static_cast<std::size_t>(w)] = frame;
+    }
+}
+
+QMdiSubWindow* MainWindow::sPlotFrame(SPlotWindow w)
+{
+    createSPlotWindows();
     return sPlotFrames_[static_cast<std::size_t>(w)];
 }
 
@@ -156,20 +171,24 @@ void MainWindow::layoutChildren()
     schematicFrame_->setGeometry(l.schematic);
     pointListFrame_->setGeometry(l.pointList);
     for (SPlotWindow w : allSPlot)
-        sPlotFrame(w)->setGeometry(l.sPlot[static_cast<std::size_t>(w)]);
+        if (QMdiSubWindow* f = sPlotFrames_[static_cast<std::size_t>(w)])
+            f->setGeometry(l.sPlot[static_cast<std::size_t>(w)]);
     showModeWindows();
 }
 
 void MainWindow::showModeWindows()
 {
     const bool chart = state_.mode == AppMode::Chart;
+    if (!chart)
+        createSPlotWindows();
     chart_->setVisible(chart);
     readouts_->setVisible(chart);
     schematicFrame_->setVisible(chart);
     pointListFrame_->setVisible(chart);
     for (QMdiSubWindow* f : sPlotFrames_)
-        f->setVisible(!chart);
-    if (!chart || isMinimized() || !isVisible()) {
+        if (f)
+            f->setVisible(!chart);
+    if (!chart || isMinimized() || !isVisible() || toolboxHeld_) {
         toolbox_->hide();
         return;
     }
@@ -225,6 +244,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
+void MainWindow::holdToolbox(bool hold)
+{
+    toolboxHeld_ = hold;
+    showModeWindows();
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
@@ -232,7 +257,7 @@ void MainWindow::changeEvent(QEvent* event)
         return;
     if (isMinimized())
         toolbox_->hide();
-    else if (state_.mode == AppMode::Chart && isVisible())
+    else if (state_.mode == AppMode::Chart && isVisible() && !toolboxHeld_)
         toolbox_->show();
 }
 
@@ -276,6 +301,8 @@ void MainWindow::repaintAll()
     repaintSchematic();
     repaintPointList();
     for (QMdiSubWindow* f : sPlotFrames_) {
+        if (!f)
+            continue;
         f->widget()->update();
         if (auto* scroll = qobject_cast<QAbstractScrollArea*>(f->widget()))
             scroll->viewport()->update();

@@ -36,6 +36,10 @@ class MainWindow : public QMainWindow, public Shell {
     // The file named on the command line.
     void openCommandLine(const QString& argument);
 
+    // While held, the toolbox stays hidden: at start-up it follows the main
+    // window's first paint instead of delaying it.
+    void holdToolbox(bool hold);
+
     // Called once the window has closed (settings written): ends the program.
     void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
@@ -46,7 +50,8 @@ class MainWindow : public QMainWindow, public Shell {
     ReadoutPanel& readouts() const { return *readouts_; }
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
-    QMdiSubWindow* sPlotFrame(SPlotWindow w) const;
+    // Created with the first use of S-Plot mode, not at start-up.
+    QMdiSubWindow* sPlotFrame(SPlotWindow w);
     QWidget* clientArea() const;
     QSize screenSize() const { return {screenW_, screenH_}; }
     int charWidth() const { return charW_; }
@@ -75,6 +80,7 @@ class MainWindow : public QMainWindow, public Shell {
 
   private:
     void createChildren();
+    void createSPlotWindows();
     void layoutChildren();
     void showModeWindows();
     void arrangePlots();
@@ -99,6 +105,7 @@ class MainWindow : public QMainWindow, public Shell {
     std::function<void()> onClosed_;
     int chartRepaints_ = 0;
     bool toolboxPlaced_ = false;
+    bool toolboxHeld_ = false;
 };
 
 } // namespace zelvo

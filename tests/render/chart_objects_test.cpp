@@ -386,18 +386,24 @@ TEST(Contours, TwoPortCirclesAndTheirCaptions)
     drawNoiseCircles(c, d, s, geometry());
 
     std::vector<std::pair<std::string, Circle>> expected;
+    // Appended, not "S" + std::to_string(...): GCC 12 warns falsely on that at -O3.
+    const auto name = [](char kind, int i) {
+        std::string s(1, kind);
+        s += std::to_string(i + 1);
+        return s;
+    };
     for (int i = 0; i < d.stabilityCount; ++i) {
         const auto& r = d.stabilityCircles[static_cast<std::size_t>(i)];
         const StabilityCircle sc = stabilityCircle(widen(r.s), r.plane);
-        expected.push_back({"S" + std::to_string(i + 1), {sc.centre, sc.radius}});
+        expected.push_back({name('S', i), {sc.centre, sc.radius}});
     }
     for (int i = 0; i < d.gainCount; ++i) {
         const auto& r = d.gainCircles[static_cast<std::size_t>(i)];
-        expected.push_back({"G" + std::to_string(i + 1), gainCircle(widen(r.s), r.plane, r.p)});
+        expected.push_back({name('G', i), gainCircle(widen(r.s), r.plane, r.p)});
     }
     for (int i = 0; i < d.noiseCount; ++i) {
         const auto& r = d.noiseCircles[static_cast<std::size_t>(i)];
-        expected.push_back({"N" + std::to_string(i + 1), noiseCircle(r.nfMin, r.gammaOpt, r.rn, r.nf)});
+        expected.push_back({name('N', i), noiseCircle(r.nfMin, r.gammaOpt, r.rn, r.nf)});
     }
     const auto circles = c.ofKind(DrawOp::Ellipse);
     ASSERT_EQ(circles.size(), expected.size());
