@@ -22,6 +22,8 @@ class PointListWindow;
 class ReadoutPanel;
 class SchematicWindow;
 class Toolbox;
+class Tuner;
+class TunerDock;
 struct CommandContext;
 
 class MainWindow : public QMainWindow, public Shell {
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow, public Shell {
     SchematicWindow* schematic() const { return schematic_; }
     PointListWindow* pointList() const { return pointList_; }
     ReadoutPanel& readouts() const { return *readouts_; }
+    Tuner& tuner() const { return *tuner_; }
+    TunerDock* tunerDock() const { return tunerDock_; }
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
     QMdiSubWindow* sPlotFrame(SPlotWindow w) const;
@@ -94,6 +98,8 @@ class MainWindow : public QMainWindow, public Shell {
     QMdiSubWindow* pointListFrame_ = nullptr;
     std::array<QMdiSubWindow*, sPlotWindowCount> sPlotFrames_{};
     Toolbox* toolbox_ = nullptr;
+    std::unique_ptr<Tuner> tuner_;
+    TunerDock* tunerDock_ = nullptr;
     std::unique_ptr<MainMenu> menu_;
     std::function<void()> onClosed_;
     int chartRepaints_ = 0;
