@@ -124,19 +124,24 @@ double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex 
     const std::size_t runs = variables_.size() + 1;
     double worst = 0.0;
     for (std::size_t p = 0; p < points_.size(); ++p) {
+        const double f = points_[p].f;
         Complex num{points_[p].r, points_[p].x}, den{1.0};
+        const Mobius* run = &runs_[p * runs];
         for (std::size_t r = 0; r < runs; ++r) {
-            const Mobius& m = runs_[p * runs + r];
+            const Mobius& m = run[r];
             Complex n2 = m.a * num + m.b * den, d2 = m.c * num + m.d * den;
             if (r < elements.size()) {
-                const Mobius e = elementMap(elements[r], points_[p].f, f0_);
+                const Mobius e = elementMap(elements[r], f, f0_);
                 const Complex n3 = e.a * n2 + e.b * d2;
                 d2 = e.c * n2 + e.d * d2;
                 n2 = n3;
             }
-            normalise(n2, d2);
             num = n2;
             den = d2;
+            // The runs are normalised; a few unscaled element maps in a row
+            // stay far from overflow.
+            if (r % 8 == 7)
+                normalise(num, den);
         }
         // (z - t) / (z + conj t) with z = num / den.
         const double g = ratioMagnitude(num - target * den, num + target.conjugate() * den);
