@@ -244,8 +244,8 @@ void addQuarterWave(std::vector<MatchSolution>& out, const MatchRequest& m)
         if (theta > negligible && theta < pi - negligible)
             e.push_back(line(ElementKind::LS, theta, m.lineImpedance, m.lineEr));
         const double r = lineInput(m.load, zc, e.empty() ? 0.0 : theta).re;
-        e.push_back(line(ElementKind::LS, pi / 2, static_cast<float>(std::sqrt(r * m.target.re)),
-                         m.lineEr));
+        e.push_back(
+            line(ElementKind::LS, pi / 2, toFloatSaturated(std::sqrt(r * m.target.re)), m.lineEr));
         out.push_back({MatchFamily::QuarterWave, topologyOf(e, true), e});
     }
 }

@@ -187,6 +187,18 @@ void SchematicWindow::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // R, L and C choose the part of an RLC group that tuning changes.
+    const int parts[][2] = {{Qt::Key_R, static_cast<int>(ElementPart::R)},
+                            {Qt::Key_L, static_cast<int>(ElementPart::L)},
+                            {Qt::Key_C, static_cast<int>(ElementPart::C)}};
+    for (const auto& [key, part] : parts) {
+        if (tuner_ && tuner_->selected() >= 0 && event->key() == key &&
+            !(event->modifiers() & Qt::ControlModifier)) {
+            tuner_->selectPart(static_cast<ElementPart>(part));
+            event->accept();
+            return;
+        }
+    }
     QAbstractScrollArea::keyPressEvent(event);
 }
 
