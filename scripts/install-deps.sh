@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libnlopt-dev
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-wqy-microhei
   qt6-svg-dev clang-14 libclang-rt-14-dev strace x11-utils

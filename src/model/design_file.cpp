@@ -51,6 +51,8 @@ constexpr HistoryName historyNames[] = {
     {HistoryEntry::VswrCircle, "VSWR_CYRCLE"},   {HistoryEntry::StabCircle, "STAB_CYRCLE"},
     {HistoryEntry::GainCircle, "GAIN_CYRCLE"},   {HistoryEntry::Wideband, "WIDEBAND"},
     {HistoryEntry::NoiseCircle, "NOISE_CYRCLE"},
+    // Files know single edits only; the reader takes the first row.
+    {HistoryEntry::EditElements, "EDIT_ELEMENT"},
 };
 
 // ---- writing ----

@@ -12,6 +12,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace zelvo {
 
@@ -81,6 +82,9 @@ struct AppState {
     AppMode mode = AppMode::Chart;
     bool pickDataPoint = false; // the chart's next click is a new data point
     bool pickCursor = false;
+    // A proposed network, with its points, drawn dashed over the chart while
+    // the matching dialog shows it.
+    std::vector<Element> matchPreview;
     QString settingsPath;
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left

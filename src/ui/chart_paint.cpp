@@ -61,6 +61,9 @@ void paintChartBase(QPainter& painter, const AppState& state, int fontHeight)
     g.gridFontHeight = 15;
     g.fontHeight = fontHeight;
     renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g);
+    if (!state.matchPreview.empty())
+        drawPreviewArcs(canvas, state.matchPreview, state.design.z0, rgb(200, 0, 200),
+                        state.settings.lineWidth, g);
 }
 
 void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached)

@@ -7,6 +7,7 @@
 #include "ui/commands/chart_commands.h"
 #include "ui/commands/circle_commands.h"
 #include "ui/commands/file_commands.h"
+#include "ui/commands/network_commands.h"
 #include "ui/commands/splot_commands.h"
 #include "ui/icons.h"
 #include "ui/messages.h"
@@ -15,6 +16,8 @@
 #include "ui/schematic_window.h"
 #include "ui/splot_windows.h"
 #include "ui/toolbox.h"
+#include "ui/tuner.h"
+#include "ui/tuner_dock.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -111,6 +114,18 @@ void MainWindow::createChildren()
         frame->installEventFilter(this);
     }
 
+    tuner_ = std::make_unique<Tuner>(state_, *this);
+    tuner_->readoutSink = [this](const ReadoutTexts& t) { readouts_->show(t); };
+    tunerDock_ = new TunerDock(state_, *tuner_, this);
+    addDockWidget(Qt::RightDockWidgetArea, tunerDock_);
+    tunerDock_->setFloating(true);
+    tunerDock_->hide();
+    tuner_->onChanged = [this] { tunerDock_->refresh(); };
+    connect(tunerDock_, &QDockWidget::visibilityChanged, this,
+            [this](bool shown) { menu_->action(Command::Tuner)->setChecked(shown); });
+    schematic_->setTuner(tuner_.get());
+    pointList_->setTuner(tuner_.get());
+
     toolbox_ = new Toolbox(state_, platform_, *this, this);
     toolbox_->setImport([this](InputDevice d) {
         CommandContext c = context();
@@ -183,6 +198,8 @@ void MainWindow::showModeWindows()
         createSPlotWindows();
     chart_->setVisible(chart);
     readouts_->setVisible(chart);
+    if (!chart)
+        tunerDock_->hide();
     schematicFrame_->setVisible(chart);
     pointListFrame_->setVisible(chart);
     for (QMdiSubWindow* f : sPlotFrames_)
@@ -300,6 +317,8 @@ void MainWindow::repaintAll()
     repaintChart();
     repaintSchematic();
     repaintPointList();
+    if (tunerDock_)
+        tunerDock_->refresh();
     for (QMdiSubWindow* f : sPlotFrames_) {
         if (!f)
             continue;
@@ -531,6 +550,25 @@ void MainWindow::run(Command command)
         break;
     case Command::Redraw:
         repaintAll();
+        break;
+    case Command::MatchAutomatically:
+        tuner_->endSession();
+        matchCommand(c);
+        break;
+    case Command::Optimise:
+        tuner_->endSession();
+        optimiseCommand(c);
+        break;
+    case Command::Tuner:
+        if (!tunerDock_->isVisible() && tunerDock_->isFloating()) {
+            // Floating under the data point list: docked, it would take its
+            // room from the chart, whose size follows the screen.
+            const QPoint corner = area_->viewport()->mapToGlobal(
+                QPoint(10, std::max(0, area_->viewport()->height() - 300)));
+            tunerDock_->setGeometry(corner.x(), corner.y(), 640, 240);
+        }
+        tunerDock_->setVisible(!tunerDock_->isVisible());
+        menu_->action(Command::Tuner)->setChecked(tunerDock_->isVisible());
         break;
     case Command::Help:
         if (platform_.showHelp)

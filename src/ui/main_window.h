@@ -22,6 +22,8 @@ class PointListWindow;
 class ReadoutPanel;
 class SchematicWindow;
 class Toolbox;
+class Tuner;
+class TunerDock;
 struct CommandContext;
 
 class MainWindow : public QMainWindow, public Shell {
@@ -48,6 +50,8 @@ class MainWindow : public QMainWindow, public Shell {
     SchematicWindow* schematic() const { return schematic_; }
     PointListWindow* pointList() const { return pointList_; }
     ReadoutPanel& readouts() const { return *readouts_; }
+    Tuner& tuner() const { return *tuner_; }
+    TunerDock* tunerDock() const { return tunerDock_; }
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
     // Created with the first use of S-Plot mode, not at start-up.
@@ -101,6 +105,8 @@ class MainWindow : public QMainWindow, public Shell {
     QMdiSubWindow* pointListFrame_ = nullptr;
     std::array<QMdiSubWindow*, sPlotWindowCount> sPlotFrames_{};
     Toolbox* toolbox_ = nullptr;
+    std::unique_ptr<Tuner> tuner_;
+    TunerDock* tunerDock_ = nullptr;
     std::unique_ptr<MainMenu> menu_;
     std::function<void()> onClosed_;
     int chartRepaints_ = 0;

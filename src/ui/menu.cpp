@@ -50,7 +50,10 @@ const Menu menus[] = {
       {separator, ""},
       {Command::QCircles, "constant &Q..."},
       {Command::VswrCircles, "&VSWR..."}}},
-    {"&Network", {{Command::Wideband, "&Wideband\tCtrl+W"}}},
+    {"&Network",
+     {{Command::Wideband, "&Wideband\tCtrl+W"},
+      {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
+      {Command::Optimise, "&Optimize..."}}},
     {"&Options",
      {{Command::ZChart, "&Z-Chart", true},
       {Command::YChart, "&Y-Chart", true},
@@ -86,7 +89,9 @@ const Menu menus[] = {
       {Command::WindowS22, "S22"},
       {Command::WindowFile, "<unnamed>"},
       {Command::GainTable, "gain &table"},
-      {Command::GainGraphs, "gain &graphs"}}},
+      {Command::GainGraphs, "gain &graphs"},
+      {separator, ""},
+      {Command::Tuner, "T&uner", true}}},
     {"&Help", {{Command::Help, "&Help...\tF1"}, {Command::About, "&About..."}}},
 };
 
@@ -96,7 +101,8 @@ constexpr Command chartItems[] = {
     Command::GainCircles, Command::NoiseCircles, Command::QCircles,    Command::VswrCircles,
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
-    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy};
+    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
+    Command::MatchAutomatically, Command::Optimise, Command::Tuner};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

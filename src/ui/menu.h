@@ -64,6 +64,9 @@ enum class Command : int {
     ExportA = 154,
     ConnectDatapoints = 155,
     Settings = 156,
+    MatchAutomatically = 210,
+    Optimise = 211,
+    Tuner = 212,
 };
 
 class MainMenu {

@@ -112,7 +112,7 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
             ++links;
         }
     }
-    EXPECT_EQ(pages.size(), 18);
+    EXPECT_EQ(pages.size(), 19);
     EXPECT_GT(links, 60);
 }
 

@@ -63,6 +63,9 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::Redraw, "&Redraw"},
         {Command::Help, "&Help...\tF1"},
         {Command::About, "&About..."},
+        {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
+        {Command::Optimise, "&Optimize..."},
+        {Command::Tuner, "T&uner"},
     };
     for (const auto& [id, text] : items) {
         const QAction* a = window->menu().action(id);
