@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-wqy-microhei
+  ngspice
 )
 
 missing=()

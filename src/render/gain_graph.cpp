@@ -12,10 +12,7 @@ namespace zelvo {
 
 namespace {
 
-int pointsOf(const SParamSet& set)
-{
-    return std::clamp(set.pointCount, 0, SParamSet::capacity);
-}
+int pointsOf(const SParamSet& set) { return set.validPoints(); }
 
 // The gain a point contributes, and to which series; 0 when none.
 int seriesOf(const SParamSet& set, std::size_t i)
@@ -211,6 +208,63 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
     }
 }
 
+double muAxisTop(const SParamSet& set)
+{
+    double top = 2.0;
+    for (int i = 0; i < pointsOf(set); ++i)
+        for (const double mu : {set.muLoad[static_cast<std::size_t>(i)],
+                                set.muSource[static_cast<std::size_t>(i)]})
+            if (std::isfinite(mu))
+                top = std::max(top, std::ceil(mu));
+    return std::min(top, 5.0);
+}
+
+void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
+                  double top, const SParamSet& set)
+{
+    const CanvasStateGuard keep(canvas);
+    const Frame f = frameOf(x0, y0, width, height, fMin, fMax, 0.0, top);
+    const int left = x0 + 30, right = x0 + width;
+    const auto yOf = [&](double mu) { return y0 + std::trunc(f.plotHeight() * (1.0 - mu / top)); };
+    const int one = toInt(yOf(1.0));
+    canvas.setPen({PenStyle::Dotted, 1, muColour});
+    canvas.moveTo({left, one});
+    canvas.lineTo({right, one});
+    canvas.setTextColour(muColour);
+    for (const double mu : {0.0, 1.0, top})
+        canvas.text({right + 3, toInt(yOf(mu))}, printfString("%i", toInt(mu)),
+                    TextAlign::LeftBaseline);
+
+    for (const bool source : {false, true}) {
+        const std::vector<double>& values = source ? set.muSource : set.muLoad;
+        const Colour colour = source ? muPrimeColour : muColour;
+        const PenStyle style = source ? PenStyle::Dotted : PenStyle::Solid;
+        bool joined = false;
+        Point previous;
+        for (int i = 0; i < pointsOf(set); ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const double freq = set.points[k].frequency;
+            const double mu = values[k];
+            const double x = left + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
+            const double y = yOf(mu);
+            if (!(freq > 0.0) || !(mu >= 0.0 && mu <= top) || !drawablePixel(x)) {
+                joined = false;
+                continue;
+            }
+            const Point p{toInt(x), toInt(y)};
+            canvas.setPen({PenStyle::Solid, 1, colour});
+            drawCircle(canvas, p.x, p.y, 2);
+            if (joined) {
+                canvas.setPen({style, 1, colour});
+                canvas.moveTo(previous);
+                canvas.lineTo(p);
+            }
+            previous = p;
+            joined = true;
+        }
+    }
+}
+
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
                           int fontHeight)
 {
@@ -222,9 +276,11 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
                       a.fMax, a.gMin, a.gMax, a.title, {}, fontHeight);
         return;
     }
-    const std::array<GainSeries, 2> series = {
+    const std::array<GainSeries, 4> series = {
         GainSeries{"MAG [dB]", rgb(255, 0, 0), PenStyle::Solid},
-        GainSeries{"MSG [dB]", rgb(0, 0, 255), PenStyle::Dotted}};
+        GainSeries{"MSG [dB]", rgb(0, 0, 255), PenStyle::Dotted},
+        GainSeries{"mu [-] (right scale)", muColour, PenStyle::Solid},
+        GainSeries{"mu' [-] (right scale)", muPrimeColour, PenStyle::Dotted}};
     drawGainGraph(canvas, x0, y0, gainGraphWidth, gainGraphHeight, rgb(0, 0, 0), a.fMin, a.fMax,
                   a.gMin, a.gMax, a.title, series, fontHeight);
     for (int s = magSeries; s <= msgSeries; ++s) {
@@ -232,6 +288,8 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
         drawGainTrace(canvas, x0, y0, gainGraphWidth, gainGraphHeight, g.colour, a.fMin, a.fMax,
                       a.gMin, a.gMax, set, s, g.style);
     }
+    drawMuTraces(canvas, x0, y0, gainGraphWidth, gainGraphHeight, a.fMin, a.fMax, muAxisTop(set),
+                 set);
 }
 
 GainGraphRanges gainGraphRanges(int width, int height)

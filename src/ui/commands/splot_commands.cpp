@@ -55,8 +55,8 @@ void closeTouchstoneCommand(CommandContext& c)
 {
     SParamSet& set = c.state.sparams;
     set.loaded = false;
-    set.pointCount = 0;
-    set.noiseCount = 0;
+    set.resizePoints(0);
+    set.resizeNoise(0);
     set.sourceText.clear();
     c.shell.updateTitle();
     c.shell.refreshMenu();
