@@ -364,6 +364,9 @@ void MainWindow::run(Command command)
     case Command::SaveNetlist:
         saveNetlistCommand(c);
         break;
+    case Command::SaveSpiceNetlist:
+        saveSpiceNetlistCommand(c);
+        break;
     case Command::Exit:
         close();
         break;

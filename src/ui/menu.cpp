@@ -32,6 +32,7 @@ const Menu menus[] = {
       {Command::Save, "&Save\tCtrl+S"},
       {Command::SaveAs, "Save &As..."},
       {Command::SaveNetlist, "Save Net&list"},
+      {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
       {separator, ""},
       {Command::PrinterSetup, "Printer s&etup..."},
       {Command::Print, "&Print..."},
@@ -96,7 +97,8 @@ constexpr Command chartItems[] = {
     Command::GainCircles, Command::NoiseCircles, Command::QCircles,    Command::VswrCircles,
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
-    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy};
+    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
+    Command::SaveSpiceNetlist};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

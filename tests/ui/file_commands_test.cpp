@@ -163,6 +163,22 @@ TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
               QStringLiteral("Error while writing file '%1'").arg(path("no/such/net.mcf")));
 }
 
+TEST_F(FileCommandTest, SaveSpiceNetlistWritesTheSubcircuit)
+{
+    modify();
+    recorder.fileNames.push_back(path("match.cir"));
+    window->run(Command::SaveSpiceNetlist);
+    EXPECT_EQ(recorder.fileDialogs[0].defaultSuffix, QStringLiteral("cir"));
+    EXPECT_EQ(lastText(), QStringLiteral("Netlist done ('%1')").arg(path("match.cir")));
+    QFile f(path("match.cir"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains(".subckt zelvo_match in out"));
+    recorder.fileNames.push_back(path("no/such/match.cir"));
+    window->run(Command::SaveSpiceNetlist);
+    EXPECT_EQ(lastText(),
+              QStringLiteral("Error while writing file '%1'").arg(path("no/such/match.cir")));
+}
+
 TEST_F(FileCommandTest, ClosingWithUnsavedChanges)
 {
     state.settingsPath = path("cfg/zelvo.ini");

@@ -19,6 +19,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::Save, "&Save\tCtrl+S"},
         {Command::SaveAs, "Save &As..."},
         {Command::SaveNetlist, "Save Net&list"},
+        {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
         {Command::PrinterSetup, "Printer s&etup..."},
         {Command::Print, "&Print..."},
         {Command::Exit, "E&xit"},

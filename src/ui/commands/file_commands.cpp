@@ -2,6 +2,7 @@
 
 #include "model/design_file.h"
 #include "model/netlist.h"
+#include "model/spice_netlist.h"
 #include "ui/chart_window.h"
 #include "ui/messages.h"
 #include "ui/wait_cursor.h"
@@ -127,6 +128,27 @@ void saveNetlistCommand(CommandContext& c)
     if (writeNetlist(c.design(), nativePath(path), c.design().fileName) != netlistOk) {
         tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
              MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+        return;
+    }
+    c.state.lastNetlistPath = path;
+    tell(c.platform, c.state.settings, c.parent(), withPath(netlistDoneText, path),
+         MessageIcon::None, false);
+}
+
+void saveSpiceNetlistCommand(CommandContext& c)
+{
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Save SPICE Netlist");
+    r.filters = {QStringLiteral("SPICE Netlist (*.cir)"), QStringLiteral("All Files (*)")};
+    r.defaultSuffix = QStringLiteral("cir");
+    r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
+    const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    if (!writeSpiceNetlist(c.design(), nativePath(path), c.design().fileName)) {
+        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
+             MessageIcon::Exclamation, true);
         return;
     }
     c.state.lastNetlistPath = path;

@@ -15,6 +15,8 @@ bool savePrompt(CommandContext& c);
 bool saveCommand(CommandContext& c);
 bool saveAsCommand(CommandContext& c);
 void saveNetlistCommand(CommandContext& c);
+// The matching network as an ngspice subcircuit (*.cir).
+void saveSpiceNetlistCommand(CommandContext& c);
 
 // New in chart mode.
 void newDesignCommand(CommandContext& c);
