@@ -220,7 +220,7 @@ double muAxisTop(const SParamSet& set)
 }
 
 void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
-                  double top, const SParamSet& set)
+                  double top, const SParamSet& set, int fontHeight)
 {
     const CanvasStateGuard keep(canvas);
     const Frame f = frameOf(x0, y0, width, height, fMin, fMax, 0.0, top);
@@ -231,6 +231,7 @@ void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double 
     canvas.moveTo({left, one});
     canvas.lineTo({right, one});
     canvas.setTextColour(muColour);
+    canvas.setFont({fontHeight / 3 * 2, FontFace::Default, 400, 0}); // as the dB labels
     for (const double mu : {0.0, 1.0, top})
         canvas.text({right + 3, toInt(yOf(mu))}, printfString("%i", toInt(mu)),
                     TextAlign::LeftBaseline);
@@ -289,7 +290,7 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
                       a.gMin, a.gMax, set, s, g.style);
     }
     drawMuTraces(canvas, x0, y0, gainGraphWidth, gainGraphHeight, a.fMin, a.fMax, muAxisTop(set),
-                 set);
+                 set, fontHeight);
 }
 
 GainGraphRanges gainGraphRanges(int width, int height)

@@ -70,7 +70,7 @@ double muAxisTop(const SParamSet& set);
 // Labels 0, 1 and top beside the right edge, a dotted line at mu = 1, and
 // both curves (mu solid, mu' dotted).
 void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
-                  double top, const SParamSet& set);
+                  double top, const SParamSet& set, int fontHeight);
 
 // The window's graph: 600 x 400 at (20, 20) moved by the scroll positions.
 struct GainGraphScroll {

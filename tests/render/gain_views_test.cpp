@@ -212,7 +212,7 @@ TEST(GainGraph, MuCurvesOnTheirOwnScale)
     set.muSource[1] = 40.0;
 
     RecordingCanvas c;
-    drawMuTraces(c, 0, 0, 630, 400, 1.0, 100.0, 4.0, set);
+    drawMuTraces(c, 0, 0, 630, 400, 1.0, 100.0, 4.0, set, 16);
     std::vector<Point> mu, muPrime;
     for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
         (e.pen.colour == muColour ? mu : muPrime).push_back({e.centreX(), e.centreY()});
