@@ -367,6 +367,9 @@ void MainWindow::run(Command command)
     case Command::SaveSpiceNetlist:
         saveSpiceNetlistCommand(c);
         break;
+    case Command::ImportOnePort:
+        importOnePortCommand(c);
+        break;
     case Command::Exit:
         close();
         break;

@@ -29,6 +29,7 @@ const Menu menus[] = {
     {"&File",
      {{Command::New, "&New"},
       {Command::Open, "&Open..."},
+      {Command::ImportOnePort, "&Import one-port data..."},
       {Command::Save, "&Save\tCtrl+S"},
       {Command::SaveAs, "Save &As..."},
       {Command::SaveNetlist, "Save Net&list"},
@@ -98,7 +99,7 @@ constexpr Command chartItems[] = {
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
-    Command::SaveSpiceNetlist};
+    Command::SaveSpiceNetlist, Command::ImportOnePort};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

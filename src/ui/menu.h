@@ -65,6 +65,7 @@ enum class Command : int {
     ConnectDatapoints = 155,
     Settings = 156,
     SaveSpiceNetlist = 230,
+    ImportOnePort = 231,
 };
 
 class MainMenu {

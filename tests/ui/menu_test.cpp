@@ -16,6 +16,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
     const std::pair<Command, const char*> items[] = {
         {Command::New, "&New"},
         {Command::Open, "&Open..."},
+        {Command::ImportOnePort, "&Import one-port data..."},
         {Command::Save, "&Save\tCtrl+S"},
         {Command::SaveAs, "Save &As..."},
         {Command::SaveNetlist, "Save Net&list"},

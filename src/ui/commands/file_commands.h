@@ -17,6 +17,8 @@ bool saveAsCommand(CommandContext& c);
 void saveNetlistCommand(CommandContext& c);
 // The matching network as an ngspice subcircuit (*.cir).
 void saveSpiceNetlistCommand(CommandContext& c);
+// Chosen points of a one-port Touchstone file (*.s1p) as data points.
+void importOnePortCommand(CommandContext& c);
 
 // New in chart mode.
 void newDesignCommand(CommandContext& c);
