@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/twoport.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -293,6 +294,11 @@ bool readVersion1(SParamSet& set)
     if (!hasOptionLine(text))
         return false;
     Options o;
+    // One point per line at most: no reallocation while a long sweep is read.
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    set.points.reserve(lines);
+    for (auto* v : {&set.stabilityK, &set.magDb, &set.msgDb, &set.muLoad, &set.muSource})
+        v->reserve(lines);
     bool inNoise = false;
     std::size_t pos = 0;
     const std::size_t size = text.size();
@@ -475,6 +481,9 @@ struct KeywordReader {
             std::vector<double> n;
             if (!numbersOf(value, n) || n.size() != 1)
                 return fail("[Number of Ports] needs one number.");
+            if (n[0] == 1)
+                return fail("This is a one-port file; chart mode reads it with File, "
+                            "Import one-port data.");
             if (n[0] != 2)
                 return fail("The file describes " + fixedText(n[0], 0)
                             + " ports; only two-port files can be read here.");
