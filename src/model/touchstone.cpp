@@ -548,7 +548,7 @@ struct KeywordReader {
     {
         if (section == Section::Information)
             return true;
-        if (wantReference && section == Section::Header) {
+        if (wantReference && section == Section::Header && references.size() < 2) {
             if (!numbersOf(line, references))
                 return fail("[Reference] needs one impedance per port.");
             return true;
