@@ -80,8 +80,16 @@ struct GainGraphScroll {
 inline constexpr int gainGraphWidth = 600;
 inline constexpr int gainGraphHeight = 400;
 
+// A window larger than the graph (with its legend) gets a graph that fills
+// it, with a gain label on every grid line; 0 keeps the fixed size.
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight);
+                          int fontHeight, int windowWidth = 0, int windowHeight = 0);
+// The graph's size in a window of that size.
+struct GainGraphSize {
+    int width = gainGraphWidth;
+    int height = gainGraphHeight;
+};
+GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight);
 
 struct GainGraphRanges {
     int horizontalMax = 0;

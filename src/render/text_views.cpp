@@ -163,18 +163,27 @@ std::vector<std::string> gainTableRows(const SParamSet& set)
 {
     std::vector<std::string> rows;
     rows.reserve(static_cast<std::size_t>(pointsOf(set)) + 3);
-    rows.emplace_back("    Freq.     MAG         MSG         K          mu        mu'");
+    // Frequencies of 100000 and more are wider than "%9.3f": the whole table
+    // moves right by the difference so that its columns stay aligned.
+    int width = 9;
+    if (set.loaded)
+        for (int i = 0; i < pointsOf(set); ++i)
+            width = std::max(width, characters(printfString(
+                                        "%.3f", set.points[static_cast<std::size_t>(i)].frequency)));
+    const std::string pad(static_cast<std::size_t>(width - 9), ' ');
+    rows.push_back(pad + "    Freq.     MAG         MSG         K          mu        mu'");
     const char* unit = set.freqExponent == 3   ? "    [kHz]"
                        : set.freqExponent == 6 ? "    [MHz]"
                        : set.freqExponent == 9 ? "    [GHz]"
                                                : "    [Hz] ";
-    rows.push_back(std::string(unit) + "     [dB]        [dB]        [-]         [-]        [-]");
-    rows.emplace_back("-----------------------------------------------------------------");
+    rows.push_back(pad + unit + "     [dB]        [dB]        [-]         [-]        [-]");
+    rows.push_back(std::string(pad.size(), '-')
+                   + "-----------------------------------------------------------------");
     if (!set.loaded)
         return rows;
     for (int i = 0; i < pointsOf(set); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const std::string f = cell(set.points[k].frequency);
+        const std::string f = printfString("%*.3f", width, set.points[k].frequency);
         const double stability = set.stabilityK[k];
         std::string row = stability < 1.0
                               ? f + "    -------  " + cell(set.msgDb[k]) + "  " + cell(stability)

@@ -39,10 +39,14 @@ class TextListView : public QAbstractScrollArea {
 
   private:
     void setRanges(const TextScrollRanges& r);
+    // Line and page steps of the scroll bars, limited as the views limit them.
+    void onScrollAction(bool vertical, int action);
 
     const AppState& state_;
     Content content_;
     TextViewState view_;
+    int rows_ = 0;
+    int longest_ = 0;
 };
 
 class GainGraphView : public QAbstractScrollArea {
@@ -55,6 +59,9 @@ class GainGraphView : public QAbstractScrollArea {
     void scrollContentsBy(int dx, int dy) override;
 
   private:
+    void setRanges();
+    void onScrollAction(bool vertical, int action);
+
     const AppState& state_;
     GainGraphScroll scroll_;
 };

@@ -192,7 +192,7 @@ TEST_F(FileCommandTest, ImportOnePortDataAddsTheChosenLines)
     recorder.fileNames.push_back(path("probe.s1p"));
     ModalScript modals;
     modals.then([](QDialog& d) {
-        auto* list = d.findChild<QListWidget*>(QStringLiteral("points"));
+        auto* list = d.findChild<QListWidget*>(QStringLiteral("lines"));
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(list->count(), 1601);
         // Picked third line first: handed over in list order.

@@ -6,7 +6,7 @@
 #include "model/design_rules.h"
 #include "model/spice_netlist.h"
 #include "ui/chart_window.h"
-#include "ui/dialogs/one_port_dialog.h"
+#include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/messages.h"
 #include "ui/wait_cursor.h"
 
@@ -184,8 +184,13 @@ void importOnePortCommand(CommandContext& c)
                DialogMessage{read.problem, "", MessageIcon::Error});
         return;
     }
+    LineListSource source;
+    source.fileName = QString::fromStdString(read.data->fileName);
+    source.header = QString::fromStdString(onePortHeader(read.data->freqExponent));
+    for (const std::string& line : onePortLines(*read.data))
+        source.lines << QString::fromStdString(line);
     const std::optional<std::vector<int>> rows =
-        selectOnePortPoints(c.state, c.platform, *read.data, c.parent());
+        selectPointsDialog(c.state, c.platform, source, c.parent());
     if (!rows)
         return;
     if (const std::optional<DialogMessage> m = importOnePortPoints(c.design(), *read.data, *rows))
