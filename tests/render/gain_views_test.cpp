@@ -365,10 +365,10 @@ TEST(TextViews, GainTableRows)
     // Frequencies of 100000 and more move the whole table so that it stays aligned.
     set.points[1].frequency = 1234567.0f;
     const auto wide = gainTableRows(set);
-    EXPECT_EQ(wide[0], "      Freq.     MAG         MSG         K");
-    EXPECT_EQ(wide[2], std::string(56, '-'));
-    EXPECT_EQ(wide[3], "    400.000    -------     26.070      0.399");
-    EXPECT_EQ(wide[4], "1234567.000    12.500      -------     1.250");
+    EXPECT_EQ(wide[0], "      Freq.     MAG         MSG         K          mu        mu'");
+    EXPECT_EQ(wide[2], std::string(67, '-'));
+    EXPECT_EQ(wide[3], "    400.000    -------     26.070      0.399      0.620      0.710");
+    EXPECT_EQ(wide[4], "1234567.000     0.000      -------     1.250      1.100      1.000");
     set.points[1].frequency = 2000.0f;
     set.loaded = false;
     EXPECT_EQ(gainTableRows(set).size(), 3u);
