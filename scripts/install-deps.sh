@@ -11,7 +11,7 @@ packages=(
   xvfb xauth imagemagick
   fonts-dejavu-core fonts-wqy-microhei
   qt6-svg-dev clang-14 libclang-rt-14-dev strace x11-utils
-  desktop-file-utils appstream libxml2-utils dpkg-dev fakeroot file
+  desktop-file-utils appstream libxml2-utils dpkg-dev fakeroot file ngspice
 )
 
 missing=()

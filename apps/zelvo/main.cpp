@@ -1,6 +1,7 @@
 // Zelvo: matching networks on the impedance chart.
 #include "model/design.h"
 #include "ui/app_state.h"
+#include "ui/command_line.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/help_window.h"
 #include "ui/main_window.h"
@@ -10,10 +11,34 @@
 
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// The command-line tools need no display: they run on a core application,
+// which loads no window-system platform at all.
+int runTool(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const zelvo::ToolRun r = zelvo::runTool(QCoreApplication::arguments());
+    std::fwrite(r.out.data(), 1, r.out.size(), stdout);
+    std::fwrite(r.err.data(), 1, r.err.size(), stderr);
+    return r.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (zelvo::isToolInvocation(arguments))
+            return runTool(argc, argv);
+    }
     QApplication app(argc, argv);
     // QApplication adopts the user's locale; the design and settings files
     // are written with printf and must keep the decimal point.

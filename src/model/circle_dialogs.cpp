@@ -306,7 +306,7 @@ std::vector<std::string> noiseListLines(const SParamSet& set)
     std::vector<std::string> lines;
     if (!set.loaded)
         return lines;
-    const int count = std::clamp(set.noiseCount, 0, SParamSet::capacity);
+    const int count = set.validNoise();
     for (int i = 0; i < count; ++i)
         lines.push_back(noiseListLine(set.noise[static_cast<std::size_t>(i)]));
     return lines;

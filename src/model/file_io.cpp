@@ -102,13 +102,25 @@ bool allDigits(std::string_view s)
     return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+// "." + name + suffix, appended piece by piece: GCC 12 at -O2 and above
+// reports a false -Wrestrict on "." + std::string.
+std::string hiddenName(const std::string& name, std::string_view suffix)
+{
+    std::string s;
+    s.reserve(1 + name.size() + suffix.size());
+    s += '.';
+    s += name;
+    s += suffix;
+    return s;
+}
+
 // Whether `name` is a temporary of an earlier save of `file` that no running
 // save still writes: its process is gone, or it is far older than any save.
 // Also the names earlier versions used (".name.<n>-<n>.tmp", "name.zelvo-tmp<n>").
 bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
 {
     const std::string name = entry.path().filename().string();
-    const std::string prefix = "." + file + ".zelvo-";
+    const std::string prefix = hiddenName(file, ".zelvo-");
     if (name.starts_with(prefix)) {
         const std::string_view rest = std::string_view(name).substr(prefix.size());
         const std::size_t dash = rest.find('-');
@@ -122,7 +134,7 @@ bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
     const std::string oldExport = file + ".zelvo-tmp";
     if (name.starts_with(oldExport) && allDigits(std::string_view(name).substr(oldExport.size())))
         return ageAbove(entry, std::chrono::minutes(1));
-    const std::string oldDesign = "." + file + ".";
+    const std::string oldDesign = hiddenName(file, ".");
     if (name.starts_with(oldDesign) && name.ends_with(".tmp")) {
         const std::string_view mid = std::string_view(name).substr(
             oldDesign.size(), name.size() - oldDesign.size() - 4);
@@ -180,7 +192,7 @@ bool writeAll(int fd, std::string_view content)
 std::string temporaryPrefix(const std::string& target)
 {
     const fs::path p(target);
-    return (folderOf(p) / ("." + p.filename().string() + ".zelvo-")).string();
+    return (folderOf(p) / hiddenName(p.filename().string(), ".zelvo-")).string();
 }
 
 std::optional<std::string> readWholeFile(const std::string& path)

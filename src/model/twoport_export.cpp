@@ -168,7 +168,7 @@ std::string exportFileText(const SParamSet& set, ParameterKind kind, bool normal
     text += "!          " + p + "11        " + p + "11       " + p + "21        " + p + "21       "
             + p + "12       " + p + "12       " + p + "22       " + p + "22\r\n";
     text += "!Freq      Mag        Ang       Mag        Ang       Mag       Ang       Mag       Ang\r\n";
-    const int count = std::clamp(set.pointCount, 0, SParamSet::capacity);
+    const int count = set.validPoints();
     for (int i = 0; i < count; ++i) {
         const SParamPoint& point = set.points[static_cast<std::size_t>(i)];
         ParameterMatrix m = convertSParams(kind, twoPortOf(point));

@@ -60,6 +60,18 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
                    double fMin, double fMax, double gMin, double gMax, const SParamSet& set,
                    int series, PenStyle style);
 
+// The stability factors mu and mu' on their own scale at the right edge of
+// the frame, 0 at the bottom to `top`: at least 2 so that the stability
+// limit mu = 1 is always inside, at most 5 so that very stable points do not
+// flatten the interesting range (points above are not drawn).
+inline constexpr Colour muColour = rgb(0, 150, 0);
+inline constexpr Colour muPrimeColour = rgb(200, 0, 200);
+double muAxisTop(const SParamSet& set);
+// Labels 0, 1 and top beside the right edge, a dotted line at mu = 1, and
+// both curves (mu solid, mu' dotted).
+void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
+                  double top, const SParamSet& set, int fontHeight);
+
 // The window's graph: 600 x 400 at (20, 20) moved by the scroll positions.
 struct GainGraphScroll {
     int horizontal = 0;

@@ -16,7 +16,7 @@ namespace {
 
 int pointsOf(const SParamSet& set)
 {
-    return std::clamp(set.pointCount, 0, SParamSet::capacity);
+    return set.validPoints();
 }
 
 // Joins the points in order; a point that cannot be drawn breaks the line.

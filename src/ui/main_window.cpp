@@ -422,6 +422,12 @@ void MainWindow::run(Command command)
     case Command::SaveNetlist:
         saveNetlistCommand(c);
         break;
+    case Command::SaveSpiceNetlist:
+        saveSpiceNetlistCommand(c);
+        break;
+    case Command::ImportOnePort:
+        importOnePortCommand(c);
+        break;
     case Command::Exit:
         close();
         break;

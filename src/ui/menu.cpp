@@ -29,9 +29,11 @@ const Menu menus[] = {
     {"&File",
      {{Command::New, "&New"},
       {Command::Open, "&Open..."},
+      {Command::ImportOnePort, "&Import one-port data..."},
       {Command::Save, "&Save\tCtrl+S"},
       {Command::SaveAs, "Save &As..."},
       {Command::SaveNetlist, "Save Net&list"},
+      {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
       {separator, ""},
       {Command::PrinterSetup, "Printer s&etup..."},
       {Command::Print, "&Print..."},
@@ -102,7 +104,8 @@ constexpr Command chartItems[] = {
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
-    Command::MatchAutomatically, Command::Optimise, Command::Tuner};
+    Command::MatchAutomatically, Command::Optimise, Command::Tuner,
+    Command::SaveSpiceNetlist, Command::ImportOnePort};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

@@ -67,6 +67,8 @@ enum class Command : int {
     MatchAutomatically = 210,
     Optimise = 211,
     Tuner = 212,
+    SaveSpiceNetlist = 230,
+    ImportOnePort = 231,
 };
 
 class MainMenu {

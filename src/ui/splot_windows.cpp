@@ -102,7 +102,7 @@ void TextListView::paintEvent(QPaintEvent*)
         longest_ = view_.longestLine;
     }
     else {
-        rows_ = state_.sparams.loaded ? std::clamp(state_.sparams.pointCount, 0, SParamSet::capacity) + 3 : 3;
+        rows_ = state_.sparams.loaded ? state_.sparams.validPoints() + 3 : 3;
         longest_ = 0;
         for (const std::string& row : gainTableRows(state_.sparams))
             longest_ = std::max(longest_, static_cast<int>(row.size()));

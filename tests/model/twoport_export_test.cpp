@@ -62,7 +62,7 @@ SParamSet demoSet()
     set.fileName = "/data/amp.s2p";
     set.freqExponent = 6;
     set.referenceImpedance = 50.0f;
-    set.pointCount = 2;
+    set.resizePoints(2);
     set.points[0] = {100.0f, 0.5f, -0.25f, 0.125f, 0.5f, 4.0f, 2.0f, 0.25f, 0.5f};
     set.points[1] = {1500.5f, -0.3f, 0.1f, 0.05f, -0.3f, 2.5f, 1.2f, 0.2f, -0.6f};
     set.loaded = true;
@@ -264,7 +264,7 @@ TEST(ExportFile, OptionLineUnitsAndNotes)
 TEST(ExportFile, UndefinedValuesAreWrittenAsTheFormatterPrintsThem)
 {
     SParamSet set = demoSet();
-    set.pointCount = 1;
+    set.resizePoints(1);
     set.points[0] = {1.0f, 0, 0, 1.0f, 0, 1.0f, 0, 0, 0}; // ideal through
     const std::string text = exportFileText(set, ParameterKind::Z, true, "");
     const std::string row = text.substr(text.rfind("\r\n1.000") + 2);

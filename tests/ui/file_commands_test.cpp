@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <clocale>
 
@@ -183,6 +184,63 @@ TEST_F(FileCommandTest, SaveNetlistProposesTheDesignsNameWithANetlistSuffix)
     QFile zvc(path("match900.ZVC"));
     ASSERT_TRUE(zvc.open(QIODevice::ReadOnly));
     EXPECT_TRUE(zvc.readAll().contains("[DATAPOINTS]")); // still the design, not a netlist
+}
+
+TEST_F(FileCommandTest, SaveSpiceNetlistWritesTheSubcircuit)
+{
+    modify();
+    recorder.fileNames.push_back(path("match.cir"));
+    window->run(Command::SaveSpiceNetlist);
+    EXPECT_EQ(recorder.fileDialogs[0].defaultSuffix, QStringLiteral("cir"));
+    EXPECT_EQ(lastText(), QStringLiteral("Netlist done ('%1')").arg(path("match.cir")));
+    QFile f(path("match.cir"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains(".subckt zelvo_match in out"));
+    recorder.fileNames.push_back(path("no/such/match.cir"));
+    window->run(Command::SaveSpiceNetlist);
+    EXPECT_EQ(lastText(),
+              QStringLiteral("Error while writing file '%1'").arg(path("no/such/match.cir")));
+}
+
+TEST_F(FileCommandTest, ImportOnePortDataAddsTheChosenLines)
+{
+    QFile f(path("probe.s1p"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("! antenna\r\n# MHz S RI R 75\r\n");
+    for (int i = 0; i < 1601; ++i) // a long sweep lists whole
+        f.write(QByteArray::number(100 + i) + " " + QByteArray::number(0.001 * (i % 300))
+                + " 0\r\n");
+    f.close();
+    recorder.fileNames.push_back(path("probe.s1p"));
+    ModalScript modals;
+    modals.then([](QDialog& d) {
+        auto* list = d.findChild<QListWidget*>(QStringLiteral("lines"));
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), 1601);
+        // Picked third line first: handed over in list order.
+        list->item(2)->setSelected(true);
+        list->item(0)->setSelected(true);
+        clickOk(d);
+    });
+    window->run(Command::ImportOnePort);
+    EXPECT_TRUE(modals.done());
+    EXPECT_EQ(recorder.fileDialogs.back().title, QStringLiteral("Import one-port data"));
+    ASSERT_EQ(design().dataPointCount, 2);
+    EXPECT_DOUBLE_EQ(design().dataPoints[0].f, 100e6);
+    EXPECT_DOUBLE_EQ(design().dataPoints[0].r, 75.0); // Gamma 0: the file's reference
+    EXPECT_DOUBLE_EQ(design().dataPoints[1].f, 102e6);
+    EXPECT_NEAR(design().dataPoints[1].r, 75.0 * 1.002 / 0.998, 1e-9);
+    EXPECT_TRUE(design().modified);
+
+    // A two-port file is refused with the reason, and nothing changes.
+    QFile two(path("amp.s2p"));
+    ASSERT_TRUE(two.open(QIODevice::WriteOnly));
+    two.write("# GHz S MA R 50\n1 0.5 0 2 0 0.1 0 0.5 0\n");
+    two.close();
+    recorder.fileNames.push_back(path("amp.s2p"));
+    window->run(Command::ImportOnePort);
+    EXPECT_NE(lastText().indexOf(QStringLiteral("a one-port line has 3")), -1);
+    EXPECT_EQ(design().dataPointCount, 2);
 }
 
 TEST_F(FileCommandTest, ClosingWithUnsavedChanges)

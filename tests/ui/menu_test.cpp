@@ -16,9 +16,11 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
     const std::pair<Command, const char*> items[] = {
         {Command::New, "&New"},
         {Command::Open, "&Open..."},
+        {Command::ImportOnePort, "&Import one-port data..."},
         {Command::Save, "&Save\tCtrl+S"},
         {Command::SaveAs, "Save &As..."},
         {Command::SaveNetlist, "Save Net&list"},
+        {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
         {Command::PrinterSetup, "Printer s&etup..."},
         {Command::Print, "&Print..."},
         {Command::Exit, "E&xit"},

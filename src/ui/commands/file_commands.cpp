@@ -2,7 +2,11 @@
 
 #include "model/design_file.h"
 #include "model/netlist.h"
+#include "model/one_port.h"
+#include "model/design_rules.h"
+#include "model/spice_netlist.h"
 #include "ui/chart_window.h"
+#include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/messages.h"
 #include "ui/wait_cursor.h"
 
@@ -154,6 +158,67 @@ void saveNetlistCommand(CommandContext& c)
     c.state.lastNetlistPath = path;
     tell(c.platform, c.state.settings, c.parent(), withPath(netlistDoneText, path),
          MessageIcon::None, false);
+}
+
+void saveSpiceNetlistCommand(CommandContext& c)
+{
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Save SPICE Netlist");
+    r.filters = {QStringLiteral("SPICE Netlist (*.cir)"), QStringLiteral("All Files (*)")};
+    r.defaultSuffix = QStringLiteral("cir");
+    r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
+    const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    if (!writeSpiceNetlist(c.design(), nativePath(path), c.design().fileName)) {
+        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
+             MessageIcon::Exclamation, true);
+        return;
+    }
+    c.state.lastNetlistPath = path;
+    tell(c.platform, c.state.settings, c.parent(), withPath(netlistDoneText, path),
+         MessageIcon::None, false);
+}
+
+void importOnePortCommand(CommandContext& c)
+{
+    if (c.design().widebandDone) {
+        report(c.platform, c.state.settings, c.parent(),
+               DialogMessage{widebandNoPointsText, "", MessageIcon::Error});
+        return;
+    }
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Import one-port data");
+    r.filters = {QStringLiteral("One-port S-Files (*.s1p *.S1P)"), QStringLiteral("All Files (*)")};
+    r.directory = c.state.lastTouchstonePath;
+    const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    OnePortRead read;
+    {
+        const WaitCursor wait;
+        read = loadOnePortFile(nativePath(path));
+    }
+    if (!read.data) {
+        report(c.platform, c.state.settings, c.parent(),
+               DialogMessage{read.problem, "", MessageIcon::Error});
+        return;
+    }
+    LineListSource source;
+    source.fileName = QString::fromStdString(read.data->fileName);
+    source.header = QString::fromStdString(onePortHeader(read.data->freqExponent));
+    for (const std::string& line : onePortLines(*read.data))
+        source.lines << QString::fromStdString(line);
+    const std::optional<std::vector<int>> rows =
+        selectPointsDialog(c.state, c.platform, source, c.parent());
+    if (!rows)
+        return;
+    if (const std::optional<DialogMessage> m = importOnePortPoints(c.design(), *read.data, *rows))
+        report(c.platform, c.state.settings, c.parent(), *m);
+    c.shell.updateTitle();
+    c.shell.repaintAll();
 }
 
 void newDesignCommand(CommandContext& c)

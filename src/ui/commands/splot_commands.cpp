@@ -62,8 +62,8 @@ void closeTouchstoneCommand(CommandContext& c)
 {
     SParamSet& set = c.state.sparams;
     set.loaded = false;
-    set.pointCount = 0;
-    set.noiseCount = 0;
+    set.resizePoints(0);
+    set.resizeNoise(0);
     set.sourceText.clear();
     c.shell.updateTitle();
     c.shell.refreshMenu();
@@ -94,7 +94,7 @@ void importToChartCommand(CommandContext& c, bool s22)
     Design& d = c.design();
     int added = 0;
     for (int row : *chosen) {
-        if (row < 0 || row >= std::min(set.pointCount, SParamSet::capacity))
+        if (row < 0 || row >= set.validPoints())
             continue;
         std::optional<DialogMessage> refusal = checkDataPointLimit(d);
         if (!refusal)

@@ -215,7 +215,7 @@ void TwoPortDialog::onImport()
         return;
     }
     const std::optional<int> row = choosePointDialog(state_, platform_, pointLines(set), this);
-    if (!row || *row < 0 || *row >= std::min(set.pointCount, SParamSet::capacity))
+    if (!row || *row < 0 || *row >= set.validPoints())
         return;
     show(importedTwoPortFields(set.points[static_cast<std::size_t>(*row)]));
 }
@@ -408,7 +408,7 @@ void NoiseFigureDialog::relabel()
 void NoiseFigureDialog::onLine(int row)
 {
     const SParamSet& set = state_.sparams;
-    if (row < 0 || row >= std::min(set.noiseCount, SParamSet::capacity))
+    if (row < 0 || row >= set.validNoise())
         return;
     show(noiseFieldsFromPoint(set.noise[static_cast<std::size_t>(row)], current()));
 }

@@ -75,7 +75,7 @@ LineListSource pointLines(const SParamSet& set)
     LineListSource s;
     s.fileName = QString::fromStdString(set.fileName);
     s.header = QString::fromStdString(pointListHeader(set.freqExponent));
-    const int count = set.loaded ? std::clamp(set.pointCount, 0, SParamSet::capacity) : 0;
+    const int count = set.loaded ? set.validPoints() : 0;
     for (int i = 0; i < count; ++i)
         s.lines << QString::fromStdString(pointListLine(set.points[static_cast<std::size_t>(i)]));
     return s;
