@@ -23,8 +23,16 @@ struct Writer {
     int nodes = 0;
     int counter = 0;
 
-    std::string newNode() { return "n" + std::to_string(++nodes); }
-    std::string name(const char* prefix) { return prefix + std::to_string(++counter); }
+    // Appended, not "n" + std::string: GCC 12 reports a false -Wrestrict on
+    // that at -O3.
+    std::string newNode() { return numbered("n", ++nodes); }
+    std::string name(const char* prefix) { return numbered(prefix, ++counter); }
+    static std::string numbered(const char* prefix, int n)
+    {
+        std::string s = prefix;
+        s += std::to_string(n);
+        return s;
+    }
     void line(const std::string& s) { out += s + "\n"; }
 };
 
