@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(set->pointCount == 0, "a refused file left points");
         return 0;
     }
-    FUZZ_CHECK(set->pointCount > 0 && set->pointCount <= SParamSet::capacity,
-               "point count outside the arrays");
-    FUZZ_CHECK(set->noiseCount >= 0 && set->noiseCount <= SParamSet::capacity,
-               "noise count outside the arrays");
+    FUZZ_CHECK(set->pointCount > 0 && set->pointCount == set->validPoints(),
+               "point count outside the points read");
+    FUZZ_CHECK(set->noiseCount >= 0 && set->noiseCount == set->validNoise(),
+               "noise count outside the noise lines read");
     for (int i = 0; i < set->pointCount; ++i)
         figuresOfMerit(set->points[static_cast<std::size_t>(i)]);
     for (const ParameterKind kind :

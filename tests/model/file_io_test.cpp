@@ -49,7 +49,7 @@ mode_t modeOf(const fs::path& p)
 SParamSet oneLineSet()
 {
     SParamSet set;
-    set.pointCount = 1;
+    set.resizePoints(1);
     set.points[0].frequency = 1.0f;
     set.points[0].s11re = 0.5f;
     set.points[0].s21mag = 2.0f;
