@@ -78,11 +78,95 @@ std::optional<Point> impedanceToChart(double r, double x, float z0, int radius, 
     return Point{toInt(px), toInt(py)};
 }
 
+int chartOriginX(const ChartView& view)
+{
+    return saturate(std::int64_t{view.centreX} + view.panX);
+}
+
+int chartOriginY(const ChartView& view)
+{
+    return saturate(std::int64_t{view.centreY} + view.panY);
+}
+
+Point clientToChart(const ChartView& view, int px, int py)
+{
+    return {saturate(std::int64_t{px} - chartOriginX(view)),
+            saturate(std::int64_t{chartOriginY(view)} - py)};
+}
+
+Point chartToClient(const ChartView& view, Point chart)
+{
+    return {saturate(std::int64_t{chartOriginX(view)} + chart.x),
+            saturate(std::int64_t{chartOriginY(view)} - chart.y)};
+}
+
+ChartArea visibleChartArea(const ChartView& view)
+{
+    const Point topLeft = clientToChart(view, 0, 0);
+    const Point bottomRight = clientToChart(view, view.clientWidth, view.clientHeight);
+    return {topLeft.x, bottomRight.y, bottomRight.x, topLeft.y};
+}
+
+namespace {
+
+int panLimit(int baseRadius, float zoom, int clientSize)
+{
+    const double r = static_cast<double>(baseRadius) * static_cast<double>(zoom);
+    return toInt(std::max(0.0, std::ceil(r + 10.0 - clientSize / 2.0)));
+}
+
+} // namespace
+
+int panLimitX(const ChartView& view, float zoom)
+{
+    return panLimit(view.baseRadius, zoom, view.clientWidth);
+}
+
+int panLimitY(const ChartView& view, float zoom)
+{
+    return panLimit(view.baseRadius, zoom, view.clientHeight);
+}
+
+void clampPan(ChartView& view, float zoom)
+{
+    const int lx = panLimitX(view, zoom), ly = panLimitY(view, zoom);
+    view.panX = std::clamp(view.panX, -lx, lx);
+    view.panY = std::clamp(view.panY, -ly, ly);
+}
+
+void zoomAbout(ChartView& view, float& zoom, float newZoom, int px, int py)
+{
+    if (!(newZoom > 0.0f) || !(zoom > 0.0f))
+        return;
+    // The pointer's offset from the chart centre scales with the zoom; the
+    // centre moves so that the pointer's offset stays where it was.
+    const double k = static_cast<double>(newZoom) / static_cast<double>(zoom);
+    const double ox = chartOriginX(view), oy = chartOriginY(view);
+    const double nx = px - (px - ox) * k;
+    const double ny = py - (py - oy) * k;
+    zoom = newZoom;
+    view.panX = toInt(std::round(nx - view.centreX));
+    view.panY = toInt(std::round(ny - view.centreY));
+    clampPan(view, zoom);
+}
+
+float wheelZoom(float zoom, double notches)
+{
+    // Four notches double the zoom, like the Zoom in command does at once.
+    const double step = std::pow(2.0, notches / 4.0);
+    double z = static_cast<double>(zoom) * step;
+    if (notches > 0.0)
+        z = std::min(z, std::max(static_cast<double>(zoom), static_cast<double>(zoomMax)));
+    else if (notches < 0.0)
+        z = std::max(z, std::min(static_cast<double>(zoom), static_cast<double>(zoomMin)));
+    return static_cast<float>(z);
+}
+
 std::optional<Complex> clientToGamma(const ChartView& view, float zoom, int px, int py)
 {
     const double rf = static_cast<double>(view.baseRadius) * static_cast<double>(zoom);
-    const double dx = static_cast<double>(px) - view.centreX;
-    const double dy = static_cast<double>(view.centreY) - py;
+    const double dx = static_cast<double>(px) - chartOriginX(view);
+    const double dy = static_cast<double>(chartOriginY(view)) - py;
     if (!(rf * rf > dx * dx + dy * dy))
         return std::nullopt;
     return Complex{dx / rf, dy / rf};

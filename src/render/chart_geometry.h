@@ -4,6 +4,7 @@
 // primitives every chart drawing uses, and the zoom rules.
 #include "core/complex.h"
 #include "render/canvas.h"
+#include "render/chart_grid.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +19,33 @@ struct ChartView {
     int centreY = 0;
     int baseRadius = 0; // radius at zoom 1; follows the width only
     int lineHeight = 0; // default font height + external leading of the window
+    // Where the chart's centre sits relative to the client centre, in client
+    // pixels (y down). Zero unless the user has panned or zoomed about the
+    // pointer; drawing, the readouts and placement all go through it.
+    int panX = 0;
+    int panY = 0;
 };
+
+// The client pixel of the chart's centre (Gamma = 0).
+int chartOriginX(const ChartView& view);
+int chartOriginY(const ChartView& view);
+// Chart point (y up, from Gamma = 0) of a client pixel, and back.
+Point clientToChart(const ChartView& view, int px, int py);
+Point chartToClient(const ChartView& view, Point chart);
+// The client area in chart coordinates.
+ChartArea visibleChartArea(const ChartView& view);
+
+// How far the chart may be panned each way: enough to bring every edge of the
+// chart (with the 10 pixel margin) into view, nothing while it fits.
+int panLimitX(const ChartView& view, float zoom);
+int panLimitY(const ChartView& view, float zoom);
+void clampPan(ChartView& view, float zoom);
+// Changes the zoom factor so that the point under the client pixel stays
+// there (as far as the pan limits allow).
+void zoomAbout(ChartView& view, float& zoom, float newZoom, int px, int py);
+// The zoom step of one wheel notch, within zoomMin and zoomMax; a zoom factor
+// already beyond them (from the zoom value dialog) only moves back toward them.
+float wheelZoom(float zoom, double notches);
 
 // Fills every field but lineHeight from the client size.
 void resizeChartView(ChartView& view, int clientWidth, int clientHeight);

@@ -5,7 +5,9 @@
 #include "render/canvas.h"
 #include "render/scroll.h"
 
+#include <optional>
 #include <span>
+#include <vector>
 #include <string>
 
 namespace zelvo {
@@ -70,6 +72,17 @@ inline constexpr int gainGraphHeight = 400;
 
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
                           int fontHeight);
+
+// Where the window's graph draws each point (y down, window pixels) and in
+// which series; nullopt for a point it does not draw.
+struct GainPointPosition {
+    Point at;
+    int series = 0;
+};
+std::vector<std::optional<GainPointPosition>> gainPointPositions(const SParamSet& set,
+                                                                 const GainGraphScroll& scroll);
+// The gain in dB a point is drawn with (MAG where K >= 1, else MSG).
+double gainPointValue(const SParamSet& set, int index);
 
 struct GainGraphRanges {
     int horizontalMax = 0;

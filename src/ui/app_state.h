@@ -6,6 +6,9 @@
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
+
+#include <string>
+#include <vector>
 #include "render/chart_geometry.h"
 
 #include <QString>
@@ -83,6 +86,7 @@ struct AppState {
     QString lastDesignPath; // the open dialogs start where they were left
     QString lastTouchstonePath;
     QString printerName; // the default printer at start-up, if any
+    std::vector<std::string> recentFiles; // newest first, paths as the system spells them
 };
 
 } // namespace zelvo

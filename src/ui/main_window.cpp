@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "model/recent_files.h"
 #include "model/settings_file.h"
 #include "model/touchstone.h"
 #include "ui/about.h"
@@ -11,8 +12,10 @@
 #include "ui/messages.h"
 #include "ui/point_list_window.h"
 #include "ui/readout_panel.h"
+#include "ui/recent_files.h"
 #include "ui/schematic_window.h"
 #include "ui/splot_windows.h"
+#include "ui/tips.h"
 #include "ui/toolbox.h"
 
 #include <QCloseEvent>
@@ -23,6 +26,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 
 namespace zelvo {
@@ -67,6 +72,14 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
     screenH_ = s.height();
     menu_ = std::make_unique<MainMenu>(menuBar(), this);
     menu_->onCommand = [this](Command c) { run(c); };
+    applyMenuTips(*menu_);
+    recent_ = std::make_unique<RecentFilesMenu>(menuBar()->actions().constFirst()->menu(),
+                                                state_.recentFiles);
+    recent_->onChosen = [this](const QString& path) {
+        CommandContext c = context();
+        openRecentFile(c, path);
+    };
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     createChildren();
     state_.design.maxItems = 150;
     readouts_->setZo(zoStartText(state_.design.z0));
@@ -77,6 +90,13 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::shownTitle() const
+{
+    QString t = windowTitle();
+    t.replace(QLatin1String("[*]"), isWindowModified() ? QStringLiteral("*") : QString());
+    return t;
+}
 
 void MainWindow::createChildren()
 {
@@ -122,6 +142,15 @@ void MainWindow::createChildren()
         CommandContext c = context();
         importToChartCommand(c, d == InputDevice::S22);
         repaintAll();
+    });
+    applyToolboxTips(toolbox_);
+    applyReadoutTips(area_->viewport());
+    toolbox_->installEventFilter(this); // its status tips go to the status bar
+    chart_->setStatusSink([this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
     });
     // The accelerators work while the toolbox has the focus too.
     for (const auto& [id, action] : menu_->actions())
@@ -182,6 +211,10 @@ void MainWindow::showModeWindows()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == toolbox_ && event->type() == QEvent::StatusTip) {
+        statusBar()->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     // The viewport, not the area: the area resizes its viewport only after
     // its own resize event, and the S-Plot rows follow the client size.
     if (watched == area_->viewport() && event->type() == QEvent::Resize) {
@@ -235,7 +268,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (!state_.settingsPath.isEmpty() &&
-        writeSettings(state_.settings, QFile::encodeName(state_.settingsPath).toStdString()) !=
+        writeSettingsWithRecent(settingsFileText(state_.settings), state_.recentFiles,
+                                QFile::encodeName(state_.settingsPath).toStdString()) !=
             settingsFileOk)
         tell(platform_, state_.settings, this, QString::fromLatin1(settingsWriteErrorText),
              MessageIcon::Exclamation, true, QStringLiteral("ERROR"));
@@ -248,16 +282,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::repaintChart()
 {
     ++chartRepaints_;
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     chart_->invalidate();
 }
 
 void MainWindow::repaintSchematic()
 {
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     schematic_->refresh();
 }
 
 void MainWindow::repaintPointList()
 {
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     pointList_->refresh();
 }
 
@@ -277,8 +317,11 @@ void MainWindow::repaintAll()
 void MainWindow::updateTitle()
 {
     if (state_.mode == AppMode::Chart) {
+        // "[*]" is where the window system shows the unsaved-changes mark.
         setWindowTitle(QStringLiteral("Zelvo-Chart ") +
-                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)));
+                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)) +
+                       QStringLiteral("[*]"));
+        setWindowModified(state_.design.modified);
         return;
     }
     const SParamSet& set = state_.sparams;
@@ -464,7 +507,11 @@ void MainWindow::run(Command command)
         showWhole(SPlotWindow::GainGraph);
         break;
     case Command::Redraw:
+        chart_->centreChart();
         repaintAll();
+        break;
+    case Command::ZoomFit:
+        zoomFitCommand(c);
         break;
     case Command::Help:
         if (platform_.showHelp)

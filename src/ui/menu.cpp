@@ -67,7 +67,8 @@ const Menu menus[] = {
       {Command::ZoomOut, "Zoom &out\tCtrl+O"},
       {Command::ZoomValue, "Zoom &value\tCtrl+V"},
       {separator, ""},
-      {Command::Redraw, "&Redraw"}}},
+      {Command::Redraw, "&Redraw"},
+      {Command::ZoomFit, "Zoom &Fit"}}},
     {"E&xport",
      {{Command::ExportH, "s- to &H-parameter - file"},
       {Command::ExportZ, "s- to &Z-parameter - file"},
@@ -96,7 +97,8 @@ constexpr Command chartItems[] = {
     Command::GainCircles, Command::NoiseCircles, Command::QCircles,    Command::VswrCircles,
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
-    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy};
+    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
+    Command::ZoomFit};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

@@ -64,6 +64,7 @@ enum class Command : int {
     ExportA = 154,
     ConnectDatapoints = 155,
     Settings = 156,
+    ZoomFit = 240,
 };
 
 class MainMenu {

@@ -1,9 +1,11 @@
 #include "ui/commands/file_commands.h"
 
+
 #include "model/design_file.h"
 #include "model/netlist.h"
 #include "ui/chart_window.h"
 #include "ui/messages.h"
+#include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
 #include <QDir>
@@ -109,6 +111,7 @@ bool saveAsCommand(CommandContext& c)
     d.fileName = nativePath(path);
     d.modified = false;
     c.state.lastDesignPath = path;
+    noteRecentFile(c.state, path);
     c.shell.updateTitle();
     return true;
 }
@@ -178,6 +181,7 @@ bool openDesignFile(CommandContext& c, const QString& path)
     }
     fresh->fileName = nativePath(path);
     fresh->modified = false;
+    noteRecentFile(c.state, path);
     c.shell.chartWindow()->resetInteraction();
     c.state.design = *fresh;
     c.shell.updateTitle();

@@ -3,6 +3,7 @@
 #include "model/touchstone.h"
 #include "ui/commands/file_commands.h"
 #include "ui/messages.h"
+#include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
 #include <QFile>
@@ -31,6 +32,7 @@ void loadTouchstone(CommandContext& c, const QString& path)
         break;
     case LoadStatus::Ok:
         set.loaded = true;
+        noteRecentFile(c.state, path);
         break;
     }
     c.shell.updateTitle();
