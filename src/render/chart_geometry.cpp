@@ -100,38 +100,63 @@ Point chartToClient(const ChartView& view, Point chart)
             saturate(std::int64_t{chartOriginY(view)} - chart.y)};
 }
 
-ChartArea visibleChartArea(const ChartView& view)
-{
-    const Point topLeft = clientToChart(view, 0, 0);
-    const Point bottomRight = clientToChart(view, view.clientWidth, view.clientHeight);
-    return {topLeft.x, bottomRight.y, bottomRight.x, topLeft.y};
-}
-
 namespace {
 
-int panLimit(int baseRadius, float zoom, int clientSize)
+struct Span {
+    int from, size;
+};
+
+Span seenX(const ChartView& v)
 {
-    const double r = static_cast<double>(baseRadius) * static_cast<double>(zoom);
-    return toInt(std::max(0.0, std::ceil(r + 10.0 - clientSize / 2.0)));
+    return v.seenWidth < 0 ? Span{0, v.clientWidth} : Span{v.seenX, v.seenWidth};
+}
+
+Span seenY(const ChartView& v)
+{
+    return v.seenHeight < 0 ? Span{0, v.clientHeight} : Span{v.seenY, v.seenHeight};
+}
+
+// The pans for which the chart's near edge can reach the seen area's near
+// edge and its far edge the far one; 0 is always allowed.
+PanRange panRange(int baseRadius, float zoom, int centre, Span seen)
+{
+    const double bare = std::ceil(static_cast<double>(baseRadius) * static_cast<double>(zoom));
+    if (seen.from <= centre - bare && centre + bare <= seen.from + seen.size)
+        return {}; // the whole chart is seen
+    const double r = bare + 10.0;
+    const double hi = seen.from - centre + r;
+    const double lo = seen.from + seen.size - centre - r;
+    if (lo > hi)
+        return {};
+    return {toInt(std::min(lo, 0.0)), toInt(std::max(hi, 0.0))};
 }
 
 } // namespace
 
-int panLimitX(const ChartView& view, float zoom)
+ChartArea visibleChartArea(const ChartView& view)
 {
-    return panLimit(view.baseRadius, zoom, view.clientWidth);
+    const Span x = seenX(view), y = seenY(view);
+    const Point topLeft = clientToChart(view, x.from, y.from);
+    const Point bottomRight = clientToChart(view, x.from + x.size - view.coveredRight,
+                                            y.from + y.size - view.coveredBottom);
+    return {topLeft.x, bottomRight.y, bottomRight.x, topLeft.y};
 }
 
-int panLimitY(const ChartView& view, float zoom)
+PanRange panRangeX(const ChartView& view, float zoom)
 {
-    return panLimit(view.baseRadius, zoom, view.clientHeight);
+    return panRange(view.baseRadius, zoom, view.centreX, seenX(view));
+}
+
+PanRange panRangeY(const ChartView& view, float zoom)
+{
+    return panRange(view.baseRadius, zoom, view.centreY, seenY(view));
 }
 
 void clampPan(ChartView& view, float zoom)
 {
-    const int lx = panLimitX(view, zoom), ly = panLimitY(view, zoom);
-    view.panX = std::clamp(view.panX, -lx, lx);
-    view.panY = std::clamp(view.panY, -ly, ly);
+    const PanRange x = panRangeX(view, zoom), y = panRangeY(view, zoom);
+    view.panX = std::clamp(view.panX, x.lo, x.hi);
+    view.panY = std::clamp(view.panY, y.lo, y.hi);
 }
 
 void zoomAbout(ChartView& view, float& zoom, float newZoom, int px, int py)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -34,6 +35,10 @@ struct GridFrame {
     GridMode mode;
     double z0;
     const ChartArea* visible;
+    struct Box {
+        double left, bottom, right, top;
+    };
+    std::vector<Box>* placed; // labels drawn so far, when they may move
 };
 
 constexpr double pi = 3.14159265358979323846;
@@ -41,7 +46,8 @@ constexpr double pi = 3.14159265358979323846;
 // Draws a label centred on the point (x, y) of the circle about (ccx, ccy)
 // with radius rad. When the point is not in the visible area, the label goes
 // to the visible point of the arc from angle a0 counter-clockwise to a1 that
-// lies nearest to it; no visible point, no label.
+// lies nearest to it and overlaps no label drawn before; no such point, no
+// label.
 void gridLabel(const GridFrame& f, Point anchor, double x, double y, double ccx, double ccy,
                double rad, double a0, double a1, const std::string& text)
 {
@@ -62,7 +68,18 @@ void gridLabel(const GridFrame& f, Point anchor, double x, double y, double ccx,
         return px - halfW >= v.left && px + halfW <= v.right && py - halfH >= v.bottom &&
                py + halfH <= v.top;
     };
+    const auto boxAt = [&](double px, double py) {
+        return GridFrame::Box{px - halfW, py - halfH, px + halfW, py + halfH};
+    };
+    const auto free = [&](double px, double py) {
+        const GridFrame::Box b = boxAt(px, py);
+        for (const GridFrame::Box& o : *f.placed)
+            if (b.left < o.right && o.left < b.right && b.bottom < o.top && o.bottom < b.top)
+                return false;
+        return true;
+    };
     if (fits(x, y)) {
+        f.placed->push_back(boxAt(x, y));
         c.text(anchor, text, TextAlign::CentreTop);
         return;
     }
@@ -78,7 +95,7 @@ void gridLabel(const GridFrame& f, Point anchor, double x, double y, double ccx,
         const double a = a0 + (a1 - a0) * i / steps;
         const double px = ccx + rad * std::cos(a);
         const double py = ccy + rad * std::sin(a);
-        if (!fits(px, py))
+        if (!fits(px, py) || !free(px, py))
             continue;
         const double d = (px - x) * (px - x) + (py - y) * (py - y);
         if (!found || d < bestD) {
@@ -88,8 +105,10 @@ void gridLabel(const GridFrame& f, Point anchor, double x, double y, double ccx,
             bestD = d;
         }
     }
-    if (found)
+    if (found) {
+        f.placed->push_back(boxAt(bestX, bestY));
         draw(bestX, bestY);
+    }
 }
 
 void drawUnitWidthCircle(const GridFrame& f, double value, Colour colour, int cx, int r)
@@ -182,8 +201,9 @@ void drawChartGrid(Canvas& canvas, int baseRadius, Colour zColour, Colour yColou
 
     canvas.setFont({fontHeight, FontFace::Default, 400, 0});
     const TextMetrics m = canvas.metrics();
-    const GridFrame frame{canvas, R, cx, cy, m.height + m.externalLeading, labelsOn, mode, z0,
-                            visible};
+    std::vector<GridFrame::Box> placed;
+    const GridFrame frame{canvas, R,    cx,      cy,     m.height + m.externalLeading,
+                          labelsOn, mode, z0, visible, &placed};
     if ((chartKinds & showZChartBit) != 0)
         drawZChart(frame, zColour);
     if ((chartKinds & showYChartBit) != 0)

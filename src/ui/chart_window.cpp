@@ -106,6 +106,11 @@ void ChartWindow::layoutScrollBars()
     QRect seen = rect();
     if (parentWidget())
         seen &= QRect(mapFromParent(QPoint(0, 0)), parentWidget()->size());
+    ChartView& v = state_.chartView;
+    v.seenX = seen.x();
+    v.seenY = seen.y();
+    v.seenWidth = std::max(0, seen.width());
+    v.seenHeight = std::max(0, seen.height());
     const int e = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     vBar_->setGeometry(seen.right() + 1 - e, seen.top(), e, std::max(0, seen.height() - e));
     hBar_->setGeometry(seen.left(), seen.bottom() + 1 - e, std::max(0, seen.width() - e), e);
@@ -113,18 +118,21 @@ void ChartWindow::layoutScrollBars()
 
 void ChartWindow::syncScrollBars()
 {
-    const ChartView& v = state_.chartView;
+    ChartView& v = state_.chartView;
     const float zoom = state_.settings.zoom;
     syncing_ = true;
-    const auto sync = [](QScrollBar* bar, int limit, int pan, int page) {
-        bar->setRange(-limit, limit);
+    // The bar's value is minus the pan: moving it right shows more of the right.
+    const auto sync = [](QScrollBar* bar, PanRange range, int pan, int page) {
+        bar->setRange(-range.hi, -range.lo);
         bar->setPageStep(std::max(1, page));
         bar->setSingleStep(20);
         bar->setValue(-pan);
-        bar->setVisible(limit > 0);
+        bar->setVisible(range.lo < range.hi);
     };
-    sync(hBar_, panLimitX(v, zoom), v.panX, v.clientWidth);
-    sync(vBar_, panLimitY(v, zoom), v.panY, v.clientHeight);
+    sync(hBar_, panRangeX(v, zoom), v.panX, v.clientWidth);
+    sync(vBar_, panRangeY(v, zoom), v.panY, v.clientHeight);
+    v.coveredRight = vBar_->isVisibleTo(this) ? vBar_->width() : 0;
+    v.coveredBottom = hBar_->isVisibleTo(this) ? hBar_->height() : 0;
     syncing_ = false;
 }
 
@@ -214,15 +222,18 @@ void ChartWindow::paintEvent(QPaintEvent*)
 void ChartWindow::resizeEvent(QResizeEvent*)
 {
     resizeChartView(state_.chartView, width(), height());
-    clampPan(state_.chartView, state_.settings.zoom);
     layoutScrollBars();
+    clampPan(state_.chartView, state_.settings.zoom);
     syncScrollBars();
     baseValid_ = false;
 }
 
 void ChartWindow::moveEvent(QMoveEvent*)
 {
-    layoutScrollBars(); // how much of the window the parent shows may have changed
+    // How much of the window the parent shows may have changed.
+    layoutScrollBars();
+    clampPan(state_.chartView, state_.settings.zoom);
+    syncScrollBars();
 }
 
 void ChartWindow::showReadout(Point chart, ExactReadout exact)

@@ -70,6 +70,9 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
     const QSize s = screen.isEmpty() ? fullScreenClient(*this) : screen;
     screenW_ = s.width();
     screenH_ = s.height();
+    // The status bar's line comes off the client area the layout fills.
+    if (screen.isEmpty())
+        screenH_ -= statusBar()->sizeHint().height();
     menu_ = std::make_unique<MainMenu>(menuBar(), this);
     menu_->onCommand = [this](Command c) { run(c); };
     applyMenuTips(*menu_);
@@ -86,7 +89,7 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
     charW_ = readouts_->charWidth();
     updateTitle();
     refreshMenu();
-    resize(screenW_, screenH_);
+    resize(screenW_, screenH_ + (screen.isEmpty() ? statusBar()->sizeHint().height() : 0));
 }
 
 MainWindow::~MainWindow() = default;

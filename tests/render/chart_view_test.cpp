@@ -76,12 +76,14 @@ TEST(ChartViewPan, PanStaysWhereTheChartCanBeSeen)
 {
     ChartView v = view848();
     // At zoom 1 the chart fits: no pan at all.
-    EXPECT_EQ(panLimitX(v, 1.0f), 0);
+    EXPECT_EQ(panRangeX(v, 1.0f).hi, 0);
+    EXPECT_EQ(panRangeX(v, 1.0f).lo, 0);
     v.panX = 50;
     clampPan(v, 1.0f);
     EXPECT_EQ(v.panX, 0);
     // At zoom 3 (R 1242) the edge with its margin may come to the window edge.
-    EXPECT_EQ(panLimitX(v, 3.0f), 1242 + 10 - 424);
+    EXPECT_EQ(panRangeX(v, 3.0f).hi, 1242 + 10 - 424);
+    EXPECT_EQ(panRangeX(v, 3.0f).lo, -(1242 + 10 - 424));
     v.panX = 5000;
     v.panY = -5000;
     clampPan(v, 3.0f);
@@ -89,6 +91,19 @@ TEST(ChartViewPan, PanStaysWhereTheChartCanBeSeen)
     EXPECT_EQ(v.panY, -828);
     // Panned fully right, the chart's left edge sits at the 10 pixel margin.
     EXPECT_EQ(chartToClient(v, {-1242, 0}).x, 10);
+
+    // A window whose lower part its parent hides (seen: rows 5 to 700): even
+    // at zoom 1 the chart can be moved up until its bottom is seen, and down
+    // only until its top margin meets the seen top.
+    ChartView cut = view848();
+    cut.seenY = 5;
+    cut.seenHeight = 695;
+    const PanRange y = panRangeY(cut, 1.0f);
+    EXPECT_EQ(y.hi, 5 - 424 + 414 + 10);
+    EXPECT_EQ(y.lo, 700 - 424 - 414 - 10);
+    const ChartArea seen = visibleChartArea(cut);
+    EXPECT_EQ(seen.top, 424 - 5);
+    EXPECT_EQ(seen.bottom, 424 - 700);
 }
 
 TEST(ChartViewPan, WheelZoomKeepsToTheZoomLimits)
@@ -118,12 +133,22 @@ TEST(ChartGridLabels, StayInsideTheVisibleAreaWhenZoomed)
     // Most circles cross this window: far more labels than the one or two
     // whose usual place happens to lie in it.
     EXPECT_GE(texts.size(), 12u);
+    const int h = 15 + RecordingCanvas::externalLeading;
     for (const DrawCall& t : texts) {
         EXPECT_GE(t.v[0], area.left) << t.text;
         EXPECT_LE(t.v[0], area.right) << t.text;
-        EXPECT_GE(t.v[1], area.bottom) << t.text;
+        EXPECT_GE(t.v[1] - h, area.bottom) << t.text; // the whole text (y up)
         EXPECT_LE(t.v[1], area.top) << t.text;
     }
+    // No two moved labels overlap (the recording canvas' text is 7 pixels a character).
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            const int wi = 7 * static_cast<int>(texts[i].text.size()) / 2;
+            const int wj = 7 * static_cast<int>(texts[j].text.size()) / 2;
+            const bool apart = std::abs(texts[i].v[0] - texts[j].v[0]) >= wi + wj ||
+                               std::abs(texts[i].v[1] - texts[j].v[1]) >= h;
+            EXPECT_TRUE(apart) << texts[i].text << " / " << texts[j].text;
+        }
     // Without an area every label is drawn at its usual place, inside or not.
     RecordingCanvas plain;
     drawChartGrid(plain, v.baseRadius, rgb(255, 0, 0), rgb(0, 0, 255),
