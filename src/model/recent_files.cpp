@@ -120,8 +120,8 @@ std::vector<std::string> readRecentFiles(std::string_view text)
     return list;
 }
 
-int writeSettingsWithRecent(const std::string& settingsText,
-                            const std::vector<std::string>& list, const std::string& path)
+int writeSettingsWithRecent(const std::string& settingsText, const std::vector<std::string>& list,
+                            const std::string& path)
 {
     namespace fs = std::filesystem;
     if (path.empty())

@@ -29,7 +29,7 @@ std::vector<std::string> readRecentFiles(std::string_view fileText);
 // The settings file with the section ahead of `settingsText`, written as the
 // settings writer does (folder created, the old file kept when it fails).
 // 0 when written, 1 when not.
-int writeSettingsWithRecent(const std::string& settingsText,
-                            const std::vector<std::string>& list, const std::string& path);
+int writeSettingsWithRecent(const std::string& settingsText, const std::vector<std::string>& list,
+                            const std::string& path);
 
 } // namespace zelvo

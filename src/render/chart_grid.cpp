@@ -132,8 +132,8 @@ void drawZChart(const GridFrame& f, Colour colour)
         drawUnitWidthCircle(f, r, colour, centreX, toInt(R / (r + 1.0)));
         if (f.labels)
             gridLabel(f, {centreX, at(f.cy, -R / (r + 1.0) + f.h / 2.0)}, centreX,
-                      f.cy - R / (r + 1.0), centreX, f.cy,
-                      std::trunc(R / (r + 1.0)), 0.0, 2.0 * pi, printfString("%.1f", f.z0 * r));
+                      f.cy - R / (r + 1.0), centreX, f.cy, std::trunc(R / (r + 1.0)), 0.0, 2.0 * pi,
+                      printfString("%.1f", f.z0 * r));
     }
     for (double x : gridValues) {
         // The reactance circle (centre (R, t), radius t) meets the boundary at (v, w).
@@ -145,8 +145,8 @@ void drawZChart(const GridFrame& f, Colour colour)
         const Point lower{at(f.cx, v), at(f.cy, -w)};
         drawArcAbout(c, onAxis.x, at(f.cy, t), toInt(t), upper, onAxis);
         if (f.labels)
-            gridLabel(f, {upper.x, at(f.cy, w + f.h / 2.0)}, f.cx + v, f.cy + w, onAxis.x, f.cy + std::trunc(t),
-                      std::trunc(t), std::atan2(w - t, v - R), -pi / 2.0,
+            gridLabel(f, {upper.x, at(f.cy, w + f.h / 2.0)}, f.cx + v, f.cy + w, onAxis.x,
+                      f.cy + std::trunc(t), std::trunc(t), std::atan2(w - t, v - R), -pi / 2.0,
                       printfString("%.1f", f.z0 * x));
         drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), onAxis, lower);
     }
@@ -165,8 +165,8 @@ void drawYChart(const GridFrame& f, Colour colour)
         drawUnitWidthCircle(f, g, colour, centreX, toInt(R / (g + 1.0)));
         if (f.labels)
             gridLabel(f, {centreX, at(f.cy, -R / (g + 1.0) + f.h / 2.0)}, centreX,
-                      f.cy - R / (g + 1.0), centreX, f.cy,
-                      std::trunc(R / (g + 1.0)), 0.0, 2.0 * pi, printfString("%.1G", g / f.z0));
+                      f.cy - R / (g + 1.0), centreX, f.cy, std::trunc(R / (g + 1.0)), 0.0, 2.0 * pi,
+                      printfString("%.1G", g / f.z0));
     }
     for (double b : gridValues) {
         const double t = R / b;
@@ -178,8 +178,8 @@ void drawYChart(const GridFrame& f, Colour colour)
         drawArcAbout(c, onAxis.x, at(f.cy, t), toInt(t), onAxis, upper);
         drawArcAbout(c, onAxis.x, at(f.cy, -t), toInt(t), lower, onAxis);
         if (f.labels)
-            gridLabel(f, {lower.x, at(f.cy, -w + f.h / 2.0)}, f.cx + v, f.cy - w, onAxis.x, f.cy - std::trunc(t),
-                      std::trunc(t), std::atan2(t - w, v + R), pi / 2.0,
+            gridLabel(f, {lower.x, at(f.cy, -w + f.h / 2.0)}, f.cx + v, f.cy - w, onAxis.x,
+                      f.cy - std::trunc(t), std::trunc(t), std::atan2(t - w, v + R), pi / 2.0,
                       printfString("%.1G", b / f.z0));
     }
     c.moveTo({f.cx - f.R, f.cy});
@@ -202,7 +202,7 @@ void drawChartGrid(Canvas& canvas, int baseRadius, Colour zColour, Colour yColou
     canvas.setFont({fontHeight, FontFace::Default, 400, 0});
     const TextMetrics m = canvas.metrics();
     std::vector<GridFrame::Box> placed;
-    const GridFrame frame{canvas, R,    cx,      cy,     m.height + m.externalLeading,
+    const GridFrame frame{canvas,   R,    cx, cy,      m.height + m.externalLeading,
                           labelsOn, mode, z0, visible, &placed};
     if ((chartKinds & showZChartBit) != 0)
         drawZChart(frame, zColour);

@@ -45,10 +45,14 @@ constexpr double degreesPerRadian = 180.0 / 3.14159265358979323846;
 std::string name(TraceCode code)
 {
     switch (code) {
-    case TraceCode::S11: return "S11";
-    case TraceCode::S12: return "S12";
-    case TraceCode::S21: return "S21";
-    case TraceCode::S22: return "S22";
+    case TraceCode::S11:
+        return "S11";
+    case TraceCode::S12:
+        return "S12";
+    case TraceCode::S21:
+        return "S21";
+    case TraceCode::S22:
+        return "S22";
     }
     return {};
 }

@@ -31,8 +31,7 @@ std::string gainReadoutText(const SParamSet& set, int index);
 
 // A pinned marker: a small triangle whose tip touches the point and the
 // frequency above it. yUp tells which way "above" is on the surface.
-void drawPointMarker(Canvas& canvas, Point at, const std::string& label, bool yUp,
-                     int fontHeight);
+void drawPointMarker(Canvas& canvas, Point at, const std::string& label, bool yUp, int fontHeight);
 
 // Pins the index, or unpins it when it is pinned already.
 void togglePinned(std::vector<int>& pinned, int index);

@@ -13,9 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QWheelEvent>
-
 #include <QStyle>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -31,9 +30,8 @@ ChartWindow::ChartWindow(AppState& state, const Platform& platform, Shell& shell
     setCursor(Qt::CrossCursor);
     const QFontMetrics fm(font());
     state_.chartView.lineHeight = fm.height() + fm.leading();
-    setToolTip(QString());
-    setStatusTip(QStringLiteral(
-        "Ctrl + wheel zooms about the pointer; Shift + drag or the scroll bars pan a zoomed chart"));
+    setStatusTip(QStringLiteral("Ctrl + wheel zooms about the pointer; Shift + drag or the scroll "
+                                "bars pan a zoomed chart"));
     hBar_ = new QScrollBar(Qt::Horizontal, this);
     vBar_ = new QScrollBar(Qt::Vertical, this);
     hBar_->setObjectName(QStringLiteral("chartHScroll"));
@@ -57,8 +55,7 @@ void ChartWindow::viewChanged(double zoomRatio)
         track_.last = {toInt(std::trunc(track_.last.x * zoomRatio)),
                        toInt(std::trunc(track_.last.y * zoomRatio))};
     }
-    syncScrollBars();
-    invalidate();
+    invalidate(); // brings the scroll bars along
 }
 
 void ChartWindow::zoomAt(float newZoom, QPoint client)

@@ -8,10 +8,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QToolTip>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -112,8 +112,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     const std::optional<int> i = pointAt(at);
-    hover_.show(i ? QString::fromStdString(traceReadoutText(state_.sparams, code_, *i))
-                  : QString(),
+    hover_.show(i ? QString::fromStdString(traceReadoutText(state_.sparams, code_, *i)) : QString(),
                 at);
 }
 

@@ -175,8 +175,7 @@ void applyReadoutTips(QWidget* parent)
     static constexpr Tip tips[] = {
         {"readoutZ", "Z", "Impedance under the pointer, R + jX in ohm"},
         {"readoutY", "Y", "Admittance under the pointer, G + jB in siemens"},
-        {"readoutR", "r",
-         "Reflection coefficient under the pointer: magnitude / angle in degrees"},
+        {"readoutR", "r", "Reflection coefficient under the pointer: magnitude / angle in degrees"},
         {"readoutQ", "Q", "Quality factor |X| / R under the pointer"},
         {"readoutVswr", "VSWR", "Voltage standing wave ratio under the pointer"},
         {"readoutZo", "Zo", "Reference impedance of the chart, in ohm"},

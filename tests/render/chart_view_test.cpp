@@ -49,9 +49,9 @@ TEST(ChartViewPan, WheelStepKeepsThePointUnderThePointer)
         int panX, panY;
     };
     const Case cases[] = {
-        {1.0f, 1.0, 700, 300, 0, 0},    {1.0f, 4.0, 600, 600, 0, 0},
+        {1.0f, 1.0, 700, 300, 0, 0},      {1.0f, 4.0, 600, 600, 0, 0},
         {3.0f, 1.0, 100, 800, 500, -400}, {3.0f, -1.0, 420, 10, -200, 300},
-        {8.0f, 2.0, 30, 30, 1500, 1200}, {15.0f, 1.0, 424, 424, -1000, 0},
+        {8.0f, 2.0, 30, 30, 1500, 1200},  {15.0f, 1.0, 424, 424, -1000, 0},
     };
     for (const Case& c : cases) {
         ChartView v = view848();
@@ -127,8 +127,8 @@ TEST(ChartGridLabels, StayInsideTheVisibleAreaWhenZoomed)
     clampPan(v, zoom);
     const ChartArea area = visibleChartArea(v);
     RecordingCanvas c;
-    drawChartGrid(c, v.baseRadius, rgb(255, 0, 0), rgb(0, 0, 255), showZChartBit | showYChartBit,
-                  0, 0, true, 15, zoom, GridMode::Chart, 50.0f, &area);
+    drawChartGrid(c, v.baseRadius, rgb(255, 0, 0), rgb(0, 0, 255), showZChartBit | showYChartBit, 0,
+                  0, true, 15, zoom, GridMode::Chart, 50.0f, &area);
     const auto texts = c.ofKind(DrawOp::Text);
     // Most circles cross this window: far more labels than the one or two
     // whose usual place happens to lie in it.
@@ -163,8 +163,8 @@ TEST(ChartGridLabels, LabelsAlreadyVisibleKeepTheirPlace)
     RecordingCanvas withArea, plain;
     drawChartGrid(withArea, v.baseRadius, 0, 0, showZChartBit, 0, 0, true, 15, 1.0f,
                   GridMode::Chart, 50.0f, &area);
-    drawChartGrid(plain, v.baseRadius, 0, 0, showZChartBit, 0, 0, true, 15, 1.0f,
-                  GridMode::Chart, 50.0f);
+    drawChartGrid(plain, v.baseRadius, 0, 0, showZChartBit, 0, 0, true, 15, 1.0f, GridMode::Chart,
+                  50.0f);
     const auto a = withArea.ofKind(DrawOp::Text), b = plain.ofKind(DrawOp::Text);
     ASSERT_EQ(a.size(), 12u);
     ASSERT_EQ(b.size(), a.size());

@@ -100,7 +100,7 @@ TEST(SPlotReadout, MarkersToggleAndPointAtTheirPoint)
     const auto tri = c.ofKind(DrawOp::Polyline);
     ASSERT_EQ(tri.size(), 1u);
     EXPECT_EQ(tri[0].points.front(), (Point{40, -10})); // the tip touches the point
-    EXPECT_GT(tri[0].points[1].y, -10);                  // the body above it (y up)
+    EXPECT_GT(tri[0].points[1].y, -10);                 // the body above it (y up)
     const DrawCall* label = c.findText("1.500 GHz");
     ASSERT_NE(label, nullptr);
     EXPECT_GT(label->v[1], tri[0].points[1].y);

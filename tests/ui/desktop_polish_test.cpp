@@ -13,12 +13,12 @@
 #include "ui/startup.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QFile>
-#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -153,8 +153,8 @@ TEST_F(PolishTest, EveryButtonReadoutAndMenuItemHasATip)
         EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
         EXPECT_FALSE(b->statusTip().isEmpty()) << b->objectName().toStdString();
     }
-    for (Readout r : {Readout::Z, Readout::Y, Readout::R, Readout::Q, Readout::Vswr, Readout::Zo,
-                      Readout::RL})
+    for (Readout r :
+         {Readout::Z, Readout::Y, Readout::R, Readout::Q, Readout::Vswr, Readout::Zo, Readout::RL})
         EXPECT_FALSE(window->readouts().field(r)->toolTip().isEmpty());
     int items = 0;
     for (const auto& [id, action] : window->menu().actions()) {
@@ -169,7 +169,8 @@ TEST_F(PolishTest, StatusBarShowsThePlacementAndItsValue)
     addPoint(50, 50);
     toolButton("seriesC");
     const QString start = window->statusBar()->currentMessage();
-    EXPECT_TRUE(start.startsWith(QStringLiteral("Placing series capacitor"))) << start.toStdString();
+    EXPECT_TRUE(start.startsWith(QStringLiteral("Placing series capacitor")))
+        << start.toStdString();
     move({0, 0});
     const QString live = window->statusBar()->currentMessage();
     EXPECT_TRUE(live.contains(QStringLiteral("pF"))) << live.toStdString(); // 3.2 pF at 1 GHz
@@ -215,7 +216,8 @@ TEST_F(PolishTest, PickingAtZoomThreeWithPanGivesTheSameImpedance)
         sendMouse(chart(), QEvent::MouseButtonPress, at, Qt::LeftButton);
         sendMouse(chart(), QEvent::MouseButtonRelease, at, Qt::LeftButton);
         ASSERT_TRUE(modals.done());
-        picked.push_back(design().dataPoints[static_cast<std::size_t>(design().dataPointCount - 1)]);
+        picked.push_back(
+            design().dataPoints[static_cast<std::size_t>(design().dataPointCount - 1)]);
     }
     ASSERT_EQ(picked.size(), 2u);
     // A pixel at zoom 1 is 1/414 of Gamma: about 0.3 ohm here.

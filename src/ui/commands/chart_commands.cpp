@@ -4,11 +4,11 @@
 #include "model/point_list.h"
 #include "render/chart_image.h"
 #include "render/schematic_picture.h"
+#include "ui/chart_window.h"
 #include "ui/dialogs/clipboard_dialog.h"
 #include "ui/dialogs/colours_dialog.h"
 #include "ui/dialogs/line_width_dialog.h"
 #include "ui/dialogs/reference_impedance_dialog.h"
-#include "ui/chart_window.h"
 #include "ui/dialogs/zoom_dialog.h"
 #include "ui/messages.h"
 

@@ -1,6 +1,5 @@
 #include "ui/commands/file_commands.h"
 
-
 #include "model/design_file.h"
 #include "model/netlist.h"
 #include "ui/chart_window.h"
