@@ -44,6 +44,16 @@ std::string joinTabbed(std::initializer_list<double> values, bool trailingTab)
     return line;
 }
 
+// "%.{decimals}f" while it fits the 19 characters the field reads; beyond
+// that "%.8E", whose nine significant digits bring a float back exactly.
+std::string fittingText(double value, int decimals)
+{
+    std::string text = fixedText(value, decimals);
+    if (text.size() > twoPortFieldChars)
+        text = exponentText(value, 8);
+    return text;
+}
+
 double modulus(float re, float im)
 {
     const double r = re, i = im;
@@ -91,10 +101,10 @@ TwoPortFields importedTwoPortFields(const SParamPoint& p)
     };
     TwoPortFields f;
     f.polarMask = allPolar;
-    f.text = {fixedText(modulus(p.s11re, p.s11im), 5), fixedText(degrees(argumentOf(p.s11re, p.s11im)), 2),
-              fixedText(p.s12mag, 5),                  fixedText(degrees(p.s12ang), 2),
-              fixedText(p.s21mag, 5),                  fixedText(degrees(p.s21ang), 2),
-              fixedText(modulus(p.s22re, p.s22im), 5), fixedText(degrees(argumentOf(p.s22re, p.s22im)), 2)};
+    f.text = {fittingText(modulus(p.s11re, p.s11im), 5), fittingText(degrees(argumentOf(p.s11re, p.s11im)), 2),
+              fittingText(p.s12mag, 5),                  fittingText(degrees(p.s12ang), 2),
+              fittingText(p.s21mag, 5),                  fittingText(degrees(p.s21ang), 2),
+              fittingText(modulus(p.s22re, p.s22im), 5), fittingText(degrees(argumentOf(p.s22re, p.s22im)), 2)};
     return f;
 }
 

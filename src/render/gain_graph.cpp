@@ -211,38 +211,74 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
     }
 }
 
+GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight)
+{
+    // Room right of the graph, and below it for the title and two legend rows.
+    const int width = std::max(gainGraphWidth, windowWidth - 40);
+    const int height = std::max(gainGraphHeight, windowHeight - 30 - 4 * std::max(fontHeight, 0));
+    return {width, height};
+}
+
+namespace {
+
+// The gain of every dotted grid line, beside the frame, in the decade labels' font.
+void labelGainLines(Canvas& canvas, int x0, int y0, int width, int height, const GainAxes& a,
+                    int fontHeight)
+{
+    const CanvasStateGuard keep(canvas);
+    const Frame f = frameOf(x0, y0, width, height, a.fMin, a.fMax, a.gMin, a.gMax);
+    const int span = toInt(f.gHi - f.gLo);
+    const int perDb = span > 0 ? f.plotHeight() / span : 0;
+    const int step = span > 10 ? 10 : 1;
+    canvas.setTextColour(rgb(0, 0, 0));
+    canvas.setFont({fontHeight / 3 * 2, FontFace::Default, 400, 0});
+    for (int k = step; k < span; k += step)
+        canvas.text({x0 + 30, y0 + perDb * k}, printfString("%i", toInt(f.gHi) - k),
+                    TextAlign::RightBaseline);
+}
+
+} // namespace
+
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight)
+                          int fontHeight, int windowWidth, int windowHeight)
 {
     const int x0 = 20 - scroll.horizontal;
     const int y0 = 20 - scroll.vertical;
+    const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
+    const int width = size.width, height = size.height;
+    const bool scaled = width > gainGraphWidth || height > gainGraphHeight;
     const GainAxes a = gainGraphAxes(set);
     if (!a.legend) {
-        drawGainGraph(canvas, x0, y0, gainGraphWidth, gainGraphHeight, rgb(0, 0, 0), a.fMin,
-                      a.fMax, a.gMin, a.gMax, a.title, {}, fontHeight);
+        drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin,
+                      a.gMax, a.title, {}, fontHeight);
+        if (scaled)
+            labelGainLines(canvas, x0, y0, width, height, a, fontHeight);
         return;
     }
     const std::array<GainSeries, 2> series = {
         GainSeries{"MAG [dB]", rgb(255, 0, 0), PenStyle::Solid},
         GainSeries{"MSG [dB]", rgb(0, 0, 255), PenStyle::Dotted}};
-    drawGainGraph(canvas, x0, y0, gainGraphWidth, gainGraphHeight, rgb(0, 0, 0), a.fMin, a.fMax,
-                  a.gMin, a.gMax, a.title, series, fontHeight);
+    drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin, a.gMax,
+                  a.title, series, fontHeight);
+    if (scaled)
+        labelGainLines(canvas, x0, y0, width, height, a, fontHeight);
     for (int s = magSeries; s <= msgSeries; ++s) {
         const GainSeries& g = series[static_cast<std::size_t>(s - 1)];
-        drawGainTrace(canvas, x0, y0, gainGraphWidth, gainGraphHeight, g.colour, a.fMin, a.fMax,
-                      a.gMin, a.gMax, set, s, g.style);
+        drawGainTrace(canvas, x0, y0, width, height, g.colour, a.fMin, a.fMax, a.gMin, a.gMax,
+                      set, s, g.style);
     }
 }
 
-std::vector<std::optional<GainPointPosition>> gainPointPositions(const SParamSet& set,
-                                                                 const GainGraphScroll& scroll)
+std::vector<std::optional<GainPointPosition>>
+gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight,
+                   int windowWidth, int windowHeight)
 {
     std::vector<std::optional<GainPointPosition>> out;
     const GainAxes a = gainGraphAxes(set);
     const int x0 = 20 - scroll.horizontal;
     const int y0 = 20 - scroll.vertical;
-    const Frame f =
-        frameOf(x0, y0, gainGraphWidth, gainGraphHeight, a.fMin, a.fMax, a.gMin, a.gMax);
+    const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
+    const Frame f = frameOf(x0, y0, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
     for (int i = 0; i < pointsOf(set); ++i) {
         const auto k = static_cast<std::size_t>(i);
         // The same arithmetic as drawGainTrace, so that a readout names the

@@ -70,17 +70,27 @@ struct GainGraphScroll {
 inline constexpr int gainGraphWidth = 600;
 inline constexpr int gainGraphHeight = 400;
 
+// A window larger than the graph (with its legend) gets a graph that fills
+// it, with a gain label on every grid line; 0 keeps the fixed size.
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight);
+                          int fontHeight, int windowWidth = 0, int windowHeight = 0);
+// The graph's size in a window of that size.
+struct GainGraphSize {
+    int width = gainGraphWidth;
+    int height = gainGraphHeight;
+};
+GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight);
 
-// Where the window's graph draws each point (y down, window pixels) and in
-// which series; nullopt for a point it does not draw.
+// Where paintGainGraphWindow, given the same arguments, draws each point
+// (y down, window pixels) and in which series; nullopt for a point it does
+// not draw.
 struct GainPointPosition {
     Point at;
     int series = 0;
 };
-std::vector<std::optional<GainPointPosition>> gainPointPositions(const SParamSet& set,
-                                                                 const GainGraphScroll& scroll);
+std::vector<std::optional<GainPointPosition>>
+gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight = 0,
+                   int windowWidth = 0, int windowHeight = 0);
 // The gain in dB a point is drawn with (MAG where K >= 1, else MSG).
 double gainPointValue(const SParamSet& set, int index);
 

@@ -155,13 +155,21 @@ std::vector<std::string> gainTableRows(const SParamSet& set)
 {
     std::vector<std::string> rows;
     rows.reserve(static_cast<std::size_t>(pointsOf(set)) + 3);
-    rows.emplace_back("    Freq.     MAG         MSG         K");
+    // Frequencies of 100000 and more are wider than "%9.3f": the whole table
+    // moves right by the difference so that its columns stay aligned.
+    int width = 9;
+    if (set.loaded)
+        for (int i = 0; i < pointsOf(set); ++i)
+            width = std::max(width, characters(printfString(
+                                        "%.3f", static_cast<double>(set.points[static_cast<std::size_t>(i)].frequency))));
+    const std::string pad(static_cast<std::size_t>(width - 9), ' ');
+    rows.push_back(pad + "    Freq.     MAG         MSG         K");
     const char* unit = set.freqExponent == 3   ? "    [kHz]"
                        : set.freqExponent == 6 ? "    [MHz]"
                        : set.freqExponent == 9 ? "    [GHz]"
                                                : "    [Hz] ";
-    rows.push_back(std::string(unit) + "     [dB]        [dB]        [-]");
-    rows.emplace_back("------------------------------------------------------");
+    rows.push_back(pad + unit + "     [dB]        [dB]        [-]");
+    rows.push_back(std::string(pad.size(), '-') + "------------------------------------------------------");
     if (!set.loaded)
         return rows;
     for (int i = 0; i < pointsOf(set); ++i) {
@@ -169,8 +177,8 @@ std::vector<std::string> gainTableRows(const SParamSet& set)
         const double f = set.points[k].frequency;
         const double stability = set.stabilityK[k];
         rows.push_back(stability < 1.0
-                           ? printfString("%9.3f    -------  %9.3f  %9.3f", f, set.msgDb[k], stability)
-                           : printfString("%9.3f %9.3f      ------- %9.3f", f, set.magDb[k], stability));
+                           ? printfString("%*.3f    -------  %9.3f  %9.3f", width, f, set.msgDb[k], stability)
+                           : printfString("%*.3f %9.3f      ------- %9.3f", width, f, set.magDb[k], stability));
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 // options, the placement hand-off between toolbox and chart window, and the
 // dialog memories. Owned by main(), passed by reference to every window.
 #include "core/element.h"
+#include "model/circle_dialogs.h"
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
@@ -69,6 +70,8 @@ struct DialogMemory {
     float lineEr = 1.0f;
     bool referenceInSiemens = false; // unit chosen last in the Zo dialog
     std::uint8_t clipboardChoice = 0x11;
+    TwoPortDialogMemory twoPort;
+    NoiseDialogMemory noise;
 };
 
 struct AppState {
@@ -85,6 +88,7 @@ struct AppState {
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left
     QString lastTouchstonePath;
+    QString lastExportPath;
     QString printerName; // the default printer at start-up, if any
     std::vector<std::string> recentFiles; // newest first, paths as the system spells them
 };

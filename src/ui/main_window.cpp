@@ -6,6 +6,7 @@
 #include "ui/about.h"
 #include "ui/chart_window.h"
 #include "ui/commands/chart_commands.h"
+#include "ui/commands/circle_commands.h"
 #include "ui/commands/file_commands.h"
 #include "ui/commands/splot_commands.h"
 #include "ui/icons.h"
@@ -328,6 +329,9 @@ void MainWindow::updateTitle()
         return;
     }
     const SParamSet& set = state_.sparams;
+    sPlotFrame(SPlotWindow::Text)
+        ->setWindowTitle(set.loaded ? QFile::decodeName(QByteArray::fromStdString(set.fileName))
+                                    : sPlotTitle(SPlotWindow::Text));
     setWindowTitle(set.loaded ? QString::fromLatin1(sPlotTitlePrefix) +
                                     QFile::decodeName(QByteArray::fromStdString(set.fileName))
                               : QStringLiteral("Zelvo-Chart, s-Plot - Mode"));
@@ -436,6 +440,33 @@ void MainWindow::run(Command command)
         break;
     case Command::Wideband:
         widebandCommand(c);
+        break;
+    case Command::StabilityCircles:
+        stabilityCircleCommand(c);
+        break;
+    case Command::GainCircles:
+        gainCircleCommand(c);
+        break;
+    case Command::NoiseCircles:
+        noiseCircleCommand(c);
+        break;
+    case Command::ExportH:
+        exportParametersCommand(c, ParameterKind::H);
+        break;
+    case Command::ExportZ:
+        exportParametersCommand(c, ParameterKind::Z);
+        break;
+    case Command::ExportY:
+        exportParametersCommand(c, ParameterKind::Y);
+        break;
+    case Command::ExportA:
+        exportParametersCommand(c, ParameterKind::A);
+        break;
+    case Command::ImportS11:
+        importToChartCommand(c, false);
+        break;
+    case Command::ImportS22:
+        importToChartCommand(c, true);
         break;
     case Command::ZChart:
         toggleOption(c, DisplayOption::ZChart);

@@ -113,17 +113,8 @@ constexpr Command exportItems[] = {Command::ExportH, Command::ExportZ,   Command
 bool laterItem(Command c)
 {
     switch (c) {
-    case Command::StabilityCircles:
-    case Command::GainCircles:
-    case Command::NoiseCircles:
     case Command::PrinterSetup:
     case Command::Print:
-    case Command::ExportH:
-    case Command::ExportZ:
-    case Command::ExportY:
-    case Command::ExportA:
-    case Command::ImportS11:
-    case Command::ImportS22:
         return true;
     default:
         return false;

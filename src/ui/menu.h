@@ -93,8 +93,8 @@ class MainMenu {
 // The item's text as the menu resource writes it: "&Save\tCtrl+S".
 QString resourceText(const QAction* action);
 
-// Items whose commands come with later work (circles from two-port data,
-// exports, printing): present in the menu, always grayed for now.
+// Items whose commands come with later work (printing): present in the
+// menu, always grayed for now.
 bool laterItem(Command c);
 
 } // namespace zelvo

@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <optional>
 
 namespace zelvo {
 
@@ -140,8 +141,40 @@ TextListView::TextListView(const AppState& state, Content content, QWidget* pare
     QPainter painter(&probe);
     PainterCanvas canvas(painter, CanvasMapping::device());
     measureTextView(canvas, view_);
-    horizontalScrollBar()->setSingleStep(1);
-    verticalScrollBar()->setSingleStep(1);
+    // Both bars always, so that a long file or a narrow window shows at once
+    // that there is more.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { onScrollAction(true, action); });
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { onScrollAction(false, action); });
+}
+
+namespace {
+
+std::optional<ScrollAction> scrollActionOf(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return ScrollAction::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd: return ScrollAction::LineDown;
+    case QAbstractSlider::SliderPageStepSub: return ScrollAction::PageUp;
+    case QAbstractSlider::SliderPageStepAdd: return ScrollAction::PageDown;
+    default: return std::nullopt; // the thumb: its position is taken as it is
+    }
+}
+
+} // namespace
+
+void TextListView::onScrollAction(bool vertical, int action)
+{
+    const std::optional<ScrollAction> a = scrollActionOf(action);
+    if (!a)
+        return;
+    QScrollBar* bar = vertical ? verticalScrollBar() : horizontalScrollBar();
+    // The bar has not moved yet; the slider position set here is where it goes.
+    bar->setSliderPosition(vertical ? scrollTextVertical(view_, rows_, *a)
+                                    : scrollTextHorizontal(view_, longest_, *a));
 }
 
 void TextListView::setRanges(const TextScrollRanges& r)
@@ -150,7 +183,8 @@ void TextListView::setRanges(const TextScrollRanges& r)
         const QSignalBlocker block(bar);
         const bool vertical = bar == verticalScrollBar();
         bar->setRange(0, vertical ? r.verticalMax : r.horizontalMax);
-        bar->setPageStep(10);
+        bar->setPageStep(vertical ? std::max(1, view_.height / std::max(1, view_.lineHeight))
+                                  : std::max(1, view_.width / std::max(1, view_.charWidth)));
         bar->setValue(vertical ? view_.firstLine : view_.firstColumn);
     }
 }
@@ -161,8 +195,20 @@ void TextListView::paintEvent(QPaintEvent*)
     PainterCanvas canvas(painter, CanvasMapping::device());
     view_.width = viewport()->width();
     view_.height = viewport()->height();
-    setRanges(content_ == Content::Touchstone ? paintTouchstoneText(canvas, state_.sparams, view_)
-                                              : paintGainTable(canvas, state_.sparams, view_));
+    const TextScrollRanges r = content_ == Content::Touchstone
+                                   ? paintTouchstoneText(canvas, state_.sparams, view_)
+                                   : paintGainTable(canvas, state_.sparams, view_);
+    if (content_ == Content::Touchstone) {
+        rows_ = view_.lineCount;
+        longest_ = view_.longestLine;
+    }
+    else {
+        rows_ = state_.sparams.loaded ? std::clamp(state_.sparams.pointCount, 0, SParamSet::capacity) + 3 : 3;
+        longest_ = 0;
+        for (const std::string& row : gainTableRows(state_.sparams))
+            longest_ = std::max(longest_, static_cast<int>(row.size()));
+    }
+    setRanges(r);
 }
 
 void TextListView::resizeEvent(QResizeEvent* event)
@@ -184,17 +230,39 @@ GainGraphView::GainGraphView(const AppState& state, QWidget* parent)
 {
     whiteBackground(viewport());
     viewport()->setMouseTracking(true);
-    horizontalScrollBar()->setSingleStep(10);
-    verticalScrollBar()->setSingleStep(10);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setSingleStep(20);
+        bar->setPageStep(200);
+        connect(bar, &QScrollBar::actionTriggered, this,
+                [this, vertical = bar == verticalScrollBar()](int action) {
+                    onScrollAction(vertical, action);
+                });
+    }
+}
+
+void GainGraphView::onScrollAction(bool vertical, int action)
+{
+    const std::optional<ScrollAction> a = scrollActionOf(action);
+    if (!a)
+        return;
+    GainGraphScroll s = scroll_;
+    scrollGainGraph(s, vertical, *a, 0, viewport()->width(), viewport()->height());
+    (vertical ? verticalScrollBar() : horizontalScrollBar())
+        ->setSliderPosition(vertical ? s.vertical : s.horizontal);
 }
 
 void GainGraphView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     PainterCanvas canvas(painter, CanvasMapping::device());
-    paintGainGraphWindow(canvas, state_.sparams, scroll_, QFontMetrics(font()).height());
+    paintGainGraphWindow(canvas, state_.sparams, scroll_, QFontMetrics(font()).height(),
+                         viewport()->width(), viewport()->height());
     dropStalePins(pinned_, state_.sparams);
-    const auto positions = gainPointPositions(state_.sparams, scroll_);
+    const auto positions =
+        gainPointPositions(state_.sparams, scroll_, QFontMetrics(font()).height(),
+                           viewport()->width(), viewport()->height());
     for (int i : pinned_)
         if (i < static_cast<int>(positions.size()) && positions[static_cast<std::size_t>(i)])
             drawPointMarker(canvas, positions[static_cast<std::size_t>(i)]->at,
@@ -207,7 +275,9 @@ std::optional<int> GainGraphView::pointAt(QPoint client) const
     if (!state_.sparams.loaded)
         return std::nullopt;
     std::vector<std::optional<Point>> points;
-    for (const auto& p : gainPointPositions(state_.sparams, scroll_))
+    for (const auto& p :
+         gainPointPositions(state_.sparams, scroll_, QFontMetrics(font()).height(),
+                            viewport()->width(), viewport()->height()))
         points.push_back(p ? std::optional<Point>(p->at) : std::nullopt);
     return nearestPosition(points, {client.x(), client.y()});
 }
@@ -245,8 +315,13 @@ bool GainGraphView::viewportEvent(QEvent* event)
 void GainGraphView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    resizeGainGraph(scroll_, viewport()->width(), viewport()->height());
+    setRanges();
+}
+
+void GainGraphView::setRanges()
+{
     const int w = viewport()->width(), h = viewport()->height();
-    resizeGainGraph(scroll_, w, h);
     const GainGraphRanges r = gainGraphRanges(w, h);
     const QSignalBlocker bh(horizontalScrollBar());
     const QSignalBlocker bv(verticalScrollBar());

@@ -69,10 +69,14 @@ class TextListView : public QAbstractScrollArea {
 
   private:
     void setRanges(const TextScrollRanges& r);
+    // Line and page steps of the scroll bars, limited as the views limit them.
+    void onScrollAction(bool vertical, int action);
 
     const AppState& state_;
     Content content_;
     TextViewState view_;
+    int rows_ = 0;
+    int longest_ = 0;
 };
 
 class GainGraphView : public QAbstractScrollArea {
@@ -91,6 +95,9 @@ class GainGraphView : public QAbstractScrollArea {
     bool viewportEvent(QEvent* event) override;
 
   private:
+    void setRanges();
+    void onScrollAction(bool vertical, int action);
+
     const AppState& state_;
     GainGraphScroll scroll_;
     std::vector<int> pinned_;

@@ -1,5 +1,6 @@
 #include "model/circle_dialogs.h"
 
+#include "core/number_text.h"
 #include "core/numeric.h"
 
 #include <cmath>
@@ -130,6 +131,23 @@ TEST(TwoPortDialog, ImportNeedsALoadedFileAndShowsThePointInPolarForm)
                                               "2.00000", "90.00",   "0.50000", "126.87"};
     EXPECT_EQ(f.text, expected);
     EXPECT_EQ(f.polarMask, allPolar);
+}
+
+TEST(TwoPortDialog, ImportedValuesTooLongForTheFieldStillReadBackExactly)
+{
+    // |S21| = 1e20 as "%.5f" is 27 characters; the field reads 19.
+    SParamPoint p;
+    p.s11re = 0.25f;
+    p.s21mag = 1e20f;
+    p.s21ang = 3.0e18f; // radians: a huge angle in degrees too
+    p.s12mag = 1.2345678e-3f;
+    const TwoPortFields f = importedTwoPortFields(p);
+    for (const std::string& t : f.text)
+        EXPECT_LE(t.size(), twoPortFieldChars) << t;
+    EXPECT_EQ(f.text[S11First], "0.25000"); // short values keep "%.5f"
+    const TwoPort read = std::get<TwoPort>(validateTwoPort(f));
+    EXPECT_EQ(static_cast<float>(magnitude(read.s21)), 1e20f);
+    EXPECT_EQ(static_cast<float>(std::stod(f.text[S21Second]) / 180.0 * 3.14159265359), 3.0e18f);
 }
 
 TEST(CircleRecords, StabilityRecordIsDecidedFromTheStoredFloats)

@@ -322,6 +322,14 @@ TEST(TextViews, GainTableRows)
         set.freqExponent = u.exponent;
         EXPECT_EQ(gainTableRows(set)[1].substr(0, 9), u.unit);
     }
+    // Frequencies of 100000 and more move the whole table so that it stays aligned.
+    set.points[1].frequency = 1234567.0f;
+    const auto wide = gainTableRows(set);
+    EXPECT_EQ(wide[0], "      Freq.     MAG         MSG         K");
+    EXPECT_EQ(wide[2], std::string(56, '-'));
+    EXPECT_EQ(wide[3], "    400.000    -------     26.070      0.399");
+    EXPECT_EQ(wide[4], "1234567.000    12.500      -------     1.250");
+    set.points[1].frequency = 2000.0f;
     set.loaded = false;
     EXPECT_EQ(gainTableRows(set).size(), 3u);
 

@@ -84,9 +84,11 @@ TEST_F(MenuTest, ChecksAndGrayingFollowModeAndOptions)
     EXPECT_FALSE(m.action(Command::ConnectDatapoints)->isChecked());
     for (Command c :
          {Command::ArrangeAll, Command::WindowS11, Command::WindowFile, Command::GainGraphs,
-          Command::ExportH, Command::ImportS11, Command::Print, Command::StabilityCircles})
+          Command::ExportH, Command::ImportS11, Command::Print})
         EXPECT_FALSE(m.action(c)->isEnabled()) << static_cast<int>(c);
-    EXPECT_TRUE(m.action(Command::QCircles)->isEnabled());
+    for (Command c : {Command::QCircles, Command::StabilityCircles, Command::GainCircles,
+                      Command::NoiseCircles})
+        EXPECT_TRUE(m.action(c)->isEnabled()) << static_cast<int>(c);
 
     window->run(Command::SPlotMode);
     EXPECT_EQ(state.mode, AppMode::SPlot);

@@ -3,9 +3,11 @@
 #include "ui/app_state.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace zelvo {
@@ -29,10 +31,16 @@ ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* paren
     connect(buttons, &QDialogButtonBox::accepted, this, &ZoomDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Zoom factor (0.01 ... 50):"), factor_);
+    auto* group = new QGroupBox(QStringLiteral("Zoom factor"), this);
+    auto* inGroup = new QVBoxLayout(group);
+    inGroup->addWidget(factor_);
+    for (const char* hint : {"bigger values > 1: zoom in", "smaller values < 1: zoom out"}) {
+        auto* label = new QLabel(QString::fromLatin1(hint), group);
+        label->setObjectName(QStringLiteral("hint"));
+        inGroup->addWidget(label);
+    }
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addWidget(group);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
