@@ -124,6 +124,29 @@ void renderEmptyChart(benchmark::State& state)
 }
 BENCHMARK(renderEmptyChart)->Unit(benchmark::kMillisecond);
 
+// The grid zoomed in and panned: every label whose usual place is out of view
+// is looked for along its circle.
+void renderZoomedGrid(benchmark::State& state)
+{
+    ensureApplication();
+    const Design empty;
+    const ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
+    ChartGeometry g;
+    g.baseRadius = 490;
+    g.zoom = static_cast<float>(state.range(0));
+    g.visible = ChartArea{-100, -300, 900, 700}; // a 1000-pixel window off centre
+    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterCanvas canvas(painter, CanvasMapping::chart(100, 700));
+        renderChart(canvas, empty, style, g);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(renderZoomedGrid)->Arg(3)->Arg(16)->Arg(50)->Unit(benchmark::kMillisecond);
+
 void clipboardChart(benchmark::State& state)
 {
     ensureApplication();

@@ -327,6 +327,41 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
     drawMuTraces(canvas, x0, y0, width, height, a.fMin, a.fMax, muAxisTop(set), set, fontHeight);
 }
 
+std::vector<std::optional<GainPointPosition>>
+gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight,
+                   int windowWidth, int windowHeight)
+{
+    std::vector<std::optional<GainPointPosition>> out;
+    const GainAxes a = gainGraphAxes(set);
+    const int x0 = 20 - scroll.horizontal;
+    const int y0 = 20 - scroll.vertical;
+    const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
+    const Frame f = frameOf(x0, y0, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
+    for (int i = 0; i < pointsOf(set); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        // The same arithmetic as drawGainTrace, so that a readout names the
+        // point drawn under the pointer.
+        const double freq = set.points[k].frequency;
+        const double value = gainOf(set, k);
+        const double x = x0 + 30 + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
+        const double y =
+            y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
+        const int s = seriesOf(set, k);
+        if (!a.legend || s == 0 || !(freq > 0.0) || !drawablePixel(x) || !drawablePixel(y))
+            out.emplace_back(std::nullopt);
+        else
+            out.emplace_back(GainPointPosition{{toInt(x), toInt(y)}, s});
+    }
+    return out;
+}
+
+double gainPointValue(const SParamSet& set, int index)
+{
+    if (index < 0 || index >= pointsOf(set))
+        return 0.0;
+    return gainOf(set, static_cast<std::size_t>(index));
+}
+
 GainGraphRanges gainGraphRanges(int width, int height)
 {
     return {std::max(0, 700 - width), std::max(0, 1000 - height)};

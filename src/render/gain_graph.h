@@ -5,7 +5,9 @@
 #include "render/canvas.h"
 #include "render/scroll.h"
 
+#include <optional>
 #include <span>
+#include <vector>
 #include <string>
 
 namespace zelvo {
@@ -90,6 +92,19 @@ struct GainGraphSize {
     int height = gainGraphHeight;
 };
 GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight);
+
+// Where paintGainGraphWindow, given the same arguments, draws each point
+// (y down, window pixels) and in which series; nullopt for a point it does
+// not draw.
+struct GainPointPosition {
+    Point at;
+    int series = 0;
+};
+std::vector<std::optional<GainPointPosition>>
+gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight = 0,
+                   int windowWidth = 0, int windowHeight = 0);
+// The gain in dB a point is drawn with (MAG where K >= 1, else MSG).
+double gainPointValue(const SParamSet& set, int index);
 
 struct GainGraphRanges {
     int horizontalMax = 0;

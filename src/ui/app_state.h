@@ -7,6 +7,9 @@
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
+
+#include <string>
+#include <vector>
 #include "render/chart_geometry.h"
 
 #include <QString>
@@ -91,6 +94,7 @@ struct AppState {
     QString lastTouchstonePath;
     QString lastExportPath;
     QString printerName; // the default printer at start-up, if any
+    std::vector<std::string> recentFiles; // newest first, paths as the system spells them
 };
 
 } // namespace zelvo

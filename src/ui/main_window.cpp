@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "model/recent_files.h"
 #include "model/settings_file.h"
 #include "model/touchstone.h"
 #include "ui/about.h"
@@ -13,8 +14,10 @@
 #include "ui/messages.h"
 #include "ui/point_list_window.h"
 #include "ui/readout_panel.h"
+#include "ui/recent_files.h"
 #include "ui/schematic_window.h"
 #include "ui/splot_windows.h"
+#include "ui/tips.h"
 #include "ui/toolbox.h"
 #include "ui/tuner.h"
 #include "ui/tuner_dock.h"
@@ -28,6 +31,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 
 namespace zelvo {
@@ -73,18 +78,36 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
     const QSize s = screen.isEmpty() ? fullScreenClient(*this) : screen;
     screenW_ = s.width();
     screenH_ = s.height();
+    // The status bar's line comes off the client area the layout fills.
+    if (screen.isEmpty())
+        screenH_ -= statusBar()->sizeHint().height();
     menu_ = std::make_unique<MainMenu>(menuBar(), this);
     menu_->onCommand = [this](Command c) { run(c); };
+    applyMenuTips(*menu_);
+    recent_ = std::make_unique<RecentFilesMenu>(menuBar()->actions().constFirst()->menu(),
+                                                state_.recentFiles);
+    recent_->onChosen = [this](const QString& path) {
+        CommandContext c = context();
+        openRecentFile(c, path);
+    };
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     createChildren();
     state_.design.maxItems = 150;
     readouts_->setZo(zoStartText(state_.design.z0));
     charW_ = readouts_->charWidth();
     updateTitle();
     refreshMenu();
-    resize(screenW_, screenH_);
+    resize(screenW_, screenH_ + (screen.isEmpty() ? statusBar()->sizeHint().height() : 0));
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::shownTitle() const
+{
+    QString t = windowTitle();
+    t.replace(QLatin1String("[*]"), isWindowModified() ? QStringLiteral("*") : QString());
+    return t;
+}
 
 void MainWindow::createChildren()
 {
@@ -131,6 +154,15 @@ void MainWindow::createChildren()
         CommandContext c = context();
         importToChartCommand(c, d == InputDevice::S22);
         repaintAll();
+    });
+    applyToolboxTips(toolbox_);
+    applyReadoutTips(area_->viewport());
+    toolbox_->installEventFilter(this); // its status tips go to the status bar
+    chart_->setStatusSink([this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
     });
     // The accelerators work while the toolbox has the focus too.
     for (const auto& [id, action] : menu_->actions())
@@ -220,6 +252,10 @@ void MainWindow::showModeWindows()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == toolbox_ && event->type() == QEvent::StatusTip) {
+        statusBar()->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     // The viewport, not the area: the area resizes its viewport only after
     // its own resize event, and the S-Plot rows follow the client size.
     if (watched == area_->viewport() && event->type() == QEvent::Resize) {
@@ -286,7 +322,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (!state_.settingsPath.isEmpty() &&
-        writeSettings(state_.settings, QFile::encodeName(state_.settingsPath).toStdString()) !=
+        writeSettingsWithRecent(settingsFileText(state_.settings), state_.recentFiles,
+                                QFile::encodeName(state_.settingsPath).toStdString()) !=
             settingsFileOk)
         tell(platform_, state_.settings, this, QString::fromLatin1(settingsWriteErrorText),
              MessageIcon::Exclamation, true, QStringLiteral("ERROR"));
@@ -299,16 +336,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::repaintChart()
 {
     ++chartRepaints_;
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     chart_->invalidate();
 }
 
 void MainWindow::repaintSchematic()
 {
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     schematic_->refresh();
 }
 
 void MainWindow::repaintPointList()
 {
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     pointList_->refresh();
 }
 
@@ -332,8 +375,11 @@ void MainWindow::repaintAll()
 void MainWindow::updateTitle()
 {
     if (state_.mode == AppMode::Chart) {
+        // "[*]" is where the window system shows the unsaved-changes mark.
         setWindowTitle(QStringLiteral("Zelvo-Chart ") +
-                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)));
+                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)) +
+                       QStringLiteral("[*]"));
+        setWindowModified(state_.design.modified);
         return;
     }
     const SParamSet& set = state_.sparams;
@@ -555,6 +601,7 @@ void MainWindow::run(Command command)
         showWhole(SPlotWindow::GainGraph);
         break;
     case Command::Redraw:
+        chart_->centreChart();
         repaintAll();
         break;
     case Command::MatchAutomatically:
@@ -575,6 +622,9 @@ void MainWindow::run(Command command)
         }
         tunerDock_->setVisible(!tunerDock_->isVisible());
         menu_->action(Command::Tuner)->setChecked(tunerDock_->isVisible());
+        break;
+    case Command::ZoomFit:
+        zoomFitCommand(c);
         break;
     case Command::Help:
         if (platform_.showHelp)

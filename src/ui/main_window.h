@@ -19,6 +19,7 @@ class QMdiSubWindow;
 namespace zelvo {
 
 class PointListWindow;
+class RecentFilesMenu;
 class ReadoutPanel;
 class SchematicWindow;
 class Toolbox;
@@ -46,6 +47,10 @@ class MainWindow : public QMainWindow, public Shell {
     void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
     MainMenu& menu() { return *menu_; }
+    RecentFilesMenu& recentFiles() { return *recent_; }
+    // The title as the window system shows it: the "[*]" placeholder becomes
+    // "*" while the design has unsaved changes.
+    QString shownTitle() const;
     Toolbox* toolbox() const { return toolbox_; }
     SchematicWindow* schematic() const { return schematic_; }
     PointListWindow* pointList() const { return pointList_; }
@@ -108,6 +113,7 @@ class MainWindow : public QMainWindow, public Shell {
     std::unique_ptr<Tuner> tuner_;
     TunerDock* tunerDock_ = nullptr;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<RecentFilesMenu> recent_;
     std::function<void()> onClosed_;
     int chartRepaints_ = 0;
     bool toolboxPlaced_ = false;

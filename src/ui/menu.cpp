@@ -72,7 +72,8 @@ const Menu menus[] = {
       {Command::ZoomOut, "Zoom &out\tCtrl+O"},
       {Command::ZoomValue, "Zoom &value\tCtrl+V"},
       {separator, ""},
-      {Command::Redraw, "&Redraw"}}},
+      {Command::Redraw, "&Redraw"},
+      {Command::ZoomFit, "Zoom &Fit"}}},
     {"E&xport",
      {{Command::ExportH, "s- to &H-parameter - file"},
       {Command::ExportZ, "s- to &Z-parameter - file"},
@@ -105,7 +106,7 @@ constexpr Command chartItems[] = {
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::Optimise, Command::Tuner,
-    Command::SaveSpiceNetlist, Command::ImportOnePort};
+    Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

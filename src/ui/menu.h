@@ -69,6 +69,7 @@ enum class Command : int {
     Tuner = 212,
     SaveSpiceNetlist = 230,
     ImportOnePort = 231,
+    ZoomFit = 240,
 };
 
 class MainMenu {

@@ -1,5 +1,7 @@
 #include "ui/startup.h"
 
+#include "model/file_io.h"
+#include "model/recent_files.h"
 #include "model/settings_file.h"
 #include "ui/app_state.h"
 
@@ -21,8 +23,11 @@ void readStartupSettings(AppState& state)
 {
     const std::string path = defaultSettingsPath();
     state.settingsPath = QFile::decodeName(QByteArray::fromStdString(path));
-    if (!path.empty())
+    if (!path.empty()) {
         readSettings(state.settings, path);
+        if (const std::optional<std::string> text = readWholeFile(path))
+            state.recentFiles = readRecentFiles(*text);
+    }
 }
 
 namespace {

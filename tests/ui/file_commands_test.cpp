@@ -59,7 +59,7 @@ TEST_F(FileCommandTest, SaveOnUnnamedOpensSaveAsAndCancelSaysNothing)
     recorder.fileNames.push_back(path("a.zvc"));
     window->run(Command::Save);
     EXPECT_FALSE(design().modified);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart ") + path("a.zvc"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + path("a.zvc"));
     EXPECT_TRUE(QFile::exists(path("a.zvc")));
     // Save on a named design writes without a dialog.
     design().modified = true;
@@ -79,7 +79,7 @@ TEST_F(FileCommandTest, FailedSaveKeepsTheStateAndTheOldFile)
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(recorder.messages.back().buttons, MessageButtons::OkCancel);
     EXPECT_TRUE(design().modified);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
 }
 
 TEST_F(FileCommandTest, SavePromptPathsAtNew)
@@ -106,7 +106,7 @@ TEST_F(FileCommandTest, SavePromptPathsAtNew)
     EXPECT_EQ(design().z0, 50.0f);
     EXPECT_FALSE(design().modified);
     EXPECT_EQ(readout(Readout::Zo), QStringLiteral("50.0 Ohm"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
 }
 
 TEST_F(FileCommandTest, CancelledOpenKeepsThePreviousDesign)
@@ -129,7 +129,7 @@ TEST_F(FileCommandTest, OpenReadsTheDesignAndNamesTheWindow)
     EXPECT_EQ(design().elementCount, 1);
     EXPECT_FALSE(design().modified);
     EXPECT_EQ(QString::fromStdString(design().fileName), p);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart ") + p);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + p);
 }
 
 TEST_F(FileCommandTest, FailedOpenLeavesTheDesignAsItWas)
@@ -145,7 +145,7 @@ TEST_F(FileCommandTest, FailedOpenLeavesTheDesignAsItWas)
     EXPECT_EQ(lastText(), QStringLiteral("Error while reading file '%1'").arg(path("junk.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(design().dataPointCount, 1);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
 }
 
 TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
@@ -322,7 +322,7 @@ TEST_F(FileCommandTest, CommandLineOpensADesign)
     window->openCommandLine(p);
     EXPECT_EQ(design().dataPointCount, 2);
     EXPECT_FALSE(design().modified);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart ") + p);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + p);
 }
 
 TEST_F(FileCommandTest, CommandLineFailures)
@@ -330,7 +330,7 @@ TEST_F(FileCommandTest, CommandLineFailures)
     window->openCommandLine(path("none.zvc"));
     EXPECT_EQ(lastText(), QStringLiteral("Error while opening file '%1'").arg(path("none.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
     QFile junk(path("junk.zvc"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("hello\r\n");
@@ -359,7 +359,7 @@ TEST_F(FileCommandTest, CommandLineTouchstoneOpensSPlotMode)
     EXPECT_EQ(state.mode, AppMode::SPlot);
     EXPECT_TRUE(state.sparams.loaded);
     EXPECT_GT(state.sparams.pointCount, 0);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart, s-Plot - Mode    ") + file);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart, s-Plot - Mode    ") + file);
     EXPECT_EQ(window->menu().action(Command::WindowFile)->text(), file);
     window->run(Command::New); // "&Close"
     EXPECT_FALSE(state.sparams.loaded);

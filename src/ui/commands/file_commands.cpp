@@ -8,6 +8,7 @@
 #include "ui/chart_window.h"
 #include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/messages.h"
+#include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
 #include <QDir>
@@ -133,6 +134,7 @@ bool saveAsCommand(CommandContext& c)
     d.fileName = nativePath(path);
     d.modified = false;
     c.state.lastDesignPath = path;
+    noteRecentFile(c.state, path);
     c.shell.updateTitle();
     return true;
 }
@@ -265,6 +267,7 @@ bool openDesignFile(CommandContext& c, const QString& path)
     }
     fresh->fileName = nativePath(path);
     fresh->modified = false;
+    noteRecentFile(c.state, path);
     c.shell.chartWindow()->resetInteraction();
     c.state.design = *fresh;
     c.shell.updateTitle();

@@ -6,6 +6,7 @@
 #include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/commands/file_commands.h"
 #include "ui/messages.h"
+#include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
 #include <QFile>
@@ -38,6 +39,7 @@ void loadTouchstone(CommandContext& c, const QString& path)
     case LoadStatus::Ok:
         c.state.sparams = std::move(*fresh);
         c.state.sparams.loaded = true;
+        noteRecentFile(c.state, path);
         break;
     }
     c.shell.updateTitle();
