@@ -31,7 +31,7 @@ std::optional<int> nearestPosition(const std::vector<std::optional<Point>>& posi
 
 std::string pointFrequencyText(const SParamSet& set, int index)
 {
-    if (index < 0 || index >= std::min(set.pointCount, SParamSet::capacity))
+    if (index < 0 || index >= set.validPoints())
         return {};
     const double f = static_cast<double>(set.points[static_cast<std::size_t>(index)].frequency) *
                      std::pow(10.0, set.freqExponent);
@@ -61,7 +61,7 @@ std::string name(TraceCode code)
 
 std::string traceReadoutText(const SParamSet& set, TraceCode code, int index)
 {
-    if (index < 0 || index >= std::min(set.pointCount, SParamSet::capacity))
+    if (index < 0 || index >= set.validPoints())
         return {};
     const SParamPoint& p = set.points[static_cast<std::size_t>(index)];
     std::string out = "f = " + pointFrequencyText(set, index) + "\n";
@@ -90,7 +90,7 @@ std::string traceReadoutText(const SParamSet& set, TraceCode code, int index)
 
 std::string gainReadoutText(const SParamSet& set, int index)
 {
-    if (index < 0 || index >= std::min(set.pointCount, SParamSet::capacity))
+    if (index < 0 || index >= set.validPoints())
         return {};
     const bool mag = set.stabilityK[static_cast<std::size_t>(index)] >= 1.0;
     return "f = " + pointFrequencyText(set, index) + "\n" +

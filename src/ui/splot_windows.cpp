@@ -66,7 +66,7 @@ namespace {
 // Pins that name points the data no longer has are dropped (another file).
 void dropStalePins(std::vector<int>& pinned, const SParamSet& set)
 {
-    const int n = set.loaded ? std::min(set.pointCount, SParamSet::capacity) : 0;
+    const int n = set.loaded ? set.validPoints() : 0;
     std::erase_if(pinned, [n](int i) { return i < 0 || i >= n; });
 }
 

@@ -77,6 +77,16 @@ QString commandTip(Command c)
         return QStringLiteral("Sets the zoom factor to a value");
     case Command::Redraw:
         return QStringLiteral("Draws every window anew with the chart centred");
+    case Command::MatchAutomatically:
+        return QStringLiteral("Lists the L-networks, stub and quarter-wave matches from the chain's end to a target");
+    case Command::Optimise:
+        return QStringLiteral("Optimises element values for the best worst-case match over the data point frequencies");
+    case Command::Tuner:
+        return QStringLiteral("Shows or hides the Tuner window with a slider per tuned element");
+    case Command::SaveSpiceNetlist:
+        return QStringLiteral("Writes the matching network as an ngspice subcircuit");
+    case Command::ImportOnePort:
+        return QStringLiteral("Adds the points of a one-port Touchstone file (.s1p) as data points");
     case Command::ZoomFit:
         return QStringLiteral("Shows the whole chart, centred, at zoom 1");
     case Command::ExportH:

@@ -19,7 +19,7 @@ SParamSet twoPoints()
 {
     SParamSet s;
     s.loaded = true;
-    s.pointCount = 2;
+    s.resizePoints(2);
     s.freqExponent = 9;
     s.referenceImpedance = 50.0f;
     s.points[0] = {1.5f, 0.2f, -0.3f, 0.12f, 0.0f, 2.1f, 1.5707964f, -0.22f, 0.22f};
