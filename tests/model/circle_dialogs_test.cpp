@@ -153,8 +153,12 @@ TEST(TwoPortDialog, ImportedValuesTooLongForTheFieldStillReadBackExactly)
     for (const std::string& t : f.text)
         EXPECT_LE(t.size(), twoPortFieldChars) << t;
     EXPECT_EQ(f.text[S11First], "0.25000"); // short values keep "%.5f"
-    const TwoPort read = std::get<TwoPort>(validateTwoPort(f));
-    EXPECT_EQ(static_cast<float>(magnitude(read.s21)), 1e20f);
+    const FieldNumber s21 = readFieldNumber(f.text[S21First], twoPortFieldChars);
+    EXPECT_FALSE(s21.leftover);
+    EXPECT_EQ(static_cast<float>(s21.value), 1e20f);
+    // Read back exactly, and then refused: no two-port has 400 dB of gain.
+    expectError(errorOf(validateTwoPort(f)),
+                "Absolute value must lie in the range between 0 and 1E4", "ERROR", S21First);
     EXPECT_EQ(static_cast<float>(std::stod(f.text[S21Second]) / 180.0 * 3.14159265359), 3.0e18f);
 }
 
