@@ -143,18 +143,22 @@ TEST(TwoPortDialog, ImportNeedsALoadedFileAndShowsThePointInPolarForm)
 
 TEST(TwoPortDialog, ImportedValuesTooLongForTheFieldStillReadBackExactly)
 {
-    // A huge angle as "%.2f" is 24 characters; the field reads 19.
+    // |S21| = 1e20 as "%.5f" is 27 characters; the field reads 19.
     SParamPoint p;
     p.s11re = 0.25f;
-    p.s21mag = 1e4f; // the largest |S21| the dialog takes
+    p.s21mag = 1e20f;
     p.s21ang = 3.0e18f; // radians: a huge angle in degrees too
     p.s12mag = 1.2345678e-3f;
     const TwoPortFields f = importedTwoPortFields(p);
     for (const std::string& t : f.text)
         EXPECT_LE(t.size(), twoPortFieldChars) << t;
     EXPECT_EQ(f.text[S11First], "0.25000"); // short values keep "%.5f"
-    const TwoPort read = std::get<TwoPort>(validateTwoPort(f));
-    EXPECT_EQ(static_cast<float>(magnitude(read.s21)), 1e4f);
+    const FieldNumber s21 = readFieldNumber(f.text[S21First], twoPortFieldChars);
+    EXPECT_FALSE(s21.leftover);
+    EXPECT_EQ(static_cast<float>(s21.value), 1e20f);
+    // Read back exactly, and then refused: no two-port has 400 dB of gain.
+    expectError(errorOf(validateTwoPort(f)),
+                "Absolute value must lie in the range between 0 and 1E4", "ERROR", S21First);
     EXPECT_EQ(static_cast<float>(std::stod(f.text[S21Second]) / 180.0 * 3.14159265359), 3.0e18f);
 }
 
@@ -325,7 +329,7 @@ TEST(NoiseDialog, ChosenListLineFillsTheFields)
 TEST(ChooserLists, NoiseListCaptionHeaderAndLines)
 {
     SParamSet set;
-    set.resizeNoise(2);
+    set.noiseCount = 2;
     set.noise[0] = {400, 0.9487f, 0.01215f, 134.27f, 0.1159f};
     set.noise[1] = {2000, 1.0811f, 0.18377f, -175.16f, 0.0906f};
     EXPECT_EQ(noiseListCaption(set), "Open file in S-Plot mode to see list of noise parameters");
