@@ -329,7 +329,7 @@ TEST(NoiseDialog, ChosenListLineFillsTheFields)
 TEST(ChooserLists, NoiseListCaptionHeaderAndLines)
 {
     SParamSet set;
-    set.noiseCount = 2;
+    set.resizeNoise(2);
     set.noise[0] = {400, 0.9487f, 0.01215f, 134.27f, 0.1159f};
     set.noise[1] = {2000, 1.0811f, 0.18377f, -175.16f, 0.0906f};
     EXPECT_EQ(noiseListCaption(set), "Open file in S-Plot mode to see list of noise parameters");
