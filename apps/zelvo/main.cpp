@@ -29,7 +29,6 @@ int main(int argc, char** argv)
 
     auto state = std::make_unique<zelvo::AppState>();
     zelvo::resetDesign(state->design);
-    state->printerName = zelvo::defaultPrinterName();
 
     zelvo::initHelpResources();
     zelvo::HelpWindow help;

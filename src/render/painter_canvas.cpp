@@ -137,6 +137,12 @@ void PainterCanvas::setPen(const Pen& pen)
         applied_ = Applied::None;
 }
 
+void PainterCanvas::setPenScale(double scale)
+{
+    penScale_ = std::isfinite(scale) ? std::clamp(scale, 0.01, 100.0) : 1.0;
+    applied_ = Applied::None;
+}
+
 void PainterCanvas::setFont(const Font& font)
 {
     state_.font = font;
@@ -169,7 +175,7 @@ void PainterCanvas::applyStrokePen()
         return;
     const Pen& p = state_.pen;
     QPen pen(toQColor(p.colour));
-    pen.setWidthF(std::clamp(p.width, 1, 1000));
+    pen.setWidthF(std::clamp(p.width, 1, 1000) * penScale_);
     if (p.style == PenStyle::Dotted) {
         pen.setStyle(Qt::DotLine);
         pen.setCapStyle(Qt::FlatCap);
@@ -301,7 +307,7 @@ void PainterCanvas::strokeHugeArc(QPointF centre, double radius, double startDeg
 
 bool PainterCanvas::fastStroke() const
 {
-    return raster_ && state_.pen.style == PenStyle::Solid && state_.pen.width <= maxRasterWidth;
+    return raster_ && penScale_ == 1.0 && state_.pen.style == PenStyle::Solid && state_.pen.width <= maxRasterWidth;
 }
 
 void PainterCanvas::strokePoints(const std::vector<DevicePoint>& points)

@@ -7,10 +7,14 @@
 #include "model/settings.h"
 #include "model/sparam_set.h"
 #include "render/chart_geometry.h"
+#include "ui/print_pages.h"
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
+
+class QPrinter;
 
 namespace zelvo {
 
@@ -68,6 +72,15 @@ struct DialogMemory {
     std::uint8_t clipboardChoice = 0x11;
 };
 
+// The print options and the chosen printer, kept for the run and never saved.
+// The printer is made on first use: asking the print system at start-up
+// costs a noticeable fraction of a second.
+struct PrintState {
+    std::uint16_t flags = defaultPrintFlags;
+    bool flagsShown = false;          // the turned-text option is read once
+    std::shared_ptr<QPrinter> printer; // shared_ptr: QPrinter stays incomplete here
+};
+
 struct AppState {
     Design design;
     SParamSet sparams;
@@ -82,7 +95,7 @@ struct AppState {
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left
     QString lastTouchstonePath;
-    QString printerName; // the default printer at start-up, if any
+    PrintState print;
 };
 
 } // namespace zelvo

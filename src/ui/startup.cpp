@@ -4,7 +4,6 @@
 #include "ui/app_state.h"
 
 #include <QFile>
-#include <QPrinterInfo>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -19,11 +18,6 @@ void readStartupSettings(AppState& state)
     state.settingsPath = QFile::decodeName(QByteArray::fromStdString(path));
     if (!path.empty())
         readSettings(state.settings, path);
-}
-
-QString defaultPrinterName()
-{
-    return QPrinterInfo::defaultPrinterName();
 }
 
 namespace {

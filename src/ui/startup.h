@@ -1,5 +1,5 @@
 #pragma once
-// Start-up pieces of main(): the settings file, the default printer, and a
+// Start-up pieces of main(): the settings file and a
 // polite end on SIGTERM or SIGINT (the window closes as if the user closed it).
 #include <QString>
 #include <functional>
@@ -12,9 +12,6 @@ struct AppState;
 // (missing or unreadable: the defaults stay) and remembers its path for the
 // write at exit.
 void readStartupSettings(AppState& state);
-
-// The system's default printer, empty when there is none.
-QString defaultPrinterName();
 
 // Calls `onSignal` from the event loop when the process receives SIGTERM or
 // SIGINT. Once per process.
