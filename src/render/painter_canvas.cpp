@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
@@ -99,6 +100,8 @@ PainterCanvas::PainterCanvas(QPainter& painter, CanvasMapping mapping)
     if (invertible)
         device = inverse.mapRect(device);
     view_ = device.adjusted(-viewMargin, -viewMargin, viewMargin, viewMargin);
+    // An SVG file gets no characters from glyph runs: its text would be empty.
+    plainText_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
 
     QPaintDevice* d = painter_.device();
     if (d && d->devType() == QInternal::Image && painter_.deviceTransform().isIdentity() &&
@@ -476,7 +479,7 @@ void PainterCanvas::text(Point anchor, std::string_view utf8, TextAlign align)
     applyTextPen();
 
     double width = 0.0;
-    const bool laidOut = layOut(fe, s, width);
+    const bool laidOut = !plainText_ && layOut(fe, s, width);
     if (!laidOut && align != TextAlign::LeftTop && align != TextAlign::LeftBaseline &&
         align != TextAlign::LeftBottom)
         width = QFontMetricsF(fe.font).horizontalAdvance(s);

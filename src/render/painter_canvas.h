@@ -99,6 +99,7 @@ private:
     QList<QPointF> positions_;
     qreal fontScale_ = 0; // cell height per pixel size of the default face
     double penScale_ = 1.0;
+    bool plainText_ = false; // the surface keeps text as text only from drawText
 };
 
 QColor toQColor(Colour c);

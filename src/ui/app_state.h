@@ -70,6 +70,8 @@ struct DialogMemory {
     float lineEr = 1.0f;
     bool referenceInSiemens = false; // unit chosen last in the Zo dialog
     std::uint8_t clipboardChoice = 0x11;
+    int pictureView = 0;     // the PictureView exported last
+    int pictureSize = 2000;  // longer side of an exported PNG
 };
 
 // The print options and the chosen printer, kept for the run and never saved.

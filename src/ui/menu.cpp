@@ -35,6 +35,7 @@ const Menu menus[] = {
       {separator, ""},
       {Command::PrinterSetup, "Printer s&etup..."},
       {Command::Print, "&Print..."},
+      {Command::ExportPicture, "Export P&icture..."},
       {separator, ""},
       {Command::Exit, "E&xit"}}},
     {"&Edit",
@@ -114,8 +115,6 @@ bool laterItem(Command c)
     case Command::StabilityCircles:
     case Command::GainCircles:
     case Command::NoiseCircles:
-    case Command::PrinterSetup:
-    case Command::Print:
     case Command::ExportH:
     case Command::ExportZ:
     case Command::ExportY:

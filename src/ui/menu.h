@@ -64,6 +64,7 @@ enum class Command : int {
     ExportA = 154,
     ConnectDatapoints = 155,
     Settings = 156,
+    ExportPicture = 200,
 };
 
 class MainMenu {
@@ -93,7 +94,7 @@ class MainMenu {
 QString resourceText(const QAction* action);
 
 // Items whose commands come with later work (circles from two-port data,
-// exports, printing): present in the menu, always grayed for now.
+// exports): present in the menu, always grayed for now.
 bool laterItem(Command c);
 
 } // namespace zelvo
