@@ -3,9 +3,9 @@
 #include "render/chart_objects.h"
 #include "render/gain_graph.h"
 #include "render/painter_canvas.h"
-#include "render/schematic_picture.h"
 #include "render/splot_plots.h"
 #include "render/text_views.h"
+#include "ui/print_pages.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -64,16 +64,55 @@ Picture chartPicture(const Design& d, const Settings& s, int size)
             }};
 }
 
-Picture schematicPicture(const Design& d, int size)
+// The area of the image that is not white.
+QRect inkBounds(const QImage& image)
 {
-    QImage probe(1, 1, QImage::Format_RGB32);
-    QPainter measuring(&probe);
-    PainterCanvas probeCanvas(measuring, CanvasMapping::device());
-    const SchematicPictureLayout layout = schematicPictureLayout(probeCanvas, d);
-    measuring.end();
-    return scaled(layout.width, layout.height, size, [&d, layout](QPainter& painter) {
-        PainterCanvas canvas(painter, CanvasMapping::device());
-        drawSchematicPicture(canvas, d, layout);
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0xFFFFFF) != 0xFFFFFF) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The printed schematic block (its texts in full, as on paper), cut to what
+// it covers: found on a quarter-size drawing, then widened by a margin.
+Picture schematicPicture(const Design& d, const Settings& s, int size)
+{
+    constexpr int probeScale = 4;
+    constexpr int margin = 60;
+    const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    PageFrame page;
+    page.width = (n + 12) * 160 + 2400;
+    page.height = 4000;
+    PageFrame small = page;
+    small.width /= probeScale;
+    small.height /= probeScale;
+    small.sx = small.sy = 1.0 / probeScale;
+
+    QImage probe(small.width, small.height, QImage::Format_RGB32);
+    probe.fill(Qt::white);
+    QPainter probing(&probe);
+    {
+        PainterCanvas canvas(probing, CanvasMapping::chart(small.width / 2, small.height / 2));
+        drawPrintedSchematic(canvas, d, s.schematicTextAngle, small, false);
+    }
+    probing.end();
+    QRect box = inkBounds(probe);
+    box = QRect(box.topLeft() * probeScale, box.size() * probeScale)
+              .adjusted(-margin, -margin, margin, margin);
+    const int angle = s.schematicTextAngle;
+    return scaled(box.width(), box.height(), size, [&d, angle, page, box](QPainter& painter) {
+        painter.translate(-box.left(), -box.top());
+        PainterCanvas canvas(painter, CanvasMapping::chart(page.width / 2, page.height / 2));
+        canvas.setPenScale(3.0);
+        drawPrintedSchematic(canvas, d, angle, page, false);
     });
 }
 
@@ -136,7 +175,8 @@ std::optional<Picture> pictureOf(const PictureSource& src, PictureView view, int
     case PictureView::Chart:
         return design ? std::optional(chartPicture(*src.design, *src.settings, size)) : std::nullopt;
     case PictureView::Schematic:
-        return design ? std::optional(schematicPicture(*src.design, size)) : std::nullopt;
+        return design ? std::optional(schematicPicture(*src.design, *src.settings, size))
+                      : std::nullopt;
     case PictureView::S11:
         return sparams ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S11, size))
                        : std::nullopt;

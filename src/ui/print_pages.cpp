@@ -288,7 +288,7 @@ bool drawChartPage(Canvas& canvas, const Design& design, const Settings& setting
 }
 
 void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
-                          const PageFrame& page)
+                          const PageFrame& page, bool withFileName)
 {
     const CanvasStateGuard keep(canvas);
     canvas.setTextColour(black);
@@ -330,6 +330,8 @@ void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
         text.draw({{printfString("Z0 = %.2f", static_cast<double>(design.z0))}, sign("W")},
                   {x, bottom + page.scaledY(5 * W)}, 0);
     }
+    if (!withFileName)
+        return;
     canvas.setFont({page.scaledY(100), FontFace::Default, 400, 0});
     canvas.text({0, bottom + page.scaledY(100)}, design.fileName, TextAlign::CentreBaseline);
 }

@@ -72,9 +72,10 @@ void drawCommentsPage(Canvas& canvas, const Design& design, const PageFrame& pag
 bool drawChartPage(Canvas& canvas, const Design& design, const Settings& settings,
                    std::uint16_t flags, const PageFrame& page, const AbortCheck& aborted = {});
 
-// The horizontal schematic below the chart (same coordinates as the chart page).
+// The horizontal schematic below the chart (same coordinates as the chart
+// page), with the design's file name below it unless left out.
 void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
-                          const PageFrame& page);
+                          const PageFrame& page, bool withFileName = true);
 
 // The printed gain table's rows from its header on (the first four rows of
 // the page are empty).
