@@ -173,22 +173,27 @@ std::optional<Picture> pictureOf(const PictureSource& src, PictureView view, int
     const bool sparams = src.sparams != nullptr && src.settings != nullptr;
     switch (view) {
     case PictureView::Chart:
-        return design ? std::optional(chartPicture(*src.design, *src.settings, size)) : std::nullopt;
+        return design ? std::optional(chartPicture(*src.design, *src.settings, size))
+                      : std::nullopt;
     case PictureView::Schematic:
         return design ? std::optional(schematicPicture(*src.design, *src.settings, size))
                       : std::nullopt;
     case PictureView::S11:
-        return sparams ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S11, size))
-                       : std::nullopt;
+        return sparams
+                   ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S11, size))
+                   : std::nullopt;
     case PictureView::S12:
-        return sparams ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S12, size))
-                       : std::nullopt;
+        return sparams
+                   ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S12, size))
+                   : std::nullopt;
     case PictureView::S21:
-        return sparams ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S21, size))
-                       : std::nullopt;
+        return sparams
+                   ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S21, size))
+                   : std::nullopt;
     case PictureView::S22:
-        return sparams ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S22, size))
-                       : std::nullopt;
+        return sparams
+                   ? std::optional(plotPicture(*src.sparams, *src.settings, TraceCode::S22, size))
+                   : std::nullopt;
     case PictureView::GainGraph:
         return sparams ? std::optional(gainGraphPicture(*src.sparams, size)) : std::nullopt;
     case PictureView::GainTable:
@@ -277,21 +282,29 @@ QStringList pictureFileFilters()
 QString pictureViewName(PictureView view)
 {
     switch (view) {
-    case PictureView::Chart: return QStringLiteral("Chart");
-    case PictureView::Schematic: return QStringLiteral("Schematic");
-    case PictureView::S11: return QStringLiteral("S11");
-    case PictureView::S12: return QStringLiteral("S12");
-    case PictureView::S21: return QStringLiteral("S21");
-    case PictureView::S22: return QStringLiteral("S22");
-    case PictureView::GainGraph: return QStringLiteral("gain graph");
-    case PictureView::GainTable: return QStringLiteral("gain table");
-    case PictureView::FileText: return QStringLiteral("Touchstone file");
+    case PictureView::Chart:
+        return QStringLiteral("Chart");
+    case PictureView::Schematic:
+        return QStringLiteral("Schematic");
+    case PictureView::S11:
+        return QStringLiteral("S11");
+    case PictureView::S12:
+        return QStringLiteral("S12");
+    case PictureView::S21:
+        return QStringLiteral("S21");
+    case PictureView::S22:
+        return QStringLiteral("S22");
+    case PictureView::GainGraph:
+        return QStringLiteral("gain graph");
+    case PictureView::GainTable:
+        return QStringLiteral("gain table");
+    case PictureView::FileText:
+        return QStringLiteral("Touchstone file");
     }
     return {};
 }
 
-QString exportPicture(const PictureSource& source, PictureView view, const QString& path,
-                      int size)
+QString exportPicture(const PictureSource& source, PictureView view, const QString& path, int size)
 {
     const std::optional<PictureFormat> format = pictureFormatFor(path);
     if (!format)

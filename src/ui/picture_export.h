@@ -31,7 +31,7 @@ QStringList pictureFileFilters();
 QString pictureViewName(PictureView view);
 
 struct PictureSource {
-    const Design* design = nullptr;    // Chart, Schematic
+    const Design* design = nullptr;     // Chart, Schematic
     const SParamSet* sparams = nullptr; // the S-Plot views
     const Settings* settings = nullptr;
 };

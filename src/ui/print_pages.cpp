@@ -3,12 +3,12 @@
 #include "core/chain.h"
 #include "core/format.h"
 #include "core/numeric.h"
+#include "model/point_list.h"
 #include "render/bitmap.h"
 #include "render/chart_objects.h"
 #include "render/gain_graph.h"
 #include "render/splot_plots.h"
 #include "render/tiles.h"
-#include "model/point_list.h"
 #include "ui/point_list_view.h"
 
 #include <algorithm>
@@ -87,8 +87,8 @@ std::vector<TextLine> elementLines(const Element& e, double f0)
 
 TextLine impedanceLine(double r, double x)
 {
-    const std::string t = x < 0 ? printfString("(%.2f - j%.2f)", r, -x)
-                                : printfString("(%.2f + j%.2f)", r, x);
+    const std::string t =
+        x < 0 ? printfString("(%.2f - j%.2f)", r, -x) : printfString("(%.2f + j%.2f)", r, x);
     return {{t}, sign("W")};
 }
 
@@ -96,8 +96,7 @@ class PrintedText {
   public:
     PrintedText(Canvas& canvas, const PageFrame& page)
         : canvas_(canvas), valueFont_{page.scaledY(60), FontFace::Default, 400, 0},
-          signFont_{page.scaledY(50), FontFace::Symbol, 400, 0},
-          slotWidth_(page.scaledX(4 * h))
+          signFont_{page.scaledY(50), FontFace::Symbol, 400, 0}, slotWidth_(page.scaledX(4 * h))
     {
     }
 
@@ -241,8 +240,7 @@ bool drawChartPage(Canvas& canvas, const Design& design, const Settings& setting
     const bool withSchematic = (flags & printSchematic) != 0;
     if ((flags & printChart) != 0) {
         const PrintedChart pc = printedChartGeometry(page, withSchematic);
-        ChartStyle style =
-            chartStyle(settings, (flags & printScreenColours) != 0, GridMode::Chart);
+        ChartStyle style = chartStyle(settings, (flags & printScreenColours) != 0, GridMode::Chart);
         style.chartKinds = static_cast<std::uint8_t>(((flags & printZGrid) ? showZChartBit : 0) |
                                                      ((flags & printYGrid) ? showYChartBit : 0));
         style.chartLabels = true;
@@ -288,12 +286,24 @@ bool drawChartPage(Canvas& canvas, const Design& design, const Settings& setting
 }
 
 void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
-                          const PageFrame& page, bool withFileName)
+                          const PageFrame& paper, bool withFileName)
 {
     const CanvasStateGuard keep(canvas);
     canvas.setTextColour(black);
     canvas.setPen({PenStyle::Solid, 1, black});
     const int n = elementsOf(design);
+    // A chain too long for the paper (some 20 elements on A4) is drawn
+    // smaller rather than cut off at the page's edges. The block reaches from
+    // the input's impedance left of the first tile to the end of the f_main
+    // text; each side must fit its half of the paper.
+    PageFrame page = paper;
+    const double left = (4.0 * (n / 2) + 6.0) * h * paper.sx;
+    const double right = ((4.0 * n + 8.0 - 4.0 * (n / 2)) * h + 800.0) * paper.sx;
+    const double widest = std::max(left, right);
+    if (2.0 * widest > paper.width && paper.width > 0) {
+        page.sx *= paper.width / (2.0 * widest);
+        page.sy *= paper.width / (2.0 * widest);
+    }
     const auto slotLeft = [&](int k) { return page.scaledX((4 * k - 4 * (n / 2)) * h); };
     const int bottom = -page.height / 2;
     const int tileTop = bottom + page.scaledY(10 * W);
@@ -353,12 +363,10 @@ std::vector<std::string> printedGainRows(const SParamSet& set)
         const auto k = static_cast<std::size_t>(i);
         const double f = set.points[k].frequency;
         const double stability = set.stabilityK[k];
-        rows.push_back(
-            stability < 1.0
-                ? printfString("%9.3f    -------      %9.3f         %9.3f", f, set.msgDb[k],
-                               stability)
-                : printfString("%9.3f %9.3f         -------         %9.3f", f, set.magDb[k],
-                               stability));
+        rows.push_back(stability < 1.0 ? printfString("%9.3f    -------      %9.3f         %9.3f",
+                                                      f, set.msgDb[k], stability)
+                                       : printfString("%9.3f %9.3f         -------         %9.3f",
+                                                      f, set.magDb[k], stability));
     }
     return rows;
 }
@@ -379,10 +387,10 @@ void drawGainGraphPage(Canvas& canvas, const SParamSet& set, const PageFrame& pa
                   a.legend ? std::span<const GainSeries>(legend) : std::span<const GainSeries>(),
                   font);
     if (a.legend) {
-        drawGainTrace(canvas, x0, y0, width, height, rgb(255, 0, 0), a.fMin, a.fMax, a.gMin,
-                      a.gMax, set, magSeries, PenStyle::Solid);
-        drawGainTrace(canvas, x0, y0, width, height, rgb(255, 0, 0), a.fMin, a.fMax, a.gMin,
-                      a.gMax, set, msgSeries, PenStyle::Dotted);
+        drawGainTrace(canvas, x0, y0, width, height, rgb(255, 0, 0), a.fMin, a.fMax, a.gMin, a.gMax,
+                      set, magSeries, PenStyle::Solid);
+        drawGainTrace(canvas, x0, y0, width, height, rgb(255, 0, 0), a.fMin, a.fMax, a.gMin, a.gMax,
+                      set, msgSeries, PenStyle::Dotted);
     }
     canvas.setTextColour(black);
     canvas.setFont({font, FontFace::Default, 400, 0});
@@ -449,8 +457,8 @@ void drawPlotsPage(Canvas& canvas, const SParamSet& set, const Settings& setting
         canvas.setTextColour(black);
         canvas.setFont({font, FontFace::Default, 400, 0});
         const bool left = p.cx < 0;
-        canvas.text({left ? p.cx - rho : p.cx + rho, p.cy + rho},
-                    p.caption, left ? TextAlign::LeftBaseline : TextAlign::RightBaseline);
+        canvas.text({left ? p.cx - rho : p.cx + rho, p.cy + rho}, p.caption,
+                    left ? TextAlign::LeftBaseline : TextAlign::RightBaseline);
     }
 }
 

@@ -149,7 +149,7 @@ std::vector<PagePainter> chartPrintPages(const Design& design, const Settings& s
     if ((flags & printComments) != 0)
         pages.push_back([&design](QPainter& painter, const PageFrame& page) {
             PainterCanvas canvas(painter, pageMapping(page, false));
-                canvas.setPenScale(printPenScale * page.sx);
+            canvas.setPenScale(printPenScale * page.sx);
             drawCommentsPage(canvas, design, page);
             return true;
         });

@@ -70,7 +70,8 @@ class PictureExport : public ::testing::Test {
         if (keep.isEmpty())
             return;
         for (const QFileInfo& f : QDir(dir.path()).entryInfoList(QDir::Files))
-            QFile::copy(f.filePath(), QString::fromLocal8Bit(keep) + QLatin1Char('/') + f.fileName());
+            QFile::copy(f.filePath(),
+                        QString::fromLocal8Bit(keep) + QLatin1Char('/') + f.fileName());
     }
 };
 
@@ -163,8 +164,8 @@ TEST_F(PictureExport, BadRequestsAreRefusedAndAFailedWriteKeepsTheOldFile)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         EXPECT_EQ(f.readAll(), QByteArray("old"));
     }
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 } // namespace

@@ -150,7 +150,8 @@ TEST_F(PrintDialogTest, UnwritableTargetIsReportedAndWritesNothing)
     window->run(Command::Print);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].title, QStringLiteral("ERROR"));
-    EXPECT_TRUE(recorder.messages[0].text.startsWith(QStringLiteral("Could not initialize printer")));
+    EXPECT_TRUE(
+        recorder.messages[0].text.startsWith(QStringLiteral("Could not initialize printer")));
     EXPECT_TRUE(recorder.messages[0].text.contains(dir.filePath(QStringLiteral("gone"))));
     EXPECT_EQ(recorder.beeps, 1);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());

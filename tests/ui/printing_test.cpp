@@ -47,9 +47,9 @@ int pageCount(const QString& pdf)
 
 QString pageText(const QString& pdf, int page)
 {
-    return run(tool("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
-                                   QStringLiteral("-l"), QString::number(page), pdf,
-                                   QStringLiteral("-")});
+    return run(tool("pdftotext"),
+               {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
 }
 
 struct PdfPrinter {
@@ -71,11 +71,11 @@ struct PdfPrinter {
         // For looking at the pages: ZELVO_KEEP_PRINTS=/some/folder keeps them.
         const QByteArray keep = qgetenv("ZELVO_KEEP_PRINTS");
         if (!keep.isEmpty() && QFileInfo::exists(path))
-            QFile::copy(path, QString::fromLocal8Bit(keep) + QLatin1Char('/') +
-                                  QString::fromLatin1(::testing::UnitTest::GetInstance()
-                                                          ->current_test_info()
-                                                          ->name()) +
-                                  QStringLiteral(".pdf"));
+            QFile::copy(path,
+                        QString::fromLocal8Bit(keep) + QLatin1Char('/') +
+                            QString::fromLatin1(
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                            QStringLiteral(".pdf"));
     }
     PrintResult print(const std::vector<PagePainter>& pages, const AbortCheck& aborted = {})
     {
@@ -107,10 +107,8 @@ TEST_F(PrintedPdf, PageCountFollowsTheChosenParts)
         std::uint16_t flags;
         int pages;
     } rows[] = {
-        {printComments, 1},
-        {printChart, 1},
-        {printSchematic, 1},
-        {printChart | printSchematic, 1},
+        {printComments, 1},     {printChart, 1},
+        {printSchematic, 1},    {printChart | printSchematic, 1},
         {defaultPrintFlags, 2},
     };
     for (const auto& row : rows) {
@@ -146,7 +144,7 @@ TEST_F(PrintedPdf, ChartPageCarriesTheSchematicTexts)
     for (const char* piece : {"f_main = 1.000 GHz", "Z0 = 50.00", "mm(electr.)", "mm (electr.)",
                               "mm(mech.)", "1:1.40", "/work/lab/amp_match.zvc", "(25.00 - j30.00)"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(piece))) << piece << "\n"
-                                                                << text.toStdString();
+                                                               << text.toStdString();
     // Ohm and lambda are real characters, not the letters of a symbol face.
     EXPECT_TRUE(text.contains(QChar(0x03A9)));
     EXPECT_TRUE(text.contains(QChar(0x03BB)));
@@ -253,9 +251,9 @@ TEST_F(PrintedPdf, AbortLeavesTheOldFileAndNoPartialOne)
     }
     int checks = 0;
     const AbortCheck cancelLater = [&checks] { return ++checks > 3; }; // mid chart page
-    EXPECT_EQ(p.print(chartPrintPages(d, settings, defaultPrintFlags, cancelLater), cancelLater)
-                  .outcome,
-              PrintOutcome::Aborted);
+    EXPECT_EQ(
+        p.print(chartPrintPages(d, settings, defaultPrintFlags, cancelLater), cancelLater).outcome,
+        PrintOutcome::Aborted);
     QFile old(p.path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("previous report"));
@@ -282,8 +280,8 @@ TEST_F(PrintedPdf, UnwritableFolderFailsBeforeWritingAnything)
         EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
     EXPECT_FALSE(QFileInfo::exists(p.dir.filePath(QStringLiteral("missing"))));
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(PrintedLayout, PageScaleKeepsTheLayoutAcrossResolutions)
@@ -354,6 +352,34 @@ TEST(PrintedLayout, TurnedTextsReadDownAndStillEndAboveTheTiles)
         EXPECT_EQ(tiles[0].v[0], (-4 - 4 * 6) * 40);
         EXPECT_EQ(tiles[13].v[0], (4 * 12 - 4 * 6) * 40);
     }
+}
+
+} // namespace
+} // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+using namespace zelvo::testing;
+
+TEST(PrintedLayout, LongChainShrinksToStayOnThePaper)
+{
+    Design d;
+    addPoint(d, 25.0, -30.0, 1e9);
+    for (int i = 0; i < 40; ++i)
+        addElement(d, element(i % 2 ? ElementKind::IS : ElementKind::CP, i % 2 ? 1e-10 : 1e-13));
+    const PageFrame page{4800, 6800, 1.0, 1.0};
+    RecordingCanvas c;
+    drawPrintedSchematic(c, d, 2700, page);
+    const auto tiles = c.ofKind(DrawOp::Bitmap);
+    ASSERT_EQ(tiles.size(), 42u);
+    for (const DrawCall& t : tiles) {
+        EXPECT_GE(t.v[0], -page.width / 2);
+        EXPECT_LE(t.v[0] + t.v[2], page.width / 2);
+    }
+    const DrawCall* f = c.findText("f_main = 1.000 GHz");
+    ASSERT_NE(f, nullptr);
+    EXPECT_LT(f->v[0], page.width / 2 - 400);
 }
 
 } // namespace

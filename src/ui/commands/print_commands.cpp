@@ -21,7 +21,8 @@ QString pictureStart(const std::string& source, PictureView view)
     if (view == PictureView::Schematic)
         stem += QStringLiteral("_schematic");
     else if (view != PictureView::Chart)
-        stem += QLatin1Char('_') + pictureViewName(view).replace(QLatin1Char(' '), QLatin1Char('_'));
+        stem +=
+            QLatin1Char('_') + pictureViewName(view).replace(QLatin1Char(' '), QLatin1Char('_'));
     if (path.isEmpty() || path.startsWith(QLatin1Char('<')) || !info.isAbsolute())
         return QDir::home().filePath(QStringLiteral("unnamed") + stem + QStringLiteral(".pdf"));
     return info.absolutePath() + QLatin1Char('/') + stem + QStringLiteral(".pdf");

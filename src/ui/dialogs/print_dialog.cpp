@@ -27,9 +27,8 @@ constexpr const char* unableText = "Unable to initialize printer.\r\nCheck print
 
 // The check boxes that only mean something with the chart.
 constexpr std::uint16_t chartDependents = printZGrid | printYGrid | printElements | printQCircles |
-                                          printStabilityCircles | printGainCircles |
-                                          printLabels | printVswrCircles | printWideband |
-                                          printNoiseCircles;
+                                          printStabilityCircles | printGainCircles | printLabels |
+                                          printVswrCircles | printWideband | printNoiseCircles;
 
 QString controlName(int id)
 {
@@ -92,7 +91,8 @@ bool runJob(AppState& state, const Platform& platform, QDialog* owner, QWidget* 
 
     body->setEnabled(false);
     // A window of the print dialog's own, so that the modal dialog does not block it.
-    auto progress = std::make_unique<PrintProgressDialog>(job.shownName, printerText(printer), owner);
+    auto progress =
+        std::make_unique<PrintProgressDialog>(job.shownName, printerText(printer), owner);
     progress->onCancel = [body] { body->setEnabled(true); };
     progress->show();
     PrintProgressDialog* shown = progress.get();
@@ -238,13 +238,12 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     (working_ & printBlackWhite ? mono : screen)->setChecked(true);
     // Exactly one of the two bits is set, whatever the flags held before.
     connect(mono, &QRadioButton::toggled, this, [this](bool on) {
-        working_ = static_cast<std::uint16_t>(
-            (working_ & ~(printBlackWhite | printScreenColours)) |
-            (on ? printBlackWhite : printScreenColours));
+        working_ = static_cast<std::uint16_t>((working_ & ~(printBlackWhite | printScreenColours)) |
+                                              (on ? printBlackWhite : printScreenColours));
     });
-    working_ = static_cast<std::uint16_t>((working_ & ~(printBlackWhite | printScreenColours)) |
-                                          (mono->isChecked() ? printBlackWhite
-                                                             : printScreenColours));
+    working_ =
+        static_cast<std::uint16_t>((working_ & ~(printBlackWhite | printScreenColours)) |
+                                   (mono->isChecked() ? printBlackWhite : printScreenColours));
     colourLayout->addWidget(mono);
     colourLayout->addWidget(screen);
     right->addWidget(colours);

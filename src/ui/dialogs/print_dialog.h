@@ -18,11 +18,11 @@ namespace zelvo {
 // Control ids of the check boxes, which are also their object names
 // ("control1008").
 inline constexpr std::pair<std::uint16_t, int> printControls[] = {
-    {printChart, 1008},         {printZGrid, 1010},          {printYGrid, 1011},
-    {printElements, 1013},      {printQCircles, 1012},       {printStabilityCircles, 1015},
-    {printGainCircles, 1040},   {printNoiseCircles, 1094},   {printSchematic, 1009},
-    {printLabels, 1059},        {printVswrCircles, 1063},    {printWideband, 1064},
-    {printComments, 1014},      {printTurnText, 1101},
+    {printChart, 1008},       {printZGrid, 1010},        {printYGrid, 1011},
+    {printElements, 1013},    {printQCircles, 1012},     {printStabilityCircles, 1015},
+    {printGainCircles, 1040}, {printNoiseCircles, 1094}, {printSchematic, 1009},
+    {printLabels, 1059},      {printVswrCircles, 1063},  {printWideband, 1064},
+    {printComments, 1014},    {printTurnText, 1101},
 };
 
 // Modeless; its Cancel sets the flag, calls onCancel and closes the window.
