@@ -1,44 +1,67 @@
 #!/usr/bin/env bash
-# Start-up time of the real program: from exec to the moment its event loop
-# first waits with nothing left to do, i.e. the main window (and the splash)
-# shown and painted. Taken from the system calls of the main thread (strace),
-# so the program needs no switch or variable for it. Runs under xvfb-run.
-#   bench/startup_time.sh <build>/apps/zelvo/zelvo [design.zvc] [runs]
+# Start-up of Zelvo against a bare Qt main window, in alternating runs under
+# xvfb-run: the time from exec to the first flush of the painted main window
+# to the display, and the peak resident memory once the program has settled.
+# The flush is taken from Qt's own painting log ("qt.widgets.painting"), so
+# neither program needs a switch of its own and both are measured alike.
+#   bench/startup_time.sh <build>/apps/zelvo/zelvo <build>/bench/bare_window [design.zvc] [runs]
 set -euo pipefail
-program=$(realpath "$1")
-design=${2:-}
-runs=${3:-9}
+zelvo=$(realpath "$1")
+bare=$(realpath "$2")
+design=${3:-}
+runs=${4:-15}
+command -v xvfb-run >/dev/null || { echo "startup_time: xvfb-run is not installed"; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -m 700 "$work/run"
+# The lock of the single-instance check lives in the runtime folder, which a
+# desktop keeps in memory (/run/user/<uid>); a disk folder would add a sync.
+run=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
+trap 'rm -rf "$work" "$run"' EXIT
+chmod 700 "$run"
 
 cat > "$work/measure.sh" <<'INNER'
-program=$1 design=$2 runs=$3 work=$4
+# One run: prints "<ms> <peak KiB>", or nothing when no main window was flushed.
+measure() {
+  TZ=UTC QT_LOGGING_RULES="qt.widgets.painting=true" \
+    QT_MESSAGE_PATTERN="%{time HH:mm:ss.zzz} %{message}" \
+    bash -c 'echo "$EPOCHREALTIME" > "$0"; exec "$@"' "$work/t0" "$@" 2>"$work/log" &
+  pid=$!
+  # Until the first flush (or 10 s), then a second to settle (the splash).
+  for _ in $(seq 100); do
+    grep -q ' Flushing QRegion' "$work/log" 2>/dev/null && break
+    sleep 0.1
+  done
+  sleep 1
+  peak=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || echo 0)
+  kill -TERM "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  awk -v t0="$(cat "$work/t0")" -v peak="$peak" '
+    BEGIN { sub(/,/, ".", t0); t0 = t0 % 86400 }
+    / Flushing QRegion.* of [A-Za-z:]*MainWindow\(/ {
+      split($1, h, ":"); t = h[1] * 3600 + h[2] * 60 + h[3]
+      if (t < t0 - 1) t += 86400 # past midnight
+      printf "%.0f %d\n", (t - t0) * 1000, peak; exit
+    }' "$work/log"
+}
 for i in $(seq "$runs"); do
-  strace -f --seccomp-bpf -ttt -T -e trace=execve,poll,ppoll -o "$work/trace" \
-    "$program" $design &
-  tracer=$!
-  sleep 3
-  # End the program by its own id: the first line of the trace names it.
-  kill -TERM "$(awk 'NR == 1 { print $1 }' "$work/trace")" 2>/dev/null || true
-  wait "$tracer" 2>/dev/null || true
-  # The first wait of the main thread on more than one descriptor that lasts
-  # over 100 ms is the idle event loop.
-  awk '
-    /execve\(/ && !t0 { pid = $1; t0 = $2 }
-    $1 == pid && ($3 ~ /^poll\(/ || $3 ~ /^ppoll\(/) && /\}, \{fd=/ {
-      d = $NF; gsub(/[<>]/, "", d)
-      if (d + 0 > 0.1) { printf "%.0f\n", ($2 - t0) * 1000; exit }
-    }' "$work/trace"
+  measure "$bare" | sed 's/^/bare /'
+  measure "$zelvo" $design | sed 's/^/zelvo /'
 done
 INNER
 
-xvfb-run -a -s "-screen 0 1600x1000x24" env XDG_CONFIG_HOME="$work/cfg" \
-  XDG_RUNTIME_DIR="$work/run" bash "$work/measure.sh" "$program" "$design" "$runs" "$work" \
-  > "$work/times" 2>/dev/null
+xvfb-run -a -s "-screen 0 1600x1000x24" env work="$work" zelvo="$zelvo" bare="$bare" \
+  design="$design" runs="$runs" XDG_CONFIG_HOME="$work/cfg" XDG_RUNTIME_DIR="$run" \
+  bash -c 'source "$work/measure.sh"' > "$work/times" 2>/dev/null
 
-sort -n "$work/times" | awk '
-  { t[NR] = $1 }
-  END { if (NR == 0) { print "no measurement"; exit 1 }
-        printf "start-up to idle after the first paint: median %d ms (runs: %d, min %d, max %d)\n",
-               t[int((NR + 1) / 2)], NR, t[1], t[NR] }'
+awk '
+  function median(a, n,   i, j, t) {
+    for (i = 2; i <= n; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+  }
+  $1 == "bare"  { bt[++nb] = $2; bm[nb] = $3 }
+  $1 == "zelvo" { zt[++nz] = $2; zm[nz] = $3 }
+  END {
+    if (nb == 0 || nz == 0) { print "startup_time: no measurement"; exit 1 }
+    b = median(bt, nb); z = median(zt, nz); bk = median(bm, nb); zk = median(zm, nz)
+    printf "exec to first painted main window (median of %d / %d runs): bare %.0f ms, zelvo %.0f ms, ratio %.2f\n", nb, nz, b, z, z / b
+    printf "peak RSS (median): bare %.1f MiB, zelvo %.1f MiB, ratio %.2f\n", bk / 1024, zk / 1024, (bk > 0 ? zk / bk : 0)
+  }' "$work/times"

@@ -1,6 +1,7 @@
 // Zelvo: matching networks on the impedance chart.
 #include "model/design.h"
 #include "ui/app_state.h"
+#include "ui/command_line.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/help_window.h"
 #include "ui/main_window.h"
@@ -10,15 +11,41 @@
 
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+// The command-line tools need no display: they run on a core application,
+// which loads no window-system platform at all.
+int runTool(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    const zelvo::ToolRun r = zelvo::runTool(QCoreApplication::arguments());
+    std::fwrite(r.out.data(), 1, r.out.size(), stdout);
+    std::fwrite(r.err.data(), 1, r.err.size(), stderr);
+    return r.exitCode;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (zelvo::isToolInvocation(arguments))
+            return runTool(argc, argv);
+    }
     QApplication app(argc, argv);
     // QApplication adopts the user's locale; the design and settings files
     // are written with printf and must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Zelvo"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelvo.Zelvo"));
 
     zelvo::Platform platform = zelvo::realPlatform();
     const zelvo::SingleInstanceGuard guard;
@@ -29,29 +56,42 @@ int main(int argc, char** argv)
 
     auto state = std::make_unique<zelvo::AppState>();
     zelvo::resetDesign(state->design);
+    // Before the window exists, so that its first picture already shows the
+    // user's options and zoom instead of the defaults for a moment.
+    zelvo::readStartupSettings(*state);
 
-    zelvo::initHelpResources();
-    zelvo::HelpWindow help;
-    zelvo::installHelp(platform, help);
+    // Built when help is first asked for: most sessions never open it, and
+    // the first window should not wait for it.
+    std::unique_ptr<zelvo::HelpWindow> help;
+    platform.showHelp = [&help](const QString& keyword) {
+        if (!help) {
+            zelvo::initHelpResources();
+            help = std::make_unique<zelvo::HelpWindow>();
+        }
+        help->showTopic(keyword);
+    };
 
     zelvo::MainWindow window(*state, platform);
     QApplication::setQuitOnLastWindowClosed(false);
     window.setOnClosed([&help] {
-        help.close();
+        if (help)
+            help->close();
         QApplication::quit();
     });
     zelvo::onTerminationSignal([&window] { window.close(); });
+    window.holdToolbox(true);
     window.showMaximized();
 
-    zelvo::SplashDialog splash(&window);
-    splash.present(window.isMinimized());
-
-    zelvo::readStartupSettings(*state);
-    window.refreshMenu();
-    window.repaintAll();
-
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1)
-        window.openCommandLine(args.at(1));
+    // The toolbox, the splash and the file named on the command line follow
+    // the main window's first paint, in that order; they no longer delay it.
+    std::unique_ptr<zelvo::SplashDialog> splash;
+    zelvo::afterFirstPaint(window, [&window, &splash] {
+        window.holdToolbox(false);
+        splash = std::make_unique<zelvo::SplashDialog>(&window);
+        splash->present(window.isMinimized());
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1)
+            window.openCommandLine(args.at(1));
+    });
     return QApplication::exec();
 }

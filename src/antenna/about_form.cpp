@@ -15,7 +15,7 @@ namespace wendra {
 AboutForm::AboutForm(const Services& services, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("aboutform"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("关于"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* heading = new QLabel(QStringLiteral("声明："), this);

@@ -22,17 +22,17 @@ constexpr std::array<Factor, 11> kElements{{
     {"Label32", 0.78}, {"Label31", 0.76}, {"Label30", 0.74},
 }};
 
-std::optional<DipoleResult> dipoleLabels(double armFrequency, std::string bandText,
-                                         std::string frequencyText)
+// Bands and frequencies computed by division are shown to these digits:
+// 300 / 14 is the "21.43" metre band, not 21.4285714285714.
+constexpr int kBandDigits = 4;
+constexpr int kFrequencyDigits = 5;
+
+bool dipoleFrequencyInRange(double f) { return f >= kDipoleMinMHz && f <= kDipoleMaxMHz; }
+
+DipoleResult dipoleLabels(double f, std::string bandText, std::string frequencyText)
 {
     const double m = number(bandText);
-    const double f = number(frequencyText);
-    const double arm = std::floor(148.0 / armFrequency * 1000.0 / 2.0);
-    // Bands so extreme that a length overflows have nothing sensible to show.
-    if (!std::isfinite(arm) || !std::isfinite(3.0 * arm) || !std::isfinite(3.0 * m)
-        || !std::isfinite(f / 0.0933))
-        return std::nullopt;
-
+    const double arm = std::floor(148.0 / f * 1000.0 / 2.0);
     DipoleResult r;
     const std::string label2 = mm(arm);
     const double base = number(label2); // later lengths build on the shown text
@@ -41,9 +41,11 @@ std::optional<DipoleResult> dipoleLabels(double armFrequency, std::string bandTe
         {"Label6", text(arm)},
         {"Label7", bandText + "米波" + frequencyText + "MHZ"},
         {"Label5", mm(2.0 * base)},
-        {"Label8", text(2.0 * m) + "米波" + text(std::floor(f / 2.0)) + "MHZ"},
+        {"Label8", roundedText(2.0 * m, kBandDigits) + "米波"
+                       + roundedText(f / 2.0, kFrequencyDigits) + "MHZ"},
         {"Label4", mm(3.0 * base)},
-        {"Label9", text(3.0 * m) + "米波" + text(std::floor(f / 3.0)) + "MHZ"},
+        {"Label9", roundedText(3.0 * m, kBandDigits) + "米波"
+                       + roundedText(f / 3.0, kFrequencyDigits) + "MHZ"},
         {"Label11", mm(std::floor(f / 0.0933))},
     };
     r.bandText = std::move(bandText);
@@ -79,7 +81,7 @@ std::optional<Captions> jAntenna(std::string_view frequencyText)
     if (!v)
         return std::nullopt;
     const double f = std::floor(*v);
-    if (!(f > 0.0 && f < 30000.0))
+    if (!(f >= 1.0 && f <= kJMaxMHz))
         return std::nullopt;
     // k / f is a length in feet; 304.8 mm to the foot.
     return Captions{
@@ -96,22 +98,20 @@ std::optional<DipoleResult> dipoleFromBand(std::string_view bandText)
     const auto m = wholeNumber(bandText);
     if (!m || !(*m > 0.0))
         return std::nullopt;
-    std::string frequencyText = text(300.0 / *m);
+    std::string frequencyText = roundedText(300.0 / *m, kFrequencyDigits);
     const double f = number(frequencyText);
-    if (!std::isfinite(f) || !(f > 0.0))
+    if (!dipoleFrequencyInRange(f))
         return std::nullopt;
     return dipoleLabels(f, std::string(bandText), std::move(frequencyText));
 }
 
 std::optional<DipoleResult> dipoleFromFrequency(std::string_view frequencyText)
 {
-    const auto typed = wholeNumber(frequencyText);
-    if (!typed)
+    // The frequency is used with its decimals: 14.2 MHz is not 14 MHz.
+    const auto f = wholeNumber(frequencyText);
+    if (!f || !dipoleFrequencyInRange(*f))
         return std::nullopt;
-    const auto f = round16Exact(*typed);
-    if (!f || *f < 1)
-        return std::nullopt;
-    return dipoleLabels(*f, text(300.0 / *f), std::string(frequencyText));
+    return dipoleLabels(*f, roundedText(300.0 / *f, kBandDigits), std::string(frequencyText));
 }
 
 } // namespace wendra

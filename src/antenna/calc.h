@@ -9,8 +9,19 @@
 
 namespace wendra {
 
-// The one message for every refused input.
+// The message for a refused input.
 inline constexpr std::string_view kInputError = "你输入有误！！请重新输入！！";
+
+// Above this the J antenna's shortest sections (C, D) would be under 1 mm.
+inline constexpr double kJMaxMHz = 6705.0;
+// The dipole's frequency range, MHz.
+inline constexpr double kDipoleMinMHz = 1.0;
+inline constexpr double kDipoleMaxMHz = 30000.0;
+
+// The messages naming the ranges, shown for a number outside them.
+inline constexpr std::string_view kJRangeError = "频率超出范围！！请输入1至6705MHZ之间的频率！！";
+inline constexpr std::string_view kDipoleRangeError =
+    "超出范围！！请输入1至30000MHZ之间的频率（0.01至300米波）！！";
 
 struct Caption {
     std::string label; // object name of the label
@@ -30,7 +41,7 @@ struct YagiResult {
 std::optional<YagiResult> yagi(std::string_view frequencyText);
 
 // J antenna from the frequency text, cut to whole MHz. The text must be a
-// number as a whole; refused unless 0 < f < 30000.
+// number as a whole; refused unless 1 <= f <= 6705.
 std::optional<Captions> jAntenna(std::string_view frequencyText);
 
 struct DipoleResult {
@@ -39,13 +50,13 @@ struct DipoleResult {
     Captions labels;           // Label2, 6, 7, 5, 8, 4, 9, 11
 };
 
-// "逆 算": from the metre band to the frequency (Text3 becomes 300 / m).
-// Refused unless the band text is a number above 0 with finite results.
+// "逆 算": from the metre band to the frequency (Text3 becomes 300 / m to
+// five digits). Refused unless the band text is a number whose frequency
+// lies in 1 .. 30000 MHz.
 std::optional<DipoleResult> dipoleFromBand(std::string_view bandText);
 
-// "计  算": from the frequency to the band, with the frequency rounded to a
-// whole MHz for the arm length (Text1 becomes 300 / f). Refused unless the
-// frequency text is a number that rounds to 1 .. 32767.
+// "计  算": from the frequency, with its decimals, to the band (Text1 becomes
+// 300 / f to four digits). Refused unless the text is a number in 1 .. 30000.
 std::optional<DipoleResult> dipoleFromFrequency(std::string_view frequencyText);
 
 } // namespace wendra

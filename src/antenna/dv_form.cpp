@@ -20,7 +20,7 @@ namespace wendra {
 DvForm::DvForm(Forms& forms, QWidget* parent) : QWidget(parent, Qt::Window), forms_(forms)
 {
     setObjectName(QStringLiteral("dvForm"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("倒V天线"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     drawing_ = new DipoleDrawing(this);
@@ -72,7 +72,7 @@ void DvForm::fromBand()
 {
     const auto r = dipoleFromBand(band_->text().toStdString());
     if (!r) {
-        forms_.services().message(this, inputErrorText());
+        forms_.services().message(this, refusalText(band_->text(), kDipoleRangeError));
         return;
     }
     display(*r);
@@ -82,7 +82,7 @@ void DvForm::fromFrequency()
 {
     const auto r = dipoleFromFrequency(frequency_->text().toStdString());
     if (!r) {
-        forms_.services().message(this, inputErrorText());
+        forms_.services().message(this, refusalText(frequency_->text(), kDipoleRangeError));
         return;
     }
     display(*r);

@@ -54,7 +54,7 @@ void JPanel::calculate()
 {
     const auto r = jAntenna(frequency_->text().toStdString());
     if (!r) {
-        forms_.services().message(window(), inputErrorText());
+        forms_.services().message(window(), refusalText(frequency_->text(), kJRangeError));
         return;
     }
     for (const Caption& c : *r)

@@ -64,6 +64,8 @@ JForm::JForm(Forms& forms, QWidget* parent) : QMainWindow(parent), forms_(forms)
     bottom->addWidget(link);
 
     auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 2);
+    layout->setSpacing(2);
     layout->addWidget(stack, 1);
     layout->addLayout(bottom);
     setCentralWidget(central);

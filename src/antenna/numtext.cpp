@@ -1,5 +1,6 @@
 #include "antenna/numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -178,6 +179,20 @@ std::string text(double v)
         }
     }
     return out;
+}
+
+std::string roundedText(double v, int significant)
+{
+    if (!std::isfinite(v))
+        return text(v);
+    std::array<char, 40> buf{};
+    const int precision = std::clamp(significant, 1, 15) - 1;
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), v,
+                                   std::chars_format::scientific, precision);
+    (void)ec; // as above
+    double rounded = v;
+    std::from_chars(buf.data(), end, rounded);
+    return text(rounded);
 }
 
 std::int16_t round16(double v)

@@ -12,6 +12,10 @@ namespace wendra {
 // exponent form ("1E+15", "3.5E-07") only outside 1e-5 <= |v| < 1e15.
 std::string text(double v);
 
+// text() of the value rounded to `significant` digits (1 .. 15): a length
+// or a band computed by division, not 15 digits of it.
+std::string roundedText(double v, int significant);
+
 // Leading decimal number of a text (blanks before it are skipped, anything
 // after it ignored); 0 when the text does not start with a number. A number
 // too large for a double gives an infinity, which callers must refuse.

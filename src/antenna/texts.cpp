@@ -1,9 +1,9 @@
 #include "antenna/texts.h"
 
 #include "antenna/calc.h"
+#include "antenna/numtext.h"
 
 #include <QDateTime>
-#include <QLocale>
 
 namespace wendra {
 namespace {
@@ -101,10 +101,18 @@ QString inputErrorText()
     return QString::fromUtf8(kInputError.data(), static_cast<qsizetype>(kInputError.size()));
 }
 
+QString refusalText(const QString& typed, std::string_view rangeError)
+{
+    if (!wholeNumber(typed.toStdString()))
+        return inputErrorText();
+    return QString::fromUtf8(rangeError.data(), static_cast<qsizetype>(rangeError.size()));
+}
+
 QString dateTimeLine(const QDateTime& now)
 {
-    const QLocale locale;
-    return QStringLiteral("日期：") + locale.toString(now.date(), QLocale::ShortFormat)
+    // A Chinese date whatever the system's language: numbers only, no month
+    // names that the locale would spell in English.
+    return QStringLiteral("日期：") + now.date().toString(QStringLiteral("yyyy年M月d日"))
         + QStringLiteral("       现在时间：") + now.time().toString(QStringLiteral("HH:mm:ss"));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Fixed texts of the forms that are longer than a caption.
 #include <QString>
+#include <string_view>
 
 class QDateTime;
 
@@ -18,6 +19,9 @@ QString aboutStatement();
 QString browserFailed(const QString& url);
 // "你输入有误！！请重新输入！！", the answer to every refused input.
 QString inputErrorText();
+// The refusal of `typed`: the range message when it is a number at all,
+// else the input error.
+QString refusalText(const QString& typed, std::string_view rangeError);
 
 // The date and time line: "日期：" date, seven blanks, "现在时间：" time,
 // in the default locale's short date and a 24-hour time with seconds.

@@ -64,27 +64,30 @@ YagiPanel::YagiPanel(Forms& forms, QWidget* parent)
     connect(calc, &QPushButton::clicked, this, &YagiPanel::calculate);
     connect(frequency_, &QLineEdit::returnPressed, calc, &QPushButton::click);
 
+    auto* feedBox = new QPushButton(QStringLiteral("馈电盒"), this);
+    feedBox->setObjectName(QStringLiteral("Command4"));
+    connect(feedBox, &QPushButton::clicked, this, [this] { forms_.showKd(); });
+    // The feed box button sits beside Calculate rather than under the
+    // drawing, so that the window fits a 700-pixel-high screen.
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(calc, 1);
+    buttons->addWidget(feedBox);
+
     auto* left = new QVBoxLayout;
     left->addLayout(freqRow);
     left->addLayout(options);
-    left->addWidget(calc);
+    left->addLayout(buttons);
     left->addSpacing(8);
     left->addWidget(new QLabel(QStringLiteral("注意事项："), this));
     left->addWidget(notesBox(QStringLiteral("Text4"), yagiNotes(), this), 1);
 
-    auto* feedBox = new QPushButton(QStringLiteral("馈电盒"), this);
-    feedBox->setObjectName(QStringLiteral("Command4"));
-    connect(feedBox, &QPushButton::clicked, this, [this] { forms_.showKd(); });
-
     auto* result = new QGroupBox(QStringLiteral("八木天线图例计算结果"), this);
-    auto* feedRow = new QHBoxLayout;
-    feedRow->addStretch();
-    feedRow->addWidget(feedBox);
     auto* resultLayout = new QVBoxLayout(result);
+    resultLayout->setContentsMargins(4, 4, 4, 4);
     resultLayout->addWidget(drawing_);
-    resultLayout->addLayout(feedRow);
 
     auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
     layout->addLayout(left);
     layout->addWidget(result);
 }

@@ -85,7 +85,12 @@ std::string formatSi(double value, int digits)
     for (const SiRange& r : siRanges) {
         if (value >= r.low && value < r.high) {
             const double shown = r.divisor == 1.0 ? value : value / r.divisor;
-            return printfString("%.*f%s", precision, shown, r.suffix);
+            std::string text = printfString("%.*f%s", precision, shown, r.suffix);
+            // The prefix follows the rounded number: a float's 1 pF
+            // (9.9999998e-13) reads "1.0 p", not "1000.0 f".
+            if (text.compare(0, 4, "1000") == 0)
+                return formatSi(r.high, digits);
+            return text;
         }
     }
     return printfString("%.*E", precision, value);

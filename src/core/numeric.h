@@ -31,6 +31,18 @@ constexpr Int saturatingTrunc(double v)
     return static_cast<Int>(v);
 }
 
+// A sum of pixel coordinates that saturates at the int range: a marker or
+// label next to a point near the range's edge must not overflow.
+template <typename... Ints>
+constexpr int sumSaturated(Ints... terms)
+{
+    static_assert(sizeof...(Ints) <= 4);
+    const std::int64_t s = (std::int64_t{0} + ... + static_cast<std::int64_t>(terms));
+    constexpr std::int64_t lo = std::numeric_limits<int>::min();
+    constexpr std::int64_t hi = std::numeric_limits<int>::max();
+    return static_cast<int>(s < lo ? lo : s > hi ? hi : s);
+}
+
 constexpr int toInt(double v) { return saturatingTrunc<int>(v); }
 constexpr std::int16_t toInt16(double v) { return saturatingTrunc<std::int16_t>(v); }
 constexpr std::int64_t toInt64(double v) { return saturatingTrunc<std::int64_t>(v); }

@@ -1,6 +1,7 @@
 #include "core/twoport.h"
 
 #include <cmath>
+#include <limits>
 
 namespace zelvo {
 
@@ -47,6 +48,10 @@ std::optional<double> stabilityFactor(const TwoPort& t)
 
 double maxAvailableGainFactor(double k)
 {
+    // Below 1 there is no such gain; for K <= -1 the formula below would give
+    // a negative value and, for very negative K, a zero denominator.
+    if (!(k >= 1.0))
+        return std::numeric_limits<double>::quiet_NaN();
     // K - sqrt(K^2 - 1) written as its reciprocal twin: the same value, but
     // without the cancellation that turns a large K into 0.
     return 1.0 / (k + std::sqrt(k * k - 1.0));
@@ -61,6 +66,22 @@ std::optional<double> maxGainDb(const TwoPort& t)
     if (*k >= 1.0)
         return 10.0 * std::log10(maxAvailableGainFactor(*k) * q);
     return 10.0 * std::log10(q);
+}
+
+MuFactors muFactors(const TwoPort& t)
+{
+    const Complex delta = determinant(t);
+    const double p = productMagnitude(t.s12, t.s21);
+    const auto mu = [&](Complex sii, Complex sjj) {
+        const double m = magnitude(sii);
+        const double numerator = (1.0 - m) * (1.0 + m); // 1 - |sii|^2 without cancellation
+        const double denominator = magnitude(sjj - delta * sii.conjugate()) + p;
+        if (denominator == 0.0)
+            return numerator > 0.0 ? std::numeric_limits<double>::infinity()
+                                   : std::numeric_limits<double>::quiet_NaN();
+        return numerator / denominator;
+    };
+    return {mu(t.s11, t.s22), mu(t.s22, t.s11)};
 }
 
 StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane)

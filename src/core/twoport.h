@@ -28,6 +28,16 @@ std::optional<double> maxGainDb(const TwoPort& t);
 // K - sqrt(K^2 - 1), the factor of |s21/s12| that gives the maximum available
 // gain; NaN for K < 1, where no such gain exists.
 double maxAvailableGainFactor(double k);
+// Edwards-Sinsky stability factors: the distance from the chart's centre to
+// the nearest unstable reflection in the load plane (mu) and in the source
+// plane (mu'). The two-port is unconditionally stable exactly when mu > 1.
+// Infinite when no reflection of that plane is unstable (s12*s21 = 0 and the
+// other port matched).
+struct MuFactors {
+    double load;
+    double source;
+};
+MuFactors muFactors(const TwoPort& t);
 StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane);
 Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb);
 Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb);

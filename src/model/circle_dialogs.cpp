@@ -19,7 +19,15 @@ constexpr double piEntry = 3.1415927;
 constexpr double twoPiNoise = 6.28318530718;
 
 DialogMessage formatError() { return {numberFormatMessage, "", MessageIcon::Error}; }
-DialogMessage rangeError(const char* text) { return {text, "ERROR", MessageIcon::Error}; }
+DialogMessage rangeError(std::string text) { return {std::move(text), "ERROR", MessageIcon::Error}; }
+
+// |S12| and |S21| up to 80 dB: more than any single stage, and far inside
+// what the circle records' floats hold once squared.
+constexpr double maxTransmission = 1e4;
+// Gains and noise figures in dB beyond this are typing mistakes.
+constexpr double maxDecibels = 100.0;
+// Noise resistance, ohm or normalised.
+constexpr double maxNoiseResistance = 1e6;
 
 std::string frequencyColumn(int freqExponent)
 {
@@ -42,6 +50,16 @@ std::string joinTabbed(std::initializer_list<double> values, bool trailingTab)
     if (trailingTab)
         line += '\t';
     return line;
+}
+
+// "%.{decimals}f" while it fits the 19 characters the field reads; beyond
+// that "%.8E", whose nine significant digits bring a float back exactly.
+std::string fittingText(double value, int decimals)
+{
+    std::string text = fixedText(value, decimals);
+    if (text.size() > twoPortFieldChars)
+        text = exponentText(value, 8);
+    return text;
 }
 
 double modulus(float re, float im)
@@ -91,10 +109,10 @@ TwoPortFields importedTwoPortFields(const SParamPoint& p)
     };
     TwoPortFields f;
     f.polarMask = allPolar;
-    f.text = {fixedText(modulus(p.s11re, p.s11im), 5), fixedText(degrees(argumentOf(p.s11re, p.s11im)), 2),
-              fixedText(p.s12mag, 5),                  fixedText(degrees(p.s12ang), 2),
-              fixedText(p.s21mag, 5),                  fixedText(degrees(p.s21ang), 2),
-              fixedText(modulus(p.s22re, p.s22im), 5), fixedText(degrees(argumentOf(p.s22re, p.s22im)), 2)};
+    f.text = {fittingText(modulus(p.s11re, p.s11im), 5), fittingText(degrees(argumentOf(p.s11re, p.s11im)), 2),
+              fittingText(p.s12mag, 5),                  fittingText(degrees(p.s12ang), 2),
+              fittingText(p.s21mag, 5),                  fittingText(degrees(p.s21ang), 2),
+              fittingText(modulus(p.s22re, p.s22im), 5), fittingText(degrees(argumentOf(p.s22re, p.s22im)), 2)};
     return f;
 }
 
@@ -117,6 +135,9 @@ Validated<TwoPort> validateTwoPort(const TwoPortFields& fields)
             return FieldError{rangeError("Value must be >= 0 and <=1"), first};
         if (reflection && !polar && std::sqrt(v[0] * v[0] + v[1] * v[1]) > 1.0)
             return FieldError{rangeError("Absolute value must be <=1"), first};
+        if (!reflection && !(std::hypot(v[0], polar ? 0.0 : v[1]) <= maxTransmission))
+            return FieldError{
+                rangeError("Absolute value must lie in the range between 0 and 1E4"), first};
         if (polar) {
             const double phi = v[1] * 2.0 * piEntry / 360.0;
             s[static_cast<std::size_t>(k)] = {v[0] * std::cos(phi), v[0] * std::sin(phi)};
@@ -181,7 +202,9 @@ Validated<float> validateGainValue(std::string_view text)
     const FieldNumber n = readFieldNumber(text, fieldChars);
     if (n.leftover)
         return FieldError{formatError(), 0};
-    return toFloatSaturated(n.value);
+    if (!(std::fabs(n.value) <= maxDecibels))
+        return FieldError{rangeError("Value must lie in the range between -100 and 100 dB"), 0};
+    return static_cast<float>(n.value);
 }
 
 NoiseFields noiseFieldTexts(const NoiseDialogMemory& m, double z0)
@@ -216,6 +239,8 @@ Validated<NoiseCircleRecord> validateNoise(const NoiseFields& fields, double z0)
         return FieldError{formatError(), NfMinField};
     if (nfMin.value <= 0.0)
         return FieldError{rangeError("Value must be > 0"), NfMinField};
+    if (nfMin.value > maxDecibels)
+        return FieldError{rangeError("Value must lie in the range between 0 and 100 dB"), NfMinField};
     const FieldNumber second = read(GammaSecond);
     if (second.leftover)
         return FieldError{formatError(), GammaSecond};
@@ -237,11 +262,15 @@ Validated<NoiseCircleRecord> validateNoise(const NoiseFields& fields, double z0)
         return FieldError{formatError(), ResistanceField};
     if (resistance.value <= 0.0)
         return FieldError{rangeError("Value must be > 0"), ResistanceField};
+    if (resistance.value > maxNoiseResistance)
+        return FieldError{rangeError("Value must lie in the range between 0 and 1E6"), ResistanceField};
     const FieldNumber nf = read(NfField);
     if (nf.leftover)
         return FieldError{formatError(), NfField};
     if (nf.value <= 0.0)
         return FieldError{rangeError("Value must be > 0"), NfField};
+    if (nf.value > maxDecibels)
+        return FieldError{rangeError("Value must lie in the range between 0 and 100 dB"), NfField};
     if (nf.value <= nfMin.value)
         return FieldError{rangeError("NF to show must be > NFmin"), NfField};
     NoiseCircleRecord r;
@@ -277,7 +306,7 @@ std::vector<std::string> noiseListLines(const SParamSet& set)
     std::vector<std::string> lines;
     if (!set.loaded)
         return lines;
-    const int count = std::clamp(set.noiseCount, 0, SParamSet::capacity);
+    const int count = set.validNoise();
     for (int i = 0; i < count; ++i)
         lines.push_back(noiseListLine(set.noise[static_cast<std::size_t>(i)]));
     return lines;

@@ -58,7 +58,8 @@ std::optional<DialogMessage> importUnavailable(const SParamSet& set);
 // A chosen frequency point: all four polar, "%.5f" magnitude, "%.2f" degrees.
 TwoPortFields importedTwoPortFields(const SParamPoint& point);
 
-// OK: reads s11, s12, s21, s22 in turn (19 characters a field).
+// OK: reads s11, s12, s21, s22 in turn (19 characters a field); |S11| and
+// |S22| up to 1, |S12| and |S21| up to 1E4.
 Validated<TwoPort> validateTwoPort(const TwoPortFields& fields);
 
 // ---- Stability and gain circles ----
@@ -87,7 +88,7 @@ struct GainDialogTexts {
 };
 GainDialogTexts gainDialogTexts(const GainCircleRecord& record);
 
-// OK: the gain p in dB.
+// OK: the gain p in dB, -100 to 100.
 Validated<float> validateGainValue(std::string_view text);
 
 // ---- Noise-figure dialog (169) ----
@@ -115,7 +116,8 @@ NoiseFields noiseFieldTexts(const NoiseDialogMemory& memory, double z0);
 // A chosen noise list line: Fmin, magnitude, angle and rn, polar, normalised.
 NoiseFields noiseFieldsFromPoint(const NoisePoint& point, NoiseFields current);
 
-// OK: the record of the new noise circle (rn normalised by z0 when entered in ohm).
+// OK: the record of the new noise circle (rn normalised by z0 when entered
+// in ohm); noise figures up to 100 dB, rn up to 1E6.
 Validated<NoiseCircleRecord> validateNoise(const NoiseFields& fields, double z0);
 
 NoiseDialogMemory rememberNoise(const NoiseCircleRecord& record, const NoiseFields& fields);

@@ -60,6 +60,7 @@ void resetDesign(Design& d)
     clearCounts(d);
     d.elementEditUndo.position = d.elementEditRedo.position = 0;
     d.pointEditUndo.position = d.pointEditRedo.position = 0;
+    d.groupEditUndo.position = d.groupEditRedo.position = 0;
 }
 
 void newDesign(Design& d)
@@ -153,6 +154,47 @@ bool editElementValue(Design& d, int index, double value)
     pushHistory(d, HistoryEntry::EditElement);
     e.value = value;
     recomputeChain(d, index);
+    if (d.widebandDone)
+        evaluateWideband(d);
+    d.modified = true;
+    return true;
+}
+
+bool editElement(Design& d, int index, const Element& edited)
+{
+    if (index < 0 || index >= clampedCount(d.elementCount, Design::elementCapacity) ||
+        !historyHasRoom(d))
+        return false;
+    Element& e = d.elements[slot(index)];
+    d.elementEditUndo.push(editRecordOf(index, e));
+    pushHistory(d, HistoryEntry::EditElement);
+    restoreEdit(e, editRecordOf(index, edited));
+    recomputeChain(d, index);
+    if (d.widebandDone)
+        evaluateWideband(d);
+    d.modified = true;
+    return true;
+}
+
+bool editElementValues(Design& d, const std::vector<EditRecord>& values)
+{
+    const int n = clampedCount(d.elementCount, Design::elementCapacity);
+    int first = n;
+    for (const EditRecord& r : values) {
+        if (r.index < 0 || r.index >= n)
+            return false;
+        first = std::min(first, r.index);
+    }
+    if (values.empty() || !historyHasRoom(d))
+        return false;
+    GroupEditRecord before;
+    for (const EditRecord& r : values) {
+        before.edits.push_back(editRecordOf(r.index, d.elements[slot(r.index)]));
+        restoreEdit(d.elements[slot(r.index)], r);
+    }
+    d.groupEditUndo.push(before);
+    pushHistory(d, HistoryEntry::EditElements);
+    recomputeChain(d, first);
     if (d.widebandDone)
         evaluateWideband(d);
     d.modified = true;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -26,6 +27,8 @@ enum class HistoryEntry : std::int32_t {
     EditElement = 0x80,
     NoiseCircle = 0x400,
     EditDataPoint = 0x800,
+    // Several element values changed together (the optimiser's result).
+    EditElements = 0x1000,
 };
 
 struct StabilityCircleRecord {
@@ -74,6 +77,10 @@ inline void restoreEdit(Element& e, const EditRecord& r)
     e.rlcL = r.rlcL;
     e.rlcC = r.rlcC;
 }
+
+struct GroupEditRecord {
+    std::vector<EditRecord> edits;
+};
 
 struct PointEditRecord {
     std::int32_t index = 0;
@@ -141,6 +148,7 @@ struct Design {
 
     EditRing<EditRecord> elementEditUndo, elementEditRedo;
     EditRing<PointEditRecord> pointEditUndo, pointEditRedo;
+    EditRing<GroupEditRecord> groupEditUndo, groupEditRedo;
 
     bool modified = false;
     int maxItems = 150; // the data point and element limit
@@ -191,6 +199,13 @@ bool appendNoiseCircle(Design& d, const NoiseCircleRecord& c);
 // New value of element `index` (recorded for undo); the chain is recomputed
 // from it and the wideband result re-evaluated when there is one.
 bool editElementValue(Design& d, int index, double value);
+// Element `index` takes the editable values of `edited` (value, line data,
+// RLC values; recorded for undo as one step); the chain and the wideband
+// result follow. False, with nothing changed, without history room.
+bool editElement(Design& d, int index, const Element& edited);
+// New values of several elements (each record names its element) as one
+// history entry; the chain follows from the first of them.
+bool editElementValues(Design& d, const std::vector<EditRecord>& values);
 // New R, X, F of data point `index` (recorded for undo); a start point also
 // moves currentPoint and the chain's begin; the chain and the wideband result
 // follow.

@@ -51,14 +51,17 @@ constexpr HistoryName historyNames[] = {
     {HistoryEntry::VswrCircle, "VSWR_CYRCLE"},   {HistoryEntry::StabCircle, "STAB_CYRCLE"},
     {HistoryEntry::GainCircle, "GAIN_CYRCLE"},   {HistoryEntry::Wideband, "WIDEBAND"},
     {HistoryEntry::NoiseCircle, "NOISE_CYRCLE"},
+    // Files know single edits only; the reader takes the first row.
+    {HistoryEntry::EditElements, "EDIT_ELEMENT"},
 };
 
 // ---- writing ----
 
-// A design never holds non-finite values, but a file must not either.
+// A design never holds non-finite values, but a file must not either; nor
+// "-0", which a shunt element on the real axis produces and "%G" would keep.
 double storable(double v)
 {
-    if (std::isnan(v))
+    if (std::isnan(v) || v == 0.0)
         return 0.0;
     return std::clamp(v, -DOUBLE_BIG, DOUBLE_BIG);
 }
@@ -474,10 +477,15 @@ void readZ0Line(Design& d, std::string_view line)
 {
     if (!contains(line, "Z0"))
         return;
-    // A reference impedance of 0 or below would break every normalisation.
+    // A reference impedance of 0 or below would break every normalisation;
+    // checked as stored, since 8E-80 is positive but its float is 0, and a
+    // subnormal one has no finite reciprocal.
     const std::optional<double> z0 = numberAfter(line, '=');
-    if (z0 && *z0 > 0.0)
-        d.z0 = toFloatSaturated(*z0);
+    if (!z0)
+        return;
+    const float stored = toFloatSaturated(*z0);
+    if (stored >= FLOAT_TINY)
+        d.z0 = stored;
 }
 
 // Edits cannot be undone after loading (their rings are not saved), and an
@@ -493,6 +501,42 @@ void dropUnrestorableEntries(Design& d, const std::array<bool, Design::historyCa
     const int removed = d.historyCount - kept;
     d.historyCount = kept;
     d.historyTop = std::clamp(d.historyTop - removed, kept, Design::historyCapacity);
+}
+
+// The list an entry kind adds to: its place in a table of counts, or -1.
+int listOf(HistoryEntry kind)
+{
+    switch (kind) {
+    case HistoryEntry::DataPoint: return 0;
+    case HistoryEntry::Element: return 1;
+    case HistoryEntry::QEllipse: return 2;
+    case HistoryEntry::VswrCircle: return 3;
+    case HistoryEntry::StabCircle: return 4;
+    case HistoryEntry::GainCircle: return 5;
+    case HistoryEntry::NoiseCircle: return 6;
+    default: return -1;
+    }
+}
+
+// A file may record more additions of a kind than its list holds. Undoing
+// them all and redoing them would then bring back slots that hold nothing,
+// so only the newest entries that the list covers are kept.
+void reconcileHistoryWithCounts(Design& d)
+{
+    const std::array<int, 7> counts{d.dataPointCount, d.elementCount, d.qCount, d.vswrCount,
+                                    d.stabilityCount, d.gainCount,    d.noiseCount};
+    std::array<int, 7> seen{};
+    std::array<bool, Design::historyCapacity> keep{};
+    for (int i = d.historyCount - 1; i >= 0; --i) {
+        const int list = listOf(d.history[slot(i)]);
+        keep[slot(i)] = list < 0 || seen[slot(list)]++ < counts[slot(list)];
+    }
+    int kept = 0;
+    for (int i = 0; i < d.historyCount; ++i)
+        if (keep[slot(i)])
+            d.history[slot(kept++)] = d.history[slot(i)];
+    d.historyCount = kept;
+    d.historyTop = kept;
 }
 
 } // namespace
@@ -542,9 +586,9 @@ std::string designFileText(const Design& d)
     return w.take();
 }
 
-int writeDesignFile(const Design& d, const std::string& path)
+int writeDesignFile(const Design& d, const std::string& path, std::string* why)
 {
-    return writeFileReplacing(path, designFileText(d)) ? designFileOk : designFileCannotWrite;
+    return writeFileReplacing(path, designFileText(d), why) ? designFileOk : designFileCannotWrite;
 }
 
 int readDesignText(Design& d, std::string_view bytes)
@@ -602,6 +646,7 @@ int readDesignText(Design& d, std::string_view bytes)
         }
     }
     dropUnrestorableEntries(d, typed);
+    reconcileHistoryWithCounts(d);
     // A start point outside the list would leave the chain without a frequency.
     d.startPoint = d.dataPointCount == 0 ? 0 : std::clamp(d.startPoint, 1, d.dataPointCount);
     if (d.startPoint > 0) {

@@ -28,8 +28,9 @@ const char* historyKeyword(HistoryEntry kind);
 
 // The complete file text.
 std::string designFileText(const Design& d);
-// designFileOk, or designFileCannotWrite with the previous file untouched.
-int writeDesignFile(const Design& d, const std::string& path);
+// designFileOk, or designFileCannotWrite with the previous file untouched and
+// the reason in `why` (when given).
+int writeDesignFile(const Design& d, const std::string& path, std::string* why = nullptr);
 
 // Reads a design into `d`, which starts empty (file name and maxItems kept).
 // Values stand as stored; nothing is recomputed. Counts and indices beyond

@@ -18,4 +18,13 @@ struct DialogMessage {
     friend bool operator==(const DialogMessage&, const DialogMessage&) = default;
 };
 
+// A failure message with the system's reason on a line of its own, so that
+// "why" is never left to guessing.
+inline DialogMessage withReason(DialogMessage m, const std::string& reason)
+{
+    if (!reason.empty())
+        m.text += "\n\r" + reason + ".";
+    return m;
+}
+
 } // namespace zelvo

@@ -1,12 +1,17 @@
 #include "model/file_io.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvo {
 
@@ -14,42 +19,181 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The file a path finally names, through any chain of symbolic links.
-fs::path resolveLinks(fs::path target)
+// As the kernel allows when it resolves a path itself.
+constexpr int maxLinkHops = 40;
+
+std::string reasonOf(int error)
 {
-    std::error_code ec;
-    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+    return std::strerror(error);
+}
+
+bool fail(std::string* why, const std::string& reason)
+{
+    if (why)
+        *why = reason;
+    return false;
+}
+
+// The file a path finally names, through any chain of symbolic links, or the
+// errno that stops it (ELOOP for a loop).
+struct Resolved {
+    fs::path path;
+    int error = 0;
+};
+
+Resolved resolveLinks(fs::path target)
+{
+    for (int hops = 0; hops <= maxLinkHops; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return {target, 0}; // a missing file is created where the chain ends
+        std::error_code ec;
         const fs::path link = fs::read_symlink(target, ec);
         if (ec)
-            break;
+            return {target, ec.value()};
         target = link.is_absolute() ? link : target.parent_path() / link;
     }
-    return target;
+    return {target, ELOOP};
 }
 
-std::string uniqueSuffix()
+fs::path folderOf(const fs::path& target)
 {
-    static std::atomic<unsigned> counter{0};
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return std::to_string(static_cast<unsigned long long>(ticks) % 1000000007ULL) + "-" +
-           std::to_string(counter.fetch_add(1));
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
 }
 
-// Creates a new file next to `target` that did not exist before.
-std::FILE* createTemporary(const fs::path& target, fs::path& tmp)
+std::string randomLetters(std::size_t n)
 {
-    const fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        tmp = dir / ("." + target.filename().string() + "." + uniqueSuffix() + ".tmp");
-        if (std::FILE* f = std::fopen(tmp.c_str(), "wbx"))
-            return f;
-        if (errno != EEXIST)
-            return nullptr;
+    static constexpr char letters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::mt19937_64 engine{std::random_device{}() ^
+                                        static_cast<std::uint64_t>(::getpid())};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    std::string s(n, 'x');
+    for (char& c : s)
+        c = letters[pick(engine)];
+    return s;
+}
+
+// A new file "<prefix><pid>-XXXXXX" next to the target, created exclusively
+// with `mode`, so no file of the user is ever truncated and the copy is never
+// readable by more people than the original. -1 with errno set on failure.
+int createTemporary(const fs::path& target, mode_t mode, fs::path& tmp)
+{
+    const std::string prefix = temporaryPrefix(target.string()) + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        tmp = prefix + randomLetters(6);
+        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
-    return nullptr;
+    errno = EEXIST;
+    return -1;
+}
+
+bool ageAbove(const fs::directory_entry& entry, std::chrono::seconds age)
+{
+    std::error_code ec;
+    const auto written = entry.last_write_time(ec);
+    return !ec && fs::file_time_type::clock::now() - written > age;
+}
+
+bool allDigits(std::string_view s)
+{
+    return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// "." + name + suffix, appended piece by piece: GCC 12 at -O2 and above
+// reports a false -Wrestrict on "." + std::string.
+std::string hiddenName(const std::string& name, std::string_view suffix)
+{
+    std::string s;
+    s.reserve(1 + name.size() + suffix.size());
+    s += '.';
+    s += name;
+    s += suffix;
+    return s;
+}
+
+// Whether `name` is a temporary of an earlier save of `file` that no running
+// save still writes: its process is gone, or it is far older than any save.
+// Also the names earlier versions used (".name.<n>-<n>.tmp", "name.zelvo-tmp<n>").
+bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
+{
+    const std::string name = entry.path().filename().string();
+    const std::string prefix = hiddenName(file, ".zelvo-");
+    if (name.starts_with(prefix)) {
+        const std::string_view rest = std::string_view(name).substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        if (dash == std::string_view::npos || !allDigits(rest.substr(0, dash)))
+            return false;
+        const long pid = std::strtol(std::string(rest.substr(0, dash)).c_str(), nullptr, 10);
+        const bool gone = pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0
+                          && errno == ESRCH;
+        return gone || ageAbove(entry, std::chrono::hours(1));
+    }
+    const std::string oldExport = file + ".zelvo-tmp";
+    if (name.starts_with(oldExport) && allDigits(std::string_view(name).substr(oldExport.size())))
+        return ageAbove(entry, std::chrono::minutes(1));
+    const std::string oldDesign = hiddenName(file, ".");
+    if (name.starts_with(oldDesign) && name.ends_with(".tmp")) {
+        const std::string_view mid = std::string_view(name).substr(
+            oldDesign.size(), name.size() - oldDesign.size() - 4);
+        const std::size_t dash = mid.find('-');
+        return dash != std::string_view::npos && allDigits(mid.substr(0, dash))
+               && allDigits(mid.substr(dash + 1)) && ageAbove(entry, std::chrono::minutes(1));
+    }
+    return false;
+}
+
+void removeStaleTemporaries(const fs::path& target)
+{
+    std::error_code ec;
+    const std::string file = target.filename().string();
+    for (fs::directory_iterator it(folderOf(target), ec), end; !ec && it != end; it.increment(ec))
+        if (it->is_regular_file(ec) && isStaleTemporary(*it, file))
+            fs::remove(it->path(), ec);
+}
+
+// What keeps the target from being replaced: a link loop, a directory or
+// device, a file the user may not write. Fills `mode` with the permissions
+// the new file gets.
+std::optional<std::string> targetBlocker(const fs::path& target, mode_t& mode, bool& exists)
+{
+    struct stat st {};
+    exists = ::stat(target.c_str(), &st) == 0;
+    if (!exists)
+        return errno == ENOENT ? std::nullopt : std::optional(reasonOf(errno));
+    if (S_ISDIR(st.st_mode))
+        return reasonOf(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return std::string("Not a regular file");
+    // A rename would replace a read-only file regardless; the user may not.
+    if (::access(target.c_str(), W_OK) != 0)
+        return reasonOf(errno);
+    mode = st.st_mode & 07777;
+    return std::nullopt;
+}
+
+bool writeAll(int fd, std::string_view content)
+{
+    while (!content.empty()) {
+        const ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        content.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
 }
 
 } // namespace
+
+std::string temporaryPrefix(const std::string& target)
+{
+    const fs::path p(target);
+    return (folderOf(p) / hiddenName(p.filename().string(), ".zelvo-")).string();
+}
 
 std::optional<std::string> readWholeFile(const std::string& path)
 {
@@ -65,40 +209,73 @@ std::optional<std::string> readWholeFile(const std::string& path)
     return bytes;
 }
 
-bool writeFileReplacing(const std::string& path, std::string_view content)
+std::optional<std::string> replaceBlocker(const std::string& path)
 {
     if (path.empty())
-        return false;
-    const fs::path target = resolveLinks(fs::path(path));
-    std::error_code ec;
-    const fs::file_status status = fs::status(target, ec);
-    const bool exists = fs::exists(status);
-    if (exists) {
-        if (fs::is_directory(status))
-            return false;
-        // Opening for append changes nothing but fails on a read-only file,
-        // which a rename would replace regardless.
-        std::FILE* probe = std::fopen(target.c_str(), "ab");
-        if (!probe)
-            return false;
-        std::fclose(probe);
-    }
+        return std::string("No file name");
+    const Resolved r = resolveLinks(fs::path(path));
+    if (r.error)
+        return reasonOf(r.error);
+    mode_t mode = 0666;
+    bool exists = false;
+    if (auto blocker = targetBlocker(r.path, mode, exists))
+        return blocker;
     fs::path tmp;
-    std::FILE* f = createTemporary(target, tmp);
-    if (!f)
-        return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && exists)
-        fs::permissions(tmp, status.permissions(), ec);
-    if (ok) {
-        fs::rename(tmp, target, ec);
-        ok = !ec;
+    const int fd = createTemporary(r.path, 0600, tmp);
+    if (fd < 0)
+        return reasonOf(errno);
+    ::close(fd);
+    ::unlink(tmp.c_str());
+    return std::nullopt;
+}
+
+bool writeFileReplacing(const std::string& path, std::string_view content, std::string* why)
+{
+    if (path.empty())
+        return fail(why, "No file name");
+    const Resolved r = resolveLinks(fs::path(path));
+    if (r.error)
+        return fail(why, reasonOf(r.error));
+    const fs::path& target = r.path;
+    mode_t mode = 0666; // a new file: as the umask allows
+    bool exists = false;
+    if (auto blocker = targetBlocker(target, mode, exists))
+        return fail(why, *blocker);
+    removeStaleTemporaries(target);
+
+    fs::path tmp;
+    const int fd = createTemporary(target, mode, tmp);
+    if (fd < 0)
+        return fail(why, reasonOf(errno));
+    int error = 0;
+    // The umask may have taken bits the original has; they are put back or
+    // the save fails, since a copy with other permissions is not the file.
+    struct stat st {};
+    if (exists && (::fstat(fd, &st) != 0 || ((st.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0)))
+        error = errno;
+    errno = 0;
+    if (!error && !writeAll(fd, content))
+        error = errno ? errno : EIO;
+    // The data must be on disk before the name points at it, or a power loss
+    // right after "saved" can leave an empty file.
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::rename(tmp.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(tmp.c_str());
+        return fail(why, reasonOf(error));
     }
-    if (!ok)
-        fs::remove(tmp, ec);
-    return ok;
+    // Makes the rename itself durable. Some file systems refuse to sync a
+    // folder; the file is already replaced then, so that is not a failure.
+    const int dir = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 
 } // namespace zelvo

@@ -1,7 +1,7 @@
 #pragma once
 // Whole-file reading and writing. A write never destroys the file it
-// replaces: the text goes to a new file in the same folder, which is then
-// renamed over the target.
+// replaces: the text goes to a new file in the same folder, which is flushed
+// to disk and then renamed over the target.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,9 +12,21 @@ namespace zelvo {
 std::optional<std::string> readWholeFile(const std::string& path);
 
 // Replaces (or creates) the file at `path` with `content`. false when the
-// target cannot be written (also a read-only target, a directory or a missing
-// folder); the target is then unchanged. A symbolic link is followed, and an
-// existing target's permissions are kept.
-bool writeFileReplacing(const std::string& path, std::string_view content);
+// target cannot be written (a read-only target, a directory, a missing
+// folder, a loop of symbolic links, a mode that cannot be given to the new
+// file); the target is then unchanged and `why` (when given) receives a short
+// reason for the user. A symbolic link is followed, and an existing target's
+// permissions are kept. Temporaries left behind by an earlier, killed save of
+// the same target are removed.
+bool writeFileReplacing(const std::string& path, std::string_view content,
+                        std::string* why = nullptr);
+
+// Whether writeFileReplacing could replace `path` now (same checks, plus a
+// file created and removed in the target's folder); the reason when not.
+std::optional<std::string> replaceBlocker(const std::string& path);
+
+// The name prefix of every temporary file a save of `target` creates next to
+// it: ".<file name>.zelvo-". Exposed for tests.
+std::string temporaryPrefix(const std::string& target);
 
 } // namespace zelvo

@@ -13,7 +13,8 @@ std::size_t slot(int i)
 
 bool isEdit(HistoryEntry k)
 {
-    return k == HistoryEntry::EditElement || k == HistoryEntry::EditDataPoint;
+    return k == HistoryEntry::EditElement || k == HistoryEntry::EditDataPoint ||
+           k == HistoryEntry::EditElements;
 }
 
 // The oldest edit entry whose ring record has already been overwritten (its
@@ -21,16 +22,18 @@ bool isEdit(HistoryEntry k)
 // entry at all; -1 when the applied history holds no edit.
 int droppableEntry(const Design& d)
 {
-    int elementEdits = 0, pointEdits = 0;
+    int elementEdits = 0, pointEdits = 0, groupEdits = 0;
     for (int i = 0; i < d.historyCount; ++i) {
         elementEdits += d.history[slot(i)] == HistoryEntry::EditElement;
         pointEdits += d.history[slot(i)] == HistoryEntry::EditDataPoint;
+        groupEdits += d.history[slot(i)] == HistoryEntry::EditElements;
     }
     int oldestEdit = -1;
     for (int i = 0; i < d.historyCount; ++i) {
         const HistoryEntry k = d.history[slot(i)];
         if ((k == HistoryEntry::EditElement && elementEdits > EditRing<EditRecord>::size) ||
-            (k == HistoryEntry::EditDataPoint && pointEdits > EditRing<PointEditRecord>::size))
+            (k == HistoryEntry::EditDataPoint && pointEdits > EditRing<PointEditRecord>::size) ||
+            (k == HistoryEntry::EditElements && groupEdits > EditRing<GroupEditRecord>::size))
             return i;
         if (oldestEdit < 0 && isEdit(k))
             oldestEdit = i;
@@ -98,6 +101,26 @@ void swapElementValue(Design& d, EditRing<EditRecord>& from, EditRing<EditRecord
         evaluateWideband(d);
 }
 
+void swapElementValues(Design& d, EditRing<GroupEditRecord>& from, EditRing<GroupEditRecord>& to)
+{
+    const GroupEditRecord r = from.pop();
+    GroupEditRecord current;
+    int first = Design::elementCapacity;
+    for (const EditRecord& e : r.edits) {
+        if (e.index < 0 || e.index >= Design::elementCapacity)
+            continue;
+        Element& element = d.elements[slot(e.index)];
+        current.edits.push_back(editRecordOf(e.index, element));
+        restoreEdit(element, e);
+        first = std::min(first, e.index);
+    }
+    to.push(current);
+    if (first < Design::elementCapacity)
+        recomputeChain(d, first);
+    if (d.widebandDone)
+        evaluateWideband(d);
+}
+
 void swapPoint(Design& d, EditRing<PointEditRecord>& from, EditRing<PointEditRecord>& to)
 {
     const PointEditRecord r = from.pop();
@@ -157,6 +180,9 @@ bool undoLast(Design& d)
     case HistoryEntry::EditElement:
         swapElementValue(d, d.elementEditUndo, d.elementEditRedo);
         break;
+    case HistoryEntry::EditElements:
+        swapElementValues(d, d.groupEditUndo, d.groupEditRedo);
+        break;
     case HistoryEntry::EditDataPoint:
         swapPoint(d, d.pointEditUndo, d.pointEditRedo);
         break;
@@ -206,6 +232,9 @@ bool redoNext(Design& d)
         break;
     case HistoryEntry::EditElement:
         swapElementValue(d, d.elementEditRedo, d.elementEditUndo);
+        break;
+    case HistoryEntry::EditElements:
+        swapElementValues(d, d.groupEditRedo, d.groupEditUndo);
         break;
     case HistoryEntry::EditDataPoint:
         swapPoint(d, d.pointEditRedo, d.pointEditUndo);

@@ -130,10 +130,12 @@ std::string netlistText(const Design& d, const std::string& outputPath,
     return out;
 }
 
-int writeNetlist(const Design& d, const std::string& path, const std::string& designFileName)
+int writeNetlist(const Design& d, const std::string& path, const std::string& designFileName,
+                 std::string* why)
 {
-    return writeFileReplacing(path, netlistText(d, path, designFileName)) ? netlistOk
-                                                                          : netlistCannotWrite;
+    return writeFileReplacing(path, netlistText(d, path, designFileName), why)
+               ? netlistOk
+               : netlistCannotWrite;
 }
 
 } // namespace zelvo

@@ -17,7 +17,9 @@ inline constexpr int netlistCannotWrite = 1;
 // The complete netlist text; `outputPath` is named in its header.
 std::string netlistText(const Design& d, const std::string& outputPath,
                         const std::string& designFileName);
-// netlistOk, or netlistCannotWrite with any previous file untouched.
-int writeNetlist(const Design& d, const std::string& path, const std::string& designFileName);
+// netlistOk, or netlistCannotWrite with any previous file untouched and the
+// reason in `why` (when given).
+int writeNetlist(const Design& d, const std::string& path, const std::string& designFileName,
+                 std::string* why = nullptr);
 
 } // namespace zelvo

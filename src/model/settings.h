@@ -14,6 +14,10 @@ constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
 constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
 
+// The zoom factors the zoom dialog offers; a file cannot set others.
+inline constexpr float settingsZoomMin = 0.01f;
+inline constexpr float settingsZoomMax = 50.0f;
+
 inline constexpr std::uint8_t showZChartBit = 1;
 inline constexpr std::uint8_t showYChartBit = 2;
 

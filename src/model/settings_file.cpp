@@ -1,10 +1,12 @@
 #include "model/settings_file.h"
 
 #include "core/format.h"
+#include "core/number_text.h"
 #include "core/numeric.h"
 #include "model/file_io.h"
 #include "model/text_reader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -86,11 +88,13 @@ void readMiscLine(Settings& s, std::string_view line)
     else if (contains(line, "LINK_DATAPOINTS"))
         readSwitch(line, s.linkDataPoints);
     else if (contains(line, "ZOOM")) {
-        // Any zoom the user chose is kept; only one the chart cannot be
-        // drawn with (zero, negative) is not.
+        // Zero or negative means nothing; anything else is brought into the
+        // zoom dialog's range, so an edited file cannot make the chart vanish
+        // or its pixel arithmetic overflow.
         const std::optional<double> zoom = numberAfter(line, '=');
         if (zoom && *zoom > 0.0)
-            s.zoom = toFloatSaturated(*zoom);
+            s.zoom = static_cast<float>(std::clamp(*zoom, static_cast<double>(settingsZoomMin),
+                                                   static_cast<double>(settingsZoomMax)));
     }
     else if (contains(line, "TURN_SCHEMATIC_TEXT")) {
         if (contains(line, "ON"))
@@ -98,6 +102,20 @@ void readMiscLine(Settings& s, std::string_view line)
         else if (contains(line, "OFF"))
             s.schematicTextAngle = 2700;
     }
+}
+
+// The shortest plain decimal that atof reads back as the same float: one
+// decimal place as before for the usual factors, more only when needed
+// (0.01 written as "0.0" would read back as no zoom at all).
+std::string zoomText(float zoom)
+{
+    std::string text;
+    for (int decimals = 1; decimals <= 12; ++decimals) {
+        text = fixedText(zoom, decimals);
+        if (static_cast<float>(scanNumber(text).value) == zoom)
+            break;
+    }
+    return text;
 }
 
 } // namespace
@@ -130,7 +148,7 @@ std::string settingsFileText(const Settings& s)
     out += printfString("ZCHART=%s\r\n", onOff(s.showZChart()));
     out += printfString("YCHART=%s\r\n", onOff(s.showYChart()));
     out += printfString("LINK_DATAPOINTS=%s\r\n", onOff(s.linkDataPoints));
-    out += printfString("ZOOM=%.1f\r\n", static_cast<double>(s.zoom));
+    out += "ZOOM=" + zoomText(s.zoom) + "\r\n";
     out += printfString("TURN_SCHEMATIC_TEXT=%s\r\n", s.schematicTextAngle == 2700 ? "OFF" : "ON");
     return out;
 }

@@ -19,17 +19,21 @@ struct LoadResult {
     std::optional<DialogMessage> message; // what the GUI shows; none on success
 };
 
-// K, MAG and MSG of one point; NaN where a value does not exist.
+// K, MAG, MSG, mu and mu' of one point; NaN where a value does not exist.
 struct PointFigures {
     double k;
     double magDb;
     double msgDb;
+    double muLoad;
+    double muSource;
 };
 PointFigures figuresOfMerit(const SParamPoint& p);
 
-// Parses set.sourceText; true when at least one S-parameter point was read.
-// On failure pointCount is 0 and loaded is cleared.
-bool readTouchstone(SParamSet& set);
+// Parses set.sourceText, a version 1 file or a keyword file ([Version] 2.x);
+// true when at least one S-parameter point was read. On failure no point is
+// kept, loaded is cleared and `problem` (when given) says what is wrong, or
+// stays empty where the general format message applies.
+bool readTouchstone(SParamSet& set, std::string* problem = nullptr);
 
 // Reads the file whole into set.sourceText and parses it. A failure to open or
 // to hold the file leaves the previous text and data (fileName is the new path).

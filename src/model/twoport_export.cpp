@@ -1,15 +1,11 @@
 #include "model/twoport_export.h"
 
 #include "core/number_text.h"
+#include "model/file_io.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 namespace zelvo {
 
@@ -43,30 +39,6 @@ std::string rowText(double frequency, const ParameterMatrix& m)
     row += "  " + fixedText(magnitude(m.p12), 3, 8) + "  " + fixedText(degreesOf(m.p12), 3, 8);
     row += "  " + fixedText(magnitude(m.p22), 3, 8) + "  " + fixedText(degreesOf(m.p22), 3, 8);
     return row + "\r\n";
-}
-
-std::string readWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return in.bad() ? std::string{} : bytes;
-}
-
-// A new file next to the target, created exclusively so that no file of the
-// user is ever truncated by accident.
-std::FILE* createTempBeside(const std::filesystem::path& target, std::filesystem::path& temp)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target;
-        temp += ".zelvo-tmp" + std::to_string(attempt);
-        if (std::FILE* f = std::fopen(temp.c_str(), "wbx"))
-            return f;
-        if (errno != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -196,7 +168,7 @@ std::string exportFileText(const SParamSet& set, ParameterKind kind, bool normal
     text += "!          " + p + "11        " + p + "11       " + p + "21        " + p + "21       "
             + p + "12       " + p + "12       " + p + "22       " + p + "22\r\n";
     text += "!Freq      Mag        Ang       Mag        Ang       Mag       Ang       Mag       Ang\r\n";
-    const int count = std::clamp(set.pointCount, 0, SParamSet::capacity);
+    const int count = set.validPoints();
     for (int i = 0; i < count; ++i) {
         const SParamPoint& point = set.points[static_cast<std::size_t>(i)];
         ParameterMatrix m = convertSParams(kind, twoPortOf(point));
@@ -209,40 +181,22 @@ std::string exportFileText(const SParamSet& set, ParameterKind kind, bool normal
 
 std::optional<DialogMessage> probeExportTarget(const std::string& outputPath)
 {
-    std::filesystem::path temp;
-    std::FILE* f = createTempBeside(outputPath, temp);
-    if (!f)
-        return exportOpenFailedMessage(outputPath);
-    std::fclose(f);
-    std::error_code ec;
-    std::filesystem::remove(temp, ec);
+    if (const std::optional<std::string> blocker = replaceBlocker(outputPath))
+        return withReason(exportOpenFailedMessage(outputPath), *blocker);
     return std::nullopt;
 }
 
 ExportResult exportTwoPortFile(const SParamSet& set, ParameterKind kind, bool normalise,
                                const std::string& outputPath)
 {
-    const std::string text = exportFileText(set, kind, normalise, readWholeFile(set.fileName));
-    const std::filesystem::path target(outputPath);
-    std::filesystem::path temp;
-    std::FILE* f = createTempBeside(target, temp);
-    if (!f)
-        return {false, exportOpenFailedMessage(outputPath)};
-    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    const bool closed = std::fclose(f) == 0;
-    std::error_code ec;
-    if (written && closed) {
-        // Keep the permissions of a file being replaced.
-        const auto status = std::filesystem::status(target, ec);
-        if (!ec && std::filesystem::exists(status))
-            std::filesystem::permissions(temp, status.permissions(), ec);
-        ec.clear();
-        std::filesystem::rename(temp, target, ec);
-        if (!ec)
-            return {true, exportCreatedMessage(kind, outputPath)};
-    }
-    std::filesystem::remove(temp, ec);
-    return {false, exportWriteFailedMessage(outputPath)};
+    const std::string text =
+        exportFileText(set, kind, normalise, readWholeFile(set.fileName).value_or(""));
+    if (std::optional<DialogMessage> blocked = probeExportTarget(outputPath))
+        return {false, *blocked};
+    std::string why;
+    if (!writeFileReplacing(outputPath, text, &why))
+        return {false, withReason(exportWriteFailedMessage(outputPath), why)};
+    return {true, exportCreatedMessage(kind, outputPath)};
 }
 
 } // namespace zelvo

@@ -19,7 +19,7 @@ struct Point {
     friend constexpr bool operator==(Point, Point) = default;
 };
 
-enum class PenStyle : std::uint8_t { Solid, Dotted };
+enum class PenStyle : std::uint8_t { Solid, Dotted, Dashed };
 
 struct Pen {
     PenStyle style = PenStyle::Solid;

@@ -78,11 +78,120 @@ std::optional<Point> impedanceToChart(double r, double x, float z0, int radius, 
     return Point{toInt(px), toInt(py)};
 }
 
+int chartOriginX(const ChartView& view)
+{
+    return saturate(std::int64_t{view.centreX} + view.panX);
+}
+
+int chartOriginY(const ChartView& view)
+{
+    return saturate(std::int64_t{view.centreY} + view.panY);
+}
+
+Point clientToChart(const ChartView& view, int px, int py)
+{
+    return {saturate(std::int64_t{px} - chartOriginX(view)),
+            saturate(std::int64_t{chartOriginY(view)} - py)};
+}
+
+Point chartToClient(const ChartView& view, Point chart)
+{
+    return {saturate(std::int64_t{chartOriginX(view)} + chart.x),
+            saturate(std::int64_t{chartOriginY(view)} - chart.y)};
+}
+
+namespace {
+
+struct Span {
+    int from, size;
+};
+
+Span seenX(const ChartView& v)
+{
+    return v.seenWidth < 0 ? Span{0, v.clientWidth} : Span{v.seenX, v.seenWidth};
+}
+
+Span seenY(const ChartView& v)
+{
+    return v.seenHeight < 0 ? Span{0, v.clientHeight} : Span{v.seenY, v.seenHeight};
+}
+
+// The pans for which the chart's near edge can reach the seen area's near
+// edge and its far edge the far one; 0 is always allowed.
+PanRange panRange(int baseRadius, float zoom, int centre, Span seen)
+{
+    const double bare = std::ceil(static_cast<double>(baseRadius) * static_cast<double>(zoom));
+    if (seen.from <= centre - bare && centre + bare <= seen.from + seen.size)
+        return {}; // the whole chart is seen
+    const double r = bare + 10.0;
+    const double hi = seen.from - centre + r;
+    const double lo = seen.from + seen.size - centre - r;
+    if (lo > hi)
+        return {};
+    return {toInt(std::min(lo, 0.0)), toInt(std::max(hi, 0.0))};
+}
+
+} // namespace
+
+ChartArea visibleChartArea(const ChartView& view)
+{
+    const Span x = seenX(view), y = seenY(view);
+    const Point topLeft = clientToChart(view, x.from, y.from);
+    const Point bottomRight = clientToChart(view, x.from + x.size - view.coveredRight,
+                                            y.from + y.size - view.coveredBottom);
+    return {topLeft.x, bottomRight.y, bottomRight.x, topLeft.y};
+}
+
+PanRange panRangeX(const ChartView& view, float zoom)
+{
+    return panRange(view.baseRadius, zoom, view.centreX, seenX(view));
+}
+
+PanRange panRangeY(const ChartView& view, float zoom)
+{
+    return panRange(view.baseRadius, zoom, view.centreY, seenY(view));
+}
+
+void clampPan(ChartView& view, float zoom)
+{
+    const PanRange x = panRangeX(view, zoom), y = panRangeY(view, zoom);
+    view.panX = std::clamp(view.panX, x.lo, x.hi);
+    view.panY = std::clamp(view.panY, y.lo, y.hi);
+}
+
+void zoomAbout(ChartView& view, float& zoom, float newZoom, int px, int py)
+{
+    if (!(newZoom > 0.0f) || !(zoom > 0.0f))
+        return;
+    // The pointer's offset from the chart centre scales with the zoom; the
+    // centre moves so that the pointer's offset stays where it was.
+    const double k = static_cast<double>(newZoom) / static_cast<double>(zoom);
+    const double ox = chartOriginX(view), oy = chartOriginY(view);
+    const double nx = px - (px - ox) * k;
+    const double ny = py - (py - oy) * k;
+    zoom = newZoom;
+    view.panX = toInt(std::round(nx - view.centreX));
+    view.panY = toInt(std::round(ny - view.centreY));
+    clampPan(view, zoom);
+}
+
+float wheelZoom(float zoom, double notches)
+{
+    // Four notches double the zoom, like the Zoom in command does at once.
+    const double step = std::pow(2.0, notches / 4.0);
+    double z = static_cast<double>(zoom) * step;
+    if (notches > 0.0)
+        z = std::min(z, std::max(static_cast<double>(zoom), static_cast<double>(zoomMax)));
+    else if (notches < 0.0)
+        z = std::max(z, std::min(static_cast<double>(zoom), static_cast<double>(zoomMin)));
+    return static_cast<float>(z);
+}
+
 std::optional<Complex> clientToGamma(const ChartView& view, float zoom, int px, int py)
 {
     const double rf = static_cast<double>(view.baseRadius) * static_cast<double>(zoom);
-    const double dx = static_cast<double>(px) - view.centreX;
-    const double dy = static_cast<double>(view.centreY) - py;
+    const double dx = static_cast<double>(px) - chartOriginX(view);
+    const double dy = static_cast<double>(chartOriginY(view)) - py;
     if (!(rf * rf > dx * dx + dy * dy))
         return std::nullopt;
     return Complex{dx / rf, dy / rf};

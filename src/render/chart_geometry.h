@@ -3,7 +3,9 @@
 // coefficient and chart pixels (origin at Gamma = 0, y up), the circle and arc
 // primitives every chart drawing uses, and the zoom rules.
 #include "core/complex.h"
+#include "model/settings.h"
 #include "render/canvas.h"
+#include "render/chart_grid.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +20,50 @@ struct ChartView {
     int centreY = 0;
     int baseRadius = 0; // radius at zoom 1; follows the width only
     int lineHeight = 0; // default font height + external leading of the window
+    // Where the chart's centre sits relative to the client centre, in client
+    // pixels (y down). Zero unless the user has panned or zoomed about the
+    // pointer; drawing, the readouts and placement all go through it.
+    int panX = 0;
+    int panY = 0;
+    // The part of the client area that is actually seen (the layout may let
+    // the window reach past its parent's edges), in client pixels; a negative
+    // width means the whole client area.
+    int seenX = 0;
+    int seenY = 0;
+    int seenWidth = -1;
+    int seenHeight = -1;
+    // Pixels along the seen area's right and bottom edges that scroll bars
+    // cover; labels keep clear of them.
+    int coveredRight = 0;
+    int coveredBottom = 0;
 };
+
+// The client pixel of the chart's centre (Gamma = 0).
+int chartOriginX(const ChartView& view);
+int chartOriginY(const ChartView& view);
+// Chart point (y up, from Gamma = 0) of a client pixel, and back.
+Point clientToChart(const ChartView& view, int px, int py);
+Point chartToClient(const ChartView& view, Point chart);
+// The seen part of the client area in chart coordinates, without what the
+// scroll bars cover.
+ChartArea visibleChartArea(const ChartView& view);
+
+// How far the chart may be panned: enough to bring every edge of the chart
+// (with the 10 pixel margin) into the seen area, and always the unpanned
+// chart; nothing while the whole chart is seen.
+struct PanRange {
+    int lo = 0;
+    int hi = 0;
+};
+PanRange panRangeX(const ChartView& view, float zoom);
+PanRange panRangeY(const ChartView& view, float zoom);
+void clampPan(ChartView& view, float zoom);
+// Changes the zoom factor so that the point under the client pixel stays
+// there (as far as the pan limits allow).
+void zoomAbout(ChartView& view, float& zoom, float newZoom, int px, int py);
+// The zoom step of one wheel notch, within zoomMin and zoomMax; a zoom factor
+// already beyond them (from the zoom value dialog) only moves back toward them.
+float wheelZoom(float zoom, double notches);
 
 // Fills every field but lineHeight from the client size.
 void resizeChartView(ChartView& view, int clientWidth, int clientHeight);
@@ -54,8 +99,8 @@ bool drawablePixel(double v);
 
 inline constexpr float zoomMax = 16.0f;
 inline constexpr float zoomMin = 0.125f;
-inline constexpr float zoomValueMin = 0.01f;
-inline constexpr float zoomValueMax = 50.0f;
+inline constexpr float zoomValueMin = settingsZoomMin;
+inline constexpr float zoomValueMax = settingsZoomMax;
 
 float zoomIn(float zoom);
 float zoomOut(float zoom);

@@ -6,6 +6,7 @@
 #include "render/chart_style.h"
 
 #include <optional>
+#include <span>
 
 namespace zelvo {
 
@@ -29,6 +30,11 @@ struct ElementStroke {
 std::optional<ElementStroke> elementStroke(const Element& e, float z0, int radius, int cx, int cy);
 void drawElementArcs(Canvas& canvas, const Design& design, const ChartStyle& style,
                      const ChartGeometry& geometry);
+
+// A proposed network over the chart, dashed in `colour`: the elements carry
+// their begin and end points as the chain computed them.
+void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
+                     int lineWidth, const ChartGeometry& geometry);
 
 void drawQCircles(Canvas& canvas, const Design& design, const ChartStyle& style,
                   const ChartGeometry& geometry);

@@ -1,4 +1,5 @@
 #include "core/format.h"
+#include "core/numeric.h"
 #include "render/chart_geometry.h"
 #include "render/chart_objects.h"
 
@@ -80,7 +81,8 @@ void drawDataPoints(Canvas& canvas, const Design& d, const ChartStyle& style,
     const DataPoint& start = d.dataPoints[static_cast<std::size_t>(d.startPoint - 1)];
     if (const std::optional<Point> p = pointOf(start.r, start.x, d, R, g)) {
         canvas.setPen({PenStyle::Solid, 1, startSquareColour});
-        canvas.rectangle(p->x - s - 1, p->y + s + 1, p->x + s + 1, p->y - s - 1);
+        canvas.rectangle(sumSaturated(p->x, -s, -1), sumSaturated(p->y, s, 1),
+                         sumSaturated(p->x, s, 1), sumSaturated(p->y, -s, -1));
     }
 }
 

@@ -5,6 +5,8 @@
 #include "model/settings.h"
 #include "render/chart_grid.h"
 
+#include <optional>
+
 namespace zelvo {
 
 struct ChartColours {
@@ -45,6 +47,8 @@ struct ChartGeometry {
     float zoom = 1.0f;
     int gridFontHeight = 15;
     int fontHeight = 16; // point numbers and captions: the surface's default font
+    // What a zoomed or panned window shows; the grid keeps its labels inside.
+    std::optional<ChartArea> visible;
 };
 
 // The chart window draws everything; printing picks.

@@ -76,10 +76,11 @@ void drawQCircles(Canvas& canvas, const Design& d, const ChartStyle& style, cons
         if (!(q > 0.0f) || !drawablePixel(k) || !drawablePixel(rho))
             continue;
         const int ki = toInt(k), ri = toInt(rho);
-        drawArcAbout(canvas, g.cx, g.cy - ki, ri, {g.cx + R, g.cy}, {g.cx - R, g.cy});
-        drawArcAbout(canvas, g.cx, g.cy + ki, ri, {g.cx - R, g.cy}, {g.cx + R, g.cy});
+        const int left = sumSaturated(g.cx, -R), right = sumSaturated(g.cx, R);
+        drawArcAbout(canvas, g.cx, sumSaturated(g.cy, -ki), ri, {right, g.cy}, {left, g.cy});
+        drawArcAbout(canvas, g.cx, sumSaturated(g.cy, ki), ri, {left, g.cy}, {right, g.cy});
         if (style.labels)
-            canvas.text({g.cx, g.cy + toInt(rho - k - static_cast<float>(l.h / 2))},
+            canvas.text({g.cx, sumSaturated(g.cy, toInt(rho - k - static_cast<float>(l.h / 2)))},
                         printfString("Q = %.1f", static_cast<double>(q)),
                         TextAlign::CentreBaseline);
     }
@@ -99,7 +100,7 @@ void drawVswrCircles(Canvas& canvas, const Design& d, const ChartStyle& style,
             continue;
         drawCircle(canvas, g.cx, g.cy, toInt(r));
         if (style.labels)
-            canvas.text({g.cx, g.cy + toInt(r - l.h / 2)}, printfString("VSWR = %.1f", s),
+            canvas.text({g.cx, sumSaturated(g.cy, toInt(r - l.h / 2))}, printfString("VSWR = %.1f", s),
                         TextAlign::CentreBaseline);
     }
 }

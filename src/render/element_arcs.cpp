@@ -117,15 +117,13 @@ std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, i
     return std::nullopt;
 }
 
-void drawElementArcs(Canvas& canvas, const Design& d, const ChartStyle& style,
-                     const ChartGeometry& g)
+namespace {
+
+void drawStrokes(Canvas& canvas, std::span<const Element> elements, float z0, int R,
+                 const ChartGeometry& g)
 {
-    const int R = chartRadius(g.baseRadius, g.zoom);
-    canvas.setPen({PenStyle::Solid, style.lineWidth, style.colours.element});
-    const int count = std::clamp(d.elementCount, 0, Design::elementCapacity);
-    for (int i = 0; i < count; ++i) {
-        const std::optional<ElementStroke> s =
-            elementStroke(d.elements[static_cast<std::size_t>(i)], d.z0, R, g.cx, g.cy);
+    for (const Element& e : elements) {
+        const std::optional<ElementStroke> s = elementStroke(e, z0, R, g.cx, g.cy);
         if (!s)
             continue;
         if (s->straight) {
@@ -135,6 +133,25 @@ void drawElementArcs(Canvas& canvas, const Design& d, const ChartStyle& style,
             drawArcAbout(canvas, s->centre.x, s->centre.y, s->radius, s->from, s->to);
         }
     }
+}
+
+} // namespace
+
+void drawElementArcs(Canvas& canvas, const Design& d, const ChartStyle& style,
+                     const ChartGeometry& g)
+{
+    const int R = chartRadius(g.baseRadius, g.zoom);
+    canvas.setPen({PenStyle::Solid, style.lineWidth, style.colours.element});
+    const int count = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    drawStrokes(canvas, {d.elements.data(), static_cast<std::size_t>(count)}, d.z0, R, g);
+}
+
+void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
+                     int lineWidth, const ChartGeometry& g)
+{
+    const CanvasStateGuard keep(canvas);
+    canvas.setPen({PenStyle::Dashed, std::max(2, lineWidth), colour});
+    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g);
 }
 
 } // namespace zelvo

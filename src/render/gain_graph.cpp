@@ -12,10 +12,7 @@ namespace zelvo {
 
 namespace {
 
-int pointsOf(const SParamSet& set)
-{
-    return std::clamp(set.pointCount, 0, SParamSet::capacity);
-}
+int pointsOf(const SParamSet& set) { return set.validPoints(); }
 
 // The gain a point contributes, and to which series; 0 when none.
 int seriesOf(const SParamSet& set, std::size_t i)
@@ -211,27 +208,158 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
     }
 }
 
+double muAxisTop(const SParamSet& set)
+{
+    double top = 2.0;
+    for (int i = 0; i < pointsOf(set); ++i)
+        for (const double mu : {set.muLoad[static_cast<std::size_t>(i)],
+                                set.muSource[static_cast<std::size_t>(i)]})
+            if (std::isfinite(mu))
+                top = std::max(top, std::ceil(mu));
+    return std::min(top, 5.0);
+}
+
+void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
+                  double top, const SParamSet& set, int fontHeight)
+{
+    const CanvasStateGuard keep(canvas);
+    const Frame f = frameOf(x0, y0, width, height, fMin, fMax, 0.0, top);
+    const int left = x0 + 30, right = x0 + width;
+    const auto yOf = [&](double mu) { return y0 + std::trunc(f.plotHeight() * (1.0 - mu / top)); };
+    const int one = toInt(yOf(1.0));
+    canvas.setPen({PenStyle::Dotted, 1, muColour});
+    canvas.moveTo({left, one});
+    canvas.lineTo({right, one});
+    canvas.setTextColour(muColour);
+    canvas.setFont({fontHeight / 3 * 2, FontFace::Default, 400, 0}); // as the dB labels
+    for (const double mu : {0.0, 1.0, top})
+        canvas.text({right + 3, toInt(yOf(mu))}, printfString("%i", toInt(mu)),
+                    TextAlign::LeftBaseline);
+
+    for (const bool source : {false, true}) {
+        const std::vector<double>& values = source ? set.muSource : set.muLoad;
+        const Colour colour = source ? muPrimeColour : muColour;
+        const PenStyle style = source ? PenStyle::Dotted : PenStyle::Solid;
+        bool joined = false;
+        Point previous;
+        for (int i = 0; i < pointsOf(set); ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const double freq = set.points[k].frequency;
+            const double mu = values[k];
+            const double x = left + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
+            const double y = yOf(mu);
+            if (!(freq > 0.0) || !(mu >= 0.0 && mu <= top) || !drawablePixel(x)) {
+                joined = false;
+                continue;
+            }
+            const Point p{toInt(x), toInt(y)};
+            canvas.setPen({PenStyle::Solid, 1, colour});
+            drawCircle(canvas, p.x, p.y, 2);
+            if (joined) {
+                canvas.setPen({style, 1, colour});
+                canvas.moveTo(previous);
+                canvas.lineTo(p);
+            }
+            previous = p;
+            joined = true;
+        }
+    }
+}
+
+GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight)
+{
+    // Room right of the graph, and below it for the title and four legend rows.
+    const int width = std::max(gainGraphWidth, windowWidth - 40);
+    const int height = std::max(gainGraphHeight, windowHeight - 30 - 6 * std::max(fontHeight, 0));
+    return {width, height};
+}
+
+namespace {
+
+// The gain of every dotted grid line, beside the frame, in the decade labels' font.
+void labelGainLines(Canvas& canvas, int x0, int y0, int width, int height, const GainAxes& a,
+                    int fontHeight)
+{
+    const CanvasStateGuard keep(canvas);
+    const Frame f = frameOf(x0, y0, width, height, a.fMin, a.fMax, a.gMin, a.gMax);
+    const int span = toInt(f.gHi - f.gLo);
+    const int perDb = span > 0 ? f.plotHeight() / span : 0;
+    const int step = span > 10 ? 10 : 1;
+    canvas.setTextColour(rgb(0, 0, 0));
+    canvas.setFont({fontHeight / 3 * 2, FontFace::Default, 400, 0});
+    for (int k = step; k < span; k += step)
+        canvas.text({x0 + 30, y0 + perDb * k}, printfString("%i", toInt(f.gHi) - k),
+                    TextAlign::RightBaseline);
+}
+
+} // namespace
+
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight)
+                          int fontHeight, int windowWidth, int windowHeight)
 {
     const int x0 = 20 - scroll.horizontal;
     const int y0 = 20 - scroll.vertical;
+    const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
+    const int width = size.width, height = size.height;
+    const bool scaled = width > gainGraphWidth || height > gainGraphHeight;
     const GainAxes a = gainGraphAxes(set);
     if (!a.legend) {
-        drawGainGraph(canvas, x0, y0, gainGraphWidth, gainGraphHeight, rgb(0, 0, 0), a.fMin,
-                      a.fMax, a.gMin, a.gMax, a.title, {}, fontHeight);
+        drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin,
+                      a.gMax, a.title, {}, fontHeight);
+        if (scaled)
+            labelGainLines(canvas, x0, y0, width, height, a, fontHeight);
         return;
     }
-    const std::array<GainSeries, 2> series = {
+    const std::array<GainSeries, 4> series = {
         GainSeries{"MAG [dB]", rgb(255, 0, 0), PenStyle::Solid},
-        GainSeries{"MSG [dB]", rgb(0, 0, 255), PenStyle::Dotted}};
-    drawGainGraph(canvas, x0, y0, gainGraphWidth, gainGraphHeight, rgb(0, 0, 0), a.fMin, a.fMax,
-                  a.gMin, a.gMax, a.title, series, fontHeight);
+        GainSeries{"MSG [dB]", rgb(0, 0, 255), PenStyle::Dotted},
+        GainSeries{"mu [-] (right scale)", muColour, PenStyle::Solid},
+        GainSeries{"mu' [-] (right scale)", muPrimeColour, PenStyle::Dotted}};
+    drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin, a.gMax,
+                  a.title, series, fontHeight);
+    if (scaled)
+        labelGainLines(canvas, x0, y0, width, height, a, fontHeight);
     for (int s = magSeries; s <= msgSeries; ++s) {
         const GainSeries& g = series[static_cast<std::size_t>(s - 1)];
-        drawGainTrace(canvas, x0, y0, gainGraphWidth, gainGraphHeight, g.colour, a.fMin, a.fMax,
-                      a.gMin, a.gMax, set, s, g.style);
+        drawGainTrace(canvas, x0, y0, width, height, g.colour, a.fMin, a.fMax, a.gMin, a.gMax,
+                      set, s, g.style);
     }
+    drawMuTraces(canvas, x0, y0, width, height, a.fMin, a.fMax, muAxisTop(set), set, fontHeight);
+}
+
+std::vector<std::optional<GainPointPosition>>
+gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight,
+                   int windowWidth, int windowHeight)
+{
+    std::vector<std::optional<GainPointPosition>> out;
+    const GainAxes a = gainGraphAxes(set);
+    const int x0 = 20 - scroll.horizontal;
+    const int y0 = 20 - scroll.vertical;
+    const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
+    const Frame f = frameOf(x0, y0, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
+    for (int i = 0; i < pointsOf(set); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        // The same arithmetic as drawGainTrace, so that a readout names the
+        // point drawn under the pointer.
+        const double freq = set.points[k].frequency;
+        const double value = gainOf(set, k);
+        const double x = x0 + 30 + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
+        const double y =
+            y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
+        const int s = seriesOf(set, k);
+        if (!a.legend || s == 0 || !(freq > 0.0) || !drawablePixel(x) || !drawablePixel(y))
+            out.emplace_back(std::nullopt);
+        else
+            out.emplace_back(GainPointPosition{{toInt(x), toInt(y)}, s});
+    }
+    return out;
+}
+
+double gainPointValue(const SParamSet& set, int index)
+{
+    if (index < 0 || index >= pointsOf(set))
+        return 0.0;
+    return gainOf(set, static_cast<std::size_t>(index));
 }
 
 GainGraphRanges gainGraphRanges(int width, int height)

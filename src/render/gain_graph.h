@@ -5,7 +5,9 @@
 #include "render/canvas.h"
 #include "render/scroll.h"
 
+#include <optional>
 #include <span>
+#include <vector>
 #include <string>
 
 namespace zelvo {
@@ -60,6 +62,18 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
                    double fMin, double fMax, double gMin, double gMax, const SParamSet& set,
                    int series, PenStyle style);
 
+// The stability factors mu and mu' on their own scale at the right edge of
+// the frame, 0 at the bottom to `top`: at least 2 so that the stability
+// limit mu = 1 is always inside, at most 5 so that very stable points do not
+// flatten the interesting range (points above are not drawn).
+inline constexpr Colour muColour = rgb(0, 150, 0);
+inline constexpr Colour muPrimeColour = rgb(200, 0, 200);
+double muAxisTop(const SParamSet& set);
+// Labels 0, 1 and top beside the right edge, a dotted line at mu = 1, and
+// both curves (mu solid, mu' dotted).
+void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
+                  double top, const SParamSet& set, int fontHeight);
+
 // The window's graph: 600 x 400 at (20, 20) moved by the scroll positions.
 struct GainGraphScroll {
     int horizontal = 0;
@@ -68,8 +82,29 @@ struct GainGraphScroll {
 inline constexpr int gainGraphWidth = 600;
 inline constexpr int gainGraphHeight = 400;
 
+// A window larger than the graph (with its legend) gets a graph that fills
+// it, with a gain label on every grid line; 0 keeps the fixed size.
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight);
+                          int fontHeight, int windowWidth = 0, int windowHeight = 0);
+// The graph's size in a window of that size.
+struct GainGraphSize {
+    int width = gainGraphWidth;
+    int height = gainGraphHeight;
+};
+GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight);
+
+// Where paintGainGraphWindow, given the same arguments, draws each point
+// (y down, window pixels) and in which series; nullopt for a point it does
+// not draw.
+struct GainPointPosition {
+    Point at;
+    int series = 0;
+};
+std::vector<std::optional<GainPointPosition>>
+gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight = 0,
+                   int windowWidth = 0, int windowHeight = 0);
+// The gain in dB a point is drawn with (MAG where K >= 1, else MSG).
+double gainPointValue(const SParamSet& set, int index);
 
 struct GainGraphRanges {
     int horizontalMax = 0;

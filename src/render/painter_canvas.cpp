@@ -182,6 +182,9 @@ void PainterCanvas::applyStrokePen()
     if (p.style == PenStyle::Dotted) {
         pen.setStyle(Qt::DotLine);
         pen.setCapStyle(Qt::FlatCap);
+    } else if (p.style == PenStyle::Dashed) {
+        pen.setStyle(Qt::DashLine);
+        pen.setCapStyle(Qt::FlatCap);
     } else {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);

@@ -9,7 +9,7 @@ void renderChart(Canvas& canvas, const Design& d, const ChartStyle& style, const
     if (layers.grid)
         drawChartGrid(canvas, g.baseRadius, style.colours.zChart, style.colours.yChart,
                       style.chartKinds, g.cx, g.cy, style.chartLabels, g.gridFontHeight, g.zoom,
-                      style.mode, d.z0);
+                      style.mode, d.z0, g.visible ? &*g.visible : nullptr);
     // Numbers and captions use the surface's own default font.
     canvas.setFont({g.fontHeight, FontFace::Default, 400, 0});
     canvas.setTextColour(rgb(0, 0, 0));

@@ -16,7 +16,7 @@ namespace {
 
 int pointsOf(const SParamSet& set)
 {
-    return std::clamp(set.pointCount, 0, SParamSet::capacity);
+    return set.validPoints();
 }
 
 // Joins the points in order; a point that cannot be drawn breaks the line.
@@ -120,6 +120,36 @@ double polarFullScale(const SParamSet& set, TraceCode code)
         largest = std::max(largest, magOf(i));
     const double f = 1.2 * largest;
     return f > 0.0 && std::isfinite(f) ? f : 1.2;
+}
+
+std::vector<std::optional<Point>> plotPointPositions(const SParamSet& set, TraceCode code,
+                                                     int width, int height)
+{
+    std::vector<std::optional<Point>> out;
+    const bool chart = code == TraceCode::S11 || code == TraceCode::S22;
+    const int half = plotHalfSize(width, height);
+    const int radius = chart ? std::max(0, half - 10) : (half < 21 ? 0 : half - 20);
+    const double full = chart ? 1.0 : polarFullScale(set, code);
+    for (int i = 0; i < pointsOf(set); ++i) {
+        const SParamPoint& p = set.points[static_cast<std::size_t>(i)];
+        double x = 0.0, y = 0.0;
+        if (chart) {
+            x = std::trunc(radius * (code == TraceCode::S11 ? p.s11re : p.s22re));
+            y = std::trunc(radius * (code == TraceCode::S11 ? p.s11im : p.s22im));
+        }
+        else {
+            const double mag = code == TraceCode::S12 ? p.s12mag : p.s21mag;
+            const double ang = code == TraceCode::S12 ? p.s12ang : p.s21ang;
+            const double r = radius * mag / full;
+            x = std::trunc(std::cos(ang) * r);
+            y = std::trunc(std::sin(ang) * r);
+        }
+        if (drawablePixel(x) && drawablePixel(y))
+            out.emplace_back(Point{toInt(x), toInt(y)});
+        else
+            out.emplace_back(std::nullopt);
+    }
+    return out;
 }
 
 int plotHalfSize(int width, int height)

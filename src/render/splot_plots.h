@@ -5,6 +5,9 @@
 #include "model/sparam_set.h"
 #include "render/canvas.h"
 
+#include <optional>
+#include <vector>
+
 namespace zelvo {
 
 enum class TraceCode : int { S11 = 1, S12 = 2, S21 = 4, S22 = 8 };
@@ -25,6 +28,11 @@ void drawPolarGrid(Canvas& canvas, int radius, Colour colour, double fullScale, 
 // 1.2 times the largest magnitude of S12 or S21; 1.2 without points (or when
 // every magnitude is 0, which would leave no scale).
 double polarFullScale(const SParamSet& set, TraceCode code);
+
+// Where the plot window of `code` draws each point (chart coordinates, y up,
+// origin at the window centre); nullopt for a point that is not drawn.
+std::vector<std::optional<Point>> plotPointPositions(const SParamSet& set, TraceCode code,
+                                                     int width, int height);
 
 // min(width / 2, height / 2).
 int plotHalfSize(int width, int height);

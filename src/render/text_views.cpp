@@ -9,10 +9,7 @@ namespace zelvo {
 
 namespace {
 
-int pointsOf(const SParamSet& set)
-{
-    return std::clamp(set.pointCount, 0, SParamSet::capacity);
-}
+int pointsOf(const SParamSet& set) { return set.validPoints(); }
 
 bool isUtf8(std::string_view s)
 {
@@ -151,26 +148,47 @@ TextScrollRanges paintTouchstoneText(Canvas& canvas, const SParamSet& set, TextV
     return textScrollRanges(view, view.lineCount, view.longestLine);
 }
 
+namespace {
+
+// "%9.3f", except that a value that rounds to zero shows without a sign:
+// 10 log10 of a gain a hair below 1 is not "-0.000" dB.
+std::string cell(double v)
+{
+    return printfString("%9.3f", std::fabs(v) < 0.0005 ? 0.0 : v);
+}
+
+} // namespace
+
 std::vector<std::string> gainTableRows(const SParamSet& set)
 {
     std::vector<std::string> rows;
     rows.reserve(static_cast<std::size_t>(pointsOf(set)) + 3);
-    rows.emplace_back("    Freq.     MAG         MSG         K");
+    // Frequencies of 100000 and more are wider than "%9.3f": the whole table
+    // moves right by the difference so that its columns stay aligned.
+    int width = 9;
+    if (set.loaded)
+        for (int i = 0; i < pointsOf(set); ++i)
+            width = std::max(width, characters(printfString(
+                                        "%.3f", set.points[static_cast<std::size_t>(i)].frequency)));
+    const std::string pad(static_cast<std::size_t>(width - 9), ' ');
+    rows.push_back(pad + "    Freq.     MAG         MSG         K          mu        mu'");
     const char* unit = set.freqExponent == 3   ? "    [kHz]"
                        : set.freqExponent == 6 ? "    [MHz]"
                        : set.freqExponent == 9 ? "    [GHz]"
                                                : "    [Hz] ";
-    rows.push_back(std::string(unit) + "     [dB]        [dB]        [-]");
-    rows.emplace_back("------------------------------------------------------");
+    rows.push_back(pad + unit + "     [dB]        [dB]        [-]         [-]        [-]");
+    rows.push_back(std::string(pad.size(), '-')
+                   + "-----------------------------------------------------------------");
     if (!set.loaded)
         return rows;
     for (int i = 0; i < pointsOf(set); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const double f = set.points[k].frequency;
+        const std::string f = printfString("%*.3f", width, set.points[k].frequency);
         const double stability = set.stabilityK[k];
-        rows.push_back(stability < 1.0
-                           ? printfString("%9.3f    -------  %9.3f  %9.3f", f, set.msgDb[k], stability)
-                           : printfString("%9.3f %9.3f      ------- %9.3f", f, set.magDb[k], stability));
+        std::string row = stability < 1.0
+                              ? f + "    -------  " + cell(set.msgDb[k]) + "  " + cell(stability)
+                              : f + " " + cell(set.magDb[k]) + "      ------- " + cell(stability);
+        rows.push_back(row + "  " + cell(set.muLoad[k]) + "  " + cell(set.muSource[k]));
     }
     return rows;
 }

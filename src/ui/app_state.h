@@ -3,9 +3,13 @@
 // options, the placement hand-off between toolbox and chart window, and the
 // dialog memories. Owned by main(), passed by reference to every window.
 #include "core/element.h"
+#include "model/circle_dialogs.h"
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
+
+#include <string>
+#include <vector>
 #include "render/chart_geometry.h"
 #include "ui/print_pages.h"
 
@@ -13,6 +17,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QPrinter;
 
@@ -70,6 +75,8 @@ struct DialogMemory {
     float lineEr = 1.0f;
     bool referenceInSiemens = false; // unit chosen last in the Zo dialog
     std::uint8_t clipboardChoice = 0x11;
+    TwoPortDialogMemory twoPort;
+    NoiseDialogMemory noise;
     int pictureView = 0;     // the PictureView exported last
     int pictureSize = 2000;  // longer side of an exported PNG
 };
@@ -93,11 +100,16 @@ struct AppState {
     AppMode mode = AppMode::Chart;
     bool pickDataPoint = false; // the chart's next click is a new data point
     bool pickCursor = false;
+    // A proposed network, with its points, drawn dashed over the chart while
+    // the matching dialog shows it.
+    std::vector<Element> matchPreview;
     QString settingsPath;
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left
     QString lastTouchstonePath;
     PrintState print;
+    QString lastExportPath;
+    std::vector<std::string> recentFiles; // newest first, paths as the system spells them
 };
 
 } // namespace zelvo

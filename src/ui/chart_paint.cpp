@@ -4,7 +4,10 @@
 #include "render/chart_objects.h"
 #include "render/painter_canvas.h"
 
+#include <QImage>
 #include <QPainter>
+
+#include <cmath>
 
 namespace zelvo {
 
@@ -54,13 +57,31 @@ void paintChartBase(QPainter& painter, const AppState& state, int fontHeight)
 {
     const ChartView& v = state.chartView;
     painter.fillRect(0, 0, v.clientWidth, v.clientHeight, Qt::white);
-    PainterCanvas canvas(painter, CanvasMapping::chart(v.centreX, v.centreY));
+    PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
     ChartGeometry g;
     g.baseRadius = v.baseRadius;
     g.zoom = state.settings.zoom;
+    // Unzoomed and centred, the labels keep their usual places.
+    if (g.zoom > 1.0f || v.panX != 0 || v.panY != 0)
+        g.visible = visibleChartArea(v);
     g.gridFontHeight = 15;
     g.fontHeight = fontHeight;
     renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g);
+    if (!state.matchPreview.empty())
+        drawPreviewArcs(canvas, state.matchPreview, state.design.z0, rgb(200, 0, 200),
+                        state.settings.lineWidth, g);
+}
+
+QImage chartBaseImage(const AppState& state, double devicePixelRatio, int fontHeight)
+{
+    const ChartView& v = state.chartView;
+    const double dpr = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
+    QImage image(toInt(std::ceil(v.clientWidth * dpr)), toInt(std::ceil(v.clientHeight * dpr)),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    QPainter painter(&image);
+    paintChartBase(painter, state, fontHeight);
+    return image;
 }
 
 void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached)
@@ -69,7 +90,7 @@ void paintPlacementOverlay(QPainter& painter, const AppState& state, std::option
     if (!h.placing)
         return;
     const ChartView& v = state.chartView;
-    PainterCanvas canvas(painter, CanvasMapping::chart(v.centreX, v.centreY));
+    PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
     drawPlacementGuides(canvas, h, state.settings.zoom);
     // Where the element has got to, in case the pointer cannot be moved onto
     // the guide (some desktops refuse programs moving it).

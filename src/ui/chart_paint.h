@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QImage;
 class QPainter;
 
 namespace zelvo {
@@ -21,6 +22,10 @@ void paintChartWindow(QPainter& painter, const AppState& state, std::optional<Po
 // changes with every mouse move.
 void paintChartBase(QPainter& painter, const AppState& state, int fontHeight);
 void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached);
+// The chart with the design as an image of the chart view's client size at
+// the given device pixel ratio: on a high-density screen it holds every
+// device pixel, so the chart is not scaled up from a coarser picture.
+QImage chartBaseImage(const AppState& state, double devicePixelRatio, int fontHeight);
 
 // The guides of the hand-off (arc and straight guides), scaled by the zoom.
 void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom);

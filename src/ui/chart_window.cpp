@@ -6,12 +6,17 @@
 #include "ui/dialogs/frequency_dialog.h"
 #include "ui/icons.h"
 #include "ui/shell.h"
+#include "ui/tips.h"
 #include "ui/wait_cursor.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelvo {
@@ -25,19 +30,118 @@ ChartWindow::ChartWindow(AppState& state, const Platform& platform, Shell& shell
     setCursor(Qt::CrossCursor);
     const QFontMetrics fm(font());
     state_.chartView.lineHeight = fm.height() + fm.leading();
+    setStatusTip(QStringLiteral("Ctrl + wheel zooms about the pointer; Shift + drag or the scroll "
+                                "bars pan a zoomed chart"));
+    hBar_ = new QScrollBar(Qt::Horizontal, this);
+    vBar_ = new QScrollBar(Qt::Vertical, this);
+    hBar_->setObjectName(QStringLiteral("chartHScroll"));
+    vBar_->setObjectName(QStringLiteral("chartVScroll"));
+    for (QScrollBar* bar : {hBar_, vBar_}) {
+        bar->setCursor(Qt::ArrowCursor);
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (syncing_)
+                return;
+            // Scrolling right or down shows more of the right or bottom.
+            panBy(-hBar_->value() - state_.chartView.panX, -vBar_->value() - state_.chartView.panY);
+        });
+    }
+}
+
+void ChartWindow::viewChanged(double zoomRatio)
+{
+    // The last accepted point of a placement is held at the current zoom.
+    if (state_.placement.placing && zoomRatio != 1.0) {
+        track_.last = {toInt(std::trunc(track_.last.x * zoomRatio)),
+                       toInt(std::trunc(track_.last.y * zoomRatio))};
+    }
+    invalidate(); // brings the scroll bars along
+}
+
+void ChartWindow::zoomAt(float newZoom, QPoint client)
+{
+    float& zoom = state_.settings.zoom;
+    const float old = zoom;
+    zoomAbout(state_.chartView, zoom, newZoom, client.x(), client.y());
+    viewChanged(static_cast<double>(zoom) / static_cast<double>(old));
+}
+
+void ChartWindow::panBy(int dx, int dy)
+{
+    ChartView& v = state_.chartView;
+    const int oldX = v.panX, oldY = v.panY;
+    v.panX = toInt(static_cast<double>(v.panX) + dx);
+    v.panY = toInt(static_cast<double>(v.panY) + dy);
+    clampPan(v, state_.settings.zoom);
+    if (v.panX != oldX || v.panY != oldY)
+        viewChanged(1.0);
+}
+
+void ChartWindow::centreChart()
+{
+    state_.chartView.panX = state_.chartView.panY = 0;
+    viewChanged(1.0);
+}
+
+void ChartWindow::zoomChanged(float oldZoom)
+{
+    ChartView& v = state_.chartView;
+    const float zoom = state_.settings.zoom;
+    if (!(oldZoom > 0.0f) || !(zoom > 0.0f))
+        return;
+    const double k = static_cast<double>(zoom) / static_cast<double>(oldZoom);
+    v.panX = toInt(std::round(v.panX * k));
+    v.panY = toInt(std::round(v.panY * k));
+    clampPan(v, zoom);
+    viewChanged(k);
+}
+
+void ChartWindow::layoutScrollBars()
+{
+    // Only the part of the window inside its parent is seen (the layout lets
+    // the chart window reach past the main window's edges).
+    QRect seen = rect();
+    if (parentWidget())
+        seen &= QRect(mapFromParent(QPoint(0, 0)), parentWidget()->size());
+    ChartView& v = state_.chartView;
+    v.seenX = seen.x();
+    v.seenY = seen.y();
+    v.seenWidth = std::max(0, seen.width());
+    v.seenHeight = std::max(0, seen.height());
+    const int e = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    vBar_->setGeometry(seen.right() + 1 - e, seen.top(), e, std::max(0, seen.height() - e));
+    hBar_->setGeometry(seen.left(), seen.bottom() + 1 - e, std::max(0, seen.width() - e), e);
+}
+
+void ChartWindow::syncScrollBars()
+{
+    ChartView& v = state_.chartView;
+    const float zoom = state_.settings.zoom;
+    syncing_ = true;
+    // The bar's value is minus the pan: moving it right shows more of the right.
+    const auto sync = [](QScrollBar* bar, PanRange range, int pan, int page) {
+        bar->setRange(-range.hi, -range.lo);
+        bar->setPageStep(std::max(1, page));
+        bar->setSingleStep(20);
+        bar->setValue(-pan);
+        bar->setVisible(range.lo < range.hi);
+    };
+    sync(hBar_, panRangeX(v, zoom), v.panX, v.clientWidth);
+    sync(vBar_, panRangeY(v, zoom), v.panY, v.clientHeight);
+    v.coveredRight = vBar_->isVisibleTo(this) ? vBar_->width() : 0;
+    v.coveredBottom = hBar_->isVisibleTo(this) ? hBar_->height() : 0;
+    syncing_ = false;
 }
 
 QPoint ChartWindow::clientPoint(Point chart) const
 {
-    const ChartView& v = state_.chartView;
-    return {toInt(static_cast<double>(v.centreX) + chart.x),
-            toInt(static_cast<double>(v.centreY) - chart.y)};
+    const Point p = chartToClient(state_.chartView, chart);
+    return {p.x, p.y};
 }
 
 Point ChartWindow::chartPoint(QPoint client) const
 {
-    const ChartView& v = state_.chartView;
-    return {client.x() - v.centreX, v.centreY - client.y()};
+    return clientToChart(state_.chartView, client.x(), client.y());
 }
 
 PlacementContext ChartWindow::context() const
@@ -61,7 +165,21 @@ void ChartWindow::startPlacement(Point begin)
 {
     track_ = PlacementTrack{};
     track_.last = begin;
+    updateStatus();
     update();
+}
+
+void ChartWindow::updateStatus()
+{
+    if (!status_)
+        return;
+    const PlacementHandoff& h = state_.placement;
+    if (!h.placing) {
+        status_(QString());
+        return;
+    }
+    const PlacementContext c = context();
+    status_(placementStatus(h.placingKind, h.liveValue, c.lineImpedance));
 }
 
 void ChartWindow::resetInteraction()
@@ -70,24 +188,24 @@ void ChartWindow::resetInteraction()
     state_.pickDataPoint = state_.pickCursor = false;
     track_ = PlacementTrack{};
     setCursor(Qt::CrossCursor);
+    updateStatus();
     invalidate();
 }
 
 void ChartWindow::invalidate()
 {
     baseValid_ = false;
+    syncScrollBars();
     update();
 }
 
 void ChartWindow::paintEvent(QPaintEvent*)
 {
-    if (!baseValid_ || base_.size() != size()) {
+    if (!baseValid_ || base_.deviceIndependentSize().toSize() != size() ||
+        base_.devicePixelRatio() != devicePixelRatioF()) {
         // Drawn into an image of its own: the picture is kept for the mouse
         // moves of a placement, which only change the guide on top of it.
-        if (base_.size() != size())
-            base_ = QImage(size(), QImage::Format_RGB32);
-        QPainter image(&base_);
-        paintChartBase(image, state_, QFontMetrics(font()).height());
+        base_ = chartBaseImage(state_, devicePixelRatioF(), QFontMetrics(font()).height());
         baseValid_ = true;
     }
     QPainter painter(this);
@@ -101,7 +219,18 @@ void ChartWindow::paintEvent(QPaintEvent*)
 void ChartWindow::resizeEvent(QResizeEvent*)
 {
     resizeChartView(state_.chartView, width(), height());
+    layoutScrollBars();
+    clampPan(state_.chartView, state_.settings.zoom);
+    syncScrollBars();
     baseValid_ = false;
+}
+
+void ChartWindow::moveEvent(QMoveEvent*)
+{
+    // How much of the window the parent shows may have changed.
+    layoutScrollBars();
+    clampPan(state_.chartView, state_.settings.zoom);
+    syncScrollBars();
 }
 
 void ChartWindow::showReadout(Point chart, ExactReadout exact)
@@ -123,6 +252,13 @@ void ChartWindow::mouseMoveEvent(QMouseEvent* event)
     const Qt::CursorShape wanted = state_.pickCursor ? Qt::BitmapCursor : Qt::CrossCursor;
     if (cursor().shape() != wanted)
         setCursor(state_.pickCursor ? pickCursor() : QCursor(Qt::CrossCursor));
+    if (panning_) {
+        const QPoint now = event->position().toPoint();
+        const QPoint d = now - panFrom_;
+        panFrom_ = now;
+        panBy(d.x(), d.y());
+        return;
+    }
     const Point m = chartPoint(event->position().toPoint());
     if (state_.placement.placing)
         drag(m);
@@ -155,6 +291,7 @@ void ChartWindow::drag(Point mouse)
         state_.placement.liveValue = step.value;
         shell_.repaintSchematic();
     }
+    updateStatus();
     update();
 }
 
@@ -173,11 +310,18 @@ void ChartWindow::commit()
         state_.placement.end(); // the slot holds the new element now
     else
         cancelPlacement(state_);
+    updateStatus();
     shell_.repaintAll();
 }
 
 void ChartWindow::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier)) {
+        panning_ = true;
+        panFrom_ = event->position().toPoint();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     switch (event->button()) {
     case Qt::LeftButton:
         if (state_.placement.placing && !state_.pickDataPoint)
@@ -198,6 +342,38 @@ void ChartWindow::mousePressEvent(QMouseEvent* event)
     }
 }
 
+void ChartWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (panning_ && event->button() == Qt::LeftButton) {
+        panning_ = false;
+        setCursor(state_.pickCursor ? pickCursor() : QCursor(Qt::CrossCursor));
+    }
+}
+
+void ChartWindow::wheelEvent(QWheelEvent* event)
+{
+    const QPoint angle = event->angleDelta();
+    if (event->modifiers() & Qt::ControlModifier) {
+        wheelNotches_ += angle.y() / 120.0;
+        // Whole steps of a quarter notch, so that a touchpad zooms smoothly
+        // but a resting finger does not.
+        const double steps = std::trunc(wheelNotches_ * 4.0) / 4.0;
+        if (steps != 0.0) {
+            wheelNotches_ -= steps;
+            zoomAt(wheelZoom(state_.settings.zoom, steps), event->position().toPoint());
+        }
+        event->accept();
+        return;
+    }
+    // A plain wheel scrolls a zoomed chart: up/down, with Shift sideways.
+    const int pixels = angle.y() / 3; // 40 pixels a notch
+    if (event->modifiers() & Qt::ShiftModifier)
+        panBy(pixels, 0);
+    else
+        panBy(angle.x() / 3, pixels);
+    event->accept();
+}
+
 void ChartWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -213,6 +389,7 @@ void ChartWindow::undoGesture()
     const WaitCursor wait;
     if (state_.placement.placing) {
         cancelPlacement(state_);
+        updateStatus();
     }
     else if (state_.pickDataPoint) {
         state_.pickDataPoint = state_.pickCursor = false;
@@ -223,6 +400,14 @@ void ChartWindow::undoGesture()
             platform_.beep();
     }
     shell_.repaintAll();
+}
+
+bool ChartWindow::escape()
+{
+    if (!state_.placement.placing && !state_.pickDataPoint)
+        return false;
+    undoGesture();
+    return true;
 }
 
 void ChartWindow::redoGesture()

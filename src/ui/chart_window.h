@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <functional>
 
+class QScrollBar;
+
 namespace zelvo {
 
 class Shell;
@@ -21,12 +23,17 @@ class ChartWindow : public QWidget {
 
     // Where the readouts go.
     void setReadoutSink(std::function<void(const ReadoutTexts&)> sink) { sink_ = std::move(sink); }
+    // Where the placement status (element kind, live value) goes.
+    void setStatusSink(std::function<void(const QString&)> sink) { status_ = std::move(sink); }
 
     // StartPlacement: the toolbox has filled the hand-off; `begin` is the
     // working point at the current zoom.
     void startPlacement(Point begin);
     // Right button: cancels a placement or a pick, else undoes.
     void undoGesture();
+    // Esc: ends a running placement or data point pick as the right button
+    // does; false (nothing done) when neither runs.
+    bool escape();
     // Middle button: redoes.
     void redoGesture();
     // The chart interaction state back to idle (New, Open, a command line file).
@@ -34,6 +41,16 @@ class ChartWindow : public QWidget {
     // The design or the options changed: the chart is drawn anew. A mouse move
     // of a placement only redraws the guide over the kept picture.
     void invalidate();
+
+    // Zoom about a client pixel (the wheel) and pan by client pixels; neither
+    // touches the design or its history.
+    void zoomAt(float newZoom, QPoint client);
+    void panBy(int dx, int dy);
+    // The centred chart (Zoom Redraw, Zoom Fit).
+    void centreChart();
+    // The zoom factor was changed by a command: the pan keeps the middle of
+    // the window on the same point of the chart.
+    void zoomChanged(float oldZoom);
 
     const PlacementTrack& track() const { return track_; }
     // Client pixel of a chart point at the current zoom, and back.
@@ -43,9 +60,12 @@ class ChartWindow : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     PlacementContext context() const;
@@ -57,14 +77,25 @@ class ChartWindow : public QWidget {
     void editDataPoint(QPoint client);
     std::optional<int> nearestDataPoint(QPoint client, double& distance) const;
     void movePointerTo(Point chart);
+    void viewChanged(double zoomRatio);
+    void layoutScrollBars();
+    void syncScrollBars();
 
     AppState& state_;
     const Platform& platform_;
     Shell& shell_;
     std::function<void(const ReadoutTexts&)> sink_;
+    std::function<void(const QString&)> status_;
+    void updateStatus();
     PlacementTrack track_;
     QImage base_; // the chart with the design, as last drawn
     bool baseValid_ = false;
+    QScrollBar* hBar_ = nullptr;
+    QScrollBar* vBar_ = nullptr;
+    bool syncing_ = false;
+    bool panning_ = false;
+    QPoint panFrom_;
+    double wheelNotches_ = 0.0; // touchpads send fractions of a notch
 };
 
 } // namespace zelvo

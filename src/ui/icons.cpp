@@ -3,7 +3,9 @@
 #include "core/complex.h"
 
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <array>
 #include <vector>
 
@@ -60,8 +62,22 @@ void paintChartEmblem(QPainter& p, const QRectF& square)
 
     QPainterPath clip;
     clip.addEllipse(disc);
-    p.setClipPath(clip);
+    // The SVG writer ignores clipping, so for the icon files each circle's
+    // outline is cut to the disc instead.
+    const bool cutOutlines = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::SVG;
+    if (!cutOutlines)
+        p.setClipPath(clip);
     p.setBrush(Qt::NoBrush);
+    const auto circle = [&](const QRectF& bounds) {
+        if (!cutOutlines) {
+            p.drawEllipse(bounds);
+            return;
+        }
+        QPainterPath path;
+        path.addEllipse(bounds);
+        p.fillPath(QPainterPathStroker(p.pen()).createStroke(path).intersected(clip),
+                   p.pen().brush());
+    };
 
     // The Z chart in red and the Y chart in green, as the program draws them:
     // resistance circles touch at the open end, reactance arcs meet there;
@@ -70,15 +86,15 @@ void paintChartEmblem(QPainter& p, const QRectF& square)
     const double width = penWidth(square, 1.4);
     p.setPen(QPen(QColor(50, 175, 70), width));
     for (double g : values) {
-        p.drawEllipse(chartCircle(disc, -g / (1 + g), 0, 1 / (1 + g)));
-        p.drawEllipse(chartCircle(disc, -1, 1 / g, 1 / g));
-        p.drawEllipse(chartCircle(disc, -1, -1 / g, 1 / g));
+        circle(chartCircle(disc, -g / (1 + g), 0, 1 / (1 + g)));
+        circle(chartCircle(disc, -1, 1 / g, 1 / g));
+        circle(chartCircle(disc, -1, -1 / g, 1 / g));
     }
     p.setPen(QPen(QColor(215, 40, 40), width));
     for (double r : values) {
-        p.drawEllipse(chartCircle(disc, r / (1 + r), 0, 1 / (1 + r)));
-        p.drawEllipse(chartCircle(disc, 1, 1 / r, 1 / r));
-        p.drawEllipse(chartCircle(disc, 1, -1 / r, 1 / r));
+        circle(chartCircle(disc, r / (1 + r), 0, 1 / (1 + r)));
+        circle(chartCircle(disc, 1, 1 / r, 1 / r));
+        circle(chartCircle(disc, 1, -1 / r, 1 / r));
     }
     p.drawLine(chartPoint(disc, -1, 0), chartPoint(disc, 1, 0));
     p.setClipping(false);

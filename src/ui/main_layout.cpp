@@ -19,7 +19,9 @@ MainLayout mainLayout(int screenW, int screenH, int charW, int clientW, int clie
 {
     MainLayout l;
     const int s = (screenH / 9) * 8;
-    l.chart = QRect(screenW - s + 5, -5, s, s);
+    // Right-aligned 5 pixels inside the client: the rim labels reach to the
+    // window's edge, so the window must not hang over the screen's.
+    l.chart = QRect(screenW - s - 5, -5, s, s);
 
     // x of the field, width in characters; the box is 5 pixels left and 10 wider.
     struct Column {

@@ -1,29 +1,39 @@
 #include "ui/main_window.h"
 
+#include "model/recent_files.h"
 #include "model/settings_file.h"
 #include "model/touchstone.h"
 #include "ui/about.h"
 #include "ui/chart_window.h"
 #include "ui/commands/chart_commands.h"
+#include "ui/commands/circle_commands.h"
 #include "ui/commands/file_commands.h"
 #include "ui/commands/print_commands.h"
+#include "ui/commands/network_commands.h"
 #include "ui/commands/splot_commands.h"
 #include "ui/icons.h"
 #include "ui/messages.h"
 #include "ui/point_list_window.h"
 #include "ui/readout_panel.h"
+#include "ui/recent_files.h"
 #include "ui/schematic_window.h"
 #include "ui/splot_windows.h"
+#include "ui/tips.h"
 #include "ui/toolbox.h"
+#include "ui/tuner.h"
+#include "ui/tuner_dock.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 
 namespace zelvo {
@@ -41,6 +51,9 @@ QSize fullScreenClient(const QWidget& w)
 constexpr SPlotWindow allSPlot[] = {
     SPlotWindow::S11,  SPlotWindow::S12,       SPlotWindow::S21,      SPlotWindow::S22,
     SPlotWindow::Text, SPlotWindow::GainTable, SPlotWindow::GainGraph};
+
+// A caption without a close box.
+constexpr Qt::WindowFlags fixedFrame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
 QIcon sPlotIcon(SPlotWindow w)
 {
@@ -66,18 +79,36 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
     const QSize s = screen.isEmpty() ? fullScreenClient(*this) : screen;
     screenW_ = s.width();
     screenH_ = s.height();
+    // The status bar's line comes off the client area the layout fills.
+    if (screen.isEmpty())
+        screenH_ -= statusBar()->sizeHint().height();
     menu_ = std::make_unique<MainMenu>(menuBar(), this);
     menu_->onCommand = [this](Command c) { run(c); };
+    applyMenuTips(*menu_);
+    recent_ = std::make_unique<RecentFilesMenu>(menuBar()->actions().constFirst()->menu(),
+                                                state_.recentFiles);
+    recent_->onChosen = [this](const QString& path) {
+        CommandContext c = context();
+        openRecentFile(c, path);
+    };
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
     createChildren();
     state_.design.maxItems = 150;
     readouts_->setZo(zoStartText(state_.design.z0));
     charW_ = readouts_->charWidth();
     updateTitle();
     refreshMenu();
-    resize(screenW_, screenH_);
+    resize(screenW_, screenH_ + (screen.isEmpty() ? statusBar()->sizeHint().height() : 0));
 }
 
 MainWindow::~MainWindow() = default;
+
+QString MainWindow::shownTitle() const
+{
+    QString t = windowTitle();
+    t.replace(QLatin1String("[*]"), isWindowModified() ? QStringLiteral("*") : QString());
+    return t;
+}
 
 void MainWindow::createChildren()
 {
@@ -93,8 +124,6 @@ void MainWindow::createChildren()
     readouts_ = std::make_unique<ReadoutPanel>(area_->viewport());
     chart_->setReadoutSink([this](const ReadoutTexts& t) { readouts_->show(t); });
 
-    const Qt::WindowFlags fixedFrame =
-        Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     schematic_ = new SchematicWindow(state_, platform_, *this);
     schematicFrame_ = area_->addSubWindow(schematic_, fixedFrame);
     schematicFrame_->setWindowTitle(QStringLiteral("Schematic"));
@@ -102,21 +131,24 @@ void MainWindow::createChildren()
     pointListFrame_ = area_->addSubWindow(pointList_, fixedFrame);
     pointListFrame_->setWindowTitle(QStringLiteral("Data Points"));
 
-    // Minimise and maximise boxes but no close box.
-    const Qt::WindowFlags plotFrame = fixedFrame | Qt::WindowMinMaxButtonsHint;
-    for (SPlotWindow w : allSPlot) {
-        QMdiSubWindow* frame = area_->addSubWindow(createSPlotView(state_, w, nullptr), plotFrame);
-        frame->setWindowTitle(sPlotTitle(w));
-        frame->setWindowIcon(sPlotIcon(w));
-        frame->hide();
-        sPlotFrames_[static_cast<std::size_t>(w)] = frame;
-    }
     // The child windows live as long as the main window: a close request
     // (Ctrl+F4 in a sub-window) is refused rather than deleting one.
-    for (QMdiSubWindow* frame : area_->subWindowList()) {
+    for (QMdiSubWindow* frame : {schematicFrame_, pointListFrame_}) {
         frame->setAttribute(Qt::WA_DeleteOnClose, false);
         frame->installEventFilter(this);
     }
+
+    tuner_ = std::make_unique<Tuner>(state_, *this);
+    tuner_->readoutSink = [this](const ReadoutTexts& t) { readouts_->show(t); };
+    tunerDock_ = new TunerDock(state_, *tuner_, this);
+    addDockWidget(Qt::RightDockWidgetArea, tunerDock_);
+    tunerDock_->setFloating(true);
+    tunerDock_->hide();
+    tuner_->onChanged = [this] { tunerDock_->refresh(); };
+    connect(tunerDock_, &QDockWidget::visibilityChanged, this,
+            [this](bool shown) { menu_->action(Command::Tuner)->setChecked(shown); });
+    schematic_->setTuner(tuner_.get());
+    pointList_->setTuner(tuner_.get());
 
     toolbox_ = new Toolbox(state_, platform_, *this, this);
     toolbox_->setImport([this](InputDevice d) {
@@ -124,14 +156,46 @@ void MainWindow::createChildren()
         importToChartCommand(c, d == InputDevice::S22);
         repaintAll();
     });
+    applyToolboxTips(toolbox_);
+    applyReadoutTips(area_->viewport());
+    toolbox_->installEventFilter(this); // its status tips go to the status bar
+    chart_->setStatusSink([this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
     // The accelerators work while the toolbox has the focus too.
     for (const auto& [id, action] : menu_->actions())
         if (!action->shortcut().isEmpty())
             toolbox_->addAction(action);
 }
 
-QMdiSubWindow* MainWindow::sPlotFrame(SPlotWindow w) const
+// Built on first use: most sessions never leave chart mode, and the first
+// window should not wait for seven hidden ones.
+void MainWindow::createSPlotWindows()
 {
+    if (sPlotFrames_.front())
+        return;
+    // Minimise and maximise boxes but no close box.
+    const Qt::WindowFlags plotFrame = fixedFrame | Qt::WindowMinMaxButtonsHint;
+    const QWidget* client = area_->viewport();
+    const MainLayout l = mainLayout(screenW_, screenH_, charW_, client->width(), client->height());
+    for (SPlotWindow w : allSPlot) {
+        QMdiSubWindow* frame = area_->addSubWindow(createSPlotView(state_, w, nullptr), plotFrame);
+        frame->setWindowTitle(sPlotTitle(w));
+        frame->setWindowIcon(sPlotIcon(w));
+        frame->setAttribute(Qt::WA_DeleteOnClose, false);
+        frame->installEventFilter(this);
+        frame->setGeometry(l.sPlot[static_cast<std::size_t>(w)]);
+        frame->hide();
+        sPlotFrames_[static_cast<std::size_t>(w)] = frame;
+    }
+}
+
+QMdiSubWindow* MainWindow::sPlotFrame(SPlotWindow w)
+{
+    createSPlotWindows();
     return sPlotFrames_[static_cast<std::size_t>(w)];
 }
 
@@ -167,20 +231,26 @@ void MainWindow::layoutChildren()
     schematicFrame_->setGeometry(l.schematic);
     pointListFrame_->setGeometry(l.pointList);
     for (SPlotWindow w : allSPlot)
-        sPlotFrame(w)->setGeometry(l.sPlot[static_cast<std::size_t>(w)]);
+        if (QMdiSubWindow* f = sPlotFrames_[static_cast<std::size_t>(w)])
+            f->setGeometry(l.sPlot[static_cast<std::size_t>(w)]);
     showModeWindows();
 }
 
 void MainWindow::showModeWindows()
 {
     const bool chart = state_.mode == AppMode::Chart;
+    if (!chart)
+        createSPlotWindows();
     chart_->setVisible(chart);
     readouts_->setVisible(chart);
+    if (!chart)
+        tunerDock_->hide();
     schematicFrame_->setVisible(chart);
     pointListFrame_->setVisible(chart);
     for (QMdiSubWindow* f : sPlotFrames_)
-        f->setVisible(!chart);
-    if (!chart || isMinimized() || !isVisible()) {
+        if (f)
+            f->setVisible(!chart);
+    if (!chart || isMinimized() || !isVisible() || toolboxHeld_) {
         toolbox_->hide();
         return;
     }
@@ -195,6 +265,10 @@ void MainWindow::showModeWindows()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == toolbox_ && event->type() == QEvent::StatusTip) {
+        statusBar()->showMessage(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
     // The viewport, not the area: the area resizes its viewport only after
     // its own resize event, and the S-Plot rows follow the client size.
     if (watched == area_->viewport() && event->type() == QEvent::Resize) {
@@ -229,6 +303,19 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
         QMainWindow::mousePressEvent(event);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && chart_ && chart_->escape())
+        return;
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::holdToolbox(bool hold)
+{
+    toolboxHeld_ = hold;
+    showModeWindows();
+}
+
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
@@ -236,7 +323,7 @@ void MainWindow::changeEvent(QEvent* event)
         return;
     if (isMinimized())
         toolbox_->hide();
-    else if (state_.mode == AppMode::Chart && isVisible())
+    else if (state_.mode == AppMode::Chart && isVisible() && !toolboxHeld_)
         toolbox_->show();
 }
 
@@ -248,7 +335,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     if (!state_.settingsPath.isEmpty() &&
-        writeSettings(state_.settings, QFile::encodeName(state_.settingsPath).toStdString()) !=
+        writeSettingsWithRecent(settingsFileText(state_.settings), state_.recentFiles,
+                                QFile::encodeName(state_.settingsPath).toStdString()) !=
             settingsFileOk)
         tell(platform_, state_.settings, this, QString::fromLatin1(settingsWriteErrorText),
              MessageIcon::Exclamation, true, QStringLiteral("ERROR"));
@@ -261,16 +349,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::repaintChart()
 {
     ++chartRepaints_;
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     chart_->invalidate();
 }
 
 void MainWindow::repaintSchematic()
 {
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     schematic_->refresh();
 }
 
 void MainWindow::repaintPointList()
 {
+    if (state_.mode == AppMode::Chart)
+        setWindowModified(state_.design.modified);
     pointList_->refresh();
 }
 
@@ -279,7 +373,11 @@ void MainWindow::repaintAll()
     repaintChart();
     repaintSchematic();
     repaintPointList();
+    if (tunerDock_)
+        tunerDock_->refresh();
     for (QMdiSubWindow* f : sPlotFrames_) {
+        if (!f)
+            continue;
         f->widget()->update();
         if (auto* scroll = qobject_cast<QAbstractScrollArea*>(f->widget()))
             scroll->viewport()->update();
@@ -290,11 +388,17 @@ void MainWindow::repaintAll()
 void MainWindow::updateTitle()
 {
     if (state_.mode == AppMode::Chart) {
+        // "[*]" is where the window system shows the unsaved-changes mark.
         setWindowTitle(QStringLiteral("Zelvo-Chart ") +
-                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)));
+                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)) +
+                       QStringLiteral("[*]"));
+        setWindowModified(state_.design.modified);
         return;
     }
     const SParamSet& set = state_.sparams;
+    sPlotFrame(SPlotWindow::Text)
+        ->setWindowTitle(set.loaded ? QFile::decodeName(QByteArray::fromStdString(set.fileName))
+                                    : sPlotTitle(SPlotWindow::Text));
     setWindowTitle(set.loaded ? QString::fromLatin1(sPlotTitlePrefix) +
                                     QFile::decodeName(QByteArray::fromStdString(set.fileName))
                               : QStringLiteral("Zelvo-Chart, s-Plot - Mode"));
@@ -377,6 +481,12 @@ void MainWindow::run(Command command)
     case Command::SaveNetlist:
         saveNetlistCommand(c);
         break;
+    case Command::SaveSpiceNetlist:
+        saveSpiceNetlistCommand(c);
+        break;
+    case Command::ImportOnePort:
+        importOnePortCommand(c);
+        break;
     case Command::Exit:
         close();
         break;
@@ -412,6 +522,33 @@ void MainWindow::run(Command command)
         break;
     case Command::Wideband:
         widebandCommand(c);
+        break;
+    case Command::StabilityCircles:
+        stabilityCircleCommand(c);
+        break;
+    case Command::GainCircles:
+        gainCircleCommand(c);
+        break;
+    case Command::NoiseCircles:
+        noiseCircleCommand(c);
+        break;
+    case Command::ExportH:
+        exportParametersCommand(c, ParameterKind::H);
+        break;
+    case Command::ExportZ:
+        exportParametersCommand(c, ParameterKind::Z);
+        break;
+    case Command::ExportY:
+        exportParametersCommand(c, ParameterKind::Y);
+        break;
+    case Command::ExportA:
+        exportParametersCommand(c, ParameterKind::A);
+        break;
+    case Command::ImportS11:
+        importToChartCommand(c, false);
+        break;
+    case Command::ImportS22:
+        importToChartCommand(c, true);
         break;
     case Command::ZChart:
         toggleOption(c, DisplayOption::ZChart);
@@ -486,7 +623,30 @@ void MainWindow::run(Command command)
         showWhole(SPlotWindow::GainGraph);
         break;
     case Command::Redraw:
+        chart_->centreChart();
         repaintAll();
+        break;
+    case Command::MatchAutomatically:
+        tuner_->endSession();
+        matchCommand(c);
+        break;
+    case Command::Optimise:
+        tuner_->endSession();
+        optimiseCommand(c);
+        break;
+    case Command::Tuner:
+        if (!tunerDock_->isVisible() && tunerDock_->isFloating()) {
+            // Floating under the data point list: docked, it would take its
+            // room from the chart, whose size follows the screen.
+            const QPoint corner = area_->viewport()->mapToGlobal(
+                QPoint(10, std::max(0, area_->viewport()->height() - 300)));
+            tunerDock_->setGeometry(corner.x(), corner.y(), 640, 240);
+        }
+        tunerDock_->setVisible(!tunerDock_->isVisible());
+        menu_->action(Command::Tuner)->setChecked(tunerDock_->isVisible());
+        break;
+    case Command::ZoomFit:
+        zoomFitCommand(c);
         break;
     case Command::Help:
         if (platform_.showHelp)

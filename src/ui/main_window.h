@@ -21,9 +21,12 @@ class QMdiSubWindow;
 namespace zelvo {
 
 class PointListWindow;
+class RecentFilesMenu;
 class ReadoutPanel;
 class SchematicWindow;
 class Toolbox;
+class Tuner;
+class TunerDock;
 struct CommandContext;
 
 class MainWindow : public QMainWindow, public Shell {
@@ -38,17 +41,28 @@ class MainWindow : public QMainWindow, public Shell {
     // The file named on the command line.
     void openCommandLine(const QString& argument);
 
+    // While held, the toolbox stays hidden: at start-up it follows the main
+    // window's first paint instead of delaying it.
+    void holdToolbox(bool hold);
+
     // Called once the window has closed (settings written): ends the program.
     void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
     MainMenu& menu() { return *menu_; }
+    RecentFilesMenu& recentFiles() { return *recent_; }
+    // The title as the window system shows it: the "[*]" placeholder becomes
+    // "*" while the design has unsaved changes.
+    QString shownTitle() const;
     Toolbox* toolbox() const { return toolbox_; }
     SchematicWindow* schematic() const { return schematic_; }
     PointListWindow* pointList() const { return pointList_; }
     ReadoutPanel& readouts() const { return *readouts_; }
+    Tuner& tuner() const { return *tuner_; }
+    TunerDock* tunerDock() const { return tunerDock_; }
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
-    QMdiSubWindow* sPlotFrame(SPlotWindow w) const;
+    // Created with the first use of S-Plot mode, not at start-up.
+    QMdiSubWindow* sPlotFrame(SPlotWindow w);
     QWidget* clientArea() const;
     QSize screenSize() const { return {screenW_, screenH_}; }
     int charWidth() const { return charW_; }
@@ -72,10 +86,12 @@ class MainWindow : public QMainWindow, public Shell {
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createChildren();
+    void createSPlotWindows();
     void layoutChildren();
     void showModeWindows();
     void arrangePlots();
@@ -98,10 +114,14 @@ class MainWindow : public QMainWindow, public Shell {
     QMdiSubWindow* pointListFrame_ = nullptr;
     std::array<QMdiSubWindow*, sPlotWindowCount> sPlotFrames_{};
     Toolbox* toolbox_ = nullptr;
+    std::unique_ptr<Tuner> tuner_;
+    TunerDock* tunerDock_ = nullptr;
     std::unique_ptr<MainMenu> menu_;
+    std::unique_ptr<RecentFilesMenu> recent_;
     std::function<void()> onClosed_;
     int chartRepaints_ = 0;
     bool toolboxPlaced_ = false;
+    bool toolboxHeld_ = false;
 };
 
 } // namespace zelvo

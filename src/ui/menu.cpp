@@ -29,13 +29,15 @@ const Menu menus[] = {
     {"&File",
      {{Command::New, "&New"},
       {Command::Open, "&Open..."},
+      {Command::ImportOnePort, "&Import one-port data..."},
       {Command::Save, "&Save\tCtrl+S"},
       {Command::SaveAs, "Save &As..."},
       {Command::SaveNetlist, "Save Net&list"},
+      {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
       {separator, ""},
       {Command::PrinterSetup, "Printer s&etup..."},
       {Command::Print, "&Print..."},
-      {Command::ExportPicture, "Export P&icture..."},
+      {Command::ExportPicture, "Expor&t Picture..."},
       {separator, ""},
       {Command::Exit, "E&xit"}}},
     {"&Edit",
@@ -51,7 +53,10 @@ const Menu menus[] = {
       {separator, ""},
       {Command::QCircles, "constant &Q..."},
       {Command::VswrCircles, "&VSWR..."}}},
-    {"&Network", {{Command::Wideband, "&Wideband\tCtrl+W"}}},
+    {"&Network",
+     {{Command::Wideband, "&Wideband\tCtrl+W"},
+      {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
+      {Command::Optimise, "&Optimize..."}}},
     {"&Options",
      {{Command::ZChart, "&Z-Chart", true},
       {Command::YChart, "&Y-Chart", true},
@@ -68,7 +73,8 @@ const Menu menus[] = {
       {Command::ZoomOut, "Zoom &out\tCtrl+O"},
       {Command::ZoomValue, "Zoom &value\tCtrl+V"},
       {separator, ""},
-      {Command::Redraw, "&Redraw"}}},
+      {Command::Redraw, "&Redraw"},
+      {Command::ZoomFit, "Zoom &Fit"}}},
     {"E&xport",
      {{Command::ExportH, "s- to &H-parameter - file"},
       {Command::ExportZ, "s- to &Z-parameter - file"},
@@ -87,7 +93,9 @@ const Menu menus[] = {
       {Command::WindowS22, "S22"},
       {Command::WindowFile, "<unnamed>"},
       {Command::GainTable, "gain &table"},
-      {Command::GainGraphs, "gain &graphs"}}},
+      {Command::GainGraphs, "gain &graphs"},
+      {separator, ""},
+      {Command::Tuner, "T&uner", true}}},
     {"&Help", {{Command::Help, "&Help...\tF1"}, {Command::About, "&About..."}}},
 };
 
@@ -97,7 +105,9 @@ constexpr Command chartItems[] = {
     Command::GainCircles, Command::NoiseCircles, Command::QCircles,    Command::VswrCircles,
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
-    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy};
+    Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
+    Command::MatchAutomatically, Command::Optimise, Command::Tuner,
+    Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,
@@ -111,20 +121,8 @@ constexpr Command exportItems[] = {Command::ExportH, Command::ExportZ,   Command
 
 bool laterItem(Command c)
 {
-    switch (c) {
-    case Command::StabilityCircles:
-    case Command::GainCircles:
-    case Command::NoiseCircles:
-    case Command::ExportH:
-    case Command::ExportZ:
-    case Command::ExportY:
-    case Command::ExportA:
-    case Command::ImportS11:
-    case Command::ImportS22:
-        return true;
-    default:
-        return false;
-    }
+    static_cast<void>(c); // none left
+    return false;
 }
 
 MainMenu::MainMenu(QMenuBar* bar, QWidget* owner)

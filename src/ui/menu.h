@@ -65,6 +65,12 @@ enum class Command : int {
     ConnectDatapoints = 155,
     Settings = 156,
     ExportPicture = 200,
+    MatchAutomatically = 210,
+    Optimise = 211,
+    Tuner = 212,
+    SaveSpiceNetlist = 230,
+    ImportOnePort = 231,
+    ZoomFit = 240,
 };
 
 class MainMenu {
@@ -93,8 +99,8 @@ class MainMenu {
 // The item's text as the menu resource writes it: "&Save\tCtrl+S".
 QString resourceText(const QAction* action);
 
-// Items whose commands come with later work (circles from two-port data,
-// exports): present in the menu, always grayed for now.
+// Items whose commands come with later work: present in the menu, always
+// grayed for now.
 bool laterItem(Command c);
 
 } // namespace zelvo

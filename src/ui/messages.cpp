@@ -35,6 +35,13 @@ MessageAnswer tell(const Platform& platform, const Settings& settings, QWidget* 
     return showMessage(platform, error && settings.messageBeep, r);
 }
 
+QString withReason(const QString& text, const std::string& reason)
+{
+    if (reason.empty())
+        return text;
+    return text + QStringLiteral("\n\r") + QString::fromLocal8Bit(reason) + QLatin1Char('.');
+}
+
 QString withPath(const char* templ, const QString& path)
 {
     QString t = QString::fromLatin1(templ);

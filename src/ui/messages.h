@@ -21,5 +21,7 @@ MessageAnswer tell(const Platform& platform, const Settings& settings, QWidget* 
 // printf-style "%s" / "%i" filling of a message template.
 QString withPath(const char* templ, const QString& path);
 QString withNumber(const char* templ, int number);
+// A failure message with the system's reason on a line of its own.
+QString withReason(const QString& text, const std::string& reason);
 
 } // namespace zelvo

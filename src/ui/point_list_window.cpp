@@ -1,5 +1,8 @@
 #include "ui/point_list_window.h"
 
+#include "model/point_list.h"
+#include "ui/tuner.h"
+
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
 #include "ui/chart_window.h"
@@ -98,6 +101,19 @@ void PointListWindow::scrollContentsBy(int, int)
 
 void PointListWindow::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton && tuner_ && scroll_.lineHeight > 0) {
+        // Line k of the list is drawn at (k - firstLine) * lineHeight, from k = 1;
+        // element lines come in chain order.
+        const int line = event->position().toPoint().y() / scroll_.lineHeight + scroll_.firstLine;
+        const std::vector<PointListLine> lines = pointListLines(state_.design);
+        if (line >= 1 && line <= static_cast<int>(lines.size()) &&
+            lines[static_cast<std::size_t>(line - 1)].kind == ListLineKind::Element) {
+            int element = 0;
+            for (int i = 0; i < line - 1; ++i)
+                element += lines[static_cast<std::size_t>(i)].kind == ListLineKind::Element;
+            tuner_->select(element);
+        }
+    }
     if (event->button() == Qt::RightButton)
         shell_.chartWindow()->undoGesture();
     else if (event->button() == Qt::MiddleButton)

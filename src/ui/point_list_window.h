@@ -10,6 +10,7 @@ namespace zelvo {
 
 struct AppState;
 class Shell;
+class Tuner;
 
 class PointListWindow : public QAbstractScrollArea {
   public:
@@ -18,6 +19,8 @@ class PointListWindow : public QAbstractScrollArea {
     const PointListScroll& scroll() const { return scroll_; }
     // Ranges and repaint after the design changed.
     void refresh();
+    // A click on an element's line selects it for tuning.
+    void setTuner(Tuner* tuner) { tuner_ = tuner; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +35,7 @@ class PointListWindow : public QAbstractScrollArea {
     AppState& state_;
     Shell& shell_;
     PointListScroll scroll_;
+    Tuner* tuner_ = nullptr;
 };
 
 } // namespace zelvo

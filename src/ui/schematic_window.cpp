@@ -5,9 +5,12 @@
 #include "ui/chart_window.h"
 #include "ui/dialogs/element_value_dialog.h"
 #include "ui/shell.h"
+#include "ui/tuner.h"
 #include "ui/white_background.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -36,6 +39,7 @@ SchematicWindow::SchematicWindow(AppState& state, const Platform& platform, Shel
     setFrameShape(QFrame::NoFrame);
     whiteBackground(viewport());
     verticalScrollBar()->setSingleStep(10);
+    setFocusPolicy(Qt::StrongFocus);
     const QFontMetrics fm(font());
     view_.textLineHeight = fm.height() + fm.leading();
 }
@@ -95,6 +99,13 @@ void SchematicWindow::paintEvent(QPaintEvent*)
     painter.fillRect(viewport()->rect(), Qt::white);
     PainterCanvas canvas(painter, CanvasMapping::device());
     paintSchematic(canvas, state_.design, view_, placement());
+    // The element being tuned: a frame around its row.
+    if (tuner_ && tuner_->selected() >= 0 && tuner_->selected() < elementCountOf(state_)) {
+        const int top = (tuner_->selected() + 1) * schematicRowHeight + 10 - view_.scrollOffset;
+        painter.setPen(QPen(QColor(0, 120, 215), 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(1, top, viewport()->width() - 3, schematicRowHeight - 1);
+    }
 }
 
 void SchematicWindow::resizeEvent(QResizeEvent* event)
@@ -131,12 +142,64 @@ void SchematicWindow::mouseDoubleClickEvent(QMouseEvent* event)
 
 void SchematicWindow::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton && tuner_ && !state_.placement.placing) {
+        const std::optional<int> row = schematicRowAt(event->position().toPoint().y(),
+                                                      view_.scrollOffset, elementCountOf(state_));
+        tuner_->select(row.value_or(-1));
+        setFocus(Qt::MouseFocusReason);
+        viewport()->update();
+    }
     if (event->button() == Qt::RightButton)
         shell_.chartWindow()->undoGesture();
     else if (event->button() == Qt::MiddleButton)
         shell_.chartWindow()->redoGesture();
     else
         QAbstractScrollArea::mousePressEvent(event);
+}
+
+void SchematicWindow::wheelEvent(QWheelEvent* event)
+{
+    // Over an element row the wheel tunes that element; elsewhere it scrolls.
+    const std::optional<int> row = tuner_ && !state_.placement.placing
+                                       ? schematicRowAt(event->position().toPoint().y(),
+                                                        view_.scrollOffset, elementCountOf(state_))
+                                       : std::nullopt;
+    if (!row) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    if (*row != tuner_->selected())
+        tuner_->select(*row);
+    // Some desktops turn Shift+wheel into a horizontal turn.
+    const QPoint delta = event->angleDelta();
+    wheelRemainder_ += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    tuner_->step(notches, event->modifiers() & Qt::ShiftModifier);
+    event->accept();
+}
+
+void SchematicWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool up = event->key() == Qt::Key_Up, down = event->key() == Qt::Key_Down;
+    if (tuner_ && tuner_->selected() >= 0 && (up || down)) {
+        tuner_->step(up ? 1 : -1, event->modifiers() & Qt::ShiftModifier);
+        event->accept();
+        return;
+    }
+    // R, L and C choose the part of an RLC group that tuning changes.
+    const int parts[][2] = {{Qt::Key_R, static_cast<int>(ElementPart::R)},
+                            {Qt::Key_L, static_cast<int>(ElementPart::L)},
+                            {Qt::Key_C, static_cast<int>(ElementPart::C)}};
+    for (const auto& [key, part] : parts) {
+        if (tuner_ && tuner_->selected() >= 0 && event->key() == key &&
+            !(event->modifiers() & Qt::ControlModifier)) {
+            tuner_->selectPart(static_cast<ElementPart>(part));
+            event->accept();
+            return;
+        }
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 } // namespace zelvo

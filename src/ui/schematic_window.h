@@ -11,6 +11,7 @@ namespace zelvo {
 
 struct AppState;
 class Shell;
+class Tuner;
 
 class SchematicWindow : public QAbstractScrollArea {
   public:
@@ -27,6 +28,8 @@ class SchematicWindow : public QAbstractScrollArea {
     void refresh();
     // The placement as this window shows it.
     SchematicPlacement placement() const;
+    // A click selects an element for tuning, the wheel and Up/Down tune it.
+    void setTuner(Tuner* tuner) { tuner_ = tuner; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -34,6 +37,8 @@ class SchematicWindow : public QAbstractScrollArea {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void syncScrollBar();
@@ -42,6 +47,8 @@ class SchematicWindow : public QAbstractScrollArea {
     const Platform& platform_;
     Shell& shell_;
     SchematicView view_;
+    Tuner* tuner_ = nullptr;
+    int wheelRemainder_ = 0; // eighths of a degree short of a notch
 };
 
 } // namespace zelvo

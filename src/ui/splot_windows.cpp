@@ -1,20 +1,90 @@
 #include "ui/splot_windows.h"
 
 #include "render/painter_canvas.h"
+#include "render/splot_readout.h"
 #include "ui/app_state.h"
 #include "ui/white_background.h"
 
 #include <QFontMetrics>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolTip>
+
+#include <algorithm>
+#include <optional>
 
 namespace zelvo {
 
+HoverLabel::HoverLabel(QWidget* owner) : label_(new QLabel(owner))
+{
+    label_->setObjectName(QStringLiteral("hoverReadout"));
+    label_->setForegroundRole(QPalette::ToolTipText);
+    label_->setBackgroundRole(QPalette::ToolTipBase);
+    label_->setPalette(QToolTip::palette());
+    label_->setAutoFillBackground(true);
+    label_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label_->setMargin(3);
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label_->hide();
+}
+
+void HoverLabel::show(const QString& text, QPoint near)
+{
+    if (text.isEmpty()) {
+        label_->hide();
+        return;
+    }
+    label_->setText(text);
+    label_->adjustSize();
+    // Below right of the pointer, turned inwards at the window's edges.
+    const QWidget* owner = label_->parentWidget();
+    QPoint at = near + QPoint(14, 14);
+    if (at.x() + label_->width() > owner->width())
+        at.setX(near.x() - 14 - label_->width());
+    if (at.y() + label_->height() > owner->height())
+        at.setY(near.y() - 14 - label_->height());
+    label_->move(std::max(0, at.x()), std::max(0, at.y()));
+    label_->show();
+    label_->raise();
+}
+
+QString HoverLabel::text() const
+{
+    return label_->isVisibleTo(label_->parentWidget()) ? label_->text() : QString();
+}
+
+bool HoverLabel::isVisible() const
+{
+    return label_->isVisibleTo(label_->parentWidget());
+}
+
+namespace {
+
+// Pins that name points the data no longer has are dropped (another file).
+void dropStalePins(std::vector<int>& pinned, const SParamSet& set)
+{
+    const int n = set.loaded ? set.validPoints() : 0;
+    std::erase_if(pinned, [n](int i) { return i < 0 || i >= n; });
+}
+
+} // namespace
+
 PlotView::PlotView(const AppState& state, TraceCode code, QWidget* parent)
-    : QWidget(parent), state_(state), code_(code)
+    : QWidget(parent), state_(state), code_(code), hover_(this)
 {
     whiteBackground(this);
+    setMouseTracking(true);
+}
+
+std::optional<int> PlotView::pointAt(QPoint client) const
+{
+    if (!state_.sparams.loaded)
+        return std::nullopt;
+    const Point p{client.x() - width() / 2, height() / 2 - client.y()};
+    return nearestPosition(plotPointPositions(state_.sparams, code_, width(), height()), p);
 }
 
 void PlotView::paintEvent(QPaintEvent*)
@@ -28,6 +98,39 @@ void PlotView::paintEvent(QPaintEvent*)
     else
         paintPolarPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
                              s.lineWidth);
+    dropStalePins(pinned_, state_.sparams);
+    if (pinned_.empty())
+        return;
+    const auto positions = plotPointPositions(state_.sparams, code_, width(), height());
+    for (int i : pinned_)
+        if (i < static_cast<int>(positions.size()) && positions[static_cast<std::size_t>(i)])
+            drawPointMarker(canvas, *positions[static_cast<std::size_t>(i)],
+                            pointFrequencyText(state_.sparams, i), true,
+                            QFontMetrics(font()).height());
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const std::optional<int> i = pointAt(at);
+    hover_.show(i ? QString::fromStdString(traceReadoutText(state_.sparams, code_, *i)) : QString(),
+                at);
+}
+
+void PlotView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    dropStalePins(pinned_, state_.sparams);
+    if (const std::optional<int> i = pointAt(event->position().toPoint())) {
+        togglePinned(pinned_, *i);
+        update();
+    }
+}
+
+void PlotView::leaveEvent(QEvent*)
+{
+    hover_.show(QString(), {});
 }
 
 TextListView::TextListView(const AppState& state, Content content, QWidget* parent)
@@ -38,8 +141,40 @@ TextListView::TextListView(const AppState& state, Content content, QWidget* pare
     QPainter painter(&probe);
     PainterCanvas canvas(painter, CanvasMapping::device());
     measureTextView(canvas, view_);
-    horizontalScrollBar()->setSingleStep(1);
-    verticalScrollBar()->setSingleStep(1);
+    // Both bars always, so that a long file or a narrow window shows at once
+    // that there is more.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { onScrollAction(true, action); });
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { onScrollAction(false, action); });
+}
+
+namespace {
+
+std::optional<ScrollAction> scrollActionOf(int action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return ScrollAction::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd: return ScrollAction::LineDown;
+    case QAbstractSlider::SliderPageStepSub: return ScrollAction::PageUp;
+    case QAbstractSlider::SliderPageStepAdd: return ScrollAction::PageDown;
+    default: return std::nullopt; // the thumb: its position is taken as it is
+    }
+}
+
+} // namespace
+
+void TextListView::onScrollAction(bool vertical, int action)
+{
+    const std::optional<ScrollAction> a = scrollActionOf(action);
+    if (!a)
+        return;
+    QScrollBar* bar = vertical ? verticalScrollBar() : horizontalScrollBar();
+    // The bar has not moved yet; the slider position set here is where it goes.
+    bar->setSliderPosition(vertical ? scrollTextVertical(view_, rows_, *a)
+                                    : scrollTextHorizontal(view_, longest_, *a));
 }
 
 void TextListView::setRanges(const TextScrollRanges& r)
@@ -48,7 +183,8 @@ void TextListView::setRanges(const TextScrollRanges& r)
         const QSignalBlocker block(bar);
         const bool vertical = bar == verticalScrollBar();
         bar->setRange(0, vertical ? r.verticalMax : r.horizontalMax);
-        bar->setPageStep(10);
+        bar->setPageStep(vertical ? std::max(1, view_.height / std::max(1, view_.lineHeight))
+                                  : std::max(1, view_.width / std::max(1, view_.charWidth)));
         bar->setValue(vertical ? view_.firstLine : view_.firstColumn);
     }
 }
@@ -59,8 +195,20 @@ void TextListView::paintEvent(QPaintEvent*)
     PainterCanvas canvas(painter, CanvasMapping::device());
     view_.width = viewport()->width();
     view_.height = viewport()->height();
-    setRanges(content_ == Content::Touchstone ? paintTouchstoneText(canvas, state_.sparams, view_)
-                                              : paintGainTable(canvas, state_.sparams, view_));
+    const TextScrollRanges r = content_ == Content::Touchstone
+                                   ? paintTouchstoneText(canvas, state_.sparams, view_)
+                                   : paintGainTable(canvas, state_.sparams, view_);
+    if (content_ == Content::Touchstone) {
+        rows_ = view_.lineCount;
+        longest_ = view_.longestLine;
+    }
+    else {
+        rows_ = state_.sparams.loaded ? state_.sparams.validPoints() + 3 : 3;
+        longest_ = 0;
+        for (const std::string& row : gainTableRows(state_.sparams))
+            longest_ = std::max(longest_, static_cast<int>(row.size()));
+    }
+    setRanges(r);
 }
 
 void TextListView::resizeEvent(QResizeEvent* event)
@@ -78,25 +226,102 @@ void TextListView::scrollContentsBy(int, int)
 }
 
 GainGraphView::GainGraphView(const AppState& state, QWidget* parent)
-    : QAbstractScrollArea(parent), state_(state)
+    : QAbstractScrollArea(parent), state_(state), hover_(viewport())
 {
     whiteBackground(viewport());
-    horizontalScrollBar()->setSingleStep(10);
-    verticalScrollBar()->setSingleStep(10);
+    viewport()->setMouseTracking(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setSingleStep(20);
+        bar->setPageStep(200);
+        connect(bar, &QScrollBar::actionTriggered, this,
+                [this, vertical = bar == verticalScrollBar()](int action) {
+                    onScrollAction(vertical, action);
+                });
+    }
+}
+
+void GainGraphView::onScrollAction(bool vertical, int action)
+{
+    const std::optional<ScrollAction> a = scrollActionOf(action);
+    if (!a)
+        return;
+    GainGraphScroll s = scroll_;
+    scrollGainGraph(s, vertical, *a, 0, viewport()->width(), viewport()->height());
+    (vertical ? verticalScrollBar() : horizontalScrollBar())
+        ->setSliderPosition(vertical ? s.vertical : s.horizontal);
 }
 
 void GainGraphView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     PainterCanvas canvas(painter, CanvasMapping::device());
-    paintGainGraphWindow(canvas, state_.sparams, scroll_, QFontMetrics(font()).height());
+    paintGainGraphWindow(canvas, state_.sparams, scroll_, QFontMetrics(font()).height(),
+                         viewport()->width(), viewport()->height());
+    dropStalePins(pinned_, state_.sparams);
+    const auto positions =
+        gainPointPositions(state_.sparams, scroll_, QFontMetrics(font()).height(),
+                           viewport()->width(), viewport()->height());
+    for (int i : pinned_)
+        if (i < static_cast<int>(positions.size()) && positions[static_cast<std::size_t>(i)])
+            drawPointMarker(canvas, positions[static_cast<std::size_t>(i)]->at,
+                            pointFrequencyText(state_.sparams, i), false,
+                            QFontMetrics(font()).height());
+}
+
+std::optional<int> GainGraphView::pointAt(QPoint client) const
+{
+    if (!state_.sparams.loaded)
+        return std::nullopt;
+    std::vector<std::optional<Point>> points;
+    for (const auto& p :
+         gainPointPositions(state_.sparams, scroll_, QFontMetrics(font()).height(),
+                            viewport()->width(), viewport()->height()))
+        points.push_back(p ? std::optional<Point>(p->at) : std::nullopt);
+    return nearestPosition(points, {client.x(), client.y()});
+}
+
+bool GainGraphView::viewportEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        const std::optional<int> i = pointAt(at);
+        hover_.show(i ? QString::fromStdString(gainReadoutText(state_.sparams, *i)) : QString(),
+                    at);
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() != Qt::LeftButton)
+            break;
+        dropStalePins(pinned_, state_.sparams);
+        if (const std::optional<int> i = pointAt(e->position().toPoint())) {
+            togglePinned(pinned_, *i);
+            viewport()->update();
+        }
+        return true;
+    }
+    case QEvent::Leave:
+        hover_.show(QString(), {});
+        break;
+    default:
+        break;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void GainGraphView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    resizeGainGraph(scroll_, viewport()->width(), viewport()->height());
+    setRanges();
+}
+
+void GainGraphView::setRanges()
+{
     const int w = viewport()->width(), h = viewport()->height();
-    resizeGainGraph(scroll_, w, h);
     const GainGraphRanges r = gainGraphRanges(w, h);
     const QSignalBlocker bh(horizontalScrollBar());
     const QSignalBlocker bv(verticalScrollBar());

@@ -9,21 +9,51 @@
 
 #include <QAbstractScrollArea>
 #include <QWidget>
+#include <optional>
+#include <vector>
+
+class QLabel;
 
 namespace zelvo {
 
 struct AppState;
 
+// The tooltip-style label that shows the values of the point under the
+// pointer in the S-Plot views.
+class HoverLabel {
+  public:
+    explicit HoverLabel(QWidget* owner);
+    // Shows `text` next to the client point; an empty text hides the label.
+    void show(const QString& text, QPoint near);
+    QString text() const;
+    bool isVisible() const;
+
+  private:
+    QLabel* label_;
+};
+
+// Hovering shows the nearest point's values; a click pins a marker with its
+// frequency there, a second click on it removes it.
 class PlotView : public QWidget {
   public:
     PlotView(const AppState& state, TraceCode code, QWidget* parent = nullptr);
 
+    const std::vector<int>& pinned() const { return pinned_; }
+    const HoverLabel& hover() const { return hover_; }
+    // The point index under a client pixel, if any.
+    std::optional<int> pointAt(QPoint client) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     const AppState& state_;
     TraceCode code_;
+    std::vector<int> pinned_;
+    HoverLabel hover_;
 };
 
 // The Touchstone text or the gain table, scrolled by lines and columns.
@@ -39,24 +69,39 @@ class TextListView : public QAbstractScrollArea {
 
   private:
     void setRanges(const TextScrollRanges& r);
+    // Line and page steps of the scroll bars, limited as the views limit them.
+    void onScrollAction(bool vertical, int action);
 
     const AppState& state_;
     Content content_;
     TextViewState view_;
+    int rows_ = 0;
+    int longest_ = 0;
 };
 
 class GainGraphView : public QAbstractScrollArea {
   public:
     explicit GainGraphView(const AppState& state, QWidget* parent = nullptr);
 
+    const std::vector<int>& pinned() const { return pinned_; }
+    const HoverLabel& hover() const { return hover_; }
+    // The point index under a viewport pixel, if any.
+    std::optional<int> pointAt(QPoint client) const;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
 
   private:
+    void setRanges();
+    void onScrollAction(bool vertical, int action);
+
     const AppState& state_;
     GainGraphScroll scroll_;
+    std::vector<int> pinned_;
+    HoverLabel hover_;
 };
 
 // The window of each S-Plot slot, with its title.

@@ -1,10 +1,17 @@
 #include "ui/startup.h"
 
+#include "model/file_io.h"
+#include "model/recent_files.h"
 #include "model/settings_file.h"
 #include "ui/app_state.h"
 
+#include <QEvent>
 #include <QFile>
+#include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -16,11 +23,51 @@ void readStartupSettings(AppState& state)
 {
     const std::string path = defaultSettingsPath();
     state.settingsPath = QFile::decodeName(QByteArray::fromStdString(path));
-    if (!path.empty())
+    if (!path.empty()) {
         readSettings(state.settings, path);
+        if (const std::optional<std::string> text = readWholeFile(path))
+            state.recentFiles = readRecentFiles(*text);
+    }
 }
 
 namespace {
+
+// Watches the window's expose: the widgets are painted while it is handled,
+// so work queued from there runs after the first picture is on screen.
+class FirstPaintWatch : public QObject {
+  public:
+    FirstPaintWatch(QWidget& window, std::function<void()> then, int fallbackMs)
+        : QObject(&window), then_(std::move(then))
+    {
+        window.installEventFilter(this);
+        if (QWindow* handle = window.windowHandle())
+            handle->installEventFilter(this);
+        QTimer::singleShot(fallbackMs, this, [this] { fire(); });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* handle = qobject_cast<QWindow*>(watched);
+        const bool painted = event->type() == QEvent::Paint ||
+                             (event->type() == QEvent::Expose && handle && handle->isExposed());
+        if (painted)
+            QTimer::singleShot(0, this, [this] { fire(); });
+        return false;
+    }
+
+  private:
+    void fire()
+    {
+        if (!then_)
+            return;
+        const std::function<void()> then = std::move(then_);
+        then_ = nullptr;
+        deleteLater();
+        then();
+    }
+
+    std::function<void()> then_;
+};
 
 int signalPipe[2] = {-1, -1};
 
@@ -32,6 +79,11 @@ void forwardSignal(int)
 }
 
 } // namespace
+
+void afterFirstPaint(QWidget& window, std::function<void()> then, int fallbackMs)
+{
+    new FirstPaintWatch(window, std::move(then), fallbackMs);
+}
 
 void onTerminationSignal(std::function<void()> onSignal)
 {

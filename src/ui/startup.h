@@ -1,8 +1,11 @@
 #pragma once
-// Start-up pieces of main(): the settings file and a
-// polite end on SIGTERM or SIGINT (the window closes as if the user closed it).
+// Start-up pieces of main(): the settings file, work kept until the first
+// paint, and a polite end on SIGTERM or SIGINT (the window closes as if the
+// user closed it).
 #include <QString>
 #include <functional>
+
+class QWidget;
 
 namespace zelvo {
 
@@ -12,6 +15,12 @@ struct AppState;
 // (missing or unreadable: the defaults stay) and remembers its path for the
 // write at exit.
 void readStartupSettings(AppState& state);
+
+// Calls `then` once from the event loop, as soon as `window` has been shown
+// and painted for the first time, so that the first picture waits for
+// nothing else. A window that is never painted (a minimised start) does not
+// hold it up longer than `fallbackMs`.
+void afterFirstPaint(QWidget& window, std::function<void()> then, int fallbackMs = 1000);
 
 // Calls `onSignal` from the event loop when the process receives SIGTERM or
 // SIGINT. Once per process.

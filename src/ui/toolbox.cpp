@@ -101,7 +101,12 @@ Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidge
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void Toolbox::reject() {}
+void Toolbox::reject()
+{
+    // Esc never closes the toolbox; it ends a placement started from it.
+    if (ChartWindow* chart = shell_.chartWindow())
+        chart->escape();
+}
 
 void Toolbox::mousePressEvent(QMouseEvent* event)
 {

@@ -106,12 +106,14 @@ TEST(JAntenna, CutsTheFrequencyToWholeMHz)
     ASSERT_TRUE(whole && fraction);
     EXPECT_EQ(byLabel(*whole), byLabel(*fraction));
     EXPECT_EQ(byLabel(*jAntenna(" 1.9 ")).at("Label3"), "214884mm"); // 705 * 304.8
-    EXPECT_EQ(byLabel(*jAntenna("29999")).at("Label4"), "0mm");
+    // The highest frequency whose shortest section still measures 1 mm.
+    EXPECT_EQ(byLabel(*jAntenna("6705")).at("Label4"), "1mm");
 }
 
-TEST(JAntenna, RefusesOutsideOneTo29999AndTextThatIsNoNumber)
+TEST(JAntenna, RefusesOutsideOneTo6705AndTextThatIsNoNumber)
 {
-    for (const char* bad : {"0", "0.9", "30000", "99999", "-145", "", "abc", "145MHz", "1e400"})
+    for (const char* bad :
+         {"0", "0.9", "6706", "29999", "30000", "-145", "", "abc", "145MHz", "1e400"})
         EXPECT_FALSE(jAntenna(bad).has_value()) << bad;
 }
 
@@ -140,25 +142,28 @@ TEST(Dipole, JoinsTheInputTextsAsTheyStand)
     ASSERT_TRUE(r);
     EXPECT_EQ(r->frequencyText, "15");
     EXPECT_EQ(byLabel(r->labels).at("Label7"), "20.0米波15MHZ");
-    EXPECT_EQ(byLabel(r->labels).at("Label8"), "40米波7MHZ");
+    EXPECT_EQ(byLabel(r->labels).at("Label8"), "40米波7.5MHZ");
 }
 
-TEST(Dipole, ForwardUsesTheRoundedFrequencyOnlyForTheArm)
+TEST(Dipole, ForwardComputesWithTheTypedDecimalsAndRoundsTheBands)
 {
     const auto r = dipoleFromFrequency("14.2");
     ASSERT_TRUE(r);
-    // The arm uses 14 MHz; the band texts use 300 / 14 and the typed 14.2.
-    EXPECT_EQ(r->bandText, "21.4285714285714");
+    EXPECT_EQ(r->bandText, "21.13"); // 300 / 14.2 = 21.1268
     EXPECT_EQ(r->frequencyText, "14.2");
     const auto m = byLabel(r->labels);
-    EXPECT_EQ(m.at("Label2"), "5285mm"); // 148 / 14 * 500 = 5285.71
-    EXPECT_EQ(m.at("Label6"), "5285");
-    EXPECT_EQ(m.at("Label7"), "21.4285714285714米波14.2MHZ");
-    EXPECT_EQ(m.at("Label5"), "10570mm");
-    EXPECT_EQ(m.at("Label8"), "42.8571428571428米波7MHZ");
-    EXPECT_EQ(m.at("Label4"), "15855mm");
-    EXPECT_EQ(m.at("Label9"), "64.2857142857142米波4MHZ");
+    EXPECT_EQ(m.at("Label2"), "5211mm"); // 148 / 14.2 * 500 = 5211.27, not 14 MHz's 5285
+    EXPECT_EQ(m.at("Label6"), "5211");
+    EXPECT_EQ(m.at("Label7"), "21.13米波14.2MHZ");
+    EXPECT_EQ(m.at("Label5"), "10422mm");
+    EXPECT_EQ(m.at("Label8"), "42.26米波7.1MHZ");
+    EXPECT_EQ(m.at("Label4"), "15633mm");
+    EXPECT_EQ(m.at("Label9"), "63.39米波4.7333MHZ");
     EXPECT_EQ(m.at("Label11"), "152mm"); // 14.2 / 0.0933 = 152.2
+
+    const auto back = dipoleFromBand("7");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->frequencyText, "42.857"); // 300 / 7 to five digits
 }
 
 TEST(Dipole, ForwardAndReverseAgreeOnAWholeFrequency)
@@ -174,10 +179,11 @@ TEST(Dipole, RefusesZeroNegativeAndTextThatIsNoNumber)
 {
     for (const char* bad : {"0", "-10", "", "abc", "10m", "1e400", "1e-320"})
         EXPECT_FALSE(dipoleFromBand(bad).has_value()) << bad;
-    for (const char* bad : {"0", "0.4", "-30", "", "abc", "30MHz", "32767.5", "1e9"})
+    for (const char* bad : {"0", "0.5", "0.99", "-30", "", "abc", "30MHz", "30000.1", "1e9"})
         EXPECT_FALSE(dipoleFromFrequency(bad).has_value()) << bad;
-    EXPECT_TRUE(dipoleFromFrequency("0.5").has_value() == false); // halves to even: 0
-    EXPECT_TRUE(dipoleFromFrequency("1.5").has_value());          // 2 MHz
+    EXPECT_TRUE(dipoleFromFrequency("1").has_value());
+    EXPECT_TRUE(dipoleFromFrequency("30000").has_value());
+    EXPECT_FALSE(dipoleFromBand("301").has_value()); // below 1 MHz
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(FormsTest, InvertedVReplacesTheMainWindowAndClosingBringsItBack)
     ASSERT_NE(dv, nullptr);
     EXPECT_TRUE(dv->isVisible());
     EXPECT_FALSE(j.isVisible());
-    EXPECT_EQ(dv->windowTitle(), "Form1");
+    EXPECT_EQ(dv->windowTitle(), "倒V天线");
 
     EXPECT_TRUE(dv->close());
     EXPECT_TRUE(j.isVisible());
@@ -119,10 +119,10 @@ TEST_F(FormsTest, DipoleButtonsWorkBothWays)
     DvForm& dv = forms.showInvertedV();
     dv.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("14.2"));
     press(&dv, "Command3");
-    EXPECT_EQ(boxText(&dv, "Text1"), "21.4285714285714");
+    EXPECT_EQ(boxText(&dv, "Text1"), "21.13");
     EXPECT_EQ(boxText(&dv, "Text3"), "14.2");
-    EXPECT_EQ(caption(&dv, "Label2"), "5285mm");
-    EXPECT_EQ(caption(&dv, "Label7"), "21.4285714285714米波14.2MHZ");
+    EXPECT_EQ(caption(&dv, "Label2"), "5211mm"); // at 14.2 MHz, not 14
+    EXPECT_EQ(caption(&dv, "Label7"), "21.13米波14.2MHZ");
 
     dv.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("20"));
     press(&dv, "Command1");
@@ -152,7 +152,9 @@ TEST_F(FormsTest, DipoleRefusesZeroAndTextThatIsNoNumber)
         press(&dv, r.button);
         box->setText(kept); // the typed text is the user's; compare the rest
     }
-    EXPECT_EQ(rec.messages, QStringList(5, QStringLiteral("你输入有误！！请重新输入！！")));
+    const QString range = QStringLiteral("超出范围！！请输入1至30000MHZ之间的频率（0.01至300米波）！！");
+    const QString wrong = QStringLiteral("你输入有误！！请重新输入！！");
+    EXPECT_EQ(rec.messages, (QStringList{range, wrong, range, wrong, range}));
     EXPECT_EQ(dipoleCaptions(&dv), before);
 }
 

@@ -203,12 +203,16 @@ TEST_F(JFormTest, JAntennaRefusesWithTheMessageAndKeepsTheLastResult)
     press("Command1");
     const QString a = text("Label3");
     EXPECT_EQ(a, "493mm"); // 705 / 435 * 304.8 = 493.97
-    for (const char* bad : {"0", "30000", "abc", "145MHz"}) {
+    for (const char* bad : {"0", "29999", "abc", "145MHz"}) {
         type("Text1", QString::fromLatin1(bad));
         press("Command1");
     }
-    EXPECT_EQ(rec.messages, QStringList(4, QStringLiteral("你输入有误！！请重新输入！！")));
+    // A number out of range is told its range; text is told it is wrong.
+    const QString range = QStringLiteral("频率超出范围！！请输入1至6705MHZ之间的频率！！");
+    const QString wrong = QStringLiteral("你输入有误！！请重新输入！！");
+    EXPECT_EQ(rec.messages, (QStringList{range, range, wrong, wrong}));
     EXPECT_EQ(text("Label3"), a);
+    EXPECT_EQ(text("Label1"), "16mm"); // C is never left at 0 mm
 }
 
 TEST_F(JFormTest, MenuListsTheTypesInOrderWithTheirShortcuts)
@@ -300,11 +304,13 @@ TEST_F(JFormTest, TitleNotesAndDateLine)
     EXPECT_TRUE(text("Label9").contains("       现在时间："));
 }
 
-TEST(DateTimeLine, JoinsDateAndTimeWithSevenBlanks)
+TEST(DateTimeLine, AChineseDateWhateverTheLocaleAndTheTimeAfterSevenBlanks)
 {
-    const QDateTime t(QDate(2024, 5, 3), QTime(14, 3, 9));
-    EXPECT_EQ(dateTimeLine(t), "日期：" + QLocale().toString(t.date(), QLocale::ShortFormat)
-                                   + "       现在时间：14:03:09");
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    const QDateTime t(QDate(2026, 12, 7), QTime(14, 3, 9));
+    EXPECT_EQ(dateTimeLine(t), "日期：2026年12月7日       现在时间：14:03:09");
+    QLocale::setDefault(saved);
 }
 
 void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button)
@@ -338,6 +344,14 @@ TEST_F(JFormTest, LinkSaysSoWhenNoBrowserStarts)
     mouse(link, QEvent::MouseButtonRelease, Qt::LeftButton);
     ASSERT_EQ(rec.messages.size(), 1);
     EXPECT_TRUE(rec.messages.front().contains(QString::fromLatin1(kProjectUrl)));
+}
+
+TEST_F(JFormTest, FitsA1024By700ScreenWithItsTitleBar)
+{
+    // 40 pixels are left for the window manager's title bar and frame.
+    const QSize least = j.minimumSizeHint().expandedTo(j.minimumSize());
+    EXPECT_LE(least.width(), 1024 - 16) << least.width();
+    EXPECT_LE(least.height(), 700 - 40) << least.height();
 }
 
 } // namespace

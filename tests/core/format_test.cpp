@@ -17,11 +17,16 @@ struct SiCase {
     const char* text;
 };
 
-// Prefix ranges with both bounds, rounding after the range was chosen, and
+// Prefix ranges with both bounds, the prefix chosen after rounding, and
 // every value that falls back to the exponent form.
 const SiCase siCases[] = {
     {1000, 3, "1.000 k"},
-    {999.9999, 3, "1000.000 "},
+    {999.9999, 3, "1.000 k"},
+    {9.9999998e-13, 1, "1.0 p"},   // a float's 1 pF
+    {0.9999996, 3, "1.000 "},
+    {999.5, 0, "1 k"},
+    {999.4, 0, "999 "},
+    {9.9999999e14, 3, "1.000E+15"}, // rounds out of the last range
     {0.001, 2, "1.00 m"},
     {2.2e-9, 1, "2.2 n"},
     {4.7e-6, 1, "4.7 u"},
@@ -63,6 +68,7 @@ TEST(FormatSi, FloatIsWidenedFirst)
     EXPECT_EQ(formatSiFloat(75.5f, 1), "75.5 ");
     // 0.1f widened is 0.100000001..., still the milli range.
     EXPECT_EQ(formatSiFloat(0.1f, 3), "100.000 m");
+    EXPECT_EQ(formatSiFloat(1e-12f, 1) + "F", "1.0 pF");
 }
 
 TEST(FormatSi, NegativeDigitCountIsTakenAsZero)

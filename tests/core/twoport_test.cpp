@@ -1,6 +1,7 @@
 #include "core/twoport.h"
 
 #include <cmath>
+#include <random>
 #include <gtest/gtest.h>
 
 using namespace zelvo;
@@ -206,4 +207,55 @@ TEST(NoiseCircles, JustAboveTheMinimumIsASmallCircleAtTheOptimum)
     const Circle at = noiseCircle(1.9, gammaOpt, 0.15, 1.9);
     EXPECT_EQ(at.radius, 0.0);
     EXPECT_EQ(at.centre, gammaOpt);
+}
+
+TEST(MuFactors, HandWorkedTwoPorts)
+{
+    const struct {
+        const char* what;
+        TwoPort t;
+        double mu, muPrime;
+    } rows[] = {
+        // s11 = s22 = 0: D = -s12 s21, both are 1 / |s12 s21|.
+        {"matched, stable", {{0, 0}, {0.1, 0}, {2, 0}, {0, 0}}, 5.0, 5.0},
+        // D = -1: mu = 0.75 / (0.5 + 1), mu' = 1 / (0.5 + 1).
+        {"potentially unstable", {{0.5, 0}, {0.5, 0}, {2, 0}, {0, 0}}, 0.5, 1.0 / 1.5},
+        // D = 0.26: mu = -0.44 / (|0.3 - 0.312| + 0.1), mu' = 0.91 / (|1.2 - 0.078| + 0.1).
+        {"|s11| > 1", {{1.2, 0}, {0.1, 0}, {1, 0}, {0.3, 0}}, -0.44 / 0.112, 0.91 / 1.222},
+        // Unilateral with s11 = 0.5j: D = 0.25j, |s22 - D conj(s11)| = |0.5 - 0.125|:
+        // mu = 1 / |s22| and mu' = 1 / |s11| only with the conjugate.
+        {"unilateral", {{0, 0.5}, {0, 0}, {1, 0}, {0.5, 0}}, 2.0, 2.0},
+    };
+    for (const auto& r : rows) {
+        const MuFactors m = muFactors(r.t);
+        EXPECT_NEAR(m.load, r.mu, 1e-12) << r.what;
+        EXPECT_NEAR(m.source, r.muPrime, 1e-12) << r.what;
+    }
+    // Nothing of the load plane is unstable: an unbounded distance.
+    EXPECT_EQ(muFactors({{0.3, 0}, {0, 0}, {1, 0}, {0, 0}}).load, HUGE_VAL);
+}
+
+TEST(MuFactors, MuAboveOneExactlyWhenKAboveOneAndDeltaBelowOne)
+{
+    std::mt19937 random(99);
+    std::uniform_real_distribution<double> mag(0.0, 1.3), ang(-3.14159, 3.14159), gain(0.0, 8.0);
+    int stable = 0, unstable = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const auto c = [&](double m) { return fromPolar(m, ang(random)); };
+        const TwoPort t{c(mag(random)), c(0.3 * mag(random)), c(gain(random)), c(mag(random))};
+        const double k = *stabilityFactor(t);
+        const double d = magnitude(determinant(t));
+        const MuFactors m = muFactors(t);
+        // Rounding decides ties at the boundary; they say nothing.
+        if (std::fabs(k - 1) < 1e-9 || std::fabs(d - 1) < 1e-9 || std::fabs(m.load - 1) < 1e-9
+            || std::fabs(m.source - 1) < 1e-9)
+            continue;
+        const bool byK = k > 1 && d < 1;
+        EXPECT_EQ(m.load > 1, byK) << i;
+        EXPECT_EQ(m.source > 1, byK) << i;
+        (byK ? stable : unstable) += 1;
+    }
+    // Both sides of the boundary were visited often.
+    EXPECT_GT(stable, 1000);
+    EXPECT_GT(unstable, 1000);
 }

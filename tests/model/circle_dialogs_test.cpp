@@ -1,5 +1,6 @@
 #include "model/circle_dialogs.h"
 
+#include "core/number_text.h"
 #include "core/numeric.h"
 
 #include <cmath>
@@ -92,6 +93,14 @@ TEST(TwoPortDialog, ChecksFieldsInOrderWithTheirMessages)
     expectError(errorOf(validateTwoPort(polar)), "Value must be >= 0 and <=1", "ERROR", S22First);
     polar.text[S22First] = "1e-3";
     EXPECT_EQ(errorOf(validateTwoPort(polar)), nullptr);
+    // Transmission up to 80 dB; beyond, the circle records' floats overflow.
+    const char* range = "Absolute value must lie in the range between 0 and 1E4";
+    polar.text[S21First] = "1e39";
+    expectError(errorOf(validateTwoPort(polar)), range, "ERROR", S21First);
+    polar.text[S21First] = "1e4";
+    EXPECT_EQ(errorOf(validateTwoPort(polar)), nullptr);
+    expectError(errorOf(validateTwoPort(cartesianFields({"0", "0", "8000", "-8000", "1", "0", "0", "0"}))),
+                range, "ERROR", S12First);
 }
 
 TEST(TwoPortDialog, ReadsNineteenCharactersAField)
@@ -130,6 +139,23 @@ TEST(TwoPortDialog, ImportNeedsALoadedFileAndShowsThePointInPolarForm)
                                               "2.00000", "90.00",   "0.50000", "126.87"};
     EXPECT_EQ(f.text, expected);
     EXPECT_EQ(f.polarMask, allPolar);
+}
+
+TEST(TwoPortDialog, ImportedValuesTooLongForTheFieldStillReadBackExactly)
+{
+    // A huge angle as "%.2f" is 24 characters; the field reads 19.
+    SParamPoint p;
+    p.s11re = 0.25f;
+    p.s21mag = 1e4f; // the largest |S21| the dialog takes
+    p.s21ang = 3.0e18f; // radians: a huge angle in degrees too
+    p.s12mag = 1.2345678e-3f;
+    const TwoPortFields f = importedTwoPortFields(p);
+    for (const std::string& t : f.text)
+        EXPECT_LE(t.size(), twoPortFieldChars) << t;
+    EXPECT_EQ(f.text[S11First], "0.25000"); // short values keep "%.5f"
+    const TwoPort read = std::get<TwoPort>(validateTwoPort(f));
+    EXPECT_EQ(static_cast<float>(magnitude(read.s21)), 1e4f);
+    EXPECT_EQ(static_cast<float>(std::stod(f.text[S21Second]) / 180.0 * 3.14159265359), 3.0e18f);
 }
 
 TEST(CircleRecords, StabilityRecordIsDecidedFromTheStoredFloats)
@@ -198,6 +224,8 @@ TEST(GainDialog, ShowsKAndGmaxAndReadsTheGain)
     EXPECT_EQ(std::get<float>(validateGainValue("12.5")), 12.5f);
     EXPECT_EQ(std::get<float>(validateGainValue("")), 0.0f);
     expectError(errorOf(validateGainValue("12,5")), formatMessage, "", 0);
+    expectError(errorOf(validateGainValue("1e39")),
+                "Value must lie in the range between -100 and 100 dB", "ERROR", 0);
 }
 
 TEST(NoiseDialog, OpensWithTheRememberedValues)
@@ -297,7 +325,7 @@ TEST(NoiseDialog, ChosenListLineFillsTheFields)
 TEST(ChooserLists, NoiseListCaptionHeaderAndLines)
 {
     SParamSet set;
-    set.noiseCount = 2;
+    set.resizeNoise(2);
     set.noise[0] = {400, 0.9487f, 0.01215f, 134.27f, 0.1159f};
     set.noise[1] = {2000, 1.0811f, 0.18377f, -175.16f, 0.0906f};
     EXPECT_EQ(noiseListCaption(set), "Open file in S-Plot mode to see list of noise parameters");

@@ -182,6 +182,14 @@ TEST(DesignFileWrite, NonFiniteValuesNeverReachTheFile)
     const std::string z = designFileText(*zero);
     EXPECT_EQ(z.find("INF"), std::string::npos);
     EXPECT_EQ(z.find("NAN"), std::string::npos);
+
+    // A shunt R on a real-axis point ends at X = -0: the file says 0.
+    auto axis = emptyDesign();
+    appendDataPoint(*axis, {50, 0, 1e9});
+    appendElement(*axis, element(ElementKind::RP, 100));
+    const std::string a = designFileText(*axis);
+    EXPECT_NE(a.find("XEND=0,0\r\n"), std::string::npos);
+    EXPECT_EQ(a.find("-0\r\n"), std::string::npos);
 }
 
 TEST(DesignFileRead, SmallExampleInBothExponentWidths)
@@ -301,7 +309,8 @@ TEST(DesignFileRead, EditEntriesAndGapsAreRemovedInOrder)
 {
     auto d = emptyDesign();
     readDesignText(
-        *d, "[Z0]\r\n[HISTORY]\r\nNR=7\r\nTYP=0,DATAPOINT\r\nTYP=1,EDIT_ELEMENT\r\n"
+        *d, "[DATAPOINTS]\r\nNR=1\r\n[ELEMENTS]\r\nNR=1\r\n[Q]\r\nNR=1\r\n[VSWR]\r\nNR=1\r\n"
+            "[Z0]\r\n[HISTORY]\r\nNR=7\r\nTYP=0,DATAPOINT\r\nTYP=1,EDIT_ELEMENT\r\n"
             "TYP=2,ELEMENT\r\nTYP=3,EDIT_ELEMENT\r\nTYP=5,Q_ELLIPSE\r\nTYP=6,VSWR_CYRCLE\r\n");
     // Index 4 (a point edit, which has no keyword) is a gap.
     ASSERT_EQ(d->historyCount, 4);
@@ -408,7 +417,7 @@ TEST(DesignFileFiles, WriteReadAndFailuresKeepThePreviousFile)
     EXPECT_EQ(writeDesignFile(*d, dir.string()), designFileCannotWrite);
     int leftovers = 0;
     for (const auto& entry : fs::directory_iterator(dir))
-        leftovers += entry.path().extension() == ".tmp";
+        leftovers += entry.path().filename().string().starts_with(".");
     EXPECT_EQ(leftovers, 0);
 
     EXPECT_EQ(readDesignFile(*r, (dir / "none.zvc").string()), designFileCannotOpen);
@@ -430,4 +439,54 @@ TEST(DesignFileFiles, OverwriteFollowsLinksAndKeepsPermissions)
     EXPECT_EQ(fileText(real), designFileText(*d));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(DesignFileRead, ReferenceImpedanceIsCheckedAsStored)
+{
+    // Positive as doubles, but 0 or subnormal as the stored float: the design
+    // keeps 50 ohm, so it saves and reopens as it was shown.
+    for (const char* z0 : {"8E-80", "1E-40", "0", "-50"}) {
+        auto d = emptyDesign();
+        readBack(*d, "[Z0]\r\nZ0=" + std::string(z0) + "\r\n[HISTORY]\r\nNR=0\r\n");
+        EXPECT_EQ(d->z0, 50.0f) << z0;
+    }
+    auto d = emptyDesign();
+    readBack(*d, "[Z0]\r\nZ0=1E-30\r\n[HISTORY]\r\nNR=0\r\n");
+    EXPECT_EQ(d->z0, 1e-30f);
+}
+
+TEST(DesignFileWrite, NegativeZeroIsWrittenAsZero)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, element(ElementKind::RP, 100));
+    d->elements[0].xEnd = -0.0;
+    d->elements[0].xBegin = -0.0;
+    const std::string t = designFileText(*d);
+    EXPECT_NE(t.find("XBEGIN=0,0\r\n"), std::string::npos);
+    EXPECT_NE(t.find("XEND=0,0\r\n"), std::string::npos);
+    EXPECT_EQ(t.find("-0\r\n"), std::string::npos);
+}
+
+TEST(DesignFileRead, HistoryBeyondTheCountsIsDropped)
+{
+    // 1 point but 3 point entries, 1 Q contour but 2 entries: redo after undo
+    // must never bring back a slot that holds nothing.
+    auto d = emptyDesign();
+    readBack(*d, "[DATAPOINTS]\r\nNR=1\r\nSTART=1\r\nR=0,25\r\nX=0,-10\r\nF=0,1E+09\r\n"
+                 "[Z0]\r\nZ0=50\r\n[Q]\r\nNR=1\r\nQ=0,2\r\n[HISTORY]\r\nNR=6\r\n"
+                 "TYP=0,DATAPOINT\r\nTYP=1,Q_ELLIPSE\r\nTYP=2,DATAPOINT\r\nTYP=3,WIDEBAND\r\n"
+                 "TYP=4,DATAPOINT\r\nTYP=5,Q_ELLIPSE\r\n");
+    EXPECT_EQ(d->historyCount, 3);
+    EXPECT_EQ(d->historyTop, 3);
+    EXPECT_EQ(d->history[0], HistoryEntry::Wideband);
+    EXPECT_EQ(d->history[1], HistoryEntry::DataPoint);
+    EXPECT_EQ(d->history[2], HistoryEntry::QEllipse);
+    while (undoLast(*d)) {
+    }
+    while (redoNext(*d)) {
+    }
+    EXPECT_EQ(d->dataPointCount, 1);
+    EXPECT_EQ(d->qCount, 1);
+    EXPECT_EQ(d->dataPoints[0].r, 25.0);
 }

@@ -131,7 +131,7 @@ TEST(SettingsFileText, UnusableZoomIsNotTaken)
     }
     Settings big;
     readSettingsText(big, "[MISCELLANEOUS]\nZOOM=1E+300\n");
-    EXPECT_EQ(big.zoom, 3.4028235e38f);
+    EXPECT_EQ(big.zoom, 50.0f); // the zoom dialog's largest
 }
 
 TEST(SettingsFile, ReadWriteThroughFilesAndCreateTheFolder)
@@ -163,4 +163,31 @@ TEST(SettingsFile, DefaultPathFollowsXdgThenHome)
     EXPECT_EQ(defaultSettingsPath(), "/home/ann/.config/zelvo/zelvo.ini");
     unsetenv("HOME");
     EXPECT_EQ(defaultSettingsPath(), "");
+}
+
+TEST(SettingsZoom, ReadIntoTheDialogsRangeAndWrittenSoItReadsBack)
+{
+    const auto zoomOf = [](const std::string& value) {
+        Settings s;
+        readSettingsText(s, "[MISCELLANEOUS]\r\nZOOM=" + value + "\r\n");
+        return s.zoom;
+    };
+    EXPECT_EQ(zoomOf("1E9"), 50.0f);
+    EXPECT_EQ(zoomOf("1e-68"), 0.01f); // a positive double, but 0 as a float
+    EXPECT_EQ(zoomOf("0.001"), 0.01f);
+    EXPECT_EQ(zoomOf("0"), 1.0f);      // no zoom at all: the default stays
+    EXPECT_EQ(zoomOf("-2"), 1.0f);
+    EXPECT_EQ(zoomOf("2.5"), 2.5f);
+
+    for (const float zoom : {0.01f, 0.049f, 0.0123457f, 0.5f, 1.0f, 2.5f, 16.0f, 49.99f, 50.0f}) {
+        Settings s;
+        s.zoom = zoom;
+        const std::string text = settingsFileText(s);
+        Settings back;
+        readSettingsText(back, text);
+        EXPECT_EQ(back.zoom, zoom) << text;
+        const std::size_t at = text.find("ZOOM=");
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(static_cast<float>(std::atof(text.c_str() + at + 5)), zoom);
+    }
 }

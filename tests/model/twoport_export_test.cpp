@@ -62,7 +62,7 @@ SParamSet demoSet()
     set.fileName = "/data/amp.s2p";
     set.freqExponent = 6;
     set.referenceImpedance = 50.0f;
-    set.pointCount = 2;
+    set.resizePoints(2);
     set.points[0] = {100.0f, 0.5f, -0.25f, 0.125f, 0.5f, 4.0f, 2.0f, 0.25f, 0.5f};
     set.points[1] = {1500.5f, -0.3f, 0.1f, 0.05f, -0.3f, 2.5f, 1.2f, 0.2f, -0.6f};
     set.loaded = true;
@@ -264,7 +264,7 @@ TEST(ExportFile, OptionLineUnitsAndNotes)
 TEST(ExportFile, UndefinedValuesAreWrittenAsTheFormatterPrintsThem)
 {
     SParamSet set = demoSet();
-    set.pointCount = 1;
+    set.resizePoints(1);
     set.points[0] = {1.0f, 0, 0, 1.0f, 0, 1.0f, 0, 0, 0}; // ideal through
     const std::string text = exportFileText(set, ParameterKind::Z, true, "");
     const std::string row = text.substr(text.rfind("\r\n1.000") + 2);
@@ -314,9 +314,11 @@ TEST(ExportWrite, FailuresLeaveExistingFilesAlone)
     const auto missing = dir / "no_such_folder" / "x.Z2P";
     const ExportResult r = exportTwoPortFile(set, ParameterKind::Z, true, missing.string());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, exportOpenFailedMessage(missing.string()));
+    const DialogMessage openFailed =
+        withReason(exportOpenFailedMessage(missing.string()), "No such file or directory");
+    EXPECT_EQ(r.message, openFailed);
     ASSERT_TRUE(probeExportTarget(missing.string()).has_value());
-    EXPECT_EQ(*probeExportTarget(missing.string()), exportOpenFailedMessage(missing.string()));
+    EXPECT_EQ(*probeExportTarget(missing.string()), openFailed);
     EXPECT_FALSE(probeExportTarget((dir / "fine.Z2P").string()).has_value());
     EXPECT_EQ(filesIn(dir), 0);
 
@@ -327,7 +329,8 @@ TEST(ExportWrite, FailuresLeaveExistingFilesAlone)
     std::ofstream(target / "keep.txt") << "keep";
     const ExportResult busy = exportTwoPortFile(set, ParameterKind::Z, true, target.string());
     EXPECT_FALSE(busy.ok);
-    EXPECT_EQ(busy.message.text, "Error while writing file '" + target.string() + "'");
+    EXPECT_EQ(busy.message.text,
+              "Error while opening file '" + target.string() + "'\n\rIs a directory.");
     EXPECT_EQ(readBytes(target / "keep.txt"), "keep");
     EXPECT_EQ(filesIn(dir), 1);
 }

@@ -224,6 +224,24 @@ TEST(ChartGrid, YChartIsTheZChartTurnedAndLabelledInSiemens)
     EXPECT_EQ(atMinusJ, 1);
 }
 
+TEST(ChartGrid, RimLabelsStayInsideTheChartWindowWhateverTheirLength)
+{
+    // A large Zo makes long labels; the window reaches 10 pixels past the rim.
+    for (float z0 : {50.0f, 1e6f}) {
+        RecordingCanvas c;
+        drawChartGrid(c, 190, zRed, yGreen, showZChartBit | showYChartBit, 0, 0, true, 15, 1.0f,
+                      GridMode::Chart, z0);
+        const auto texts = c.ofKind(DrawOp::Text);
+        ASSERT_EQ(texts.size(), 24u);
+        c.setFont({15, FontFace::Default, 400, 0}); // as the labels were measured
+        for (const DrawCall& t : texts) {
+            const int half = c.textWidth(t.text) / 2;
+            EXPECT_LE(t.v[0] + half, 200) << t.text << " at Zo " << z0;
+            EXPECT_GE(t.v[0] - half, -200) << t.text << " at Zo " << z0;
+        }
+    }
+}
+
 TEST(ChartGrid, LabelsSwitchOnlyRemovesTexts)
 {
     const RecordingCanvas on = grid(showZChartBit | showYChartBit, true);

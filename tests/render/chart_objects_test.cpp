@@ -386,18 +386,24 @@ TEST(Contours, TwoPortCirclesAndTheirCaptions)
     drawNoiseCircles(c, d, s, geometry());
 
     std::vector<std::pair<std::string, Circle>> expected;
+    // Appended, not "S" + std::to_string(...): GCC 12 warns falsely on that at -O3.
+    const auto name = [](char kind, int i) {
+        std::string s(1, kind);
+        s += std::to_string(i + 1);
+        return s;
+    };
     for (int i = 0; i < d.stabilityCount; ++i) {
         const auto& r = d.stabilityCircles[static_cast<std::size_t>(i)];
         const StabilityCircle sc = stabilityCircle(widen(r.s), r.plane);
-        expected.push_back({"S" + std::to_string(i + 1), {sc.centre, sc.radius}});
+        expected.push_back({name('S', i), {sc.centre, sc.radius}});
     }
     for (int i = 0; i < d.gainCount; ++i) {
         const auto& r = d.gainCircles[static_cast<std::size_t>(i)];
-        expected.push_back({"G" + std::to_string(i + 1), gainCircle(widen(r.s), r.plane, r.p)});
+        expected.push_back({name('G', i), gainCircle(widen(r.s), r.plane, r.p)});
     }
     for (int i = 0; i < d.noiseCount; ++i) {
         const auto& r = d.noiseCircles[static_cast<std::size_t>(i)];
-        expected.push_back({"N" + std::to_string(i + 1), noiseCircle(r.nfMin, r.gammaOpt, r.rn, r.nf)});
+        expected.push_back({name('N', i), noiseCircle(r.nfMin, r.gammaOpt, r.rn, r.nf)});
     }
     const auto circles = c.ofKind(DrawOp::Ellipse);
     ASSERT_EQ(circles.size(), expected.size());
@@ -501,6 +507,30 @@ TEST(RenderChart, WidebandMarksEveryPointButTheStart)
     EXPECT_EQ(c.ofKind(DrawOp::Ellipse).size(), 2u);
     const DrawCall* w3 = c.findText("W3");
     EXPECT_EQ((Point{w3->v[0], w3->v[1]}), pixel(d.widebandR[2], d.widebandX[2]));
+}
+
+} // namespace
+} // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(ChartObjects, MarkersNearTheIntRangeSaturate)
+{
+    // A huge zoom puts a point near the chart's edge at the int range's edge;
+    // the start square around it must clamp, not wrap (UB under UBSan).
+    Design d;
+    addPoint(d, 0.001, 0);
+    RecordingCanvas c;
+    drawDataPoints(c, d, style(), geometry(190, 1e9f));
+    const auto labels = c.ofKind(DrawOp::Text);
+    const auto squares = c.ofKind(DrawOp::Rectangle);
+    ASSERT_EQ(labels.size(), 1u);
+    ASSERT_EQ(squares.size(), 1u);
+    const int x = labels[0].v[0];
+    EXPECT_LT(x, -2'000'000'000);
+    EXPECT_EQ(squares[0].v[0], std::numeric_limits<int>::min());
+    EXPECT_GT(squares[0].v[2], x);
 }
 
 } // namespace

@@ -44,7 +44,8 @@ SParamSet gainSet(std::initializer_list<std::tuple<float, double, double>> rows)
 {
     SParamSet set;
     for (const auto& [f, k, g] : rows) {
-        const auto i = static_cast<std::size_t>(set.pointCount++);
+        const std::size_t i = set.points.size();
+        set.resizePoints(static_cast<int>(i) + 1);
         set.points[i].frequency = f;
         set.stabilityK[i] = k;
         set.magDb[i] = k >= 1 ? g : std::nan("");
@@ -183,14 +184,46 @@ TEST(GainGraph, AllPointsUnstableDrawOnlyTheMsgCurve)
     const SParamSet set = gainSet({{1.0f, 0.5, 14.0}, {2.0f, 0.6, 13.0}});
     RecordingCanvas c;
     paintGainGraphWindow(c, set, {}, 16);
-    int red = 0, blue = 0;
-    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
-        (e.pen.colour == rgb(255, 0, 0) ? red : blue) += 1;
+    int red = 0, blue = 0, mu = 0, muPrime = 0;
+    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse)) {
+        red += e.pen.colour == rgb(255, 0, 0);
+        blue += e.pen.colour == rgb(0, 0, 255);
+        mu += e.pen.colour == muColour;
+        muPrime += e.pen.colour == muPrimeColour;
+    }
     EXPECT_EQ(red, 0);
     EXPECT_EQ(blue, 2);
+    EXPECT_EQ(mu, 2);
+    EXPECT_EQ(muPrime, 2);
     const auto rows = gainTableRows(set);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[3], "    1.000    -------     14.000      0.500");
+    EXPECT_EQ(rows[3].substr(0, 42), "    1.000    -------     14.000      0.500");
+}
+
+TEST(GainGraph, MuCurvesOnTheirOwnScale)
+{
+    SParamSet set = gainSet({{1.0f, 1.2, 14.0}, {10.0f, 1.3, 13.0}, {100.0f, 1.3, 12.0}});
+    set.muLoad = {1.0, 3.0, std::nan("")};
+    set.muSource = {0.5, 40.0, 1.5}; // 40 is above the scale: not drawn
+    EXPECT_EQ(muAxisTop(set), 5.0);
+    set.muSource[1] = 2.0;
+    EXPECT_EQ(muAxisTop(set), 3.0);
+    EXPECT_EQ(muAxisTop(SParamSet{}), 2.0);
+    set.muSource[1] = 40.0;
+
+    RecordingCanvas c;
+    drawMuTraces(c, 0, 0, 630, 400, 1.0, 100.0, 4.0, set, 16);
+    std::vector<Point> mu, muPrime;
+    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
+        (e.pen.colour == muColour ? mu : muPrime).push_back({e.centreX(), e.centreY()});
+    // Two decades of 300 pixels; y = trunc(370 * (1 - mu / 4)).
+    EXPECT_EQ(mu, (std::vector<Point>{{30, 277}, {330, 92}}));
+    EXPECT_EQ(muPrime, (std::vector<Point>{{30, 323}, {630, 231}}));
+    // mu' has no neighbours to join: the line from 1 to 100 would skip a point.
+    int muPrimeLines = 0;
+    for (const DrawCall& e : c.ofKind(DrawOp::LineTo))
+        muPrimeLines += e.pen.colour == muPrimeColour;
+    EXPECT_EQ(muPrimeLines, 0);
 }
 
 TEST(GainGraph, WindowScrolling)
@@ -295,6 +328,7 @@ TEST(TextViews, FileWindowCountsLinesAndScrolls)
 TEST(TextViews, GainTableRows)
 {
     SParamSet set;
+    set.resizePoints(2);
     set.freqExponent = 6;
     set.points[0].frequency = 400.0f;
     set.stabilityK[0] = 0.399;
@@ -304,15 +338,21 @@ TEST(TextViews, GainTableRows)
     set.stabilityK[1] = 1.25;
     set.magDb[1] = 12.5;
     set.msgDb[1] = 15.0;
-    set.pointCount = 2;
+    set.muLoad = {0.62, 1.1};
+    set.muSource = {0.71, 1.0004};
+    set.magDb[1] = -0.0004; // rounds to zero: shown without a sign
     set.loaded = true;
     const auto rows = gainTableRows(set);
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0], "    Freq.     MAG         MSG         K");
-    EXPECT_EQ(rows[1], "    [MHz]     [dB]        [dB]        [-]");
-    EXPECT_EQ(rows[2], std::string(54, '-'));
-    EXPECT_EQ(rows[3], "  400.000    -------     26.070      0.399");
-    EXPECT_EQ(rows[4], " 2000.000    12.500      -------     1.250");
+    EXPECT_EQ(rows[0], "    Freq.     MAG         MSG         K          mu        mu'");
+    EXPECT_EQ(rows[1], "    [MHz]     [dB]        [dB]        [-]         [-]        [-]");
+    EXPECT_EQ(rows[2], std::string(65, '-'));
+    EXPECT_EQ(rows[3], "  400.000    -------     26.070      0.399      0.620      0.710");
+    EXPECT_EQ(rows[4], " 2000.000     0.000      -------     1.250      1.100      1.000");
+    // A frequency kept as written: 9 GHz in hertz is not 8999999488.
+    set.points[1].frequency = 9e9;
+    EXPECT_EQ(gainTableRows(set)[4].substr(0, 14), "9000000000.000");
+    set.points[1].frequency = 2000.0;
 
     const struct {
         int exponent;
@@ -322,6 +362,14 @@ TEST(TextViews, GainTableRows)
         set.freqExponent = u.exponent;
         EXPECT_EQ(gainTableRows(set)[1].substr(0, 9), u.unit);
     }
+    // Frequencies of 100000 and more move the whole table so that it stays aligned.
+    set.points[1].frequency = 1234567.0f;
+    const auto wide = gainTableRows(set);
+    EXPECT_EQ(wide[0], "      Freq.     MAG         MSG         K          mu        mu'");
+    EXPECT_EQ(wide[2], std::string(67, '-'));
+    EXPECT_EQ(wide[3], "    400.000    -------     26.070      0.399      0.620      0.710");
+    EXPECT_EQ(wide[4], "1234567.000     0.000      -------     1.250      1.100      1.000");
+    set.points[1].frequency = 2000.0f;
     set.loaded = false;
     EXPECT_EQ(gainTableRows(set).size(), 3u);
 
@@ -333,7 +381,7 @@ TEST(TextViews, GainTableRows)
     set.loaded = true;
     RecordingCanvas c;
     const TextScrollRanges r = paintGainTable(c, set, v);
-    EXPECT_EQ(r, (TextScrollRanges{2 + 3 - 3, 54 - 20}));
+    EXPECT_EQ(r, (TextScrollRanges{2 + 3 - 3, 65 - 20}));
     EXPECT_EQ(c.texts().size(), 5u); // three visible lines and the part-visible rest
 }
 

@@ -1,6 +1,7 @@
 #include "render/recording_canvas.h"
 #include "render/splot_plots.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -17,8 +18,8 @@ SParamSet threePoints()
         {2.0f, 0.4f, -0.3f, 0.24f, 0.5f, 3.1f, 0.21f, -0.3f, 0.1f},
         {3.0f, 0.3f, -0.4f, 0.06f, 1.0f, 1.0f, -1.0f, -0.4f, 0.2f},
     };
-    for (const SParamPoint& q : p)
-        set.points[static_cast<std::size_t>(set.pointCount++)] = q;
+    set.resizePoints(3);
+    std::copy(std::begin(p), std::end(p), set.points.begin());
     set.loaded = true;
     return set;
 }
@@ -71,15 +72,15 @@ TEST(SPlotTraces, FullScaleWithoutUsableMagnitudes)
 {
     EXPECT_EQ(polarFullScale(SParamSet{}, TraceCode::S21), 1.2);
     SParamSet zero;
-    zero.pointCount = 2; // every magnitude 0: no scale from the data
+    zero.resizePoints(2); // every magnitude 0: no scale from the data
     EXPECT_EQ(polarFullScale(zero, TraceCode::S12), 1.2);
 }
 
 TEST(SPlotTraces, OnePointSitsAtFiveSixthsOfTheRadius)
 {
     SParamSet set;
+    set.resizePoints(1);
     set.points[0] = {1.0f, 0, 0, 0.5f, 0.0f, 4.0f, 3.14159265f / 2, 0, 0};
-    set.pointCount = 1;
     RecordingCanvas c;
     drawPolarTrace(c, set, TraceCode::S12, 120, polarFullScale(set, TraceCode::S12), traceColour,
                    1, 0, 0);

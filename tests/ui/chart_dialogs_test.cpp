@@ -120,6 +120,37 @@ TEST_F(Contours, VswrBelowOneIsRefusedWithBeepAndSelection)
     EXPECT_EQ(state.design.vswrCircles[1], 1.5f);
 }
 
+TEST_F(Contours, TextThatIsNoNumberAndValuesOutOfRangeAreRefused)
+{
+    const QString format = QStringLiteral("Incorrect number format.\nUse exponential form only.");
+    struct Row {
+        ContourKind kind;
+        const char* typed;
+        QString message;
+    };
+    const QString qRange = QStringLiteral("Value must lie in the range between 0.01 and 1000");
+    const QString vswrRange = QStringLiteral("Value must lie in the range between 1 and 1000");
+    const Row rows[] = {
+        {ContourKind::Q, "abc", format},        {ContourKind::Q, "5x", format},
+        {ContourKind::Q, "-3", qRange},         {ContourKind::Q, "0", qRange},
+        {ContourKind::Q, "1e308", qRange},      {ContourKind::Vswr, "1.5x", format},
+        {ContourKind::Vswr, "1e308", vswrRange}, {ContourKind::Vswr, "", QStringLiteral("Field must contain value")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.typed);
+        ContourDialog dialog(state, platform, r.kind);
+        dialog.show();
+        type(dialog, "value", QString::fromLatin1(r.typed));
+        pressOk(dialog);
+        EXPECT_EQ(recorder.lastMessage(), r.message);
+        EXPECT_TRUE(focusedAndSelected(dialog, "value"));
+        EXPECT_TRUE(staysOpen(dialog));
+    }
+    EXPECT_EQ(recorder.messages.size(), std::size(rows));
+    EXPECT_EQ(state.design.qCount + state.design.vswrCount, 0);
+    EXPECT_FALSE(state.design.modified);
+}
+
 TEST_F(Contours, HelpTopics)
 {
     ContourDialog q(state, platform, ContourKind::Q);
@@ -145,7 +176,7 @@ TEST_F(Contours, F1OpensTheSameTopicAsHelpAndDialogsWithoutHelpButtonHaveOne)
     EXPECT_EQ(recorder.helpTopics[2], QStringLiteral("Colors"));
 }
 
-TEST(ZoomClamp, LimitsAndText)
+TEST(ZoomClamp, LimitsOfAFactorFromElsewhere)
 {
     EXPECT_EQ(clampZoom(100), 50.0f);
     EXPECT_EQ(clampZoom(0), 0.01f);
@@ -156,7 +187,7 @@ TEST(ZoomClamp, LimitsAndText)
 
 using Zoom = DialogTest;
 
-TEST_F(Zoom, TypedTextIsClampedAndUnchangedKeepsTheFactor)
+TEST_F(Zoom, TypedFactorIsTakenAndUnchangedKeepsTheFactor)
 {
     state.settings.zoom = 0.125f;
     ZoomDialog dialog(state, platform);
@@ -164,8 +195,8 @@ TEST_F(Zoom, TypedTextIsClampedAndUnchangedKeepsTheFactor)
     pressOk(dialog);
     EXPECT_EQ(state.settings.zoom, 0.125f);
 
-    for (const auto& [typed, expected] : {std::pair{"abc", 0.01f}, std::pair{"100", 50.0f},
-                                          std::pair{"0", 0.01f}, std::pair{"2.5", 2.5f}}) {
+    for (const auto& [typed, expected] : {std::pair{"0.01", 0.01f}, std::pair{"50", 50.0f},
+                                          std::pair{"2.5", 2.5f}}) {
         ZoomDialog d(state, platform);
         type(d, "factor", QString::fromLatin1(typed));
         pressOk(d);
@@ -176,6 +207,24 @@ TEST_F(Zoom, TypedTextIsClampedAndUnchangedKeepsTheFactor)
     testing::press(cancelled, QDialogButtonBox::Cancel);
     EXPECT_EQ(state.settings.zoom, 2.5f);
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST_F(Zoom, TextAndFactorsOutsideTheRangeAreRefused)
+{
+    state.settings.zoom = 2.0f;
+    const QString range = QStringLiteral("Value must lie in the range between 0.01 and 50");
+    for (const auto& [typed, message] :
+         {std::pair{"abc", QStringLiteral("Incorrect number format.\nUse exponential form only.")},
+          std::pair{"100", range}, std::pair{"0", range}, std::pair{"0.0099", range}}) {
+        ZoomDialog d(state, platform);
+        d.show();
+        type(d, "factor", QString::fromLatin1(typed));
+        pressOk(d);
+        EXPECT_EQ(recorder.lastMessage(), message) << typed;
+        EXPECT_TRUE(focusedAndSelected(d, "factor"));
+        EXPECT_TRUE(staysOpen(d));
+    }
+    EXPECT_EQ(state.settings.zoom, 2.0f);
 }
 
 using Colours = DialogTest;
@@ -289,6 +338,23 @@ TEST_F(ReferenceImpedance, RefusalsAndHelp)
     EXPECT_FALSE(state.design.modified);
     testing::press(dialog, QDialogButtonBox::Help);
     EXPECT_EQ(recorder.helpTopics.back(), QStringLiteral("Input of Network"));
+
+    // Beyond what a reference can sensibly be, in either unit.
+    type(dialog, "value", QStringLiteral("1e308"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Value must lie in the range between 0.001 and 1E6 Ohm"));
+    type(dialog, "value", QStringLiteral("8E-80"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Value must lie in the range between 0.001 and 1E6 Ohm"));
+    testing::combo(dialog, "unit")->setCurrentText(QStringLiteral("Siemens"));
+    type(dialog, "value", QStringLiteral("2000"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Value must lie in the range between 1E-6 and 1000 Siemens"));
+    EXPECT_TRUE(staysOpen(dialog));
+    EXPECT_EQ(state.design.z0, 50.0f);
 
     // Unchanged "%.1f" text keeps a Zo with more digits.
     state.design.z0 = 75.25f;

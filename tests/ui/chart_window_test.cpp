@@ -3,6 +3,8 @@
 // choosing and editing data points.
 #include "core/format.h"
 #include "main_window_fixture.h"
+
+#include <QTest>
 #include "model/point_list.h"
 #include "render/schematic_text.h"
 #include "ui/point_list_window.h"
@@ -21,7 +23,7 @@ constexpr double omega = 2 * std::numbers::pi * 1e9; // every point here is at 1
 
 TEST_F(ChartWindowTest, GeometryFollowsTheLayout)
 {
-    EXPECT_EQ(chart()->geometry(), QRect(screenW - 848 + 5, -5, 848, 848));
+    EXPECT_EQ(chart()->geometry(), QRect(screenW - 848 - 5, -5, 848, 848));
     EXPECT_EQ(state.chartView.baseRadius, 414);
     EXPECT_EQ(state.chartView.centreX, 424);
     EXPECT_EQ(window->schematicFrame()->geometry(), QRect(5, 80, 400, 480));
@@ -169,6 +171,28 @@ TEST_F(ChartWindowTest, RightClickCancelsAndRestoresTheSlot)
     EXPECT_EQ(design().elementCount, 0);
     EXPECT_EQ(design().elements[0].value, 7e-9);
     EXPECT_EQ(design().dataPointCount, 1); // the cancel is no undo
+}
+
+TEST_F(ChartWindowTest, EscCancelsAPlacementFromTheToolboxOrTheMainWindowAndNothingElse)
+{
+    addPoint(50, -50);
+    design().elements[0].value = 7e-9;
+    toolButton("seriesL");
+    move({0, 0});
+    QTest::keyClick(window->toolbox(), Qt::Key_Escape);
+    EXPECT_FALSE(state.placement.placing);
+    EXPECT_EQ(design().elements[0].value, 7e-9);
+    EXPECT_TRUE(window->toolbox()->isVisible()); // Esc never closes the toolbox
+
+    toolButton("seriesL");
+    ASSERT_TRUE(state.placement.placing);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(state.placement.placing);
+    // Without a placement Esc is no undo.
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QTest::keyClick(window->toolbox(), Qt::Key_Escape);
+    EXPECT_EQ(design().dataPointCount, 1);
+    EXPECT_EQ(recorder.beeps, 0);
 }
 
 TEST_F(ChartWindowTest, UndoAndRedoFromEveryWindow)

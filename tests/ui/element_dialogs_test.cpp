@@ -87,6 +87,11 @@ TEST_F(RlcGroups, ValuesMustBePositive)
     EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must be > 0"));
     EXPECT_TRUE(focusedAndSelected(dialog, "l"));
     EXPECT_EQ(recorder.beeps, 1);
+    type(dialog, "l", QStringLiteral("1e39"));
+    type(dialog, "c", QStringLiteral("1"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must lie in the range between 0 and 1 H"));
+    EXPECT_EQ(state.design.elementCount, 0);
 }
 
 TEST_F(RlcGroups, SeriesGroupIsAppendedWithItsEndPoint)
@@ -232,7 +237,8 @@ TEST_F(ElementEditor, BoundsKeepTheOldValueAndClose)
         EXPECT_EQ(recorder.lastMessage(), QString::fromLatin1(r.message));
         EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
         EXPECT_EQ(element(row).value, r.value);
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_FALSE(staysOpen(dialog));
+        EXPECT_EQ(state.design.historyCount, 2 + row); // the point and the elements only
         ++row;
     }
     EXPECT_EQ(row, 4);
@@ -285,6 +291,61 @@ TEST_F(ElementEditor, RefusedLineImpedanceChangesNothing)
     EXPECT_TRUE(focusedAndSelected(dialog, "impedance"));
     EXPECT_EQ(element(0).value, 0.1);
     EXPECT_EQ(element(0).lineImpedance, 50.0f);
+}
+
+TEST_F(ElementEditor, ARefusedEditLeavesTheDesignExactlyAsItWas)
+{
+    // As placed with the mouse: the end is where the pointer was, not
+    // exactly where a recomputation would put it.
+    Element g;
+    g.kind = ElementKind::RlcSeries;
+    g.rlcR = 10;
+    g.rlcL = 1e-9;
+    g.rlcC = 1e-12;
+    g.rBegin = 25;
+    g.xBegin = -10;
+    g.rEnd = 35.5;
+    g.xEnd = -150.25;
+    ASSERT_TRUE(appendElementAsPlaced(state.design, g));
+    state.design.modified = false;
+    const int entries = state.design.historyCount;
+    ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::RlcSeries, 0));
+    dialog.show();
+    type(dialog, "value", QStringLiteral("20"));
+    type(dialog, "l", QStringLiteral("0"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must be > 0"));
+    type(dialog, "l", QStringLiteral("1"));
+    type(dialog, "c", QStringLiteral("1e39"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must lie in the range between 0 and 1 F"));
+    testing::press(dialog, QDialogButtonBox::Cancel);
+    EXPECT_EQ(element(0).rlcR, 10.0);
+    EXPECT_EQ(element(0).rEnd, 35.5);
+    EXPECT_EQ(element(0).xEnd, -150.25);
+    EXPECT_EQ(state.design.historyCount, entries);
+    EXPECT_FALSE(state.design.modified);
+}
+
+TEST_F(ElementEditor, ValuesBeyondWhatAnElementCanBeAreRefusedWithTheirRange)
+{
+    append(ElementKind::RS, 10);
+    append(ElementKind::LS, 0.1);
+    ElementValueDialog r(state, platform, elementEditCode(ElementKind::RS, 0));
+    r.show();
+    type(r, "value", QStringLiteral("1e308"));
+    pressOk(r);
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Value must lie in the range between 0 and 1E9 Ohm"));
+    EXPECT_TRUE(staysOpen(r));
+    ElementValueDialog line(state, platform, elementEditCode(ElementKind::LS, 1));
+    line.show();
+    type(line, "er", QStringLiteral("1e39"));
+    pressOk(line);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must lie in the range between 0 and 1000"));
+    EXPECT_TRUE(focusedAndSelected(line, "er"));
+    EXPECT_EQ(element(0).value, 10.0);
+    EXPECT_EQ(element(1).lineEr, 1.0f);
 }
 
 TEST_F(ElementEditor, RlcGroupEditsItsThreeValues)
@@ -357,6 +418,14 @@ TEST_F(LineImpedance, RefusesInOrder)
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must be >= 1"));
     EXPECT_TRUE(focusedAndSelected(dialog, "er"));
+    type(dialog, "er", QStringLiteral("1e39"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must lie in the range between 1 and 1000"));
+    type(dialog, "impedance", QStringLiteral("1e308"));
+    pressOk(dialog);
+    EXPECT_EQ(recorder.lastMessage(),
+              QStringLiteral("Value must lie in the range between 0 and 1E6 Ohm"));
+    EXPECT_TRUE(focusedAndSelected(dialog, "impedance"));
     EXPECT_EQ(state.memory.lineImpedance, 50.0f);
     // Esc ends it without a value: the caller does not place the line.
     QTest::keyClick(&dialog, Qt::Key_Escape);

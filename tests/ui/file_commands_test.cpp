@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <clocale>
 
@@ -58,7 +59,7 @@ TEST_F(FileCommandTest, SaveOnUnnamedOpensSaveAsAndCancelSaysNothing)
     recorder.fileNames.push_back(path("a.zvc"));
     window->run(Command::Save);
     EXPECT_FALSE(design().modified);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart ") + path("a.zvc"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + path("a.zvc"));
     EXPECT_TRUE(QFile::exists(path("a.zvc")));
     // Save on a named design writes without a dialog.
     design().modified = true;
@@ -73,11 +74,12 @@ TEST_F(FileCommandTest, FailedSaveKeepsTheStateAndTheOldFile)
     recorder.fileNames.push_back(path("missing/folder/a.zvc"));
     window->run(Command::SaveAs);
     EXPECT_EQ(lastText(),
-              QStringLiteral("Error while writing file '%1'").arg(path("missing/folder/a.zvc")));
+              QStringLiteral("Error while writing file '%1'\nNo such file or directory.")
+                  .arg(path("missing/folder/a.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(recorder.messages.back().buttons, MessageButtons::OkCancel);
     EXPECT_TRUE(design().modified);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
 }
 
 TEST_F(FileCommandTest, SavePromptPathsAtNew)
@@ -104,7 +106,7 @@ TEST_F(FileCommandTest, SavePromptPathsAtNew)
     EXPECT_EQ(design().z0, 50.0f);
     EXPECT_FALSE(design().modified);
     EXPECT_EQ(readout(Readout::Zo), QStringLiteral("50.0 Ohm"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
 }
 
 TEST_F(FileCommandTest, CancelledOpenKeepsThePreviousDesign)
@@ -127,7 +129,7 @@ TEST_F(FileCommandTest, OpenReadsTheDesignAndNamesTheWindow)
     EXPECT_EQ(design().elementCount, 1);
     EXPECT_FALSE(design().modified);
     EXPECT_EQ(QString::fromStdString(design().fileName), p);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart ") + p);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + p);
 }
 
 TEST_F(FileCommandTest, FailedOpenLeavesTheDesignAsItWas)
@@ -143,7 +145,7 @@ TEST_F(FileCommandTest, FailedOpenLeavesTheDesignAsItWas)
     EXPECT_EQ(lastText(), QStringLiteral("Error while reading file '%1'").arg(path("junk.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(design().dataPointCount, 1);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
 }
 
 TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
@@ -160,7 +162,85 @@ TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
     recorder.fileNames.push_back(path("no/such/net.mcf"));
     window->run(Command::SaveNetlist);
     EXPECT_EQ(lastText(),
-              QStringLiteral("Error while writing file '%1'").arg(path("no/such/net.mcf")));
+              QStringLiteral("Error while writing file '%1'\nNo such file or directory.")
+                  .arg(path("no/such/net.mcf")));
+}
+
+TEST_F(FileCommandTest, SaveNetlistProposesTheDesignsNameWithANetlistSuffix)
+{
+    recorder.fileNames.push_back(savedDesign("match900.ZVC"));
+    window->run(Command::Open);
+    ASSERT_EQ(design().dataPointCount, 2);
+    recorder.fileNames.push_back(QString()); // cancelled: nothing written
+    window->run(Command::SaveNetlist);
+    EXPECT_EQ(recorder.fileDialogs.back().directory, path("match900.mcf"));
+
+    recorder.fileNames.push_back(path("match900.ckt"));
+    window->run(Command::SaveNetlist);
+    recorder.fileNames.push_back(QString());
+    window->run(Command::SaveNetlist);
+    EXPECT_EQ(recorder.fileDialogs.back().directory, path("match900.ckt"));
+    EXPECT_EQ(design().dataPointCount, 2);
+    QFile zvc(path("match900.ZVC"));
+    ASSERT_TRUE(zvc.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(zvc.readAll().contains("[DATAPOINTS]")); // still the design, not a netlist
+}
+
+TEST_F(FileCommandTest, SaveSpiceNetlistWritesTheSubcircuit)
+{
+    modify();
+    recorder.fileNames.push_back(path("match.cir"));
+    window->run(Command::SaveSpiceNetlist);
+    EXPECT_EQ(recorder.fileDialogs[0].defaultSuffix, QStringLiteral("cir"));
+    EXPECT_EQ(lastText(), QStringLiteral("Netlist done ('%1')").arg(path("match.cir")));
+    QFile f(path("match.cir"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains(".subckt zelvo_match in out"));
+    recorder.fileNames.push_back(path("no/such/match.cir"));
+    window->run(Command::SaveSpiceNetlist);
+    EXPECT_EQ(lastText(),
+              QStringLiteral("Error while writing file '%1'").arg(path("no/such/match.cir")));
+}
+
+TEST_F(FileCommandTest, ImportOnePortDataAddsTheChosenLines)
+{
+    QFile f(path("probe.s1p"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("! antenna\r\n# MHz S RI R 75\r\n");
+    for (int i = 0; i < 1601; ++i) // a long sweep lists whole
+        f.write(QByteArray::number(100 + i) + " " + QByteArray::number(0.001 * (i % 300))
+                + " 0\r\n");
+    f.close();
+    recorder.fileNames.push_back(path("probe.s1p"));
+    ModalScript modals;
+    modals.then([](QDialog& d) {
+        auto* list = d.findChild<QListWidget*>(QStringLiteral("lines"));
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), 1601);
+        // Picked third line first: handed over in list order.
+        list->item(2)->setSelected(true);
+        list->item(0)->setSelected(true);
+        clickOk(d);
+    });
+    window->run(Command::ImportOnePort);
+    EXPECT_TRUE(modals.done());
+    EXPECT_EQ(recorder.fileDialogs.back().title, QStringLiteral("Import one-port data"));
+    ASSERT_EQ(design().dataPointCount, 2);
+    EXPECT_DOUBLE_EQ(design().dataPoints[0].f, 100e6);
+    EXPECT_DOUBLE_EQ(design().dataPoints[0].r, 75.0); // Gamma 0: the file's reference
+    EXPECT_DOUBLE_EQ(design().dataPoints[1].f, 102e6);
+    EXPECT_NEAR(design().dataPoints[1].r, 75.0 * 1.002 / 0.998, 1e-9);
+    EXPECT_TRUE(design().modified);
+
+    // A two-port file is refused with the reason, and nothing changes.
+    QFile two(path("amp.s2p"));
+    ASSERT_TRUE(two.open(QIODevice::WriteOnly));
+    two.write("# GHz S MA R 50\n1 0.5 0 2 0 0.1 0 0.5 0\n");
+    two.close();
+    recorder.fileNames.push_back(path("amp.s2p"));
+    window->run(Command::ImportOnePort);
+    EXPECT_NE(lastText().indexOf(QStringLiteral("a one-port line has 3")), -1);
+    EXPECT_EQ(design().dataPointCount, 2);
 }
 
 TEST_F(FileCommandTest, ClosingWithUnsavedChanges)
@@ -242,7 +322,7 @@ TEST_F(FileCommandTest, CommandLineOpensADesign)
     window->openCommandLine(p);
     EXPECT_EQ(design().dataPointCount, 2);
     EXPECT_FALSE(design().modified);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart ") + p);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + p);
 }
 
 TEST_F(FileCommandTest, CommandLineFailures)
@@ -250,7 +330,7 @@ TEST_F(FileCommandTest, CommandLineFailures)
     window->openCommandLine(path("none.zvc"));
     EXPECT_EQ(lastText(), QStringLiteral("Error while opening file '%1'").arg(path("none.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
     QFile junk(path("junk.zvc"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("hello\r\n");
@@ -279,7 +359,7 @@ TEST_F(FileCommandTest, CommandLineTouchstoneOpensSPlotMode)
     EXPECT_EQ(state.mode, AppMode::SPlot);
     EXPECT_TRUE(state.sparams.loaded);
     EXPECT_GT(state.sparams.pointCount, 0);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Zelvo-Chart, s-Plot - Mode    ") + file);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart, s-Plot - Mode    ") + file);
     EXPECT_EQ(window->menu().action(Command::WindowFile)->text(), file);
     window->run(Command::New); // "&Close"
     EXPECT_FALSE(state.sparams.loaded);

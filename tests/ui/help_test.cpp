@@ -4,7 +4,11 @@
 #include "ui/help/help_topics.h"
 #include "ui/help/help_window.h"
 
+#include <QDialog>
 #include <QFile>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -108,7 +112,7 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
             ++links;
         }
     }
-    EXPECT_EQ(pages.size(), 18);
+    EXPECT_EQ(pages.size(), 19);
     EXPECT_GT(links, 60);
 }
 
@@ -125,6 +129,36 @@ TEST_F(Help, WindowShowsTheTopicAskedThroughThePlatform)
     EXPECT_EQ(window.currentUrl(), helpContentsUrl());
     window.browser()->backward();
     EXPECT_EQ(window.currentUrl(), helpUrl(QStringLiteral("Constant VSWR Circles")));
+}
+
+TEST_F(Help, WindowOpenedFromAModalDialogTakesClicksWhileTheDialogIsOpen)
+{
+    auto window = std::make_unique<HelpWindow>();
+    {
+        QDialog dialog;
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        window->showTopic(QStringLiteral("Constant Q Contours"));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ASSERT_NE(window->windowHandle(), nullptr);
+        auto* topics = window->findChild<QListWidget*>();
+        ASSERT_NE(topics, nullptr);
+        QListWidgetItem* first = topics->item(0);
+        ASSERT_NE(first, nullptr);
+        ASSERT_NE(window->currentUrl().adjusted(QUrl::RemoveFragment),
+                  first->data(Qt::UserRole).toUrl());
+        // Through the window system, where modality blocks input.
+        const QPoint at = topics->viewport()->mapTo(window.get(),
+                                                    topics->visualItemRect(first).center());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(window->currentUrl().adjusted(QUrl::RemoveFragment),
+                  first->data(Qt::UserRole).toUrl());
+    }
+    // The dialog is gone; the window lives on as the program's one help window.
+    window->showTopic(QString());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->currentUrl(), helpContentsUrl());
 }
 
 } // namespace

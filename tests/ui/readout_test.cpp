@@ -66,7 +66,7 @@ TEST(MainLayout, ChartModeRowsFollowTheScreen)
 {
     // 1600 x 960, readout font 10 pixels wide.
     const MainLayout l = mainLayout(1600, 960, 10, 1590, 900);
-    EXPECT_EQ(l.chart, QRect(1600 - 848 + 5, -5, 848, 848)); // s = (960 / 9) * 8
+    EXPECT_EQ(l.chart, QRect(1600 - 848 - 5, -5, 848, 848)); // s = (960 / 9) * 8
     const auto at = [&](Readout r) { return static_cast<std::size_t>(r); };
     EXPECT_EQ(l.fields[at(Readout::Z)], QRect(1510, 910, 80, 30));
     EXPECT_EQ(l.boxes[at(Readout::Z)], QRect(1505, 890, 90, 50));

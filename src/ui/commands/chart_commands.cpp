@@ -4,6 +4,7 @@
 #include "model/point_list.h"
 #include "render/chart_image.h"
 #include "render/schematic_picture.h"
+#include "ui/chart_window.h"
 #include "ui/dialogs/clipboard_dialog.h"
 #include "ui/dialogs/colours_dialog.h"
 #include "ui/dialogs/line_width_dialog.h"
@@ -122,9 +123,12 @@ namespace {
 
 bool setZoom(CommandContext& c, float zoom)
 {
-    if (zoom == c.state.settings.zoom)
+    const float old = c.state.settings.zoom;
+    if (zoom == old)
         return false;
     c.state.settings.zoom = zoom;
+    if (ChartWindow* chart = c.shell.chartWindow())
+        chart->zoomChanged(old);
     c.shell.repaintChart();
     return true;
 }
@@ -142,8 +146,19 @@ bool zoomOutCommand(CommandContext& c)
 
 void zoomValueCommand(CommandContext& c)
 {
+    const float old = c.state.settings.zoom;
     ZoomDialog dialog(c.state, c.platform, c.parent());
     dialog.exec();
+    if (ChartWindow* chart = c.shell.chartWindow(); chart && c.state.settings.zoom != old)
+        chart->zoomChanged(old);
+    c.shell.repaintChart();
+}
+
+void zoomFitCommand(CommandContext& c)
+{
+    c.state.settings.zoom = 1.0f;
+    if (ChartWindow* chart = c.shell.chartWindow())
+        chart->centreChart();
     c.shell.repaintChart();
 }
 

@@ -21,5 +21,7 @@ void toggleOption(CommandContext& c, DisplayOption option);
 bool zoomInCommand(CommandContext& c);
 bool zoomOutCommand(CommandContext& c);
 void zoomValueCommand(CommandContext& c);
+// Zoom 1 with the chart centred.
+void zoomFitCommand(CommandContext& c);
 
 } // namespace zelvo

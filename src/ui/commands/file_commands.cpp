@@ -2,8 +2,13 @@
 
 #include "model/design_file.h"
 #include "model/netlist.h"
+#include "model/one_port.h"
+#include "model/design_rules.h"
+#include "model/spice_netlist.h"
 #include "ui/chart_window.h"
+#include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/messages.h"
+#include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
 #include <QDir>
@@ -43,12 +48,32 @@ QString saveStart(const CommandContext& c)
                                             : QFileInfo(c.state.lastDesignPath).absolutePath();
 }
 
+// What Save Netlist proposes: the design's base name with a netlist suffix
+// (the last netlist's, else ".mcf"), never the design file itself, in the
+// folder of the last netlist or else of the design.
+QString netlistStart(const CommandContext& c)
+{
+    const Design& d = c.design();
+    const QString last = c.state.lastNetlistPath;
+    if (d.fileName.find("<unnamed>") != std::string::npos)
+        return last.isEmpty() ? saveStart(c) : last;
+    const QFileInfo design(designName(d));
+    const QFileInfo previous(last);
+    QString suffix = last.isEmpty() ? QString() : previous.suffix();
+    if (suffix.isEmpty() || suffix.compare(design.suffix(), Qt::CaseInsensitive) == 0)
+        suffix = QStringLiteral("mcf");
+    const QString folder = last.isEmpty() ? design.absolutePath() : previous.absolutePath();
+    return QDir(folder).filePath(design.completeBaseName() + QLatin1Char('.') + suffix);
+}
+
 bool writeDesignTo(CommandContext& c, const QString& path)
 {
-    if (writeDesignFile(c.design(), nativePath(path)) == designFileOk)
+    std::string why;
+    if (writeDesignFile(c.design(), nativePath(path), &why) == designFileOk)
         return true;
-    tell(c.platform, c.state.settings, c.parent(), withPath(designWriteErrorText, path),
-         MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+    tell(c.platform, c.state.settings, c.parent(),
+         withReason(withPath(designWriteErrorText, path), why), MessageIcon::Exclamation, true,
+         {}, MessageButtons::OkCancel);
     return false;
 }
 
@@ -109,6 +134,7 @@ bool saveAsCommand(CommandContext& c)
     d.fileName = nativePath(path);
     d.modified = false;
     c.state.lastDesignPath = path;
+    noteRecentFile(c.state, path);
     c.shell.updateTitle();
     return true;
 }
@@ -120,18 +146,81 @@ void saveNetlistCommand(CommandContext& c)
     r.title = QStringLiteral("Save Netlist");
     r.filters = netlistFileFilters();
     r.defaultSuffix = QStringLiteral("mcf");
-    r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
+    r.directory = netlistStart(c);
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
     if (path.isEmpty())
         return;
-    if (writeNetlist(c.design(), nativePath(path), c.design().fileName) != netlistOk) {
-        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
-             MessageIcon::Exclamation, true, {}, MessageButtons::OkCancel);
+    std::string why;
+    if (writeNetlist(c.design(), nativePath(path), c.design().fileName, &why) != netlistOk) {
+        tell(c.platform, c.state.settings, c.parent(),
+             withReason(withPath(netlistWriteErrorText, path), why), MessageIcon::Exclamation,
+             true, {}, MessageButtons::OkCancel);
         return;
     }
     c.state.lastNetlistPath = path;
     tell(c.platform, c.state.settings, c.parent(), withPath(netlistDoneText, path),
          MessageIcon::None, false);
+}
+
+void saveSpiceNetlistCommand(CommandContext& c)
+{
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Save SPICE Netlist");
+    r.filters = {QStringLiteral("SPICE Netlist (*.cir)"), QStringLiteral("All Files (*)")};
+    r.defaultSuffix = QStringLiteral("cir");
+    r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
+    const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    if (!writeSpiceNetlist(c.design(), nativePath(path), c.design().fileName)) {
+        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
+             MessageIcon::Exclamation, true);
+        return;
+    }
+    c.state.lastNetlistPath = path;
+    tell(c.platform, c.state.settings, c.parent(), withPath(netlistDoneText, path),
+         MessageIcon::None, false);
+}
+
+void importOnePortCommand(CommandContext& c)
+{
+    if (c.design().widebandDone) {
+        report(c.platform, c.state.settings, c.parent(),
+               DialogMessage{widebandNoPointsText, "", MessageIcon::Error});
+        return;
+    }
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QStringLiteral("Import one-port data");
+    r.filters = {QStringLiteral("One-port S-Files (*.s1p *.S1P)"), QStringLiteral("All Files (*)")};
+    r.directory = c.state.lastTouchstonePath;
+    const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    OnePortRead read;
+    {
+        const WaitCursor wait;
+        read = loadOnePortFile(nativePath(path));
+    }
+    if (!read.data) {
+        report(c.platform, c.state.settings, c.parent(),
+               DialogMessage{read.problem, "", MessageIcon::Error});
+        return;
+    }
+    LineListSource source;
+    source.fileName = QString::fromStdString(read.data->fileName);
+    source.header = QString::fromStdString(onePortHeader(read.data->freqExponent));
+    for (const std::string& line : onePortLines(*read.data))
+        source.lines << QString::fromStdString(line);
+    const std::optional<std::vector<int>> rows =
+        selectPointsDialog(c.state, c.platform, source, c.parent());
+    if (!rows)
+        return;
+    if (const std::optional<DialogMessage> m = importOnePortPoints(c.design(), *read.data, *rows))
+        report(c.platform, c.state.settings, c.parent(), *m);
+    c.shell.updateTitle();
+    c.shell.repaintAll();
 }
 
 void newDesignCommand(CommandContext& c)
@@ -178,6 +267,7 @@ bool openDesignFile(CommandContext& c, const QString& path)
     }
     fresh->fileName = nativePath(path);
     fresh->modified = false;
+    noteRecentFile(c.state, path);
     c.shell.chartWindow()->resetInteraction();
     c.state.design = *fresh;
     c.shell.updateTitle();

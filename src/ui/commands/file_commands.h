@@ -15,6 +15,10 @@ bool savePrompt(CommandContext& c);
 bool saveCommand(CommandContext& c);
 bool saveAsCommand(CommandContext& c);
 void saveNetlistCommand(CommandContext& c);
+// The matching network as an ngspice subcircuit (*.cir).
+void saveSpiceNetlistCommand(CommandContext& c);
+// Chosen points of a one-port Touchstone file (*.s1p) as data points.
+void importOnePortCommand(CommandContext& c);
 
 // New in chart mode.
 void newDesignCommand(CommandContext& c);

@@ -1,24 +1,31 @@
 #include "ui/commands/splot_commands.h"
 
+#include "model/design_rules.h"
 #include "model/touchstone.h"
+#include "ui/dialogs/circle_dialogs.h"
+#include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/commands/file_commands.h"
 #include "ui/messages.h"
+#include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
 #include <QFile>
+#include <algorithm>
+#include <memory>
+#include <cmath>
 
 namespace zelvo {
 
 void loadTouchstone(CommandContext& c, const QString& path)
 {
-    SParamSet& set = c.state.sparams;
     c.state.lastTouchstonePath = path;
+    // Read into a fresh set: a file that fails keeps the one already shown.
+    auto fresh = std::make_unique<SParamSet>();
     LoadResult result;
     {
         const WaitCursor wait;
-        result = loadTouchstoneFile(set, QFile::encodeName(path).toStdString());
+        result = loadTouchstoneFile(*fresh, QFile::encodeName(path).toStdString());
     }
-    c.shell.refreshMenu(); // the Window menu's file item names the file
     switch (result.status) {
     case LoadStatus::OpenFailed:
     case LoadStatus::OutOfMemory:
@@ -30,7 +37,9 @@ void loadTouchstone(CommandContext& c, const QString& path)
             report(c.platform, c.state.settings, c.parent(), *result.message);
         break;
     case LoadStatus::Ok:
-        set.loaded = true;
+        c.state.sparams = std::move(*fresh);
+        c.state.sparams.loaded = true;
+        noteRecentFile(c.state, path);
         break;
     }
     c.shell.updateTitle();
@@ -55,15 +64,15 @@ void closeTouchstoneCommand(CommandContext& c)
 {
     SParamSet& set = c.state.sparams;
     set.loaded = false;
-    set.pointCount = 0;
-    set.noiseCount = 0;
+    set.resizePoints(0);
+    set.resizeNoise(0);
     set.sourceText.clear();
     c.shell.updateTitle();
     c.shell.refreshMenu();
     c.shell.repaintAll();
 }
 
-void importToChartCommand(CommandContext& c, bool)
+void importToChartCommand(CommandContext& c, bool s22)
 {
     if (c.design().widebandDone) {
         tell(c.platform, c.state.settings, c.parent(),
@@ -76,6 +85,64 @@ void importToChartCommand(CommandContext& c, bool)
              QStringLiteral("Open a file in S-Plot mode first."), MessageIcon::Error, true);
         return;
     }
+    const SParamSet& set = c.state.sparams;
+    const std::optional<std::vector<int>> chosen =
+        selectPointsDialog(c.state, c.platform, pointLines(set), c.parent());
+    if (!chosen)
+        return;
+    // The set as it was at OK: the dialog is modal, nothing changes it meanwhile.
+    const double zref = set.referenceImpedance;
+    const double scale = std::pow(10.0, set.freqExponent);
+    Design& d = c.design();
+    int added = 0;
+    for (int row : *chosen) {
+        if (row < 0 || row >= set.validPoints())
+            continue;
+        std::optional<DialogMessage> refusal = checkDataPointLimit(d);
+        if (!refusal)
+            refusal = checkHistoryRoom(d);
+        if (refusal) {
+            report(c.platform, c.state.settings, c.parent(), *refusal);
+            break;
+        }
+        const SParamPoint& p = set.points[static_cast<std::size_t>(row)];
+        const Complex z = s22 ? gammaToImpedance(p.s22re, p.s22im, zref)
+                              : gammaToImpedance(p.s11re, p.s11im, zref);
+        if (appendDataPoint(d, DataPoint{z.re, z.im, static_cast<double>(p.frequency) * scale}))
+            ++added;
+    }
+    if (added > 0) {
+        d.currentPoint = {d.dataPoints[0].r, d.dataPoints[0].x};
+        d.startPoint = 1;
+        d.modified = true;
+    }
+    c.shell.repaintAll();
+}
+
+void exportParametersCommand(CommandContext& c, ParameterKind kind)
+{
+    const ExportTexts texts = exportTexts(kind);
+    FileDialogRequest r;
+    r.parent = c.parent();
+    r.title = QString::fromStdString(texts.dialogTitle);
+    r.filters = {QString::fromStdString(texts.filterName), QStringLiteral("All Files (*)")};
+    r.defaultSuffix = QString::fromStdString(texts.defaultExtension);
+    r.directory = c.state.lastExportPath;
+    const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
+    if (path.isEmpty())
+        return;
+    c.state.lastExportPath = path;
+    const std::string target = QFile::encodeName(path).toStdString();
+    // Reported before the normalisation is asked, as a failed create would be.
+    if (const std::optional<DialogMessage> m = probeExportTarget(target)) {
+        report(c.platform, c.state.settings, c.parent(), *m);
+        return;
+    }
+    const std::optional<bool> normalise = chooseNormalisation(c.state, c.platform, c.parent());
+    if (!normalise)
+        return;
+    const ExportResult result = exportTwoPortFile(c.state.sparams, kind, *normalise, target);
+    report(c.platform, c.state.settings, c.parent(), result.message);
 }
 
 CommandLineFile commandLineKind(const QString& argument)

@@ -1,5 +1,6 @@
 #pragma once
 // S-Plot mode's file commands and the ".s2p" / ".zvc" command line.
+#include "model/twoport_export.h"
 #include "ui/commands/command_context.h"
 
 namespace zelvo {
@@ -15,6 +16,10 @@ void closeTouchstoneCommand(CommandContext& c);
 // S11 / S22 to the chart: the refusals (wideband done, no two-port data).
 // The choice of lines comes with the S-parameter dialogs.
 void importToChartCommand(CommandContext& c, bool s22);
+
+// "s- to &H-parameter - file" and its Z, Y and A siblings: the save dialog,
+// the normalisation choice, the file and the "created" message.
+void exportParametersCommand(CommandContext& c, ParameterKind kind);
 
 // The file named on the command line: ".s2p" anywhere in it (any case)
 // opens S-Plot mode with it, else ".zvc" opens a design; anything else is

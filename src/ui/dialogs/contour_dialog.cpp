@@ -1,5 +1,6 @@
 #include "ui/dialogs/contour_dialog.h"
 
+#include "core/numeric.h"
 #include "ui/app_state.h"
 
 #include <QDialogButtonBox>
@@ -95,10 +96,17 @@ int ContourDialog::capacity() const
 void ContourDialog::onOk()
 {
     const bool q = kind_ == ContourKind::Q;
-    // Not validated beyond this: text that is no number gives a contour of 0.
-    const float typed = static_cast<float>(readField(value_->text()).value);
+    const std::optional<double> read = requireNumber(value_);
+    if (!read)
+        return;
+    const float typed = toFloatSaturated(*read);
     if (!q && typed < 1.0f) {
         failField(value_, QStringLiteral("Value must be >= 1"));
+        return;
+    }
+    if (q ? !(typed >= qContourMin && typed <= qContourMax) : typed > vswrContourMax) {
+        failField(value_, q ? outsideRange(QStringLiteral("0.01"), QStringLiteral("1000"))
+                            : outsideRange(QStringLiteral("1"), QStringLiteral("1000")));
         return;
     }
     for (int i = count() - 1; i >= 0; --i) {

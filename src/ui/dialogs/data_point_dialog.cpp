@@ -232,14 +232,6 @@ void DataPointDialog::onOk()
             reject();
             return;
         }
-        // Recorded before the checks, with the values as they stand.
-        if (!editDataPoint(d, index_, d.dataPoints[static_cast<std::size_t>(index_)])) {
-            const auto full = checkHistoryRoom(d);
-            message(full ? QString::fromStdString(full->text) : QString(), QString(),
-                    MessageIcon::Error, true);
-            reject();
-            return;
-        }
     }
 
     const PointField order[] = {PointField::First, PointField::Second, PointField::Frequency};
@@ -286,12 +278,21 @@ void DataPointDialog::onOk()
         failAt(PointField::Frequency, QStringLiteral("Only values > 0 allowed."));
         return;
     }
+    if (frequency > maxPointFrequency) {
+        failAt(PointField::Frequency, frequencyOutsideRange());
+        return;
+    }
 
     const DataPoint point{z.re, z.im, frequency};
     if (edit_) {
-        d.dataPoints[static_cast<std::size_t>(index_)] = point;
-        applyDataPointChange(d, index_);
-        d.modified = true;
+        // Recorded only now: a refused edit leaves no history entry behind.
+        if (!editDataPoint(d, index_, point)) {
+            const auto full = checkHistoryRoom(d);
+            message(full ? QString::fromStdString(full->text) : QString(), QString(),
+                    MessageIcon::Error, true);
+            reject();
+            return;
+        }
         accept();
         return;
     }

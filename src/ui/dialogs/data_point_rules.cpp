@@ -2,9 +2,11 @@
 
 #include "model/design.h"
 #include "ui/app_state.h"
+#include "ui/dialogs/dialog_support.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zelvo {
 
@@ -22,13 +24,34 @@ PointFailure fail(const char* text, PointField field)
     return {QString::fromUtf8(text), field};
 }
 
-// Admittance to impedance; an admittance of exactly 0 would be an infinite
-// impedance, so it is moved to 0.0001 S as the input has always done.
-Complex fromAdmittance(double g, double b)
+// Admittance to impedance. An admittance of 0 is the open circuit, placed
+// where a reflection coefficient of 1 puts it; so is any admittance whose
+// impedance would lie beyond that point.
+Complex fromAdmittance(double g, double b, double z0)
 {
+    const Complex open = gammaToImpedance(1.0, 0.0, z0);
     if (g == 0.0 && b == 0.0)
-        g = b = 0.0001;
-    return {admittanceG(g, b), admittanceB(g, b)};
+        return open;
+    const Complex z{admittanceG(g, b), admittanceB(g, b)};
+    return std::hypot(z.re, z.im) > open.re ? open : z;
+}
+
+// Typed impedances and admittances beyond this are no physical values, and
+// the chart cannot tell them from the open circuit or the short.
+constexpr double valueLimit = 1e9;
+
+std::optional<PointFailure> outsideValueRange(std::uint8_t format, double first, double second)
+{
+    if (format & formatReflection)
+        return std::nullopt;
+    const QString unit =
+        format & formatAdmittance ? QStringLiteral("Siemens") : QStringLiteral("Ohm");
+    const QString limit = QStringLiteral("1E9");
+    if (!(std::fabs(first) <= valueLimit))
+        return PointFailure{outsideRange(QStringLiteral("0"), limit, unit), PointField::First};
+    if (!isPolar(format) && !(std::fabs(second) <= valueLimit))
+        return PointFailure{outsideRange(QStringLiteral("-1E9"), limit, unit), PointField::Second};
+    return std::nullopt;
 }
 
 Complex fromPolarDegrees(double m, double degrees)
@@ -73,8 +96,10 @@ PointOutcome impedanceFromInput(std::uint8_t format, double first, double second
     else if (first < 0.0) {
         return fail("Only positiv real part allowed", PointField::First);
     }
+    if (auto failure = outsideValueRange(format, first, second))
+        return *failure;
     if (format & formatAdmittance)
-        return fromAdmittance(value.re, value.im);
+        return fromAdmittance(value.re, value.im, z0);
     return value;
 }
 
@@ -100,8 +125,10 @@ PointOutcome impedanceFromEditor(std::uint8_t format, double first, double secon
     // A polar angle beyond +-90 degrees is a negative real part as well.
     if (value.re < 0.0)
         return fail("Only positiv values allowed.", polar ? PointField::Second : PointField::First);
+    if (auto failure = outsideValueRange(format, first, second))
+        return *failure;
     if (format & formatAdmittance)
-        return fromAdmittance(value.re, value.im);
+        return fromAdmittance(value.re, value.im, z0);
     return value;
 }
 

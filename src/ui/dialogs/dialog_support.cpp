@@ -34,6 +34,24 @@ FieldValue readField(const QString& text)
     return v;
 }
 
+QString outsideRange(const QString& low, const QString& high, const QString& unit)
+{
+    QString text = QStringLiteral("Value must lie in the range between %1 and %2").arg(low, high);
+    if (!unit.isEmpty())
+        text += QLatin1Char(' ') + unit;
+    return text;
+}
+
+QString outsideRange(const char* low, const ValueLimit& limit)
+{
+    return outsideRange(QString::fromLatin1(low), QString::fromLatin1(limit.text));
+}
+
+QString frequencyOutsideRange()
+{
+    return outsideRange(QStringLiteral("0"), QStringLiteral("1000"), QStringLiteral("GHz"));
+}
+
 QString fixed(double value, int decimals)
 {
     return QString::fromStdString(fixedText(value, decimals));
@@ -85,6 +103,20 @@ void ZelvoDialog::failField(QLineEdit* field, const QString& text, const QString
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
     }
+}
+
+std::optional<double> ZelvoDialog::requireNumber(QLineEdit* field)
+{
+    const FieldValue v = readField(field->text());
+    if (v.state == FieldValue::State::Empty) {
+        failField(field, QStringLiteral("Field must contain value"));
+        return std::nullopt;
+    }
+    if (v.state == FieldValue::State::Malformed) {
+        failField(field, QString::fromLatin1(numberFormatMessage), QString());
+        return std::nullopt;
+    }
+    return v.value;
 }
 
 void ZelvoDialog::message(const QString& text, const QString& title, MessageIcon icon, bool beep)

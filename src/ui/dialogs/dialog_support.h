@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 #include <span>
 
 class QComboBox;
@@ -29,6 +30,31 @@ struct FieldValue {
     bool isNumber() const { return state == State::Number; }
 };
 FieldValue readField(const QString& text);
+
+// The refusal of a number outside the range a field accepts, naming it:
+// "Value must lie in the range between 0.001 and 1E6 Ohm".
+QString outsideRange(const QString& low, const QString& high, const QString& unit = {});
+
+// A data point's frequency: beyond 1000 GHz no lumped element or line model
+// of the chain means anything.
+inline constexpr double maxPointFrequency = 1e12;
+QString frequencyOutsideRange();
+
+// Upper limits of the values typed into the element dialogs: beyond them an
+// element is an open or a short at every frequency a chart is used for, and
+// lines or dielectrics of such values do not exist.
+struct ValueLimit {
+    double max;
+    const char* text; // the range's upper end with its unit
+};
+inline constexpr ValueLimit resistanceLimit{1e9, "1E9 Ohm"};
+inline constexpr ValueLimit inductanceLimit{1.0, "1 H"};
+inline constexpr ValueLimit capacitanceLimit{1.0, "1 F"};
+inline constexpr ValueLimit lineImpedanceLimit{1e6, "1E6 Ohm"};
+inline constexpr ValueLimit permittivityLimit{1000.0, "1000"};
+inline constexpr ValueLimit ratioLimit{1e6, "1E6"};
+// "Value must lie in the range between <low> and <limit.text>".
+QString outsideRange(const char* low, const ValueLimit& limit);
 
 // "%.Nf"-style text in the C locale.
 QString fixed(double value, int decimals);
@@ -77,6 +103,9 @@ class ZelvoDialog : public QDialog {
     // then gives `field` the focus with its whole text selected.
     void failField(QLineEdit* field, const QString& text, const QString& title = errorTitle,
                    bool beep = true);
+    // Reads `field` as a complete number; an empty field or one with other
+    // characters is refused with its message, focus and selection.
+    std::optional<double> requireNumber(QLineEdit* field);
     // The message alone.
     void message(const QString& text, const QString& title, MessageIcon icon, bool beep);
     // The topic of the Help button and of F1 (the contents when empty).

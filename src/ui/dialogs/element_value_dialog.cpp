@@ -76,6 +76,18 @@ bool isResistor(ElementKind k)
     return k == ElementKind::RS || k == ElementKind::RP;
 }
 
+// The main field: C, L, R (also of an RLC group), or a line length or ratio.
+const ValueLimit& mainValueLimit(ElementKind k)
+{
+    if (isCapacitor(k))
+        return capacitanceLimit;
+    if (isInductor(k))
+        return inductanceLimit;
+    if (isResistor(k) || isRlc(k))
+        return resistanceLimit;
+    return ratioLimit;
+}
+
 } // namespace
 
 double lineLengthFromMm(double millimetres, double f0)
@@ -180,7 +192,7 @@ double ElementValueDialog::valueOf(const Field& f, double typed) const
     return typed * factor;
 }
 
-bool ElementValueDialog::readPositive(const Field& f, double& out)
+bool ElementValueDialog::readPositive(const Field& f, double& out, const ValueLimit& limit)
 {
     const FieldValue v = readField(f.edit->text());
     if (v.state == FieldValue::State::Malformed) {
@@ -190,6 +202,10 @@ bool ElementValueDialog::readPositive(const Field& f, double& out)
     out = valueOf(f, v.value);
     if (!(v.value > 0.0) || !(out > 0.0)) {
         failField(f.edit, QStringLiteral("Value must be > 0"));
+        return false;
+    }
+    if (!(out <= limit.max)) {
+        failField(f.edit, outsideRange("0", limit));
         return false;
     }
     return true;
@@ -202,24 +218,15 @@ void ElementValueDialog::onOk()
         reject();
         return;
     }
-    Element& e = d.elements[static_cast<std::size_t>(row_)];
-    // Recorded before the checks, so that a refused input leaves an entry
-    // that restores the same value.
-    if (!editElementValue(d, row_, e.value)) {
-        const auto full = checkHistoryRoom(d);
-        message(full ? QString::fromStdString(full->text) : QString(), QString(),
-                MessageIcon::Error, true);
-        reject();
-        return;
-    }
-
     // Every field is checked before anything is stored.
     double value = 0, l = 0, c = 0, er = 0, impedance = 0;
-    if (!readPositive(main_, value))
+    if (!readPositive(main_, value, mainValueLimit(kind_)))
         return;
-    if (isRlc(kind_) && (!readPositive(l_, l) || !readPositive(c_, c)))
+    if (isRlc(kind_) &&
+        (!readPositive(l_, l, inductanceLimit) || !readPositive(c_, c, capacitanceLimit)))
         return;
-    if (isLine(kind_) && (!readPositive(er_, er) || !readPositive(impedance_, impedance)))
+    if (isLine(kind_) && (!readPositive(er_, er, permittivityLimit) ||
+                          !readPositive(impedance_, impedance, lineImpedanceLimit)))
         return;
     if (isLine(kind_) &&
         (!(toFloatSaturated(er) > 0.0f) || !(toFloatSaturated(impedance) > 0.0f))) {
@@ -253,25 +260,33 @@ void ElementValueDialog::onOk()
     if (bound) {
         // The old value stays; the dialog closes all the same.
         message(QString::fromLatin1(bound), errorTitle, MessageIcon::Error, true);
+        reject();
+        return;
     }
-    else if (isRlc(kind_)) {
-        e.rlcR = value;
-        e.rlcL = l;
-        e.rlcC = c;
+    // Only an accepted edit is recorded: a refused one leaves the design and
+    // its history exactly as they were.
+    Element edited = d.elements[static_cast<std::size_t>(row_)];
+    if (isRlc(kind_)) {
+        edited.rlcR = value;
+        edited.rlcL = l;
+        edited.rlcC = c;
     }
     else if (isLine(kind_)) {
         const bool inMm = main_.unit->currentIndex() == 1;
-        e.value = inMm ? lineLengthFromMm(value / 1e-3, designFrequency(d)) : value;
-        e.lineEr = toFloatSaturated(er);
-        e.lineImpedance = toFloatSaturated(impedance);
+        edited.value = inMm ? lineLengthFromMm(value / 1e-3, designFrequency(d)) : value;
+        edited.lineEr = toFloatSaturated(er);
+        edited.lineImpedance = toFloatSaturated(impedance);
     }
     else {
-        e.value = value;
+        edited.value = value;
     }
-    recomputeChain(d, row_);
-    if (d.widebandDone)
-        evaluateWideband(d);
-    d.modified = true;
+    if (!editElement(d, row_, edited)) {
+        const auto full = checkHistoryRoom(d);
+        message(full ? QString::fromStdString(full->text) : QString(), QString(),
+                MessageIcon::Error, true);
+        reject();
+        return;
+    }
     accept();
 }
 

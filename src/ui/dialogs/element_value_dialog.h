@@ -38,7 +38,7 @@ class ElementValueDialog : public ZelvoDialog {
                   std::span<const Unit> units, int decimals);
     // The field's value in SI units, the exact shown one while unchanged.
     double valueOf(const Field& f, double typed) const;
-    bool readPositive(const Field& f, double& out);
+    bool readPositive(const Field& f, double& out, const ValueLimit& limit);
     void onOk();
 
     ElementKind kind_;

@@ -55,10 +55,14 @@ void FrequencyDialog::onOk()
         failField(frequency_, QStringLiteral("Only values > 0 allowed."), QString());
         return;
     }
+    const double frequency = static_cast<double>(typed) * unitFactor(unit_, frequencyUnits);
+    if (frequency > maxPointFrequency) {
+        failField(frequency_, frequencyOutsideRange());
+        return;
+    }
     Design& d = state_.design;
     if (d.dataPointCount > 0 && d.dataPointCount <= Design::pointCapacity)
-        d.dataPoints[static_cast<std::size_t>(d.dataPointCount - 1)].f =
-            static_cast<double>(typed) * unitFactor(unit_, frequencyUnits);
+        d.dataPoints[static_cast<std::size_t>(d.dataPointCount - 1)].f = frequency;
     d.modified = true;
     accept();
 }

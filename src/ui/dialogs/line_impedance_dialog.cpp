@@ -49,6 +49,10 @@ void LineImpedanceDialog::onOk()
         failField(impedance_, QStringLiteral("Value must be > 0"));
         return;
     }
+    if (!(impedance <= lineImpedanceLimit.max)) {
+        failField(impedance_, outsideRange("0", lineImpedanceLimit));
+        return;
+    }
     const FieldValue e = readField(er_->text());
     if (e.state == FieldValue::State::Malformed) {
         failField(er_, format, QString());
@@ -57,6 +61,10 @@ void LineImpedanceDialog::onOk()
     const float er = toFloatSaturated(shownEr_.valueFor(er_->text(), e.value));
     if (!(er >= 1.0f)) {
         failField(er_, QStringLiteral("Value must be >= 1"));
+        return;
+    }
+    if (!(er <= permittivityLimit.max)) {
+        failField(er_, outsideRange("1", permittivityLimit));
         return;
     }
     state_.memory.lineImpedance = impedance;

@@ -2,6 +2,7 @@
 
 #include "core/format.h"
 #include "core/number_text.h"
+#include "core/numeric.h"
 #include "ui/app_state.h"
 
 #include <QComboBox>
@@ -69,10 +70,18 @@ void ReferenceImpedanceDialog::onOk()
     }
     const double typed = shown_.valueFor(text, v.value);
     const bool siemens = unit_->currentIndex() == 1;
-    // z0 is single precision: a value that vanishes there is refused too.
-    const float z0 = typed > 0 ? toFloatSaturated(siemens ? 1.0 / typed : typed) : 0.0f;
-    if (!(z0 > 0.0f)) {
+    if (!(typed > 0.0)) {
         failField(value_, QStringLiteral("Value must be > 0"));
+        return;
+    }
+    // Checked as stored, in single precision: 0.0009999 ohm must not pass as
+    // a float that rounds up to the limit.
+    const float z0 = toFloatSaturated(siemens ? 1.0 / typed : typed);
+    if (!(z0 >= minReferenceImpedance && z0 <= maxReferenceImpedance)) {
+        failField(value_, siemens ? outsideRange(QStringLiteral("1E-6"), QStringLiteral("1000"),
+                                                 QStringLiteral("Siemens"))
+                                  : outsideRange(QStringLiteral("0.001"), QStringLiteral("1E6"),
+                                                 QStringLiteral("Ohm")));
         return;
     }
     state_.design.z0 = z0;

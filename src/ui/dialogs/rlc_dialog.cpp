@@ -21,11 +21,12 @@ struct Part {
     const char* name;
     std::span<const Unit> units;
     int initialUnit;
+    ValueLimit limit;
 };
 
-const Part parts[3] = {{"R", "r", resistanceUnits, 0},
-                       {"L", "l", inductanceUnits, 1},
-                       {"C", "c", capacitanceUnits, 0}};
+const Part parts[3] = {{"R", "r", resistanceUnits, 0, resistanceLimit},
+                       {"L", "l", inductanceUnits, 1, inductanceLimit},
+                       {"C", "c", capacitanceUnits, 0, capacitanceLimit}};
 
 } // namespace
 
@@ -90,6 +91,10 @@ void RlcDialog::onOk()
                               static_cast<float>(unitFactor(units_[i], parts[i].units));
         if (!(v[i].value > 0.0) || !(product > 0.0f)) {
             failField(fields_[i], QStringLiteral("Value must be > 0"));
+            return;
+        }
+        if (!(product <= parts[i].limit.max)) {
+            failField(fields_[i], outsideRange("0", parts[i].limit));
             return;
         }
         value[i] = static_cast<double>(product);

@@ -1,18 +1,24 @@
 #include "ui/dialogs/zoom_dialog.h"
 
+#include "core/numeric.h"
 #include "ui/app_state.h"
 
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace zelvo {
 
 float clampZoom(double typed)
 {
-    return static_cast<float>(std::min(std::max(typed, 0.01), 50.0));
+    if (std::isnan(typed))
+        return 1.0f;
+    return static_cast<float>(std::min(std::max(typed, minZoom), maxZoom));
 }
 
 ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* parent)
@@ -29,18 +35,33 @@ ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* paren
     connect(buttons, &QDialogButtonBox::accepted, this, &ZoomDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Zoom factor (0.01 ... 50):"), factor_);
+    auto* group = new QGroupBox(QStringLiteral("Zoom factor"), this);
+    auto* inGroup = new QVBoxLayout(group);
+    inGroup->addWidget(factor_);
+    for (const char* hint : {"bigger values > 1: zoom in", "smaller values < 1: zoom out"}) {
+        auto* label = new QLabel(QString::fromLatin1(hint), group);
+        label->setObjectName(QStringLiteral("hint"));
+        inGroup->addWidget(label);
+    }
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addWidget(group);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void ZoomDialog::onOk()
 {
-    const QString text = factor_->text();
-    state_.settings.zoom = clampZoom(shown_.valueFor(text, readField(text).value));
+    const std::optional<double> read = requireNumber(factor_);
+    if (!read)
+        return;
+    const double typed = shown_.valueFor(factor_->text(), *read);
+    // Compared as stored: 0.0099999 must not pass as a float of 0.01.
+    const float zoom = toFloatSaturated(typed);
+    if (!(zoom >= static_cast<float>(minZoom) && zoom <= static_cast<float>(maxZoom))) {
+        failField(factor_, outsideRange(QStringLiteral("0.01"), QStringLiteral("50")));
+        return;
+    }
+    state_.settings.zoom = zoom;
     accept();
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// The zoom factor typed in: clamped to 0.01 .. 50.
+// The zoom factor: 0.01 .. 50; anything else typed is refused.
 #include "ui/dialogs/dialog_support.h"
 
 namespace zelvo {
 
-// Text that is not a number reads as 0 and so becomes the smallest factor.
+inline constexpr double minZoom = 0.01;
+inline constexpr double maxZoom = 50.0;
+
+// A factor from elsewhere (the settings file) brought into the range.
 float clampZoom(double typed);
 
 class ZoomDialog : public ZelvoDialog {

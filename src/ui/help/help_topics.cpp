@@ -52,6 +52,9 @@ constexpr Keyword keywords[] = {
     {"S-Plot", "splot.html"},
     {"Keys", "keys.html"},
     {"Limits", "limits.html"},
+    {"Tuning", "tuning.html#tuning"},
+    {"Match automatically", "tuning.html#match"},
+    {"Optimize", "tuning.html#optimise"},
 };
 
 constexpr struct {
@@ -67,6 +70,7 @@ constexpr struct {
     {"Reading the results", "readouts.html"},
     {"Q contours and VSWR circles", "contours.html"},
     {"Wideband evaluation", "wideband.html"},
+    {"Tuning, matching and optimising", "tuning.html"},
     {"Undo and redo", "undo.html"},
     {"Files and netlists", "files.html"},
     {"Copying to the clipboard", "clipboard.html"},

@@ -3,6 +3,8 @@
 #include "ui/help/help_topics.h"
 #include "ui/icons.h"
 
+#include <QApplication>
+#include <QWindow>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QSplitter>
@@ -111,8 +113,22 @@ void HelpWindow::showTopic(const QString& keyword)
         showNormal();
     else
         show();
+    followModal();
     raise();
     activateWindow();
+}
+
+void HelpWindow::followModal()
+{
+    // A modal dialog blocks every window but its own and those it is the
+    // transient parent of; help asked for from the dialog must stay usable.
+    // A transient parent, unlike a parent widget, does not take the window
+    // along when the dialog is destroyed.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* own = windowHandle();
+    if (!own)
+        return;
+    own->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
 }
 
 QUrl HelpWindow::currentUrl() const

@@ -23,6 +23,7 @@ class HelpWindow : public QWidget {
 
   private:
     void onSourceChanged(const QUrl& url);
+    void followModal();
 
     QListWidget* topics_;
     QTextBrowser* browser_;

@@ -1,0 +1,13 @@
+#pragma once
+// A failed property stops the run with its reason; libFuzzer then keeps the
+// input as a crash file.
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition, what)                                                      \
+    do {                                                                                 \
+        if (!(condition)) {                                                              \
+            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, what);               \
+            std::abort();                                                                \
+        }                                                                                \
+    } while (false)

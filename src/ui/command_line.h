@@ -1,0 +1,27 @@
+#pragma once
+// The command-line tools of zelvo (export, netlist, list, stability): no
+// window, results in files or on standard output, errors on standard error
+// with a non-zero exit code.
+#include <QStringList>
+
+#include <string>
+
+namespace zelvo {
+
+struct ToolRun {
+    int exitCode = 0;
+    std::string out; // standard output
+    std::string err; // standard error
+};
+
+inline constexpr int toolFailed = 1;    // an input could not be read or an output written
+inline constexpr int toolBadUsage = 2;  // the arguments make no sense
+
+// True when the arguments (program name first) ask for a tool or for the
+// help text rather than for the program's window.
+bool isToolInvocation(const QStringList& arguments);
+
+// Runs the tool; needs a QCoreApplication (no display).
+ToolRun runTool(const QStringList& arguments);
+
+} // namespace zelvo

@@ -1,0 +1,40 @@
+#include "ui/commands/network_commands.h"
+
+#include "model/design_rules.h"
+#include "ui/dialogs/match_dialog.h"
+#include "ui/dialogs/optimise_dialog.h"
+#include "ui/messages.h"
+
+namespace zelvo {
+
+void matchCommand(CommandContext& c)
+{
+    if (const auto refusal = checkElementButton(c.design())) {
+        report(c.platform, c.state.settings, c.parent(), *refusal);
+        return;
+    }
+    MatchDialog dialog(c.state, c.platform, c.parent());
+    dialog.onRepaint = [&c] { c.shell.repaintChart(); };
+    dialog.exec();
+    c.shell.repaintAll();
+}
+
+void optimiseCommand(CommandContext& c)
+{
+    const Design& d = c.design();
+    if (d.elementCount <= 0 || d.dataPointCount <= 0) {
+        report(c.platform, c.state.settings, c.parent(),
+               {"Optimizing needs at least one data point and one element.", "",
+                MessageIcon::Exclamation});
+        return;
+    }
+    if (const auto full = checkHistoryRoom(d)) {
+        report(c.platform, c.state.settings, c.parent(), *full);
+        return;
+    }
+    OptimiseDialog dialog(c.state, c.platform, c.parent());
+    dialog.exec();
+    c.shell.repaintAll();
+}
+
+} // namespace zelvo

@@ -1,0 +1,12 @@
+#pragma once
+// The Network menu's matching and optimising commands.
+#include "ui/commands/command_context.h"
+
+namespace zelvo {
+
+// Refused like an element button (no data point, wideband done, limits).
+void matchCommand(CommandContext& c);
+// Refused without elements or data points.
+void optimiseCommand(CommandContext& c);
+
+} // namespace zelvo

@@ -1,0 +1,307 @@
+#include "ui/dialogs/match_dialog.h"
+
+#include "core/chain.h"
+#include "core/format.h"
+#include "core/number_text.h"
+#include "model/design_rules.h"
+#include "ui/app_state.h"
+#include "ui/element_label.h"
+#include "ui/messages.h"
+#include "ui/tuner.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <memory>
+
+namespace zelvo {
+
+namespace {
+
+const char* familyName(MatchFamily f)
+{
+    switch (f) {
+    case MatchFamily::LNetwork:
+        return "L-network";
+    case MatchFamily::ShuntStub:
+        return "Shunt stub";
+    case MatchFamily::SeriesReactance:
+        return "Line + series";
+    case MatchFamily::QuarterWave:
+        return "Quarter wave";
+    }
+    return "";
+}
+
+QString ohmText(Complex z)
+{
+    return QString::fromStdString(printfString("%.2f %c j%.2f Ohm", z.re, z.im < 0 ? '-' : '+',
+                                               std::abs(z.im)));
+}
+
+// The network with its points, as the chain computes them from `load`.
+std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network, Complex load)
+{
+    if (network.empty())
+        return network;
+    network[0].rBegin = load.re;
+    network[0].xBegin = load.im;
+    recomputeChain(network, 0, designFrequency(d), rlcFrequency(d));
+    return network;
+}
+
+} // namespace
+
+std::optional<double> worstReturnLoss(const Design& d, const std::vector<Element>& network,
+                                      Complex target)
+{
+    const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
+    const double f0 = designFrequency(d);
+    bool otherFrequency = false;
+    for (int i = 0; i < points; ++i)
+        otherFrequency |= d.dataPoints[static_cast<std::size_t>(i)].f != f0;
+    if (!otherFrequency)
+        return std::nullopt;
+    auto copy = std::make_unique<Design>(d);
+    for (const Element& e : network)
+        appendElement(*copy, e);
+    evaluateWideband(*copy);
+    double worst = 0.0;
+    for (int i = 0; i < points; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        worst = std::max(worst, magnitude(mismatch({copy->widebandR[k], copy->widebandX[k]}, target)));
+    }
+    return worst <= 0.0 ? 120.0 : -20.0 * std::log10(std::min(worst, 1.0));
+}
+
+MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* parent)
+    : ZelvoDialog(state, platform, parent)
+{
+    setWindowTitle(QStringLiteral("Match automatically"));
+    setObjectName(QStringLiteral("matchDialog"));
+    auto* column = new QVBoxLayout(this);
+    from_ = new QLabel(this);
+    column->addWidget(from_);
+
+    auto* box = new QGroupBox(QStringLiteral("Target"), this);
+    auto* grid = new QGridLayout(box);
+    targetGroup_ = new QButtonGroup(this);
+    auto* zo = new QRadioButton(
+        QStringLiteral("&Zo (%1 Ohm)").arg(static_cast<double>(state.design.z0), 0, 'f', 1), box);
+    auto* typed = new QRadioButton(QStringLiteral("&Impedance  R"), box);
+    auto* conj = new QRadioButton(QStringLiteral("&Conjugate of data point"), box);
+    targetGroup_->addButton(zo, TargetZo);
+    targetGroup_->addButton(typed, TargetTyped);
+    targetGroup_->addButton(conj, TargetConjugate);
+    zo->setChecked(true);
+    targetR_ = numberField(QStringLiteral("targetR"));
+    targetR_->setText(fixed(state.design.z0, 2));
+    targetX_ = numberField(QStringLiteral("targetX"));
+    targetX_->setText(QStringLiteral("0"));
+    point_ = new QSpinBox(box);
+    point_->setRange(1, std::max(1, state.design.dataPointCount));
+    point_->setValue(std::clamp(state.design.startPoint, 1, std::max(1, state.design.dataPointCount)));
+    grid->addWidget(zo, 0, 0, 1, 4);
+    grid->addWidget(typed, 1, 0);
+    grid->addWidget(targetR_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("X"), box), 1, 2);
+    grid->addWidget(targetX_, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Ohm"), box), 1, 4);
+    grid->addWidget(conj, 2, 0);
+    grid->addWidget(point_, 2, 1);
+    column->addWidget(box);
+
+    auto* lineRow = new QHBoxLayout;
+    auto* lineLabel = new QLabel(QStringLiteral("&Line and stub impedance (Ohm)"), this);
+    lineImpedance_ = numberField(QStringLiteral("lineImpedance"));
+    lineImpedance_->setText(fixed(state.memory.lineImpedance, 1));
+    lineLabel->setBuddy(lineImpedance_);
+    lineRow->addWidget(lineLabel);
+    lineRow->addWidget(lineImpedance_);
+    lineRow->addStretch(1);
+    column->addLayout(lineRow);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("solutions"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("Network"), QStringLiteral("Elements (from the load)"),
+                            QStringLiteral("Q"), QStringLiteral("Worst RL")});
+    list_->setMinimumWidth(720);
+    list_->setMinimumHeight(260);
+    column->addWidget(list_, 1);
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("matchMessage"));
+    message_->setWordWrap(true);
+    message_->setStyleSheet(QStringLiteral("color: #b00000"));
+    column->addWidget(message_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    apply->setObjectName(QStringLiteral("apply"));
+    buttons->addButton(QDialogButtonBox::Close);
+    column->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(apply, &QPushButton::clicked, this, [this] {
+        if (applySelected())
+            accept();
+    });
+    connect(targetGroup_, &QButtonGroup::idClicked, this, [this] { recompute(); });
+    for (QLineEdit* e : {targetR_, targetX_, lineImpedance_})
+        connect(e, &QLineEdit::editingFinished, this, [this] { recompute(); });
+    connect(point_, &QSpinBox::valueChanged, this, [this] {
+        if (targetGroup_->checkedId() == TargetConjugate)
+            recompute();
+    });
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { preview(); });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (applySelected())
+            accept();
+    });
+    recompute();
+}
+
+MatchDialog::~MatchDialog()
+{
+    state_.matchPreview.clear();
+    if (onRepaint)
+        onRepaint();
+}
+
+void MatchDialog::showEvent(QShowEvent* event)
+{
+    ZelvoDialog::showEvent(event);
+    // Over the schematic column rather than the chart, so that the preview
+    // stays in sight.
+    if (const QWidget* p = parentWidget())
+        move(p->mapToGlobal(QPoint(8, 60)));
+}
+
+void MatchDialog::setTarget(Target target)
+{
+    if (QAbstractButton* b = targetGroup_->button(target))
+        b->setChecked(true);
+    recompute();
+}
+
+std::optional<Complex> MatchDialog::target()
+{
+    const Design& d = state_.design;
+    switch (targetGroup_->checkedId()) {
+    case TargetTyped: {
+        const FieldValue r = readField(targetR_->text()), x = readField(targetX_->text());
+        if (!r.isNumber() || !(x.isNumber() || x.state == FieldValue::State::Empty))
+            return std::nullopt;
+        return Complex{r.value, x.value};
+    }
+    case TargetConjugate: {
+        const int i = point_->value() - 1;
+        if (i < 0 || i >= std::clamp(d.dataPointCount, 0, Design::pointCapacity))
+            return std::nullopt;
+        const DataPoint& p = d.dataPoints[static_cast<std::size_t>(i)];
+        return Complex{p.r, -p.x};
+    }
+    default:
+        return Complex{static_cast<double>(d.z0), 0.0};
+    }
+}
+
+void MatchDialog::recompute()
+{
+    const Design& d = state_.design;
+    const Complex load = chainEnd(d);
+    from_->setText(QStringLiteral("From  Z = %1  at  %2Hz")
+                       .arg(ohmText(load))
+                       .arg(QString::fromStdString(formatSi(designFrequency(d), 3))));
+    list_->clear();
+    result_ = {};
+    const std::optional<Complex> t = target();
+    const FieldValue zc = readField(lineImpedance_->text());
+    if (!t) {
+        message_->setText(QString::fromLatin1(numberFormatMessage));
+        preview();
+        return;
+    }
+    MatchRequest request{load, *t, designFrequency(d), 50.0f, state_.memory.lineEr};
+    if (zc.isNumber() && zc.value > 0.0 && zc.value < 1e6) {
+        request.lineImpedance = static_cast<float>(zc.value);
+        state_.memory.lineImpedance = request.lineImpedance;
+    } else {
+        message_->setText(QStringLiteral("The line impedance must be a number greater than 0."));
+        request.lineImpedance = 0.0f; // lumped networks only
+    }
+    result_ = synthesiseMatches(request);
+    message_->setText(QString::fromStdString(result_.refusal));
+    for (const MatchSolution& s : result_.solutions) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(0, QString::fromLatin1(familyName(s.family)));
+        item->setText(1, networkText(s.elements));
+        item->setToolTip(1, QString::fromStdString(s.topology));
+        const double q = networkQ(s.elements, load, request.frequency);
+        item->setText(2, q >= 1e6 ? QStringLiteral("-") : QString::number(q, 'f', 2));
+        const std::optional<double> rl = worstReturnLoss(d, s.elements, *t);
+        item->setText(3, rl ? QStringLiteral("%1 dB").arg(*rl, 0, 'f', 1) : QStringLiteral("-"));
+    }
+    for (int c = 0; c < list_->columnCount(); ++c)
+        list_->resizeColumnToContents(c);
+    if (list_->topLevelItemCount() > 0)
+        list_->setCurrentItem(list_->topLevelItem(0));
+    preview();
+}
+
+void MatchDialog::preview()
+{
+    const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : -1;
+    state_.matchPreview.clear();
+    if (row >= 0 && row < static_cast<int>(result_.solutions.size()))
+        state_.matchPreview = placedNetwork(state_.design,
+                                            result_.solutions[static_cast<std::size_t>(row)].elements,
+                                            chainEnd(state_.design));
+    if (onRepaint)
+        onRepaint();
+}
+
+bool MatchDialog::applySelected()
+{
+    Design& d = state_.design;
+    const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : -1;
+    if (row < 0 || row >= static_cast<int>(result_.solutions.size()))
+        return false;
+    const std::vector<Element>& network = result_.solutions[static_cast<std::size_t>(row)].elements;
+    if (network.empty())
+        return true;
+    if (const auto refusal = checkElementButton(d)) {
+        report(platform_, state_.settings, this, *refusal);
+        return false;
+    }
+    const int room = std::min(Design::elementCapacity, d.maxItems) - d.elementCount;
+    if (static_cast<int>(network.size()) > room) {
+        message(QString::fromStdString(printfString(elementLimitText, d.maxItems)), errorTitle,
+                MessageIcon::Exclamation, true);
+        return false;
+    }
+    for (const Element& e : network) {
+        if (!appendElement(d, e)) {
+            if (const auto full = checkHistoryRoom(d))
+                report(platform_, state_.settings, this, *full);
+            break;
+        }
+    }
+    state_.matchPreview.clear();
+    if (onRepaint)
+        onRepaint();
+    return true;
+}
+
+} // namespace zelvo

@@ -1,0 +1,190 @@
+#include "ui/dialogs/optimise_dialog.h"
+
+#include "core/format.h"
+#include "core/number_text.h"
+#include "model/design_rules.h"
+#include "ui/app_state.h"
+#include "ui/element_label.h"
+#include "ui/messages.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace zelvo {
+
+namespace {
+
+double returnLoss(double gamma)
+{
+    return gamma <= 1e-6 ? 120.0 : -20.0 * std::log10(std::min(gamma, 1.0));
+}
+
+enum Column { ColumnElement, ColumnValue, ColumnLow, ColumnHigh };
+
+} // namespace
+
+OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidget* parent)
+    : ZelvoDialog(state, platform, parent)
+{
+    setWindowTitle(QStringLiteral("Optimize"));
+    setObjectName(QStringLiteral("optimiseDialog"));
+    const Design& d = state.design;
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(new QLabel(
+        QStringLiteral("Minimise the worst reflection of the chain's end against the target over "
+                       "the checked data points, each at its own frequency."),
+        this));
+
+    const OptimiseSetup defaults = defaultSetup(d, d.z0);
+    elements_ = new QTableWidget(static_cast<int>(defaults.variables.size()), 4, this);
+    elements_->setObjectName(QStringLiteral("optimiseElements"));
+    elements_->setHorizontalHeaderLabels({QStringLiteral("Element"), QStringLiteral("Value"),
+                                          QStringLiteral("Min"), QStringLiteral("Max")});
+    elements_->verticalHeader()->hide();
+    for (std::size_t i = 0; i < defaults.variables.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const TuneVariable& v = defaults.variables[i];
+        const Element& e = d.elements[static_cast<std::size_t>(v.index)];
+        auto* name = new QTableWidgetItem(elementLabel(e, v.index, v.part));
+        name->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        name->setCheckState(Qt::Checked);
+        elements_->setItem(row, ColumnElement, name);
+        auto* value = new QTableWidgetItem(partValueText(e, v.part, partValue(e, v.part)));
+        value->setFlags(Qt::ItemIsEnabled);
+        elements_->setItem(row, ColumnValue, value);
+        elements_->setItem(row, ColumnLow, new QTableWidgetItem(QString::number(defaults.lower[i], 'g', 6)));
+        elements_->setItem(row, ColumnHigh, new QTableWidgetItem(QString::number(defaults.upper[i], 'g', 6)));
+    }
+    elements_->resizeColumnsToContents();
+    elements_->setMinimumSize(520, 200);
+    column->addWidget(elements_, 1);
+
+    auto* row = new QGridLayout;
+    points_ = new QListWidget(this);
+    points_->setObjectName(QStringLiteral("optimisePoints"));
+    const int n = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
+    for (int i = 0; i < n; ++i) {
+        const DataPoint& p = d.dataPoints[static_cast<std::size_t>(i)];
+        auto* item = new QListWidgetItem(
+            QStringLiteral("DP %1   %2Hz").arg(i + 1).arg(QString::fromStdString(formatSi(p.f, 3))),
+            points_);
+        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item->setCheckState(Qt::Checked);
+    }
+    points_->setMaximumHeight(120);
+    row->addWidget(new QLabel(QStringLiteral("Data points"), this), 0, 0, Qt::AlignTop);
+    row->addWidget(points_, 0, 1, 1, 4);
+    targetR_ = numberField(QStringLiteral("optimiseTargetR"));
+    targetR_->setText(fixed(d.z0, 2));
+    targetX_ = numberField(QStringLiteral("optimiseTargetX"));
+    targetX_->setText(QStringLiteral("0"));
+    row->addWidget(new QLabel(QStringLiteral("Target  R"), this), 1, 0);
+    row->addWidget(targetR_, 1, 1);
+    row->addWidget(new QLabel(QStringLiteral("X"), this), 1, 2);
+    row->addWidget(targetX_, 1, 3);
+    row->addWidget(new QLabel(QStringLiteral("Ohm"), this), 1, 4);
+    column->addLayout(row);
+    summary_ = new QLabel(this);
+    column->addWidget(summary_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    QPushButton* go = buttons->addButton(QStringLiteral("&Optimize"), QDialogButtonBox::AcceptRole);
+    go->setDefault(true);
+    column->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(go, &QPushButton::clicked, this, [this] {
+        if (run())
+            accept();
+    });
+}
+
+std::optional<OptimiseSetup> OptimiseDialog::setup()
+{
+    const Design& d = state_.design;
+    const OptimiseSetup defaults = defaultSetup(d, d.z0);
+    OptimiseSetup s;
+    const FieldValue r = readField(targetR_->text()), x = readField(targetX_->text());
+    if (!r.isNumber() || !(r.value > 0.0)) {
+        failField(targetR_, QStringLiteral("The target resistance must be greater than 0."));
+        return std::nullopt;
+    }
+    if (x.state == FieldValue::State::Malformed) {
+        failField(targetX_, QString::fromLatin1(numberFormatMessage), QString());
+        return std::nullopt;
+    }
+    s.target = {r.value, x.value};
+    for (int row = 0; row < elements_->rowCount(); ++row) {
+        if (elements_->item(row, ColumnElement)->checkState() != Qt::Checked)
+            continue;
+        const FieldValue lo = readField(elements_->item(row, ColumnLow)->text());
+        const FieldValue hi = readField(elements_->item(row, ColumnHigh)->text());
+        const TuneVariable& v = defaults.variables[static_cast<std::size_t>(row)];
+        const Element& e = d.elements[static_cast<std::size_t>(v.index)];
+        if (!lo.isNumber() || !hi.isNumber() || !(lo.value > 0.0) || !(hi.value >= lo.value)) {
+            message(QStringLiteral("Element %1: the bounds must be numbers with 0 < Min <= Max.")
+                        .arg(v.index + 1),
+                    errorTitle, MessageIcon::Error, true);
+            elements_->setCurrentCell(row, ColumnLow);
+            return std::nullopt;
+        }
+        s.variables.push_back(v);
+        s.lower.push_back(clampToAccepted(e.kind, v.part, lo.value));
+        s.upper.push_back(clampToAccepted(e.kind, v.part, hi.value));
+    }
+    for (int i = 0; i < points_->count(); ++i)
+        if (points_->item(i)->checkState() == Qt::Checked)
+            s.points.push_back(i);
+    if (s.variables.empty() || s.points.empty()) {
+        message(QStringLiteral("Check at least one element and one data point."), errorTitle,
+                MessageIcon::Exclamation, true);
+        return std::nullopt;
+    }
+    return s;
+}
+
+bool OptimiseDialog::run()
+{
+    const std::optional<OptimiseSetup> s = setup();
+    if (!s)
+        return false;
+    Design& d = state_.design;
+    QProgressDialog progress(QStringLiteral("Optimizing..."), QStringLiteral("Cancel"), 0,
+                             s->maxEvaluations, this);
+    progress.setWindowTitle(QStringLiteral("Optimize"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const auto report = [&](const OptimiseProgress& p) {
+        if (progressOverride)
+            return progressOverride(p);
+        progress.setLabelText(QStringLiteral("Evaluation %1\nBest worst-case return loss: %2 dB")
+                                  .arg(p.evaluations)
+                                  .arg(returnLoss(p.bestWorst), 0, 'f', 2));
+        progress.setValue(std::min(p.evaluations, s->maxEvaluations - 1));
+        return !progress.wasCanceled();
+    };
+    result_ = optimise(d, *s, report);
+    progress.reset();
+    if (!(result_.worst < result_.startWorst)) {
+        summary_->setText(QStringLiteral("No better values found (worst return loss %1 dB).")
+                              .arg(returnLoss(result_.startWorst), 0, 'f', 2));
+        return false;
+    }
+    if (!editElementValues(d, resultRecords(d, s->variables, result_.values))) {
+        if (const auto full = checkHistoryRoom(d))
+            zelvo::report(platform_, state_.settings, this, *full);
+        return false;
+    }
+    return true;
+}
+
+} // namespace zelvo

@@ -1,0 +1,160 @@
+#include "model/file_io.h"
+#include "model/twoport_export.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace zelvo;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path scratchDir(const std::string& name)
+{
+    const fs::path dir = fs::path(::testing::TempDir()) / ("zelvo_file_io_" + name);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+void put(const fs::path& p, const std::string& text)
+{
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+std::string text(const fs::path& p)
+{
+    return readWholeFile(p.string()).value_or("<missing>");
+}
+
+std::vector<std::string> namesIn(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t modeOf(const fs::path& p)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(p.c_str(), &st), 0);
+    return st.st_mode & 07777;
+}
+
+SParamSet oneLineSet()
+{
+    SParamSet set;
+    set.resizePoints(1);
+    set.points[0].frequency = 1.0f;
+    set.points[0].s11re = 0.5f;
+    set.points[0].s21mag = 2.0f;
+    set.points[0].s12mag = 0.1f;
+    return set;
+}
+
+} // namespace
+
+TEST(ReplacingWriter, LinkLoopFailsWithItsReasonAndKeepsTheLinks)
+{
+    const fs::path dir = scratchDir("loop");
+    fs::create_symlink("b", dir / "a");
+    fs::create_symlink("a", dir / "b");
+    std::string why;
+    EXPECT_FALSE(writeFileReplacing((dir / "a").string(), "new", &why));
+    EXPECT_EQ(why, "Too many levels of symbolic links");
+    EXPECT_TRUE(fs::is_symlink(dir / "a"));
+    EXPECT_TRUE(fs::is_symlink(dir / "b"));
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(ReplacingWriter, ModesAreKeptWhateverTheUmask)
+{
+    const fs::path dir = scratchDir("modes");
+    const mode_t previous = ::umask(077);
+    for (const mode_t mode : {0600, 0640, 0664, 0755}) {
+        const fs::path p = dir / ("m" + std::to_string(mode));
+        put(p, "old");
+        ASSERT_EQ(::chmod(p.c_str(), mode), 0);
+        EXPECT_TRUE(writeFileReplacing(p.string(), "new"));
+        EXPECT_EQ(modeOf(p), mode);
+        EXPECT_EQ(text(p), "new");
+    }
+    // A new file gets what the umask allows, as any program's would.
+    EXPECT_TRUE(writeFileReplacing((dir / "fresh").string(), "x"));
+    EXPECT_EQ(modeOf(dir / "fresh"), 0600u);
+    ::umask(previous);
+}
+
+TEST(ReplacingWriter, ReadOnlyTargetsAreRefusedUnchanged)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root may write any file";
+    const fs::path dir = scratchDir("readonly");
+    const fs::path p = dir / "locked.zvc";
+    put(p, "old");
+    ASSERT_EQ(::chmod(p.c_str(), 0444), 0);
+    std::string why;
+    EXPECT_FALSE(writeFileReplacing(p.string(), "new", &why));
+    EXPECT_EQ(why, "Permission denied");
+    EXPECT_EQ(text(p), "old");
+    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"locked.zvc"});
+}
+
+TEST(ReplacingWriter, StaleTemporariesOfTheTargetOnlyAreRemoved)
+{
+    const fs::path dir = scratchDir("stale");
+    const std::string prefix = temporaryPrefix((dir / "d.zvc").string());
+    EXPECT_EQ(prefix, (dir / ".d.zvc.zelvo-").string());
+    // Left by a killed save (no such process), by the old design and export
+    // writers, and one a running save (this test's parent) still writes.
+    const std::string dead = prefix + "999999999-Ab12Cd";
+    const std::string live = prefix + std::to_string(::getppid()) + "-Zz9Yy8";
+    put(dead, "partial");
+    put(live, "busy");
+    put(dir / ".d.zvc.123456-7.tmp", "old design temporary");
+    put(dir / "d.zvc.zelvo-tmp3", "old export temporary");
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    fs::last_write_time(dir / ".d.zvc.123456-7.tmp", longAgo);
+    fs::last_write_time(dir / "d.zvc.zelvo-tmp3", longAgo);
+    // Not ours, or another target's.
+    put(dir / ".d.zvc.notes", "keep");
+    put(prefix + "x", "keep");
+    put((dir / ".e.zvc.zelvo-").string() + "999999999-Ab12Cd", "keep");
+
+    ASSERT_TRUE(writeFileReplacing((dir / "d.zvc").string(), "saved"));
+    EXPECT_EQ(text(dir / "d.zvc"), "saved");
+    EXPECT_EQ(namesIn(dir),
+              (std::vector<std::string>{".d.zvc.notes", ".d.zvc.zelvo-" + std::to_string(::getppid())
+                                                            + "-Zz9Yy8",
+                                        ".d.zvc.zelvo-x", ".e.zvc.zelvo-999999999-Ab12Cd",
+                                        "d.zvc"}));
+}
+
+TEST(ExportWriter, FollowsLinksAndRefusesReadOnlyTargets)
+{
+    const fs::path dir = scratchDir("export");
+    put(dir / "real.H2P", "old");
+    fs::create_symlink("real.H2P", dir / "link.H2P");
+    const SParamSet set = oneLineSet();
+    const ExportResult r = exportTwoPortFile(set, ParameterKind::H, true, (dir / "link.H2P").string());
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.H2P"));
+    EXPECT_EQ(text(dir / "real.H2P"), exportFileText(set, ParameterKind::H, true, ""));
+
+    if (::geteuid() == 0)
+        return;
+    const fs::path locked = dir / "locked.H2P";
+    put(locked, "old");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    const ExportResult refused = exportTwoPortFile(set, ParameterKind::H, true, locked.string());
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message.text,
+              "Error while opening file '" + locked.string() + "'\n\rPermission denied.");
+    EXPECT_EQ(text(locked), "old");
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"link.H2P", "locked.H2P", "real.H2P"}));
+}

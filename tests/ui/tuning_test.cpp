@@ -1,0 +1,198 @@
+// Live tuning, matching and optimising through the real windows.
+#include "main_window_fixture.h"
+
+#include "core/format.h"
+#include "core/synthesis.h"
+#include "model/point_list.h"
+#include "render/schematic.h"
+#include "render/schematic_text.h"
+#include "support/element_builders.h"
+#include "ui/dialogs/match_dialog.h"
+#include "ui/dialogs/optimise_dialog.h"
+#include "ui/point_list_window.h"
+#include "ui/schematic_window.h"
+#include "ui/tuner.h"
+#include "ui/tuner_dock.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWheelEvent>
+
+namespace zelvo::testing {
+namespace {
+
+struct TuningTest : MainWindowTest {
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        addPoint(20, -30, 1e9);
+        addPoint(24, -22, 1.1e9);
+        appendElement(design(), element(ElementKind::IS, 10e-9));
+        appendElement(design(), element(ElementKind::CP, 2e-12));
+        appendElement(design(), element(ElementKind::LS, 0.05));
+        window->repaintAll();
+        QApplication::processEvents();
+    }
+
+    SchematicWindow* schematic() { return window->schematic(); }
+    // A point inside element row `row` of the schematic.
+    QPoint rowPoint(int row) { return {40, (row + 1) * schematicRowHeight + 10 + 4}; }
+
+    void wheel(int row, int delta, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget* vp = schematic()->viewport();
+        const QPoint p = rowPoint(row);
+        QWheelEvent e(QPointF(p), QPointF(vp->mapToGlobal(p)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, mods, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(vp, &e);
+    }
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QKeyEvent e(QEvent::KeyPress, k, mods);
+        QApplication::sendEvent(schematic(), &e);
+    }
+    QString zText(Complex z)
+    {
+        return QString::fromStdString(z.im < 0 ? printfString("%.2f - j%.2f", z.re, -z.im)
+                                               : printfString("%.2f + j%.2f", z.re, z.im));
+    }
+};
+
+TEST_F(TuningTest, WheelAndKeysTuneTheElementUnderThePointerInOneUndoStep)
+{
+    const int entries = design().historyCount;
+    wheel(1, 120);
+    EXPECT_EQ(window->tuner().selected(), 1);
+    EXPECT_NEAR(design().elements[1].value, 2e-12 * 1.01, 1e-24);
+    key(Qt::Key_Up);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_NEAR(design().elements[1].value, 2e-12 * 1.01 * 1.01 / 1.001, 1e-24);
+    EXPECT_EQ(design().historyCount, entries + 1);
+
+    // The chain, the readouts of its end and the data point list follow.
+    const Element& last = design().elements[2];
+    EXPECT_EQ(last.rBegin, design().elements[1].rEnd);
+    EXPECT_EQ(readout(Readout::Z), zText({last.rEnd, last.xEnd}));
+    const std::string endText = printfString("(%.3f", last.rEnd);
+    bool listed = false;
+    for (const PointListLine& l : pointListLines(design()))
+        listed |= l.kind == ListLineKind::Element && l.impedance.starts_with(endText);
+    EXPECT_TRUE(listed) << endText;
+
+    // Another element: a session of its own.
+    wheel(0, -240);
+    EXPECT_NEAR(design().elements[0].value, 10e-9 / 1.01 / 1.01, 1e-20);
+    EXPECT_EQ(design().historyCount, entries + 2);
+    window->run(Command::Undo);
+    EXPECT_DOUBLE_EQ(design().elements[0].value, 10e-9);
+    window->run(Command::Undo);
+    EXPECT_DOUBLE_EQ(design().elements[1].value, 2e-12);
+    window->run(Command::Redo);
+    EXPECT_NEAR(design().elements[1].value, 2e-12 * 1.01 * 1.01 / 1.001, 1e-24);
+}
+
+TEST_F(TuningTest, APauseEndsTheSession)
+{
+    const int entries = design().historyCount;
+    wheel(2, 120);
+    QTest::qWait(Tuner::sessionPauseMs + 200);
+    wheel(2, 120);
+    EXPECT_EQ(design().historyCount, entries + 2);
+}
+
+TEST_F(TuningTest, DockSlidersRangesAndReset)
+{
+    window->run(Command::Tuner);
+    TunerDock* dock = window->tunerDock();
+    ASSERT_TRUE(dock->isVisible());
+    EXPECT_TRUE(window->menu().action(Command::Tuner)->isChecked());
+    for (int row : {0, 1, 2})
+        sendMouse(schematic()->viewport(), QEvent::MouseButtonPress, rowPoint(row), Qt::LeftButton);
+    ASSERT_NE(dock->slider(2), nullptr);
+    EXPECT_EQ(dock->slider(3), nullptr);
+    // Middle of the 0.5x..2x range is the present value.
+    EXPECT_EQ(dock->slider(2)->value(), TunerDock::sliderSteps / 2);
+    dock->slider(2)->setValue(TunerDock::sliderSteps);
+    EXPECT_NEAR(design().elements[2].value, 0.1, 1e-12);
+    EXPECT_EQ(dock->valueLabel(2)->text(), QString::fromUtf8("0.1000 λ"));
+    dock->lowEdit(2)->setText(QStringLiteral("0.01"));
+    dock->highEdit(2)->setText(QStringLiteral("0.2"));
+    Q_EMIT dock->highEdit(2)->editingFinished();
+    dock->slider(2)->setValue(0);
+    EXPECT_NEAR(design().elements[2].value, 0.01, 1e-12);
+    dock->resetButton(2)->click();
+    EXPECT_DOUBLE_EQ(design().elements[2].value, 0.05);
+    // A click on an element's line in the data point list selects it.
+    window->tuner().select(-1);
+    auto* list = window->pointList();
+    const std::vector<PointListLine> lines = pointListLines(design());
+    int firstElementLine = 0;
+    while (lines[static_cast<std::size_t>(firstElementLine)].kind != ListLineKind::Element)
+        ++firstElementLine;
+    const int y = (firstElementLine + 1 - list->scroll().firstLine) * list->scroll().lineHeight + 2;
+    sendMouse(list->viewport(), QEvent::MouseButtonPress, {20, y}, Qt::LeftButton);
+    EXPECT_EQ(window->tuner().selected(), 0);
+}
+
+TEST_F(TuningTest, MatchDialogAppliesAnUndoableNetwork)
+{
+    ModalScript script;
+    const int before = design().elementCount;
+    script.then([](QDialog& d) {
+        auto* list = d.findChild<QTreeWidget*>(QStringLiteral("solutions"));
+        ASSERT_NE(list, nullptr);
+        ASSERT_GE(list->topLevelItemCount(), 4);
+        list->setCurrentItem(list->topLevelItem(0));
+        clickButton(d, "apply");
+    });
+    window->run(Command::MatchAutomatically);
+    EXPECT_TRUE(script.done());
+    ASSERT_GT(design().elementCount, before);
+    const Element& end = design().elements[static_cast<std::size_t>(design().elementCount - 1)];
+    EXPECT_NEAR(end.rEnd, 50.0, 1e-6);
+    EXPECT_NEAR(end.xEnd, 0.0, 1e-6);
+    EXPECT_TRUE(state.matchPreview.empty());
+    while (design().elementCount > before)
+        window->run(Command::Undo);
+    EXPECT_EQ(design().elementCount, before);
+}
+
+TEST_F(TuningTest, MatchDialogPreviewsAndRefusesALosslessLoad)
+{
+    MatchDialog dialog(state, platform, window.get());
+    ASSERT_GT(dialog.list()->topLevelItemCount(), 0);
+    ASSERT_FALSE(state.matchPreview.empty());
+    EXPECT_EQ(state.matchPreview.front().rBegin, design().elements[2].rEnd);
+
+    // A short at the end of the chain: |Gamma| = 1.
+    Design& d = design();
+    d.elements[2].rEnd = 0.0;
+    d.elements[2].xEnd = 25.0;
+    dialog.setTarget(MatchDialog::TargetZo);
+    EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("lossless")));
+    EXPECT_TRUE(state.matchPreview.empty());
+}
+
+TEST_F(TuningTest, OptimiserResultIsOneUndoStep)
+{
+    const double before[] = {design().elements[0].value, design().elements[1].value,
+                             design().elements[2].value};
+    OptimiseDialog dialog(state, platform, window.get());
+    int reports = 0;
+    dialog.progressOverride = [&](const OptimiseProgress&) { return ++reports < 1000; };
+    ASSERT_TRUE(dialog.run());
+    EXPECT_GT(reports, 0);
+    EXPECT_LT(dialog.result().worst, dialog.result().startWorst);
+    EXPECT_NE(design().elements[0].value, before[0]);
+    window->run(Command::Undo);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_DOUBLE_EQ(design().elements[static_cast<std::size_t>(i)].value, before[i]);
+}
+
+} // namespace
+} // namespace zelvo::testing
