@@ -358,7 +358,7 @@ std::vector<std::string> printedGainRows(const SParamSet& set)
     rows.emplace_back("------------------------------------------------------------");
     if (!set.loaded)
         return rows;
-    const int count = std::clamp(set.pointCount, 0, SParamSet::capacity);
+    const int count = set.validPoints();
     for (int i = 0; i < count; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const double f = set.points[k].frequency;
@@ -422,7 +422,7 @@ void drawPlotsPage(Canvas& canvas, const SParamSet& set, const Settings& setting
     const int d = rho + G / 40;
     const int font = std::max(1, page.height / 100);
     constexpr Colour grid = rgb(100, 100, 100);
-    const bool loaded = set.loaded && set.pointCount > 0;
+    const bool loaded = set.loaded && set.validPoints() > 0;
 
     canvas.setTextColour(black);
     canvas.setFont({font, FontFace::Default, 400, 0});
