@@ -5,10 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libnlopt-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick poppler-utils
   fonts-dejavu-core fonts-wqy-microhei
   qt6-svg-dev clang-14 libclang-rt-14-dev strace x11-utils
   desktop-file-utils appstream libxml2-utils dpkg-dev fakeroot file ngspice

@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
@@ -99,6 +100,8 @@ PainterCanvas::PainterCanvas(QPainter& painter, CanvasMapping mapping)
     if (invertible)
         device = inverse.mapRect(device);
     view_ = device.adjusted(-viewMargin, -viewMargin, viewMargin, viewMargin);
+    // An SVG file gets no characters from glyph runs: its text would be empty.
+    plainText_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
 
     QPaintDevice* d = painter_.device();
     if (d && d->devType() == QInternal::Image && painter_.deviceTransform().isIdentity() &&
@@ -137,6 +140,12 @@ void PainterCanvas::setPen(const Pen& pen)
         applied_ = Applied::None;
 }
 
+void PainterCanvas::setPenScale(double scale)
+{
+    penScale_ = std::isfinite(scale) ? std::clamp(scale, 0.01, 100.0) : 1.0;
+    applied_ = Applied::None;
+}
+
 void PainterCanvas::setFont(const Font& font)
 {
     state_.font = font;
@@ -169,7 +178,7 @@ void PainterCanvas::applyStrokePen()
         return;
     const Pen& p = state_.pen;
     QPen pen(toQColor(p.colour));
-    pen.setWidthF(std::clamp(p.width, 1, 1000));
+    pen.setWidthF(std::clamp(p.width, 1, 1000) * penScale_);
     if (p.style == PenStyle::Dotted) {
         pen.setStyle(Qt::DotLine);
         pen.setCapStyle(Qt::FlatCap);
@@ -304,7 +313,7 @@ void PainterCanvas::strokeHugeArc(QPointF centre, double radius, double startDeg
 
 bool PainterCanvas::fastStroke() const
 {
-    return raster_ && state_.pen.style == PenStyle::Solid && state_.pen.width <= maxRasterWidth;
+    return raster_ && penScale_ == 1.0 && state_.pen.style == PenStyle::Solid && state_.pen.width <= maxRasterWidth;
 }
 
 void PainterCanvas::strokePoints(const std::vector<DevicePoint>& points)
@@ -473,7 +482,7 @@ void PainterCanvas::text(Point anchor, std::string_view utf8, TextAlign align)
     applyTextPen();
 
     double width = 0.0;
-    const bool laidOut = layOut(fe, s, width);
+    const bool laidOut = !plainText_ && layOut(fe, s, width);
     if (!laidOut && align != TextAlign::LeftTop && align != TextAlign::LeftBaseline &&
         align != TextAlign::LeftBottom)
         width = QFontMetricsF(fe.font).horizontalAdvance(s);

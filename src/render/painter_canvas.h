@@ -33,6 +33,10 @@ public:
     // The painter must be active on its device for the lifetime of the canvas.
     PainterCanvas(QPainter& painter, CanvasMapping mapping);
 
+    // Pen widths are screen pixels; a page of a finer device multiplies them
+    // so that lines keep a visible width on paper.
+    void setPenScale(double scale);
+
     void setPen(const Pen& pen) override;
     void setFont(const Font& font) override;
     void setTextColour(Colour colour) override;
@@ -94,6 +98,8 @@ private:
     QList<quint32> glyphs_;
     QList<QPointF> positions_;
     qreal fontScale_ = 0; // cell height per pixel size of the default face
+    double penScale_ = 1.0;
+    bool plainText_ = false; // the surface keeps text as text only from drawText
 };
 
 QColor toQColor(Colour c);

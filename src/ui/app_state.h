@@ -11,11 +11,15 @@
 #include <string>
 #include <vector>
 #include "render/chart_geometry.h"
+#include "ui/print_pages.h"
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class QPrinter;
 
 namespace zelvo {
 
@@ -73,6 +77,17 @@ struct DialogMemory {
     std::uint8_t clipboardChoice = 0x11;
     TwoPortDialogMemory twoPort;
     NoiseDialogMemory noise;
+    int pictureView = 0;     // the PictureView exported last
+    int pictureSize = 2000;  // longer side of an exported PNG
+};
+
+// The print options and the chosen printer, kept for the run and never saved.
+// The printer is made on first use: asking the print system at start-up
+// costs a noticeable fraction of a second.
+struct PrintState {
+    std::uint16_t flags = defaultPrintFlags;
+    bool flagsShown = false;          // the turned-text option is read once
+    std::shared_ptr<QPrinter> printer; // shared_ptr: QPrinter stays incomplete here
 };
 
 struct AppState {
@@ -92,8 +107,8 @@ struct AppState {
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left
     QString lastTouchstonePath;
+    PrintState print;
     QString lastExportPath;
-    QString printerName; // the default printer at start-up, if any
     std::vector<std::string> recentFiles; // newest first, paths as the system spells them
 };
 

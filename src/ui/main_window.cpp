@@ -8,6 +8,7 @@
 #include "ui/commands/chart_commands.h"
 #include "ui/commands/circle_commands.h"
 #include "ui/commands/file_commands.h"
+#include "ui/commands/print_commands.h"
 #include "ui/commands/network_commands.h"
 #include "ui/commands/splot_commands.h"
 #include "ui/icons.h"
@@ -196,6 +197,18 @@ QMdiSubWindow* MainWindow::sPlotFrame(SPlotWindow w)
 {
     createSPlotWindows();
     return sPlotFrames_[static_cast<std::size_t>(w)];
+}
+
+std::optional<PictureView> MainWindow::activePictureView() const
+{
+    constexpr PictureView views[sPlotWindowCount] = {
+        PictureView::S11,      PictureView::S12,       PictureView::S21,      PictureView::S22,
+        PictureView::FileText, PictureView::GainTable, PictureView::GainGraph};
+    const QMdiSubWindow* active = area_->activeSubWindow();
+    for (std::size_t i = 0; i < sPlotFrames_.size(); ++i)
+        if (active != nullptr && sPlotFrames_[i] == active)
+            return views[i];
+    return std::nullopt;
 }
 
 QWidget* MainWindow::clientArea() const
@@ -479,6 +492,15 @@ void MainWindow::run(Command command)
         break;
     case Command::Copy:
         copyCommand(c);
+        break;
+    case Command::Print:
+        printCommand(c);
+        break;
+    case Command::PrinterSetup:
+        printerSetupCommand(c);
+        break;
+    case Command::ExportPicture:
+        exportPictureCommand(c, activePictureView());
         break;
     case Command::Undo:
         chart_->undoGesture();

@@ -5,6 +5,7 @@
 // the save prompt at closing.
 #include "ui/main_layout.h"
 #include "ui/menu.h"
+#include "ui/picture_export.h"
 #include "ui/platform.h"
 #include "ui/shell.h"
 
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -95,6 +97,8 @@ class MainWindow : public QMainWindow, public Shell {
     void arrangePlots();
     void showWhole(SPlotWindow w);
     CommandContext context();
+    // The S-Plot view whose window is active, as a picture to export.
+    std::optional<PictureView> activePictureView() const;
 
     AppState& state_;
     const Platform& platform_;

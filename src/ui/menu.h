@@ -64,6 +64,7 @@ enum class Command : int {
     ExportA = 154,
     ConnectDatapoints = 155,
     Settings = 156,
+    ExportPicture = 200,
     MatchAutomatically = 210,
     Optimise = 211,
     Tuner = 212,
@@ -98,8 +99,8 @@ class MainMenu {
 // The item's text as the menu resource writes it: "&Save\tCtrl+S".
 QString resourceText(const QAction* action);
 
-// Items whose commands come with later work (printing): present in the
-// menu, always grayed for now.
+// Items whose commands come with later work: present in the menu, always
+// grayed for now.
 bool laterItem(Command c);
 
 } // namespace zelvo

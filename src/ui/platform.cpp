@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace zelvo {
 
@@ -93,6 +94,13 @@ Platform realPlatform()
     };
     p.setClipboardImage = [](const QImage& image) {
         QGuiApplication::clipboard()->setImage(image);
+    };
+    p.printerSetup = [](QWidget* parent, QPrinter& printer) {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Printer setup"));
+        // Only the printer and its page: the pages printed are chosen in "PRINT".
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+        return dialog.exec() == QDialog::Accepted;
     };
     return p;
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace zelvo {
@@ -47,6 +48,9 @@ struct Platform {
     std::function<void(QPoint)> moveCursor;
     std::function<void(const QString&)> setClipboardText;
     std::function<void(const QImage&)> setClipboardImage;
+    // The print system's printer dialog on the run's printer (printer, paper,
+    // orientation, or a PDF file); false when cancelled.
+    std::function<bool(QWidget* parent, QPrinter& printer)> printerSetup;
     // Empty keyword: the contents page.
     std::function<void(const QString& keyword)> showHelp;
 };

@@ -37,8 +37,9 @@ int visibleColumns(const PointListScroll& s)
 } // namespace
 
 int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
-                        int columnUnit, int lineHeight)
+                        int columnUnit, int lineHeight, const std::array<int, 3>& columns)
 {
+    const int at[4] = {0, columns[0], columns[1], columns[2]};
     const int unit = columnUnit;
     const auto x = [&](int column) { return (1 + column - firstColumn) * unit; };
     int k = 1;
@@ -50,7 +51,7 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
         else {
             const std::string* fields[4] = {&line.label, &line.impedance, &line.q, &line.frequency};
             for (int i = 0; i < 4; ++i)
-                canvas.text({x(pointListColumns[i]), y}, *fields[i], TextAlign::LeftTop);
+                canvas.text({x(at[i]), y}, *fields[i], TextAlign::LeftTop);
         }
         ++k;
     }

@@ -6,14 +6,19 @@
 #include "render/canvas.h"
 #include "render/scroll.h"
 
+#include <array>
+
 namespace zelvo {
 
 // Draws the lines from `firstLine` and `firstColumn` on, in the canvas's
 // current font (line k at y = (k - firstLine) * lineHeight, a field of column
 // c at x = (1 + c - firstColumn) * columnUnit) and returns the line count,
-// the last line number + 1 (1 for an empty list).
+// the last line number + 1 (1 for an empty list). `columns` places the
+// impedance, Q and frequency fields (the label is at column 0).
+inline constexpr std::array<int, 3> windowListColumns = {8, 24, 31};
 int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
-                        int columnUnit, int lineHeight);
+                        int columnUnit, int lineHeight,
+                        const std::array<int, 3>& columns = windowListColumns);
 
 // The list window's scroll position and ranges.
 struct PointListScroll {

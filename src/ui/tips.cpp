@@ -27,6 +27,8 @@ QString commandTip(Command c)
         return QStringLiteral("Chooses the printer and its options");
     case Command::Print:
         return QStringLiteral("Prints the chart and the schematic");
+    case Command::ExportPicture:
+        return QStringLiteral("Saves the chart, the schematic or a plot as a PDF, SVG or PNG file");
     case Command::Exit:
         return QStringLiteral("Quits Zelvo, offering to save unsaved changes");
     case Command::Copy:

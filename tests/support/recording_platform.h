@@ -4,6 +4,7 @@
 #include "ui/platform.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zelvo::testing {
@@ -20,6 +21,9 @@ struct RecordingPlatform {
     std::deque<MessageAnswer> answers;  // default Ok (or Yes for YesNoCancel)
     std::deque<QString> fileNames;      // default: cancelled
     std::deque<std::optional<QColor>> colours;
+    // Each printer set-up runs the next step on the printer (default: cancelled).
+    std::deque<std::function<bool(QPrinter&)>> printerSetups;
+    int printerSetupCalls = 0;
 
     Platform platform()
     {
@@ -56,6 +60,14 @@ struct RecordingPlatform {
         p.setClipboardText = [this](const QString& t) { clipboardText = t; };
         p.setClipboardImage = [this](const QImage& i) { clipboardImage = i; };
         p.showHelp = [this](const QString& k) { helpTopics.push_back(k); };
+        p.printerSetup = [this](QWidget*, QPrinter& printer) {
+            ++printerSetupCalls;
+            if (printerSetups.empty())
+                return false;
+            auto step = std::move(printerSetups.front());
+            printerSetups.pop_front();
+            return step(printer);
+        };
         return p;
     }
 

@@ -1,0 +1,78 @@
+#pragma once
+// "PRINT": what of the design to print, and the printer; the same dialog in
+// its short S-Plot form; and the modeless "Printing" progress with Cancel.
+#include "ui/dialogs/dialog_support.h"
+#include "ui/printing.h"
+
+#include <QDialog>
+#include <cstdint>
+#include <map>
+
+class QAbstractButton;
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+
+namespace zelvo {
+
+// Control ids of the check boxes, which are also their object names
+// ("control1008").
+inline constexpr std::pair<std::uint16_t, int> printControls[] = {
+    {printChart, 1008},       {printZGrid, 1010},        {printYGrid, 1011},
+    {printElements, 1013},    {printQCircles, 1012},     {printStabilityCircles, 1015},
+    {printGainCircles, 1040}, {printNoiseCircles, 1094}, {printSchematic, 1009},
+    {printLabels, 1059},      {printVswrCircles, 1063},  {printWideband, 1064},
+    {printComments, 1014},    {printTurnText, 1101},
+};
+
+// Modeless; its Cancel sets the flag, calls onCancel and closes the window.
+class PrintProgressDialog : public QDialog {
+  public:
+    PrintProgressDialog(const QString& fileName, const QString& printer, QWidget* parent);
+
+    bool cancelled() const { return cancelled_; }
+    std::function<void()> onCancel;
+
+  private:
+    bool cancelled_ = false;
+};
+
+// The chart print dialog. OK stores the flags and prints; the dialog closes
+// when the job has ended (or stays open when the PDF file choice is cancelled).
+class PrintDialog : public ZelvoDialog {
+  public:
+    PrintDialog(AppState& state, const Platform& platform, QWidget* parent);
+
+    std::uint16_t workingFlags() const { return working_; }
+
+  protected:
+    void accept() override;
+
+  private:
+    void toggle(std::uint16_t bit, bool on);
+    void enableDependents();
+    void setupPrinter();
+
+    std::uint16_t working_ = 0;
+    std::map<std::uint16_t, QCheckBox*> boxes_;
+    QWidget* body_ = nullptr;
+    QLabel* printer_ = nullptr;
+};
+
+// "Print s-plots to:" with the printer, Setup..., OK and Cancel.
+class SPlotPrintDialog : public ZelvoDialog {
+  public:
+    SPlotPrintDialog(AppState& state, const Platform& platform, QWidget* parent);
+
+  protected:
+    void accept() override;
+
+  private:
+    QWidget* body_ = nullptr;
+    QLabel* printer_ = nullptr;
+};
+
+// Printer set-up from the menu and the dialogs' "Setup..." buttons.
+void setupPrinter(AppState& state, const Platform& platform, QWidget* parent);
+
+} // namespace zelvo
