@@ -33,7 +33,7 @@ const Menu menus[] = {
       {Command::Save, "&Save\tCtrl+S"},
       {Command::SaveAs, "Save &As..."},
       {Command::SaveNetlist, "Save Net&list"},
-      {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
+      {Command::SaveSpiceNetlist, "Save SPI&CE Netlist..."},
       {separator, ""},
       {Command::PrinterSetup, "Printer s&etup..."},
       {Command::Print, "&Print..."},

@@ -4,6 +4,9 @@
 #include "model/design_rules.h"
 
 #include <QAction>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMdiSubWindow>
 
 namespace zelvo::testing {
@@ -20,7 +23,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::Save, "&Save\tCtrl+S"},
         {Command::SaveAs, "Save &As..."},
         {Command::SaveNetlist, "Save Net&list"},
-        {Command::SaveSpiceNetlist, "Save SP&ICE Netlist..."},
+        {Command::SaveSpiceNetlist, "Save SPI&CE Netlist..."},
         {Command::PrinterSetup, "Printer s&etup..."},
         {Command::Print, "&Print..."},
         {Command::ExportPicture, "Expor&t Picture..."},
@@ -79,6 +82,27 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
     EXPECT_EQ(window->menu().actions().size(), std::size(items));
     // The accelerators also work while the toolbox has the focus.
     EXPECT_TRUE(window->toolbox()->actions().contains(window->menu().action(Command::Undo)));
+}
+
+TEST_F(MenuTest, NoTwoItemsOfAMenuShareAMnemonic)
+{
+    int menus = 0;
+    for (const QAction* top : window->menuBar()->actions()) {
+        if (!top->menu())
+            continue;
+        ++menus;
+        QMap<QChar, QString> seen;
+        for (const QAction* a : top->menu()->actions()) {
+            const QString text = a->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (a->isSeparator() || at < 0 || at + 1 >= text.size() || text[at + 1] == QLatin1Char('&'))
+                continue;
+            const QChar key = text[at + 1].toLower();
+            EXPECT_FALSE(seen.contains(key)) << qPrintable(text) << " and " << qPrintable(seen.value(key));
+            seen.insert(key, text);
+        }
+    }
+    EXPECT_GE(menus, 9);
 }
 
 TEST_F(MenuTest, ChecksAndGrayingFollowModeAndOptions)
