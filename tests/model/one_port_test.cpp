@@ -24,8 +24,8 @@ TEST(OnePortFiles, FormatsUnitsAndKeywordFilesGiveTheSameReflection)
         "! a probe\r\n# GHz S MA R 75\r\n1.5 0.5 60\r\n",
         "# mhz s db r 75\n1500 -6.0205999132796 60 ! trailing comment\n",
         "#Hz S RI R 75\n1.5e9\t0.25\t0.43301270189221935\n",
-        "[Version] 2.0\n# kHz S RI\n[Number of Ports] 1\n[Reference] 75\n[Network Data]\n"
-        "1500000 0.25\n 0.43301270189221935\n[End]\n",
+        ("[Version] 2.0\n# kHz S RI\n[Number of Ports] 1\n[Reference] 75\n[Network Data]\n"
+         "1500000 0.25\n 0.43301270189221935\n[End]\n"),
     };
     const int exponents[] = {9, 6, 0, 3};
     for (int i = 0; i < 4; ++i) {
