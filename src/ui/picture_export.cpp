@@ -168,7 +168,6 @@ Picture textPicture(std::vector<std::string> rows, int size)
 
 std::optional<Picture> pictureOf(const PictureSource& src, PictureView view, int size)
 {
-    const Settings defaults;
     const bool design = src.design != nullptr && src.settings != nullptr;
     const bool sparams = src.sparams != nullptr && src.settings != nullptr;
     switch (view) {
