@@ -174,28 +174,20 @@ void drawGainGraph(Canvas& canvas, int x0, int y0, int width, int height, Colour
     canvas.text({left, y0}, printfString("%i", toInt(f.gHi)), TextAlign::RightBaseline);
 }
 
-void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour colour,
-                   double fMin, double fMax, double gMin, double gMax, const SParamSet& set,
-                   int series, PenStyle style)
-{
-    const CanvasStateGuard keep(canvas);
-    const Frame f = frameOf(x0, y0, width, height, fMin, fMax, gMin, gMax);
-    canvas.setPen({style, 1, colour});
-    bool joined = false; // the previous point belongs to this series and was drawn
-    Point previous;
-    for (int i = 0; i < pointsOf(set); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const double freq = set.points[k].frequency;
-        const double value = gainOf(set, k);
-        const double x = x0 + 30 + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
-        const double y =
-            y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
-        if (seriesOf(set, k) != series || !(freq > 0.0) || !drawablePixel(x) || !drawablePixel(y)) {
-            joined = false;
-            continue;
-        }
-        const Point p{toInt(x), toInt(y)};
-        // The markers stay solid; only the joining line takes the series' style.
+// A trace of small circles joined by lines; a gap leaves the next point
+// unjoined. The markers stay solid; only the joining line takes the style.
+namespace {
+
+struct MarkedTrace {
+    Canvas& canvas;
+    Colour colour;
+    PenStyle style;
+    bool joined = false;
+    Point previous{};
+
+    void gap() { joined = false; }
+    void add(Point p)
+    {
         canvas.setPen({PenStyle::Solid, 1, colour});
         drawCircle(canvas, p.x, p.y, 2);
         if (joined) {
@@ -205,6 +197,29 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
         }
         previous = p;
         joined = true;
+    }
+};
+
+} // namespace
+
+void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour colour,
+                   double fMin, double fMax, double gMin, double gMax, const SParamSet& set,
+                   int series, PenStyle style)
+{
+    const CanvasStateGuard keep(canvas);
+    const Frame f = frameOf(x0, y0, width, height, fMin, fMax, gMin, gMax);
+    MarkedTrace trace{canvas, colour, style};
+    for (int i = 0; i < pointsOf(set); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double freq = set.points[k].frequency;
+        const double value = gainOf(set, k);
+        const double x = x0 + 30 + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
+        const double y =
+            y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
+        if (seriesOf(set, k) != series || !(freq > 0.0) || !drawablePixel(x) || !drawablePixel(y))
+            trace.gap();
+        else
+            trace.add({toInt(x), toInt(y)});
     }
 }
 
@@ -238,30 +253,17 @@ void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double 
 
     for (const bool source : {false, true}) {
         const std::vector<double>& values = source ? set.muSource : set.muLoad;
-        const Colour colour = source ? muPrimeColour : muColour;
-        const PenStyle style = source ? PenStyle::Dotted : PenStyle::Solid;
-        bool joined = false;
-        Point previous;
+        MarkedTrace trace{canvas, source ? muPrimeColour : muColour,
+                          source ? PenStyle::Dotted : PenStyle::Solid};
         for (int i = 0; i < pointsOf(set); ++i) {
             const auto k = static_cast<std::size_t>(i);
             const double freq = set.points[k].frequency;
             const double mu = values[k];
             const double x = left + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
-            const double y = yOf(mu);
-            if (!(freq > 0.0) || !(mu >= 0.0 && mu <= top) || !drawablePixel(x)) {
-                joined = false;
-                continue;
-            }
-            const Point p{toInt(x), toInt(y)};
-            canvas.setPen({PenStyle::Solid, 1, colour});
-            drawCircle(canvas, p.x, p.y, 2);
-            if (joined) {
-                canvas.setPen({style, 1, colour});
-                canvas.moveTo(previous);
-                canvas.lineTo(p);
-            }
-            previous = p;
-            joined = true;
+            if (!(freq > 0.0) || !(mu >= 0.0 && mu <= top) || !drawablePixel(x))
+                trace.gap();
+            else
+                trace.add({toInt(x), toInt(yOf(mu))});
         }
     }
 }
