@@ -385,6 +385,20 @@ void MainWindow::repaintAll()
     update();
 }
 
+void MainWindow::resetInteraction()
+{
+    chart_->resetInteraction();
+    tuner_->clear();
+}
+
+void MainWindow::repaintChain()
+{
+    setWindowModified(state_.design.modified);
+    chart_->invalidateChain();
+    schematic_->refresh();
+    pointList_->refresh();
+}
+
 void MainWindow::updateTitle()
 {
     if (state_.mode == AppMode::Chart) {

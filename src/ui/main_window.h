@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow, public Shell {
     void repaintSchematic() override;
     void repaintPointList() override;
     void repaintAll() override;
+    void repaintChain() override;
+    void resetInteraction() override;
     void updateTitle() override;
     void refreshZo() override;
     void refreshMenu() override;
