@@ -116,6 +116,7 @@ class MainWindow : public QMainWindow, public Shell {
     QMdiSubWindow* pointListFrame_ = nullptr;
     std::array<QMdiSubWindow*, sPlotWindowCount> sPlotFrames_{};
     Toolbox* toolbox_ = nullptr;
+    bool tunerPlaced_ = false; // later, the tuner stays where the user put it
     std::unique_ptr<Tuner> tuner_;
     TunerDock* tunerDock_ = nullptr;
     std::unique_ptr<MainMenu> menu_;

@@ -168,6 +168,18 @@ TEST_F(TuningTest, DockSlidersRangesAndReset)
     EXPECT_NEAR(design().elements[2].value, 0.01, 1e-12);
     dock->resetButton(2)->click();
     EXPECT_DOUBLE_EQ(design().elements[2].value, 0.05);
+    // Range ends in the element's unit, with or without an SI prefix.
+    EXPECT_EQ(dock->highEdit(0)->text(), QStringLiteral("20 nH"));
+    dock->lowEdit(0)->setText(QStringLiteral("2.2n"));
+    dock->highEdit(0)->setText(QStringLiteral("22 nH"));
+    Q_EMIT dock->highEdit(0)->editingFinished();
+    EXPECT_NEAR(window->tuner().tuned()[0].low, 2.2e-9, 1e-21);
+    EXPECT_NEAR(window->tuner().tuned()[0].high, 22e-9, 1e-21);
+    EXPECT_EQ(dock->lowEdit(0)->text(), QStringLiteral("2.2 nH"));
+    dock->lowEdit(0)->setText(QStringLiteral("2.2 nF"));
+    Q_EMIT dock->lowEdit(0)->editingFinished();
+    EXPECT_NEAR(window->tuner().tuned()[0].low, 2.2e-9, 1e-21);
+    EXPECT_EQ(dock->lowEdit(0)->text(), QStringLiteral("2.2 nH"));
     // A click on an element's line in the data point list selects it.
     window->tuner().select(-1);
     auto* list = window->pointList();
