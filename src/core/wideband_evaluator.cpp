@@ -144,12 +144,16 @@ double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex 
             changed.push_back(i);
         }
     }
-    // A few changed leaves: their paths to the root; many: every node once.
+    // Short chains of leaves are applied to the load directly. Otherwise the
+    // tree: a few changed leaves redo their paths to the root, many redo
+    // every node once.
     std::size_t depth = 0;
     for (std::size_t k = leaves_; k > 1; k /= 2)
         ++depth;
-    const bool whole = !built_ || changed.size() * depth > leaves_;
-    for (std::size_t p = 0; p < points_.size(); ++p) {
+    const std::size_t used = 2 * variables_.size() + 1;
+    const bool direct = used <= 2 * changed.size() * depth + 1;
+    const bool whole = !nodesValid_ || changed.size() * depth > leaves_;
+    for (std::size_t p = 0; p < points_.size() && !direct; ++p) {
         Mobius* t = treeOf(p);
         if (whole) {
             for (std::size_t j = leaves_ - 1; j >= 1; --j)
@@ -161,12 +165,21 @@ double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex 
                 t[j] = compose(t[2 * j], t[2 * j + 1]);
     }
     built_ = true;
+    nodesValid_ = !direct;
 
     double worst = 0.0;
     for (std::size_t p = 0; p < points_.size(); ++p) {
-        const Mobius& m = treeOf(p)[1];
-        const Complex z{points_[p].r, points_[p].x};
-        const Complex num = m.a * z + m.b, den = m.c * z + m.d;
+        Complex num{points_[p].r, points_[p].x}, den{1.0};
+        const Mobius* t = treeOf(p);
+        for (std::size_t k = direct ? leaves_ : 1; k < (direct ? leaves_ + used : 2); ++k) {
+            const Mobius& m = t[k];
+            const Complex n2 = m.a * num + m.b * den;
+            den = m.c * num + m.d * den;
+            num = n2;
+            // Every leaf is scaled back; a few in a row stay far from overflow.
+            if (k % 8 == 7)
+                normalise(num, den);
+        }
         // (z - t) / (z + conj t) with z = num / den.
         const double g = ratioMagnitude(num - target * den, num + target.conjugate() * den);
         worst = std::max(worst, std::isnan(g) ? 1.0 : g);

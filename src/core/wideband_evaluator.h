@@ -54,7 +54,8 @@ class WidebandEvaluator {
     std::size_t leaves_ = 1;
     std::vector<Mobius> tree_;
     std::vector<double> lastValues_; // the variables as the tree holds them
-    bool built_ = false;
+    bool built_ = false;      // the variables' leaves are filled
+    bool nodesValid_ = false; // the nodes above the leaves agree with them
     double f0_;
 };
 
