@@ -25,6 +25,18 @@ bool isCSpace(char c)
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
+// Eight digit values (0 to 9), the most significant in the lowest byte, as
+// one number: pairs, then fours, then the eight combined by multiplication.
+// Digits moved to the top of the word read with the bytes below as leading
+// zeros.
+constexpr std::uint64_t digitWordValue(std::uint64_t d)
+{
+    d = d * 10 + (d >> 8);
+    return ((d & 0x000000FF000000FF) * 0x000F424000000064
+            + ((d >> 16) & 0x000000FF000000FF) * 0x0000271000000001)
+           >> 32;
+}
+
 struct DigitRun {
     std::ptrdiff_t count; // 0 to 8
     std::uint64_t value;
@@ -46,14 +58,7 @@ struct DigitRun {
             const int count = marks == 0 ? 8 : std::countr_zero(marks) / 8;
             if (count == 0)
                 return {0, 0};
-            // The digits moved to the top of the word: the bytes below read as
-            // leading zeros, the ones after the run fall out.
-            std::uint64_t d = (w - 0x3030303030303030) << (8 * (8 - count));
-            d = d * 10 + (d >> 8);
-            d = ((d & 0x000000FF000000FF) * 0x000F424000000064
-                 + ((d >> 16) & 0x000000FF000000FF) * 0x0000271000000001)
-                >> 32;
-            return {count, d};
+            return {count, digitWordValue((w - 0x3030303030303030) << (8 * (8 - count)))};
         }
     }
     DigitRun r{0, 0};
@@ -132,11 +137,69 @@ std::string nonFiniteText(double value, bool upper)
     return s;
 }
 
+// The digits of a number up to seven characters long with at most one point
+// ("0.59900", "-90.25"), read from one word with p at the first digit or the
+// point: how measurement files write their values. False where the general
+// path has to read it.
+[[gnu::always_inline]] inline bool shortMantissa(const char*& p, const char* last,
+                                                 std::uint64_t& mantissa, std::ptrdiff_t& count,
+                                                 std::ptrdiff_t& scale)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        if (last - p < 8)
+            return false;
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        // The high bit of each byte outside '0'..'9', each byte on its own: the
+        // seven low bits of a byte plus at most 0x50 carry into no other byte.
+        const std::uint64_t x = w & 0x7F7F7F7F7F7F7F7F;
+        const std::uint64_t nonDigit =
+            ((x + 0x4646464646464646) | ~(x + 0x5050505050505050) | w) & 0x8080808080808080;
+        if (nonDigit == 0)
+            return false;
+        const int first = std::countr_zero(nonDigit) / 8;
+        const std::uint64_t d = w & 0x0F0F0F0F0F0F0F0F;
+        std::uint64_t digits = d;
+        int length = first, n = first;
+        if (p[first] == '.') {
+            if (first == 7)
+                return false;
+            const std::uint64_t after = nonDigit & (~std::uint64_t{0} << (8 * first + 8));
+            if (after == 0)
+                return false;
+            length = std::countr_zero(after) / 8;
+            n = length - 1;
+            // The fraction's digits moved down over the point.
+            const std::uint64_t below = (std::uint64_t{1} << (8 * first)) - 1;
+            digits = (d & below) | ((d >> 8) & ~below);
+        }
+        if (n == 0)
+            return false;
+        mantissa = digitWordValue(digits << (8 * (8 - n)));
+        count = n;
+        scale = length == first ? 0 : -(length - first - 1);
+        p += length;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 const char* parseNumber(const char* first, const char* last, double& value)
 {
     const char* p = first;
+    // Columns padded with spaces: those a word at a time.
+    if constexpr (std::endian::native == std::endian::little) {
+        if (last - p >= 8) {
+            std::uint64_t w;
+            std::memcpy(&w, p, 8);
+            const std::uint64_t x = w ^ 0x2020202020202020; // 0 where a space stands
+            const std::uint64_t other =
+                (((x & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | x) & 0x8080808080808080;
+            p += other == 0 ? 8 : std::countr_zero(other) / 8;
+        }
+    }
     while (p != last && isBlank(*p))
         ++p;
     bool negative = false;
@@ -146,11 +209,13 @@ const char* parseNumber(const char* first, const char* last, double& value)
     std::uint64_t mantissa = 0;
     std::ptrdiff_t count = 0;
     std::ptrdiff_t scale = 0;
-    p = readDigits(p, last, mantissa, count);
-    if (p != last && *p == '.') {
-        const char* const fraction = ++p;
+    if (!shortMantissa(p, last, mantissa, count, scale)) {
         p = readDigits(p, last, mantissa, count);
-        scale = fraction - p;
+        if (p != last && *p == '.') {
+            const char* const fraction = ++p;
+            p = readDigits(p, last, mantissa, count);
+            scale = fraction - p;
+        }
     }
     if (count == 0)
         return nullptr;
