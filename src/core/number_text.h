@@ -27,12 +27,6 @@ struct ScannedNumber {
 // beyond the double range saturates to DOUBLE_BIG, one below it gives 0.
 ScannedNumber scanNumber(std::string_view text, std::size_t start = 0);
 
-// scanNumber on [first, last), skipping blanks before the number but not line
-// ends (CR, LF), so that a reader can go through a line in place without
-// finding its end first. The end of the number, or nullptr (value untouched)
-// when none stands there.
-const char* parseNumber(const char* first, const char* last, double& value);
-
 struct FieldNumber {
     double value = 0.0;    // 0 when no number was read
     bool anyNumber = false;

@@ -1,5 +1,6 @@
 #include "model/touchstone.h"
 
+#include "core/number_parse.h"
 #include "core/number_text.h"
 #include "core/twoport.h"
 

@@ -1,4 +1,5 @@
 #include "core/number_text.h"
+#include "core/number_parse.h"
 
 #include "core/numeric.h"
 
