@@ -147,17 +147,6 @@ bool exactDecimal(std::string_view digits, double& magnitude);
 {
     using namespace number_detail;
     const char* p = first;
-    // Columns padded with spaces: those a word at a time.
-    if constexpr (std::endian::native == std::endian::little) {
-        if (last - p >= 8) {
-            std::uint64_t w;
-            std::memcpy(&w, p, 8);
-            const std::uint64_t x = w ^ 0x2020202020202020; // 0 where a space stands
-            const std::uint64_t other =
-                (((x & 0x7F7F7F7F7F7F7F7F) + 0x7F7F7F7F7F7F7F7F) | x) & 0x8080808080808080;
-            p += other == 0 ? 8 : std::countr_zero(other) / 8;
-        }
-    }
     while (p != last && isBlank(*p))
         ++p;
     bool negative = false;

@@ -200,10 +200,10 @@ void clearData(SParamSet& set)
     set.resizeNoise(0);
 }
 
-// Data lines are read in place: [p, last) is the rest of the line at most,
-// and the number reader stops at its end (CR, LF) by itself.
+// Data lines are read in place: [p, last) holds the rest of the line and
+// maybe more, as parseNumber stops at the line's end (CR, LF) by itself.
 
-// Where reading stopped.
+// Up to five numbers, each where its predecessor ended. Where reading stopped.
 const char* readNoiseLine(SParamSet& set, const char* p, const char* last)
 {
     std::array<double, 5> v{}; // fields the line does not supply stay 0
