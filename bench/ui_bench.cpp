@@ -84,8 +84,10 @@ QApplication& application()
     static char name[] = "ui_bench";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own statics may already be gone, and a
+    // QApplication torn down after them crashes.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 // The drag step and a complete new picture of the chart, overlay included.

@@ -17,10 +17,25 @@
 namespace {
 
 // The command-line tools need no display: they run on a core application,
-// which loads no window-system platform at all.
-int runTool(int argc, char** argv)
+// which loads no window-system platform at all, or, when they draw, on the
+// offscreen platform, which needs no display either.
+int runTool(int argc, char** argv, bool fonts)
 {
-    QCoreApplication app(argc, argv);
+    // The tools say what went wrong themselves; Qt's notes about the
+    // environment (no runtime folder, no display) would only be noise in a
+    // script's error output.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    });
+    std::unique_ptr<QCoreApplication> app;
+    if (fonts) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     std::setlocale(LC_NUMERIC, "C");
     const zelvo::ToolRun r = zelvo::runTool(QCoreApplication::arguments());
     std::fwrite(r.out.data(), 1, r.out.size(), stdout);
@@ -37,7 +52,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < argc; ++i)
             arguments << QString::fromLocal8Bit(argv[i]);
         if (zelvo::isToolInvocation(arguments))
-            return runTool(argc, argv);
+            return runTool(argc, argv, zelvo::needsFonts(arguments));
     }
     QApplication app(argc, argv);
     // QApplication adopts the user's locale; the design and settings files

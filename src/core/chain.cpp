@@ -141,13 +141,22 @@ void evaluateWideband(std::span<const Element> elements, std::span<const DataPoi
 {
     const std::size_t n = std::min({points.size(), r.size(), x.size()});
     for (std::size_t i = 0; i < n; ++i) {
-        Complex z{points[i].r, points[i].x};
-        for (const Element& e : elements)
-            z = transformElement(e, z, points[i].f, f0);
+        r[i] = points[i].r;
+        x[i] = points[i].x;
+    }
+    // Element by element over all the points: the same steps for each point
+    // as point by point, but the element's kind is decided once per sweep.
+    for (const Element& e : elements) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const Complex z = transformElement(e, {r[i], x[i]}, points[i].f, f0);
+            r[i] = z.re;
+            x[i] = z.im;
+        }
+    }
+    for (std::size_t i = 0; i < n; ++i) {
         // The point itself may be unfinished input; keep the result finite.
-        z = finite(z);
-        r[i] = z.re;
-        x[i] = z.im;
+        r[i] = finite(r[i]);
+        x[i] = finite(x[i]);
     }
 }
 

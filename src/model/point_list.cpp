@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace zelvo {
 
@@ -157,7 +158,10 @@ PointListLine circleLine(std::string text)
     return line;
 }
 
-std::vector<PointListLine> walk(const Design& d, Style style)
+// Lines outside [from, to) keep their kind alone: formatting is most of the
+// walk's cost, and a window shows a screenful of a long list.
+std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from = 0,
+                                std::size_t to = SIZE_MAX)
 {
     const bool list = style == Style::List;
     const char* pointLabel = list ? "DP-Nr. %.i" : "DP-Nr. %.i ";
@@ -167,6 +171,20 @@ std::vector<PointListLine> walk(const Design& d, Style style)
     const double f0 = designFrequency(d);
     int number = 1, stability = 0, gain = 0, noise = 0, point = 0, element = 0;
     std::vector<PointListLine> lines;
+    const auto shown = [&] { return lines.size() >= from && lines.size() < to; };
+    const auto kindOnly = [](ListLineKind kind) {
+        PointListLine line;
+        line.kind = kind;
+        return line;
+    };
+    const auto pointLineIfShown = [&](ListLineKind kind, const char* label, double r, double x,
+                                      double f) {
+        lines.push_back(shown() ? pointLine(kind, label, number, r, x, f, style)
+                                : kindOnly(kind));
+    };
+    const auto circleLineIfShown = [&](const auto& text) {
+        lines.push_back(shown() ? circleLine(text()) : kindOnly(ListLineKind::Circle));
+    };
     const int entries = std::clamp(d.historyCount, 0, Design::historyCapacity);
     for (int h = 0; h < entries; ++h) {
         switch (d.history[slot(h)]) {
@@ -175,12 +193,10 @@ std::vector<PointListLine> walk(const Design& d, Style style)
                 break;
             {
                 const DataPoint& p = d.dataPoints[slot(point)];
-                lines.push_back(
-                    pointLine(ListLineKind::DataPoint, pointLabel, number, p.r, p.x, p.f, style));
+                pointLineIfShown(ListLineKind::DataPoint, pointLabel, p.r, p.x, p.f);
                 if (d.widebandDone && point + 1 != d.startPoint)
-                    lines.push_back(pointLine(ListLineKind::Wideband, widebandLabel, number,
-                                              d.widebandR[slot(point)], d.widebandX[slot(point)],
-                                              p.f, style));
+                    pointLineIfShown(ListLineKind::Wideband, widebandLabel,
+                                     d.widebandR[slot(point)], d.widebandX[slot(point)], p.f);
             }
             ++number;
             ++point;
@@ -188,27 +204,28 @@ std::vector<PointListLine> walk(const Design& d, Style style)
         case HistoryEntry::Element:
             if (element >= elements)
                 break;
-            lines.push_back(pointLine(ListLineKind::Element, pointLabel, number,
-                                      d.elements[slot(element)].rEnd,
-                                      d.elements[slot(element)].xEnd, f0, style));
+            pointLineIfShown(ListLineKind::Element, pointLabel, d.elements[slot(element)].rEnd,
+                             d.elements[slot(element)].xEnd, f0);
             ++number;
             ++element;
             break;
         case HistoryEntry::StabCircle:
             if (stability < std::min(d.stabilityCount, Design::stabilityCapacity))
-                lines.push_back(circleLine(
-                    stabilityText(d.stabilityCircles[slot(stability)], stability + 1, style)));
+                circleLineIfShown([&] {
+                    return stabilityText(d.stabilityCircles[slot(stability)], stability + 1, style);
+                });
             ++stability;
             break;
         case HistoryEntry::GainCircle:
             if (gain < std::min(d.gainCount, Design::gainCapacity))
-                lines.push_back(circleLine(gainText(d.gainCircles[slot(gain)], gain + 1, style)));
+                circleLineIfShown(
+                    [&] { return gainText(d.gainCircles[slot(gain)], gain + 1, style); });
             ++gain;
             break;
         case HistoryEntry::NoiseCircle:
             if (noise < std::min(d.noiseCount, Design::noiseCapacity))
-                lines.push_back(
-                    circleLine(noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style)));
+                circleLineIfShown(
+                    [&] { return noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style); });
             ++noise;
             break;
         default:
@@ -223,6 +240,11 @@ std::vector<PointListLine> walk(const Design& d, Style style)
 std::vector<PointListLine> pointListLines(const Design& d)
 {
     return walk(d, Style::List);
+}
+
+std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to)
+{
+    return walk(d, Style::List, from, to);
 }
 
 std::string commentsText(const Design& d)

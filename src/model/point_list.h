@@ -26,6 +26,9 @@ inline constexpr int pointListColumns[4] = {0, 8, 24, 31};
 
 // The lines of the window and the printout, in history order.
 std::vector<PointListLine> pointListLines(const Design& d);
+// All the lines, but only those from `from` to before `to` (0-based) with
+// their texts; the others carry their kind alone.
+std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to);
 
 // The clipboard text: the same walk with the clipboard's formats, each line
 // ending in CR LF.

@@ -12,9 +12,10 @@ namespace zelvo {
 
 // Data points and element end points with their shared running numbers (in
 // history order), the optional links between data points, and the red square
-// of the start point.
+// of the start point. `parts` leaves out the element end points, or draws
+// only them (with the numbers they have among all points).
 void drawDataPoints(Canvas& canvas, const Design& design, const ChartStyle& style,
-                    const ChartGeometry& geometry);
+                    const ChartGeometry& geometry, PointParts parts = PointParts::Both);
 
 // How one element is drawn: an arc counter-clockwise from `from` to `to`, or
 // a straight line from begin to end.

@@ -42,8 +42,10 @@ void marker(Canvas& c, Point p, int s)
 } // namespace
 
 void drawDataPoints(Canvas& canvas, const Design& d, const ChartStyle& style,
-                    const ChartGeometry& g)
+                    const ChartGeometry& g, PointParts parts)
 {
+    const bool points = parts != PointParts::ElementEnds;
+    const bool ends = parts != PointParts::DataPoints;
     const int R = chartRadius(g.baseRadius, g.zoom);
     const int s = markerRadius(R);
     canvas.setPen({PenStyle::Solid, style.lineWidth, style.colours.dataPoint});
@@ -60,6 +62,8 @@ void drawDataPoints(Canvas& canvas, const Design& d, const ChartStyle& style,
     walkNumbering(
         d,
         [&](int i, int number) {
+            if (!points)
+                return;
             const DataPoint& dp = d.dataPoints[static_cast<std::size_t>(i)];
             const std::optional<Point> p = pointOf(dp.r, dp.x, d, R, g);
             numbered(p, number);
@@ -71,11 +75,13 @@ void drawDataPoints(Canvas& canvas, const Design& d, const ChartStyle& style,
                 previous = p;
         },
         [&](int i, int number) {
+            if (!ends)
+                return;
             const Element& e = d.elements[static_cast<std::size_t>(i)];
             numbered(pointOf(e.rEnd, e.xEnd, d, R, g), number);
         });
 
-    if (d.dataPointCount < 1 || d.startPoint < 1 ||
+    if (!points || d.dataPointCount < 1 || d.startPoint < 1 ||
         d.startPoint > std::min(d.dataPointCount, Design::pointCapacity))
         return;
     const DataPoint& start = d.dataPoints[static_cast<std::size_t>(d.startPoint - 1)];

@@ -51,6 +51,11 @@ struct ChartGeometry {
     std::optional<ChartArea> visible;
 };
 
+// Which of the numbered points the data point layer draws. While an element
+// is tuned the chart window keeps a picture without the element end points
+// and draws only them anew.
+enum class PointParts { Both, DataPoints, ElementEnds };
+
 // The chart window draws everything; printing picks.
 struct ChartLayers {
     bool grid = true;
@@ -62,6 +67,7 @@ struct ChartLayers {
     bool stabilityCircles = true;
     bool gainCircles = true;
     bool noiseCircles = true;
+    PointParts pointParts = PointParts::Both; // of the data point layer
 };
 
 // A point marker's radius for the chart radius R: R / 160, or 2 when that is below 3.

@@ -99,6 +99,7 @@ PainterCanvas::PainterCanvas(QPainter& painter, CanvasMapping mapping)
     const QTransform inverse = painter_.worldTransform().inverted(&invertible);
     if (invertible)
         device = inverse.mapRect(device);
+    bounded_ = !device.isEmpty();
     view_ = device.adjusted(-viewMargin, -viewMargin, viewMargin, viewMargin);
     // An SVG file gets no characters from glyph runs: its text would be empty.
     plainText_ = painter_.paintEngine() && painter_.paintEngine()->type() == QPaintEngine::SVG;
@@ -470,6 +471,27 @@ void PainterCanvas::rectangle(int left, int top, int right, int bottom)
     painter_.drawRect(r);
 }
 
+bool PainterCanvas::textMayShow(QPointF at, TextAlign align, const FontEntry& fe) const
+{
+    double top = at.y(); // of the text's cell
+    switch (align) {
+    case TextAlign::LeftTop:
+    case TextAlign::CentreTop: break;
+    case TextAlign::LeftBaseline:
+    case TextAlign::CentreBaseline:
+    case TextAlign::RightBaseline: top -= fe.ascent; break;
+    case TextAlign::LeftBottom:
+    case TextAlign::CentreBottom: top -= fe.ascent + fe.descent; break;
+    }
+    if (top > view_.bottom() || top + fe.ascent + fe.descent < view_.top())
+        return false;
+    const bool fromLeft = align == TextAlign::LeftTop || align == TextAlign::LeftBaseline ||
+                          align == TextAlign::LeftBottom;
+    if (fromLeft && at.x() > view_.right())
+        return false;
+    return !(align == TextAlign::RightBaseline && at.x() < view_.left());
+}
+
 void PainterCanvas::text(Point anchor, std::string_view utf8, TextAlign align)
 {
     if (utf8.empty())
@@ -478,6 +500,9 @@ void PainterCanvas::text(Point anchor, std::string_view utf8, TextAlign align)
     if (!nearView(at))
         return;
     const FontEntry& fe = currentFont();
+    const int esc = state_.font.escapement % 3600;
+    if (bounded_ && esc == 0 && !textMayShow(at, align, fe))
+        return; // long lists and zoomed charts have most of their text out of view
     const QString s = displayText(utf8);
     applyTextPen();
 
@@ -510,7 +535,6 @@ void PainterCanvas::text(Point anchor, std::string_view utf8, TextAlign align)
         painter_.drawGlyphRun(origin, run);
     };
 
-    const int esc = state_.font.escapement % 3600;
     if (esc == 0) {
         draw(QPointF(at.x() + dx, at.y() + dy));
         return;

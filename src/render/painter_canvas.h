@@ -73,6 +73,7 @@ private:
     bool nearView(QPointF p) const;    // safe to hand to QPainter as it is
     void applyStrokePen();
     void applyTextPen();
+    bool textMayShow(QPointF at, TextAlign align, const FontEntry& fe) const;
     const FontEntry& currentFont();
     QString displayText(std::string_view utf8) const;
     // Glyphs and their pen positions from 0; false when the face lacks one.
@@ -88,6 +89,7 @@ private:
     QPainter& painter_;
     CanvasMapping mapping_;
     QRectF view_;      // the device area, widened by a margin
+    bool bounded_ = false; // the device has a size: text beyond view_ is skipped
     State state_;
     std::vector<State> stack_;
     QPointF position_;

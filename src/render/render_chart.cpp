@@ -14,7 +14,7 @@ void renderChart(Canvas& canvas, const Design& d, const ChartStyle& style, const
     canvas.setFont({g.fontHeight, FontFace::Default, 400, 0});
     canvas.setTextColour(rgb(0, 0, 0));
     if (layers.dataPoints && d.dataPointCount >= 1)
-        drawDataPoints(canvas, d, style, g);
+        drawDataPoints(canvas, d, style, g, layers.pointParts);
     if (layers.qCircles && d.qCount >= 1)
         drawQCircles(canvas, d, style, g);
     if (layers.vswrCircles && d.vswrCount >= 1)

@@ -53,11 +53,11 @@ void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom)
         drawSegment(canvas, h.marker, zoom);
 }
 
-void paintChartBase(QPainter& painter, const AppState& state, int fontHeight)
+namespace {
+
+ChartGeometry windowGeometry(const AppState& state, int fontHeight)
 {
     const ChartView& v = state.chartView;
-    painter.fillRect(0, 0, v.clientWidth, v.clientHeight, Qt::white);
-    PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
     ChartGeometry g;
     g.baseRadius = v.baseRadius;
     g.zoom = state.settings.zoom;
@@ -66,22 +66,66 @@ void paintChartBase(QPainter& painter, const AppState& state, int fontHeight)
         g.visible = visibleChartArea(v);
     g.gridFontHeight = 15;
     g.fontHeight = fontHeight;
-    renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g);
-    if (!state.matchPreview.empty())
+    return g;
+}
+
+void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
+                 const ChartLayers& layers, bool preview)
+{
+    const ChartView& v = state.chartView;
+    PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
+    const ChartGeometry g = windowGeometry(state, fontHeight);
+    renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g, layers);
+    if (preview && !state.matchPreview.empty())
         drawPreviewArcs(canvas, state.matchPreview, state.design.z0, rgb(200, 0, 200),
                         state.settings.lineWidth, g);
 }
 
-QImage chartBaseImage(const AppState& state, double devicePixelRatio, int fontHeight)
+QImage blankImage(const ChartView& v, double devicePixelRatio)
 {
-    const ChartView& v = state.chartView;
     const double dpr = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
     QImage image(toInt(std::ceil(v.clientWidth * dpr)), toInt(std::ceil(v.clientHeight * dpr)),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
-    QPainter painter(&image);
-    paintChartBase(painter, state, fontHeight);
+    image.fill(Qt::white);
     return image;
+}
+
+} // namespace
+
+void paintChartBase(QPainter& painter, const AppState& state, int fontHeight)
+{
+    const ChartView& v = state.chartView;
+    painter.fillRect(0, 0, v.clientWidth, v.clientHeight, Qt::white);
+    paintLayers(painter, state, fontHeight, ChartLayers{}, true);
+}
+
+QImage chartBaseImage(const AppState& state, double devicePixelRatio, int fontHeight)
+{
+    QImage image = blankImage(state.chartView, devicePixelRatio);
+    QPainter painter(&image);
+    paintLayers(painter, state, fontHeight, ChartLayers{}, true);
+    return image;
+}
+
+QImage chartFixedImage(const AppState& state, double devicePixelRatio, int fontHeight)
+{
+    QImage image = blankImage(state.chartView, devicePixelRatio);
+    QPainter painter(&image);
+    ChartLayers fixed;
+    fixed.pointParts = PointParts::DataPoints;
+    fixed.elements = fixed.wideband = false;
+    paintLayers(painter, state, fontHeight, fixed, false);
+    return image;
+}
+
+void paintChainLayers(QPainter& painter, const AppState& state, int fontHeight)
+{
+    ChartLayers chain;
+    chain.grid = chain.qCircles = chain.vswrCircles = false;
+    chain.stabilityCircles = chain.gainCircles = chain.noiseCircles = false;
+    chain.pointParts = PointParts::ElementEnds;
+    paintLayers(painter, state, fontHeight, chain, true);
 }
 
 void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached)

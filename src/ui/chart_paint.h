@@ -26,6 +26,13 @@ void paintPlacementOverlay(QPainter& painter, const AppState& state, std::option
 // the given device pixel ratio: on a high-density screen it holds every
 // device pixel, so the chart is not scaled up from a coarser picture.
 QImage chartBaseImage(const AppState& state, double devicePixelRatio, int fontHeight);
+// The same picture in two layers for live tuning: the fixed one holds what
+// does not move with the elements' values (grid, data points, contours,
+// circles), the chain layer what does (element end points, arcs, wideband
+// result, a match preview) and is painted over it at every step. The chain
+// is then on top of the circles, which the whole picture draws over it.
+QImage chartFixedImage(const AppState& state, double devicePixelRatio, int fontHeight);
+void paintChainLayers(QPainter& painter, const AppState& state, int fontHeight);
 
 // The guides of the hand-off (arc and straight guides), scaled by the zoom.
 void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom);

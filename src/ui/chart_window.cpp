@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zelvo {
 
@@ -194,18 +195,46 @@ void ChartWindow::resetInteraction()
 
 void ChartWindow::invalidate()
 {
-    baseValid_ = false;
+    baseValid_ = fixedValid_ = chainOnly_ = false;
     syncScrollBars();
+    update();
+}
+
+void ChartWindow::invalidateChain()
+{
+    chainOnly_ = true;
     update();
 }
 
 void ChartWindow::paintEvent(QPaintEvent*)
 {
-    if (!baseValid_ || base_.deviceIndependentSize().toSize() != size() ||
-        base_.devicePixelRatio() != devicePixelRatioF()) {
+    const auto fits = [this](const QImage& image) {
+        return image.deviceIndependentSize().toSize() == size() &&
+               image.devicePixelRatio() == devicePixelRatioF();
+    };
+    const int fontHeight = QFontMetrics(font()).height();
+    if (chainOnly_ && !(fixedValid_ && fits(fixed_))) {
+        fixed_ = chartFixedImage(state_, devicePixelRatioF(), fontHeight);
+        fixedValid_ = true;
+    }
+    if (chainOnly_) {
+        // Into the kept buffer: a new 4 MB image at every step costs more
+        // than the copy.
+        if (base_.size() == fixed_.size() && base_.format() == fixed_.format() &&
+            base_.bytesPerLine() == fixed_.bytesPerLine() &&
+            base_.devicePixelRatio() == fixed_.devicePixelRatio())
+            std::memcpy(base_.bits(), fixed_.constBits(), static_cast<std::size_t>(fixed_.sizeInBytes()));
+        else
+            base_ = fixed_.copy();
+        QPainter chain(&base_);
+        paintChainLayers(chain, state_, fontHeight);
+        baseValid_ = true;
+        chainOnly_ = false;
+    }
+    else if (!baseValid_ || !fits(base_)) {
         // Drawn into an image of its own: the picture is kept for the mouse
         // moves of a placement, which only change the guide on top of it.
-        base_ = chartBaseImage(state_, devicePixelRatioF(), QFontMetrics(font()).height());
+        base_ = chartBaseImage(state_, devicePixelRatioF(), fontHeight);
         baseValid_ = true;
     }
     QPainter painter(this);

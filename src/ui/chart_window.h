@@ -41,6 +41,9 @@ class ChartWindow : public QWidget {
     // The design or the options changed: the chart is drawn anew. A mouse move
     // of a placement only redraws the guide over the kept picture.
     void invalidate();
+    // Only the elements' values changed (live tuning): what does not depend
+    // on them is kept as a picture and the chain is painted anew over it.
+    void invalidateChain();
 
     // Zoom about a client pixel (the wheel) and pan by client pixels; neither
     // touches the design or its history.
@@ -90,6 +93,9 @@ class ChartWindow : public QWidget {
     PlacementTrack track_;
     QImage base_; // the chart with the design, as last drawn
     bool baseValid_ = false;
+    QImage fixed_; // the picture without the chain, while tuning
+    bool fixedValid_ = false;
+    bool chainOnly_ = false; // base_ needs only the chain painted anew
     QScrollBar* hBar_ = nullptr;
     QScrollBar* vBar_ = nullptr;
     bool syncing_ = false;

@@ -7,7 +7,9 @@
 #include "model/point_list.h"
 #include "model/spice_netlist.h"
 #include "model/touchstone.h"
+#include "model/settings_file.h"
 #include "model/twoport_export.h"
+#include "ui/picture_export.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -20,7 +22,8 @@ namespace zelvo {
 namespace {
 
 const QStringList tools = {QStringLiteral("export"), QStringLiteral("netlist"),
-                           QStringLiteral("list"), QStringLiteral("stability")};
+                           QStringLiteral("list"), QStringLiteral("stability"),
+                           QStringLiteral("picture")};
 
 const char* const overview =
     "Usage: zelvo [FILE]\n"
@@ -38,6 +41,8 @@ const char* const overview =
     "  list DESIGN.zvc     the data point list, as the clipboard's comments text\n"
     "  stability IN.s2p [--csv]\n"
     "                      per frequency K, mu, mu', MAG and MSG\n"
+    "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
+    "                      the chart (or the schematic) as a picture file\n"
     "\n"
     "zelvo COMMAND --help shows the options of a command.\n";
 
@@ -79,11 +84,12 @@ struct Parsed {
     QStringList positional;
     QString output;
     bool flag = false;
+    QStringList values; // of `valueOptions`, in their order; empty when not given
 };
 
 Parsed parse(const QStringList& arguments, const QString& tool, const QString& synopsis,
              const QString& usageLine, int positionalCount, const QString& flagName, const QString& flagHelp,
-             bool wantsOutput)
+             bool wantsOutput, const QList<QCommandLineOption>& valueOptions = {})
 {
     QCommandLineParser p;
     p.setApplicationDescription(synopsis);
@@ -98,6 +104,8 @@ Parsed parse(const QStringList& arguments, const QString& tool, const QString& s
         p.addOption(output);
     if (!flagName.isEmpty())
         p.addOption(flag);
+    for (const QCommandLineOption& o : valueOptions)
+        p.addOption(o);
     Parsed r;
     // arguments: program, tool, ...; the parser wants a program name first.
     QStringList rest = arguments.mid(1);
@@ -124,6 +132,8 @@ Parsed parse(const QStringList& arguments, const QString& tool, const QString& s
         r.stop = usage("the output file is missing (-o OUT)", tool);
     r.output = wantsOutput ? p.value(output) : QString();
     r.flag = !flagName.isEmpty() && p.isSet(flag);
+    for (const QCommandLineOption& o : valueOptions)
+        r.values << p.value(o);
     return r;
 }
 
@@ -267,7 +277,59 @@ ToolRun stabilityTool(const QStringList& arguments)
     return {0, out, ""};
 }
 
+ToolRun pictureTool(const QStringList& arguments)
+{
+    const QString tool = QStringLiteral("picture");
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("The longer side in pixels (PNG) or points "
+                                                 "(PDF, SVG); default %1.")
+                                      .arg(defaultPictureSize),
+                                  QStringLiteral("N"));
+    const Parsed p = parse(arguments, tool,
+                           QStringLiteral("Writes the chart of a design, as File > Export Picture "
+                                          "does,\nin the colours and options of the program's "
+                                          "settings."),
+                           QStringLiteral("[--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png"),
+                           1, QStringLiteral("schematic"),
+                           QStringLiteral("The schematic instead of the chart."), true, {size});
+    if (p.stop)
+        return *p.stop;
+    if (!pictureFormatFor(p.output))
+        return usage("the output file must end in .pdf, .svg or .png, not '"
+                         + p.output.toStdString() + "'",
+                     tool);
+    int pixels = defaultPictureSize;
+    if (!p.values[0].isEmpty()) {
+        bool ok = false;
+        pixels = p.values[0].toInt(&ok);
+        if (!ok || pixels < minPictureSize || pixels > maxPictureSize)
+            return usage(printfString("the size must be a whole number from %d to %d, not '",
+                                      minPictureSize, maxPictureSize)
+                             + p.values[0].toStdString() + "'",
+                         tool);
+    }
+    auto d = std::make_unique<Design>();
+    if (auto e = loadDesign(*d, p.positional[0], tool))
+        return *e;
+    // The window's colours and options, so that a script draws what the
+    // program shows; the defaults where there are no settings yet.
+    auto settings = std::make_unique<Settings>();
+    if (const std::string path = defaultSettingsPath(); !path.empty())
+        readSettings(*settings, path);
+    const QString why = exportPicture({d.get(), nullptr, settings.get()},
+                                      p.flag ? PictureView::Schematic : PictureView::Chart,
+                                      p.output, pixels);
+    if (!why.isEmpty())
+        return failed(tool, plain(why.toStdString()));
+    return {0, "Picture '" + p.output.toStdString() + "' written\n", ""};
+}
+
 } // namespace
+
+bool needsFonts(const QStringList& arguments)
+{
+    return arguments.size() >= 2 && arguments.at(1) == QStringLiteral("picture");
+}
 
 bool isToolInvocation(const QStringList& arguments)
 {
@@ -291,6 +353,8 @@ ToolRun runTool(const QStringList& arguments)
         return listTool(arguments);
     if (tool == QStringLiteral("stability"))
         return stabilityTool(arguments);
+    if (tool == QStringLiteral("picture"))
+        return pictureTool(arguments);
     return {0, overview, ""};
 }
 

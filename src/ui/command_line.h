@@ -1,5 +1,5 @@
 #pragma once
-// The command-line tools of zelvo (export, netlist, list, stability): no
+// The command-line tools of zelvo (export, netlist, list, stability, picture): no
 // window, results in files or on standard output, errors on standard error
 // with a non-zero exit code.
 #include <QStringList>
@@ -21,7 +21,12 @@ inline constexpr int toolBadUsage = 2;  // the arguments make no sense
 // help text rather than for the program's window.
 bool isToolInvocation(const QStringList& arguments);
 
-// Runs the tool; needs a QCoreApplication (no display).
+// True for the tools that draw text (picture): they need a QGuiApplication,
+// which runs on the offscreen platform without a display.
+bool needsFonts(const QStringList& arguments);
+
+// Runs the tool; needs a QCoreApplication (no display), a QGuiApplication
+// for the tools that need fonts.
 ToolRun runTool(const QStringList& arguments);
 
 } // namespace zelvo

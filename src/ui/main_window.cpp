@@ -27,6 +27,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -385,6 +386,20 @@ void MainWindow::repaintAll()
     update();
 }
 
+void MainWindow::resetInteraction()
+{
+    chart_->resetInteraction();
+    tuner_->clear();
+}
+
+void MainWindow::repaintChain()
+{
+    setWindowModified(state_.design.modified);
+    chart_->invalidateChain();
+    schematic_->refresh();
+    pointList_->refresh();
+}
+
 void MainWindow::updateTitle()
 {
     if (state_.mode == AppMode::Chart) {
@@ -635,12 +650,28 @@ void MainWindow::run(Command command)
         optimiseCommand(c);
         break;
     case Command::Tuner:
-        if (!tunerDock_->isVisible() && tunerDock_->isFloating()) {
-            // Floating under the data point list: docked, it would take its
-            // room from the chart, whose size follows the screen.
-            const QPoint corner = area_->viewport()->mapToGlobal(
-                QPoint(10, std::max(0, area_->viewport()->height() - 300)));
-            tunerDock_->setGeometry(corner.x(), corner.y(), 640, 240);
+        if (!tunerDock_->isVisible() && tunerDock_->isFloating() && !tunerPlaced_) {
+            // Floating in the free room under the toolbox, beside the chart:
+            // docked, it would take its room from the chart, whose size
+            // follows the screen, and the data point list below the schematic
+            // must stay in view while a value changes.
+            const QRect tools(toolbox_->mapToGlobal(QPoint(0, 0)), toolbox_->size());
+            const int chartLeft =
+                chart_->mapToGlobal(chart_->clientPoint(Point{-state_.chartView.baseRadius, 0})).x();
+            // The readout captions sit a line above their fields.
+            const QLabel* zo = readouts_->field(Readout::Zo);
+            const int bottom = zo->mapToGlobal(QPoint(0, 0)).y() - 2 * zo->height();
+            const int width = chartLeft - tools.left() - 8;
+            const int height = std::min(520, bottom - tools.bottom() - 20);
+            if (width >= 300 && height >= 200) {
+                tunerDock_->setGeometry(tools.left(), tools.bottom() + 12, width, height);
+            }
+            else {
+                const QPoint corner = area_->viewport()->mapToGlobal(
+                    QPoint(10, std::max(0, area_->viewport()->height() - 300)));
+                tunerDock_->setGeometry(corner.x(), corner.y(), 340, 300);
+            }
+            tunerPlaced_ = true;
         }
         tunerDock_->setVisible(!tunerDock_->isVisible());
         menu_->action(Command::Tuner)->setChecked(tunerDock_->isVisible());

@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow, public Shell {
     void repaintSchematic() override;
     void repaintPointList() override;
     void repaintAll() override;
+    void repaintChain() override;
+    void resetInteraction() override;
     void updateTitle() override;
     void refreshZo() override;
     void refreshMenu() override;
@@ -114,6 +116,7 @@ class MainWindow : public QMainWindow, public Shell {
     QMdiSubWindow* pointListFrame_ = nullptr;
     std::array<QMdiSubWindow*, sPlotWindowCount> sPlotFrames_{};
     Toolbox* toolbox_ = nullptr;
+    bool tunerPlaced_ = false; // later, the tuner stays where the user put it
     std::unique_ptr<Tuner> tuner_;
     TunerDock* tunerDock_ = nullptr;
     std::unique_ptr<MainMenu> menu_;

@@ -37,13 +37,24 @@ int visibleColumns(const PointListScroll& s)
 } // namespace
 
 int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
-                        int columnUnit, int lineHeight, const std::array<int, 3>& columns)
+                        int columnUnit, int lineHeight, const std::array<int, 3>& columns,
+                        int shownLines)
 {
     const int at[4] = {0, columns[0], columns[1], columns[2]};
     const int unit = columnUnit;
     const auto x = [&](int column) { return (1 + column - firstColumn) * unit; };
+    // Line k is index k - 1; the one above firstLine may show in part.
+    const auto from = static_cast<std::size_t>(std::max(0, firstLine - 2));
+    const auto to = static_cast<std::size_t>(
+        std::clamp(static_cast<long long>(firstLine) + shownLines + 1, 0LL,
+                   static_cast<long long>(INT_MAX)));
     int k = 1;
-    for (const PointListLine& line : pointListLines(design)) {
+    for (const PointListLine& line : pointListLines(design, from, to)) {
+        const auto index = static_cast<std::size_t>(k - 1);
+        if (index < from || index >= to) {
+            ++k;
+            continue;
+        }
         const int y = (k - firstLine) * lineHeight;
         if (line.kind == ListLineKind::Circle) {
             canvas.text({x(0), y}, line.text, TextAlign::LeftTop);

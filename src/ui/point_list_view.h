@@ -7,6 +7,7 @@
 #include "render/scroll.h"
 
 #include <array>
+#include <climits>
 
 namespace zelvo {
 
@@ -14,11 +15,13 @@ namespace zelvo {
 // current font (line k at y = (k - firstLine) * lineHeight, a field of column
 // c at x = (1 + c - firstColumn) * columnUnit) and returns the line count,
 // the last line number + 1 (1 for an empty list). `columns` places the
-// impedance, Q and frequency fields (the label is at column 0).
+// impedance, Q and frequency fields (the label is at column 0). Only lines
+// up to `shownLines` lines below `firstLine` are drawn.
 inline constexpr std::array<int, 3> windowListColumns = {8, 24, 31};
 int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
                         int columnUnit, int lineHeight,
-                        const std::array<int, 3>& columns = windowListColumns);
+                        const std::array<int, 3>& columns = windowListColumns,
+                        int shownLines = INT_MAX);
 
 // The list window's scroll position and ranges.
 struct PointListScroll {

@@ -77,7 +77,8 @@ void PointListWindow::paintEvent(QPaintEvent*)
     canvas.setTextColour(rgb(0, 0, 0));
     scroll_.lineCount =
         renderDataPointList(canvas, state_.design, scroll_.firstColumn, scroll_.firstLine,
-                            scroll_.columnUnit, scroll_.lineHeight);
+                            scroll_.columnUnit, scroll_.lineHeight, windowListColumns,
+                            viewport()->height() / std::max(1, scroll_.lineHeight) + 1);
     if (pointListVerticalMax(scroll_) == 0)
         scroll_.firstLine = 0;
     syncScrollBars();
@@ -105,7 +106,7 @@ void PointListWindow::mousePressEvent(QMouseEvent* event)
         // Line k of the list is drawn at (k - firstLine) * lineHeight, from k = 1;
         // element lines come in chain order.
         const int line = event->position().toPoint().y() / scroll_.lineHeight + scroll_.firstLine;
-        const std::vector<PointListLine> lines = pointListLines(state_.design);
+        const std::vector<PointListLine> lines = pointListLines(state_.design, 0, 0); // kinds only
         if (line >= 1 && line <= static_cast<int>(lines.size()) &&
             lines[static_cast<std::size_t>(line - 1)].kind == ListLineKind::Element) {
             int element = 0;

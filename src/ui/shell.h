@@ -23,6 +23,12 @@ class Shell {
     virtual void repaintPointList() = 0;
     // The main window and every child window.
     virtual void repaintAll() = 0;
+    // The design was replaced (New, Open): placement, picks and tuning start
+    // afresh.
+    virtual void resetInteraction() = 0;
+    // Only element values changed (live tuning): the chain on the chart over
+    // its kept picture, the schematic, the data point list and the tuner.
+    virtual void repaintChain() = 0;
 
     // "Zelvo-Chart %s" with the design's file name (chart mode).
     virtual void updateTitle() = 0;

@@ -39,8 +39,13 @@ Tuner::Tuner(AppState& state, Shell& shell) : state_(state), shell_(shell)
 
 void Tuner::endSession()
 {
+    const bool tuning = session_.index >= 0;
     endTuning(session_);
     pause_.stop();
+    // While tuning the chain is drawn over the circles; the picture goes back
+    // to the chart's own order.
+    if (tuning)
+        shell_.repaintChart();
 }
 
 void Tuner::prune()
@@ -49,6 +54,15 @@ void Tuner::prune()
     std::erase_if(tuned_, [n](const Tuned& t) { return t.index >= n; });
     if (selected_ >= n)
         selected_ = -1;
+}
+
+void Tuner::clear()
+{
+    endSession();
+    tuned_.clear();
+    selected_ = -1;
+    if (onChanged)
+        onChanged();
 }
 
 void Tuner::select(int index)
@@ -134,7 +148,7 @@ bool Tuner::setValue(int index, ElementPart part, double value)
 
 void Tuner::refresh()
 {
-    shell_.repaintAll();
+    shell_.repaintChain();
     if (readoutSink)
         if (const auto texts = readoutForImpedance(chainEnd(state_.design), state_.design.z0))
             readoutSink(*texts);

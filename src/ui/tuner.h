@@ -52,8 +52,10 @@ class Tuner : public QObject {
 
     const std::vector<Tuned>& tuned() const { return tuned_; }
     void setRange(int slot, double low, double high);
-    // Drops entries whose element is gone (after an undo or New).
+    // Drops entries whose element is gone (after an undo).
     void prune();
+    // Nothing selected or tuned (another design).
+    void clear();
 
     // Where the readouts of the chain's end go.
     std::function<void(const ReadoutTexts&)> readoutSink;

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 
 namespace zelvo {
 
@@ -34,9 +35,81 @@ double valueAt(int position, double low, double high)
     return low * std::pow(high / low, static_cast<double>(position) / TunerDock::sliderSteps);
 }
 
-QString numberText(double v)
+// What follows the number in a tuned value: the SI prefixes apply to ohm,
+// henry and farad; lines count in wavelengths, a transformer in its ratio.
+QString unitOf(const Element& e, ElementPart part)
 {
-    return QString::number(v, 'g', 4);
+    switch (part) {
+    case ElementPart::R: return QStringLiteral("Ω");
+    case ElementPart::L: return QStringLiteral("H");
+    case ElementPart::C: return QStringLiteral("F");
+    case ElementPart::Value: break;
+    }
+    switch (e.kind) {
+    case ElementKind::CS:
+    case ElementKind::CP: return QStringLiteral("F");
+    case ElementKind::IS:
+    case ElementKind::IP: return QStringLiteral("H");
+    case ElementKind::RS:
+    case ElementKind::RP: return QStringLiteral("Ω");
+    case ElementKind::LS:
+    case ElementKind::LPS:
+    case ElementKind::LPO: return QStringLiteral("λ");
+    default: return {};
+    }
+}
+
+bool takesPrefix(const QString& unit)
+{
+    return unit == QStringLiteral("Ω") || unit == QStringLiteral("H") || unit == QStringLiteral("F");
+}
+
+struct Prefix {
+    double scale;
+    QChar letter;
+};
+constexpr Prefix prefixes[] = {{1e-15, u'f'}, {1e-12, u'p'}, {1e-9, u'n'}, {1e-6, u'µ'},
+                               {1e-3, u'm'},  {1.0, u'\0'},  {1e3, u'k'},  {1e6, u'M'},
+                               {1e9, u'G'}};
+
+// "9 nH", "36 nH", "0.03 λ": the ends of a range as an engineer writes them.
+QString rangeText(double v, const QString& unit)
+{
+    if (!takesPrefix(unit))
+        return unit.isEmpty() ? QString::number(v, 'g', 4)
+                              : QString::number(v, 'g', 4) + QLatin1Char(' ') + unit;
+    const Prefix* p = &prefixes[0];
+    for (const Prefix& q : prefixes)
+        if (std::abs(v) >= q.scale * 0.9995)
+            p = &q;
+    QString s = QString::number(v / p->scale, 'g', 4) + QLatin1Char(' ');
+    if (p->letter != QChar(u'\0'))
+        s += p->letter;
+    return s + unit;
+}
+
+// A number with an optional SI prefix and unit: "36n", "36 nH", "3.6e-8".
+std::optional<double> readRangeText(const QString& text, const QString& unit)
+{
+    const std::string s = text.toStdString();
+    const ScannedNumber n = scanNumber(s);
+    if (!n.ok)
+        return std::nullopt;
+    const QString rest = QString::fromStdString(s.substr(n.end)).trimmed();
+    const auto isUnit = [&unit](const QString& t) {
+        return t.isEmpty() || t == unit ||
+               (unit == QStringLiteral("Ω") && t.compare(QStringLiteral("ohm"), Qt::CaseInsensitive) == 0);
+    };
+    if (isUnit(rest))
+        return n.value;
+    if (!takesPrefix(unit))
+        return std::nullopt;
+    for (const Prefix& p : prefixes) {
+        const bool micro = p.letter == QChar(u'µ') && rest.startsWith(QLatin1Char('u'));
+        if (p.letter != QChar(u'\0') && (rest.startsWith(p.letter) || micro) && isUnit(rest.mid(1).trimmed()))
+            return n.value * p.scale;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -84,6 +157,7 @@ void TunerDock::build()
 {
     for (Row& r : rows_) {
         delete r.name;
+        delete r.to;
         delete r.slider;
         delete r.value;
         delete r.low;
@@ -102,15 +176,16 @@ void TunerDock::build()
         r.slider->setMinimumWidth(160);
         r.slider->setObjectName(QStringLiteral("tunerSlider%1").arg(row));
         r.value = new QLabel(body_);
-        r.value->setMinimumWidth(90);
+        r.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        r.to = new QLabel(QStringLiteral("to"), body_);
         r.low = new QLineEdit(body_);
         r.high = new QLineEdit(body_);
         for (QLineEdit* e : {r.low, r.high}) {
-            e->setMaximumWidth(80);
+            e->setMaximumWidth(90);
             connect(e, &QLineEdit::editingFinished, this, [this, row] { onRange(row); });
         }
-        r.low->setToolTip(QStringLiteral("Lower end of the slider"));
-        r.high->setToolTip(QStringLiteral("Upper end of the slider"));
+        r.low->setToolTip(QStringLiteral("Lower end of the slider (an SI prefix may follow: 2.2n)"));
+        r.high->setToolTip(QStringLiteral("Upper end of the slider (an SI prefix may follow: 22n)"));
         r.reset = new QToolButton(body_);
         r.reset->setText(QStringLiteral("Reset"));
         r.reset->setToolTip(QStringLiteral("Back to the value the element had when it joined"));
@@ -119,12 +194,18 @@ void TunerDock::build()
             const Tuner::Tuned& t = tuner_.tuned()[static_cast<std::size_t>(row)];
             tuner_.setValue(t.index, t.part, t.original);
         });
-        grid_->addWidget(r.name, row, 0);
-        grid_->addWidget(r.slider, row, 1);
-        grid_->addWidget(r.value, row, 2);
-        grid_->addWidget(r.low, row, 3);
-        grid_->addWidget(r.high, row, 4);
-        grid_->addWidget(r.reset, row, 5);
+        // Three lines an element, so that the dock fits the narrow room
+        // beside the chart: name and value, the slider, the range.
+        const int line = 3 * row;
+        grid_->addWidget(r.name, line, 0, 1, 3);
+        grid_->addWidget(r.value, line, 3);
+        grid_->addWidget(r.slider, line + 1, 0, 1, 4);
+        grid_->addWidget(r.low, line + 2, 0);
+        grid_->addWidget(r.to, line + 2, 1);
+        grid_->addWidget(r.high, line + 2, 2);
+        grid_->addWidget(r.reset, line + 2, 3, Qt::AlignRight);
+        if (row > 0)
+            grid_->setRowMinimumHeight(line - 1, r.low->sizeHint().height() + 10);
         rows_.push_back(r);
         shownIndices_.push_back(tuned[i].index * 4 + static_cast<int>(tuned[i].part));
     }
@@ -151,10 +232,11 @@ void TunerDock::refresh()
         r.name->setFont(f);
         r.name->setText(elementLabel(e, t.index, t.part));
         r.value->setText(partValueText(e, t.part, v));
+        const QString unit = unitOf(e, t.part);
         if (!r.low->hasFocus())
-            r.low->setText(numberText(t.low));
+            r.low->setText(rangeText(t.low, unit));
         if (!r.high->hasFocus())
-            r.high->setText(numberText(t.high));
+            r.high->setText(rangeText(t.high, unit));
         const QSignalBlocker block(r.slider);
         r.slider->setValue(positionOf(v, t.low, t.high));
     }
@@ -173,14 +255,16 @@ void TunerDock::onSlider(int row, int position)
 
 void TunerDock::onRange(int row)
 {
-    if (row >= static_cast<int>(rows_.size()))
+    if (row >= static_cast<int>(rows_.size()) || row >= static_cast<int>(tuner_.tuned().size()))
         return;
     const Row& r = rows_[static_cast<std::size_t>(row)];
-    bool okLow = false, okHigh = false;
-    const double low = r.low->text().toDouble(&okLow);
-    const double high = r.high->text().toDouble(&okHigh);
-    if (okLow && okHigh)
-        tuner_.setRange(row, low, high);
+    const Tuner::Tuned& t = tuner_.tuned()[static_cast<std::size_t>(row)];
+    const QString unit = unitOf(state_.design.elements[static_cast<std::size_t>(t.index)], t.part);
+    const std::optional<double> low = readRangeText(r.low->text(), unit);
+    const std::optional<double> high = readRangeText(r.high->text(), unit);
+    // Text that is not a range puts back the present one.
+    if (low && high)
+        tuner_.setRange(row, *low, *high);
     refresh();
 }
 

@@ -35,6 +35,7 @@ class TunerDock : public QDockWidget {
         QLabel* name = nullptr;
         QSlider* slider = nullptr;
         QLabel* value = nullptr;
+        QLabel* to = nullptr;
         QLineEdit* low = nullptr;
         QLineEdit* high = nullptr;
         QToolButton* reset = nullptr;

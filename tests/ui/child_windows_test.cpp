@@ -2,11 +2,16 @@
 // window minimised, and the toolbox's choices of S11 / S22 data.
 #include "main_window_fixture.h"
 #include "model/design_rules.h"
+#include "model/point_list.h"
+#include "render/recording_canvas.h"
+#include "ui/point_list_view.h"
 #include "ui/point_list_window.h"
 #include "ui/schematic_window.h"
 
 #include <QMdiSubWindow>
 #include <QScrollBar>
+
+#include <numeric>
 
 namespace zelvo::testing {
 namespace {
@@ -72,6 +77,30 @@ TEST_F(ChildWindowsTest, PointListScrollsOverItsLines)
         undoLast(design());
     list->viewport()->repaint();
     EXPECT_EQ(list->scroll().firstLine, 0);
+}
+
+TEST_F(ChildWindowsTest, AScrolledLongListDrawsEveryLineInView)
+{
+    for (int i = 0; i < 120; ++i)
+        addPoint(10 + i, 5);
+    const std::vector<PointListLine> all = pointListLines(design());
+    constexpr int lineHeight = 10, firstLine = 50, shown = 12;
+    RecordingCanvas canvas;
+    renderDataPointList(canvas, design(), 0, firstLine, 8, lineHeight, windowListColumns, shown);
+    // Only a screenful is formatted, but every line from the top of the view
+    // to its bottom is there, with the text of the whole list.
+    std::vector<int> drawn;
+    for (const DrawCall& c : canvas.ofKind(DrawOp::Text)) {
+        if (c.v[1] < 0 || c.v[1] >= shown * lineHeight || c.v[0] != 8)
+            continue;
+        const int k = c.v[1] / lineHeight + firstLine;
+        drawn.push_back(k);
+        EXPECT_EQ(c.text, all[static_cast<std::size_t>(k - 1)].label);
+    }
+    std::vector<int> expected(shown);
+    std::iota(expected.begin(), expected.end(), firstLine);
+    EXPECT_EQ(drawn, expected);
+    EXPECT_LT(canvas.ofKind(DrawOp::Text).size(), 4u * (shown + 4));
 }
 
 TEST_F(ChildWindowsTest, MinimisingHidesTheToolbox)

@@ -4,11 +4,16 @@
 #include "model/design_file.h"
 #include "model/netlist.h"
 #include "model/point_list.h"
+#include "model/settings_file.h"
 #include "model/spice_netlist.h"
 #include "model/touchstone.h"
 #include "model/twoport_export.h"
 #include "support/element_builders.h"
+#include "ui/picture_export.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -76,7 +81,8 @@ TEST_F(CommandLineTest, OnlyToolNamesAndHelpLeaveTheWindowOut)
     EXPECT_TRUE(isToolInvocation({QStringLiteral("zelvo"), QStringLiteral("--help")}));
     const ToolRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* tool : {"export H|Z|Y|A", "netlist [--spice]", "list DESIGN", "stability IN"})
+    for (const char* tool : {"export H|Z|Y|A", "netlist [--spice]", "list DESIGN", "stability IN",
+                             "picture [--schematic]"})
         EXPECT_NE(help.out.find(tool), std::string::npos) << tool;
     const ToolRun exportHelp = run({"export", "--help"});
     EXPECT_EQ(exportHelp.exitCode, 0);
@@ -133,9 +139,62 @@ TEST_F(CommandLineTest, NetlistListAndStabilityMatchTheProgram)
     EXPECT_NE(table.out.find("-------"), std::string::npos);
 }
 
+TEST_F(CommandLineTest, PictureDrawsWhatExportPictureDrawsInTheUsersColours)
+{
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    auto settings = std::make_unique<Settings>();
+    settings->zChartColour = rgb(0, 90, 200);
+    std::filesystem::create_directories(path("zelvo"));
+    ASSERT_EQ(writeSettings(*settings, defaultSettingsPath()), 0);
+    const auto d = reread();
+    const auto same = [&](const std::string& cli, const std::string& gui) {
+        EXPECT_FALSE(readAll(cli).empty());
+        EXPECT_EQ(readAll(cli), readAll(gui)) << cli;
+    };
+    for (const char* name : {"amp.svg", "amp.png"}) {
+        const ToolRun r = run({"picture", path("amp.zvc"), "-o", path(name)});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        const std::string gui = path("gui-") + name;
+        EXPECT_EQ(exportChartPicture(*d, *settings, QString::fromStdString(gui)), QString());
+        same(path(name), gui);
+    }
+    const ToolRun s = run({"picture", "--schematic", "--size", "600", path("amp.zvc"), "-o",
+                           path("net.png")});
+    EXPECT_EQ(s.exitCode, 0) << s.err;
+    EXPECT_EQ(exportPicture({d.get(), nullptr, settings.get()}, PictureView::Schematic,
+                            QString::fromStdString(path("gui-net.png")), 600),
+              QString());
+    same(path("net.png"), path("gui-net.png"));
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+}
+
+// The real program, with no display at all: the picture tool finds a
+// platform of its own and keeps Qt's notes out of the error output.
+TEST_F(CommandLineTest, PictureRunsWithoutADisplay)
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath())
+                                .absoluteFilePath(QStringLiteral("../apps/zelvo/zelvo"));
+    if (!QFile::exists(program))
+        GTEST_SKIP() << "the zelvo program is not built";
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
+    p.setProcessEnvironment(env);
+    p.start(program, {QStringLiteral("picture"), QString::fromStdString(path("amp.zvc")),
+                      QStringLiteral("-o"), QString::fromStdString(path("amp.pdf"))});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError(), QByteArray());
+    EXPECT_EQ(readAll(path("amp.pdf")).rfind("%PDF", 0), 0u);
+}
+
 TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
 {
     std::ofstream(path("keep.mcf")) << "previous";
+    std::ofstream(path("keep.png")) << "previous";
     std::ofstream(path("junk.s2p")) << "no option line here\n1 2 3\n";
     std::ofstream(path("junk.zvc")) << "not a design\n";
     const struct {
@@ -152,6 +211,12 @@ TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
         {{"netlist", path("amp.zvc"), "-o", path("no/such/dir.mcf")}, toolFailed, "Error while writing"},
         {{"list"}, toolBadUsage, "1 argument(s) expected, 0 given"},
         {{"stability", "--frobnicate", path("junk.s2p")}, toolBadUsage, "frobnicate"},
+        {{"picture", path("amp.zvc"), "-o", path("keep.gif")}, toolBadUsage, ".pdf, .svg or .png"},
+        {{"picture", "--size", "5", path("amp.zvc"), "-o", path("keep.png")}, toolBadUsage,
+         "from 100 to 20000"},
+        {{"picture", path("junk.zvc"), "-o", path("keep.png")}, toolFailed, "not a Zelvo design"},
+        {{"picture", path("amp.zvc"), "-o", path("no/such/dir.png")}, toolFailed,
+         "Error while writing"},
     };
     int checked = 0;
     for (const auto& row : rows) {
@@ -161,8 +226,10 @@ TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
         EXPECT_TRUE(r.out.empty());
         ++checked;
     }
-    EXPECT_EQ(checked, 9);
+    EXPECT_EQ(checked, 13);
     EXPECT_EQ(readAll(path("keep.mcf")), "previous");
+    EXPECT_EQ(readAll(path("keep.png")), "previous");
+    EXPECT_FALSE(std::filesystem::exists(path("keep.gif")));
     EXPECT_FALSE(std::filesystem::exists(path("no")));
 }
 

@@ -3,10 +3,13 @@
 
 #include "core/format.h"
 #include "core/synthesis.h"
+#include "model/design_file.h"
 #include "model/point_list.h"
 #include "render/schematic.h"
 #include "render/schematic_text.h"
 #include "support/element_builders.h"
+#include "ui/chart_paint.h"
+#include "ui/chart_window.h"
 #include "ui/dialogs/match_dialog.h"
 #include "ui/dialogs/optimise_dialog.h"
 #include "ui/point_list_window.h"
@@ -17,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -95,6 +99,44 @@ TEST_F(TuningTest, WheelAndKeysTuneTheElementUnderThePointerInOneUndoStep)
     EXPECT_NEAR(design().elements[1].value, 2e-12 * 1.01 * 1.01 / 1.001, 1e-24);
 }
 
+// Pixels in which two pictures of the same size differ.
+int differingPixels(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size())
+        return -1;
+    int n = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            n += x.pixel(col, row) != y.pixel(col, row);
+    return n;
+}
+
+TEST_F(TuningTest, TheChartFollowsEachStepAndSettlesToTheWholePicture)
+{
+    const auto shown = [this] { return chart()->grab().toImage(); };
+    const auto whole = [this] {
+        return chartBaseImage(state, chart()->devicePixelRatioF(),
+                              QFontMetrics(chart()->font()).height());
+    };
+    const QImage before = shown();
+    ASSERT_EQ(differingPixels(before, whole()), 0);
+    wheel(0, 360);
+    const QImage during = shown();
+    // The kept picture with the chain over it: the elements moved, and only
+    // where a number crosses another mark may the order of drawing show.
+    EXPECT_GT(differingPixels(during, before), 200);
+    const int left = differingPixels(during, whole());
+    EXPECT_GE(left, 0);
+    EXPECT_LT(left, 40);
+    // A second step starts from the kept picture, not from the first step's.
+    wheel(0, -120);
+    EXPECT_LT(differingPixels(shown(), whole()), 40);
+    window->tuner().endSession();
+    EXPECT_EQ(differingPixels(shown(), whole()), 0);
+}
+
 TEST_F(TuningTest, APauseEndsTheSession)
 {
     const int entries = design().historyCount;
@@ -126,6 +168,18 @@ TEST_F(TuningTest, DockSlidersRangesAndReset)
     EXPECT_NEAR(design().elements[2].value, 0.01, 1e-12);
     dock->resetButton(2)->click();
     EXPECT_DOUBLE_EQ(design().elements[2].value, 0.05);
+    // Range ends in the element's unit, with or without an SI prefix.
+    EXPECT_EQ(dock->highEdit(0)->text(), QStringLiteral("20 nH"));
+    dock->lowEdit(0)->setText(QStringLiteral("2.2n"));
+    dock->highEdit(0)->setText(QStringLiteral("22 nH"));
+    Q_EMIT dock->highEdit(0)->editingFinished();
+    EXPECT_NEAR(window->tuner().tuned()[0].low, 2.2e-9, 1e-21);
+    EXPECT_NEAR(window->tuner().tuned()[0].high, 22e-9, 1e-21);
+    EXPECT_EQ(dock->lowEdit(0)->text(), QStringLiteral("2.2 nH"));
+    dock->lowEdit(0)->setText(QStringLiteral("2.2 nF"));
+    Q_EMIT dock->lowEdit(0)->editingFinished();
+    EXPECT_NEAR(window->tuner().tuned()[0].low, 2.2e-9, 1e-21);
+    EXPECT_EQ(dock->lowEdit(0)->text(), QStringLiteral("2.2 nH"));
     // A click on an element's line in the data point list selects it.
     window->tuner().select(-1);
     auto* list = window->pointList();
@@ -136,6 +190,28 @@ TEST_F(TuningTest, DockSlidersRangesAndReset)
     const int y = (firstElementLine + 1 - list->scroll().firstLine) * list->scroll().lineHeight + 2;
     sendMouse(list->viewport(), QEvent::MouseButtonPress, {20, y}, Qt::LeftButton);
     EXPECT_EQ(window->tuner().selected(), 0);
+}
+
+TEST_F(TuningTest, AnotherDesignStartsWithNothingTuned)
+{
+    // Saved with its elements at other values: the tuner's ranges and reset
+    // values of this design would be wrong for it.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("other.zvc"));
+    auto other = std::make_unique<Design>(design());
+    other->elements[1].value = 5e-12;
+    ASSERT_EQ(writeDesignFile(*other, path.toStdString()), designFileOk);
+    window->run(Command::Tuner);
+    wheel(1, 120);
+    ASSERT_EQ(window->tuner().tuned().size(), 1u);
+    window->tuner().endSession();
+    design().modified = false;
+    recorder.fileNames.push_back(path);
+    window->run(Command::Open);
+    ASSERT_NEAR(design().elements[1].value, 5e-12, 1e-18);
+    EXPECT_TRUE(window->tuner().tuned().empty());
+    EXPECT_EQ(window->tuner().selected(), -1);
+    EXPECT_EQ(window->tunerDock()->slider(0), nullptr);
 }
 
 TEST_F(TuningTest, MatchDialogAppliesAnUndoableNetwork)

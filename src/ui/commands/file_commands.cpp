@@ -228,7 +228,7 @@ void newDesignCommand(CommandContext& c)
     if (!savePrompt(c))
         return;
     newDesign(c.design());
-    c.shell.chartWindow()->resetInteraction();
+    c.shell.resetInteraction();
     c.shell.updateTitle();
     c.shell.refreshZo();
     c.shell.repaintAll();
@@ -268,7 +268,7 @@ bool openDesignFile(CommandContext& c, const QString& path)
     fresh->fileName = nativePath(path);
     fresh->modified = false;
     noteRecentFile(c.state, path);
-    c.shell.chartWindow()->resetInteraction();
+    c.shell.resetInteraction();
     c.state.design = *fresh;
     c.shell.updateTitle();
     c.shell.refreshZo();
