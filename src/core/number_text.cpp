@@ -8,7 +8,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <system_error>
 
 namespace zelvo {
