@@ -94,7 +94,7 @@ void BM_OptimiserEvaluations(benchmark::State& bs)
         const int index = i * Design::elementCapacity / varying;
         vars.push_back({index, defaultPart(d->elements[static_cast<std::size_t>(index)].kind)});
     }
-    const WidebandEvaluator eval({d->elements.data(), 150}, {d->dataPoints.data(), 150},
+    WidebandEvaluator eval({d->elements.data(), 150}, {d->dataPoints.data(), 150},
                                  designFrequency(*d), vars);
     std::vector<double> values = presentValues(*d, vars);
     for (auto _ : bs) {
@@ -107,5 +107,22 @@ void BM_OptimiserEvaluations(benchmark::State& bs)
     }
 }
 BENCHMARK(BM_OptimiserEvaluations)->Unit(benchmark::kMillisecond)->Arg(2)->Arg(6)->Arg(150);
+
+// A whole default run of the optimiser on the full design: every element
+// varies, 10 000 evaluations in the optimiser's own pattern of moves.
+void BM_OptimiseAllElements(benchmark::State& bs)
+{
+    auto d = bench::fullDesign();
+    OptimiseSetup setup = defaultSetup(*d, d->z0);
+    setup.maxEvaluations = 10000;
+    int evaluations = 0;
+    for (auto _ : bs) {
+        const OptimiseResult r = optimise(*d, setup, {});
+        evaluations = r.evaluations;
+        benchmark::DoNotOptimize(r.worst);
+    }
+    bs.counters["evaluations"] = evaluations;
+}
+BENCHMARK(BM_OptimiseAllElements)->Unit(benchmark::kMillisecond);
 
 } // namespace

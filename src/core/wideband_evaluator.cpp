@@ -70,6 +70,14 @@ WidebandEvaluator::Mobius WidebandEvaluator::elementMap(const Element& e, double
     return {};
 }
 
+WidebandEvaluator::Mobius WidebandEvaluator::compose(const Mobius& inner, const Mobius& outer)
+{
+    Mobius r{outer.a * inner.a + outer.b * inner.c, outer.a * inner.b + outer.b * inner.d,
+             outer.c * inner.a + outer.d * inner.c, outer.c * inner.b + outer.d * inner.d};
+    normalise(r.a, r.b, r.c, r.d);
+    return r;
+}
+
 WidebandEvaluator::WidebandEvaluator(std::span<const Element> elements,
                                      std::span<const DataPoint> points, double f0,
                                      std::vector<TuneVariable> variables)
@@ -88,61 +96,77 @@ WidebandEvaluator::WidebandEvaluator(std::span<const Element> elements,
         variables_.push_back(variables[i]);
     for (const TuneVariable& v : variables_)
         variableElements_.push_back(elements[static_cast<std::size_t>(v.index)]);
+    for (std::size_t i = 0; i < variables_.size(); ++i)
+        lastValues_.push_back(partValue(variableElements_[i], variables_[i].part));
 
-    const std::size_t runs = variables_.size() + 1;
-    runs_.resize(points_.size() * runs);
+    const std::size_t used = 2 * variables_.size() + 1;
+    while (leaves_ < used)
+        leaves_ *= 2;
+    tree_.resize(points_.size() * 2 * leaves_);
+    // The runs between the variables, multiplied out once; the variables'
+    // leaves are filled by the first evaluation.
     for (std::size_t p = 0; p < points_.size(); ++p) {
+        Mobius* leaf = treeOf(p) + leaves_;
         std::size_t run = 0;
         Mobius m;
         for (int i = 0; i <= n; ++i) {
             const bool boundary = run < variables_.size() && variables_[run].index == i;
             if (i == n || boundary) {
-                runs_[p * runs + run] = m;
+                leaf[2 * run] = m;
                 m = {};
                 ++run;
                 if (i == n)
                     break;
                 continue;
             }
-            const Mobius e = elementMap(elements[static_cast<std::size_t>(i)], points_[p].f, f0);
-            Mobius r{e.a * m.a + e.b * m.c, e.a * m.b + e.b * m.d, e.c * m.a + e.d * m.c,
-                     e.c * m.b + e.d * m.d};
-            normalise(r.a, r.b, r.c, r.d);
-            m = r;
+            m = compose(m, elementMap(elements[static_cast<std::size_t>(i)], points_[p].f, f0));
         }
     }
 }
 
-double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex target) const
+void WidebandEvaluator::setVariable(std::size_t i, double value)
 {
-    std::vector<Element> elements = variableElements_;
-    for (std::size_t i = 0; i < elements.size() && i < callerOrder_.size(); ++i) {
+    Element e = variableElements_[i];
+    setPartValue(e, variables_[i].part, value);
+    for (std::size_t p = 0; p < points_.size(); ++p)
+        treeOf(p)[leaves_ + 2 * i + 1] = elementMap(e, points_[p].f, f0_);
+    lastValues_[i] = value;
+}
+
+double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex target)
+{
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < variables_.size(); ++i) {
         const std::size_t from = callerOrder_[i];
-        if (from < values.size())
-            setPartValue(elements[i], variables_[i].part, values[from]);
+        const double v = from < values.size() ? values[from] : lastValues_[i];
+        if (!built_ || v != lastValues_[i]) {
+            setVariable(i, v);
+            changed.push_back(i);
+        }
     }
-    const std::size_t runs = variables_.size() + 1;
+    // A few changed leaves: their paths to the root; many: every node once.
+    std::size_t depth = 0;
+    for (std::size_t k = leaves_; k > 1; k /= 2)
+        ++depth;
+    const bool whole = !built_ || changed.size() * depth > leaves_;
+    for (std::size_t p = 0; p < points_.size(); ++p) {
+        Mobius* t = treeOf(p);
+        if (whole) {
+            for (std::size_t j = leaves_ - 1; j >= 1; --j)
+                t[j] = compose(t[2 * j], t[2 * j + 1]);
+            continue;
+        }
+        for (std::size_t i : changed)
+            for (std::size_t j = (leaves_ + 2 * i + 1) / 2; j >= 1; j /= 2)
+                t[j] = compose(t[2 * j], t[2 * j + 1]);
+    }
+    built_ = true;
+
     double worst = 0.0;
     for (std::size_t p = 0; p < points_.size(); ++p) {
-        const double f = points_[p].f;
-        Complex num{points_[p].r, points_[p].x}, den{1.0};
-        const Mobius* run = &runs_[p * runs];
-        for (std::size_t r = 0; r < runs; ++r) {
-            const Mobius& m = run[r];
-            Complex n2 = m.a * num + m.b * den, d2 = m.c * num + m.d * den;
-            if (r < elements.size()) {
-                const Mobius e = elementMap(elements[r], f, f0_);
-                const Complex n3 = e.a * n2 + e.b * d2;
-                d2 = e.c * n2 + e.d * d2;
-                n2 = n3;
-            }
-            num = n2;
-            den = d2;
-            // The runs are normalised; a few unscaled element maps in a row
-            // stay far from overflow.
-            if (r % 8 == 7)
-                normalise(num, den);
-        }
+        const Mobius& m = treeOf(p)[1];
+        const Complex z{points_[p].r, points_[p].x};
+        const Complex num = m.a * z + m.b, den = m.c * z + m.d;
         // (z - t) / (z + conj t) with z = num / den.
         const double g = ratioMagnitude(num - target * den, num + target.conjugate() * den);
         worst = std::max(worst, std::isnan(g) ? 1.0 : g);

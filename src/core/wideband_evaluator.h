@@ -1,10 +1,13 @@
 #pragma once
-// The chain evaluated at every data point's frequency many times over with a
-// few element values changing (the optimiser's objective). Every element is
-// a bilinear map of the impedance, so the runs of elements that stay fixed
-// are multiplied out once per frequency; an evaluation applies those
-// products and the changing elements only. Impedances are carried as
-// numerator and denominator, so opens and shorts need no division.
+// The chain evaluated at every data point's frequency many times over with
+// element values changing (the optimiser's objective). Every element is a
+// bilinear map of the impedance, so the runs of elements that stay fixed are
+// multiplied out once per frequency. The runs and the changing elements are
+// the leaves of a product tree per frequency: an evaluation in which a few
+// values changed (an optimiser moves a few coordinates at a time) redoes
+// only those elements and their paths to the root, whatever the length of
+// the chain. Impedances are carried as numerator and denominator, so opens
+// and shorts need no division.
 #include "core/complex.h"
 #include "core/element.h"
 #include "core/tuning.h"
@@ -27,21 +30,31 @@ class WidebandEvaluator {
                       double f0, std::vector<TuneVariable> variables);
 
     // The largest |mismatch| of the chain's end against `target` over the
-    // points, with the variables at `values` (in the order given).
-    double worstMismatch(std::span<const double> values, Complex target) const;
-
+    // points, with the variables at `values` (in the order given). Keeps the
+    // products for the next call: one caller at a time.
+    double worstMismatch(std::span<const double> values, Complex target);
 
   private:
     struct Mobius {
         Complex a{1.0}, b{0.0}, c{0.0}, d{1.0};
     };
     static Mobius elementMap(const Element& e, double f, double f0);
+    // `inner` followed by `outer`, scaled back towards 1.
+    static Mobius compose(const Mobius& inner, const Mobius& outer);
+    Mobius* treeOf(std::size_t point) { return &tree_[point * 2 * leaves_]; }
+    void setVariable(std::size_t i, double value);
 
     std::vector<TuneVariable> variables_; // in chain order
     std::vector<std::size_t> callerOrder_; // variables_[i] is the caller's callerOrder_[i]
     std::vector<Element> variableElements_;
     std::vector<DataPoint> points_;
-    std::vector<Mobius> runs_; // (variables + 1) runs per point, point-major
+    // Per point a tree over the leaves run 0, variable 0, run 1, ..., run K
+    // (padded with identities to `leaves_`, a power of two): node 1 is the
+    // root, node j has children 2j and 2j + 1, leaf k is node leaves_ + k.
+    std::size_t leaves_ = 1;
+    std::vector<Mobius> tree_;
+    std::vector<double> lastValues_; // the variables as the tree holds them
+    bool built_ = false;
     double f0_;
 };
 

@@ -15,7 +15,7 @@ namespace {
 // Everything the objective needs; the search runs on logarithms of the
 // values, as element values span decades and the bounds are ratios.
 struct Search {
-    const WidebandEvaluator* evaluator = nullptr;
+    WidebandEvaluator* evaluator = nullptr;
     Complex target;
     std::vector<double> values;
     std::vector<double> best;
@@ -128,7 +128,7 @@ OptimiseResult optimise(const Design& d, const OptimiseSetup& setup,
     const std::size_t n = setup.variables.size();
     const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
     const std::vector<DataPoint> points = chosenPoints(d, setup.points);
-    const WidebandEvaluator evaluator({d.elements.data(), static_cast<std::size_t>(elements)},
+    WidebandEvaluator evaluator({d.elements.data(), static_cast<std::size_t>(elements)},
                                       points, designFrequency(d), setup.variables);
     result.values = presentValues(d, setup.variables);
     result.startWorst = result.worst = evaluator.worstMismatch(result.values, setup.target);
