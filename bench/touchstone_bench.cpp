@@ -53,6 +53,37 @@ void BM_ReadTouchstone(benchmark::State& state)
 }
 BENCHMARK(BM_ReadTouchstone)->Arg(91)->Arg(200)->Arg(1601)->Unit(benchmark::kMicrosecond);
 
+// 1601 points as simulators and some analysers write them: RI pairs in
+// exponent form with ten significant digits, LF only, and the noise block.
+void BM_ReadTouchstoneExponentForm(benchmark::State& state)
+{
+    std::string text = "! simulated\n# Hz S RI R 50\n";
+    char line[300];
+    for (int i = 0; i < 1601; ++i) {
+        const double x = 0.001 * i;
+        std::snprintf(line, sizeof line,
+                      "%.9E %.9E %.9E %.9E %.9E %.9E %.9E %.9E %.9E\n", 1e8 + 1e7 * i,
+                      0.6 - x * 0.2, -0.3 + x * 0.1, 4.0 - x, 2.5 + x, 0.01 + x * 0.01,
+                      0.02 - x * 0.001, 0.5 - x * 0.1, -0.2 - x * 0.05);
+        text += line;
+    }
+    for (int i = 0; i < 50; ++i) {
+        std::snprintf(line, sizeof line, "%.9E %.9E %.9E %.9E %.9E\n", 1e8 + 4e8 * i,
+                      0.9 + 0.004 * i, 0.01 + 0.003 * i, 134.0 + 0.9 * i, 0.11 - 0.0005 * i);
+        text += line;
+    }
+    SParamSet set;
+    set.sourceText = text;
+    for (auto _ : state) {
+        const bool ok = readTouchstone(set);
+        benchmark::DoNotOptimize(ok);
+    }
+    if (set.pointCount != 1601 || set.noiseCount != 50)
+        state.SkipWithError("the benchmark file did not read as intended");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * set.sourceLength());
+}
+BENCHMARK(BM_ReadTouchstoneExponentForm)->Unit(benchmark::kMicrosecond);
+
 void BM_ExportText(benchmark::State& state)
 {
     SParamSet set;

@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include "core/number_parse.h"
+
 #include "core/numeric.h"
 
 #include <algorithm>
@@ -75,54 +77,35 @@ std::string nonFiniteText(double value, bool upper)
 
 } // namespace
 
+namespace number_detail {
+
+bool exactDecimal(std::string_view digits, double& magnitude)
+{
+    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    if (ec == std::errc::result_out_of_range)
+        magnitude = exceedsRange(digits) ? DOUBLE_BIG : 0.0;
+    else if (ec != std::errc{} || ptr != digits.data() + digits.size())
+        return false;
+    return true;
+}
+
+} // namespace number_detail
+
 ScannedNumber scanNumber(std::string_view text, std::size_t start)
 {
     ScannedNumber result;
     result.end = start;
-    std::size_t i = start;
-    while (i < text.size() && isCSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t digitsBegin = i;
-    std::size_t mantissaDigits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        ++mantissaDigits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0)
+    if (start >= text.size())
         return result;
-    // An exponent counts only with at least one digit; "1e" reads as 1.
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j]))
-                ++j;
-            i = j;
-        }
-    }
-    const std::string_view digits = text.substr(digitsBegin, i - digitsBegin);
-    double magnitude = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    if (ec == std::errc::result_out_of_range)
-        magnitude = exceedsRange(digits) ? DOUBLE_BIG : 0.0;
-    else if (ec != std::errc{} || ptr != digits.data() + digits.size())
+    const char* const begin = text.data();
+    const char* const last = begin + text.size();
+    const char* p = begin + start;
+    while (p != last && isCSpace(*p))
+        ++p;
+    const char* const end = parseNumber(p, last, result.value);
+    if (!end)
         return result;
-    result.value = negative ? -magnitude : magnitude;
-    result.end = i;
+    result.end = static_cast<std::size_t>(end - begin);
     result.ok = true;
     return result;
 }

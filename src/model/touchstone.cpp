@@ -1,5 +1,6 @@
 #include "model/touchstone.h"
 
+#include "core/number_parse.h"
 #include "core/number_text.h"
 #include "core/twoport.h"
 
@@ -8,6 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -29,73 +31,11 @@ constexpr double notComputed = std::numeric_limits<double>::quiet_NaN();
 constexpr double kStorageTolerance = 5e-8;
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isCSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// scanNumber's rules, with the common case done in place: up to 19
-// significant digits and a power of ten up to 22 are exact doubles, so one
-// multiplication or division rounds correctly. Everything else (long
-// mantissas, large exponents, range overflow) goes to scanNumber.
-ScannedNumber readNumber(std::string_view text, std::size_t start)
-{
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* p = begin + std::min(start, text.size());
-    while (p != end && isCSpace(*p))
-        ++p;
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
-    std::uint64_t mantissa = 0;
-    int significant = 0, scale = 0;
-    const char* const digitsBegin = p;
-    while (p != end && *p == '0')
-        ++p;
-    for (; p != end && isDigit(*p); ++p, ++significant)
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-    bool anyDigit = p != digitsBegin;
-    if (p != end && *p == '.') {
-        const char* const fraction = ++p;
-        if (mantissa == 0)
-            while (p != end && *p == '0')
-                ++p;
-        const char* const counted = p;
-        for (; p != end && isDigit(*p); ++p)
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-        significant += static_cast<int>(p - counted);
-        scale = -static_cast<int>(p - fraction);
-        anyDigit = anyDigit || p != fraction;
-    }
-    if (!anyDigit)
-        return {0.0, start, false};
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        const char* q = p + 1;
-        bool negativeExponent = false;
-        if (q != end && (*q == '+' || *q == '-'))
-            negativeExponent = *q++ == '-';
-        if (q != end && isDigit(*q)) {
-            int e = 0;
-            for (; q != end && isDigit(*q); ++q)
-                e = std::min(e * 10 + (*q - '0'), 100000);
-            scale += negativeExponent ? -e : e;
-            p = q;
-        }
-    }
-    static constexpr std::array<double, 23> powers = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (significant > 19 || mantissa > (std::uint64_t{1} << 53) || scale > 22 || scale < -22)
-        return scanNumber(text, start);
-    double v = static_cast<double>(mantissa);
-    if (mantissa != 0)
-        v = scale < 0 ? v / powers[static_cast<std::size_t>(-scale)]
-                      : v * powers[static_cast<std::size_t>(scale)];
-    return {negative ? -v : v, static_cast<std::size_t>(p - begin), true};
-}
 
 // The line as the parser copies it: up to CR, LF, the end, or 200 characters.
 std::string_view lineAt(std::string_view text, std::size_t pos, std::size_t limit = lineLimit)
@@ -189,7 +129,7 @@ void applyOptionLine(Options& o, std::string_view line)
         // "R" without a readable number keeps the reference, and so does one
         // whose stored float is not a usable positive value (0, negative,
         // 1E-80): 0 ohm would only poison every later division by it.
-        const ScannedNumber z = readNumber(line, r + 1);
+        const ScannedNumber z = scanNumber(line, r + 1);
         const float stored = toFloatSaturated(z.value);
         if (z.ok && stored >= FLOAT_TINY)
             o.reference = stored;
@@ -260,34 +200,60 @@ void clearData(SParamSet& set)
     set.resizeNoise(0);
 }
 
-void readNoiseLine(SParamSet& set, std::string_view line)
+// Data lines are read in place: [p, last) holds the rest of the line and
+// maybe more, as parseNumber stops at the line's end (CR, LF) by itself.
+
+// Up to five numbers, each where its predecessor ended. Where reading stopped.
+const char* readNoiseLine(SParamSet& set, const char* p, const char* last)
 {
     std::array<double, 5> v{}; // fields the line does not supply stay 0
-    std::size_t pos = 0;
     for (double& field : v) {
-        const ScannedNumber n = readNumber(line, pos);
-        if (!n.ok)
+        const char* const next = parseNumber(p, last, field);
+        if (!next)
             break;
-        field = n.value;
-        pos = n.end;
+        p = next;
     }
     addNoise(set, v);
+    return p;
 }
 
 // The eight numbers after the frequency, each read one character after the
-// end of its predecessor; false when one is missing.
-bool readSParamLine(SParamSet& set, std::string_view line, double frequency, std::size_t end)
+// end of its predecessor. Where reading stopped; nullptr when one is missing.
+const char* readSParamLine(SParamSet& set, double frequency, const char* p, const char* last)
 {
     std::array<double, 8> v{};
     for (double& value : v) {
-        const ScannedNumber n = readNumber(line, end + 1);
-        if (!n.ok)
-            return false;
-        value = n.value;
-        end = n.end;
+        if (p == last || isLineEnd(*p))
+            return nullptr;
+        p = parseNumber(p + 1, last, value);
+        if (!p)
+            return nullptr;
     }
     addPoint(set, frequency, v);
-    return true;
+    return p;
+}
+
+// Line feeds, a word at a time: the count reserves room for a long sweep, and
+// a loop per byte took as long as reading the numbers.
+std::size_t countLineFeeds(std::string_view text)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    std::size_t count = 0, i = 0;
+    while (i + 8 <= text.size()) {
+        // Per byte 1 for each line feed; at most 255 words before bytes overflow.
+        std::uint64_t sums = 0;
+        for (int n = 0; n < 255 && i + 8 <= text.size(); ++n, i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            const std::uint64_t x = w ^ (ones * '\n');
+            const std::uint64_t nonZero = ((x & (ones * 0x7F)) + ones * 0x7F) | x;
+            sums += (~nonZero >> 7) & ones;
+        }
+        count += (sums * ones) >> 56;
+    }
+    for (; i < text.size(); ++i)
+        count += text[i] == '\n';
+    return count;
 }
 
 bool readVersion1(SParamSet& set)
@@ -297,37 +263,43 @@ bool readVersion1(SParamSet& set)
         return false;
     Options o;
     // One point per line at most: no reallocation while a long sweep is read.
-    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    const std::size_t lines = countLineFeeds(text) + 1;
     set.points.reserve(lines);
     for (auto* v : {&set.stabilityK, &set.magDb, &set.msgDb, &set.muLoad, &set.muSource})
         v->reserve(lines);
     bool inNoise = false;
+    const char* const begin = text.data();
     std::size_t pos = 0;
     const std::size_t size = text.size();
     while (pos < size) {
         while (pos < size && text[pos] == ' ')
             ++pos;
+        // Where a data line was read, the search for its end starts there.
         std::size_t end = pos;
-        while (end < size && !isLineEnd(text[end]))
-            ++end;
         if (pos < size && text[pos] == '#') {
+            while (end < size && !isLineEnd(text[end]))
+                ++end;
             applyOptionLine(o, text.substr(pos + 1, std::min(end, pos + 1 + lineLimit) - pos - 1));
             set.freqExponent = o.freqExponent;
             set.formatCode = o.formatCode;
             set.referenceImpedance = o.reference;
         } else if (pos < size && text[pos] != '!') {
-            const std::string_view line = text.substr(pos, std::min(end, pos + lineLimit) - pos);
-            const ScannedNumber f = readNumber(line, 0);
-            if (f.ok) {
-                inNoise = inNoise || (!set.points.empty() && f.value < set.points.back().frequency);
-                if (inNoise) {
-                    readNoiseLine(set, line);
-                } else if (!readSParamLine(set, line, f.value, f.end)) {
+            // Lines are cut after lineLimit characters.
+            const char* const last = begin + std::min(size, pos + lineLimit);
+            double frequency = 0.0;
+            if (const char* const f = parseNumber(begin + pos, last, frequency)) {
+                inNoise = inNoise || (!set.points.empty() && frequency < set.points.back().frequency);
+                const char* const stop = inNoise ? readNoiseLine(set, begin + pos, last)
+                                                 : readSParamLine(set, frequency, f, last);
+                if (!stop) {
                     clearData(set);
                     return false;
                 }
+                end = static_cast<std::size_t>(stop - begin);
             }
         }
+        while (end < size && !isLineEnd(text[end]))
+            ++end;
         pos = end;
         while (pos < size && isLineEnd(text[pos]))
             ++pos;
@@ -382,7 +354,7 @@ bool numbersOf(std::string_view line, std::vector<double>& out)
             ++pos;
         if (pos >= line.size())
             return true;
-        const ScannedNumber n = readNumber(line, pos);
+        const ScannedNumber n = scanNumber(line, pos);
         if (!n.ok || (n.end < line.size() && !isCSpace(line[n.end])))
             return false;
         out.push_back(n.value);

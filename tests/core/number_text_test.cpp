@@ -1,11 +1,17 @@
 #include "core/number_text.h"
+#include "core/number_parse.h"
 
 #include "core/numeric.h"
 
+#include <bit>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
+#include <string>
 
 using namespace zelvo;
 
@@ -80,6 +86,122 @@ TEST(FieldNumbers, ScanStartsAnywhereAndNeverPassesTheEnd)
     const ScannedNumber past = scanNumber(text, text.size() + 1);
     EXPECT_FALSE(past.ok);
     EXPECT_EQ(past.end, text.size() + 1);
+}
+
+namespace {
+
+// The number at the start of `text` as strtod reads it: its bits and length.
+// Beyond the double range the reader saturates where strtod gives infinity.
+struct Strtod {
+    std::uint64_t bits;
+    std::size_t length;
+};
+Strtod strtodOf(const std::string& text)
+{
+    char* end = nullptr;
+    double v = std::strtod(text.c_str(), &end);
+    if (std::isinf(v))
+        v = std::copysign(DOUBLE_BIG, v);
+    return {std::bit_cast<std::uint64_t>(v), static_cast<std::size_t>(end - text.c_str())};
+}
+
+void expectAsStrtod(const std::string& text)
+{
+    SCOPED_TRACE("'" + text + "'");
+    const Strtod expected = strtodOf(text);
+    const ScannedNumber n = scanNumber(text);
+    ASSERT_TRUE(n.ok);
+    EXPECT_EQ(n.end, expected.length);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(n.value), expected.bits);
+}
+
+} // namespace
+
+TEST(FieldNumbers, DecimalsReadBitForBitAsStrtodReadsThem)
+{
+    // The short word path, the general path and the exact fallback, at their
+    // edges: 2^53, 10^22, 19 and 20 digits, subnormals, long mantissas.
+    const char* const rows[] = {
+        "0",  "-0", "+0.0", "00000", ".5", "5.", "+.5", "-5.", "0.59900", "-90.25", "1234567",
+        "12345678", "123456789", "1234567.", "123456.7", ".1234567", ".12345678", "0.030000",
+        "1e5", "1E+05", "1e-05", "2.5E-3", "1e22", "1e23", "1e-22", "1e-23", "9007199254740992",
+        "9007199254740993", "9007199254740993e-5", "1234567890123456789", "12345678901234567890",
+        "0.1000000000000000055511151231257827", "123456789012345678901234567890e-25",
+        "0.000000000000000000000000000001", "4.9e-324", "2.5e-324", "1e-310",
+        "2.2250738585072011e-308", "2.2250738585072014e-308", "1.7976931348623157e308",
+        "1.7976931348623158e308", "179769313486231570000000000000000000000e270",
+        "3.14159265358979323846264338327950288", "1e0000000000000000000000005", "7e-0",
+        " \t\v\f\r\n 42", "12 34", "1,5", "1.2.3", "1e", "1e+", "1E-x", "-5",
+    };
+    for (const char* r : rows)
+        expectAsStrtod(r);
+
+    // Every number of one to ten characters with a point anywhere, followed by
+    // each kind of byte, and random digit strings with exponents.
+    std::mt19937_64 random(11);
+    const std::string after[] = {"", " ", "\r\n", "e", "E-7", ".", "x", "\x80", "\xff", "0"};
+    int checked = 0;
+    for (int i = 0; i < 60000; ++i) {
+        std::string text = random() % 4 ? "" : std::string(random() % 3, ' ');
+        if (random() % 3 == 0)
+            text += random() % 2 ? '-' : '+';
+        const int length = 1 + static_cast<int>(random() % (i % 3 ? 10 : 30));
+        const int point = static_cast<int>(random() % static_cast<unsigned>(length + 1));
+        for (int k = 0; k < length; ++k) {
+            if (k == point)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (random() % 5 == 0)
+            text += (random() % 2 ? "e" : "E-") + std::to_string(random() % 330);
+        text += after[random() % std::size(after)];
+        expectAsStrtod(text);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 60000);
+}
+
+TEST(FieldNumbers, FormsStrtodReadsAndTheReaderRefuses)
+{
+    // Hexadecimal: only the leading 0 is a number here.
+    EXPECT_EQ(scanNumber("0x1p3").end, 1u);
+    EXPECT_EQ(scanNumber("0x1p3").value, 0.0);
+    for (const char* text : {"inf", "-INF", "nan", "NaN(1)", "infinity", "+", ".e5", "e5"}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(scanNumber(text).ok);
+        EXPECT_EQ(scanNumber(text).value, 0.0);
+    }
+}
+
+TEST(FieldNumbers, InPlaceParseStaysOnItsLineAndInsideItsRange)
+{
+    double v = -1.0;
+    const std::string next = "   \r\n 5";
+    EXPECT_EQ(parseNumber(next.data(), next.data() + next.size(), v), nullptr);
+    EXPECT_EQ(v, -1.0);
+    const std::string lf = "\n7";
+    EXPECT_EQ(parseNumber(lf.data(), lf.data() + lf.size(), v), nullptr);
+
+    const std::string line = " \t-0.25\r\n9";
+    const char* end = parseNumber(line.data(), line.data() + line.size(), v);
+    EXPECT_EQ(end, line.data() + 7);
+    EXPECT_EQ(v, -0.25);
+
+    // Bytes beyond `last` are never part of the number, however many follow.
+    const std::string digits = "1234.5678901234567890";
+    for (std::size_t cut = 0; cut <= digits.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        v = -1.0;
+        end = parseNumber(digits.data(), digits.data() + cut, v);
+        const std::string prefix = digits.substr(0, cut);
+        if (cut == 0) {
+            EXPECT_EQ(end, nullptr);
+            continue;
+        }
+        ASSERT_NE(end, nullptr);
+        EXPECT_EQ(end, digits.data() + cut);
+        EXPECT_EQ(v, std::strtod(prefix.c_str(), nullptr));
+    }
 }
 
 TEST(NumberTexts, FixedAndExponentFormsMatchPrintf)
