@@ -100,8 +100,10 @@ WidebandEvaluator::WidebandEvaluator(std::span<const Element> elements,
         lastValues_.push_back(partValue(variableElements_[i], variables_[i].part));
 
     const std::size_t used = 2 * variables_.size() + 1;
-    while (leaves_ < used)
+    while (leaves_ < used) {
         leaves_ *= 2;
+        ++depth_;
+    }
     tree_.resize(points_.size() * 2 * leaves_);
     // The runs between the variables, multiplied out once; the variables'
     // leaves are filled by the first evaluation.
@@ -135,24 +137,21 @@ void WidebandEvaluator::setVariable(std::size_t i, double value)
 
 double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex target)
 {
-    std::vector<std::size_t> changed;
+    changed_.clear();
     for (std::size_t i = 0; i < variables_.size(); ++i) {
         const std::size_t from = callerOrder_[i];
         const double v = from < values.size() ? values[from] : lastValues_[i];
         if (!built_ || v != lastValues_[i]) {
             setVariable(i, v);
-            changed.push_back(i);
+            changed_.push_back(i);
         }
     }
     // Short chains of leaves are applied to the load directly. Otherwise the
     // tree: a few changed leaves redo their paths to the root, many redo
     // every node once.
-    std::size_t depth = 0;
-    for (std::size_t k = leaves_; k > 1; k /= 2)
-        ++depth;
     const std::size_t used = 2 * variables_.size() + 1;
-    const bool direct = used <= 2 * changed.size() * depth + 1;
-    const bool whole = !nodesValid_ || changed.size() * depth > leaves_;
+    const bool direct = used <= 2 * changed_.size() * depth_ + 1;
+    const bool whole = !nodesValid_ || changed_.size() * depth_ > leaves_;
     for (std::size_t p = 0; p < points_.size() && !direct; ++p) {
         Mobius* t = treeOf(p);
         if (whole) {
@@ -160,7 +159,7 @@ double WidebandEvaluator::worstMismatch(std::span<const double> values, Complex 
                 t[j] = compose(t[2 * j], t[2 * j + 1]);
             continue;
         }
-        for (std::size_t i : changed)
+        for (std::size_t i : changed_)
             for (std::size_t j = (leaves_ + 2 * i + 1) / 2; j >= 1; j /= 2)
                 t[j] = compose(t[2 * j], t[2 * j + 1]);
     }

@@ -52,8 +52,10 @@ class WidebandEvaluator {
     // (padded with identities to `leaves_`, a power of two): node 1 is the
     // root, node j has children 2j and 2j + 1, leaf k is node leaves_ + k.
     std::size_t leaves_ = 1;
+    std::size_t depth_ = 0; // log2(leaves_): the nodes on a leaf's path to the root
     std::vector<Mobius> tree_;
     std::vector<double> lastValues_; // the variables as the tree holds them
+    std::vector<std::size_t> changed_; // the evaluation's changed variables, kept to reuse
     bool built_ = false;      // the variables' leaves are filled
     bool nodesValid_ = false; // the nodes above the leaves agree with them
     double f0_;

@@ -81,6 +81,18 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
                         state.settings.lineWidth, g);
 }
 
+// The layers that move with the elements' values (`moving`), or all the
+// others: one partition, so that a layer is in exactly one of the two.
+ChartLayers tuningLayers(bool moving)
+{
+    ChartLayers l;
+    l.grid = l.qCircles = l.vswrCircles = !moving;
+    l.stabilityCircles = l.gainCircles = l.noiseCircles = !moving;
+    l.elements = l.wideband = moving;
+    l.pointParts = moving ? PointParts::ElementEnds : PointParts::DataPoints;
+    return l;
+}
+
 QImage blankImage(const ChartView& v, double devicePixelRatio)
 {
     const double dpr = devicePixelRatio > 0.0 ? devicePixelRatio : 1.0;
@@ -112,20 +124,13 @@ QImage chartFixedImage(const AppState& state, double devicePixelRatio, int fontH
 {
     QImage image = blankImage(state.chartView, devicePixelRatio);
     QPainter painter(&image);
-    ChartLayers fixed;
-    fixed.pointParts = PointParts::DataPoints;
-    fixed.elements = fixed.wideband = false;
-    paintLayers(painter, state, fontHeight, fixed, false);
+    paintLayers(painter, state, fontHeight, tuningLayers(false), false);
     return image;
 }
 
 void paintChainLayers(QPainter& painter, const AppState& state, int fontHeight)
 {
-    ChartLayers chain;
-    chain.grid = chain.qCircles = chain.vswrCircles = false;
-    chain.stabilityCircles = chain.gainCircles = chain.noiseCircles = false;
-    chain.pointParts = PointParts::ElementEnds;
-    paintLayers(painter, state, fontHeight, chain, true);
+    paintLayers(painter, state, fontHeight, tuningLayers(true), true);
 }
 
 void paintPlacementOverlay(QPainter& painter, const AppState& state, std::optional<Point> reached)

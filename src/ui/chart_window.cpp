@@ -212,9 +212,10 @@ void ChartWindow::paintEvent(QPaintEvent*)
         return image.deviceIndependentSize().toSize() == size() &&
                image.devicePixelRatio() == devicePixelRatioF();
     };
-    const int fontHeight = QFontMetrics(font()).height();
+    // Only when a layer is drawn: a placement repaints at every mouse move.
+    const auto fontHeight = [this] { return QFontMetrics(font()).height(); };
     if (chainOnly_ && !(fixedValid_ && fits(fixed_))) {
-        fixed_ = chartFixedImage(state_, devicePixelRatioF(), fontHeight);
+        fixed_ = chartFixedImage(state_, devicePixelRatioF(), fontHeight());
         fixedValid_ = true;
     }
     if (chainOnly_) {
@@ -227,14 +228,14 @@ void ChartWindow::paintEvent(QPaintEvent*)
         else
             base_ = fixed_.copy();
         QPainter chain(&base_);
-        paintChainLayers(chain, state_, fontHeight);
+        paintChainLayers(chain, state_, fontHeight());
         baseValid_ = true;
         chainOnly_ = false;
     }
     else if (!baseValid_ || !fits(base_)) {
         // Drawn into an image of its own: the picture is kept for the mouse
         // moves of a placement, which only change the guide on top of it.
-        base_ = chartBaseImage(state_, devicePixelRatioF(), fontHeight);
+        base_ = chartBaseImage(state_, devicePixelRatioF(), fontHeight());
         baseValid_ = true;
     }
     QPainter painter(this);

@@ -6,15 +6,6 @@
 
 namespace zelvo {
 
-namespace {
-
-QString si(double value, const char* unit)
-{
-    return QString::fromStdString(formatSi(value, 3)) + QString::fromUtf8(unit);
-}
-
-} // namespace
-
 QString elementKindName(ElementKind kind)
 {
     switch (kind) {
@@ -58,37 +49,38 @@ QString elementLabel(const Element& e, int index, ElementPart part)
     return s;
 }
 
-QString partValueText(const Element& e, ElementPart part, double value)
+QString partUnit(const Element& e, ElementPart part)
 {
     switch (part) {
-    case ElementPart::R:
-        return si(value, "Ω");
-    case ElementPart::L:
-        return si(value, "H");
-    case ElementPart::C:
-        return si(value, "F");
-    case ElementPart::Value:
-        break;
+    case ElementPart::R: return QStringLiteral("Ω");
+    case ElementPart::L: return QStringLiteral("H");
+    case ElementPart::C: return QStringLiteral("F");
+    case ElementPart::Value: break;
     }
     switch (e.kind) {
     case ElementKind::CS:
-    case ElementKind::CP:
-        return si(value, "F");
+    case ElementKind::CP: return QStringLiteral("F");
     case ElementKind::IS:
-    case ElementKind::IP:
-        return si(value, "H");
+    case ElementKind::IP: return QStringLiteral("H");
     case ElementKind::RS:
-    case ElementKind::RP:
-        return si(value, "Ω");
+    case ElementKind::RP: return QStringLiteral("Ω");
     case ElementKind::LS:
     case ElementKind::LPS:
-    case ElementKind::LPO:
-        return QString::fromStdString(printfString("%.4f ", value)) + QString::fromUtf8("λ");
-    case ElementKind::TR:
-        return QString::fromStdString(printfString("1 : %.4f", value));
-    default:
-        return QString::fromStdString(formatG(value));
+    case ElementKind::LPO: return QStringLiteral("λ");
+    default: return {};
     }
+}
+
+QString partValueText(const Element& e, ElementPart part, double value)
+{
+    const QString unit = partUnit(e, part);
+    if (unit == QStringLiteral("λ"))
+        return QString::fromStdString(printfString("%.4f ", value)) + unit;
+    if (!unit.isEmpty())
+        return QString::fromStdString(formatSi(value, 3)) + unit;
+    if (e.kind == ElementKind::TR && part == ElementPart::Value)
+        return QString::fromStdString(printfString("1 : %.4f", value));
+    return QString::fromStdString(formatG(value));
 }
 
 QString networkText(const std::vector<Element>& elements)

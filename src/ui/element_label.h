@@ -12,6 +12,9 @@ QString elementKindName(ElementKind kind);
 // "3: series C" with the 1-based number of the schematic row; an RLC part
 // adds " R" / " L" / " C".
 QString elementLabel(const Element& e, int index, ElementPart part = ElementPart::Value);
+// The unit of the part's value: "Ω", "H" or "F" (which take SI prefixes),
+// "λ" for lines and stubs, empty for a transformer's ratio.
+QString partUnit(const Element& e, ElementPart part);
 // The part's value with its unit.
 QString partValueText(const Element& e, ElementPart part, double value);
 // Every element of a network with its value, separated by ", ".

@@ -27,7 +27,7 @@ class Shell {
     // afresh.
     virtual void resetInteraction() = 0;
     // Only element values changed (live tuning): the chain on the chart over
-    // its kept picture, the schematic, the data point list and the tuner.
+    // its kept picture, the schematic and the data point list.
     virtual void repaintChain() = 0;
 
     // "Zelvo-Chart %s" with the design's file name (chart mode).

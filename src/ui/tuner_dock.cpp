@@ -35,30 +35,6 @@ double valueAt(int position, double low, double high)
     return low * std::pow(high / low, static_cast<double>(position) / TunerDock::sliderSteps);
 }
 
-// What follows the number in a tuned value: the SI prefixes apply to ohm,
-// henry and farad; lines count in wavelengths, a transformer in its ratio.
-QString unitOf(const Element& e, ElementPart part)
-{
-    switch (part) {
-    case ElementPart::R: return QStringLiteral("Ω");
-    case ElementPart::L: return QStringLiteral("H");
-    case ElementPart::C: return QStringLiteral("F");
-    case ElementPart::Value: break;
-    }
-    switch (e.kind) {
-    case ElementKind::CS:
-    case ElementKind::CP: return QStringLiteral("F");
-    case ElementKind::IS:
-    case ElementKind::IP: return QStringLiteral("H");
-    case ElementKind::RS:
-    case ElementKind::RP: return QStringLiteral("Ω");
-    case ElementKind::LS:
-    case ElementKind::LPS:
-    case ElementKind::LPO: return QStringLiteral("λ");
-    default: return {};
-    }
-}
-
 bool takesPrefix(const QString& unit)
 {
     return unit == QStringLiteral("Ω") || unit == QStringLiteral("H") || unit == QStringLiteral("F");
@@ -232,7 +208,7 @@ void TunerDock::refresh()
         r.name->setFont(f);
         r.name->setText(elementLabel(e, t.index, t.part));
         r.value->setText(partValueText(e, t.part, v));
-        const QString unit = unitOf(e, t.part);
+        const QString unit = partUnit(e, t.part);
         if (!r.low->hasFocus())
             r.low->setText(rangeText(t.low, unit));
         if (!r.high->hasFocus())
@@ -259,7 +235,7 @@ void TunerDock::onRange(int row)
         return;
     const Row& r = rows_[static_cast<std::size_t>(row)];
     const Tuner::Tuned& t = tuner_.tuned()[static_cast<std::size_t>(row)];
-    const QString unit = unitOf(state_.design.elements[static_cast<std::size_t>(t.index)], t.part);
+    const QString unit = partUnit(state_.design.elements[static_cast<std::size_t>(t.index)], t.part);
     const std::optional<double> low = readRangeText(r.low->text(), unit);
     const std::optional<double> high = readRangeText(r.high->text(), unit);
     // Text that is not a range puts back the present one.
