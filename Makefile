@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # Entry points for a fresh Debian 12 machine: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan

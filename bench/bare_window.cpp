@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The yardstick for Zelvo's start-up: a bare Qt main window with one menu,
 // shown maximised, and nothing else. bench/startup_time.sh runs both.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The chain on a full design: 150 data points, 150 elements of every kind.
 #include "core/chain.h"
 #include "full_design.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Writing and reading a full design: every list at its capacity.
 #include "full_design.h"
 #include "model/design.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The full design the benchmarks share: every list at its capacity (150 data
 // points, 150 elements of every kind, 30 Q and 30 VSWR contours, 20 circles of

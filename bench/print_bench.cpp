@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Printing the full design to a 600 dpi PDF: the comments page and the chart
 // page with every layer and the schematic. Reports the longest stretch
 // between two abort checks, which bounds how long a Cancel waits.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Repaint cost of the chart window (which repaints on every mouse move while
 // an element is placed) and of the S-Plot windows.
 #include "full_design.h"

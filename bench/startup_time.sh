@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # Start-up of Zelvo against a bare Qt main window, in alternating runs under
 # xvfb-run: the time from exec to the first flush of the painted main window
 # to the display, and the peak resident memory once the program has settled.

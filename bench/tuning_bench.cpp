@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // One tuning step on the full design (150 data points, 150 elements of every
 // kind, contours, wideband shown) through the real main window, with the
 // repaints it causes; and the optimiser's 10 000 chain evaluations over the

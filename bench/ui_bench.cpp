@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // One mouse move of a placement with the chart repaint it causes, on a full
 // design (150 data points, 150 elements, 30 Q and 30 VSWR contours, wideband)
 // in a 1000 x 1000 chart window. The pointer must never lag behind the mouse.

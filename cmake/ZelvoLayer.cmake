@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # A layer is one static library built from every source file of its folder.
 function(zelvo_layer name alias)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # `make package`: one Debian package with both programs, installed under /usr,
 # its library dependencies computed from the binaries.
 set(CPACK_GENERATOR DEB)

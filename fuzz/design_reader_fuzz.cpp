@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The design reader on any bytes: it stays inside its arrays, what it read
 // writes and reads back as the same design, and undoing and redoing all of
 // its history never brings back more than the file held.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Writes the seed corpora with the program's own writers, so that every
 // fuzz run starts from files the program itself produces:
 //   make_seeds <corpus folder>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The locale-free number reader against the C library's strtod on the same
 // text: the same end, and the same value except where the reader saturates
 // by design (beyond the double range) or flushes an underflow to 0.

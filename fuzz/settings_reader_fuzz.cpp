@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The settings reader on any bytes: the zoom stays in the dialog's range and
 // what it read writes and reads back unchanged.
 #include "fuzz_check.h"

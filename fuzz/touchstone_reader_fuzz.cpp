@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The Touchstone reader on any bytes, and for every accepted input the
 // figures of merit and every parameter export, normalised or not.
 #include "fuzz_check.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # Installs the Debian 12 packages needed to build, run and test Zelvo and Wendra.
 # Idempotent and quiet when everything is present; uses sudo only when not root.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # Runs each fuzz target for SECONDS on its corpus: the seeds in fuzz/corpus
 # (read only), the real Touchstone files of ../shared/testdata when present,
 # and a work corpus in the build folder that keeps what earlier runs found.

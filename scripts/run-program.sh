@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # Starts a program in the user's display; without one, runs it under Xvfb,
 # writes a screenshot and says where it is.
 set -euo pipefail

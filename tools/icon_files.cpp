@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Writes the programs' icons as files for the desktop's icon theme: PNGs of
 // every usual size and an SVG, drawn by the same code as the windows' icons.
 //   icon_files <folder>   ->  <folder>/<N>x<N>/apps/{zelvo,wendra}.png,

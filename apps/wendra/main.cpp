@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Wendra, the antenna calculator: starts with the main window and ends when
 // the last form is closed.
 #include "antenna/forms.h"

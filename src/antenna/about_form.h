@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The about box: statement, contact data and the project's page.
 #include "antenna/services.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Antenna dimensions as the label captions that show them. Each calculation
 // takes the input texts as typed and either returns every caption to set,

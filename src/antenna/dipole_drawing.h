@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The three-band single-arm element as an inverted V: each arm in three
 // sections joined at L and 2L from the feed point, apex angle 60-120 degrees.

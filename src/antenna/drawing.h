@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A fixed drawing on white with value labels pinned beside its parts: a label
 // keeps the chosen edge at its anchor whatever its caption's width.

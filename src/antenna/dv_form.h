@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The three-band single-arm dipole (inverted V), both ways: band to
 // frequency ("逆 算") and frequency to band ("计  算").

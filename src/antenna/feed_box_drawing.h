@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Wiring of the Yagi's feed box: a gamma match on the driven element with a
 // trimmer capacitor in the box and a shorting bar at the computed length.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The program's four forms and the rules for switching between them. The
 // main window is created at start; the others on first use.

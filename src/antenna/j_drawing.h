@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The J antenna: long radiator A, matching stub B, feed point height C,
 // stub spacing D and the mounting section below the joint.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The J antenna panel: drawing with sections A to D, notes and frequency.
 #include <QWidget>

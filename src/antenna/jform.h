@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The main window: antenna type menu, the Yagi and J panels (one shown at a
 // time), the date and time line and the link to the project's page.

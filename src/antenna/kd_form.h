@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "馈电盒接线示意图": the feed box wiring with the shorting bar length.
 #include <QWidget>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A web address that turns red under the moving mouse, blue when a button is
 // released over it, and opens in the browser when clicked.

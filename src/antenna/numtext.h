@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The forms run-time's number conversions, reproduced without locale
 // dependence: results must not change with the user's decimal separator.

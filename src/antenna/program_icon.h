@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Wendra's icon, drawn at run time like Zelvo's: a Yagi on its mast sending
 // out waves.

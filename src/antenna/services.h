@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // What the forms ask of the desktop, replaceable so that tests never block
 // on a modal box or start a browser.

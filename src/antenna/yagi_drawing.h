@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The 11-element Yagi, reflector "a" at the bottom row and director 9 "k" at
 // the top, with the opaque label Label28 covering the rows of the elements a

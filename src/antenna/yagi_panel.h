@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "八木天线图例计算器" (panel FBM): frequency, element count, the 11-element
 // drawing with its 21 value labels and the feed box button.

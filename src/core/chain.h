@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // How each element moves an impedance, and the matching chain as a whole:
 // recomputed at the design frequency, or evaluated at every data point's own

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The complex value type and the impedance / admittance / reflection
 // coefficient conversions. Divisions by zero saturate instead of producing

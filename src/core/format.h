@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Text of numbers: printf formats in the "C" locale, and values with a
 // metric prefix (2.2 n, 1.500 G) to which the caller appends the unit.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The in-place decimal reader behind scanNumber, inline so that the readers of
 // long files (a Touchstone sweep holds nine numbers a line) pay no call per

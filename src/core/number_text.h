@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Reading and writing numbers as text, independent of the process locale
 // (Qt sets the user's locale, which would turn "0.5" into "0,5").

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Textbook matching networks from a load impedance to a target impedance at
 // one frequency: the two-element L-networks with ideal L and C, a line with a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // What of an element can be tuned, the steps the wheel and the arrow keys
 // take, and the range the element dialogs accept.

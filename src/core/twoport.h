@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Two-port analysis: stability factor, maximum gain and the stability, gain
 // and noise circles drawn on the chart.

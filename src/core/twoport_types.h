@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Two-port S-parameters in double precision, and the single-precision form
 // in which circle records keep them.

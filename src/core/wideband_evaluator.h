@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The chain evaluated at every data point's frequency many times over with
 // element values changing (the optimiser's objective). Every element is a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The rules behind the circle dialogs: the two-port parameter dialog (136),
 // the gain value dialog (161) and the noise-figure dialog (169), their

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The one design document of chart mode: data points, the element chain,
 // contours and circles, the wideband result and the undo/redo history.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The design file (*.zvc): sectioned text with CR LF line ends and "%G"
 // numbers; read back tolerant of line ends, case and stray lines.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The limit and state tests run before an action starts, with the exact
 // messages for the GUI. nullopt: go ahead. A message with empty text means

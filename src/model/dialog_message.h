@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A message for the user as domain code hands it to the GUI, which alone shows it.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Whole-file reading and writing. A write never destroys the file it
 // replaces: the text goes to a new file in the same folder, which is flushed

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The matching network as a netlist for circuit simulators of the MMICAD
 // family (*.mcf, *.ckt, *.net: one content).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // One-port Touchstone files (*.s1p, version 1 or keyword files) and their
 // import into the design as data points.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The design's results as text, walked from the history: the lines of the
 // "Data Points" window and printout, and the "Comments" clipboard text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The recent files list: the last design and Touchstone files opened or
 // saved, newest first, kept in the settings file in a section of its own.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The settings file zelvo.ini: colours and display options between runs.
 #include "model/settings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The matching network as an ngspice subcircuit: ".subckt zelvo_match in out",
 // "in" the generator side (the end of the chain), "out" the side of the start

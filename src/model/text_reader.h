@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // How the program reads its own text files (designs, settings): a line ends
 // after CR, LF or ";" and is folded to upper case as a whole; keys are found

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Reading a Touchstone two-port file into the SParamSet.
 #include "model/dialog_message.h"

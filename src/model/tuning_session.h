@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Live tuning of a placed element: every change of a session goes straight
 // into the design, and the whole session is one EDIT_ELEMENT history entry

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Export of the loaded two-port as H, Z, Y or A (chain) parameter files.
 #include "core/complex.h"

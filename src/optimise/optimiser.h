@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Element values searched over a band: the worst mismatch of the chain's end
 // against a target over the chosen data points is minimised within bounds,

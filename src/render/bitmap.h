@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A small monochrome picture (the schematic tiles) with the few drawing
 // operations needed to make one.

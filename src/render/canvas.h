@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The one drawing surface every view paints on: a window, an off-screen image,
 // a printer page, or the recording canvas of the tests. Coordinates are logical

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The chart window's view state, the mappings between the reflection
 // coefficient and chart pixels (origin at Gamma = 0, y up), the circle and arc

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The background of the impedance chart: boundary circle, centre mark, Z and
 // Y grids with their labels.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The design's layers on the chart, and renderChart, which paints them over
 // the grid in their fixed order.

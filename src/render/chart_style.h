@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // What a chart painting needs besides the design: colours and switches, the
 // geometry of the surface, and which layers to draw. The chart window, the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The gain graph of S-Plot mode: MAG and MSG over a logarithmic frequency axis
 // of whole decades, on a y-down surface.

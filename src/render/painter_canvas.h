@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The canvas over a QPainter: an image, a widget's paint event or a printer
 // page. Antialiased; logical coordinates are device pixels moved to an origin

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A canvas that draws nothing and keeps every call with its exact logical
 // coordinates and the state it was made in, so that tests can check geometry.

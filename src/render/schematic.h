@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The schematic window: a column of element tiles from the load (top) to the
 // input (bottom), each with its value beside it, scrolling vertically; and the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The schematic as one horizontal picture for the clipboard: the input on the
 // left, the load on the right, texts turned to read upwards above the tiles.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The texts beside the schematic symbols, laid out once for the vertical
 // window (read left to right) and reused turned for the horizontal picture.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The four S-parameter plot windows of S-Plot mode: S11 and S22 on the
 // impedance chart, S12 and S21 on a polar grid. All in chart coordinates

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Reading the S-Plot views off at a point: the drawn point nearest to the
 // pointer, its values as text, and the pinned markers.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The two text windows of S-Plot mode: the Touchstone file as it was read, and
 // the gain table. Both draw in the fixed-pitch font, one line per row, and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Antialiased thin lines written straight into 32-bit pixels. QPainter
 // blends its antialiased cosmetic lines one pixel span at a time, which makes

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The 60 x 40 monochrome schematic symbols. Each shows one element of the
 // chain drawn vertically: the signal wire runs from the top edge (towards the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Everything Zelvo keeps while it runs: the one design, the two-port data, the
 // options, the placement hand-off between toolbox and chart window, and the

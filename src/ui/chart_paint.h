@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The chart window's picture: the chart with the design, and over it the
 // guide of an element being placed with the point it has reached.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The chart window: paints the chart, fills the readouts for the point under
 // the mouse, drags an element being placed along its guide and fixes it,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The command-line tools of zelvo (export, netlist, list, stability, picture): no
 // window, results in files or on standard output, errors on standard error

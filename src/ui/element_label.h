@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Short texts of elements for the tuner and the matching and optimiser
 // dialogs: "3: series C", "2.345 pF", "0.1234 λ (Zc 50 Ω)".

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Character cells for layouts measured in characters. The widest character of
 // a font is taken over its Latin-1 characters, the set the layouts were made

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Zelvo's own icons and cursor, drawn at run time (no image files to ship).
 #include <QCursor>

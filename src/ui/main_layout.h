@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Where the main window's children go, from the screen size read once at
 // creation (chart mode) and from the current client size (S-Plot windows).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Zelvo's main window: the menu, the chart window with its readouts, the
 // "Schematic" and "Data Points" windows, the seven S-Plot windows and the

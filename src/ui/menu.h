@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The main window's menu: every item with its "&" mnemonic and accelerator,
 // check marks and graying that follow the mode and the options.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Showing what domain code reports, with the beep rule of the settings.
 #include "model/dialog_message.h"

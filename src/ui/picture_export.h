@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Pictures of the chart, the schematic and the S-Plot views as PDF, SVG or
 // PNG files for reports and slides, drawn by the same routines as the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Placing an element with the mouse, as plain functions: the guide along which
 // each kind moves the working point (toolbox), the snapping of a mouse

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The guide along which each kind of element moves the working point.
 #include "ui/placement.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The thin seam between Zelvo and the desktop: message boxes (with the beep
 // rule), file dialogs, the colour chooser, pointer moves, the clipboard and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The data point list drawn on a canvas: the window and the printed comments
 // page share it. Text in the canvas's current font; the column unit is its

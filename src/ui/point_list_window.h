@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The "Data Points" window: every data point and element point of the design
 // with its impedance, Q and frequency, and the circle lines, scrolled both

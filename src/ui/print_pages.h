@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The printed pages, drawn on a Canvas in device pixels of the page so that a
 // page and a window share every drawing routine: the comments page, the chart

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Print jobs on a QPrinter: the chosen printer made on first use, the
 // printer text of the dialogs, and the page loop with its abort check. A PDF

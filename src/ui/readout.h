@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The six readouts the chart window fills for the point under the mouse (or
 // the point a placement reached): Z, Y, r, Q, VSWR and RL.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #include "ui/readout_panel.h"
 
 #include "ui/font_units.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The seven readouts under the chart: a group box with its caption ("Z", "Y",
 // "r", "Q", "VSWR", "Zo", "RL") around a field with centred text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The "Schematic" window: the element column with its values, scrolled
 // vertically; a double click on an element edits its value; the right and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // What the windows, the toolbox and the commands ask of the main window:
 // repaints, the title, the "Zo" readout, the chart's undo and redo gestures.

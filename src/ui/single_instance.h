@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Refuses a second running Zelvo for the same user. The lock file carries the
 // owner's process id, so the lock of a crashed run is recognised as stale and

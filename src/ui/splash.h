@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The start-up picture: shown without taking the focus, closed after 10 s or
 // by a key or mouse press on it.

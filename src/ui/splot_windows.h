@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The seven windows of S-Plot mode. They only read the loaded two-port data:
 // S11 and S22 on the impedance chart, S12 and S21 on a polar grid, the

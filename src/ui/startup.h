@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Start-up pieces of main(): the settings file, work kept until the first
 // paint, and a polite end on SIGTERM or SIGINT (the window closes as if the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Tooltips and status-bar tips: what a menu item does, what a toolbox button
 // places, what a readout shows and in which unit; and the status text while

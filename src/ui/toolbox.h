@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The toolbox: the modeless window whose buttons add a data point or start
 // placing an element. An element button checks the limits, asks for the

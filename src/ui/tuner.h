@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Live tuning in the running program: the selected element, the elements in
 // the "Tuner" dock (up to six), the session that makes a run of changes one

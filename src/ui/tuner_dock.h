@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The "Tuner" dock: one row per tuned element with a slider over its range,
 // the value, the range's ends and a reset button.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The recent files list and its section of the settings file.
 #include "model/file_io.h"
 #include "model/recent_files.h"

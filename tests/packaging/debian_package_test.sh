@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # The Debian package: control data, file list, dependencies this system can
 # satisfy, and the installed program, unpacked into a throwaway root, starts
 # under a virtual display with a design file and ends cleanly.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # The desktop entries, AppStream data and file types pass the freedesktop
 # checkers, and agree with each other on the names they share.
 #   desktop_files_test.sh <source>/data

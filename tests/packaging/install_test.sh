@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Zelvo developers
 # `cmake --install` into a temporary root puts exactly the expected files in
 # place, and what the desktop entries name (program, icon) is among them.
 #   install_test.sh <build> <expected file list>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The zoomed and panned chart view: one transform for drawing and for the
 // mouse, zoom about the pointer, pan limits, and grid labels kept visible.
 #include "render/chart_geometry.h"

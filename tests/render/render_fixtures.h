@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Designs and data sets for the rendering tests, built field by field so that
 // they depend only on the element formulas.

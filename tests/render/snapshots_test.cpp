@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Writes PNGs of typical scenes to <build dir>/snapshots for a person to look
 // at; fonts differ between machines, so nothing here compares pixels.
 #include "model/touchstone.h"

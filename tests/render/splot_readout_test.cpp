@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Reading the S-Plot views off at a point: positions as drawn, the nearest
 // point, the value texts and the pinned markers.
 #include "core/format.h"

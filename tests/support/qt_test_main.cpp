@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Shared main for tests that need a QApplication: headless platform, fixed locale.
 #include <QApplication>
 #include <QLocale>

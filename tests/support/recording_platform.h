@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A Platform for tests: records every message, beep, pointer move and
 // clipboard write, and answers dialogs from queues instead of blocking.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The dialogs of the chart's menu commands: Q and VSWR contours, zoom,
 // colours, clipboard choice, reference impedance, line width, input device.
 #include "dialog_test_support.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Placing elements with the real toolbox and chart window: guides, snapped
 // pointer, live value, readouts, commit, cancel, undo and redo; picking,
 // choosing and editing data points.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The schematic and data point windows' scrolling, the toolbox with the main
 // window minimised, and the toolbox's choices of S11 / S22 data.
 #include "main_window_fixture.h"

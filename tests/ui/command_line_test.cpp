@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The command-line tools against what the menu commands write.
 #include "ui/command_line.h"
 

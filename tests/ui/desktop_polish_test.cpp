@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Recent files, the unsaved-changes mark, tips and the status bar, zoom about
 // the pointer with panning, high-density drawing and the S-Plot readouts,
 // driven through the real main window.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Driving the real dialog widgets in tests: find fields by object name,
 // type, press the standard buttons.

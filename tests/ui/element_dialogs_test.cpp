@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The RLC group dialogs, the element value editor, the line impedance query
 // and the stub type choice.
 #include "dialog_test_support.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // New, Open, Save, Save As, Save Netlist, the save prompt at New, Open and
 // closing, the command line, and the settings read at start and written at exit.
 #include "main_window_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Zelvo's help: every keyword the program asks for reaches a real topic, and
 // every link between the pages leads somewhere.
 #include "support/recording_platform.h"

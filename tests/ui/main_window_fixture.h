@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // A real main window driven headless: mouse events sent to its widgets, modal
 // dialogs answered by a script, messages and file dialogs recorded.

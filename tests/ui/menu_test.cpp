@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The menu: texts, mnemonics, accelerators, check marks and graying; the
 // limits tested before any dialog opens; zoom, Zo, wideband and options.
 #include "main_window_fixture.h"

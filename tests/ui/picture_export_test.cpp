@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Picture files written without a window, read back: the SVG with Qt's XML
 // reader, the PNG by its pixels, the PDF by its header and the poppler tools.
 #include "core/chain.h"

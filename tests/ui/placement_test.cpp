@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The placement logic without widgets: guides, angle windows, values and the
 // committed end points, checked against independent derivations.
 #include "core/chain.h"

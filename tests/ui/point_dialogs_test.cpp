@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The data point input, the data point editor and the frequency query of a
 // mouse-placed point: conversion rules, validation order, exact values.
 #include "dialog_test_support.h"

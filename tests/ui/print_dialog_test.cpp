@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The "PRINT" dialogs, the progress window's Cancel, printer set-up and the
 // picture export, driven through the real main window.
 #include "main_window_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Printed pages through QPrinter's PDF output, read back with the poppler
 // tools (skipped when they are not installed).
 #include "core/numeric.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The readout texts and the layout of the main window's children.
 #include "ui/main_layout.h"
 #include "ui/readout.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // S-Plot workflows through the real main window: the line dialogs, S11 / S22
 // to the chart, the three circle commands and the parameter exports.
 #include "dialog_test_support.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The splash, the About box with its memory line, the program's drawn icons
 // and the guard against a second running Zelvo.
 #include "support/recording_platform.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // What start-up keeps off the path to the first picture: the work queued
 // behind the first paint, the S-Plot windows and the held toolbox.
 #include "main_window_fixture.h"

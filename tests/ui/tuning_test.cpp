@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // Live tuning, matching and optimising through the real windows.
 #include "main_window_fixture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 // The real program in a real (virtual) X display: started with a design file,
 // it stays up, paints its window, and ends cleanly on SIGTERM, writing its
 // settings on the way out. Skipped where xvfb-run or the program is missing.

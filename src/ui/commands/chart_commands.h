@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The chart-mode commands that act on the design or the display: copy,
 // wideband, contours, the display options, Zo, line width, colours, zoom.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The circle menu's stability, constant-gain and constant noise-figure
 // commands. A circle enters the design (with its history entry) only when

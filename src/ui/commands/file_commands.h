@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // New, Open, Save, Save As, Save Netlist and the save prompt; the design file
 // named on the command line.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Print, Printer setup and Export Picture, in both modes.
 #include "ui/commands/command_context.h"

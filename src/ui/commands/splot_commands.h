@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // S-Plot mode's file commands and the ".s2p" / ".zvc" command line.
 #include "model/twoport_export.h"

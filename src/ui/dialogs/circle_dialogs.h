@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The dialogs that create stability, gain and noise-figure circles: the
 // plane chooser, the two-port parameter dialog with its import, the gain

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Copy to Clipboard": what to copy (chart, schematic, comments) and in which
 // colours. The choice is remembered for the run as one code: high four bits

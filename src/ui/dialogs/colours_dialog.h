@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Colors": ten swatches for the colours of the chart's objects. A chosen
 // colour takes effect at once; Cancel restores all ten as they were.

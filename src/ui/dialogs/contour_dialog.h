@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Constant Q - circle" and "Constant VSWR - circle": add a contour, or
 // delete the newest or all of them. The lists change without history

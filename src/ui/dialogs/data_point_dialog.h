@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Data Point": a data point typed as impedance, admittance or reflection
 // coefficient (cartesian or polar) with its frequency. The same dialog edits

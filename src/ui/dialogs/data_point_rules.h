@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The numeric rules of the data point input and the data point editor: from
 // the two typed values in a representation (impedance, admittance,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // What every Zelvo dialog shares: centring on the screen, reading number
 // fields, reporting a failed field (message, beep rule, focus, selection),

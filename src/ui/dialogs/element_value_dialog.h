@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Edit Element value": the value of one element of the chain, opened from
 // the schematic with (kind * 65536) + row. Lines and stubs also edit their

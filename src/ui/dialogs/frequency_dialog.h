@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Datapoint": the frequency of a data point just placed with the mouse.
 // The chart has already appended the point; Cancel withdraws it again.

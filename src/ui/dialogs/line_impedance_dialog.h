@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Line impedance": the impedance and permittivity of a line or stub about to
 // be placed. Both are remembered for the next line.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Match automatically": every textbook matching network from the chain's
 // end to a target, with its Q and its worst return loss over the design's

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Optimize": the elements to vary with their bounds, the data points whose
 // worst return loss is to be minimised, the target; runs the search with a

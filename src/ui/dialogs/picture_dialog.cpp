@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #include "ui/dialogs/picture_dialog.h"
 
 #include "ui/app_state.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Export Picture": which picture (chart or schematic in chart mode; the
 // active view in S-Plot mode) and the size of a PNG file.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "PRINT": what of the design to print, and the printer; the same dialog in
 // its short S-Plot form; and the modeless "Printing" progress with Cancel.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Reference Impedance / Admittance": Zo typed in ohm or as an admittance in
 // siemens. The menu allows it only while the design has no data point.

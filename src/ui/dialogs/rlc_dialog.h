@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "RLC Series" (an RLC SERIES group: R, L, C in series, connected in shunt)
 // and "RLC Shunt" (an RLC PARALLEL group: R, L, C in parallel, inserted in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "s-Parameters" and "Choose a line...": frequency points of the loaded
 // two-port data as tab-separated lines, chosen several at a time (Shift or

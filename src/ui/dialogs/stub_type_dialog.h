@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Stub type": a shunt line ends shorted (LPS) or open (LPO).
 #include "core/element.h"

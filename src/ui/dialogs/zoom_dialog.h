@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The zoom factor: 0.01 .. 50; anything else typed is refused.
 #include "ui/dialogs/dialog_support.h"

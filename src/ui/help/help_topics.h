@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Zelvo's own help: HTML pages in the program's resources, and the keywords
 // by which the dialogs ask for a topic.

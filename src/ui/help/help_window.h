@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
 #pragma once
 // The window that shows Zelvo's help: a list of topics beside the page, with
 // Back, Forward and Contents.
