@@ -106,7 +106,7 @@ TwoPortFields twoPortFieldTexts(const TwoPortDialogMemory& memory)
         const auto i = static_cast<std::size_t>(k);
         const bool polar = isPolar(memory.polarMask, k);
         const double a = polar ? magnitude(s[i]) : s[i].re;
-        const double b = polar ? argument(s[i]) * degreesPerRadianOpen : s[i].im;
+        const double b = polar ? shownArgument(s[i]) * degreesPerRadianOpen : s[i].im;
         f.text[2 * i] = exponentText(a, 2);
         f.text[2 * i + 1] = exponentText(b, 2);
     }
@@ -124,9 +124,7 @@ std::optional<DialogMessage> importUnavailable(const SParamSet& set)
 TwoPortFields importedTwoPortFields(const SParamPoint& p)
 {
     const auto degrees = [](double radians) { return radians / piImport * 180.0; };
-    const auto argumentOf = [](float re, float im) {
-        return std::atan2(static_cast<double>(im), static_cast<double>(re));
-    };
+    const auto argumentOf = [](float re, float im) { return shownArgument({re, im}); };
     TwoPortFields f;
     f.polarMask = allPolar;
     f.text = {fittingText(modulus(p.s11re, p.s11im), 5), fittingText(degrees(argumentOf(p.s11re, p.s11im)), 2),
@@ -234,7 +232,7 @@ NoiseFields noiseFieldTexts(const NoiseDialogMemory& m, double z0)
     f.normalized = m.normalized;
     const double first = m.polar ? magnitude(m.gammaOpt) : m.gammaOpt.re;
     const double second =
-        m.polar ? std::atan2(m.gammaOpt.im, m.gammaOpt.re) * 360.0 / twoPiNoise : m.gammaOpt.im;
+        m.polar ? shownArgument(m.gammaOpt) * 360.0 / twoPiNoise : m.gammaOpt.im;
     f.text = {fixedText(m.nfMin, 3), fixedText(first, 3), fixedText(second, 3),
               fixedText(m.normalized ? m.rn : m.rn * z0, 3), fixedText(m.nf, 3)};
     return f;
@@ -344,9 +342,7 @@ std::string pointListHeader(int freqExponent)
 std::string pointListLine(const SParamPoint& p)
 {
     const auto degrees = [](double radians) { return radians / piImport * 180.0; };
-    const auto angleOf = [&](float re, float im) {
-        return degrees(std::atan2(static_cast<double>(im), static_cast<double>(re)));
-    };
+    const auto angleOf = [&](float re, float im) { return degrees(shownArgument({re, im})); };
     return joinTabbed({p.frequency, modulus(p.s11re, p.s11im), angleOf(p.s11re, p.s11im), p.s21mag,
                        degrees(p.s21ang), p.s12mag, degrees(p.s12ang), modulus(p.s22re, p.s22im),
                        angleOf(p.s22re, p.s22im)},

@@ -338,7 +338,7 @@ void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
 
     if (n > 0) {
         const int x = page.scaledX((4 * n + 8 - 4 * (n / 2)) * h);
-        text.draw({{"f_main = " + formatSi(f0, 3) + "Hz"}}, {x, bottom + page.scaledY(6 * W)}, 0);
+        text.draw({{"f_main = " + formatFrequency(f0, 3) + "Hz"}}, {x, bottom + page.scaledY(6 * W)}, 0);
         text.draw({{printfString("Z0 = %.2f", static_cast<double>(design.z0))}, sign("W")},
                   {x, bottom + page.scaledY(5 * W)}, 0);
     }
