@@ -40,7 +40,7 @@ void prepareMessageBox(QMessageBox& box, const MessageRequest& r)
         for (const QString& line : box.text().split(QLatin1Char('\n')))
             widest = std::max(widest, metrics.horizontalAdvance(line));
         const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
-        const int room = screen ? screen->availableGeometry().width() / 2 : 800;
+        const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
         label->setMinimumWidth(std::min(widest + 2, room));
     }
     switch (r.icon) {

@@ -227,8 +227,10 @@ void drawCommentsPage(Canvas& canvas, const Design& design, const PageFrame& pag
     canvas.setTextColour(black);
     canvas.setFont({page.scaledY(70), FontFace::Default, 400, 0});
     const TextMetrics m = canvas.metrics();
-    renderDataPointList(canvas, design, -2, 0, printedColumnUnit(canvas, design),
-                        m.height + m.externalLeading, {2, 9, 14});
+    const int unit = printedColumnUnit(canvas, design);
+    // Circle lines run far past the paper's width: they wrap at its edge.
+    renderDataPointList(canvas, design, -2, 0, unit, m.height + m.externalLeading, {2, 9, 14},
+                        INT_MAX, page.width - m.averageCharWidth);
     canvas.text({page.width / 2, page.height - page.scaledY(100)}, design.fileName,
                 TextAlign::CentreBaseline);
 }

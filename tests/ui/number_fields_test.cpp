@@ -18,6 +18,10 @@
 #include "ui/dialogs/rlc_dialog.h"
 #include "ui/dialogs/zoom_dialog.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+
 #include <functional>
 #include <memory>
 
@@ -168,6 +172,26 @@ TEST_F(NumberFields, FormatMessagesAreInputValidationToo)
     testing::button(contour, "deleteAll")->click();
     EXPECT_EQ(recorder.lastMessage(), QStringLiteral("No Q circle existing"));
     EXPECT_EQ(recorder.messages.back().title, QString());
+}
+
+TEST(MessageBoxes, LinesBreakOnlyWhereTheTextDoes)
+{
+    // The gain refusal's first line is a little longer than the box's usual
+    // wrapping width: it read "... power" / "gain" / "of Gmax = ...".
+    MessageRequest r;
+    r.text = QString::fromStdString(gainExceedsMaximum(30.0f, 20.1f)->text);
+    r.icon = MessageIcon::Error;
+    QMessageBox box;
+    prepareMessageBox(box, r);
+    box.show();
+    QApplication::processEvents();
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    const QStringList lines = box.text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 2);
+    for (const QString& line : lines)
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(line));
+    EXPECT_LT(label->height(), 3 * label->fontMetrics().lineSpacing());
 }
 
 } // namespace
