@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "core/twoport.h"
+#include "model/value_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,13 +24,6 @@ constexpr double twoPiNoise = 6.28318530718;
 DialogMessage formatError() { return {numberFormatMessage, "", MessageIcon::Error}; }
 DialogMessage rangeError(std::string text) { return {std::move(text), "ERROR", MessageIcon::Error}; }
 
-// |S12| and |S21| up to 80 dB: more than any single stage, and far inside
-// what the circle records' floats hold once squared.
-constexpr double maxTransmission = 1e4;
-// Gains and noise figures in dB beyond this are typing mistakes.
-constexpr double maxDecibels = 100.0;
-// Noise resistance, ohm or normalised.
-constexpr double maxNoiseResistance = 1e6;
 
 std::string frequencyColumn(int freqExponent)
 {

@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/commands/splot_commands.h"
 
+#include "core/format.h"
 #include "model/design_rules.h"
 #include "model/touchstone.h"
+#include "model/value_rules.h"
 #include "ui/dialogs/circle_dialogs.h"
 #include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/commands/file_commands.h"
@@ -108,6 +110,16 @@ void importToChartCommand(CommandContext& c, bool s22)
             break;
         }
         const SParamPoint& p = set.points[static_cast<std::size_t>(row)];
+        // Every element divides by a data point's frequency; a design with
+        // such a point could be neither used nor read back.
+        if (!pointFrequencyAccepted(p.frequency * scale)) {
+            tell(c.platform, c.state.settings, c.parent(),
+                 QStringLiteral("The point at %1 cannot become a data point:\n\r"
+                                "its frequency must be > 0 and at most 1000 GHz.")
+                     .arg(QString::fromStdString(formatSi(p.frequency * scale, 3) + "Hz")),
+                 MessageIcon::Error, true);
+            break;
+        }
         const Complex z = s22 ? gammaToImpedance(p.s22re, p.s22im, zref)
                               : gammaToImpedance(p.s11re, p.s11im, zref);
         if (appendDataPoint(d, DataPoint{z.re, z.im, static_cast<double>(p.frequency) * scale}))
