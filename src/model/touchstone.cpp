@@ -305,17 +305,22 @@ std::size_t countLineFeeds(std::string_view text)
     return count;
 }
 
+// One point per line at most: no reallocation while a long sweep is read.
+void reserveForLines(SParamSet& set, std::string_view text)
+{
+    const std::size_t lines = countLineFeeds(text) + 1;
+    set.points.reserve(lines);
+    for (auto* v : {&set.stabilityK, &set.magDb, &set.msgDb, &set.muLoad, &set.muSource})
+        v->reserve(lines);
+}
+
 bool readVersion1(SParamSet& set)
 {
     const std::string_view text = set.sourceText;
     if (!hasOptionLine(text))
         return false;
     Options o;
-    // One point per line at most: no reallocation while a long sweep is read.
-    const std::size_t lines = countLineFeeds(text) + 1;
-    set.points.reserve(lines);
-    for (auto* v : {&set.stabilityK, &set.magDb, &set.msgDb, &set.muLoad, &set.muSource})
-        v->reserve(lines);
+    reserveForLines(set, text);
     bool inNoise = false;
     const char* const begin = text.data();
     std::size_t pos = 0;
@@ -455,7 +460,10 @@ struct KeywordReader {
     bool sawOptionLine = false;
     bool sawEnd = false;
     enum class Section { Header, Network, Noise, Information } section = Section::Header;
-    std::vector<double> pending;
+    // The values of the point or noise line being read; a point may be
+    // wrapped over several lines.
+    std::array<double, 9> pending{};
+    std::size_t pendingCount = 0;
 
     bool fail(std::string why)
     {
@@ -547,7 +555,7 @@ struct KeywordReader {
                 return fail("The option line (# ...) must precede [Network Data].");
             section = Section::Network;
         } else if (k.keyword == "NOISE DATA") {
-            if (!pending.empty())
+            if (pendingCount != 0)
                 return fail(incompleteMessage());
             section = Section::Noise;
         } else if (k.keyword == "BEGIN INFORMATION") {
@@ -588,32 +596,80 @@ struct KeywordReader {
                 return fail(referenceMessage);
             return true;
         }
-        const std::size_t start = pending.size();
-        if (!numbersOf(line, pending))
-            return fail("Line '" + std::string(line.substr(0, 60)) + "' holds something other "
-                        "than numbers.");
         if (section == Section::Header) {
-            if (pending.size() > start)
+            std::vector<double> values;
+            if (!numbersOf(line, values))
+                return fail(notNumbers(line));
+            if (!values.empty())
                 return fail("Data before [Network Data].");
             return true;
         }
-        const std::size_t per = section == Section::Network ? valuesPerPoint() : 5;
-        std::size_t used = 0;
-        for (; pending.size() - used >= per; used += per) {
-            const double* v = pending.data() + used;
-            if (section == Section::Network)
-                emitPoint(v);
-            else // rn is in ohm here; the set keeps it normalised
-                addNoise(set, {v[0], v[1], v[2], v[3], v[4] / reference()});
-        }
-        pending.erase(pending.begin(), pending.begin() + static_cast<long>(used));
+        if (!dataNumbers(line.data(), line.data() + line.size()))
+            return fail(notNumbers(line));
         return true;
     }
+
+    static std::string notNumbers(std::string_view line)
+    {
+        return "Line '" + std::string(line.substr(0, 60)) + "' holds something other than numbers.";
+    }
+
+    // One value of the network or noise data; a point once it has them all.
+    void take(double v)
+    {
+        pending[pendingCount++] = v;
+        if (pendingCount < (section == Section::Network ? valuesPerPoint() : 5))
+            return;
+        pendingCount = 0;
+        if (section == Section::Network)
+            emitPoint(pending.data());
+        else // rn is in ohm here; the set keeps it normalised
+            addNoise(set, {pending[0], pending[1], pending[2], pending[3],
+                           pending[4] / reference()});
+    }
+
+    // The numbers of a data line, read in place from p up to the line's end or
+    // its comment (parseNumber stops at CR and LF by itself). Where reading
+    // stopped; nullptr when something else stands in the line.
+    const char* dataNumbers(const char* p, const char* last)
+    {
+        for (;;) {
+            while (p != last && number_detail::isBlank(*p))
+                ++p;
+            if (p == last || *p == '!' || isLineEnd(*p))
+                return p;
+            double v = 0.0;
+            const char* const end = parseNumber(p, last, v);
+            if (!end || (end != last && !isCSpace(*end) && *end != '!'))
+                return nullptr;
+            take(v);
+            p = end;
+        }
+    }
+
+    static bool startsNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'; }
 
     bool read()
     {
         const std::string_view text = set.sourceText;
+        reserveForLines(set, text);
+        const char* const begin = text.data();
+        const char* const last = begin + text.size();
         for (std::size_t pos = 0; pos < text.size() && !sawEnd; pos = nextLine(text, pos)) {
+            // Data lines, nearly all of a long file, are read in place without
+            // first finding their end or comment.
+            if (section == Section::Network || section == Section::Noise) {
+                const char* p = begin + pos;
+                while (p != last && number_detail::isBlank(*p))
+                    ++p;
+                if (p != last && startsNumber(*p)) {
+                    const char* const stop = dataNumbers(p, last);
+                    if (!stop)
+                        return fail(notNumbers(withoutComment(lineAt(text, pos))));
+                    pos = static_cast<std::size_t>(stop - begin);
+                    continue;
+                }
+            }
             const std::string_view line = withoutComment(lineAt(text, pos));
             if (const auto k = keywordOf(line)) {
                 if (!keyword(*k))
@@ -641,7 +697,7 @@ struct KeywordReader {
             if (!numbers(line))
                 return false;
         }
-        if (!pending.empty())
+        if (pendingCount != 0)
             return fail(incompleteMessage());
         if (ports != 2)
             return fail("[Number of Ports] is missing.");
