@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "model/design_rules.h"
 #include "model/file_io.h"
+#include "model/text_reader.h"
 #include "model/value_rules.h"
 
 #include <cmath>
@@ -68,19 +69,9 @@ Option optionOf(std::string_view rest)
 {
     Option o;
     const std::string line = upperCase(rest);
-    std::size_t pos = 0;
-    std::vector<std::string> words;
-    while (pos < line.size()) {
-        while (pos < line.size() && isSpace(line[pos]))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && !isSpace(line[pos]))
-            ++pos;
-        if (pos > start)
-            words.push_back(line.substr(start, pos - start));
-    }
+    const std::vector<std::string_view> words = wordsOf(line);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& w = words[i];
+        const std::string_view w = words[i];
         if (w == "HZ" || w == "KHZ" || w == "MHZ" || w == "GHZ")
             o.exponent = w == "HZ" ? 0 : w == "KHZ" ? 3 : w == "MHZ" ? 6 : 9;
         else if (w == "MA" || w == "DB" || w == "RI")

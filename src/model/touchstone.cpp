@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/twoport.h"
 #include "model/file_io.h"
+#include "model/text_reader.h"
 
 #include <algorithm>
 #include <array>
@@ -133,18 +134,10 @@ long portsOfName(std::string_view path)
 // S when it names none, as the defaults say.
 char optionParameter(std::string_view fields)
 {
-    std::size_t pos = 0;
-    while (pos < fields.size()) {
-        while (pos < fields.size() && isCSpace(fields[pos]))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < fields.size() && !isCSpace(fields[pos]))
-            ++pos;
-        if (pos - start == 1) {
-            const char c = upper(fields[start]);
-            if (c == 'S' || c == 'Y' || c == 'Z' || c == 'H' || c == 'G')
-                return c;
-        }
+    for (const std::string_view word : wordsOf(fields)) {
+        const char c = upper(word.front());
+        if (word.size() == 1 && (c == 'S' || c == 'Y' || c == 'Z' || c == 'H' || c == 'G'))
+            return c;
     }
     return 'S';
 }
