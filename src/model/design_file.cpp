@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/design_file.h"
 
+#include "core/abcd.h"
 #include "core/format.h"
 #include "core/numeric.h"
+#include "model/design_parts.h"
 #include "model/design_values.h"
 #include "model/file_io.h"
 #include "model/text_reader.h"
@@ -40,6 +42,8 @@ constexpr KindName kindNames[] = {
     {ElementKind::TR, "TR"},
     {ElementKind::RlcSeries, "RLC SERIES"},
     {ElementKind::RlcParallel, "RLC PARALLEL"},
+    // Not a classic kind: such a reader keeps the element as one of no kind.
+    {ElementKind::Block, "BLOCK"},
 };
 
 struct HistoryName {
@@ -76,6 +80,7 @@ class Writer {
         out_ += text;
         out_ += "\r\n";
     }
+    void raw(std::string_view text) { out_ += text; }
     void count(int n) { line(printfString("NR=%i", n)); }
     void value(const char* key, int i, double v)
     {
@@ -135,7 +140,7 @@ void writeElements(Writer& w, const Design& d, int elements)
             w.value("RLC_INDUCTIVITY", i, e.rlcL);
             w.value("RLC_CAPACITY", i, e.rlcC);
         }
-        else {
+        else if (e.kind != ElementKind::Block) {
             w.value("VAL", i, e.value);
         }
         if (isLine(e.kind)) {
@@ -536,6 +541,23 @@ void reconcileHistoryWithCounts(Design& d)
     d.historyTop = kept;
 }
 
+// Older versions computed RLC groups at the last data point's frequency and
+// stored those ends; the chain is now computed at the start point's
+// frequency throughout, so such a chain is recomputed once on reading.
+// Points a block cannot reach are found again rather than stored.
+void refreshDerivedResults(Design& d)
+{
+    const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
+    const auto chain = std::span<const Element>(d.elements.data(), slot(n));
+    const bool rlc = std::any_of(chain.begin(), chain.end(),
+                                 [](const Element& e) { return isRlc(e.kind); });
+    if (rlc && points > 0 && d.dataPoints[slot(points - 1)].f != designFrequency(d))
+        recomputeChain(d, 0);
+    for (int i = 0; i < points; ++i)
+        d.widebandSkipped[slot(i)] = !chainDefinedAt(chain, d.dataPoints[slot(i)].f);
+}
+
 } // namespace
 
 const char* elementFileName(ElementKind kind)
@@ -559,6 +581,7 @@ std::string designFileText(const Design& d)
     const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
     const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
     Writer w;
+    w.raw(partsSectionText(d, elements));
     if (points > 0)
         writeDataPoints(w, d, points);
     if (d.widebandDone)
@@ -652,13 +675,24 @@ int readDesignText(Design& d, std::string_view bytes, std::string* problem)
         const DataPoint& p = d.dataPoints[slot(d.startPoint - 1)];
         d.currentPoint = {p.r, p.x};
     }
+    std::string partsProblem;
+    if (!readPartsSection(d, bytes, &partsProblem)) {
+        // Shown as a reason, which gets its full stop from the message.
+        while (!partsProblem.empty() && partsProblem.back() == '.')
+            partsProblem.pop_back();
+        if (problem)
+            *problem = std::move(partsProblem);
+        return designFileNotADesign;
+    }
     if (headerLines != 2)
         return designFileNotADesign;
+    // Before anything is recomputed from them.
     if (std::optional<std::string> bad = designValueProblem(d)) {
         if (problem)
             *problem = std::move(*bad);
         return designFileBadValue;
     }
+    refreshDerivedResults(d);
     return designFileOk;
 }
 

@@ -108,7 +108,9 @@ void checkElement(Checker& c, const Element& e)
         const PartRange r = acceptedRange(e.kind, p);
         c.range(key, partValue(e, p), {r.low, r.high});
     };
-    if (isRlc(e.kind)) {
+    if (e.kind == ElementKind::Block) {
+        // No value of its own; its data is checked where it is read.
+    } else if (isRlc(e.kind)) {
         part("RLC_RESISTOR", ElementPart::R);
         part("RLC_INDUCTIVITY", ElementPart::L);
         part("RLC_CAPACITY", ElementPart::C);
