@@ -44,7 +44,8 @@ std::string rangeWords(const Range& r)
 
 class Checker {
   public:
-    // The item ("Element 3") and its 0-based index in the file.
+    // The item ("Element 3") and its 0-based index in the file; -1 for
+    // a key without one.
     void item(std::string name, int index)
     {
         name_ = std::move(name);
@@ -75,9 +76,12 @@ class Checker {
     }
     void fail(const char* key, const std::string& why)
     {
-        if (!problem_)
-            problem_ = name_ + ", key \"" + key + "\" (index " + std::to_string(index_)
-                       + "): " + why;
+        if (problem_)
+            return;
+        problem_ = name_ + ", key \"" + key + "\"";
+        if (index_ >= 0)
+            *problem_ += " (index " + std::to_string(index_) + ")";
+        *problem_ += ": " + why;
     }
 
     std::optional<std::string> take() { return std::move(problem_); }
@@ -142,7 +146,7 @@ void checkSParams(Checker& c, const StoredSParams& s)
 std::optional<std::string> designValueProblem(const Design& d)
 {
     Checker c;
-    c.item("Zo", 0);
+    c.item("Zo", -1);
     c.accepted("Z0", d.z0, referenceImpedanceAccepted(d.z0),
                {minReferenceImpedance, maxReferenceImpedance});
 

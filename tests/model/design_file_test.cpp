@@ -580,7 +580,7 @@ TEST(DesignFileRead, ValuesTheDialogsWouldRefuseAreRefusedByName)
         {"NF=0,2.5", "NF=0,1", "Noise circle 1, key \"NF\""}, // below NFmin
         {"\r\nR=0,0.15\r\n", "\r\nR=0,0\r\n", "Noise circle 1, key \"R\""},
         {"RNF_MIN=0,0.25,0.5", "RNF_MIN=0,0.9,0.9", "Noise circle 1, key \"RNF_MIN\""},
-        {"Z0=50", "Z0=0", "Zo, key \"Z0\" (index 0): 0 is outside the accepted range"},
+        {"Z0=50", "Z0=0", "Zo, key \"Z0\": 0 is outside the accepted range (>= 0.001 and <= 1E+06)"},
     };
     int checked = 0;
     for (const auto& row : rows) {
