@@ -71,8 +71,8 @@ class Checker {
     {
         const double m = std::hypot(re, im);
         if (!problem_ && !(m <= limit * (1.0 + fileRounding)))
-            report(key, m, "is outside the accepted range (modulus <= " + printfString("%G", limit)
-                               + ")");
+            report(key, m,
+                   "is outside the accepted range (modulus <= " + printfString("%G", limit) + ")");
     }
     void fail(const char* key, const std::string& why)
     {
@@ -114,11 +114,13 @@ void checkElement(Checker& c, const Element& e)
     };
     if (e.kind == ElementKind::Block) {
         // No value of its own; its data is checked where it is read.
-    } else if (isRlc(e.kind)) {
+    }
+    else if (isRlc(e.kind)) {
         part("RLC_RESISTOR", ElementPart::R);
         part("RLC_INDUCTIVITY", ElementPart::L);
         part("RLC_CAPACITY", ElementPart::C);
-    } else {
+    }
+    else {
         part("VAL", ElementPart::Value);
     }
     if (isLine(e.kind)) {
@@ -194,8 +196,7 @@ std::optional<std::string> designValueProblem(const Design& d)
         c.modulus("RNF_MIN", n.gammaOpt.re, n.gammaOpt.im, 1.0);
         // Typed in ohm, rn is stored normalised by Zo, which may be the
         // smallest one; that bound has more than six digits.
-        c.range("R", n.rn,
-                {0.0, maxNoiseResistance / minReferenceImpedance, true, fileRounding});
+        c.range("R", n.rn, {0.0, maxNoiseResistance / minReferenceImpedance, true, fileRounding});
         c.range("NF", n.nf, {n.nfMin, maxDecibels});
     }
     return c.take();

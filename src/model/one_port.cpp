@@ -116,8 +116,8 @@ class Lines {
         while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
             ++end;
         line = text_.substr(pos_, end - pos_);
-        pos_ = end < text_.size() && text_[end] == '\r' && end + 1 < text_.size()
-                       && text_[end + 1] == '\n'
+        pos_ = end < text_.size() && text_[end] == '\r' && end + 1 < text_.size() &&
+                       text_[end + 1] == '\n'
                    ? end + 2
                    : end + 1;
         ++number_;
@@ -145,7 +145,8 @@ OnePortRead refuseLine(std::string_view text, int number, const std::string& why
     return {std::nullopt, "Line " + std::to_string(number) + ": '" + shown + "'\n\r" + why};
 }
 
-constexpr const char* referenceRangeText = "The reference impedance must lie between 0.001 and 1E6 Ohm.";
+constexpr const char* referenceRangeText =
+    "The reference impedance must lie between 0.001 and 1E6 Ohm.";
 
 } // namespace
 

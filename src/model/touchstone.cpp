@@ -651,7 +651,10 @@ struct KeywordReader {
         }
     }
 
-    static bool startsNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'; }
+    static bool startsNumber(char c)
+    {
+        return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
+    }
 
     bool read()
     {
@@ -796,7 +799,8 @@ bool readTouchstone(SParamSet& set, std::string* problem)
             // A version 1 file says its port count only by its name; read as
             // a two-port, a four-port gives points from the first matrix rows.
             if (problem)
-                *problem = ports == 1 ? onePortFileMessage : portCountMessage(std::to_string(ports));
+                *problem =
+                    ports == 1 ? onePortFileMessage : portCountMessage(std::to_string(ports));
         } else {
             ok = readVersion1(set);
         }

@@ -337,9 +337,9 @@ TEST(DesignFileRead, EditEntriesAndGapsAreRemovedInOrder)
 TEST(DesignFileRead, KeysInTheirSectionsOnly)
 {
     auto d = emptyDesign();
-    readDesignText(*d,
-                   "R=0,99\r\n[GAIN]\r\nNR=1\r\nP=0,10\r\nG=0,15\r\nTYP=0,INPUT\r\n[Z0]\r\nZ0=60\r\n"
-                   "[WIDEBAND]\r\nWIDEBAND=FALSE\r\nR=3,7\r\nX=3,8\r\n[HISTORY]\r\n");
+    readDesignText(
+        *d, "R=0,99\r\n[GAIN]\r\nNR=1\r\nP=0,10\r\nG=0,15\r\nTYP=0,INPUT\r\n[Z0]\r\nZ0=60\r\n"
+            "[WIDEBAND]\r\nWIDEBAND=FALSE\r\nR=3,7\r\nX=3,8\r\n[HISTORY]\r\n");
     EXPECT_EQ(d->dataPoints[0].r, 0); // before any header
     EXPECT_EQ(d->gainCircles[0].p, 10.0f);
     EXPECT_EQ(d->gainCircles[0].g, 15.0f);
@@ -580,7 +580,8 @@ TEST(DesignFileRead, ValuesTheDialogsWouldRefuseAreRefusedByName)
         {"NF=0,2.5", "NF=0,1", "Noise circle 1, key \"NF\""}, // below NFmin
         {"\r\nR=0,0.15\r\n", "\r\nR=0,0\r\n", "Noise circle 1, key \"R\""},
         {"RNF_MIN=0,0.25,0.5", "RNF_MIN=0,0.9,0.9", "Noise circle 1, key \"RNF_MIN\""},
-        {"Z0=50", "Z0=0", "Zo, key \"Z0\": 0 is outside the accepted range (>= 0.001 and <= 1E+06)"},
+        {"Z0=50", "Z0=0",
+         "Zo, key \"Z0\": 0 is outside the accepted range (>= 0.001 and <= 1E+06)"},
     };
     int checked = 0;
     for (const auto& row : rows) {
@@ -612,10 +613,10 @@ TEST(DesignFileRead, EveryValueTheDialogsAcceptReadsBack)
     const auto edge = [&](double low, double high, int pick) {
         return pick == 0 ? low : pick == 1 ? high : logUniform(low, high);
     };
-    const ElementKind kinds[] = {ElementKind::CS,  ElementKind::LS, ElementKind::RS,
-                                 ElementKind::IS,  ElementKind::CP, ElementKind::LPS,
-                                 ElementKind::LPO, ElementKind::RP, ElementKind::IP,
-                                 ElementKind::TR,  ElementKind::RlcSeries, ElementKind::RlcParallel};
+    const ElementKind kinds[] = {
+        ElementKind::CS, ElementKind::LS,  ElementKind::RS,        ElementKind::IS,
+        ElementKind::CP, ElementKind::LPS, ElementKind::LPO,       ElementKind::RP,
+        ElementKind::IP, ElementKind::TR,  ElementKind::RlcSeries, ElementKind::RlcParallel};
     const float justAboveQMin = std::nextafter(static_cast<float>(qContourMin), 1.0f);
     std::uniform_real_distribution<double> angle(-std::numbers::pi, std::numbers::pi);
     int designs = 0;
@@ -628,7 +629,8 @@ TEST(DesignFileRead, EveryValueTheDialogsAcceptReadsBack)
         for (ElementKind k : kinds) {
             Element e;
             e.kind = k;
-            for (ElementPart part : {ElementPart::Value, ElementPart::R, ElementPart::L, ElementPart::C}) {
+            for (ElementPart part :
+                 {ElementPart::Value, ElementPart::R, ElementPart::L, ElementPart::C}) {
                 const PartRange r = acceptedRange(k, part);
                 setPartValue(e, part, edge(r.low, r.high, pick));
             }
@@ -636,14 +638,16 @@ TEST(DesignFileRead, EveryValueTheDialogsAcceptReadsBack)
             e.lineEr = static_cast<float>(edge(1e-30, permittivityLimit.max, pick));
             d->elements[static_cast<std::size_t>(d->elementCount++)] = e;
         }
-        d->qCircles[0] = pick == 0 ? justAboveQMin : static_cast<float>(edge(qContourMin, qContourMax, pick));
+        d->qCircles[0] =
+            pick == 0 ? justAboveQMin : static_cast<float>(edge(qContourMin, qContourMax, pick));
         d->qCount = 1;
         d->vswrCircles[0] = static_cast<float>(edge(vswrContourMin, vswrContourMax, pick));
         d->vswrCount = 1;
         // Moduli of exactly 1 and 1E4, as the polar fields of the dialog give them.
         const auto polar = [&](double m) {
             const double a = angle(rng);
-            return std::pair{static_cast<float>(m * std::cos(a)), static_cast<float>(m * std::sin(a))};
+            return std::pair{static_cast<float>(m * std::cos(a)),
+                             static_cast<float>(m * std::sin(a))};
         };
         StabilityCircleRecord s;
         std::tie(s.s.s11re, s.s.s11im) = polar(1.0);
@@ -659,7 +663,10 @@ TEST(DesignFileRead, EveryValueTheDialogsAcceptReadsBack)
         d->gainCount = 1;
         const double nfMin = edge(1e-30, maxDecibels, pick);
         const auto [gr, gi] = polar(1.0);
-        d->noiseCircles[0] = {nfMin, {gr, gi}, edge(1e-30, maxNoiseResistance / minReferenceImpedance, pick), edge(nfMin, maxDecibels, pick)};
+        d->noiseCircles[0] = {nfMin,
+                              {gr, gi},
+                              edge(1e-30, maxNoiseResistance / minReferenceImpedance, pick),
+                              edge(nfMin, maxDecibels, pick)};
         d->noiseCount = 1;
 
         auto r = emptyDesign();

@@ -224,7 +224,8 @@ TEST(WholeFileReader, FifosDevicesAndFoldersAreRefusedWithoutReading)
     SParamSet set;
     const LoadResult r = loadTouchstoneFile(set, fifo.string());
     ASSERT_TRUE(r.message);
-    EXPECT_EQ(r.message->text, "Error while opening file '" + fifo.string() + "'\n\rNot a regular file.");
+    EXPECT_EQ(r.message->text,
+              "Error while opening file '" + fifo.string() + "'\n\rNot a regular file.");
     EXPECT_EQ(loadOnePortFile("/dev/zero").problem,
               "Error while opening file '/dev/zero'\n\rNot a regular file.");
 }

@@ -602,7 +602,8 @@ TEST(TouchstoneLoad, MissingFileKeepsThePreviousData)
     const LoadResult r = loadTouchstoneFile(set, path);
     EXPECT_EQ(r.status, LoadStatus::OpenFailed);
     ASSERT_TRUE(r.message.has_value());
-    EXPECT_EQ(r.message->text, "Error while opening file '" + path + "'\n\rNo such file or directory.");
+    EXPECT_EQ(r.message->text,
+              "Error while opening file '" + path + "'\n\rNo such file or directory.");
     EXPECT_EQ(r.message->title, "");
     EXPECT_EQ(r.message->icon, MessageIcon::Error);
     EXPECT_EQ(set.fileName, path); // the command has taken the new path
@@ -834,11 +835,13 @@ TEST(TouchstoneLoad, Version1NameGivesThePortCount)
         if (!row.refusal) {
             EXPECT_EQ(r.status, LoadStatus::Ok);
             EXPECT_EQ(set.pointCount, 1);
-        } else {
+        }
+        else {
             EXPECT_EQ(r.status, LoadStatus::FormatError);
             EXPECT_EQ(set.pointCount, 0);
             ASSERT_TRUE(r.message);
-            EXPECT_EQ(r.message->text, row.refusal == std::string("one-port") ? onePort : row.refusal);
+            EXPECT_EQ(r.message->text,
+                      row.refusal == std::string("one-port") ? onePort : row.refusal);
         }
         std::filesystem::remove(path);
         ++checked;
