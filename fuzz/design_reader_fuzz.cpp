@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zelvo developers
-// The design reader on any bytes: it stays inside its arrays, what it read
-// writes and reads back as the same design, and undoing and redoing all of
-// its history never brings back more than the file held.
+// The design reader on any bytes: it stays inside its arrays, a design whose
+// values it accepts writes and reads back as the same design, and undoing
+// and redoing all of its history never brings back more than the file held.
 #include "fuzz_check.h"
 #include "model/design.h"
 #include "model/design_file.h"
+#include "model/design_values.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     auto d = std::make_unique<Design>();
-    readDesignText(*d, bytes);
+    // A value outside the dialogs' ranges refuses the file (or would, had it
+    // the header pair): what the reader left is no design the program writes.
+    if (readDesignText(*d, bytes) == designFileBadValue || designValueProblem(*d))
+        return 0;
     const std::string first = designFileText(*d);
 
     auto again = std::make_unique<Design>();

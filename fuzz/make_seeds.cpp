@@ -130,6 +130,17 @@ int main(int argc, char** argv)
                   exportFileText(*set, ParameterKind::A, true, set->sourceText));
     }
 
+    // One-port files in each format, LF and CR LF, and a keyword file.
+    ok &= put(root / "one_port_reader", "antenna_ri.s1p",
+              "! loop antenna\n# HZ S RI R 50\n14000000 0.91 0.44\n14200000 0.17 0.97\n"
+              "14400000 -0.2 0.5\n");
+    ok &= put(root / "one_port_reader", "load_ma.s1p",
+              "# MHz S MA R 75\r\n100 0.5 -30\r\n200 0.45 -60 ! note\r\n");
+    ok &= put(root / "one_port_reader", "load_db.s1p", "# GHz S DB\n1 -6 45\n2 -10 90\n");
+    ok &= put(root / "one_port_reader", "keywords.s1p",
+              "[Version] 2.0\n# kHz S RI\n[Number of Ports] 1\n[Reference] 50\n"
+              "[Network Data]\n1500000 0.25\n 0.43\n2000000 0.1 0.2\n[End]\n");
+
     int i = 0;
     for (const double v : {0.0, -1.5, 1e-300, 1.7976931348623157e308, 6.02214076e23, 0.1}) {
         ok &= put(root / "number_reader", "g" + std::to_string(i), printfString("%G", v));

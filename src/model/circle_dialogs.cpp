@@ -4,6 +4,7 @@
 
 #include "core/number_text.h"
 #include "core/twoport.h"
+#include "model/value_rules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,13 +42,6 @@ double radians(double degrees, double twoPi)
     return std::fmod(degrees, 360.0) * twoPi / 360.0;
 }
 
-// |S12| and |S21| up to 80 dB: more than any single stage, and far inside
-// what the circle records' floats hold once squared.
-constexpr double maxTransmission = 1e4;
-// Gains and noise figures in dB beyond this are typing mistakes.
-constexpr double maxDecibels = 100.0;
-// Noise resistance, ohm or normalised.
-constexpr double maxNoiseResistance = 1e6;
 
 std::string frequencyColumn(int freqExponent)
 {

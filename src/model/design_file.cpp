@@ -6,6 +6,7 @@
 #include "core/format.h"
 #include "core/numeric.h"
 #include "model/design_parts.h"
+#include "model/design_values.h"
 #include "model/file_io.h"
 #include "model/text_reader.h"
 
@@ -484,15 +485,9 @@ void readZ0Line(Design& d, std::string_view line)
 {
     if (!contains(line, "Z0"))
         return;
-    // A reference impedance of 0 or below would break every normalisation;
-    // checked as stored, since 8E-80 is positive but its float is 0, and a
-    // subnormal one has no finite reciprocal.
-    const std::optional<double> z0 = numberAfter(line, '=');
-    if (!z0)
-        return;
-    const float stored = toFloatSaturated(*z0);
-    if (stored >= FLOAT_TINY)
-        d.z0 = stored;
+    // Checked with every other value once the file is read.
+    if (const std::optional<double> z0 = numberAfter(line, '='))
+        d.z0 = toFloatSaturated(*z0);
 }
 
 // Edits cannot be undone after loading (their rings are not saved), and an
@@ -616,8 +611,10 @@ int writeDesignFile(const Design& d, const std::string& path, std::string* why)
     return writeFileReplacing(path, designFileText(d), why) ? designFileOk : designFileCannotWrite;
 }
 
-int readDesignText(Design& d, std::string_view bytes)
+int readDesignText(Design& d, std::string_view bytes, std::string* problem)
 {
+    if (problem)
+        problem->clear();
     {
         std::string name = std::move(d.fileName);
         const int maxItems = d.maxItems;
@@ -678,18 +675,37 @@ int readDesignText(Design& d, std::string_view bytes)
         const DataPoint& p = d.dataPoints[slot(d.startPoint - 1)];
         d.currentPoint = {p.r, p.x};
     }
-    if (!readPartsSection(d, bytes, nullptr))
+    std::string partsProblem;
+    if (!readPartsSection(d, bytes, &partsProblem)) {
+        // Shown as a reason, which gets its full stop from the message.
+        while (!partsProblem.empty() && partsProblem.back() == '.')
+            partsProblem.pop_back();
+        if (problem)
+            *problem = std::move(partsProblem);
         return designFileNotADesign;
+    }
+    if (headerLines != 2)
+        return designFileNotADesign;
+    // Before anything is recomputed from them.
+    if (std::optional<std::string> bad = designValueProblem(d)) {
+        if (problem)
+            *problem = std::move(*bad);
+        return designFileBadValue;
+    }
     refreshDerivedResults(d);
-    return headerLines == 2 ? designFileOk : designFileNotADesign;
+    return designFileOk;
 }
 
-int readDesignFile(Design& d, const std::string& path)
+int readDesignFile(Design& d, const std::string& path, std::string* problem)
 {
-    const std::optional<std::string> bytes = readWholeFile(path);
-    if (!bytes)
+    std::string why;
+    const std::optional<std::string> bytes = readWholeFile(path, &why);
+    if (!bytes) {
+        if (problem)
+            *problem = why;
         return designFileCannotOpen;
-    return readDesignText(d, *bytes);
+    }
+    return readDesignText(d, *bytes, problem);
 }
 
 } // namespace zelvo

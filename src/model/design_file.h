@@ -19,6 +19,8 @@ inline constexpr int designFileOk = 0;
 inline constexpr int designFileCannotWrite = 1;
 inline constexpr int designFileNotADesign = 1; // read, but not a design file
 inline constexpr int designFileCannotOpen = 2;
+// Read, but a value lies outside what the dialogs accept.
+inline constexpr int designFileBadValue = 3;
 
 // Longest line the reader takes; longer ones are skipped.
 inline constexpr std::size_t designLineLimit = 206;
@@ -38,10 +40,13 @@ int writeDesignFile(const Design& d, const std::string& path, std::string* why =
 // Values stand as stored; nothing is recomputed. Counts and indices beyond
 // the capacities are clipped or skipped; history entries that cannot be
 // undone after loading (edits, whose value rings are not saved) are removed.
-// designFileOk, or designFileNotADesign when the file lacks exactly one pair
-// of [HISTORY] / [Z0] header lines (what was read stays in `d`).
-int readDesignText(Design& d, std::string_view bytes);
-// The same from a file; designFileCannotOpen leaves `d` unchanged.
-int readDesignFile(Design& d, const std::string& path);
+// designFileOk; designFileNotADesign when the file lacks exactly one pair of
+// [HISTORY] / [Z0] header lines; designFileBadValue when a value lies outside
+// what the dialogs accept, with `problem` (when given) naming it. What was
+// read stays in `d` either way.
+int readDesignText(Design& d, std::string_view bytes, std::string* problem = nullptr);
+// The same from a file; designFileCannotOpen leaves `d` unchanged and gives
+// the reason in `problem`.
+int readDesignFile(Design& d, const std::string& path, std::string* problem = nullptr);
 
 } // namespace zelvo

@@ -2,12 +2,13 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <new>
 #include <random>
 
 #include <fcntl.h>
@@ -197,18 +198,68 @@ std::string temporaryPrefix(const std::string& target)
     return (folderOf(p) / hiddenName(p.filename().string(), ".zelvo-")).string();
 }
 
-std::optional<std::string> readWholeFile(const std::string& path)
+FileBytes readRegularFile(const std::string& path, std::size_t limit)
 {
-    std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    const auto failed = [](ReadFailure failure, std::string why) {
+        return FileBytes{std::nullopt, failure, std::move(why)};
+    };
+    // Not blocking: opening a FIFO for reading would wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return failed(ReadFailure::CannotOpen, reasonOf(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return failed(ReadFailure::CannotOpen, reasonOf(errno));
+    if (S_ISDIR(st.st_mode))
+        return failed(ReadFailure::CannotOpen, reasonOf(EISDIR));
+    if (!S_ISREG(st.st_mode))
+        return failed(ReadFailure::CannotOpen, "Not a regular file");
+    const auto tooLarge = [&] {
+        return failed(ReadFailure::TooLarge,
+                      "The file is larger than " + std::to_string(limit) + " bytes");
+    };
+    if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > limit)
+        return tooLarge();
+    std::string bytes;
+    try {
+        // The size is a hint: a file may grow while it is read, and files
+        // under /proc say 0 and still have text.
+        bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+        std::size_t used = 0;
+        for (;;) {
+            if (used == bytes.size()) {
+                if (used > limit)
+                    return tooLarge();
+                bytes.resize(std::min(limit + 1, std::max<std::size_t>(2 * used, 4096)));
+            }
+            const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return failed(ReadFailure::CannotOpen, reasonOf(errno));
+            if (n == 0)
+                break;
+            used += static_cast<std::size_t>(n);
+        }
+        if (used > limit)
+            return tooLarge();
+        bytes.resize(used);
+    } catch (const std::bad_alloc&) {
+        return failed(ReadFailure::TooLarge, "Not enough memory to hold the file");
+    }
+    return {std::move(bytes), ReadFailure::None, {}};
+}
+
+std::optional<std::string> readWholeFile(const std::string& path, std::string* why)
+{
+    FileBytes r = readRegularFile(path);
+    if (why)
+        *why = r.why;
+    return std::move(r.bytes);
 }
 
 std::optional<std::string> replaceBlocker(const std::string& path)

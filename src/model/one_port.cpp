@@ -7,6 +7,8 @@
 #include "core/number_text.h"
 #include "model/design_rules.h"
 #include "model/file_io.h"
+#include "model/text_reader.h"
+#include "model/value_rules.h"
 
 #include <cmath>
 
@@ -59,6 +61,7 @@ struct Option {
     int format = 1; // 1 MA, 2 DB, 4 RI
     double reference = 50.0;
     char parameter = 'S';
+    bool referenceRead = true; // false: "R" stands without a number
 };
 
 // "# GHz S MA R 50" in any order and case.
@@ -66,30 +69,23 @@ Option optionOf(std::string_view rest)
 {
     Option o;
     const std::string line = upperCase(rest);
-    std::size_t pos = 0;
-    std::vector<std::string> words;
-    while (pos < line.size()) {
-        while (pos < line.size() && isSpace(line[pos]))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && !isSpace(line[pos]))
-            ++pos;
-        if (pos > start)
-            words.push_back(line.substr(start, pos - start));
-    }
+    const std::vector<std::string_view> words = wordsOf(line);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& w = words[i];
+        const std::string_view w = words[i];
         if (w == "HZ" || w == "KHZ" || w == "MHZ" || w == "GHZ")
             o.exponent = w == "HZ" ? 0 : w == "KHZ" ? 3 : w == "MHZ" ? 6 : 9;
         else if (w == "MA" || w == "DB" || w == "RI")
             o.format = w == "MA" ? 1 : w == "DB" ? 2 : 4;
         else if (w == "S" || w == "Y" || w == "Z" || w == "H" || w == "G")
             o.parameter = w[0];
-        else if (w == "R" && i + 1 < words.size()) {
-            const ScannedNumber n = scanNumber(words[i + 1]);
-            if (n.ok && n.value > 0)
+        else if (w == "R") {
+            o.referenceRead = false;
+            if (i + 1 < words.size()) {
+                const ScannedNumber n = scanNumber(words[i + 1]);
+                o.referenceRead = n.ok && n.end == words[i + 1].size();
                 o.reference = n.value;
-            ++i;
+                ++i;
+            }
         }
     }
     return o;
@@ -107,6 +103,51 @@ std::string keywordOf(std::string_view line, std::string_view& rest)
     return upperCase(trimmed(t.substr(1, close - 1)));
 }
 
+// The lines of a text as the reader numbers them: CR, LF and CR LF end one.
+class Lines {
+  public:
+    explicit Lines(std::string_view text) : text_(text) {}
+
+    bool next(std::string_view& line)
+    {
+        if (pos_ >= text_.size())
+            return false;
+        std::size_t end = pos_;
+        while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
+            ++end;
+        line = text_.substr(pos_, end - pos_);
+        pos_ = end < text_.size() && text_[end] == '\r' && end + 1 < text_.size() &&
+                       text_[end + 1] == '\n'
+                   ? end + 2
+                   : end + 1;
+        ++number_;
+        return true;
+    }
+    int number() const { return number_; }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int number_ = 0;
+};
+
+// "Line 12: '14000000 1e300 0'" and why it is refused, the text shortened
+// where it would not fit a message box.
+OnePortRead refuseLine(std::string_view text, int number, const std::string& why)
+{
+    Lines lines(text);
+    std::string_view line;
+    while (lines.next(line) && lines.number() < number) {
+    }
+    std::string shown(trimmed(line).substr(0, 80));
+    if (trimmed(line).size() > shown.size())
+        shown += "...";
+    return {std::nullopt, "Line " + std::to_string(number) + ": '" + shown + "'\n\r" + why};
+}
+
+constexpr const char* referenceRangeText =
+    "The reference impedance must lie between 0.001 and 1E6 Ohm.";
+
 } // namespace
 
 OnePortRead readOnePortText(std::string_view text)
@@ -116,18 +157,18 @@ OnePortRead readOnePortText(std::string_view text)
     bool sawOption = false, keywords = false, inData = false, sawVersion = false;
     bool firstContent = true;
     std::vector<double> pending;
-    int lineNumber = 0;
+    std::vector<int> lineOfPoint; // where each point's values end
     const auto fail = [](std::string why) { return OnePortRead{std::nullopt, std::move(why)}; };
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
-            ++end;
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n'
-                  ? end + 2
-                  : end + 1;
-        ++lineNumber;
+    // The design stores what the import gives; it must be what the data point
+    // input accepts and a finite impedance, or the saved design would differ
+    // from the one shown.
+    const auto referenceAccepted = [](double z) {
+        return referenceImpedanceAccepted(toFloatSaturated(z));
+    };
+    Lines lines(text);
+    std::string_view line;
+    while (lines.next(line)) {
+        const int lineNumber = lines.number();
         if (const std::size_t bang = line.find('!'); bang != line.npos)
             line = line.substr(0, bang);
         if (trimmed(line).empty())
@@ -147,8 +188,9 @@ OnePortRead readOnePortText(std::string_view text)
                     return fail("Not a one-port file: [Number of Ports] is " + trimmed(rest) + ".");
             } else if (keyword == "REFERENCE") {
                 std::vector<double> n;
-                if (numbersOf(rest, n) && n.size() == 1 && n[0] > 0)
-                    option.reference = n[0];
+                if (!numbersOf(rest, n) || n.size() != 1 || !referenceAccepted(n[0]))
+                    return refuseLine(text, lineNumber, referenceRangeText);
+                option.reference = n[0];
             } else if (keyword == "NETWORK DATA") {
                 inData = true;
             } else if (keyword == "NOISE DATA" || keyword == "END") {
@@ -164,6 +206,8 @@ OnePortRead readOnePortText(std::string_view text)
             const double keptReference = option.reference;
             const bool referenceKeyword = keywords && keptReference != 50.0;
             option = optionOf(std::string_view(t).substr(1));
+            if (!option.referenceRead || !referenceAccepted(option.reference))
+                return refuseLine(text, lineNumber, referenceRangeText);
             if (referenceKeyword)
                 option.reference = keptReference;
             sawOption = true;
@@ -197,6 +241,7 @@ OnePortRead readOnePortText(std::string_view text)
                 p.s11im = m * std::sin(b * radiansPerDegree);
             }
             data.points.push_back(p);
+            lineOfPoint.push_back(lineNumber);
         }
         pending.erase(pending.begin(), pending.begin() + static_cast<long>(pending.size() / 3 * 3));
     }
@@ -209,14 +254,28 @@ OnePortRead readOnePortText(std::string_view text)
                                                            "line (# GHz S MA R 50).");
     data.freqExponent = option.exponent;
     data.reference = option.reference;
+    // The unit and reference are those of the whole file, known only now.
+    const double scale = std::pow(10.0, data.freqExponent);
+    for (std::size_t i = 0; i < data.points.size(); ++i) {
+        const OnePortPoint& p = data.points[i];
+        if (!pointFrequencyAccepted(p.frequency * scale))
+            return refuseLine(text, lineOfPoint[i],
+                              "The frequency must be > 0 and at most 1000 GHz.");
+        const Complex z = gammaToImpedance(p.s11re, p.s11im, data.reference);
+        if (!std::isfinite(z.re) || !std::isfinite(z.im))
+            return refuseLine(text, lineOfPoint[i], "S11 gives no finite impedance.");
+    }
     return {std::move(data), {}};
 }
 
 OnePortRead loadOnePortFile(const std::string& path)
 {
-    const std::optional<std::string> bytes = readWholeFile(path);
+    std::string why;
+    const std::optional<std::string> bytes = readWholeFile(path, &why);
     if (!bytes)
-        return {std::nullopt, "Error while opening file '" + path + "'"};
+        return {std::nullopt,
+                withReason({"Error while opening file '" + path + "'", "", MessageIcon::Error}, why)
+                    .text};
     OnePortRead r = readOnePortText(*bytes);
     if (r.data)
         r.data->fileName = path;

@@ -33,6 +33,23 @@ bool TextLineReader::next(std::string& line)
     return false;
 }
 
+std::vector<std::string_view> wordsOf(std::string_view line)
+{
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    std::vector<std::string_view> words;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && space(line[pos]))
+            ++pos;
+        const std::size_t start = pos;
+        while (pos < line.size() && !space(line[pos]))
+            ++pos;
+        if (pos > start)
+            words.push_back(line.substr(start, pos - start));
+    }
+    return words;
+}
+
 int leadingInt(std::string_view text)
 {
     std::size_t i = 0;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvo {
 
@@ -32,6 +33,10 @@ inline bool contains(std::string_view line, std::string_view key)
 {
     return line.find(key) != std::string_view::npos;
 }
+
+// The words of a line, split at white space (the option line of a
+// Touchstone file: "# GHz S MA R 50").
+std::vector<std::string_view> wordsOf(std::string_view line);
 
 // atoi of the text after the first `mark`: leading white space, sign and
 // digits; saturates at the int range. nullopt when the mark is missing.

@@ -5,15 +5,14 @@
 #include "core/number_parse.h"
 #include "core/number_text.h"
 #include "core/twoport.h"
+#include "model/file_io.h"
+#include "model/text_reader.h"
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <new>
 #include <numbers>
@@ -23,7 +22,6 @@ namespace zelvo {
 
 namespace {
 
-constexpr std::size_t lineLimit = 200;
 // 2 pi as a float: the angle conversion of the stored values.
 constexpr double radiansPerDegree = static_cast<double>(6.2831855f) / 360.0;
 constexpr double notComputed = std::numeric_limits<double>::quiet_NaN();
@@ -40,14 +38,14 @@ bool isCSpace(char c)
 }
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
-// The line as the parser copies it: up to CR, LF, the end, or 200 characters.
-std::string_view lineAt(std::string_view text, std::size_t pos, std::size_t limit = lineLimit)
+// The whole line at pos, without its CR or LF: a line cut short would give
+// wrong numbers without a word.
+std::string_view lineAt(std::string_view text, std::size_t pos)
 {
     if (pos >= text.size())
         return {};
-    const std::size_t last = std::min(text.size(), pos + std::min(limit, text.size()));
     std::size_t end = pos;
-    while (end < last && !isLineEnd(text[end]))
+    while (end < text.size() && !isLineEnd(text[end]))
         ++end;
     return text.substr(pos, end - pos);
 }
@@ -101,6 +99,48 @@ bool hasOptionLine(std::string_view text)
         if (isOptionLine(lineAt(text, pos)))
             return true;
     return false;
+}
+
+constexpr const char* onePortFileMessage =
+    "This is a one-port file; chart mode reads it with File, Import one-port data.";
+constexpr const char* referenceMessage = "[Reference] needs one positive impedance per port.";
+
+std::string portCountMessage(const std::string& ports)
+{
+    return "The file describes " + ports + " ports; only two-port files can be read here.";
+}
+
+// The port count a version 1 file's name gives (".s4p" 4, ".S1P" 1); 0 for
+// any other name, which the reader then takes as a two-port.
+long portsOfName(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::string_view name = slash == path.npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == name.npos || name.size() - dot < 4)
+        return 0;
+    const std::string_view ext = name.substr(dot + 1);
+    if (upper(ext.front()) != 'S' || upper(ext.back()) != 'P')
+        return 0;
+    long ports = 0;
+    for (const char c : ext.substr(1, ext.size() - 2)) {
+        if (c < '0' || c > '9')
+            return 0;
+        ports = std::min(ports * 10 + (c - '0'), 1000000L);
+    }
+    return ports;
+}
+
+// The parameter letter of an option line's fields ("# GHz Y MA" gives Y);
+// S when it names none, as the defaults say.
+char optionParameter(std::string_view fields)
+{
+    for (const std::string_view word : wordsOf(fields)) {
+        const char c = upper(word.front());
+        if (word.size() == 1 && (c == 'S' || c == 'Y' || c == 'Z' || c == 'H' || c == 'G'))
+            return c;
+    }
+    return 'S';
 }
 
 struct Options {
@@ -269,17 +309,22 @@ std::size_t countLineFeeds(std::string_view text)
     return count;
 }
 
+// One point per line at most: no reallocation while a long sweep is read.
+void reserveForLines(SParamSet& set, std::string_view text)
+{
+    const std::size_t lines = countLineFeeds(text) + 1;
+    set.points.reserve(lines);
+    for (auto* v : {&set.stabilityK, &set.magDb, &set.msgDb, &set.muLoad, &set.muSource})
+        v->reserve(lines);
+}
+
 bool readVersion1(SParamSet& set)
 {
     const std::string_view text = set.sourceText;
     if (!hasOptionLine(text))
         return false;
     Options o;
-    // One point per line at most: no reallocation while a long sweep is read.
-    const std::size_t lines = countLineFeeds(text) + 1;
-    set.points.reserve(lines);
-    for (auto* v : {&set.stabilityK, &set.magDb, &set.msgDb, &set.muLoad, &set.muSource})
-        v->reserve(lines);
+    reserveForLines(set, text);
     bool inNoise = false;
     const char* const begin = text.data();
     std::size_t pos = 0;
@@ -292,13 +337,13 @@ bool readVersion1(SParamSet& set)
         if (pos < size && text[pos] == '#') {
             while (end < size && !isLineEnd(text[end]))
                 ++end;
-            applyOptionLine(o, text.substr(pos + 1, std::min(end, pos + 1 + lineLimit) - pos - 1));
+            applyOptionLine(o, text.substr(pos + 1, end - pos - 1));
             set.freqExponent = o.freqExponent;
             set.formatCode = o.formatCode;
             set.referenceImpedance = o.reference;
         } else if (pos < size && text[pos] != '!') {
-            // Lines are cut after lineLimit characters.
-            const char* const last = begin + std::min(size, pos + lineLimit);
+            // The numbers are read up to the line's end, however long it is.
+            const char* const last = begin + size;
             double frequency = 0.0;
             if (const char* const f = parseNumber(begin + pos, last, frequency)) {
                 inNoise = inNoise || (!set.points.empty() && frequency < set.points.back().frequency);
@@ -392,7 +437,7 @@ std::string trimmed(std::string_view s)
 bool isKeywordFile(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size(); pos = nextLine(text, pos)) {
-        const std::string_view line = withoutComment(lineAt(text, pos, text.size()));
+        const std::string_view line = withoutComment(lineAt(text, pos));
         if (trimmed(line).empty())
             continue;
         const auto k = keywordOf(line);
@@ -419,7 +464,10 @@ struct KeywordReader {
     bool sawOptionLine = false;
     bool sawEnd = false;
     enum class Section { Header, Network, Noise, Information } section = Section::Header;
-    std::vector<double> pending;
+    // The values of the point or noise line being read; a point may be
+    // wrapped over several lines.
+    std::array<double, 9> pending{};
+    std::size_t pendingCount = 0;
 
     bool fail(std::string why)
     {
@@ -469,11 +517,9 @@ struct KeywordReader {
             if (!numbersOf(value, n) || n.size() != 1)
                 return fail("[Number of Ports] needs one number.");
             if (n[0] == 1)
-                return fail("This is a one-port file; chart mode reads it with File, "
-                            "Import one-port data.");
+                return fail(onePortFileMessage);
             if (n[0] != 2)
-                return fail("The file describes " + fixedText(n[0], 0)
-                            + " ports; only two-port files can be read here.");
+                return fail(portCountMessage(fixedText(n[0], 0)));
             ports = 2;
         } else if (k.keyword == "TWO-PORT DATA ORDER") {
             if (value == "12_21")
@@ -489,8 +535,8 @@ struct KeywordReader {
             (k.keyword == "NUMBER OF FREQUENCIES" ? declaredFrequencies : declaredNoise) =
                 static_cast<long>(std::min(n[0], 2e9));
         } else if (k.keyword == "REFERENCE") {
-            if (!numbersOf(k.rest, references))
-                return fail("[Reference] needs one impedance per port.");
+            if (!numbersOf(k.rest, references) || !positiveReferences())
+                return fail(referenceMessage);
             wantReference = true;
         } else if (k.keyword == "MATRIX FORMAT") {
             if (value == "FULL")
@@ -513,7 +559,7 @@ struct KeywordReader {
                 return fail("The option line (# ...) must precede [Network Data].");
             section = Section::Network;
         } else if (k.keyword == "NOISE DATA") {
-            if (!pending.empty())
+            if (pendingCount != 0)
                 return fail(incompleteMessage());
             section = Section::Noise;
         } else if (k.keyword == "BEGIN INFORMATION") {
@@ -523,6 +569,20 @@ struct KeywordReader {
         }
         // Other keywords ([Number of Noise Frequencies] ...) need nothing here.
         return true;
+    }
+
+    // Every reference must stay a usable divisor once stored as a float.
+    bool positiveReferences() const
+    {
+        return std::all_of(references.begin(), references.end(),
+                           [](double z) { return toFloatSaturated(z) >= FLOAT_TINY; });
+    }
+
+    // The common reference of the ports: [Reference] when given, else R of
+    // the option line.
+    float reference() const
+    {
+        return references.empty() ? options.reference : toFloatSaturated(references[0]);
     }
 
     std::string incompleteMessage() const
@@ -536,37 +596,88 @@ struct KeywordReader {
         if (section == Section::Information)
             return true;
         if (wantReference && section == Section::Header && references.size() < 2) {
-            if (!numbersOf(line, references))
-                return fail("[Reference] needs one impedance per port.");
+            if (!numbersOf(line, references) || !positiveReferences())
+                return fail(referenceMessage);
             return true;
         }
-        const std::size_t start = pending.size();
-        if (!numbersOf(line, pending))
-            return fail("Line '" + std::string(line.substr(0, 60)) + "' holds something other "
-                        "than numbers.");
         if (section == Section::Header) {
-            if (pending.size() > start)
+            std::vector<double> values;
+            if (!numbersOf(line, values))
+                return fail(notNumbers(line));
+            if (!values.empty())
                 return fail("Data before [Network Data].");
             return true;
         }
-        const std::size_t per = section == Section::Network ? valuesPerPoint() : 5;
-        std::size_t used = 0;
-        for (; pending.size() - used >= per; used += per) {
-            const double* v = pending.data() + used;
-            if (section == Section::Network)
-                emitPoint(v);
-            else
-                addNoise(set, {v[0], v[1], v[2], v[3], v[4]});
-        }
-        pending.erase(pending.begin(), pending.begin() + static_cast<long>(used));
+        if (!dataNumbers(line.data(), line.data() + line.size()))
+            return fail(notNumbers(line));
         return true;
+    }
+
+    static std::string notNumbers(std::string_view line)
+    {
+        return "Line '" + std::string(line.substr(0, 60)) + "' holds something other than numbers.";
+    }
+
+    // One value of the network or noise data; a point once it has them all.
+    void take(double v)
+    {
+        pending[pendingCount++] = v;
+        if (pendingCount < (section == Section::Network ? valuesPerPoint() : 5))
+            return;
+        pendingCount = 0;
+        if (section == Section::Network)
+            emitPoint(pending.data());
+        else // rn is in ohm here; the set keeps it normalised
+            addNoise(set, {pending[0], pending[1], pending[2], pending[3],
+                           pending[4] / reference()});
+    }
+
+    // The numbers of a data line, read in place from p up to the line's end or
+    // its comment (parseNumber stops at CR and LF by itself). Where reading
+    // stopped; nullptr when something else stands in the line.
+    const char* dataNumbers(const char* p, const char* last)
+    {
+        for (;;) {
+            while (p != last && number_detail::isBlank(*p))
+                ++p;
+            if (p == last || *p == '!' || isLineEnd(*p))
+                return p;
+            double v = 0.0;
+            const char* const end = parseNumber(p, last, v);
+            if (!end || (end != last && !isCSpace(*end) && *end != '!'))
+                return nullptr;
+            take(v);
+            p = end;
+        }
+    }
+
+    static bool startsNumber(char c)
+    {
+        return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.';
     }
 
     bool read()
     {
         const std::string_view text = set.sourceText;
+        reserveForLines(set, text);
+        const char* const begin = text.data();
+        const char* const last = begin + text.size();
         for (std::size_t pos = 0; pos < text.size() && !sawEnd; pos = nextLine(text, pos)) {
-            const std::string_view line = withoutComment(lineAt(text, pos, text.size()));
+            // Data lines, nearly all of a long file, are read in place without
+            // first finding their end or comment.
+            if (section == Section::Network || section == Section::Noise) {
+                const char* p = begin + pos;
+                while (p != last && number_detail::isBlank(*p))
+                    ++p;
+                if (p != last && startsNumber(*p)) {
+                    const char* const stop = dataNumbers(p, last);
+                    if (!stop)
+                        return fail(notNumbers(withoutComment(lineAt(text, pos))));
+                    pos = static_cast<std::size_t>(stop - begin);
+                    continue;
+                }
+            }
+            const std::string_view line = withoutComment(lineAt(text, pos));
             if (const auto k = keywordOf(line)) {
                 if (!keyword(*k))
                     return false;
@@ -580,8 +691,10 @@ struct KeywordReader {
             if (line[i] == '#') {
                 if (section != Section::Header)
                     return fail("The option line (# ...) must precede [Network Data].");
-                if (!isOptionLine(line))
-                    return false; // not S-parameters: the general format message
+                // A bare "#" is valid: every field has its default.
+                if (const char p = optionParameter(line.substr(i + 1)); p != 'S')
+                    return fail(std::string("The file holds ") + p
+                                + "-parameters; only S-parameters can be read.");
                 applyOptionLine(options, line.substr(i + 1));
                 set.freqExponent = options.freqExponent;
                 set.formatCode = options.formatCode;
@@ -591,7 +704,7 @@ struct KeywordReader {
             if (!numbers(line))
                 return false;
         }
-        if (!pending.empty())
+        if (pendingCount != 0)
             return fail(incompleteMessage());
         if (ports != 2)
             return fail("[Number of Ports] is missing.");
@@ -599,13 +712,13 @@ struct KeywordReader {
             return fail("[Network Data] is missing.");
         if (!references.empty()) {
             if (references.size() != 2)
-                return fail("[Reference] needs one impedance per port.");
+                return fail(referenceMessage);
             if (references[0] != references[1])
                 return fail("The ports have different reference impedances ("
                             + fixedText(references[0], 1) + " and " + fixedText(references[1], 1)
                             + " ohm); only a common one can be used.");
-            options.reference = toFloatSaturated(references[0]);
         }
+        options.reference = reference();
         set.referenceImpedance = options.reference;
         if (declaredFrequencies >= 0 && declaredFrequencies != set.pointCount)
             return fail("[Number of Frequencies] says " + std::to_string(declaredFrequencies)
@@ -682,6 +795,12 @@ bool readTouchstone(SParamSet& set, std::string* problem)
             ok = reader.read();
             if (!ok && problem)
                 *problem = reader.problem;
+        } else if (const long ports = portsOfName(set.fileName); ports == 1 || ports > 2) {
+            // A version 1 file says its port count only by its name; read as
+            // a two-port, a four-port gives points from the first matrix rows.
+            if (problem)
+                *problem =
+                    ports == 1 ? onePortFileMessage : portCountMessage(std::to_string(ports));
         } else {
             ok = readVersion1(set);
         }
@@ -699,30 +818,14 @@ bool readTouchstone(SParamSet& set, std::string* problem)
 LoadResult loadTouchstoneFile(SParamSet& set, const std::string& path)
 {
     set.fileName = path;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return {LoadStatus::OpenFailed, fileMessage("Error while opening file '", path)};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return {LoadStatus::OpenFailed, fileMessage("Error while opening file '", path)};
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    in.seekg(0, std::ios::beg);
-    if (size < 0 || !in)
-        return {LoadStatus::OpenFailed, fileMessage("Error while opening file '", path)};
-    // sourceLength is a 32-bit count.
-    if (size > INT_MAX)
-        return {LoadStatus::OutOfMemory, fileMessage("Too few memory to open file '", path)};
-    std::string text;
-    try {
-        text.resize(static_cast<std::size_t>(size));
-    } catch (const std::bad_alloc&) {
-        return {LoadStatus::OutOfMemory, fileMessage("Too few memory to open file '", path)};
-    }
-    in.read(text.data(), size);
-    if (in.gcount() != size)
-        return {LoadStatus::OpenFailed, fileMessage("Error while opening file '", path)};
-    set.sourceText = std::move(text);
+    FileBytes file = readRegularFile(path);
+    if (file.failure == ReadFailure::TooLarge)
+        return {LoadStatus::OutOfMemory,
+                withReason(fileMessage("Too few memory to open file '", path), file.why)};
+    if (!file.bytes)
+        return {LoadStatus::OpenFailed,
+                withReason(fileMessage("Error while opening file '", path), file.why)};
+    set.sourceText = std::move(*file.bytes);
     std::string problem;
     if (!readTouchstone(set, &problem))
         return {LoadStatus::FormatError,

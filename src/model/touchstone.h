@@ -32,13 +32,16 @@ struct PointFigures {
 PointFigures figuresOfMerit(const SParamPoint& p);
 
 // Parses set.sourceText, a version 1 file or a keyword file ([Version] 2.x);
-// true when at least one S-parameter point was read. On failure no point is
-// kept, loaded is cleared and `problem` (when given) says what is wrong, or
-// stays empty where the general format message applies.
+// true when at least one S-parameter point was read. A version 1 file says
+// its port count only by its name (set.fileName): ".s1p", ".s3p" and so on
+// are refused. On failure no point is kept, loaded is cleared and `problem`
+// (when given) says what is wrong, or stays empty where the general format
+// message applies.
 bool readTouchstone(SParamSet& set, std::string* problem = nullptr);
 
 // Reads the file whole into set.sourceText and parses it. A failure to open or
-// to hold the file leaves the previous text and data (fileName is the new path).
+// to hold the file (also: not a regular file, or larger than the readers
+// take) leaves the previous text and data (fileName is the new path).
 LoadResult loadTouchstoneFile(SParamSet& set, const std::string& path);
 
 // The main window's title in S-Plot mode for a file.

@@ -151,13 +151,16 @@ std::optional<ToolRun> loadTwoPort(SParamSet& set, const QString& path, const QS
 std::optional<ToolRun> loadDesign(Design& d, const QString& path, const QString& tool)
 {
     resetDesign(d);
-    const int r = readDesignFile(d, native(path));
+    std::string problem;
+    const int r = readDesignFile(d, native(path), &problem);
     if (r == designFileOk) {
         d.fileName = native(path);
         return std::nullopt;
     }
-    const char* what = r == designFileCannotOpen ? "cannot be opened" : "is not a Zelvo design file";
-    return failed(tool, path.toStdString() + " " + what);
+    const char* what = r == designFileCannotOpen ? "cannot be opened"
+                       : r == designFileBadValue ? "holds a value the program does not accept"
+                                                 : "is not a Zelvo design file";
+    return failed(tool, path.toStdString() + " " + what + (problem.empty() ? "" : ": " + problem));
 }
 
 ToolRun exportTool(const QStringList& arguments)

@@ -4,13 +4,20 @@
 
 #include "core/format.h"
 #include "core/numeric.h"
+#include "core/tuning.h"
 #include "model/design_file.h"
 #include "model/file_io.h"
+#include "model/value_rules.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
+#include <numbers>
 #include <random>
+#include <tuple>
 
 using namespace zelvo;
 using namespace zelvo::test;
@@ -22,10 +29,11 @@ const char* smallExample =
     "[DATAPOINTS]\r\nNR=1\r\nSTART=1\r\nR=0,25\r\nX=0,-10\r\nF=0,1E+09\r\n\r\n"
     "[Z0]\r\nZ0=50\r\n\r\n[HISTORY]\r\nNR=1\r\nTYP=0,DATAPOINT\r\n";
 
-// Values whose position reveals a swapped pair (S21 = 21 + j0.21, ...).
+// Values whose position reveals a swapped pair (S21 = 21 + j0.21, ...),
+// S11 and S22 scaled into the unit circle as the two-port dialog wants them.
 StoredSParams orderRevealing()
 {
-    return {11.f, 0.11f, 12.f, 0.12f, 21.f, 0.21f, 22.f, 0.22f};
+    return {0.11f, 0.011f, 12.f, 0.12f, 21.f, 0.21f, 0.22f, 0.022f};
 }
 
 // Every section, every element kind, every recorded history kind.
@@ -39,11 +47,13 @@ std::unique_ptr<Design> everySection()
     const ElementKind kinds[] = {
         ElementKind::CS,  ElementKind::LS,  ElementKind::RS, ElementKind::IS, ElementKind::CP,
         ElementKind::LPS, ElementKind::LPO, ElementKind::RP, ElementKind::IP, ElementKind::TR};
+    // Each value in the range its dialog accepts: picofarads, nanohenries.
     double v = 0.1;
     for (ElementKind k : kinds) {
-        appendElement(*d,
-                      element(k, v * (k == ElementKind::CS || k == ElementKind::CP ? 1e-11 : 1.0),
-                              60.0f, 2.2f));
+        const double unit = k == ElementKind::CS || k == ElementKind::CP   ? 1e-11
+                            : k == ElementKind::IS || k == ElementKind::IP ? 1e-8
+                                                                           : 1.0;
+        appendElement(*d, element(k, v * unit, 60.0f, 2.2f));
         v += 0.013;
     }
     appendElement(*d, rlcElement(ElementKind::RlcSeries, 5, 10e-9, 2.2e-12));
@@ -81,7 +91,8 @@ std::unique_ptr<Design> everySection()
 
 std::string readBack(Design& d, const std::string& text, int expect = designFileOk)
 {
-    EXPECT_EQ(readDesignText(d, text), expect);
+    std::string problem;
+    EXPECT_EQ(readDesignText(d, text, &problem), expect) << problem;
     return designFileText(d);
 }
 
@@ -129,10 +140,10 @@ TEST(DesignFileWrite, SectionsKeysAndFormatsInOrder)
         "RBEGIN=10,",
         "TYP=11,RLC PARALLEL\r\n",
         "\r\n\r\n[Q]\r\nNR=2\r\nQ=0,1.5\r\nQ=1,3\r\n\r\n[VSWR]\r\nNR=1\r\nVSWR=0,2\r\n\r\n"
-        "[STABILITY]\r\nNR=2\r\nTYP=0,OUTPUT\r\nSTABLE=0,OUTSIDE\r\nK=0,0.615\r\nS11RE=0,11\r\n"
-        "S11IM=0,0.11\r\nS12RE=0,12\r\nS12IM=0,0.12\r\nS21RE=0,21\r\nS21IM=0,0.21\r\nS22RE=0,22\r\n"
-        "S22IM=0,0.22\r\nTYP=1,INPUT\r\nSTABLE=1,INSIDE\r\nK=1,3.40282E+38\r\n",
-        "[GAIN]\r\nNR=1\r\nTYP=0,OUTPUT\r\nP=0,10\r\nG=0,3.40282E+38\r\nS11RE=0,11\r\n",
+        "[STABILITY]\r\nNR=2\r\nTYP=0,OUTPUT\r\nSTABLE=0,OUTSIDE\r\nK=0,0.615\r\nS11RE=0,0.11\r\n"
+        "S11IM=0,0.011\r\nS12RE=0,12\r\nS12IM=0,0.12\r\nS21RE=0,21\r\nS21IM=0,0.21\r\n"
+        "S22RE=0,0.22\r\nS22IM=0,0.022\r\nTYP=1,INPUT\r\nSTABLE=1,INSIDE\r\nK=1,3.40282E+38\r\n",
+        "[GAIN]\r\nNR=1\r\nTYP=0,OUTPUT\r\nP=0,10\r\nG=0,3.40282E+38\r\nS11RE=0,0.11\r\n",
         "[NOISE]\r\nNR=1\r\nNFMIN=0,1.2\r\nRNF_MIN=0,0.3,-0.4\r\nR=0,0.15\r\nNF=0,2.5\r\n\r\n"
         "[HISTORY]\r\nNR=20\r\nTYP=0,DATAPOINT\r\nTYP=1,DATAPOINT\r\nTYP=2,DATAPOINT\r\nTYP=3,"
         "ELEMENT\r\n",
@@ -326,14 +337,14 @@ TEST(DesignFileRead, EditEntriesAndGapsAreRemovedInOrder)
 TEST(DesignFileRead, KeysInTheirSectionsOnly)
 {
     auto d = emptyDesign();
-    readDesignText(*d,
-                   "R=0,99\r\n[GAIN]\r\nNR=1\r\nP=0,10\r\nG=0,15\r\nTYP=0,INPUT\r\n[Z0]\r\nZ0=0\r\n"
-                   "[WIDEBAND]\r\nWIDEBAND=FALSE\r\nR=3,7\r\nX=3,8\r\n[HISTORY]\r\n");
+    readDesignText(
+        *d, "R=0,99\r\n[GAIN]\r\nNR=1\r\nP=0,10\r\nG=0,15\r\nTYP=0,INPUT\r\n[Z0]\r\nZ0=60\r\n"
+            "[WIDEBAND]\r\nWIDEBAND=FALSE\r\nR=3,7\r\nX=3,8\r\n[HISTORY]\r\n");
     EXPECT_EQ(d->dataPoints[0].r, 0); // before any header
     EXPECT_EQ(d->gainCircles[0].p, 10.0f);
     EXPECT_EQ(d->gainCircles[0].g, 15.0f);
     EXPECT_EQ(d->gainCircles[0].plane, CirclePlane::Input);
-    EXPECT_EQ(d->z0, 50.0f); // a reference impedance of 0 is not taken
+    EXPECT_EQ(d->z0, 60.0f);
     EXPECT_FALSE(d->widebandDone);
     EXPECT_EQ(d->widebandR[3], 7);
     EXPECT_EQ(d->widebandX[3], 8);
@@ -347,7 +358,9 @@ TEST(DesignFileRead, CountsAndIndicesBeyondTheArraysAreClippedOrSkipped)
                        "[HISTORY]\r\nNR=9999\r\nTYP=600,ELEMENT\r\nTYP=0,DATAPOINT\r\n[Z0]\r\n";
     text += "R=0,1;" + std::string(250, ' ') + "\r\n"; // one long line
     auto d = emptyDesign();
-    ASSERT_EQ(readDesignText(*d, text), designFileOk);
+    // The points the file leaves empty have no frequency, so the design is
+    // refused; what was read stays for the caller all the same.
+    ASSERT_EQ(readDesignText(*d, text), designFileBadValue);
     EXPECT_EQ(d->dataPointCount, Design::pointCapacity);
     EXPECT_EQ(d->startPoint, Design::pointCapacity);
     EXPECT_EQ(d->dataPoints[149].r, 7);
@@ -445,16 +458,22 @@ TEST(DesignFileFiles, OverwriteFollowsLinksAndKeepsPermissions)
 
 TEST(DesignFileRead, ReferenceImpedanceIsCheckedAsStored)
 {
-    // Positive as doubles, but 0 or subnormal as the stored float: the design
-    // keeps 50 ohm, so it saves and reopens as it was shown.
-    for (const char* z0 : {"8E-80", "1E-40", "0", "-50"}) {
+    // The Zo dialog's range, on the stored float: 8E-80 is positive as a
+    // double but 0 as a float, and 0.0009999 must not round up into the range.
+    for (const char* z0 : {"8E-80", "1E-40", "0", "-50", "1E-30", "0.0009999", "1000001"}) {
+        auto d = emptyDesign();
+        std::string problem;
+        EXPECT_EQ(readDesignText(*d, "[Z0]\r\nZ0=" + std::string(z0) + "\r\n[HISTORY]\r\nNR=0\r\n",
+                                 &problem),
+                  designFileBadValue)
+            << z0;
+        EXPECT_NE(problem.find("key \"Z0\""), std::string::npos) << problem;
+    }
+    for (const char* z0 : {"0.001", "1E+06", "75.5"}) {
         auto d = emptyDesign();
         readBack(*d, "[Z0]\r\nZ0=" + std::string(z0) + "\r\n[HISTORY]\r\nNR=0\r\n");
-        EXPECT_EQ(d->z0, 50.0f) << z0;
+        EXPECT_EQ(d->z0, std::stof(z0));
     }
-    auto d = emptyDesign();
-    readBack(*d, "[Z0]\r\nZ0=1E-30\r\n[HISTORY]\r\nNR=0\r\n");
-    EXPECT_EQ(d->z0, 1e-30f);
 }
 
 TEST(DesignFileWrite, NegativeZeroIsWrittenAsZero)
@@ -491,4 +510,169 @@ TEST(DesignFileRead, HistoryBeyondTheCountsIsDropped)
     EXPECT_EQ(d->dataPointCount, 1);
     EXPECT_EQ(d->qCount, 1);
     EXPECT_EQ(d->dataPoints[0].r, 25.0);
+}
+
+namespace {
+
+// One data point, a capacitor, an RLC group and a line (element 3), and one
+// of each contour and circle: every value as the dialogs would take it.
+std::string validDesignText()
+{
+    auto d = emptyDesign();
+    d->z0 = 50.0f;
+    appendDataPoint(*d, {25, -10, 1e9});
+    appendElement(*d, element(ElementKind::CS, 1e-12));
+    appendElement(*d, rlcElement(ElementKind::RlcSeries, 5, 1e-8, 2e-12));
+    appendElement(*d, element(ElementKind::LS, 0.1, 60.0f, 2.5f));
+    d->qCircles[0] = 2.0f;
+    d->qCount = 1;
+    d->vswrCircles[0] = 1.5f;
+    d->vswrCount = 1;
+    StabilityCircleRecord s;
+    s.s = {0.5f, -0.25f, 0.05f, 0.01f, 2.5f, 1.0f, 0.25f, 0.5f};
+    appendStabilityCircle(*d, s);
+    GainCircleRecord g;
+    g.p = 10.0f;
+    g.g = 12.0f;
+    g.s = s.s;
+    appendGainCircle(*d, g);
+    NoiseCircleRecord n{1.25, {0.25, 0.5}, 0.15, 2.5};
+    appendNoiseCircle(*d, n);
+    return designFileText(*d);
+}
+
+} // namespace
+
+TEST(DesignFileRead, ValuesTheDialogsWouldRefuseAreRefusedByName)
+{
+    const std::string valid = validDesignText();
+    {
+        auto d = emptyDesign();
+        readBack(*d, valid);
+    }
+    const struct {
+        const char* line; // as written for the valid design
+        const char* edited;
+        const char* says;
+    } rows[] = {
+        {"F=0,1E+09", "F=0,0",
+         "Data point 1, key \"F\" (index 0): 0 is outside the accepted range (> 0 and <= 1E+12)"},
+        {"F=0,1E+09", "F=0,2E+12", "Data point 1, key \"F\""},
+        {"IMP=2,60", "IMP=2,0",
+         "Element 3, key \"IMP\" (index 2): 0 is outside the accepted range (> 0 and <= 1E+06)"},
+        {"IMP=2,60", "IMP=2,1E-50", "Element 3, key \"IMP\""}, // 0 as a float
+        {"IMP=2,60", "IMP=2,2E+06", "Element 3, key \"IMP\""},
+        {"ER=2,2.5", "ER=2,0", "Element 3, key \"ER\""},
+        {"ER=2,2.5", "ER=2,1001", "Element 3, key \"ER\""},
+        {"VAL=2,0.1", "VAL=2,-0.1", "Element 3, key \"VAL\""},
+        {"VAL=0,1E-12", "VAL=0,0.001", // above the 100 uF of a series capacitor
+         "Element 1, key \"VAL\" (index 0): 0.001 is outside the accepted range (> 0 and <= "
+         "0.0001)"},
+        {"RLC_CAPACITY=1,2E-12", "RLC_CAPACITY=1,0", "Element 2, key \"RLC_CAPACITY\""},
+        {"RLC_RESISTOR=1,5", "RLC_RESISTOR=1,-5", "Element 2, key \"RLC_RESISTOR\""},
+        {"TYP=0,CS", "TYP=0,XY", "Element 1, key \"TYP\" (index 0): the element kind is missing"},
+        {"[Q]\r\nNR=1\r\nQ=0,2", "[Q]\r\nNR=1\r\nQ=0,0.001", "Q contour 1, key \"Q\""},
+        {"VSWR=0,1.5", "VSWR=0,0.5", "VSWR contour 1, key \"VSWR\""},
+        {"S11RE=0,0.5", "S11RE=0,2", "Stability circle 1, key \"S11RE, S11IM\""},
+        {"S21RE=0,2.5", "S21RE=0,2E+04", "Stability circle 1, key \"S21RE, S21IM\""},
+        {"P=0,10", "P=0,101", "Gain circle 1, key \"P\""},
+        {"NFMIN=0,1.25", "NFMIN=0,0", "Noise circle 1, key \"NFMIN\""},
+        {"NF=0,2.5", "NF=0,1", "Noise circle 1, key \"NF\""}, // below NFmin
+        {"\r\nR=0,0.15\r\n", "\r\nR=0,0\r\n", "Noise circle 1, key \"R\""},
+        {"RNF_MIN=0,0.25,0.5", "RNF_MIN=0,0.9,0.9", "Noise circle 1, key \"RNF_MIN\""},
+        {"Z0=50", "Z0=0",
+         "Zo, key \"Z0\": 0 is outside the accepted range (>= 0.001 and <= 1E+06)"},
+    };
+    int checked = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.edited);
+        std::string text = valid;
+        const std::size_t at = text.find(row.line);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, std::string_view(row.line).size(), row.edited);
+        auto d = emptyDesign();
+        std::string problem;
+        EXPECT_EQ(readDesignText(*d, text, &problem), designFileBadValue);
+        EXPECT_EQ(problem.find(row.says), 0u) << problem;
+        ++checked;
+    }
+    EXPECT_EQ(checked, 22);
+}
+
+TEST(DesignFileRead, EveryValueTheDialogsAcceptReadsBack)
+{
+    // Values at the ends of every range, and random ones inside, written with
+    // six digits: the rounding must never push one out of its range.
+    std::mt19937 rng(19);
+    const auto logUniform = [&](double low, double high) {
+        low = std::max(low, 1e-300);
+        high = std::min(high, 1e300);
+        std::uniform_real_distribution<double> e(std::log(low), std::log(high));
+        return std::clamp(std::exp(e(rng)), low, high);
+    };
+    const auto edge = [&](double low, double high, int pick) {
+        return pick == 0 ? low : pick == 1 ? high : logUniform(low, high);
+    };
+    const ElementKind kinds[] = {
+        ElementKind::CS, ElementKind::LS,  ElementKind::RS,        ElementKind::IS,
+        ElementKind::CP, ElementKind::LPS, ElementKind::LPO,       ElementKind::RP,
+        ElementKind::IP, ElementKind::TR,  ElementKind::RlcSeries, ElementKind::RlcParallel};
+    const float justAboveQMin = std::nextafter(static_cast<float>(qContourMin), 1.0f);
+    std::uniform_real_distribution<double> angle(-std::numbers::pi, std::numbers::pi);
+    int designs = 0;
+    for (; designs < 60; ++designs) {
+        const int pick = designs % 3;
+        auto d = emptyDesign();
+        d->z0 = pick == 0 ? minReferenceImpedance : pick == 1 ? maxReferenceImpedance : 75.5f;
+        d->dataPoints[0] = {25, -10, edge(std::numeric_limits<double>::denorm_min(), 1e12, pick)};
+        d->dataPointCount = 1;
+        for (ElementKind k : kinds) {
+            Element e;
+            e.kind = k;
+            for (ElementPart part :
+                 {ElementPart::Value, ElementPart::R, ElementPart::L, ElementPart::C}) {
+                const PartRange r = acceptedRange(k, part);
+                setPartValue(e, part, edge(r.low, r.high, pick));
+            }
+            e.lineImpedance = static_cast<float>(edge(1e-30, lineImpedanceLimit.max, pick));
+            e.lineEr = static_cast<float>(edge(1e-30, permittivityLimit.max, pick));
+            d->elements[static_cast<std::size_t>(d->elementCount++)] = e;
+        }
+        d->qCircles[0] =
+            pick == 0 ? justAboveQMin : static_cast<float>(edge(qContourMin, qContourMax, pick));
+        d->qCount = 1;
+        d->vswrCircles[0] = static_cast<float>(edge(vswrContourMin, vswrContourMax, pick));
+        d->vswrCount = 1;
+        // Moduli of exactly 1 and 1E4, as the polar fields of the dialog give them.
+        const auto polar = [&](double m) {
+            const double a = angle(rng);
+            return std::pair{static_cast<float>(m * std::cos(a)),
+                             static_cast<float>(m * std::sin(a))};
+        };
+        StabilityCircleRecord s;
+        std::tie(s.s.s11re, s.s.s11im) = polar(1.0);
+        std::tie(s.s.s12re, s.s.s12im) = polar(maxTransmission);
+        std::tie(s.s.s21re, s.s.s21im) = polar(maxTransmission);
+        std::tie(s.s.s22re, s.s.s22im) = polar(1.0);
+        d->stabilityCircles[0] = s;
+        d->stabilityCount = 1;
+        GainCircleRecord g;
+        g.p = static_cast<float>(pick == 0 ? -maxDecibels : maxDecibels);
+        g.s = s.s;
+        d->gainCircles[0] = g;
+        d->gainCount = 1;
+        const double nfMin = edge(1e-30, maxDecibels, pick);
+        const auto [gr, gi] = polar(1.0);
+        d->noiseCircles[0] = {nfMin,
+                              {gr, gi},
+                              edge(1e-30, maxNoiseResistance / minReferenceImpedance, pick),
+                              edge(nfMin, maxDecibels, pick)};
+        d->noiseCount = 1;
+
+        auto r = emptyDesign();
+        std::string problem;
+        ASSERT_EQ(readDesignText(*r, designFileText(*d), &problem), designFileOk)
+            << "design " << designs << ": " << problem;
+    }
+    EXPECT_EQ(designs, 60);
 }

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zelvo developers
+#include "model/design_file.h"
 #include "model/file_io.h"
+#include "model/one_port.h"
+#include "model/settings_file.h"
+#include "model/touchstone.h"
 #include "model/twoport_export.h"
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -159,4 +165,86 @@ TEST(ExportWriter, FollowsLinksAndRefusesReadOnlyTargets)
               "Error while opening file '" + locked.string() + "'\n\rPermission denied.");
     EXPECT_EQ(text(locked), "old");
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"link.H2P", "locked.H2P", "real.H2P"}));
+}
+
+namespace {
+
+// Each reader of the program through the one way they open files: the
+// problem text it reports, empty when it read the file.
+struct Reader {
+    const char* name;
+    std::function<std::string(const std::string&)> read;
+};
+
+const Reader readers[] = {
+    {"design",
+     [](const std::string& path) {
+         auto d = std::make_unique<Design>();
+         std::string problem;
+         return readDesignFile(*d, path, &problem) == designFileCannotOpen ? problem : "";
+     }},
+    {"touchstone",
+     [](const std::string& path) {
+         SParamSet set;
+         const LoadResult r = loadTouchstoneFile(set, path);
+         return r.status == LoadStatus::OpenFailed && r.message ? r.message->text : "";
+     }},
+    {"one-port", [](const std::string& path) { return loadOnePortFile(path).problem; }},
+    {"settings",
+     [](const std::string& path) {
+         Settings s;
+         return readSettings(s, path) == settingsFileFailed ? std::string("failed") : "";
+     }},
+};
+
+} // namespace
+
+TEST(WholeFileReader, FifosDevicesAndFoldersAreRefusedWithoutReading)
+{
+    // A FIFO with no writer would block every reader for good, and /dev/zero
+    // would fill the memory: both are refused before a byte is read.
+    const fs::path dir = scratchDir("special");
+    const fs::path fifo = dir / "pipe.zvc";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    int checked = 0;
+    for (const fs::path& path : {fifo, fs::path("/dev/zero"), dir}) {
+        SCOPED_TRACE(path.string());
+        const FileBytes r = readRegularFile(path.string());
+        EXPECT_FALSE(r.bytes);
+        EXPECT_EQ(r.failure, ReadFailure::CannotOpen);
+        EXPECT_EQ(r.why, path == dir ? "Is a directory" : "Not a regular file");
+        for (const Reader& reader : readers) {
+            SCOPED_TRACE(reader.name);
+            EXPECT_FALSE(reader.read(path.string()).empty());
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 3);
+
+    SParamSet set;
+    const LoadResult r = loadTouchstoneFile(set, fifo.string());
+    ASSERT_TRUE(r.message);
+    EXPECT_EQ(r.message->text,
+              "Error while opening file '" + fifo.string() + "'\n\rNot a regular file.");
+    EXPECT_EQ(loadOnePortFile("/dev/zero").problem,
+              "Error while opening file '/dev/zero'\n\rNot a regular file.");
+}
+
+TEST(WholeFileReader, ReadsRegularFilesWholeUpToTheLimit)
+{
+    const fs::path dir = scratchDir("limit");
+    const std::string bytes = std::string("a\0b\r\n", 5) + std::string(100000, 'x');
+    put(dir / "f", bytes);
+    EXPECT_EQ(readRegularFile((dir / "f").string()).bytes, bytes);
+    EXPECT_EQ(readRegularFile((dir / "f").string(), bytes.size()).bytes, bytes);
+    const FileBytes over = readRegularFile((dir / "f").string(), bytes.size() - 1);
+    EXPECT_FALSE(over.bytes);
+    EXPECT_EQ(over.failure, ReadFailure::TooLarge);
+    // A file whose size the system gives as 0 is read to its end all the same.
+    const FileBytes proc = readRegularFile("/proc/self/status");
+    ASSERT_TRUE(proc.bytes);
+    EXPECT_NE(proc.bytes->find("Name:"), std::string::npos);
+    std::string why;
+    EXPECT_FALSE(readWholeFile((dir / "none").string(), &why));
+    EXPECT_EQ(why, "No such file or directory");
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <complex>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace zelvo;
 using namespace zelvo::test;
@@ -62,7 +63,70 @@ TEST(OnePortFiles, WhatIsNotAOnePortFileIsRefusedWithAReason)
         EXPECT_NE(r.problem.find(row.says), std::string::npos) << r.problem;
     }
     EXPECT_EQ(loadOnePortFile("/no/such/file.s1p").problem,
-              "Error while opening file '/no/such/file.s1p'");
+              "Error while opening file '/no/such/file.s1p'\n\rNo such file or directory.");
+}
+
+TEST(OnePortFiles, ValuesNoDataPointCouldHoldAreRefusedWithTheirLine)
+{
+    const std::string frequency = "The frequency must be > 0 and at most 1000 GHz.";
+    const std::string impedance = "S11 gives no finite impedance.";
+    const std::string reference = "The reference impedance must lie between 0.001 and 1E6 Ohm.";
+    const struct {
+        std::string text;
+        std::string problem;
+    } rows[] = {
+        {"# GHz S MA R 50\n1 0.5 0\n2 1e300 0 ! far off\n",
+         "Line 3: '2 1e300 0 ! far off'\n\r" + impedance},
+        {"# GHz S DB R 50\n1 1e5 0\n", "Line 2: '1 1e5 0'\n\r" + impedance},
+        // Gamma a hair off 1: the denominator underflows to 0.
+        {"# GHz S RI R 50\n1 1 1e-200\n", "Line 2: '1 1 1e-200'\n\r" + impedance},
+        {"# Hz S MA R 50\r\n6e301 0.5 0\r\n", "Line 2: '6e301 0.5 0'\n\r" + frequency},
+        {"# GHz S MA R 50\n1 0.5 0\n\n1001 0.5 0\n", "Line 4: '1001 0.5 0'\n\r" + frequency},
+        {"# GHz S MA R 50\n0 0.5 0\n", "Line 2: '0 0.5 0'\n\r" + frequency},
+        {"# GHz S MA R 50\n-1 0.5 0\n", "Line 2: '-1 0.5 0'\n\r" + frequency},
+        {"[Version] 2.0\n# GHz S MA\n[Number of Ports] 1\n[Reference] 1e308\n[Network Data]\n"
+         "1 0.5 0\n",
+         "Line 4: '[Reference] 1e308'\n\r" + reference},
+        {"# GHz S MA R 0\n1 0.5 0\n", "Line 1: '# GHz S MA R 0'\n\r" + reference},
+        {"# GHz S MA R x\n1 0.5 0\n", "Line 1: '# GHz S MA R x'\n\r" + reference},
+        {"# GHz S MA R " + std::string(100, '5') + "\n1 0.5 0\n",
+         "Line 1: '# GHz S MA R " + std::string(67, '5') + "...'\n\r" + reference},
+    };
+    int checked = 0;
+    for (const auto& row : rows) {
+        const OnePortRead r = readOnePortText(row.text);
+        EXPECT_FALSE(r.data) << row.text;
+        EXPECT_EQ(r.problem, row.problem);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 11);
+    // The ends of the ranges are data points.
+    const OnePortRead edges = readOnePortText("# Hz S MA R 0.001\n1e-3 1 0\n1e12 0 0\n");
+    ASSERT_TRUE(edges.data) << edges.problem;
+    EXPECT_EQ(edges.data->points.size(), 2u);
+}
+
+TEST(OnePortFiles, MeasuredAntennaReadsWhole)
+{
+    // A NanoVNA sweep of a loop antenna; near resonance the calibration puts
+    // |S11| a little above 1, which the import keeps as a negative R.
+    const std::string path = std::string(ZELVO_TESTDATA_DIR) + "/oneport/20m120222.s1p";
+    const OnePortRead r = loadOnePortFile(path);
+    if (!r.data && r.problem.find("No such file") != std::string::npos)
+        GTEST_SKIP() << "no test data at " << path;
+    ASSERT_TRUE(r.data) << r.problem;
+    ASSERT_EQ(r.data->points.size(), 303u);
+    EXPECT_EQ(r.data->freqExponent, 0);
+    auto d = emptyDesign();
+    EXPECT_FALSE(importOnePortPoints(*d, *r.data, {0, 302}));
+    ASSERT_EQ(d->dataPointCount, 2);
+    // 50 (1 + G) / (1 - G) of the first and last lines, worked with numpy.
+    EXPECT_NEAR(d->dataPoints[0].r, -6.4617600187580715, 1e-9);
+    EXPECT_NEAR(d->dataPoints[0].x, 218.9062562932201, 1e-9);
+    EXPECT_EQ(d->dataPoints[0].f, 14000000.0);
+    EXPECT_NEAR(d->dataPoints[1].r, 0.4488221593175117, 1e-9);
+    EXPECT_NEAR(d->dataPoints[1].x, 59.572877824450046, 1e-9);
+    EXPECT_EQ(d->dataPoints[1].f, 14400150.0);
 }
 
 TEST(OnePortImport, PointsBecomeDataPointsUpToTheLimit)

@@ -134,6 +134,11 @@ TEST(SettingsFileText, UnusableZoomIsNotTaken)
     Settings big;
     readSettingsText(big, "[MISCELLANEOUS]\nZOOM=1E+300\n");
     EXPECT_EQ(big.zoom, 50.0f); // the zoom dialog's largest
+    // A line longer than any the program writes is skipped, never cut: cut
+    // after 206 characters, this one would read as a zoom of 2.
+    Settings padded;
+    readSettingsText(padded, "[MISCELLANEOUS]\nZOOM=" + std::string(200, ' ') + "2.5\n");
+    EXPECT_EQ(padded.zoom, 1.0f);
 }
 
 TEST(SettingsFile, ReadWriteThroughFilesAndCreateTheFolder)

@@ -447,18 +447,27 @@ TEST(TouchstoneLines, FrequencyIsTheDecimalTheFileWrote)
     EXPECT_EQ(set.points[1].frequency, 9.000000001);
 }
 
-TEST(TouchstoneLines, LinesAreCutAt200Characters)
+TEST(TouchstoneLines, LongLinesAreReadWhole)
 {
-    // The last number starts at column 196: only "0.12" of "0.123456" is read.
-    std::string line = "1 0.1 0 1 0 0.1 0 0.5";
-    line += std::string(196 - line.size(), ' ') + "0.123456";
-    SParamSet set = parse("# GHz S RI R 50\r\n" + line + "\r\n");
-    ASSERT_EQ(set.pointCount, 1);
-    EXPECT_FLOAT_EQ(set.points[0].s22im, 0.12f);
-    // Pushed beyond column 200 the number is missing: the file fails.
-    line = "1 0.1 0 1 0 0.1 0 0.5" + std::string(190, ' ') + "0.5";
-    set = parse("# GHz S RI R 50\r\n" + line + "\r\n");
-    EXPECT_FALSE(set.loaded);
+    // Column-padded lines of 216 characters, as some simulators write them:
+    // S22's angle starts at column 196, and in the second line past 200.
+    const auto padded = [](const std::string& head, std::size_t column, const std::string& last) {
+        std::string line = head + std::string(column - head.size(), ' ') + last;
+        return line + std::string(216 - line.size(), ' ');
+    };
+    const std::string first = padded("1 0.1 0 1 0 0.1 0 0.5", 196, "-78.6");
+    const std::string second = padded("2 0.1 0 1 0 0.1 0 0.5", 205, "-78.6");
+    ASSERT_EQ(first.size(), 216u);
+    // The option line too: its reference stands beyond column 200.
+    const std::string option = "#" + std::string(210, ' ') + "GHz S MA R 75";
+    const SParamSet set = parse(option + "\r\n" + first + "\r\n" + second + "\r\n");
+    ASSERT_TRUE(set.loaded);
+    ASSERT_EQ(set.pointCount, 2);
+    EXPECT_EQ(set.referenceImpedance, 75.0f);
+    for (const SParamPoint& p : set.points) {
+        EXPECT_NEAR(p.s22re, 0.5 * std::cos(-78.6 * pi / 180), 1e-6);
+        EXPECT_NEAR(p.s22im, 0.5 * std::sin(-78.6 * pi / 180), 1e-6);
+    }
 }
 
 TEST(TouchstoneLines, FewerThanFourCharactersAfterTheLastBreakAreNotRead)
@@ -593,7 +602,8 @@ TEST(TouchstoneLoad, MissingFileKeepsThePreviousData)
     const LoadResult r = loadTouchstoneFile(set, path);
     EXPECT_EQ(r.status, LoadStatus::OpenFailed);
     ASSERT_TRUE(r.message.has_value());
-    EXPECT_EQ(r.message->text, "Error while opening file '" + path + "'");
+    EXPECT_EQ(r.message->text,
+              "Error while opening file '" + path + "'\n\rNo such file or directory.");
     EXPECT_EQ(r.message->title, "");
     EXPECT_EQ(r.message->icon, MessageIcon::Error);
     EXPECT_EQ(set.fileName, path); // the command has taken the new path
@@ -684,21 +694,22 @@ TEST(TouchstoneKeywords, BothDataOrdersReadAsTheVersion1File)
     ASSERT_EQ(v1.pointCount, 2);
     ASSERT_EQ(v1.noiseCount, 1);
     // Keywords in mixed case, comments, blank lines, the data wrapped over
-    // lines and a [Reference] on the next line.
+    // lines and a [Reference] on the next line. Version 2 gives rn in ohm:
+    // 37.5 ohm at 75 ohm is the 0.5 of the version 1 file.
     const SParamSet order21 = parse("! made by hand\n[version] 2.0\n# MHz S RI R 50\n"
                                     "[Number of Ports] 2\n[TWO-PORT DATA ORDER] 21_12\n"
                                     "[Number of Frequencies] 2\n[Number of Noise Frequencies] 1\n"
                                     "[Reference]\n75 75\n\n[Network Data]\n"
                                     "100 0.11 0.011 21 2.1 ! S11 S21\n  0.12 0.012 0.22 0.022\n"
                                     "200 0.13 0.013 23 2.3 0.14 0.014 0.24 0.024\n"
-                                    "[Noise Data]\n50 1.5 0.3 45 0.5\n[End]\n"
+                                    "[Noise Data]\n50 1.5 0.3 45 37.5\n[End]\n"
                                     "this text after [End] is not read\n");
     expectSameDevice(order21, v1);
     const SParamSet order12 = parse("[Version] 2.0\r\n# MHz S RI R 75\r\n[Number of Ports] 2\r\n"
                                     "[Two-Port Data Order] 12_21\r\n[Network Data]\r\n"
                                     "100 0.11 0.011 0.12 0.012 21 2.1 0.22 0.022\r\n"
                                     "200 0.13 0.013 0.14 0.014 23 2.3 0.24 0.024\r\n"
-                                    "[Noise Data]\r\n50 1.5 0.3 45 0.5\r\n[End]\r\n");
+                                    "[Noise Data]\r\n50 1.5 0.3 45 37.5\r\n[End]\r\n");
     expectSameDevice(order12, v1);
     // A reciprocal device stored as its lower triangle: S11, S21, S22.
     const SParamSet lower = parse("[Version] 2.0\n# MHz S RI R 75\n[Number of Ports] 2\n"
@@ -775,4 +786,112 @@ TEST(TouchstoneNumbers, EveryWrittenDecimalReadsAsStrtodReadsIt)
         ++checked;
     }
     EXPECT_EQ(checked, 4000);
+}
+
+TEST(TouchstoneOptions, DecibelsGiveLinearMagnitudesForEveryParameter)
+{
+    // By hand: 10^(-10/20) = 0.316227766, 10^(6/20) = 1.995262315,
+    // 10^(-20/20) = 0.1, 10^(-3/20) = 0.707945784.
+    const SParamSet set = parse("# GHz S DB R 50\r\n1 -10 30 6 45 -20 -60 -3 90\r\n");
+    ASSERT_EQ(set.pointCount, 1);
+    const SParamPoint& p = set.points[0];
+    EXPECT_NEAR(p.s11re, 0.316227766 * std::cos(pi / 6), 1e-7);
+    EXPECT_NEAR(p.s11im, 0.316227766 * std::sin(pi / 6), 1e-7);
+    EXPECT_NEAR(p.s21mag, 1.995262315, 1e-6);
+    EXPECT_NEAR(p.s21ang, pi / 4, 1e-6);
+    EXPECT_NEAR(p.s12mag, 0.1, 1e-7);
+    EXPECT_NEAR(p.s12ang, -pi / 3, 1e-6);
+    EXPECT_NEAR(p.s22re, 0.0, 1e-7);
+    EXPECT_NEAR(p.s22im, 0.707945784, 1e-7);
+}
+
+TEST(TouchstoneLoad, Version1NameGivesThePortCount)
+{
+    const std::string line = "# GHz S MA R 50\r\n1 0.5 0 2 0 0.1 0 0.5 0\r\n";
+    const std::string onePort =
+        "This is a one-port file; chart mode reads it with File, Import one-port data.";
+    const struct {
+        const char* name;
+        const char* refusal; // nullptr: read as a two-port
+    } rows[] = {
+        {"amp.s2p", nullptr},
+        {"AMP.S2P", nullptr},
+        {"amp.txt", nullptr},
+        {"amp.s", nullptr},
+        {"amp.sxp", nullptr},
+        {"amp.s1p", "one-port"},
+        {"amp.S1P", "one-port"},
+        {"amp.s3p", "The file describes 3 ports; only two-port files can be read here."},
+        {"amp.s4p", "The file describes 4 ports; only two-port files can be read here."},
+        {"amp.s12p", "The file describes 12 ports; only two-port files can be read here."},
+    };
+    int checked = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto path = tempPath(row.name);
+        writeFile(path, line);
+        SParamSet set;
+        const LoadResult r = loadTouchstoneFile(set, path.string());
+        if (!row.refusal) {
+            EXPECT_EQ(r.status, LoadStatus::Ok);
+            EXPECT_EQ(set.pointCount, 1);
+        }
+        else {
+            EXPECT_EQ(r.status, LoadStatus::FormatError);
+            EXPECT_EQ(set.pointCount, 0);
+            ASSERT_TRUE(r.message);
+            EXPECT_EQ(r.message->text,
+                      row.refusal == std::string("one-port") ? onePort : row.refusal);
+        }
+        std::filesystem::remove(path);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 10);
+    // A keyword file says its port count itself, whatever its name.
+    const auto path = tempPath("keywords.s4p");
+    writeFile(path, "[Version] 2.0\n# GHz S MA R 50\n[Number of Ports] 2\n"
+                    "[Two-Port Data Order] 21_12\n[Network Data]\n1 0.5 0 2 0 0.1 0 0.5 0\n");
+    SParamSet set;
+    EXPECT_EQ(loadTouchstoneFile(set, path.string()).status, LoadStatus::Ok);
+    std::filesystem::remove(path);
+}
+
+TEST(TouchstoneKeywords, NoiseResistanceInOhmIsNormalisedByTheReference)
+{
+    const std::string head = "[Version] 2.0\n# GHz S MA R 50\n[Number of Ports] 2\n"
+                             "[Two-Port Data Order] 21_12\n";
+    const std::string data = "[Network Data]\n2 0.5 0 2 0 0.1 0 0.5 0\n"
+                             "[Noise Data]\n1 0.8 0.3 45 25\n[End]\n";
+    SParamSet set = parse(head + data);
+    ASSERT_EQ(set.noiseCount, 1);
+    EXPECT_FLOAT_EQ(set.noise[0].rn, 0.5f); // 25 ohm at 50 ohm
+    set = parse(head + "[Reference] 20 20\n" + data);
+    ASSERT_EQ(set.noiseCount, 1);
+    EXPECT_FLOAT_EQ(set.noise[0].rn, 1.25f);
+    EXPECT_EQ(set.referenceImpedance, 20.0f);
+    // A reference that could not divide is refused, not taken.
+    for (const char* reference : {"0 0", "-50 -50", "1E-80 1E-80"}) {
+        std::string problem;
+        set.sourceText = head + "[Reference] " + reference + "\n" + data;
+        EXPECT_FALSE(readTouchstone(set, &problem)) << reference;
+        EXPECT_EQ(problem, "[Reference] needs one positive impedance per port.");
+    }
+}
+
+TEST(TouchstoneKeywords, BareOptionLineTakesEveryDefault)
+{
+    const std::string rest = "[Number of Ports] 2\n[Two-Port Data Order] 12_21\n[Network Data]\n"
+                             "1 0.5 90 0.1 0 2 0 0.5 0\n[End]\n";
+    SParamSet set = parse("[Version] 2.1\n#\n" + rest);
+    ASSERT_TRUE(set.loaded);
+    EXPECT_EQ(set.freqExponent, 9);
+    EXPECT_EQ(set.formatCode, 1);
+    EXPECT_EQ(set.referenceImpedance, 50.0f);
+    EXPECT_NEAR(set.points[0].s11im, 0.5, 1e-7);
+    EXPECT_FLOAT_EQ(set.points[0].s21mag, 2.0f);
+    // A parameter other than S is named in the refusal.
+    std::string problem;
+    set.sourceText = "[Version] 2.0\n# MHz Y RI\n" + rest;
+    EXPECT_FALSE(readTouchstone(set, &problem));
+    EXPECT_EQ(problem, "The file holds Y-parameters; only S-parameters can be read.");
 }

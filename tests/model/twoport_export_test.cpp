@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <string>
 
 using namespace zelvo;
 
@@ -335,4 +337,71 @@ TEST(ExportWrite, FailuresLeaveExistingFilesAlone)
               "Error while opening file '" + target.string() + "'\n\rIs a directory.");
     EXPECT_EQ(readBytes(target / "keep.txt"), "keep");
     EXPECT_EQ(filesIn(dir), 1);
+}
+
+TEST(ExportFile, EveryValueOfEveryKindNormalisedOrNot)
+{
+    // S11 = 0.25 - j0.5, S12 = 0.125 at 0.5 rad, S21 = 3 at 2 rad,
+    // S22 = -0.375 + j0.25 (all exact floats), Zo = 5 ohm so that values in
+    // ohm and siemens stay well above the printed decimals. Expected values
+    // worked with numpy from the matrices: Z = Zo (I + S)(I - S)^-1, Y = Z^-1,
+    // H and ABCD from Z; magnitude and degrees of X11, X21, X12, X22.
+    SParamSet set;
+    set.fileName = "amp.s2p";
+    set.freqExponent = 9;
+    set.referenceImpedance = 5.0f;
+    set.resizePoints(1);
+    set.points[0] = {1.5, 0.25f, -0.5f, 0.125f, 0.5f, 3.0f, 2.0f, -0.375f, 0.25f};
+    const struct {
+        ParameterKind kind;
+        bool normalise;
+        double values[8];
+    } rows[] = {
+        {ParameterKind::H,
+         true,
+         {1.691244, -97.113666, 8.267638, -151.986197, 0.344485, -57.929866, 2.042818, -75.865200}},
+        {ParameterKind::Z,
+         true,
+         {1.017219, -41.662637, 4.047174, 103.879004, 0.168632, 17.935334, 0.489520, 75.865200}},
+        {ParameterKind::Y,
+         true,
+         {0.591281, 97.113666, 4.888495, -54.872531, 0.203687, -140.816201, 1.228676, -20.414172}},
+        {ParameterKind::A,
+         true,
+         {0.251340, -145.541641, 0.247086, -103.879004, 0.204562, -125.127469, 0.120954,
+          -28.013803}},
+        {ParameterKind::H,
+         false,
+         {8.456221, -97.113666, 8.267638, -151.986197, 0.344485, -57.929866, 0.408564, -75.865200}},
+        {ParameterKind::Z,
+         false,
+         {5.086093, -41.662637, 20.235869, 103.879004, 0.843161, 17.935334, 2.447600, 75.865200}},
+        {ParameterKind::Y,
+         false,
+         {0.118256, 97.113666, 0.977699, -54.872531, 0.040737, -140.816201, 0.245735, -20.414172}},
+        {ParameterKind::A,
+         false,
+         {0.251340, -145.541641, 0.049417, -103.879004, 1.022810, -125.127469, 0.120954,
+          -28.013803}},
+    };
+    int checked = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(1, static_cast<char>(row.kind)) +
+                     (row.normalise ? " normalised" : " in ohm and siemens"));
+        const std::string text = exportFileText(set, row.kind, row.normalise, "");
+        const std::size_t at = text.rfind("\r\n1.500  ");
+        ASSERT_NE(at, std::string::npos);
+        std::istringstream line(text.substr(at + 2));
+        double frequency = 0;
+        line >> frequency;
+        EXPECT_EQ(frequency, 1.5);
+        for (int i = 0; i < 8; ++i) {
+            double printed = 0;
+            ASSERT_TRUE(line >> printed) << i;
+            // Printed with three or four decimals.
+            EXPECT_NEAR(printed, row.values[i], 6e-4) << (i % 2 ? "angle " : "magnitude ") << i / 2;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 64);
 }

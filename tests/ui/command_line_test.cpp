@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace zelvo {
 namespace {
@@ -199,6 +200,9 @@ TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
     std::ofstream(path("keep.png")) << "previous";
     std::ofstream(path("junk.s2p")) << "no option line here\n1 2 3\n";
     std::ofstream(path("junk.zvc")) << "not a design\n";
+    // Neither may hang a tool or fill its memory.
+    ASSERT_EQ(::mkfifo(path("pipe.s2p").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(path("pipe.zvc").c_str(), 0600), 0);
     const struct {
         std::initializer_list<std::string> args;
         int exitCode;
@@ -219,6 +223,11 @@ TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
         {{"picture", path("junk.zvc"), "-o", path("keep.png")}, toolFailed, "not a Zelvo design"},
         {{"picture", path("amp.zvc"), "-o", path("no/such/dir.png")}, toolFailed,
          "Error while writing"},
+        {{"list", "/dev/zero"}, toolFailed, "cannot be opened: Not a regular file"},
+        {{"list", path("pipe.zvc")}, toolFailed, "cannot be opened: Not a regular file"},
+        {{"stability", path("pipe.s2p")}, toolFailed, "Not a regular file"},
+        {{"stability", "/dev/zero"}, toolFailed, "Not a regular file"},
+        {{"picture", path("pipe.zvc"), "-o", path("keep.png")}, toolFailed, "Not a regular file"},
     };
     int checked = 0;
     for (const auto& row : rows) {
@@ -228,7 +237,7 @@ TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
         EXPECT_TRUE(r.out.empty());
         ++checked;
     }
-    EXPECT_EQ(checked, 13);
+    EXPECT_EQ(checked, 18);
     EXPECT_EQ(readAll(path("keep.mcf")), "previous");
     EXPECT_EQ(readAll(path("keep.png")), "previous");
     EXPECT_FALSE(std::filesystem::exists(path("keep.gif")));

@@ -148,6 +148,22 @@ TEST_F(FileCommandTest, FailedOpenLeavesTheDesignAsItWas)
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(design().dataPointCount, 1);
     EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
+
+    // A design file with a line of 0 ohm names the element and the key.
+    QFile zero(path("zero.zvc"));
+    ASSERT_TRUE(zero.open(QIODevice::WriteOnly));
+    zero.write("[DATAPOINTS]\r\nNR=1\r\nSTART=1\r\nR=0,25\r\nX=0,-10\r\nF=0,1E+09\r\n"
+               "[Z0]\r\nZ0=50\r\n[ELEMENTS]\r\nNR=1\r\nTYP=0,LS\r\nVAL=0,0.1\r\nIMP=0,0\r\n"
+               "ER=0,1\r\n[HISTORY]\r\nNR=2\r\nTYP=0,DATAPOINT\r\nTYP=1,ELEMENT\r\n");
+    zero.close();
+    recorder.fileNames.push_back(path("zero.zvc"));
+    window->run(Command::Open);
+    EXPECT_EQ(lastText(), QStringLiteral("Error while reading file '%1'\nElement 1, key \"IMP\" "
+                                         "(index 0): 0 is outside the accepted range (> 0 and <= "
+                                         "1E+06).")
+                              .arg(path("zero.zvc")));
+    EXPECT_EQ(design().dataPointCount, 1);
+    EXPECT_EQ(design().elementCount, 0);
 }
 
 TEST_F(FileCommandTest, SaveNetlistReportsWhereItWent)
@@ -330,7 +346,8 @@ TEST_F(FileCommandTest, CommandLineOpensADesign)
 TEST_F(FileCommandTest, CommandLineFailures)
 {
     window->openCommandLine(path("none.zvc"));
-    EXPECT_EQ(lastText(), QStringLiteral("Error while opening file '%1'").arg(path("none.zvc")));
+    EXPECT_EQ(lastText(), QStringLiteral("Error while opening file '%1'\nNo such file or directory.")
+                              .arg(path("none.zvc")));
     EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart <unnamed>"));
     QFile junk(path("junk.zvc"));

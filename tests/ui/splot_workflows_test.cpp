@@ -191,6 +191,26 @@ TEST_F(SPlotTest, ImportStopsAtTheDataPointLimitWithOneMessage)
     EXPECT_EQ(recorder.messages[0].title, QString()); // a limit, not input validation
 }
 
+TEST_F(SPlotTest, PointsWithoutAUsableFrequencyAreNotImported)
+{
+    // The transmission line file starts at 0 MHz: no element could work at
+    // such a data point, nor would the design read back.
+    LOAD_OR_SKIP("tline.s2p");
+    ModalScript modals;
+    modals.then([](QDialog& d) {
+        selectRows(d, {0, 1, 2});
+        clickOk(d);
+    });
+    window->run(Command::ImportS11);
+    ASSERT_TRUE(modals.done());
+    ASSERT_EQ(design().dataPointCount, 2);
+    EXPECT_EQ(design().dataPoints[0].f, static_cast<double>(state.sparams.points[1].frequency) * 1e6);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text,
+              QStringLiteral("The point at 0.000 MHz cannot become a data point:\n"
+                             "its frequency must be > 0 and at most 1000 GHz."));
+}
+
 TEST_F(SPlotTest, StabilityCirclesOnBothPlanesUndoAndRedo)
 {
     ModalScript modals;

@@ -261,10 +261,13 @@ bool openDesignFile(CommandContext& c, const QString& path)
     // leave its fragments under the name of the design it replaced.
     auto fresh = std::make_unique<Design>();
     fresh->maxItems = c.design().maxItems;
-    const int result = readDesignFile(*fresh, nativePath(path));
+    std::string problem;
+    const int result = readDesignFile(*fresh, nativePath(path), &problem);
     if (result != designFileOk) {
         tell(c.platform, c.state.settings, c.parent(),
-             withPath(result == designFileCannotOpen ? openErrorText : designReadErrorText, path),
+             withReason(withPath(result == designFileCannotOpen ? openErrorText : designReadErrorText,
+                                 path),
+                        problem),
              MessageIcon::Exclamation, true);
         return false;
     }

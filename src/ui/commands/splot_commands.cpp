@@ -2,11 +2,13 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/commands/splot_commands.h"
 
+#include "core/number_text.h"
 #include "model/design_rules.h"
 #include "model/touchstone.h"
+#include "model/value_rules.h"
+#include "ui/commands/file_commands.h"
 #include "ui/dialogs/circle_dialogs.h"
 #include "ui/dialogs/sparam_line_dialog.h"
-#include "ui/commands/file_commands.h"
 #include "ui/messages.h"
 #include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
@@ -97,6 +99,8 @@ void importToChartCommand(CommandContext& c, bool s22)
     const double scale = std::pow(10.0, set.freqExponent);
     Design& d = c.design();
     int added = 0;
+    int refused = 0;
+    double firstRefused = 0.0;
     for (int row : *chosen) {
         if (row < 0 || row >= set.validPoints())
             continue;
@@ -108,6 +112,13 @@ void importToChartCommand(CommandContext& c, bool s22)
             break;
         }
         const SParamPoint& p = set.points[static_cast<std::size_t>(row)];
+        // Every element divides by a data point's frequency; a design with
+        // such a point (a file's DC line) could be neither used nor read back.
+        if (!pointFrequencyAccepted(p.frequency * scale)) {
+            if (refused++ == 0)
+                firstRefused = p.frequency;
+            continue;
+        }
         const Complex z = s22 ? gammaToImpedance(p.s22re, p.s22im, zref)
                               : gammaToImpedance(p.s11re, p.s11im, zref);
         if (appendDataPoint(d, DataPoint{z.re, z.im, static_cast<double>(p.frequency) * scale}))
@@ -118,6 +129,22 @@ void importToChartCommand(CommandContext& c, bool s22)
         d.startPoint = 1;
         d.modified = true;
     }
+    if (refused == 1) {
+        // As the chooser lists it: the file's number in the file's unit.
+        const int e = set.freqExponent;
+        const char* unit = e == 0 ? "Hz" : e == 3 ? "kHz" : e == 6 ? "MHz" : "GHz";
+        tell(c.platform, c.state.settings, c.parent(),
+             QStringLiteral("The point at %1 %2 cannot become a data point:\n\r"
+                            "its frequency must be > 0 and at most 1000 GHz.")
+                 .arg(QString::fromStdString(fixedText(firstRefused, 3)), QLatin1String(unit)),
+             MessageIcon::Error, true);
+    }
+    else if (refused > 1)
+        tell(c.platform, c.state.settings, c.parent(),
+             QStringLiteral("%1 of the chosen points cannot become data points:\n\r"
+                            "a frequency must be > 0 and at most 1000 GHz.")
+                 .arg(refused),
+             MessageIcon::Error, true);
     c.shell.repaintAll();
 }
 

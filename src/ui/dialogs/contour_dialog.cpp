@@ -106,7 +106,7 @@ void ContourDialog::onOk()
         failField(value_, QStringLiteral("Value must be >= 1"));
         return;
     }
-    if (q ? !(typed >= qContourMin && typed <= qContourMax) : typed > vswrContourMax) {
+    if (!(q ? qContourAccepted(typed) : vswrContourAccepted(typed))) {
         failField(value_, q ? outsideRange(QStringLiteral("0.01"), QStringLiteral("1000"))
                             : outsideRange(QStringLiteral("1"), QStringLiteral("1000")));
         return;

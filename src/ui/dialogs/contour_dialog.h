@@ -10,11 +10,6 @@ namespace zelvo {
 
 enum class ContourKind { Q, Vswr };
 
-// Beyond these the contours lie on the chart's rim and the labels say nothing.
-inline constexpr double qContourMin = 0.01;
-inline constexpr double qContourMax = 1000.0;
-inline constexpr double vswrContourMax = 1000.0;
-
 // Ends Accepted when the contour list changed (the chart needs a repaint).
 class ContourDialog : public ZelvoDialog {
   public:

@@ -42,10 +42,8 @@ FieldValue readField(const QString& text)
 
 QString outsideRange(const QString& low, const QString& high, const QString& unit)
 {
-    QString text = QStringLiteral("Value must lie in the range between %1 and %2").arg(low, high);
-    if (!unit.isEmpty())
-        text += QLatin1Char(' ') + unit;
-    return text;
+    return QString::fromStdString(
+        outsideRangeText(low.toStdString(), high.toStdString(), unit.toStdString()));
 }
 
 QString outsideRange(const char* low, const ValueLimit& limit)

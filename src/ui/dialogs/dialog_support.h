@@ -4,6 +4,7 @@
 // What every Zelvo dialog shares: centring on the screen, reading number
 // fields, reporting a failed field (message, beep rule, focus, selection),
 // and keeping exact values that a field shows rounded.
+#include "model/value_rules.h"
 #include "ui/platform.h"
 
 #include <QDialog>
@@ -47,24 +48,8 @@ inline constexpr double impedanceLimit = 1e9;
 std::optional<QString> targetResistanceRefusal(double r);
 std::optional<QString> targetReactanceRefusal(double x);
 
-// A data point's frequency: beyond 1000 GHz no lumped element or line model
-// of the chain means anything.
-inline constexpr double maxPointFrequency = 1e12;
 QString frequencyOutsideRange();
 
-// Upper limits of the values typed into the element dialogs: beyond them an
-// element is an open or a short at every frequency a chart is used for, and
-// lines or dielectrics of such values do not exist.
-struct ValueLimit {
-    double max;
-    const char* text; // the range's upper end with its unit
-};
-inline constexpr ValueLimit resistanceLimit{1e9, "1E9 Ohm"};
-inline constexpr ValueLimit inductanceLimit{1.0, "1 H"};
-inline constexpr ValueLimit capacitanceLimit{1.0, "1 F"};
-inline constexpr ValueLimit lineImpedanceLimit{1e6, "1E6 Ohm"};
-inline constexpr ValueLimit permittivityLimit{1000.0, "1000"};
-inline constexpr ValueLimit ratioLimit{1e6, "1E6"};
 // "Value must lie in the range between <low> and <limit.text>".
 QString outsideRange(const char* low, const ValueLimit& limit);
 

@@ -74,10 +74,8 @@ void ReferenceImpedanceDialog::onOk()
         failField(value_, QStringLiteral("Value must be > 0"));
         return;
     }
-    // Checked as stored, in single precision: 0.0009999 ohm must not pass as
-    // a float that rounds up to the limit.
     const float z0 = toFloatSaturated(siemens ? 1.0 / typed : typed);
-    if (!(z0 >= minReferenceImpedance && z0 <= maxReferenceImpedance)) {
+    if (!referenceImpedanceAccepted(z0)) {
         failField(value_, siemens ? outsideRange(QStringLiteral("1E-6"), QStringLiteral("1000"),
                                                  QStringLiteral("Siemens"))
                                   : outsideRange(QStringLiteral("0.001"), QStringLiteral("1E6"),

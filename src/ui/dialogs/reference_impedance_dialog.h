@@ -7,11 +7,6 @@
 
 namespace zelvo {
 
-// Wider than any line or system impedance, narrow enough that the grid
-// labels (Zo times the normalised values) stay short numbers.
-inline constexpr float minReferenceImpedance = 0.001f;
-inline constexpr float maxReferenceImpedance = 1e6f;
-
 // Ends Accepted when z0 changed (the "Zo" readout needs a refresh).
 class ReferenceImpedanceDialog : public ZelvoDialog {
   public:
