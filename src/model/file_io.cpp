@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -118,7 +119,8 @@ std::string hiddenName(const std::string& name, std::string_view suffix)
 
 // Whether `name` is a temporary of an earlier save of `file` that no running
 // save still writes: its process is gone, or it is far older than any save.
-// Also the names earlier versions used (".name.<n>-<n>.tmp", "name.zelvo-tmp<n>").
+// Also the names earlier versions used (".name.<n>-<n>.tmp", "name.zelvo-tmp<n>",
+// ".name.XXXXXX").
 bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
 {
     const std::string name = entry.path().filename().string();
@@ -133,6 +135,15 @@ bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
                           && errno == ESRCH;
         return gone || ageAbove(entry, std::chrono::hours(1));
     }
+    // PDF prints of earlier versions: ".name.XXXXXX", six letters or digits.
+    const std::string oldPrint = hiddenName(file, ".");
+    if (name.size() == oldPrint.size() + 6 && name.starts_with(oldPrint)
+        && std::all_of(name.begin() + static_cast<std::ptrdiff_t>(oldPrint.size()), name.end(),
+                       [](char c) {
+                           return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')
+                                  || (c >= 'a' && c <= 'z');
+                       }))
+        return ageAbove(entry, std::chrono::hours(1));
     const std::string oldExport = file + ".zelvo-tmp";
     if (name.starts_with(oldExport) && allDigits(std::string_view(name).substr(oldExport.size())))
         return ageAbove(entry, std::chrono::minutes(1));
