@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvo {
 namespace {
@@ -342,6 +343,18 @@ TEST_F(PrintedPdf, PdfIsSavedAsEveryOtherFile)
     EXPECT_TRUE(loop.detail.endsWith(QStringLiteral(": Too many levels of symbolic links.")))
         << loop.detail.toStdString();
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("loop-a.pdf"))).isSymLink());
+
+    // One's own read-only file is refused as well (root may write any file).
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(),
+                      0444),
+              0);
+    if (::geteuid() != 0) {
+        const PrintResult locked = printTo(QStringLiteral("link.pdf"));
+        EXPECT_EQ(locked.outcome, PrintOutcome::StartFailed);
+        EXPECT_TRUE(locked.detail.endsWith(QStringLiteral(": Permission denied.")))
+            << locked.detail.toStdString();
+        EXPECT_TRUE(isPdf(QStringLiteral("shared.pdf"))); // the earlier print, untouched
+    }
 
     EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                             QDir::Name),
