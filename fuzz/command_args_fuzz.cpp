@@ -23,8 +23,9 @@ namespace {
 bool fromAnArgument(const std::string& value, const Arguments& args)
 {
     return std::any_of(args.begin() + 2, args.end(), [&value](const std::string& a) {
-        return a == value || (a.size() > value.size() && a.ends_with(value)
-                              && (a.size() - value.size() == 2 || a[a.size() - value.size() - 1] == '='));
+        return a == value ||
+               (a.size() > value.size() && a.ends_with(value) &&
+                (a.size() - value.size() == 2 || a[a.size() - value.size() - 1] == '='));
     });
 }
 
@@ -66,8 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         classifyArguments(args, [filesExist](const std::string&) { return filesExist; });
     if (how == Invocation::UnknownCommand) {
         FUZZ_CHECK(!filesExist, "an existing file taken for a command");
-        FUZZ_CHECK(unknownCommandText(args[1]).starts_with("zelvo: unknown command '" + args[1] + "'"),
-                   "unknown command not named");
+        FUZZ_CHECK(
+            unknownCommandText(args[1]).starts_with("zelvo: unknown command '" + args[1] + "'"),
+            "unknown command not named");
         return 0;
     }
     if (how == Invocation::Window)
@@ -92,12 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "an input that is no argument");
     FUZZ_CHECK(r.output.empty() || fromAnArgument(r.output, args), "an output that is no argument");
     if (r.tool == ToolKind::Export)
-        FUZZ_CHECK(std::string_view("HZYA").find(r.parameterKind) != std::string_view::npos
-                       && r.parameterKind != '\0',
+        FUZZ_CHECK(std::string_view("HZYA").find(r.parameterKind) != std::string_view::npos &&
+                       r.parameterKind != '\0',
                    "export without a parameter kind");
     if (r.tool == ToolKind::Picture)
-        FUZZ_CHECK(r.size >= minPictureSize && r.size <= maxPictureSize
-                       && pictureFormatOf(r.output).has_value(),
+        FUZZ_CHECK(r.size >= minPictureSize && r.size <= maxPictureSize &&
+                       pictureFormatOf(r.output).has_value(),
                    "picture size or format outside what can be drawn");
 
     const ParsedTool again = parseToolArguments(rewritten(r));

@@ -77,10 +77,10 @@ const ToolSpec* specOf(std::string_view name)
 
 std::string sizeHelp()
 {
-    return "The longer side in pixels, " + std::to_string(minPictureSize) + " to "
-           + std::to_string(maxPictureSize) + "; default " + std::to_string(defaultPictureSize)
-           + ".\nPDF and SVG pages are laid out at " + std::to_string(vectorPictureDpi)
-           + " dpi: N/" + std::to_string(vectorPictureDpi) + " inches.";
+    return "The longer side in pixels, " + std::to_string(minPictureSize) + " to " +
+           std::to_string(maxPictureSize) + "; default " + std::to_string(defaultPictureSize) +
+           ".\nPDF and SVG pages are laid out at " + std::to_string(vectorPictureDpi) + " dpi: N/" +
+           std::to_string(vectorPictureDpi) + " inches.";
 }
 
 // Qt's help layout: options in one column, their texts aligned beside them.
@@ -96,8 +96,8 @@ std::string helpText(const ToolSpec& s)
     std::size_t width = 0;
     for (const auto& r : rows)
         width = std::max(width, r.first.size());
-    std::string text = std::string("Usage: zelvo ") + s.name + " " + s.usage + "\n" + s.summary
-                       + "\n\nOptions:\n";
+    std::string text =
+        std::string("Usage: zelvo ") + s.name + " " + s.usage + "\n" + s.summary + "\n\nOptions:\n";
     for (const auto& [name, help] : rows) {
         text += "  " + name + std::string(width - name.size() + 2, ' ');
         for (const char c : help)
@@ -262,8 +262,8 @@ ParsedTool parseToolArguments(const Arguments& args)
         return result;
     }
     if (static_cast<int>(r.inputs.size()) != s.inputs)
-        return badUsage(s, std::to_string(s.inputs) + " argument(s) expected, "
-                               + std::to_string(r.inputs.size()) + " given");
+        return badUsage(s, std::to_string(s.inputs) + " argument(s) expected, " +
+                               std::to_string(r.inputs.size()) + " given");
     if (s.output && r.output.empty())
         return badUsage(s, "the output file is missing (-o OUT)");
     if (s.kind == ToolKind::Export) {
@@ -277,19 +277,18 @@ ParsedTool parseToolArguments(const Arguments& args)
     }
     if (s.kind == ToolKind::Picture) {
         if (!pictureFormatOf(r.output))
-            return badUsage(s, "the output file must end in .pdf, .svg or .png, not "
-                                   + quoted(r.output));
+            return badUsage(s, "the output file must end in .pdf, .svg or .png, not " +
+                                   quoted(r.output));
         r.size = defaultPictureSize;
         if (size) {
             int n = 0;
             const char* end = size->data() + size->size();
             const auto [ptr, ec] = std::from_chars(size->data(), end, n);
-            if (size->empty() || ec != std::errc() || ptr != end || n < minPictureSize
-                || n > maxPictureSize)
-                return badUsage(s, "the size must be a whole number from "
-                                       + std::to_string(minPictureSize) + " to "
-                                       + std::to_string(maxPictureSize) + ", not "
-                                       + quoted(*size));
+            if (size->empty() || ec != std::errc() || ptr != end || n < minPictureSize ||
+                n > maxPictureSize)
+                return badUsage(s, "the size must be a whole number from " +
+                                       std::to_string(minPictureSize) + " to " +
+                                       std::to_string(maxPictureSize) + ", not " + quoted(*size));
             r.size = n;
         }
     }

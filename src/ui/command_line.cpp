@@ -170,9 +170,9 @@ ToolRun pictureTool(const ToolRequest& r)
     auto settings = std::make_unique<Settings>();
     if (const std::string path = defaultSettingsPath(); !path.empty())
         readSettings(*settings, path);
-    const std::string why = writePictureFile({d.get(), nullptr, settings.get()},
-                                             r.flag ? PictureView::Schematic : PictureView::Chart,
-                                             r.output, r.size);
+    const std::string why =
+        writePictureFile({d.get(), nullptr, settings.get()},
+                         r.flag ? PictureView::Schematic : PictureView::Chart, r.output, r.size);
     if (!why.empty())
         return failed(r.tool, plain(why));
     return {0, "Picture '" + r.output + "' written\n", ""};

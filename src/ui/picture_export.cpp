@@ -2,13 +2,13 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/picture_export.h"
 
+#include "model/dialog_message.h"
+#include "model/file_io.h"
 #include "render/chart_objects.h"
 #include "render/gain_graph.h"
 #include "render/painter_canvas.h"
 #include "render/splot_plots.h"
 #include "render/text_views.h"
-#include "model/dialog_message.h"
-#include "model/file_io.h"
 #include "ui/print_pages.h"
 
 #include <QBuffer>
@@ -295,15 +295,16 @@ QString pictureViewName(PictureView view)
     return {};
 }
 
-std::string writePictureFile(const PictureSource& source, PictureView view,
-                             const std::string& path, int size)
+std::string writePictureFile(const PictureSource& source, PictureView view, const std::string& path,
+                             int size)
 {
     const std::optional<PictureFormat> format = pictureFormatOf(path);
     if (!format)
-        return "Unknown picture format of '" + path + "'.\nUse a name ending in .pdf, .svg or .png.";
+        return "Unknown picture format of '" + path +
+               "'.\nUse a name ending in .pdf, .svg or .png.";
     if (size < minPictureSize || size > maxPictureSize)
-        return "The picture size must be between " + std::to_string(minPictureSize) + " and "
-               + std::to_string(maxPictureSize) + " pixels.";
+        return "The picture size must be between " + std::to_string(minPictureSize) + " and " +
+               std::to_string(maxPictureSize) + " pixels.";
     const std::optional<Picture> picture = pictureOf(source, view, size);
     if (!picture)
         return "Nothing to export for the " + pictureViewName(view).toStdString() + ".";
@@ -315,8 +316,9 @@ std::string writePictureFile(const PictureSource& source, PictureView view,
     if (!writeTo(buffer, *format, *picture, title))
         why = "The picture could not be drawn";
     else
-        writeFileReplacing(path, std::string_view(buffer.data().constData(),
-                                                  static_cast<std::size_t>(buffer.data().size())),
+        writeFileReplacing(path,
+                           std::string_view(buffer.data().constData(),
+                                            static_cast<std::size_t>(buffer.data().size())),
                            &why);
     if (why.empty())
         return {};

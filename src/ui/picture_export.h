@@ -40,8 +40,8 @@ struct PictureSource {
 // for the user, which names the file by those bytes. The picture is drawn in
 // memory and saved as every other file is (writeFileReplacing): a failure
 // leaves a previous file as it was.
-std::string writePictureFile(const PictureSource& source, PictureView view,
-                             const std::string& path, int size = defaultPictureSize);
+std::string writePictureFile(const PictureSource& source, PictureView view, const std::string& path,
+                             int size = defaultPictureSize);
 
 // The same for a name from a file dialog.
 QString exportPicture(const PictureSource& source, PictureView view, const QString& path,

@@ -98,7 +98,9 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
         return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
     const QByteArray& bytes = buffer.data();
     std::string why;
-    if (!writeFileReplacing(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &why))
+    if (!writeFileReplacing(
+            path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+            &why))
         return {PrintOutcome::WriteFailed, writeFailedText(target, why)};
     return {};
 }

@@ -138,11 +138,10 @@ TEST(ReplacingWriter, StaleTemporariesOfTheTargetOnlyAreRemoved)
 
     ASSERT_TRUE(writeFileReplacing((dir / "d.zvc").string(), "saved"));
     EXPECT_EQ(text(dir / "d.zvc"), "saved");
-    EXPECT_EQ(namesIn(dir),
-              (std::vector<std::string>{".d.zvc.aBcDe6", ".d.zvc.notes", ".d.zvc.x-y-z1",
-                                        ".d.zvc.zelvo-" + std::to_string(::getppid()) + "-Zz9Yy8",
-                                        ".d.zvc.zelvo-x", ".e.zvc.zelvo-999999999-Ab12Cd",
-                                        "d.zvc"}));
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{
+                                ".d.zvc.aBcDe6", ".d.zvc.notes", ".d.zvc.x-y-z1",
+                                ".d.zvc.zelvo-" + std::to_string(::getppid()) + "-Zz9Yy8",
+                                ".d.zvc.zelvo-x", ".e.zvc.zelvo-999999999-Ab12Cd", "d.zvc"}));
 }
 
 TEST(ExportWriter, FollowsLinksAndRefusesReadOnlyTargets)

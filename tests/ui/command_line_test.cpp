@@ -325,8 +325,11 @@ TEST(ToolArguments, OptionsInEveryFormAndTheirRefusals)
         {{"picture", "a.zvc", "-o", "a.PNG", "--size", "20000"}, O::Run, {"a.zvc"}, "a.PNG", false},
         {{"picture", "a.zvc", "-o", "a.png", "--size", "20001"}, O::BadUsage, {}, "", false},
         {{"picture", "a.zvc", "-o", "a.png", "--size=1e3"}, O::BadUsage, {}, "", false},
-        {{"picture", "a.zvc", "-o", "a.png", "--size", "99999999999999999999"}, O::BadUsage, {},
-         "", false},
+        {{"picture", "a.zvc", "-o", "a.png", "--size", "99999999999999999999"},
+         O::BadUsage,
+         {},
+         "",
+         false},
     };
     int checked = 0;
     for (const auto& row : rows) {
@@ -361,10 +364,10 @@ TEST(ToolArguments, AMisspeltCommandIsNamedWithTheCommands)
     } rows[] = {
         {{"zelvo", "exprot", "H", "in.s2p", "-o", "out.h2p"}, Invocation::UnknownCommand},
         {{"zelvo", "lsit", "amp.zvc"}, Invocation::UnknownCommand},
-        {{"zelvo", "notes", "-o", "x"}, Invocation::Window},      // an existing file
-        {{"zelvo", "exprot"}, Invocation::Window},                // a file to open, or its error
-        {{"zelvo", "new.zvc", "-o", "x"}, Invocation::Window},    // a suffix: a file name
-        {{"zelvo", "lab/amp", "-o", "x"}, Invocation::Window},    // a folder: a file name
+        {{"zelvo", "notes", "-o", "x"}, Invocation::Window},   // an existing file
+        {{"zelvo", "exprot"}, Invocation::Window},             // a file to open, or its error
+        {{"zelvo", "new.zvc", "-o", "x"}, Invocation::Window}, // a suffix: a file name
+        {{"zelvo", "lab/amp", "-o", "x"}, Invocation::Window}, // a folder: a file name
         {{"zelvo", "-style", "fusion", "amp.zvc"}, Invocation::Window}, // Qt's options
         {{"zelvo", "-h"}, Invocation::Tool},
     };
@@ -402,10 +405,10 @@ TEST(ToolArguments, StabilityFiguresKeepFourSignificantDigitsInTheirColumn)
         int decimals;
         const char* text;
     } rows[] = {
-        {0.000398, 4, "0.0003980"}, {1.4396392, 4, "1.4396"},   {0.5, 4, "0.5000"},
-        {0.0012345, 4, "0.001234"}, {1.174e-6, 4, "1.174e-06"}, {-0.0002162, 3, "-0.0002162"},
+        {0.000398, 4, "0.0003980"}, {1.4396392, 4, "1.4396"},       {0.5, 4, "0.5000"},
+        {0.0012345, 4, "0.001234"}, {1.174e-6, 4, "1.174e-06"},     {-0.0002162, 3, "-0.0002162"},
         {12345.6, 4, "1.235e+04"},  {-9876.54321, 4, "-9876.5432"}, {0.0, 4, "0.0000"},
-        {15.234, 3, "15.234"},      {-3.936111, 3, "-3.936"},   {-2e-9, 3, "-2.000e-09"},
+        {15.234, 3, "15.234"},      {-3.936111, 3, "-3.936"},       {-2e-9, 3, "-2.000e-09"},
     };
     for (const auto& row : rows) {
         const std::string t = stabilityTableNumber(row.value, row.decimals);
@@ -455,11 +458,13 @@ TEST_F(CommandLineTest, FileNamesAreTheArgumentBytes)
 
     if (zelvoProgram().isEmpty())
         GTEST_SKIP() << "the zelvo program is not built";
-    const ProgramRun real = runProgram(dir.path(), QStringLiteral(
-        "\"$Z\" list \"$(printf 'd\\351sign.zvc')\" && "
-        "\"$Z\" netlist --spice \"$(printf 'd\\351sign.zvc')\" -o \"$(printf 'r\\351el.cir')\""));
+    const ProgramRun real = runProgram(
+        dir.path(), QStringLiteral("\"$Z\" list \"$(printf 'd\\351sign.zvc')\" && "
+                                   "\"$Z\" netlist --spice \"$(printf 'd\\351sign.zvc')\" -o "
+                                   "\"$(printf 'r\\351el.cir')\""));
     EXPECT_EQ(real.exitCode, 0) << real.err.toStdString();
-    EXPECT_TRUE(std::filesystem::exists(dirName + "r\xe9" "el.cir"));
+    EXPECT_TRUE(std::filesystem::exists(dirName + "r\xe9"
+                                                  "el.cir"));
 }
 
 TEST_F(CommandLineTest, FailedSavesGiveTheSystemsReason)
@@ -472,15 +477,15 @@ TEST_F(CommandLineTest, FailedSavesGiveTheSystemsReason)
         all.insert(all.end(), args.begin(), args.end());
         const ToolRun r = runTool(all);
         EXPECT_EQ(r.exitCode, toolFailed);
-        EXPECT_EQ(r.err, "zelvo netlist: Error while writing file '" + path("no/such/dir.cir")
-                             + "' No such file or directory.\n");
+        EXPECT_EQ(r.err, "zelvo netlist: Error while writing file '" + path("no/such/dir.cir") +
+                             "' No such file or directory.\n");
     }
     std::filesystem::create_symlink("loop-b.png", path("loop-a.png"));
     std::filesystem::create_symlink("loop-a.png", path("loop-b.png"));
     const ToolRun loop = run({"picture", path("amp.zvc"), "-o", path("loop-a.png")});
     EXPECT_EQ(loop.exitCode, toolFailed);
-    EXPECT_EQ(loop.err, "zelvo picture: Error while writing file '" + path("loop-a.png")
-                            + "' Too many levels of symbolic links.\n");
+    EXPECT_EQ(loop.err, "zelvo picture: Error while writing file '" + path("loop-a.png") +
+                            "' Too many levels of symbolic links.\n");
     EXPECT_TRUE(std::filesystem::is_symlink(path("loop-a.png")));
 }
 
@@ -505,8 +510,8 @@ TEST_F(CommandLineTest, TheRealProgramWithoutADisplay)
     EXPECT_TRUE(unset.err.startsWith("zelvo: no display")) << unset.err.toStdString();
     EXPECT_EQ(unset.err.count('\n'), 1) << unset.err.toStdString();
 
-    const ProgramRun gone = runProgram(dir.path(), QStringLiteral("\"$Z\" amp.zvc"),
-                                       QStringLiteral(":9876"));
+    const ProgramRun gone =
+        runProgram(dir.path(), QStringLiteral("\"$Z\" amp.zvc"), QStringLiteral(":9876"));
     EXPECT_EQ(gone.exitCode, 1);
     EXPECT_TRUE(gone.err.startsWith("zelvo: cannot open the window")) << gone.err.toStdString();
     EXPECT_EQ(gone.err.count('\n'), 1) << gone.err.toStdString();
@@ -514,7 +519,8 @@ TEST_F(CommandLineTest, TheRealProgramWithoutADisplay)
     const ProgramRun misspelt =
         runProgram(dir.path(), QStringLiteral("\"$Z\" exprot H in.s2p -o out.h2p"));
     EXPECT_EQ(misspelt.exitCode, toolBadUsage);
-    EXPECT_TRUE(misspelt.err.startsWith("zelvo: unknown command 'exprot' (did you mean 'export'?)\n"))
+    EXPECT_TRUE(
+        misspelt.err.startsWith("zelvo: unknown command 'exprot' (did you mean 'export'?)\n"))
         << misspelt.err.toStdString();
     EXPECT_TRUE(misspelt.err.contains("  stability IN.s2p"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out.h2p"))));

@@ -198,8 +198,9 @@ TEST_F(PictureExport, PictureIsSavedAsEveryOtherFile)
         const testing::FullDisk limit(4096);
         full = exportChartPicture(design, settings, file("real.png"), 2000);
     }
-    EXPECT_EQ(full, QStringLiteral("Error while writing file '%1'\n\rFile too large.")
-                        .arg(file("real.png")));
+    EXPECT_EQ(
+        full,
+        QStringLiteral("Error while writing file '%1'\n\rFile too large.").arg(file("real.png")));
     EXPECT_EQ(QImage(file("real.png")).width(), 300);
     EXPECT_EQ(d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                           QDir::Name),
@@ -224,7 +225,8 @@ TEST_F(PictureExport, VectorPagesAreTheSizeAt300Dpi)
     QProcess p;
     p.start(pdfinfo, {file("chart.pdf")});
     p.waitForFinished(60000);
-    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("360 x 360 pts")));
+    EXPECT_TRUE(
+        QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("360 x 360 pts")));
 }
 
 } // namespace

@@ -249,7 +249,8 @@ TEST_F(PrintDialogTest, ExportPictureThroughALinkLoopSaysWhyAndKeepsTheLinks)
 {
     const QString loop = dir.filePath(QStringLiteral("loop-a.png"));
     ASSERT_TRUE(QFile::link(QStringLiteral("loop-b.png"), loop));
-    ASSERT_TRUE(QFile::link(QStringLiteral("loop-a.png"), dir.filePath(QStringLiteral("loop-b.png"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("loop-a.png"), dir.filePath(QStringLiteral("loop-b.png"))));
     recorder.fileNames.push_back(loop);
     ModalScript script;
     script.then([](QDialog& d) { clickOk(d); });

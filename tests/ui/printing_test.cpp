@@ -288,7 +288,8 @@ TEST_F(PrintedPdf, FullDiskKeepsTheOldPdfAndSaysWhy)
         r = p.print(chartPrintPages(d, settings, defaultPrintFlags, {}));
     }
     EXPECT_EQ(r.outcome, PrintOutcome::WriteFailed);
-    EXPECT_EQ(r.detail, QStringLiteral("Error while writing file '%1'\n\rFile too large.").arg(p.path));
+    EXPECT_EQ(r.detail,
+              QStringLiteral("Error while writing file '%1'\n\rFile too large.").arg(p.path));
     QFile old(p.path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("previous report"));
@@ -322,14 +323,18 @@ TEST_F(PrintedPdf, PdfIsSavedAsEveryOtherFile)
         ASSERT_TRUE(shared.open(QIODevice::WriteOnly));
         shared.write("old");
     }
-    ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(),
-                      0660),
-              0);
-    ASSERT_TRUE(QFile::link(QStringLiteral("shared.pdf"), dir.filePath(QStringLiteral("link.pdf"))));
-    ASSERT_TRUE(QFile::link(QStringLiteral("out/made.pdf"), dir.filePath(QStringLiteral("dangling.pdf"))));
+    ASSERT_EQ(
+        ::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(), 0660),
+        0);
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("shared.pdf"), dir.filePath(QStringLiteral("link.pdf"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("out/made.pdf"), dir.filePath(QStringLiteral("dangling.pdf"))));
     ASSERT_TRUE(dir.mkdir(QStringLiteral("out")));
-    ASSERT_TRUE(QFile::link(QStringLiteral("loop-b.pdf"), dir.filePath(QStringLiteral("loop-a.pdf"))));
-    ASSERT_TRUE(QFile::link(QStringLiteral("loop-a.pdf"), dir.filePath(QStringLiteral("loop-b.pdf"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("loop-b.pdf"), dir.filePath(QStringLiteral("loop-a.pdf"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("loop-a.pdf"), dir.filePath(QStringLiteral("loop-b.pdf"))));
 
     EXPECT_EQ(printTo(QStringLiteral("link.pdf")).outcome, PrintOutcome::Printed);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("link.pdf"))).isSymLink());
@@ -345,9 +350,9 @@ TEST_F(PrintedPdf, PdfIsSavedAsEveryOtherFile)
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("loop-a.pdf"))).isSymLink());
 
     // One's own read-only file is refused as well (root may write any file).
-    ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(),
-                      0444),
-              0);
+    ASSERT_EQ(
+        ::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(), 0444),
+        0);
     if (::geteuid() != 0) {
         const PrintResult locked = printTo(QStringLiteral("link.pdf"));
         EXPECT_EQ(locked.outcome, PrintOutcome::StartFailed);

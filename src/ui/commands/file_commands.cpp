@@ -178,8 +178,8 @@ void saveSpiceNetlistCommand(CommandContext& c)
     std::string why;
     if (!writeSpiceNetlist(c.design(), nativePath(path), c.design().fileName, &why)) {
         tell(c.platform, c.state.settings, c.parent(),
-             withReason(withPath(netlistWriteErrorText, path), why), MessageIcon::Exclamation,
-             true, {}, MessageButtons::OkCancel);
+             withReason(withPath(netlistWriteErrorText, path), why), MessageIcon::Exclamation, true,
+             {}, MessageButtons::OkCancel);
         return;
     }
     c.state.lastNetlistPath = path;
