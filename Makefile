@@ -54,7 +54,8 @@ test-clang: deps
 package: build
 	cmake --build $(BUILD) --target package
 
-# The readers under libFuzzer with ASan + UBSan, FUZZ_SECONDS per target.
+# The readers and the argument parser under libFuzzer with ASan + UBSan,
+# FUZZ_SECONDS per target.
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=$(FUZZ_CXX) \
 	  -DZELVO_FUZZ=ON -DZELVO_WERROR=OFF $(LAUNCHER)

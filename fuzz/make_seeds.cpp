@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace zelvo;
 namespace fs = std::filesystem;
@@ -149,5 +151,24 @@ int main(int argc, char** argv)
         ++i;
     }
     ok &= put(root / "number_reader", "spaces", " \t+.5E-3xyz");
+
+    // Argument lists: a first byte for whether names are files, then the
+    // arguments after the program's name, each ended by a NUL.
+    const std::pair<const char*, std::vector<std::string>> commands[] = {
+        {"export", {"export", "y", "--normalize", "amp.s2p", "-o", "amp.y2p"}},
+        {"netlist", {"netlist", "--spice", "match.zvc", "--output=match.cir"}},
+        {"list", {"list", "--", "-match.zvc"}},
+        {"stability", {"stability", "amp.s2p", "--csv"}},
+        {"picture", {"picture", "--schematic", "--size", "600", "match.zvc", "-omatch.SVG"}},
+        {"help", {"picture", "-h"}},
+        {"refused", {"picture", "--size=5", "match.zvc", "-o", "caf\xe9.gif"}},
+        {"misspelt", {"exprot", "H", "amp.s2p", "-o", "amp.h2p"}},
+    };
+    for (const auto& [name, args] : commands) {
+        std::string bytes(1, '\0');
+        for (const std::string& a : args)
+            bytes += a + '\0';
+        ok &= put(root / "command_args", name, bytes);
+    }
     return ok ? 0 : 1;
 }

@@ -11,7 +11,7 @@ build=$1
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(design_reader settings_reader touchstone_reader one_port_reader number_reader)
+[ ${#targets[@]} -gt 0 ] || targets=(design_reader settings_reader touchstone_reader one_port_reader number_reader command_args)
 root=$(cd "$(dirname "$0")/.." && pwd)
 testdata=${ZELVO_TESTDATA_DIR:-$root/../shared/testdata}
 

@@ -14,14 +14,19 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
 // The command-line tools need no display: they run on a core application,
 // which loads no window-system platform at all, or, when they draw, on the
 // offscreen platform, which needs no display either.
-int runTool(int argc, char** argv, bool fonts)
+int runTool(int argc, char** argv, const zelvo::Arguments& arguments)
 {
     // The tools say what went wrong themselves; Qt's notes about the
     // environment (no runtime folder, no display) would only be noise in a
@@ -31,7 +36,7 @@ int runTool(int argc, char** argv, bool fonts)
             std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     });
     std::unique_ptr<QCoreApplication> app;
-    if (fonts) {
+    if (zelvo::needsFonts(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
@@ -39,24 +44,86 @@ int runTool(int argc, char** argv, bool fonts)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     std::setlocale(LC_NUMERIC, "C");
-    const zelvo::ToolRun r = zelvo::runTool(QCoreApplication::arguments());
+    // The bytes as given, not Qt's decoded arguments: a file name that is
+    // not valid in the locale's encoding must reach the file system intact.
+    const zelvo::ToolRun r = zelvo::runTool(arguments);
     std::fwrite(r.out.data(), 1, r.out.size(), stdout);
     std::fwrite(r.err.data(), 1, r.err.size(), stderr);
     return r.exitCode;
+}
+
+// Qt ends the program with an abort and several lines of advice when it
+// cannot reach the window system (a display that is set but gone). While the
+// application is made, its notes are held back; a fatal one becomes a
+// single line and exit code 1, otherwise they are passed on afterwards.
+struct HeldNote {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldNote> heldNotes;
+
+void holdStartupNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        heldNotes.push_back({type, context.category ? context.category : "", text});
+        return;
+    }
+    QString reason = text.section(QLatin1Char('\n'), 0, 0);
+    for (const HeldNote& n : heldNotes)
+        if (n.category.starts_with("qt.qpa")) {
+            reason = n.text.trimmed();
+            break;
+        }
+    std::fprintf(stderr,
+                 "zelvo: cannot open the window (%s); the commands work without one, see zelvo "
+                 "--help\n",
+                 reason.toLocal8Bit().constData());
+    std::_Exit(1);
+}
+
+void passHeldNotesOn(QtMessageHandler next)
+{
+    for (const HeldNote& n : heldNotes) {
+        const QMessageLogContext context(nullptr, 0, nullptr, n.category.c_str());
+        if (next)
+            next(n.type, context, n.text);
+        else
+            std::fprintf(stderr, "%s\n", n.text.toLocal8Bit().constData());
+    }
+    heldNotes.clear();
+}
+
+bool isFile(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    {
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << QString::fromLocal8Bit(argv[i]);
-        if (zelvo::isToolInvocation(arguments))
-            return runTool(argc, argv, zelvo::needsFonts(arguments));
+    const zelvo::Arguments arguments(argv, argv + argc);
+    switch (zelvo::classifyArguments(arguments, isFile)) {
+    case zelvo::Invocation::Tool:
+        return runTool(argc, argv, arguments);
+    case zelvo::Invocation::UnknownCommand: {
+        const std::string text = zelvo::unknownCommandText(arguments[1]);
+        std::fwrite(text.data(), 1, text.size(), stderr);
+        return zelvo::toolBadUsage;
     }
+    case zelvo::Invocation::Window:
+        break;
+    }
+    if (const auto why = zelvo::missingDisplayText(std::getenv)) {
+        std::fprintf(stderr, "%s\n", why->c_str());
+        return zelvo::toolFailed;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(holdStartupNotes);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    passHeldNotesOn(previous);
     // QApplication adopts the user's locale; the design and settings files
     // are written with printf and must keep the decimal point.
     std::setlocale(LC_NUMERIC, "C");

@@ -105,6 +105,13 @@ bool allDigits(std::string_view s)
     return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
+bool allLettersOrDigits(std::string_view s)
+{
+    return std::all_of(s.begin(), s.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
 // "." + name + suffix, appended piece by piece: GCC 12 at -O2 and above
 // reports a false -Wrestrict on "." + std::string.
 std::string hiddenName(const std::string& name, std::string_view suffix)
@@ -119,7 +126,8 @@ std::string hiddenName(const std::string& name, std::string_view suffix)
 
 // Whether `name` is a temporary of an earlier save of `file` that no running
 // save still writes: its process is gone, or it is far older than any save.
-// Also the names earlier versions used (".name.<n>-<n>.tmp", "name.zelvo-tmp<n>").
+// Also the names earlier versions used (".name.<n>-<n>.tmp", "name.zelvo-tmp<n>",
+// ".name.XXXXXX").
 bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
 {
     const std::string name = entry.path().filename().string();
@@ -134,6 +142,11 @@ bool isStaleTemporary(const fs::directory_entry& entry, const std::string& file)
                           && errno == ESRCH;
         return gone || ageAbove(entry, std::chrono::hours(1));
     }
+    // PDF prints of earlier versions: ".name.XXXXXX", six letters or digits.
+    const std::string oldPrint = hiddenName(file, ".");
+    if (name.size() == oldPrint.size() + 6 && name.starts_with(oldPrint)
+        && allLettersOrDigits(std::string_view(name).substr(oldPrint.size())))
+        return ageAbove(entry, std::chrono::hours(1));
     const std::string oldExport = file + ".zelvo-tmp";
     if (name.starts_with(oldExport) && allDigits(std::string_view(name).substr(oldExport.size())))
         return ageAbove(entry, std::chrono::minutes(1));

@@ -167,9 +167,10 @@ std::string spiceNetlistText(const Design& d, const std::string& designFileName)
     return w.out;
 }
 
-bool writeSpiceNetlist(const Design& d, const std::string& path, const std::string& designFileName)
+bool writeSpiceNetlist(const Design& d, const std::string& path, const std::string& designFileName,
+                       std::string* why)
 {
-    return writeFileReplacing(path, spiceNetlistText(d, designFileName));
+    return writeFileReplacing(path, spiceNetlistText(d, designFileName), why);
 }
 
 } // namespace zelvo

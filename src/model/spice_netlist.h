@@ -14,7 +14,9 @@ inline constexpr const char* spiceSubcircuitName = "zelvo_match";
 
 // The complete file text; `designFileName` is named in the header.
 std::string spiceNetlistText(const Design& d, const std::string& designFileName);
-// true when written; a failure leaves any previous file untouched.
-bool writeSpiceNetlist(const Design& d, const std::string& path, const std::string& designFileName);
+// true when written; a failure leaves any previous file untouched and puts
+// the system's reason in `why` (when given).
+bool writeSpiceNetlist(const Design& d, const std::string& path, const std::string& designFileName,
+                       std::string* why = nullptr);
 
 } // namespace zelvo

@@ -13,42 +13,14 @@
 #include "model/twoport_export.h"
 #include "ui/picture_export.h"
 
-#include <QCommandLineParser>
-#include <QFile>
-
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <memory>
 
 namespace zelvo {
 
 namespace {
-
-const QStringList tools = {QStringLiteral("export"), QStringLiteral("netlist"),
-                           QStringLiteral("list"), QStringLiteral("stability"),
-                           QStringLiteral("picture")};
-
-const char* const overview =
-    "Usage: zelvo [FILE]\n"
-    "       zelvo COMMAND [OPTIONS] ...\n"
-    "\n"
-    "Without a command, zelvo opens its window (and FILE: a design *.zvc, or a\n"
-    "Touchstone two-port *.s2p in S-Plot mode).\n"
-    "\n"
-    "Commands (no window; errors go to standard error):\n"
-    "  export H|Z|Y|A [--normalize] IN.s2p -o OUT\n"
-    "                      two-port data as H-, Z-, Y- or A-parameter file\n"
-    "  netlist [--spice] DESIGN.zvc -o OUT\n"
-    "                      the matching network as a netlist (--spice: an\n"
-    "                      ngspice subcircuit)\n"
-    "  list DESIGN.zvc     the data point list, as the clipboard's comments text\n"
-    "  stability IN.s2p [--csv]\n"
-    "                      per frequency K, mu, mu', MAG and MSG\n"
-    "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
-    "                      the chart (or the schematic) as a picture file\n"
-    "\n"
-    "zelvo COMMAND --help shows the options of a command.\n";
-
-std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 // Message texts carry the dialogs' "\n\r" line breaks.
 std::string plain(const std::string& text)
@@ -68,170 +40,81 @@ std::string plain(const std::string& text)
     return out;
 }
 
-ToolRun usage(const std::string& why, const QString& tool)
+ToolRun failed(ToolKind tool, const std::string& why)
 {
-    return {toolBadUsage, "", "zelvo " + tool.toStdString() + ": " + why + "\nTry 'zelvo "
-                                  + tool.toStdString() + " --help'.\n"};
+    return {toolFailed, "", "zelvo " + toolName(tool) + ": " + why + "\n"};
 }
 
-ToolRun failed(const QString& tool, const std::string& why)
+std::optional<ToolRun> loadTwoPort(SParamSet& set, const std::string& path, ToolKind tool)
 {
-    return {toolFailed, "", "zelvo " + tool.toStdString() + ": " + why + "\n"};
-}
-
-// The tool's own options and positional arguments; an error or help run
-// when they do not fit.
-struct Parsed {
-    std::optional<ToolRun> stop;
-    QStringList positional;
-    QString output;
-    bool flag = false;
-    QStringList values; // of `valueOptions`, in their order; empty when not given
-};
-
-Parsed parse(const QStringList& arguments, const QString& tool, const QString& synopsis,
-             const QString& usageLine, int positionalCount, const QString& flagName, const QString& flagHelp,
-             bool wantsOutput, const QList<QCommandLineOption>& valueOptions = {})
-{
-    QCommandLineParser p;
-    p.setApplicationDescription(synopsis);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The file to write."), QStringLiteral("OUT"));
-    const QCommandLineOption flag(flagName.isEmpty() ? QStringLiteral("unused") : flagName,
-                                  flagHelp);
-    p.addOption(help);
-    if (wantsOutput)
-        p.addOption(output);
-    if (!flagName.isEmpty())
-        p.addOption(flag);
-    for (const QCommandLineOption& o : valueOptions)
-        p.addOption(o);
-    Parsed r;
-    // arguments: program, tool, ...; the parser wants a program name first.
-    QStringList rest = arguments.mid(1);
-    rest[0] = QStringLiteral("zelvo ") + tool;
-    if (!p.parse(rest)) {
-        r.stop = usage(p.errorText().toStdString(), tool);
-        return r;
-    }
-    if (p.isSet(help)) {
-        // Qt's first line names the executable's path; ours names the tool.
-        QString text = p.helpText();
-        text = text.mid(text.indexOf(QLatin1Char('\n')) + 1);
-        r.stop = ToolRun{0, "Usage: zelvo " + tool.toStdString() + " " + usageLine.toStdString()
-                                + "\n" + text.toStdString(),
-                         ""};
-        return r;
-    }
-    r.positional = p.positionalArguments();
-    if (r.positional.size() != positionalCount)
-        r.stop = usage(std::to_string(positionalCount) + " argument(s) expected, "
-                           + std::to_string(r.positional.size()) + " given",
-                       tool);
-    else if (wantsOutput && p.value(output).isEmpty())
-        r.stop = usage("the output file is missing (-o OUT)", tool);
-    r.output = wantsOutput ? p.value(output) : QString();
-    r.flag = !flagName.isEmpty() && p.isSet(flag);
-    for (const QCommandLineOption& o : valueOptions)
-        r.values << p.value(o);
-    return r;
-}
-
-std::optional<ToolRun> loadTwoPort(SParamSet& set, const QString& path, const QString& tool)
-{
-    const LoadResult r = loadTouchstoneFile(set, native(path));
+    const LoadResult r = loadTouchstoneFile(set, path);
     if (r.status == LoadStatus::Ok)
         return std::nullopt;
-    return failed(tool, path.toStdString() + ": "
-                            + plain(r.message ? r.message->text : touchstoneFormatMessage));
+    return failed(tool, path + ": " + plain(r.message ? r.message->text : touchstoneFormatMessage));
 }
 
-std::optional<ToolRun> loadDesign(Design& d, const QString& path, const QString& tool)
+std::optional<ToolRun> loadDesign(Design& d, const std::string& path, ToolKind tool)
 {
     resetDesign(d);
     std::string problem;
-    const int r = readDesignFile(d, native(path), &problem);
+    const int r = readDesignFile(d, path, &problem);
     if (r == designFileOk) {
-        d.fileName = native(path);
+        d.fileName = path;
         return std::nullopt;
     }
     const char* what = r == designFileCannotOpen ? "cannot be opened"
                        : r == designFileBadValue ? "holds a value the program does not accept"
                                                  : "is not a Zelvo design file";
-    return failed(tool, path.toStdString() + " " + what + (problem.empty() ? "" : ": " + problem));
+    return failed(tool, path + " " + what + (problem.empty() ? "" : ": " + problem));
 }
 
-ToolRun exportTool(const QStringList& arguments)
+ToolRun exportTool(const ToolRequest& r)
 {
-    const QString tool = QStringLiteral("export");
-    const Parsed p = parse(arguments, tool,
-                           QStringLiteral("Writes two-port data as an H-, Z-, Y- or A-parameter "
-                                          "file,\nas the Export menu does."),
-                           QStringLiteral("H|Z|Y|A [--normalize] IN.s2p -o OUT"), 2, QStringLiteral("normalize"),
-                           QStringLiteral("Values normalised to the reference impedance."), true);
-    if (p.stop)
-        return *p.stop;
-    const QString kindText = p.positional[0].toUpper();
-    if (kindText.size() != 1 || !QStringLiteral("HZYA").contains(kindText))
-        return usage("the parameter kind must be H, Z, Y or A, not '"
-                         + p.positional[0].toStdString() + "'",
-                     tool);
-    const auto kind = static_cast<ParameterKind>(kindText.at(0).toLatin1());
+    const auto kind = static_cast<ParameterKind>(r.parameterKind);
     auto set = std::make_unique<SParamSet>();
-    if (auto e = loadTwoPort(*set, p.positional[1], tool))
+    if (auto e = loadTwoPort(*set, r.inputs[1], r.tool))
         return *e;
-    const ExportResult r = exportTwoPortFile(*set, kind, p.flag, native(p.output));
-    if (!r.ok)
-        return failed(tool, plain(r.message.text));
-    return {0, plain(r.message.text) + "\n", ""};
+    const ExportResult result = exportTwoPortFile(*set, kind, r.flag, r.output);
+    if (!result.ok)
+        return failed(r.tool, plain(result.message.text));
+    return {0, plain(result.message.text) + "\n", ""};
 }
 
-ToolRun netlistTool(const QStringList& arguments)
+ToolRun netlistTool(const ToolRequest& r)
 {
-    const QString tool = QStringLiteral("netlist");
-    const Parsed p = parse(arguments, tool,
-                           QStringLiteral("Writes the matching network of a design as a netlist."),
-                           QStringLiteral("[--spice] DESIGN.zvc -o OUT"), 1, QStringLiteral("spice"),
-                           QStringLiteral("An ngspice subcircuit instead of the MMICAD netlist."),
-                           true);
-    if (p.stop)
-        return *p.stop;
     auto d = std::make_unique<Design>();
-    if (auto e = loadDesign(*d, p.positional[0], tool))
+    if (auto e = loadDesign(*d, r.inputs[0], r.tool))
         return *e;
-    const std::string out = native(p.output);
-    const bool ok = p.flag ? writeSpiceNetlist(*d, out, d->fileName)
-                           : writeNetlist(*d, out, d->fileName) == netlistOk;
-    if (!ok)
-        return failed(tool, printfString(netlistWriteErrorText, out.c_str()));
-    return {0, printfString(netlistDoneText, out.c_str()) + "\n", ""};
+    std::string why;
+    const bool ok = r.flag ? writeSpiceNetlist(*d, r.output, d->fileName, &why)
+                           : writeNetlist(*d, r.output, d->fileName, &why) == netlistOk;
+    if (!ok) {
+        DialogMessage m;
+        m.text = printfString(netlistWriteErrorText, r.output.c_str());
+        return failed(r.tool, plain(withReason(m, why).text));
+    }
+    return {0, printfString(netlistDoneText, r.output.c_str()) + "\n", ""};
 }
 
-ToolRun listTool(const QStringList& arguments)
+ToolRun listTool(const ToolRequest& r)
 {
-    const QString tool = QStringLiteral("list");
-    const Parsed p = parse(arguments, tool,
-                           QStringLiteral("Prints the data point list of a design (the "
-                                          "clipboard's comments text)."),
-                           QStringLiteral("DESIGN.zvc"), 1, {}, {}, false);
-    if (p.stop)
-        return *p.stop;
     auto d = std::make_unique<Design>();
-    if (auto e = loadDesign(*d, p.positional[0], tool))
+    if (auto e = loadDesign(*d, r.inputs[0], r.tool))
         return *e;
     return {0, commentsText(*d), ""};
 }
 
-// A figure for the table: fixed decimals, "-------" where it does not exist.
-std::string cell(double v, const char* format, bool csv)
+bool missing(double v)
 {
-    if (!std::isfinite(v) && !(v > 0))
-        return csv ? "" : "-------";
-    if (std::fabs(v) < 0.0005)
-        v = 0.0; // no "-0.000"
-    return printfString(format, v);
+    return !std::isfinite(v) && !(v > 0);
+}
+
+// The shortest text that reads back as the same double.
+std::string exact(double v)
+{
+    char buffer[40];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return ec == std::errc() ? std::string(buffer, end) : printfString("%.17g", v);
 }
 
 std::string frequencyUnit(int exponent)
@@ -244,33 +127,31 @@ std::string frequencyUnit(int exponent)
     }
 }
 
-ToolRun stabilityTool(const QStringList& arguments)
+ToolRun stabilityTool(const ToolRequest& r)
 {
-    const QString tool = QStringLiteral("stability");
-    const Parsed p = parse(arguments, tool,
-                           QStringLiteral("Prints K, mu, mu', MAG and MSG per frequency of a "
-                                          "two-port file."),
-                           QStringLiteral("IN.s2p [--csv]"), 1, QStringLiteral("csv"),
-                           QStringLiteral("Comma-separated values; empty where a figure does "
-                                          "not exist."),
-                           false);
-    if (p.stop)
-        return *p.stop;
     auto set = std::make_unique<SParamSet>();
-    if (auto e = loadTwoPort(*set, p.positional[0], tool))
+    if (auto e = loadTwoPort(*set, r.inputs[0], r.tool))
         return *e;
-    const bool csv = p.flag;
+    const bool csv = r.flag;
     const std::string unit = frequencyUnit(set->freqExponent);
     std::string out = csv ? "f [" + unit + "],K,mu,mu',MAG [dB],MSG [dB]\n"
                           : printfString("%14s %10s %10s %10s %10s %10s\n",
                                          ("f [" + unit + "]").c_str(), "K", "mu", "mu'",
                                          "MAG [dB]", "MSG [dB]");
+    const auto cell = [csv](double v, int decimals) {
+        if (missing(v))
+            return std::string(csv ? "" : "-------");
+        return csv ? exact(v) : stabilityTableNumber(v, decimals);
+    };
     for (int i = 0; i < set->validPoints(); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const std::string cells[] = {
-            printfString("%.12g", set->points[k].frequency), cell(set->stabilityK[k], "%.4f", csv),
-            cell(set->muLoad[k], "%.4f", csv),              cell(set->muSource[k], "%.4f", csv),
-            cell(set->magDb[k], "%.3f", csv),                cell(set->msgDb[k], "%.3f", csv)};
+        const double f = set->points[k].frequency;
+        const std::string cells[] = {csv ? exact(f) : printfString("%.12g", f),
+                                     cell(set->stabilityK[k], 4),
+                                     cell(set->muLoad[k], 4),
+                                     cell(set->muSource[k], 4),
+                                     cell(set->magDb[k], 3),
+                                     cell(set->msgDb[k], 3)};
         for (std::size_t c = 0; c < std::size(cells); ++c) {
             if (csv)
                 out += (c ? "," : "") + cells[c];
@@ -282,85 +163,69 @@ ToolRun stabilityTool(const QStringList& arguments)
     return {0, out, ""};
 }
 
-ToolRun pictureTool(const QStringList& arguments)
+ToolRun pictureTool(const ToolRequest& r)
 {
-    const QString tool = QStringLiteral("picture");
-    const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("The longer side in pixels (PNG) or points "
-                                                 "(PDF, SVG); default %1.")
-                                      .arg(defaultPictureSize),
-                                  QStringLiteral("N"));
-    const Parsed p = parse(arguments, tool,
-                           QStringLiteral("Writes the chart of a design, as File > Export Picture "
-                                          "does,\nin the colours and options of the program's "
-                                          "settings."),
-                           QStringLiteral("[--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png"),
-                           1, QStringLiteral("schematic"),
-                           QStringLiteral("The schematic instead of the chart."), true, {size});
-    if (p.stop)
-        return *p.stop;
-    if (!pictureFormatFor(p.output))
-        return usage("the output file must end in .pdf, .svg or .png, not '"
-                         + p.output.toStdString() + "'",
-                     tool);
-    int pixels = defaultPictureSize;
-    if (!p.values[0].isEmpty()) {
-        bool ok = false;
-        pixels = p.values[0].toInt(&ok);
-        if (!ok || pixels < minPictureSize || pixels > maxPictureSize)
-            return usage(printfString("the size must be a whole number from %d to %d, not '",
-                                      minPictureSize, maxPictureSize)
-                             + p.values[0].toStdString() + "'",
-                         tool);
-    }
     auto d = std::make_unique<Design>();
-    if (auto e = loadDesign(*d, p.positional[0], tool))
+    if (auto e = loadDesign(*d, r.inputs[0], r.tool))
         return *e;
     // The window's colours and options, so that a script draws what the
     // program shows; the defaults where there are no settings yet.
     auto settings = std::make_unique<Settings>();
     if (const std::string path = defaultSettingsPath(); !path.empty())
         readSettings(*settings, path);
-    const QString why = exportPicture({d.get(), nullptr, settings.get()},
-                                      p.flag ? PictureView::Schematic : PictureView::Chart,
-                                      p.output, pixels);
-    if (!why.isEmpty())
-        return failed(tool, plain(why.toStdString()));
-    return {0, "Picture '" + p.output.toStdString() + "' written\n", ""};
+    const std::string why =
+        writePictureFile({d.get(), nullptr, settings.get()},
+                         r.flag ? PictureView::Schematic : PictureView::Chart, r.output, r.size);
+    if (!why.empty())
+        return failed(r.tool, plain(why));
+    return {0, "Picture '" + r.output + "' written\n", ""};
 }
 
 } // namespace
 
-bool needsFonts(const QStringList& arguments)
+std::string stabilityTableNumber(double value, int decimals)
 {
-    return arguments.size() >= 2 && arguments.at(1) == QStringLiteral("picture");
+    const double a = std::fabs(value);
+    if (a == 0.0)
+        return printfString("%.*f", decimals, 0.0);
+    // Beyond these, fixed decimals with four significant digits would not
+    // fit the column.
+    if (a < 1e-4 || a >= 1e4)
+        return printfString("%.3e", value);
+    const int magnitude = static_cast<int>(std::floor(std::log10(a)));
+    return printfString("%.*f", std::max(decimals, 3 - magnitude), value);
 }
 
-bool isToolInvocation(const QStringList& arguments)
+bool needsFonts(const Arguments& arguments)
 {
-    if (arguments.size() < 2)
-        return false;
-    const QString& first = arguments.at(1);
-    return tools.contains(first) || first == QStringLiteral("--help")
-           || first == QStringLiteral("-h");
+    return arguments.size() >= 2 && arguments[1] == "picture";
 }
 
-ToolRun runTool(const QStringList& arguments)
+ToolRun runTool(const Arguments& arguments)
 {
-    if (!isToolInvocation(arguments))
-        return {toolBadUsage, "", overview};
-    const QString& tool = arguments.at(1);
-    if (tool == QStringLiteral("export"))
-        return exportTool(arguments);
-    if (tool == QStringLiteral("netlist"))
-        return netlistTool(arguments);
-    if (tool == QStringLiteral("list"))
-        return listTool(arguments);
-    if (tool == QStringLiteral("stability"))
-        return stabilityTool(arguments);
-    if (tool == QStringLiteral("picture"))
-        return pictureTool(arguments);
-    return {0, overview, ""};
+    const ParsedTool p = parseToolArguments(arguments);
+    switch (p.outcome) {
+    case ParsedTool::Outcome::Help:
+        return {0, p.text, ""};
+    case ParsedTool::Outcome::BadUsage:
+        return {toolBadUsage, "", p.text};
+    case ParsedTool::Outcome::Run:
+        break;
+    }
+    const ToolRequest& r = p.request;
+    switch (r.tool) {
+    case ToolKind::Export:
+        return exportTool(r);
+    case ToolKind::Netlist:
+        return netlistTool(r);
+    case ToolKind::List:
+        return listTool(r);
+    case ToolKind::Stability:
+        return stabilityTool(r);
+    case ToolKind::Picture:
+        return pictureTool(r);
+    }
+    return {toolBadUsage, "", toolsOverview()};
 }
 
 } // namespace zelvo

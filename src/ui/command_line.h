@@ -3,8 +3,8 @@
 #pragma once
 // The command-line tools of zelvo (export, netlist, list, stability, picture): no
 // window, results in files or on standard output, errors on standard error
-// with a non-zero exit code.
-#include <QStringList>
+// with a non-zero exit code. File names are the argument bytes as given.
+#include "ui/command_args.h"
 
 #include <string>
 
@@ -19,16 +19,16 @@ struct ToolRun {
 inline constexpr int toolFailed = 1;    // an input could not be read or an output written
 inline constexpr int toolBadUsage = 2;  // the arguments make no sense
 
-// True when the arguments (program name first) ask for a tool or for the
-// help text rather than for the program's window.
-bool isToolInvocation(const QStringList& arguments);
-
 // True for the tools that draw text (picture): they need a QGuiApplication,
 // which runs on the offscreen platform without a display.
-bool needsFonts(const QStringList& arguments);
+bool needsFonts(const Arguments& arguments);
 
-// Runs the tool; needs a QCoreApplication (no display), a QGuiApplication
-// for the tools that need fonts.
-ToolRun runTool(const QStringList& arguments);
+// Runs the tool of Invocation::Tool; needs a QCoreApplication (no
+// display), a QGuiApplication for the tools that need fonts.
+ToolRun runTool(const Arguments& arguments);
+
+// A figure of the stability table: at least `decimals` decimals and four
+// significant digits within ten columns, the exponent form beyond that.
+std::string stabilityTableNumber(double value, int decimals);
 
 } // namespace zelvo

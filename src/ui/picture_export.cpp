@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/picture_export.h"
 
+#include "model/dialog_message.h"
+#include "model/file_io.h"
 #include "render/chart_objects.h"
 #include "render/gain_graph.h"
 #include "render/painter_canvas.h"
@@ -10,13 +12,11 @@
 #include "ui/print_pages.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -224,9 +224,6 @@ void paintOn(QPainter& painter, const Picture& picture)
     picture.paint(painter);
 }
 
-// Vector pages are laid out at this many units per inch.
-constexpr int vectorDpi = 300;
-
 bool writeTo(QIODevice& out, PictureFormat format, const Picture& picture, const QString& title)
 {
     switch (format) {
@@ -242,7 +239,7 @@ bool writeTo(QIODevice& out, PictureFormat format, const Picture& picture, const
         svg.setOutputDevice(&out);
         svg.setSize(QSize(picture.width, picture.height));
         svg.setViewBox(QRect(0, 0, picture.width, picture.height));
-        svg.setResolution(vectorDpi);
+        svg.setResolution(vectorPictureDpi);
         svg.setTitle(title);
         QPainter painter;
         if (!painter.begin(&svg))
@@ -254,8 +251,8 @@ bool writeTo(QIODevice& out, PictureFormat format, const Picture& picture, const
         QPdfWriter pdf(&out);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Zelvo"));
-        pdf.setResolution(vectorDpi);
-        pdf.setPageSize(QPageSize(QSizeF(picture.width, picture.height) / vectorDpi,
+        pdf.setResolution(vectorPictureDpi);
+        pdf.setPageSize(QPageSize(QSizeF(picture.width, picture.height) / vectorPictureDpi,
                                   QPageSize::Inch, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
@@ -272,14 +269,7 @@ bool writeTo(QIODevice& out, PictureFormat format, const Picture& picture, const
 
 std::optional<PictureFormat> pictureFormatFor(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("pdf"))
-        return PictureFormat::Pdf;
-    if (suffix == QLatin1String("svg"))
-        return PictureFormat::Svg;
-    if (suffix == QLatin1String("png"))
-        return PictureFormat::Png;
-    return std::nullopt;
+    return pictureFormatOf(QFile::encodeName(path).toStdString());
 }
 
 QStringList pictureFileFilters()
@@ -313,33 +303,42 @@ QString pictureViewName(PictureView view)
     return {};
 }
 
-QString exportPicture(const PictureSource& source, PictureView view, const QString& path, int size)
+std::string writePictureFile(const PictureSource& source, PictureView view, const std::string& path,
+                             int size)
 {
-    const std::optional<PictureFormat> format = pictureFormatFor(path);
+    const std::optional<PictureFormat> format = pictureFormatOf(path);
     if (!format)
-        return QStringLiteral("Unknown picture format of '%1'.\nUse a name ending in .pdf, .svg "
-                              "or .png.")
-            .arg(QDir::toNativeSeparators(path));
+        return "Unknown picture format of '" + path +
+               "'.\nUse a name ending in .pdf, .svg or .png.";
     if (size < minPictureSize || size > maxPictureSize)
-        return QStringLiteral("The picture size must be between %1 and %2 pixels.")
-            .arg(minPictureSize)
-            .arg(maxPictureSize);
+        return "The picture size must be between " + std::to_string(minPictureSize) + " and " +
+               std::to_string(maxPictureSize) + " pixels.";
     const std::optional<Picture> picture = pictureOf(source, view, size);
     if (!picture)
-        return QStringLiteral("Nothing to export for the %1.").arg(pictureViewName(view));
+        return "Nothing to export for the " + pictureViewName(view).toStdString() + ".";
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Error while writing file '%1'\n%2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     const QString title = QStringLiteral("Zelvo %1").arg(pictureViewName(view));
-    if (!writeTo(file, *format, *picture, title) || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Error while writing file '%1'\n%2")
-            .arg(QDir::toNativeSeparators(path), reason);
-    }
-    return {};
+    std::string why;
+    if (!writeTo(buffer, *format, *picture, title))
+        why = "The picture could not be drawn";
+    else
+        writeFileReplacing(path,
+                           std::string_view(buffer.data().constData(),
+                                            static_cast<std::size_t>(buffer.data().size())),
+                           &why);
+    if (why.empty())
+        return {};
+    DialogMessage m;
+    m.text = "Error while writing file '" + path + "'";
+    return withReason(m, why).text;
+}
+
+QString exportPicture(const PictureSource& source, PictureView view, const QString& path, int size)
+{
+    return QString::fromLocal8Bit(
+        writePictureFile(source, view, QFile::encodeName(path).toStdString(), size));
 }
 
 QString exportChartPicture(const Design& design, const Settings& settings, const QString& path,

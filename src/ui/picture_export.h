@@ -8,20 +8,16 @@
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
+#include "ui/picture_format.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 namespace zelvo {
 
-enum class PictureFormat { Pdf, Svg, Png };
 enum class PictureView { Chart, Schematic, S11, S12, S21, S22, GainGraph, GainTable, FileText };
-
-// The longer side of a picture in pixels (PNG) or in logical units (PDF, SVG).
-inline constexpr int defaultPictureSize = 2000;
-inline constexpr int minPictureSize = 100;
-inline constexpr int maxPictureSize = 20000;
 
 // By the file's suffix, in any case; nullopt for any other.
 std::optional<PictureFormat> pictureFormatFor(const QString& path);
@@ -38,9 +34,16 @@ struct PictureSource {
     const Settings* settings = nullptr;
 };
 
-// Writes the picture; an empty result means written, otherwise it is the
-// message for the user. The file is replaced only once the picture is
-// complete; a failure leaves a previous file as it was.
+// Writes the picture, `size` pixels on its longer side (see
+// picture_format.h for PDF and SVG), to the file named by `path` in the file
+// system's bytes. An empty result means written; otherwise it is the message
+// for the user, which names the file by those bytes. The picture is drawn in
+// memory and saved as every other file is (writeFileReplacing): a failure
+// leaves a previous file as it was.
+std::string writePictureFile(const PictureSource& source, PictureView view, const std::string& path,
+                             int size = defaultPictureSize);
+
+// The same for a name from a file dialog.
 QString exportPicture(const PictureSource& source, PictureView view, const QString& path,
                       int size = defaultPictureSize);
 

@@ -2,18 +2,20 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/printing.h"
 
+#include "model/file_io.h"
 #include "render/painter_canvas.h"
+#include "ui/messages.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 
-#include <cstdio>
-#include <cstring>
 #include <memory>
+#include <string>
 
 namespace zelvo {
 
@@ -30,18 +32,78 @@ CanvasMapping pageMapping(const PageFrame& page, bool centred)
                    : CanvasMapping::device();
 }
 
-// Puts the printer's output file name back however the job ends.
-class OutputNameGuard {
-  public:
-    explicit OutputNameGuard(QPrinter& p) : printer_(p), name_(p.outputFileName()) {}
-    ~OutputNameGuard() { printer_.setOutputFileName(name_); }
-    OutputNameGuard(const OutputNameGuard&) = delete;
-    OutputNameGuard& operator=(const OutputNameGuard&) = delete;
+constexpr const char* writeErrorText = "Error while writing file '%s'";
 
-  private:
-    QPrinter& printer_;
-    QString name_;
-};
+// As pageFrameOf for a PDF writer, whose device is its printable area.
+PageFrame frameOf(const QPdfWriter& device)
+{
+    PageFrame f;
+    f.width = device.width();
+    f.height = device.height();
+    f.sx = device.logicalDpiX() / 600.0;
+    f.sy = device.logicalDpiY() / 600.0;
+    return f;
+}
+
+// Runs the pages on a painter that is active on `device`; false: aborted.
+bool paintPages(QPainter& painter, QPagedPaintDevice& device, const PageFrame& frame,
+                const std::vector<PagePainter>& pages, const AbortCheck& aborted)
+{
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if ((aborted && aborted()) || (i > 0 && !device.newPage()))
+            return false;
+        if (!pages[i](painter, frame))
+            return false;
+    }
+    return true;
+}
+
+QString writeFailedText(const QString& target, const std::string& why)
+{
+    return withReason(withPath(writeErrorText, QDir::toNativeSeparators(target)), why);
+}
+
+// A PDF job is drawn in memory and saved as every other file is: nothing is
+// written before the document is complete, and the file it replaces is kept
+// when the disk refuses the new one.
+PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
+                       const std::vector<PagePainter>& pages, const AbortCheck& aborted)
+{
+    const QString target = printer.outputFileName();
+    if (target.isEmpty())
+        return {PrintOutcome::StartFailed, QStringLiteral("No output file was chosen.")};
+    const std::string path = QFile::encodeName(target).toStdString();
+    // Checked first, so that a long job is not drawn for a file it cannot
+    // replace: the document cannot be started then.
+    if (const std::optional<std::string> blocker = replaceBlocker(path))
+        return {PrintOutcome::StartFailed,
+                QStringLiteral("Cannot write '%1': %2.")
+                    .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(*blocker))};
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(printer.resolution());
+    pdf.setPageLayout(printer.pageLayout());
+    pdf.setTitle(documentName);
+    pdf.setCreator(QStringLiteral("Zelvo"));
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return {PrintOutcome::StartFailed, {}};
+    const bool complete = paintPages(painter, pdf, frameOf(pdf), pages, aborted);
+    const bool ended = painter.end();
+    if (!complete)
+        return {PrintOutcome::Aborted, {}};
+    if (!ended)
+        return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
+    const QByteArray& bytes = buffer.data();
+    std::string why;
+    if (!writeFileReplacing(
+            path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+            &why))
+        return {PrintOutcome::WriteFailed, writeFailedText(target, why)};
+    return {};
+}
 
 } // namespace
 
@@ -93,54 +155,19 @@ PrintResult printPages(QPrinter& printer, const QString& documentName,
 {
     if (pages.empty())
         return {}; // nothing chosen: no blank sheet
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return printToPdf(printer, documentName, pages, aborted);
     printer.setDocName(documentName);
-    const OutputNameGuard keepName(printer);
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    const QString target = printer.outputFileName();
-    std::unique_ptr<QTemporaryFile> part;
-    if (toFile) {
-        if (target.isEmpty())
-            return {PrintOutcome::StartFailed, QStringLiteral("No output file was chosen.")};
-        const QFileInfo info(target);
-        part = std::make_unique<QTemporaryFile>(info.absolutePath() + QStringLiteral("/.") +
-                                                info.fileName() + QStringLiteral(".XXXXXX"));
-        if (!part->open())
-            return {PrintOutcome::StartFailed,
-                    QStringLiteral("Cannot write to the folder '%1': %2")
-                        .arg(QDir::toNativeSeparators(info.absolutePath()), part->errorString())};
-        part->close();
-        printer.setOutputFileName(part->fileName());
-    }
-
     QPainter painter;
     if (!painter.begin(&printer))
         return {PrintOutcome::StartFailed, {}};
-    const PageFrame frame = pageFrameOf(printer);
-    bool complete = true;
-    for (std::size_t i = 0; i < pages.size() && complete; ++i) {
-        if ((aborted && aborted()) || (i > 0 && !printer.newPage()))
-            complete = false;
-        else
-            complete = pages[i](painter, frame);
-    }
-    if (!complete) {
+    if (!paintPages(painter, printer, pageFrameOf(printer), pages, aborted)) {
         printer.abort();
         painter.end();
         return {PrintOutcome::Aborted, {}};
     }
     if (!painter.end())
         return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
-    if (toFile) {
-        // rename() replaces the target in one step: readers see the old file or the new one.
-        const QByteArray from = QFile::encodeName(part->fileName());
-        const QByteArray to = QFile::encodeName(target);
-        if (std::rename(from.constData(), to.constData()) != 0)
-            return {PrintOutcome::StartFailed,
-                    QStringLiteral("Cannot write '%1': %2")
-                        .arg(QDir::toNativeSeparators(target),
-                             QString::fromLocal8Bit(std::strerror(errno)))};
-        part->setAutoRemove(false);
-    }
     return {};
 }
 

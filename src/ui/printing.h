@@ -3,9 +3,9 @@
 #pragma once
 // Print jobs on a QPrinter: the chosen printer made on first use, the
 // printer text of the dialogs, and the page loop with its abort check. A PDF
-// job is written beside its target and moved into place only when complete,
-// so that a cancelled or failed job never leaves a half-written file and
-// never destroys the file it was to replace.
+// job is drawn in memory and saved through writeFileReplacing only when
+// complete, so that a cancelled or failed job never leaves a half-written
+// file and never destroys the file it was to replace.
 #include "ui/app_state.h"
 #include "ui/print_pages.h"
 
@@ -32,11 +32,14 @@ PageFrame pageFrameOf(const QPrinter& printer);
 // Draws one page on a painter that is active on the printer; false: aborted.
 using PagePainter = std::function<bool(QPainter&, const PageFrame&)>;
 
-enum class PrintOutcome { Printed, Aborted, StartFailed };
+// WriteFailed: a PDF file could not be saved (the previous file is kept).
+enum class PrintOutcome { Printed, Aborted, StartFailed, WriteFailed };
 
 struct PrintResult {
     PrintOutcome outcome = PrintOutcome::Printed;
-    QString detail; // why the document could not be started, when known
+    // StartFailed: why the document could not be started, when known;
+    // WriteFailed: the whole message, with the file and the system's reason.
+    QString detail;
 };
 
 // Runs the pages as one document named `documentName`, checking `aborted`

@@ -7,6 +7,8 @@
 #include "model/touchstone.h"
 #include "model/twoport_export.h"
 
+#include "support/full_disk.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -126,9 +128,15 @@ TEST(ReplacingWriter, StaleTemporariesOfTheTargetOnlyAreRemoved)
     put(live, "busy");
     put(dir / ".d.zvc.123456-7.tmp", "old design temporary");
     put(dir / "d.zvc.zelvo-tmp3", "old export temporary");
+    put(dir / ".d.zvc.qWeRt5", "old print temporary");
     const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(2);
     fs::last_write_time(dir / ".d.zvc.123456-7.tmp", longAgo);
     fs::last_write_time(dir / "d.zvc.zelvo-tmp3", longAgo);
+    fs::last_write_time(dir / ".d.zvc.qWeRt5", longAgo);
+    // An old print's name that is still being written, and one of another form.
+    put(dir / ".d.zvc.aBcDe6", "recent");
+    put(dir / ".d.zvc.x-y-z1", "keep");
+    fs::last_write_time(dir / ".d.zvc.x-y-z1", longAgo);
     // Not ours, or another target's.
     put(dir / ".d.zvc.notes", "keep");
     put(prefix + "x", "keep");
@@ -136,11 +144,10 @@ TEST(ReplacingWriter, StaleTemporariesOfTheTargetOnlyAreRemoved)
 
     ASSERT_TRUE(writeFileReplacing((dir / "d.zvc").string(), "saved"));
     EXPECT_EQ(text(dir / "d.zvc"), "saved");
-    EXPECT_EQ(namesIn(dir),
-              (std::vector<std::string>{".d.zvc.notes", ".d.zvc.zelvo-" + std::to_string(::getppid())
-                                                            + "-Zz9Yy8",
-                                        ".d.zvc.zelvo-x", ".e.zvc.zelvo-999999999-Ab12Cd",
-                                        "d.zvc"}));
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{
+                                ".d.zvc.aBcDe6", ".d.zvc.notes", ".d.zvc.x-y-z1",
+                                ".d.zvc.zelvo-" + std::to_string(::getppid()) + "-Zz9Yy8",
+                                ".d.zvc.zelvo-x", ".e.zvc.zelvo-999999999-Ab12Cd", "d.zvc"}));
 }
 
 TEST(ExportWriter, FollowsLinksAndRefusesReadOnlyTargets)
@@ -247,4 +254,42 @@ TEST(WholeFileReader, ReadsRegularFilesWholeUpToTheLimit)
     std::string why;
     EXPECT_FALSE(readWholeFile((dir / "none").string(), &why));
     EXPECT_EQ(why, "No such file or directory");
+TEST(ReplacingWriter, FullDiskKeepsTheOldFileSaysWhyAndLeavesNoTemporary)
+{
+    const fs::path dir = scratchDir("full");
+    const fs::path p = dir / "report.pdf";
+    put(p, "previous report");
+    std::string why;
+    {
+        const zelvo::testing::FullDisk full(4096);
+        EXPECT_FALSE(writeFileReplacing(p.string(), std::string(100000, 'x'), &why));
+    }
+    EXPECT_EQ(why, "File too large");
+    EXPECT_EQ(text(p), "previous report");
+    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"report.pdf"});
+}
+
+TEST(ReplacingWriter, LinksAreFollowedAndKept)
+{
+    const fs::path dir = scratchDir("links");
+    put(dir / "real.cir", "old");
+    fs::create_symlink("real.cir", dir / "link.cir");
+    fs::create_symlink("link.cir", dir / "chain.cir");
+    // A dangling link names the file to create, in a folder of its own.
+    fs::create_directories(dir / "out");
+    fs::create_symlink("out/new.cir", dir / "dangling.cir");
+    fs::create_symlink("self.cir", dir / "self.cir");
+
+    EXPECT_TRUE(writeFileReplacing((dir / "chain.cir").string(), "through two links"));
+    EXPECT_EQ(text(dir / "real.cir"), "through two links");
+    EXPECT_TRUE(writeFileReplacing((dir / "dangling.cir").string(), "created"));
+    EXPECT_EQ(text(dir / "out" / "new.cir"), "created");
+    std::string why;
+    EXPECT_FALSE(writeFileReplacing((dir / "self.cir").string(), "x", &why));
+    EXPECT_EQ(why, "Too many levels of symbolic links");
+    for (const char* link : {"link.cir", "chain.cir", "dangling.cir", "self.cir"})
+        EXPECT_TRUE(fs::is_symlink(dir / link)) << link;
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"chain.cir", "dangling.cir", "link.cir",
+                                                      "out", "real.cir", "self.cir"}));
+    EXPECT_EQ(namesIn(dir / "out"), std::vector<std::string>{"new.cir"});
 }

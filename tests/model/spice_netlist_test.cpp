@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <random>
 #include <sstream>
+#include <unistd.h>
 
 using namespace zelvo;
 using namespace zelvo::test;
@@ -100,6 +102,29 @@ TEST(SpiceNetlist, SubcircuitHeaderAndBench)
     // No element: in and out are joined.
     auto empty = emptyDesign();
     EXPECT_NE(spiceNetlistText(*empty, "").find("Vthrough in out 0"), std::string::npos);
+}
+
+TEST(SpiceNetlist, AFailedWriteSaysWhyAndKeepsTheOldFile)
+{
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / "zelvo_spice_write";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, -15, 1e9});
+    std::string why;
+    EXPECT_FALSE(writeSpiceNetlist(*d, (dir / "no" / "match.cir").string(), "", &why));
+    EXPECT_EQ(why, "No such file or directory");
+    if (::geteuid() == 0)
+        return; // root may write any file
+    const std::filesystem::path locked = dir / "locked.cir";
+    std::ofstream(locked) << "old";
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+    why.clear();
+    EXPECT_FALSE(writeSpiceNetlist(*d, locked.string(), "", &why));
+    EXPECT_EQ(why, "Permission denied");
+    std::ifstream in(locked);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
 }
 
 TEST(SpiceNetlist, NgspiceSeesTheChartsInputImpedance)

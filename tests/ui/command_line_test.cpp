@@ -15,14 +15,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <sys/stat.h>
+#include <vector>
 
 namespace zelvo {
 namespace {
@@ -36,6 +39,53 @@ std::string readAll(const std::string& path)
 }
 
 const std::string touchstone = std::string(ZELVO_TESTDATA_DIR) + "/touchstone/";
+
+std::vector<std::string> csvCells(const std::string& row)
+{
+    std::vector<std::string> cells;
+    std::istringstream in(row);
+    for (std::string c; std::getline(in, c, ',');)
+        cells.push_back(c);
+    if (!row.empty() && row.back() == ',')
+        cells.emplace_back();
+    return cells;
+}
+
+// The real program, beside the test programs in the build tree.
+QString zelvoProgram()
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath())
+                                .absoluteFilePath(QStringLiteral("../apps/zelvo/zelvo"));
+    return QFile::exists(program) ? program : QString();
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs a shell command line with $Z the program, in `folder`, without a
+// display unless `display` names one; the shell lets the arguments hold
+// bytes that are no text in any encoding.
+ProgramRun runProgram(const QString& folder, const QString& commandLine,
+                      const QString& display = {})
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+        env.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        env.insert(QStringLiteral("DISPLAY"), display);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
+    env.insert(QStringLiteral("Z"), zelvoProgram());
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder);
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
 
 class CommandLineTest : public ::testing::Test {
   protected:
@@ -56,10 +106,10 @@ class CommandLineTest : public ::testing::Test {
 
     ToolRun run(std::initializer_list<std::string> args) const
     {
-        QStringList list{QStringLiteral("zelvo")};
-        for (const std::string& a : args)
-            list << QString::fromStdString(a);
-        EXPECT_TRUE(isToolInvocation(list));
+        Arguments list{"zelvo"};
+        list.insert(list.end(), args.begin(), args.end());
+        EXPECT_EQ(classifyArguments(list, [](const std::string&) { return false; }),
+                  Invocation::Tool);
         return runTool(list);
     }
 
@@ -79,9 +129,10 @@ class CommandLineTest : public ::testing::Test {
 
 TEST_F(CommandLineTest, OnlyToolNamesAndHelpLeaveTheWindowOut)
 {
-    EXPECT_FALSE(isToolInvocation({QStringLiteral("zelvo")}));
-    EXPECT_FALSE(isToolInvocation({QStringLiteral("zelvo"), QStringLiteral("amp.zvc")}));
-    EXPECT_TRUE(isToolInvocation({QStringLiteral("zelvo"), QStringLiteral("--help")}));
+    const auto noFiles = [](const std::string&) { return false; };
+    EXPECT_EQ(classifyArguments({"zelvo"}, noFiles), Invocation::Window);
+    EXPECT_EQ(classifyArguments({"zelvo", "amp.zvc"}, noFiles), Invocation::Window);
+    EXPECT_EQ(classifyArguments({"zelvo", "--help"}, noFiles), Invocation::Tool);
     const ToolRun help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* tool : {"export H|Z|Y|A", "netlist [--spice]", "list DESIGN", "stability IN",
@@ -134,10 +185,15 @@ TEST_F(CommandLineTest, NetlistListAndStabilityMatchTheProgram)
     EXPECT_EQ(rows[0], "f [MHz],K,mu,mu',MAG [dB],MSG [dB]");
     auto set = std::make_unique<SParamSet>();
     ASSERT_EQ(loadTouchstoneFile(*set, in).status, LoadStatus::Ok);
-    char expected[200];
-    std::snprintf(expected, sizeof expected, "100,%.4f,%.4f,%.4f,,%.3f", set->stabilityK[0],
-                  set->muLoad[0], set->muSource[0], set->msgDb[0]);
-    EXPECT_EQ(rows[1], expected);
+    // Full precision: every figure reads back as the very double computed.
+    const std::vector<std::string> cells = csvCells(rows[1]);
+    ASSERT_EQ(cells.size(), 6u) << rows[1];
+    EXPECT_EQ(cells[0], "100");
+    EXPECT_EQ(std::strtod(cells[1].c_str(), nullptr), set->stabilityK[0]);
+    EXPECT_EQ(std::strtod(cells[2].c_str(), nullptr), set->muLoad[0]);
+    EXPECT_EQ(std::strtod(cells[3].c_str(), nullptr), set->muSource[0]);
+    EXPECT_EQ(cells[4], ""); // no MAG where K < 1
+    EXPECT_EQ(std::strtod(cells[5].c_str(), nullptr), set->msgDb[0]);
     const ToolRun table = run({"stability", in});
     EXPECT_NE(table.out.find("-------"), std::string::npos);
 }
@@ -242,6 +298,241 @@ TEST_F(CommandLineTest, FailuresSayWhyAndWriteNothing)
     EXPECT_EQ(readAll(path("keep.png")), "previous");
     EXPECT_FALSE(std::filesystem::exists(path("keep.gif")));
     EXPECT_FALSE(std::filesystem::exists(path("no")));
+}
+
+TEST(ToolArguments, OptionsInEveryFormAndTheirRefusals)
+{
+    const auto parse = [](std::initializer_list<std::string> args) {
+        Arguments a{"zelvo"};
+        a.insert(a.end(), args.begin(), args.end());
+        return parseToolArguments(a);
+    };
+    using O = ParsedTool::Outcome;
+    const struct {
+        std::initializer_list<std::string> args;
+        O outcome;
+        std::vector<std::string> inputs;
+        std::string output;
+        bool flag;
+    } rows[] = {
+        {{"netlist", "a.zvc", "-o", "a.mcf"}, O::Run, {"a.zvc"}, "a.mcf", false},
+        {{"netlist", "-oa.mcf", "--spice", "a.zvc"}, O::Run, {"a.zvc"}, "a.mcf", true},
+        {{"netlist", "--output=a=b.mcf", "a.zvc"}, O::Run, {"a.zvc"}, "a=b.mcf", false},
+        {{"netlist", "a.zvc", "--output", "-x.mcf"}, O::Run, {"a.zvc"}, "-x.mcf", false},
+        {{"netlist", "-o", "first", "-o", "last", "a.zvc"}, O::Run, {"a.zvc"}, "last", false},
+        {{"list", "--", "-a.zvc"}, O::Run, {"-a.zvc"}, "", false},
+        {{"list", "-"}, O::Run, {"-"}, "", false},
+        {{"stability", "--csv", "--", "--csv"}, O::Run, {"--csv"}, "", true},
+        {{"stability", "in.s2p", "-h"}, O::Help, {}, "", false},
+        {{"stability", "--frobnicate", "in.s2p", "-h"}, O::BadUsage, {}, "", false},
+        {{"stability", "--csv=yes", "in.s2p"}, O::BadUsage, {}, "", false},
+        {{"stability", "-o", "x", "in.s2p"}, O::BadUsage, {}, "", false},
+        {{"netlist", "a.zvc", "-o"}, O::BadUsage, {}, "", false},
+        {{"netlist", "a.zvc", "--output="}, O::BadUsage, {}, "", false},
+        {{"export", "h", "in.s2p", "-o", "out"}, O::Run, {"h", "in.s2p"}, "out", false},
+        {{"export", "HZ", "in.s2p", "-o", "out"}, O::BadUsage, {}, "", false},
+        {{"picture", "a.zvc", "-o", "a.PNG", "--size", "20000"}, O::Run, {"a.zvc"}, "a.PNG", false},
+        {{"picture", "a.zvc", "-o", "a.png", "--size", "20001"}, O::BadUsage, {}, "", false},
+        {{"picture", "a.zvc", "-o", "a.png", "--size=1e3"}, O::BadUsage, {}, "", false},
+        {{"picture", "a.zvc", "-o", "a.png", "--size", "99999999999999999999"},
+         O::BadUsage,
+         {},
+         "",
+         false},
+    };
+    int checked = 0;
+    for (const auto& row : rows) {
+        const ParsedTool p = parse(row.args);
+        const std::string shown = *row.args.begin() + " " + *(row.args.begin() + 1);
+        EXPECT_EQ(p.outcome, row.outcome) << shown << "\n" << p.text;
+        if (row.outcome == O::Run) {
+            EXPECT_EQ(p.request.inputs, row.inputs) << shown;
+            EXPECT_EQ(p.request.output, row.output) << shown;
+            EXPECT_EQ(p.request.flag, row.flag) << shown;
+        }
+        if (row.outcome == O::BadUsage) {
+            EXPECT_EQ(p.text.rfind("zelvo " + *(row.args.begin()) + ": ", 0), 0u) << p.text;
+            EXPECT_TRUE(p.text.ends_with(" --help'.\n")) << p.text;
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 20);
+    EXPECT_EQ(parse({"export", "a", "in.s2p", "-o", "out"}).request.parameterKind, 'A');
+    EXPECT_EQ(parse({"picture", "a.zvc", "-o", "a.svg"}).request.size, defaultPictureSize);
+    EXPECT_EQ(parse({"stability", "--csv=yes", "in.s2p"}).text,
+              "zelvo stability: the option '--csv' takes no value\n"
+              "Try 'zelvo stability --help'.\n");
+}
+
+TEST(ToolArguments, AMisspeltCommandIsNamedWithTheCommands)
+{
+    const auto files = [](const std::string& name) { return name == "notes"; };
+    const struct {
+        Arguments args;
+        Invocation expected;
+    } rows[] = {
+        {{"zelvo", "exprot", "H", "in.s2p", "-o", "out.h2p"}, Invocation::UnknownCommand},
+        {{"zelvo", "lsit", "amp.zvc"}, Invocation::UnknownCommand},
+        {{"zelvo", "notes", "-o", "x"}, Invocation::Window},   // an existing file
+        {{"zelvo", "exprot"}, Invocation::Window},             // a file to open, or its error
+        {{"zelvo", "new.zvc", "-o", "x"}, Invocation::Window}, // a suffix: a file name
+        {{"zelvo", "lab/amp", "-o", "x"}, Invocation::Window}, // a folder: a file name
+        {{"zelvo", "-style", "fusion", "amp.zvc"}, Invocation::Window}, // Qt's options
+        {{"zelvo", "-h"}, Invocation::Tool},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(classifyArguments(row.args, files), row.expected) << row.args[1];
+    const std::string text = unknownCommandText("exprot");
+    EXPECT_EQ(text.rfind("zelvo: unknown command 'exprot' (did you mean 'export'?)\n", 0), 0u)
+        << text;
+    for (const char* command : {"export", "netlist", "list", "stability", "picture"})
+        EXPECT_NE(text.find(std::string("  ") + command + " "), std::string::npos) << command;
+    EXPECT_EQ(unknownCommandText("frobnicate").find("did you mean"), std::string::npos);
+}
+
+TEST(ToolArguments, NoDisplayIsOneLine)
+{
+    const auto env = [](std::map<std::string, std::string> vars) {
+        return [vars](const char* name) -> const char* {
+            const auto it = vars.find(name);
+            return it == vars.end() ? nullptr : it->second.c_str();
+        };
+    };
+    const std::optional<std::string> none = missingDisplayText(env({{"DISPLAY", ""}}));
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->find('\n'), std::string::npos);
+    EXPECT_EQ(none->rfind("zelvo: no display", 0), 0u);
+    EXPECT_FALSE(missingDisplayText(env({{"DISPLAY", ":0"}})));
+    EXPECT_FALSE(missingDisplayText(env({{"WAYLAND_DISPLAY", "wayland-0"}})));
+    EXPECT_FALSE(missingDisplayText(env({{"QT_QPA_PLATFORM", "offscreen"}})));
+}
+
+TEST(ToolArguments, StabilityFiguresKeepFourSignificantDigitsInTheirColumn)
+{
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } rows[] = {
+        {0.000398, 4, "0.0003980"}, {1.4396392, 4, "1.4396"},       {0.5, 4, "0.5000"},
+        {0.0012345, 4, "0.001234"}, {1.174e-6, 4, "1.174e-06"},     {-0.0002162, 3, "-0.0002162"},
+        {12345.6, 4, "1.235e+04"},  {-9876.54321, 4, "-9876.5432"}, {0.0, 4, "0.0000"},
+        {15.234, 3, "15.234"},      {-3.936111, 3, "-3.936"},       {-2e-9, 3, "-2.000e-09"},
+    };
+    for (const auto& row : rows) {
+        const std::string t = stabilityTableNumber(row.value, row.decimals);
+        EXPECT_EQ(t, row.text) << row.value;
+        EXPECT_LE(t.size(), 10u) << t;
+    }
+}
+
+TEST_F(CommandLineTest, StabilityShowsASmallKWithItsDigits)
+{
+    // |S11| = 0.90151, |S22| = 0.5, |S12| = 0.1, |S21| = 2, all at 0 degrees:
+    // K = (1 - |S11|^2 - |S22|^2 + |D|^2) / (2 |S12 S21|) = 0.000394.
+    std::ofstream(path("small.s2p")) << "# GHz S MA R 50\n1 0.90151 0 2 0 0.1 0 0.5 0\n";
+    const ToolRun table = run({"stability", path("small.s2p")});
+    EXPECT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_NE(table.out.find("  0.000394"), std::string::npos) << table.out;
+    EXPECT_EQ(table.out.find("0.0000 "), std::string::npos) << table.out;
+    const ToolRun csv = run({"stability", "--csv", path("small.s2p")});
+    std::istringstream lines(csv.out);
+    std::string header, row;
+    std::getline(lines, header);
+    std::getline(lines, row);
+    auto set = std::make_unique<SParamSet>();
+    ASSERT_EQ(loadTouchstoneFile(*set, path("small.s2p")).status, LoadStatus::Ok);
+    EXPECT_NEAR(set->stabilityK[0], 0.000394, 0.000002); // float storage of the S-parameters
+    EXPECT_EQ(std::strtod(csvCells(row).at(1).c_str(), nullptr), set->stabilityK[0]) << row;
+}
+
+// Names in bytes that are no UTF-8 (Latin-1 "café") reach the file system as
+// given, for inputs and outputs, and the messages repeat them.
+TEST_F(CommandLineTest, FileNamesAreTheArgumentBytes)
+{
+    const std::string dirName = dir.path().toStdString() + "/";
+    const std::string design = dirName + "d\xe9sign.zvc";
+    std::filesystem::copy_file(path("amp.zvc"), design);
+    const ToolRun net = run({"netlist", design, "-o", dirName + "caf\xe9.mcf"});
+    EXPECT_EQ(net.exitCode, 0) << net.err;
+    EXPECT_NE(net.out.find("caf\xe9.mcf"), std::string::npos) << net.out;
+    EXPECT_TRUE(std::filesystem::exists(dirName + "caf\xe9.mcf"));
+    const ToolRun list = run({"list", design});
+    EXPECT_EQ(list.exitCode, 0) << list.err;
+    const ToolRun picture = run({"picture", design, "-o", dirName + "caf\xe9.svg"});
+    EXPECT_EQ(picture.exitCode, 0) << picture.err;
+    EXPECT_TRUE(std::filesystem::exists(dirName + "caf\xe9.svg"));
+    EXPECT_EQ(run({"list", dirName + "caf\xe9.zvc"}).err,
+              "zelvo list: " + dirName + "caf\xe9.zvc cannot be opened\n");
+
+    if (zelvoProgram().isEmpty())
+        GTEST_SKIP() << "the zelvo program is not built";
+    const ProgramRun real = runProgram(
+        dir.path(), QStringLiteral("\"$Z\" list \"$(printf 'd\\351sign.zvc')\" && "
+                                   "\"$Z\" netlist --spice \"$(printf 'd\\351sign.zvc')\" -o "
+                                   "\"$(printf 'r\\351el.cir')\""));
+    EXPECT_EQ(real.exitCode, 0) << real.err.toStdString();
+    EXPECT_TRUE(std::filesystem::exists(dirName + "r\xe9"
+                                                  "el.cir"));
+}
+
+TEST_F(CommandLineTest, FailedSavesGiveTheSystemsReason)
+{
+    for (const bool spice : {false, true}) {
+        Arguments args{"netlist", path("amp.zvc"), "-o", path("no/such/dir.cir")};
+        if (spice)
+            args.insert(args.begin() + 1, "--spice");
+        Arguments all{"zelvo"};
+        all.insert(all.end(), args.begin(), args.end());
+        const ToolRun r = runTool(all);
+        EXPECT_EQ(r.exitCode, toolFailed);
+        EXPECT_EQ(r.err, "zelvo netlist: Error while writing file '" + path("no/such/dir.cir") +
+                             "' No such file or directory.\n");
+    }
+    std::filesystem::create_symlink("loop-b.png", path("loop-a.png"));
+    std::filesystem::create_symlink("loop-a.png", path("loop-b.png"));
+    const ToolRun loop = run({"picture", path("amp.zvc"), "-o", path("loop-a.png")});
+    EXPECT_EQ(loop.exitCode, toolFailed);
+    EXPECT_EQ(loop.err, "zelvo picture: Error while writing file '" + path("loop-a.png") +
+                            "' Too many levels of symbolic links.\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(path("loop-a.png")));
+}
+
+TEST_F(CommandLineTest, PictureSizeIsPixelsAndTheHelpSaysSo)
+{
+    const ToolRun help = run({"picture", "--help"});
+    EXPECT_NE(help.out.find("--size <N>          The longer side in pixels"), std::string::npos)
+        << help.out;
+    EXPECT_NE(help.out.find("PDF and SVG pages are laid out at 300 dpi"), std::string::npos);
+    EXPECT_EQ(help.out.find("points"), std::string::npos);
+}
+
+// Without a display the window cannot open: one line and exit code 1, not
+// Qt's abort; a misspelt command lists the commands instead.
+TEST_F(CommandLineTest, TheRealProgramWithoutADisplay)
+{
+    if (zelvoProgram().isEmpty())
+        GTEST_SKIP() << "the zelvo program is not built";
+    const QString amp = QString::fromStdString(path("amp.zvc"));
+    const ProgramRun unset = runProgram(dir.path(), QStringLiteral("\"$Z\" amp.zvc"));
+    EXPECT_EQ(unset.exitCode, 1);
+    EXPECT_TRUE(unset.err.startsWith("zelvo: no display")) << unset.err.toStdString();
+    EXPECT_EQ(unset.err.count('\n'), 1) << unset.err.toStdString();
+
+    const ProgramRun gone =
+        runProgram(dir.path(), QStringLiteral("\"$Z\" amp.zvc"), QStringLiteral(":9876"));
+    EXPECT_EQ(gone.exitCode, 1);
+    EXPECT_TRUE(gone.err.startsWith("zelvo: cannot open the window")) << gone.err.toStdString();
+    EXPECT_EQ(gone.err.count('\n'), 1) << gone.err.toStdString();
+
+    const ProgramRun misspelt =
+        runProgram(dir.path(), QStringLiteral("\"$Z\" exprot H in.s2p -o out.h2p"));
+    EXPECT_EQ(misspelt.exitCode, toolBadUsage);
+    EXPECT_TRUE(
+        misspelt.err.startsWith("zelvo: unknown command 'exprot' (did you mean 'export'?)\n"))
+        << misspelt.err.toStdString();
+    EXPECT_TRUE(misspelt.err.contains("  stability IN.s2p"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out.h2p"))));
 }
 
 } // namespace

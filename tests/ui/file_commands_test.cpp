@@ -217,7 +217,9 @@ TEST_F(FileCommandTest, SaveSpiceNetlistWritesTheSubcircuit)
     recorder.fileNames.push_back(path("no/such/match.cir"));
     window->run(Command::SaveSpiceNetlist);
     EXPECT_EQ(lastText(),
-              QStringLiteral("Error while writing file '%1'").arg(path("no/such/match.cir")));
+              QStringLiteral("Error while writing file '%1'\nNo such file or directory.")
+                  .arg(path("no/such/match.cir")));
+    EXPECT_EQ(recorder.messages.back().icon, MessageIcon::Exclamation);
 }
 
 TEST_F(FileCommandTest, ImportOnePortDataAddsTheChosenLines)

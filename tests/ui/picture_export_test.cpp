@@ -6,6 +6,7 @@
 #include "model/touchstone.h"
 #include "render/gain_graph.h"
 #include "render/render_fixtures.h"
+#include "support/full_disk.h"
 #include "ui/picture_export.h"
 
 #include <QDir>
@@ -205,6 +206,64 @@ TEST_F(PictureExport, BadRequestsAreRefusedAndAFailedWriteKeepsTheOldFile)
     }
     QFile::setPermissions(locked,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// Links followed and kept, loops refused with the system's reason, a full
+// disk reported with the old picture kept, and no temporary left behind.
+TEST_F(PictureExport, PictureIsSavedAsEveryOtherFile)
+{
+    const QDir d(dir.path());
+    {
+        QFile old(file("real.png"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.png"), file("link.png")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop-b.svg"), file("loop-a.svg")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop-a.svg"), file("loop-b.svg")));
+
+    EXPECT_EQ(exportChartPicture(design, settings, file("link.png"), 300), QString());
+    EXPECT_TRUE(QFileInfo(file("link.png")).isSymLink());
+    EXPECT_EQ(QImage(file("real.png")).width(), 300);
+    EXPECT_EQ(exportChartPicture(design, settings, file("loop-a.svg")),
+              QStringLiteral("Error while writing file '%1'\n\rToo many levels of symbolic links.")
+                  .arg(file("loop-a.svg")));
+    EXPECT_TRUE(QFileInfo(file("loop-a.svg")).isSymLink());
+
+    QString full;
+    {
+        const testing::FullDisk limit(4096);
+        full = exportChartPicture(design, settings, file("real.png"), 2000);
+    }
+    EXPECT_EQ(
+        full,
+        QStringLiteral("Error while writing file '%1'\n\rFile too large.").arg(file("real.png")));
+    EXPECT_EQ(QImage(file("real.png")).width(), 300);
+    EXPECT_EQ(d.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                          QDir::Name),
+              (QStringList{QStringLiteral("link.png"), QStringLiteral("loop-a.svg"),
+                           QStringLiteral("loop-b.svg"), QStringLiteral("real.png")}));
+}
+
+// The size is the longer side in pixels for every format; vector pages are
+// laid out at 300 dpi, so 1500 pixels make a 5-inch (360-point) page.
+TEST_F(PictureExport, VectorPagesAreTheSizeAt300Dpi)
+{
+    ASSERT_EQ(exportChartPicture(design, settings, file("chart.svg"), 1500), QString());
+    QFile svg(file("chart.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray head = svg.read(2000);
+    EXPECT_TRUE(head.contains("width=\"127mm\"") && head.contains("height=\"127mm\""))
+        << head.toStdString();
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        GTEST_SKIP() << "poppler-utils not installed";
+    ASSERT_EQ(exportChartPicture(design, settings, file("chart.pdf"), 1500), QString());
+    QProcess p;
+    p.start(pdfinfo, {file("chart.pdf")});
+    p.waitForFinished(60000);
+    EXPECT_TRUE(
+        QString::fromUtf8(p.readAllStandardOutput()).contains(QStringLiteral("360 x 360 pts")));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // picture export, driven through the real main window.
 #include "main_window_fixture.h"
 #include "render/render_fixtures.h"
+#include "support/full_disk.h"
 #include "ui/dialogs/print_dialog.h"
 #include "ui/printing.h"
 
@@ -255,6 +256,70 @@ TEST_F(PrintDialogTest, ExportPictureWritesTheChosenViewAtTheChosenSize)
     ASSERT_FALSE(img.isNull());
     EXPECT_EQ(std::max(img.width(), img.height()), 900);
     EXPECT_EQ(state.memory.pictureSize, 900);
+}
+
+TEST_F(PrintDialogTest, PdfThatCannotBeSavedIsReportedWithTheReasonAndTheOldFileKept)
+{
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous report");
+    }
+    recorder.fileNames.push_back(target);
+    ModalScript script;
+    script.then([](QDialog& d) { clickOk(d); });
+    {
+        const FullDisk full(4096);
+        window->run(Command::Print);
+    }
+    EXPECT_TRUE(script.done());
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(lastText(),
+              QStringLiteral("Error while writing file '%1'\nFile too large.").arg(target));
+    EXPECT_EQ(recorder.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(recorder.beeps, 1);
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("previous report"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("report.pdf")});
+}
+
+TEST_F(PrintDialogTest, ExportPictureThroughALinkLoopSaysWhyAndKeepsTheLinks)
+{
+    const QString loop = dir.filePath(QStringLiteral("loop-a.png"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop-b.png"), loop));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("loop-a.png"), dir.filePath(QStringLiteral("loop-b.png"))));
+    recorder.fileNames.push_back(loop);
+    ModalScript script;
+    script.then([](QDialog& d) { clickOk(d); });
+    window->run(Command::ExportPicture);
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(lastText(), QStringLiteral("Error while writing file '%1'\nToo many levels of "
+                                         "symbolic links.")
+                              .arg(loop));
+    EXPECT_TRUE(QFileInfo(loop).isSymLink());
+}
+
+TEST_F(PrintDialogTest, ExportPictureSizeSaysWhatItMeansForVectorPages)
+{
+    ModalScript script;
+    QString before, after;
+    script.then([&](QDialog& d) {
+        auto* size = d.findChild<QSpinBox*>(QStringLiteral("size"));
+        auto* note = d.findChild<QLabel*>(QStringLiteral("vectorSize"));
+        ASSERT_NE(note, nullptr);
+        size->setValue(2000);
+        before = note->text();
+        size->setValue(900);
+        after = note->text();
+        d.reject();
+    });
+    window->run(Command::ExportPicture);
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(before, QStringLiteral("PDF and SVG: 169.3 mm at 300 dpi"));
+    EXPECT_EQ(after, QStringLiteral("PDF and SVG: 76.2 mm at 300 dpi"));
 }
 
 } // namespace

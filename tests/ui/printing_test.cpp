@@ -6,6 +6,7 @@
 #include "model/touchstone.h"
 #include "render/recording_canvas.h"
 #include "render/render_fixtures.h"
+#include "support/full_disk.h"
 #include "ui/print_pages.h"
 #include "ui/printing.h"
 
@@ -20,6 +21,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zelvo {
 namespace {
@@ -53,6 +56,13 @@ QString pageText(const QString& pdf, int page)
     return run(tool("pdftotext"),
                {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
                 QStringLiteral("-l"), QString::number(page), pdf, QStringLiteral("-")});
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    return st.st_mode & 07777;
 }
 
 struct PdfPrinter {
@@ -262,6 +272,102 @@ TEST_F(PrintedPdf, AbortLeavesTheOldFileAndNoPartialOne)
     EXPECT_EQ(old.readAll(), QByteArray("previous report"));
     EXPECT_EQ(QDir(p.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     EXPECT_EQ(p.printer.outputFileName(), p.path);
+}
+
+TEST_F(PrintedPdf, FullDiskKeepsTheOldPdfAndSaysWhy)
+{
+    const Design d = printedDesign();
+    PdfPrinter p;
+    {
+        QFile old(p.path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("previous report");
+    }
+    PrintResult r;
+    {
+        const FullDisk full(4096);
+        r = p.print(chartPrintPages(d, settings, defaultPrintFlags, {}));
+    }
+    EXPECT_EQ(r.outcome, PrintOutcome::WriteFailed);
+    EXPECT_EQ(r.detail,
+              QStringLiteral("Error while writing file '%1'\n\rFile too large.").arg(p.path));
+    QFile old(p.path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("previous report"));
+    EXPECT_EQ(QDir(p.dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("design.pdf")});
+}
+
+// Links are followed and kept, loops refused with the system's reason, the
+// permissions of a replaced file kept and those of a new one as the umask
+// allows, and no temporary file stays behind.
+TEST_F(PrintedPdf, PdfIsSavedAsEveryOtherFile)
+{
+    const Design d = printedDesign();
+    PdfPrinter p;
+    const QDir dir(p.dir.path());
+    const auto printTo = [&](const QString& name) {
+        p.printer.setOutputFileName(dir.filePath(name));
+        return p.print(chartPrintPages(d, settings, printComments, {}));
+    };
+    const auto isPdf = [&](const QString& name) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
+    };
+    const mode_t umaskBefore = ::umask(022);
+    EXPECT_EQ(printTo(QStringLiteral("new.pdf")).outcome, PrintOutcome::Printed);
+    EXPECT_EQ(modeOf(dir.filePath(QStringLiteral("new.pdf"))), 0644u);
+    ::umask(umaskBefore);
+
+    {
+        QFile shared(dir.filePath(QStringLiteral("shared.pdf")));
+        ASSERT_TRUE(shared.open(QIODevice::WriteOnly));
+        shared.write("old");
+    }
+    ASSERT_EQ(
+        ::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(), 0660),
+        0);
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("shared.pdf"), dir.filePath(QStringLiteral("link.pdf"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("out/made.pdf"), dir.filePath(QStringLiteral("dangling.pdf"))));
+    ASSERT_TRUE(dir.mkdir(QStringLiteral("out")));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("loop-b.pdf"), dir.filePath(QStringLiteral("loop-a.pdf"))));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("loop-a.pdf"), dir.filePath(QStringLiteral("loop-b.pdf"))));
+
+    EXPECT_EQ(printTo(QStringLiteral("link.pdf")).outcome, PrintOutcome::Printed);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("link.pdf"))).isSymLink());
+    EXPECT_TRUE(isPdf(QStringLiteral("shared.pdf")));
+    EXPECT_EQ(modeOf(dir.filePath(QStringLiteral("shared.pdf"))), 0660u);
+    EXPECT_EQ(printTo(QStringLiteral("dangling.pdf")).outcome, PrintOutcome::Printed);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("dangling.pdf"))).isSymLink());
+    EXPECT_TRUE(isPdf(QStringLiteral("out/made.pdf")));
+    const PrintResult loop = printTo(QStringLiteral("loop-a.pdf"));
+    EXPECT_EQ(loop.outcome, PrintOutcome::StartFailed);
+    EXPECT_TRUE(loop.detail.endsWith(QStringLiteral(": Too many levels of symbolic links.")))
+        << loop.detail.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("loop-a.pdf"))).isSymLink());
+
+    // One's own read-only file is refused as well (root may write any file).
+    ASSERT_EQ(
+        ::chmod(QFile::encodeName(dir.filePath(QStringLiteral("shared.pdf"))).constData(), 0444),
+        0);
+    if (::geteuid() != 0) {
+        const PrintResult locked = printTo(QStringLiteral("link.pdf"));
+        EXPECT_EQ(locked.outcome, PrintOutcome::StartFailed);
+        EXPECT_TRUE(locked.detail.endsWith(QStringLiteral(": Permission denied.")))
+            << locked.detail.toStdString();
+        EXPECT_TRUE(isPdf(QStringLiteral("shared.pdf"))); // the earlier print, untouched
+    }
+
+    EXPECT_EQ(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                            QDir::Name),
+              (QStringList{QStringLiteral("dangling.pdf"), QStringLiteral("link.pdf"),
+                           QStringLiteral("loop-a.pdf"), QStringLiteral("loop-b.pdf"),
+                           QStringLiteral("new.pdf"), QStringLiteral("out"),
+                           QStringLiteral("shared.pdf")}));
 }
 
 TEST_F(PrintedPdf, UnwritableFolderFailsBeforeWritingAnything)

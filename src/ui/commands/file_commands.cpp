@@ -176,9 +176,11 @@ void saveSpiceNetlistCommand(CommandContext& c)
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
     if (path.isEmpty())
         return;
-    if (!writeSpiceNetlist(c.design(), nativePath(path), c.design().fileName)) {
-        tell(c.platform, c.state.settings, c.parent(), withPath(netlistWriteErrorText, path),
-             MessageIcon::Exclamation, true);
+    std::string why;
+    if (!writeSpiceNetlist(c.design(), nativePath(path), c.design().fileName, &why)) {
+        tell(c.platform, c.state.settings, c.parent(),
+             withReason(withPath(netlistWriteErrorText, path), why), MessageIcon::Exclamation, true,
+             {}, MessageButtons::OkCancel);
         return;
     }
     c.state.lastNetlistPath = path;

@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -41,7 +42,18 @@ PictureDialog::PictureDialog(AppState& state, const Platform& platform,
     size_->setSuffix(QStringLiteral(" px"));
     size_->setValue(std::clamp(state.memory.pictureSize, minPictureSize, maxPictureSize));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("PNG size (longer side):"), size_);
+    form->addRow(QStringLiteral("Size (longer side):"), size_);
+    // The same number sizes the vector pages, at a stated resolution.
+    auto* vectorSize = new QLabel(this);
+    vectorSize->setObjectName(QStringLiteral("vectorSize"));
+    const auto showVectorSize = [vectorSize](int pixels) {
+        vectorSize->setText(QStringLiteral("PDF and SVG: %1 mm at %2 dpi")
+                                .arg(pixels * 25.4 / vectorPictureDpi, 0, 'f', 1)
+                                .arg(vectorPictureDpi));
+    };
+    showVectorSize(size_->value());
+    connect(size_, &QSpinBox::valueChanged, vectorSize, showVectorSize);
+    form->addRow(QString(), vectorSize);
     layout->addLayout(form);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #pragma once
 // "Export Picture": which picture (chart or schematic in chart mode; the
-// active view in S-Plot mode) and the size of a PNG file.
+// active view in S-Plot mode) and its size in pixels, which also sizes the
+// pages of PDF and SVG files (shown in millimetres beside it).
 #include "ui/dialogs/dialog_support.h"
 #include "ui/picture_export.h"
 

@@ -107,6 +107,8 @@ bool runJob(AppState& state, const Platform& platform, QDialog* owner, QWidget* 
         progress->close();
     }
     progress.reset();
+    if (r.outcome == PrintOutcome::WriteFailed)
+        tell(platform, state.settings, owner, r.detail, MessageIcon::Exclamation, true);
     if (r.outcome == PrintOutcome::StartFailed) {
         QString text = job.startFailedText;
         if (!r.detail.isEmpty())

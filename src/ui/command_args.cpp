@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
+#include "ui/command_args.h"
+
+#include "ui/picture_format.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+
+namespace zelvo {
+
+namespace {
+
+struct ToolSpec {
+    ToolKind kind;
+    const char* name;
+    const char* usage; // after "zelvo NAME "
+    const char* summary;
+    int inputs;
+    const char* flag; // "" when the tool has none
+    const char* flagHelp;
+    bool output;
+    bool size;
+};
+
+// In the order of the overview.
+const std::array<ToolSpec, 5> specs = {{
+    {ToolKind::Export, "export", "H|Z|Y|A [--normalize] IN.s2p -o OUT",
+     "Writes two-port data as an H-, Z-, Y- or A-parameter file,\nas the Export menu does.", 2,
+     "normalize", "Values normalised to the reference impedance.", true, false},
+    {ToolKind::Netlist, "netlist", "[--spice] DESIGN.zvc -o OUT",
+     "Writes the matching network of a design as a netlist.", 1, "spice",
+     "An ngspice subcircuit instead of the MMICAD netlist.", true, false},
+    {ToolKind::List, "list", "DESIGN.zvc",
+     "Prints the data point list of a design (the clipboard's comments text).", 1, "", "", false,
+     false},
+    {ToolKind::Stability, "stability", "IN.s2p [--csv]",
+     "Prints K, mu, mu', MAG and MSG per frequency of a two-port file.", 1, "csv",
+     "Comma-separated values at full precision;\nempty where a figure does not exist.", false,
+     false},
+    {ToolKind::Picture, "picture", "[--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png",
+     "Writes the chart of a design, as File > Export Picture does,\nin the colours and options "
+     "of the program's settings.",
+     1, "schematic", "The schematic instead of the chart.", true, true},
+}};
+
+const std::string overview =
+    "Usage: zelvo [FILE]\n"
+    "       zelvo COMMAND [OPTIONS] ...\n"
+    "\n"
+    "Without a command, zelvo opens its window (and FILE: a design *.zvc, or a\n"
+    "Touchstone two-port *.s2p in S-Plot mode).\n"
+    "\n"
+    "Commands (no window; errors go to standard error):\n"
+    "  export H|Z|Y|A [--normalize] IN.s2p -o OUT\n"
+    "                      two-port data as H-, Z-, Y- or A-parameter file\n"
+    "  netlist [--spice] DESIGN.zvc -o OUT\n"
+    "                      the matching network as a netlist (--spice: an\n"
+    "                      ngspice subcircuit)\n"
+    "  list DESIGN.zvc     the data point list, as the clipboard's comments text\n"
+    "  stability IN.s2p [--csv]\n"
+    "                      per frequency K, mu, mu', MAG and MSG\n"
+    "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
+    "                      the chart (or the schematic) as a picture file\n"
+    "\n"
+    "zelvo COMMAND --help shows the options of a command.\n";
+
+const ToolSpec* specOf(std::string_view name)
+{
+    for (const ToolSpec& s : specs)
+        if (name == s.name)
+            return &s;
+    return nullptr;
+}
+
+std::string sizeHelp()
+{
+    return "The longer side in pixels, " + std::to_string(minPictureSize) + " to " +
+           std::to_string(maxPictureSize) + "; default " + std::to_string(defaultPictureSize) +
+           ".\nPDF and SVG pages are laid out at " + std::to_string(vectorPictureDpi) + " dpi: N/" +
+           std::to_string(vectorPictureDpi) + " inches.";
+}
+
+// Qt's help layout: options in one column, their texts aligned beside them.
+std::string helpText(const ToolSpec& s)
+{
+    std::vector<std::pair<std::string, std::string>> rows = {{"-h, --help", "Shows this help."}};
+    if (s.output)
+        rows.emplace_back("-o, --output <OUT>", "The file to write.");
+    if (*s.flag)
+        rows.emplace_back(std::string("--") + s.flag, s.flagHelp);
+    if (s.size)
+        rows.emplace_back("--size <N>", sizeHelp());
+    std::size_t width = 0;
+    for (const auto& r : rows)
+        width = std::max(width, r.first.size());
+    std::string text =
+        std::string("Usage: zelvo ") + s.name + " " + s.usage + "\n" + s.summary + "\n\nOptions:\n";
+    for (const auto& [name, help] : rows) {
+        text += "  " + name + std::string(width - name.size() + 2, ' ');
+        for (const char c : help)
+            text += c == '\n' ? "\n" + std::string(width + 4, ' ') : std::string(1, c);
+        text += "\n";
+    }
+    return text;
+}
+
+ParsedTool badUsage(const ToolSpec& s, const std::string& why)
+{
+    ParsedTool p;
+    p.outcome = ParsedTool::Outcome::BadUsage;
+    p.text = std::string("zelvo ") + s.name + ": " + why + "\nTry 'zelvo " + s.name + " --help'.\n";
+    return p;
+}
+
+// Edits (insert, delete, replace, swap two neighbours) from `a` to `b`.
+std::size_t editDistance(std::string_view a, std::string_view b)
+{
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i)
+        d[i][0] = i;
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        d[0][j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+std::string quoted(std::string_view s)
+{
+    std::string q = "'";
+    q += s;
+    q += "'";
+    return q;
+}
+
+} // namespace
+
+Invocation classifyArguments(const Arguments& args,
+                             const std::function<bool(const std::string&)>& isFile)
+{
+    if (args.size() < 2)
+        return Invocation::Window;
+    const std::string& first = args[1];
+    if (specOf(first) || first == "--help" || first == "-h")
+        return Invocation::Tool;
+    // Options first are Qt's own (-style, -platform), for the window.
+    if (first.empty() || first[0] == '-')
+        return Invocation::Window;
+    // A name with a folder or a suffix is a file to open, present or not.
+    if (args.size() > 2 && first.find_first_of("./") == std::string::npos && !isFile(first))
+        return Invocation::UnknownCommand;
+    return Invocation::Window;
+}
+
+const std::string& toolsOverview()
+{
+    return overview;
+}
+
+std::string unknownCommandText(const std::string& word)
+{
+    std::string text = "zelvo: unknown command " + quoted(word);
+    // Longer words are no typing slip of a command name.
+    if (word.size() <= 16)
+        for (const ToolSpec& s : specs)
+            if (editDistance(word, s.name) <= 2) {
+                text += std::string(" (did you mean '") + s.name + "'?)";
+                break;
+            }
+    return text + "\n" + overview;
+}
+
+std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env)
+{
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = env(name);
+        if (value && *value)
+            return std::nullopt;
+    }
+    return "zelvo: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+           "set); the commands work without one, see zelvo --help";
+}
+
+ParsedTool parseToolArguments(const Arguments& args)
+{
+    ParsedTool result;
+    const ToolSpec* spec = args.size() >= 2 ? specOf(args[1]) : nullptr;
+    if (!spec) {
+        // "--help", "-h", or no command at all.
+        const bool help = args.size() >= 2 && (args[1] == "--help" || args[1] == "-h");
+        result.outcome = help ? ParsedTool::Outcome::Help : ParsedTool::Outcome::BadUsage;
+        result.text = overview;
+        return result;
+    }
+    const ToolSpec& s = *spec;
+    ToolRequest& r = result.request;
+    r.tool = s.kind;
+    bool help = false;
+    bool optionsEnded = false;
+    std::optional<std::string> size;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (optionsEnded || a.size() < 2 || a[0] != '-') {
+            r.inputs.push_back(a);
+            continue;
+        }
+        if (a == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string name;
+        std::optional<std::string> value;
+        if (a[1] == '-') {
+            const std::size_t eq = a.find('=');
+            name = a.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+            if (eq != std::string::npos)
+                value = a.substr(eq + 1);
+        }
+        else if (a == "-h") {
+            name = "help";
+        }
+        else if (a[1] == 'o' && s.output) {
+            name = "output";
+            if (a.size() > 2)
+                value = a.substr(2);
+        }
+        else {
+            return badUsage(s, "unknown option " + quoted(a));
+        }
+        const bool takesValue = (name == "output" && s.output) || (name == "size" && s.size);
+        const bool isSwitch = name == "help" || (*s.flag && name == s.flag);
+        if (!takesValue && !isSwitch)
+            return badUsage(s, "unknown option " + quoted(a.substr(0, a.find('='))));
+        if (isSwitch && value)
+            return badUsage(s, "the option " + quoted("--" + name) + " takes no value");
+        if (takesValue && !value) {
+            if (i + 1 >= args.size())
+                return badUsage(s, "missing value after " + quoted(a));
+            value = args[++i];
+        }
+        if (name == "help")
+            help = true;
+        else if (name == "output")
+            r.output = *value;
+        else if (name == "size")
+            size = *value;
+        else
+            r.flag = true;
+    }
+    if (help) {
+        result.outcome = ParsedTool::Outcome::Help;
+        result.text = helpText(s);
+        result.request = {};
+        return result;
+    }
+    if (static_cast<int>(r.inputs.size()) != s.inputs)
+        return badUsage(s, std::to_string(s.inputs) + " argument(s) expected, " +
+                               std::to_string(r.inputs.size()) + " given");
+    if (s.output && r.output.empty())
+        return badUsage(s, "the output file is missing (-o OUT)");
+    if (s.kind == ToolKind::Export) {
+        const std::string& k = r.inputs[0];
+        char c = k.size() == 1 ? k[0] : '\0';
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c == '\0' || std::string_view("HZYA").find(c) == std::string_view::npos)
+            return badUsage(s, "the parameter kind must be H, Z, Y or A, not " + quoted(k));
+        r.parameterKind = c;
+    }
+    if (s.kind == ToolKind::Picture) {
+        if (!pictureFormatOf(r.output))
+            return badUsage(s, "the output file must end in .pdf, .svg or .png, not " +
+                                   quoted(r.output));
+        r.size = defaultPictureSize;
+        if (size) {
+            int n = 0;
+            const char* end = size->data() + size->size();
+            const auto [ptr, ec] = std::from_chars(size->data(), end, n);
+            if (size->empty() || ec != std::errc() || ptr != end || n < minPictureSize ||
+                n > maxPictureSize)
+                return badUsage(s, "the size must be a whole number from " +
+                                       std::to_string(minPictureSize) + " to " +
+                                       std::to_string(maxPictureSize) + ", not " + quoted(*size));
+            r.size = n;
+        }
+    }
+    result.outcome = ParsedTool::Outcome::Run;
+    return result;
+}
+
+std::string toolFlagName(ToolKind tool)
+{
+    for (const ToolSpec& s : specs)
+        if (s.kind == tool)
+            return s.flag;
+    return {};
+}
+
+std::string toolName(ToolKind tool)
+{
+    for (const ToolSpec& s : specs)
+        if (s.kind == tool)
+            return s.name;
+    return {};
+}
+
+} // namespace zelvo

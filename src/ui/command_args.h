@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
+#pragma once
+// The arguments of zelvo as the system hands them over: bytes, never
+// decoded, so that a file name reaches the file system exactly as typed
+// whatever its encoding. Decides between the window and the command-line
+// tools and parses a tool's options; runs nothing and touches no file.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+using Arguments = std::vector<std::string>; // the program's name first
+
+enum class Invocation {
+    Window,         // no arguments, a file to open, or Qt's own options
+    Tool,           // a command, or --help / -h
+    UnknownCommand, // a word that is no file, followed by more arguments
+};
+
+// `isFile` tells whether a name exists in the file system (injected, so
+// that tests and the fuzzer need none).
+Invocation classifyArguments(const Arguments& args,
+                             const std::function<bool(const std::string&)>& isFile);
+
+// "Usage: zelvo [FILE] ..." with the list of commands.
+const std::string& toolsOverview();
+
+// For Invocation::UnknownCommand: "zelvo: unknown command 'exprot' (did
+// you mean 'export'?)", a line break and the overview.
+std::string unknownCommandText(const std::string& word);
+
+// The one-line message when no window can be opened (no X or Wayland
+// display and no Qt platform chosen); nullopt when one may be. `env` reads
+// an environment variable (nullptr when unset).
+std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env);
+
+enum class ToolKind { Export, Netlist, List, Stability, Picture };
+
+struct ToolRequest {
+    ToolKind tool = ToolKind::List;
+    std::vector<std::string> inputs; // the positional arguments, as given
+    std::string output;              // -o OUT
+    bool flag = false;               // --normalize, --spice, --csv or --schematic
+    char parameterKind = 0;          // export: 'H', 'Z', 'Y' or 'A'
+    int size = 0;                    // picture: the longer side in pixels
+
+    friend bool operator==(const ToolRequest&, const ToolRequest&) = default;
+};
+
+struct ParsedTool {
+    enum class Outcome { Run, Help, BadUsage };
+    Outcome outcome = Outcome::BadUsage;
+    ToolRequest request; // Run
+    std::string text;    // Help: for standard output; BadUsage: for standard error
+};
+
+// Parses the arguments of Invocation::Tool. Options may stand anywhere;
+// "--" ends them. Long options take "--name VALUE" or "--name=VALUE",
+// -o also "-oVALUE".
+ParsedTool parseToolArguments(const Arguments& args);
+
+// The name of the option that switches `tool`'s flag ("csv" for
+// stability), empty for list.
+std::string toolFlagName(ToolKind tool);
+// The tool's name on the command line ("export", ...).
+std::string toolName(ToolKind tool);
+
+} // namespace zelvo
