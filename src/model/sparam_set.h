@@ -6,6 +6,7 @@
 #include "core/twoport_types.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ struct SParamSet {
     int noiseCount = 0;
     std::vector<NoisePoint> noise;
     bool loaded = false;
+    // Changed by whoever replaces or empties the data, so that the views can
+    // keep what they derive from it (line index, reduced traces) until then.
+    std::uint64_t revision = 0;
 
     int sourceLength() const { return static_cast<int>(sourceText.size()); }
 

@@ -11,6 +11,7 @@
 
 #include <QAbstractScrollArea>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -52,10 +53,23 @@ class PlotView : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    // The trace for the data and size as they are now; kept between paints
+    // and pointer moves, as a long file's takes a while to work out.
+    const PlotTrace& trace() const;
+
     const AppState& state_;
     TraceCode code_;
     std::vector<int> pinned_;
     HoverLabel hover_;
+    struct TraceKey {
+        std::uint64_t revision = 0;
+        const SParamPoint* points = nullptr;
+        int count = -1;
+        QSize size;
+        friend bool operator==(const TraceKey&, const TraceKey&) = default;
+    };
+    mutable TraceKey traceKey_;
+    mutable PlotTrace trace_;
 };
 
 // The Touchstone text or the gain table, scrolled by lines and columns.
@@ -99,8 +113,10 @@ class GainGraphView : public QAbstractScrollArea {
   private:
     void setRanges();
     void onScrollAction(bool vertical, int action);
+    const GainGraphCache& cache() const;
 
     const AppState& state_;
+    mutable GainGraphCache cache_;
     GainGraphScroll scroll_;
     std::vector<int> pinned_;
     HoverLabel hover_;
