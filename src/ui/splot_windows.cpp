@@ -3,6 +3,7 @@
 #include "ui/splot_windows.h"
 
 #include "render/painter_canvas.h"
+#include "core/numeric.h"
 #include "render/splot_readout.h"
 #include "ui/app_state.h"
 #include "ui/white_background.h"
@@ -16,6 +17,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace zelvo {
@@ -81,12 +83,17 @@ PlotView::PlotView(const AppState& state, TraceCode code, QWidget* parent)
     setMouseTracking(true);
 }
 
-const PlotTrace& PlotView::trace() const
+PlotView::TraceKey PlotView::traceKey() const
 {
     const SParamSet& set = state_.sparams;
-    const TraceKey key{set.revision, set.points.data(), set.validPoints(), size()};
+    return {set.revision, set.points.data(), set.validPoints(), size()};
+}
+
+const PlotTrace& PlotView::trace() const
+{
+    const TraceKey key = traceKey();
     if (!(key == traceKey_)) {
-        trace_ = plotWindowTrace(set, code_, width(), height());
+        trace_ = plotWindowTrace(state_.sparams, code_, width(), height());
         traceKey_ = key;
     }
     return trace_;
@@ -102,15 +109,27 @@ std::optional<int> PlotView::pointAt(QPoint client) const
 
 void PlotView::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    PainterCanvas canvas(painter, CanvasMapping::chart(width() / 2, height() / 2));
     const Settings& s = state_.settings;
-    if (code_ == TraceCode::S11 || code_ == TraceCode::S22)
-        paintChartPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
-                             s.lineWidth, &trace());
-    else
-        paintPolarPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
-                             s.lineWidth, &trace());
+    const PictureKey key{traceKey(), s.chartLabels, s.lineWidth, devicePixelRatioF()};
+    if (pictureKey_ != key) {
+        const qreal dpr = key.devicePixelRatio > 0 ? key.devicePixelRatio : 1.0;
+        picture_ = QImage(toInt(std::ceil(width() * dpr)), toInt(std::ceil(height() * dpr)),
+                          QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(dpr);
+        picture_.fill(Qt::white);
+        QPainter painter(&picture_);
+        PainterCanvas canvas(painter, CanvasMapping::chart(width() / 2, height() / 2));
+        if (code_ == TraceCode::S11 || code_ == TraceCode::S22)
+            paintChartPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
+                                 s.lineWidth, &trace());
+        else
+            paintPolarPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
+                                 s.lineWidth, &trace());
+        pictureKey_ = key;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_);
+    PainterCanvas canvas(painter, CanvasMapping::chart(width() / 2, height() / 2));
     dropStalePins(pinned_, state_.sparams);
     if (pinned_.empty())
         return;
