@@ -52,6 +52,10 @@ struct SParamSet {
     int noiseCount = 0;
     std::vector<NoisePoint> noise;
     bool loaded = false;
+    // The S-parameters in double precision as the file gives them, kept only
+    // when asked (a two-port block of the chain needs them exact).
+    bool keepExact = false;
+    std::vector<TwoPort> exact;
     // Changed by whoever replaces or empties the data, so that the views can
     // keep what they derive from it (line index, reduced traces) until then.
     std::uint64_t revision = 0;
