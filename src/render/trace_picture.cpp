@@ -28,12 +28,18 @@ TraceReducer::TraceReducer(PixelBox box) : box_(box)
     }
 }
 
+long long TraceReducer::pixelIndex(Point p) const
+{
+    if (boxWidth_ == 0 || p.x < box_.left || p.x > box_.right || p.y < box_.top ||
+        p.y > box_.bottom)
+        return -1;
+    return (static_cast<long long>(p.y) - box_.top) * boxWidth_ + (p.x - box_.left);
+}
+
 void TraceReducer::mark(Point p)
 {
-    if (boxWidth_ > 0 && p.x >= box_.left && p.x <= box_.right && p.y >= box_.top &&
-        p.y <= box_.bottom) {
-        const auto bit = static_cast<std::size_t>(
-            (static_cast<long long>(p.y) - box_.top) * boxWidth_ + (p.x - box_.left));
+    if (const long long index = pixelIndex(p); index >= 0) {
+        const auto bit = static_cast<std::size_t>(index);
         std::uint64_t& word = seen_[bit / 64];
         const std::uint64_t mask = std::uint64_t{1} << (bit % 64);
         if (word & mask)
@@ -41,6 +47,59 @@ void TraceReducer::mark(Point p)
         word |= mask;
     }
     run_.markers.push_back(p);
+}
+
+bool TraceReducer::drawnBefore(long long a, long long b)
+{
+    // Both ends below 2^27: the pair fits a word, one more keeps it off 0.
+    const std::uint64_t key =
+        ((static_cast<std::uint64_t>(std::min(a, b)) << 27) | static_cast<std::uint64_t>(std::max(a, b))) + 1;
+    if (2 * (lineCount_ + 1) > lines_.size()) {
+        std::vector<std::uint64_t> old = std::move(lines_);
+        lines_.assign(std::max<std::size_t>(1024, 2 * old.size()), 0);
+        lineCount_ = 0;
+        for (const std::uint64_t k : old)
+            if (k != 0)
+                drawnBefore(static_cast<long long>((k - 1) >> 27),
+                            static_cast<long long>((k - 1) & ((1ULL << 27) - 1)));
+    }
+    const std::size_t mask = lines_.size() - 1;
+    for (std::size_t slot = (key * 0x9E3779B97F4A7C15ULL) >> 20 & mask;; slot = (slot + 1) & mask) {
+        if (lines_[slot] == key)
+            return true;
+        if (lines_[slot] == 0) {
+            lines_[slot] = key;
+            ++lineCount_;
+            return false;
+        }
+    }
+}
+
+void TraceReducer::endRun()
+{
+    if (run_.line.size() >= 2 || !run_.markers.empty())
+        runs_.push_back(std::move(run_));
+    run_ = {};
+}
+
+void TraceReducer::extendLine(Point p)
+{
+    if (run_.line.empty()) {
+        run_.line.push_back(p);
+        return;
+    }
+    const Point from = run_.line.back();
+    if (from == p)
+        return;
+    const long long a = pixelIndex(from), b = pixelIndex(p);
+    if (a >= 0 && b >= 0 && drawnBefore(a, b)) {
+        // The line breaks here and goes on from this point.
+        if (run_.line.size() >= 2)
+            endRun();
+        run_.line.assign(1, p);
+        return;
+    }
+    run_.line.push_back(p);
 }
 
 void TraceReducer::add(Point p)
@@ -76,21 +135,16 @@ void TraceReducer::closeColumn()
     std::array<Seen, 4> kept = {first_, low_, high_, end_};
     std::sort(kept.begin(), kept.end(),
               [](const Seen& a, const Seen& b) { return a.order < b.order; });
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (i > 0 && kept[i].order == kept[i - 1].order)
-            continue;
-        if (run_.line.empty() || !(run_.line.back() == kept[i].p))
-            run_.line.push_back(kept[i].p);
-    }
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (i == 0 || kept[i].order != kept[i - 1].order)
+            extendLine(kept[i].p);
 }
 
 void TraceReducer::gap()
 {
     closeColumn();
     hasLast_ = false;
-    if (!run_.line.empty() || !run_.markers.empty())
-        runs_.push_back(std::move(run_));
-    run_ = {};
+    endRun();
 }
 
 std::vector<TraceRun> TraceReducer::finish()
@@ -99,6 +153,8 @@ std::vector<TraceRun> TraceReducer::finish()
     std::vector<TraceRun> out = std::move(runs_);
     runs_ = {};
     std::fill(seen_.begin(), seen_.end(), 0);
+    lines_.clear();
+    lineCount_ = 0;
     return out;
 }
 

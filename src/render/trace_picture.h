@@ -4,7 +4,9 @@
 // Traces of far more points than the surface has pixels, reduced to what the
 // pixels can show: within each pixel column a run of consecutive points keeps
 // only its first, lowest, highest and last point (the line covers the same
-// pixels), and each pixel gets one circle however many points share it.
+// pixels), a line between two pixels is drawn once however often the trace
+// goes back and forth between them (noise), and each pixel gets one circle
+// however many points share it.
 #include "render/canvas.h"
 
 #include <cstdint>
@@ -50,10 +52,18 @@ class TraceReducer {
     };
     void mark(Point p);
     void closeColumn();
+    void extendLine(Point p);
+    // The pixel's place in the box, or -1 outside it.
+    long long pixelIndex(Point p) const;
+    // True when the line between the two pixels was drawn before.
+    bool drawnBefore(long long a, long long b);
+    void endRun();
 
     PixelBox box_;
     long long boxWidth_ = 0;
     std::vector<std::uint64_t> seen_; // one bit per pixel of the box
+    std::vector<std::uint64_t> lines_; // open addressing; 0 is an empty slot
+    std::size_t lineCount_ = 0;
     std::vector<TraceRun> runs_;
     TraceRun run_;
     bool hasLast_ = false;
