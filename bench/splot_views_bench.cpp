@@ -10,9 +10,9 @@
 #include "ui/main_layout.h"
 #include "ui/splot_windows.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QScrollBar>
-#include <QAbstractScrollArea>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -49,10 +49,10 @@ std::string longSweep(int points)
         const double t = static_cast<double>(i) / points;
         noise = noise * 1103515245u + 12345u;
         const double jitter = ((noise >> 16) % 1000) * 1e-6;
-        std::snprintf(line, sizeof line,
-                      "%.7f %.5f %.3f %.5f %.3f %.6f %.3f %.5f %.3f\r\n", 0.01 + 19.99 * t,
-                      0.9 - 0.5 * t + jitter, std::fmod(-170.0 - 2900.0 * t, 360.0) + 180.0,
-                      8.0 - 6.0 * t + jitter, std::fmod(170.0 - 1500.0 * t, 360.0) + 180.0 - 180.0,
+        std::snprintf(line, sizeof line, "%.7f %.5f %.3f %.5f %.3f %.6f %.3f %.5f %.3f\r\n",
+                      0.01 + 19.99 * t, 0.9 - 0.5 * t + jitter,
+                      std::fmod(-170.0 - 2900.0 * t, 360.0) + 180.0, 8.0 - 6.0 * t + jitter,
+                      std::fmod(170.0 - 1500.0 * t, 360.0) + 180.0 - 180.0,
                       0.02 + 0.05 * t + jitter, std::fmod(80.0 - 700.0 * t, 360.0),
                       0.6 - 0.3 * t + jitter, std::fmod(-40.0 - 2200.0 * t, 360.0));
         text += line;
@@ -81,7 +81,8 @@ const AppState& tenMegabyteLine()
     static const std::unique_ptr<AppState> state = [] {
         std::string text = "! ";
         for (int i = 0; text.size() < 10'000'000; ++i)
-            text += "measured at 25 degrees, port 1 to port 2, calibration " + std::to_string(i) + "; ";
+            text +=
+                "measured at 25 degrees, port 1 to port 2, calibration " + std::to_string(i) + "; ";
         text += "\r\n# MHz S MA R 50\r\n";
         for (int i = 1; i <= 10; ++i)
             text += std::to_string(100 * i) + " 0.5 -40 4.0 120 0.05 60 0.4 -30\r\n";
@@ -163,6 +164,10 @@ void BM_TenMegabyteLine(benchmark::State& bs)
 {
     repaintView(bs, tenMegabyteLine(), SPlotWindow::Text, bs.range(0) == 1);
 }
-BENCHMARK(BM_TenMegabyteLine)->ArgName("scrolledToEnd")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TenMegabyteLine)
+    ->ArgName("scrolledToEnd")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -250,12 +250,13 @@ PixelBox frameBox(const Frame& f)
 // The four curves in one pass over the points, reduced to the frame's pixels:
 // MAG, MSG, mu and mu'. `positions`, when given, gets where each point of
 // the gain curves is drawn.
-std::array<std::vector<TraceRun>, 4>
-reducedCurves(const SParamSet& set, const Frame& gain, const Frame& mu, double muTop, bool withMu,
-              std::vector<std::optional<Point>>* positions)
+std::array<std::vector<TraceRun>, 4> reducedCurves(const SParamSet& set, const Frame& gain,
+                                                   const Frame& mu, double muTop, bool withMu,
+                                                   std::vector<std::optional<Point>>* positions)
 {
-    std::array<TraceReducer, 4> curves = {TraceReducer(frameBox(gain)), TraceReducer(frameBox(gain)),
-                                          TraceReducer(frameBox(mu)), TraceReducer(frameBox(mu))};
+    std::array<TraceReducer, 4> curves = {TraceReducer(frameBox(gain)),
+                                          TraceReducer(frameBox(gain)), TraceReducer(frameBox(mu)),
+                                          TraceReducer(frameBox(mu))};
     const int n = pointsOf(set);
     if (positions) {
         positions->clear();
@@ -301,17 +302,19 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
     const Frame f = frameOf(x0, y0, width, height, fMin, fMax, gMin, gMax);
     if (reduced(set)) {
         if (series == magSeries || series == msgSeries)
-            drawReduced(canvas,
-                        reducedCurves(set, f, f, 1.0, false, nullptr)[static_cast<std::size_t>(series - 1)],
-                        colour, style);
+            drawReduced(
+                canvas,
+                reducedCurves(set, f, f, 1.0, false, nullptr)[static_cast<std::size_t>(series - 1)],
+                colour, style);
         return;
     }
     MarkedTrace trace{canvas, colour, style};
     for (int i = 0; i < pointsOf(set); ++i) {
         const auto k = static_cast<std::size_t>(i);
         const std::optional<Point> p =
-            seriesOf(set, k) == series ? gainPixel(f, columnOf(f, set.points[k].frequency), gainOf(set, k))
-                                       : std::nullopt;
+            seriesOf(set, k) == series
+                ? gainPixel(f, columnOf(f, set.points[k].frequency), gainOf(set, k))
+                : std::nullopt;
         if (p)
             trace.add(*p);
         else
@@ -434,14 +437,14 @@ const GainGraphCache& updateGainGraphCache(GainGraphCache& cache, const SParamSe
     cache.curves = {};
     const Point o = graphOrigin({});
     const GainAxes& a = cache.axes;
-    const Frame gain =
-        frameOf(o.x, o.y, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
+    const Frame gain = frameOf(o.x, o.y, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
     if (!a.legend) {
         cache.positions.assign(static_cast<std::size_t>(pointsOf(set)), std::nullopt);
         return cache;
     }
     if (cache.reduced) {
-        const Frame mu = frameOf(o.x, o.y, size.width, size.height, a.fMin, a.fMax, 0.0, cache.muTop);
+        const Frame mu =
+            frameOf(o.x, o.y, size.width, size.height, a.fMin, a.fMax, 0.0, cache.muTop);
         cache.curves = reducedCurves(set, gain, mu, cache.muTop, true, &cache.positions);
         return cache;
     }
@@ -450,10 +453,10 @@ const GainGraphCache& updateGainGraphCache(GainGraphCache& cache, const SParamSe
         const auto k = static_cast<std::size_t>(i);
         // The same arithmetic as drawGainTrace, so that a readout names the
         // point drawn under the pointer.
-        cache.positions.push_back(seriesOf(set, k) == 0
-                                      ? std::nullopt
-                                      : gainPixel(gain, columnOf(gain, set.points[k].frequency),
-                                                  gainOf(set, k)));
+        cache.positions.push_back(
+            seriesOf(set, k) == 0
+                ? std::nullopt
+                : gainPixel(gain, columnOf(gain, set.points[k].frequency), gainOf(set, k)));
     }
     return cache;
 }
@@ -516,8 +519,8 @@ gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int font
     for (std::size_t k = 0; k < cache.positions.size(); ++k) {
         const std::optional<Point>& p = cache.positions[k];
         if (p)
-            out.emplace_back(GainPointPosition{
-                {p->x - scroll.horizontal, p->y - scroll.vertical}, seriesOf(set, k)});
+            out.emplace_back(GainPointPosition{{p->x - scroll.horizontal, p->y - scroll.vertical},
+                                               seriesOf(set, k)});
         else
             out.emplace_back(std::nullopt);
     }

@@ -23,8 +23,8 @@ int pointsOf(const SParamSet& set)
 
 } // namespace
 
-std::vector<std::optional<Point>> tracePositions(const SParamSet& set, TraceCode code,
-                                                 int radius, double fullScale, int cx, int cy)
+std::vector<std::optional<Point>> tracePositions(const SParamSet& set, TraceCode code, int radius,
+                                                 double fullScale, int cx, int cy)
 {
     std::vector<std::optional<Point>> out;
     const int n = pointsOf(set);
@@ -129,10 +129,10 @@ int polarRadius(int width, int height)
 void drawChartTrace(Canvas& canvas, const SParamSet& set, TraceCode code, int radius,
                     Colour colour, int lineWidth, int cx, int cy)
 {
-    drawPlotTrace(canvas,
-                  plotTrace(tracePositions(set, code, radius, 1.0, cx, cy),
-                            aroundCentre(radius, cx, cy)),
-                  colour, lineWidth);
+    drawPlotTrace(
+        canvas,
+        plotTrace(tracePositions(set, code, radius, 1.0, cx, cy), aroundCentre(radius, cx, cy)),
+        colour, lineWidth);
 }
 
 void drawPolarTrace(Canvas& canvas, const SParamSet& set, TraceCode code, int radius,
@@ -200,7 +200,8 @@ std::vector<std::optional<Point>> plotPointPositions(const SParamSet& set, Trace
                                                      int width, int height)
 {
     const bool chart = code == TraceCode::S11 || code == TraceCode::S22;
-    return tracePositions(set, code, chart ? chartRadius(width, height) : polarRadius(width, height),
+    return tracePositions(set, code,
+                          chart ? chartRadius(width, height) : polarRadius(width, height),
                           chart ? 1.0 : polarFullScale(set, code), 0, 0);
 }
 

@@ -42,8 +42,8 @@ int plotHalfSize(int width, int height);
 
 // Where the trace of `code` drawn with this radius (and full scale, for S12
 // and S21) about (cx, cy) puts each point; nullopt for a point not drawn.
-std::vector<std::optional<Point>> tracePositions(const SParamSet& set, TraceCode code,
-                                                 int radius, double fullScale, int cx, int cy);
+std::vector<std::optional<Point>> tracePositions(const SParamSet& set, TraceCode code, int radius,
+                                                 double fullScale, int cx, int cy);
 
 // A trace ready to draw: where each point is and, for a long trace, the
 // picture reduced to the pixels (circles merged inside `box`).

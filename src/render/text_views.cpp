@@ -212,8 +212,7 @@ std::string_view TextLineIndex::raw(std::string_view text, int k) const
         return {};
     const std::size_t begin = std::min(starts[static_cast<std::size_t>(k)], text.size());
     // The next line starts after this one's line feed (or one past the end).
-    const std::size_t end =
-        std::min(starts[static_cast<std::size_t>(k) + 1] - 1, text.size());
+    const std::size_t end = std::min(starts[static_cast<std::size_t>(k) + 1] - 1, text.size());
     return text.substr(begin, end - std::min(begin, end));
 }
 
@@ -227,8 +226,8 @@ std::string TextLineIndex::columns(std::string_view text, int k, int from, int c
         const std::string_view body = withoutTrailingReturns(line);
         if (static_cast<std::size_t>(from) >= body.size())
             return {};
-        return std::string(body.substr(static_cast<std::size_t>(from),
-                                       static_cast<std::size_t>(columns)));
+        return std::string(
+            body.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(columns)));
     }
     std::string out;
     walkColumns(line, kind == Kind::Utf8, from, static_cast<long long>(from) + columns, &out);
@@ -337,7 +336,8 @@ int cellWidth(double v)
 
 constexpr const char* gainHeader = "    Freq.     MAG         MSG         K          mu        mu'";
 constexpr const char* gainUnits = "     [dB]        [dB]        [-]         [-]        [-]";
-constexpr const char* gainRule = "-----------------------------------------------------------------";
+constexpr const char* gainRule =
+    "-----------------------------------------------------------------";
 
 } // namespace
 
@@ -401,9 +401,9 @@ std::string gainTableRow(const SParamSet& set, const GainTableMeasure& measure, 
     const auto k = static_cast<std::size_t>(i);
     const std::string f = printfString("%*.3f", measure.frequencyWidth, set.points[k].frequency);
     const double stability = set.stabilityK[k];
-    const std::string body = stability < 1.0
-                                 ? f + "    -------  " + cell(set.msgDb[k]) + "  " + cell(stability)
-                                 : f + " " + cell(set.magDb[k]) + "      ------- " + cell(stability);
+    const std::string body =
+        stability < 1.0 ? f + "    -------  " + cell(set.msgDb[k]) + "  " + cell(stability)
+                        : f + " " + cell(set.magDb[k]) + "      ------- " + cell(stability);
     return body + "  " + cell(set.muLoad[k]) + "  " + cell(set.muSource[k]);
 }
 
@@ -420,8 +420,8 @@ std::vector<std::string> gainTableRows(const SParamSet& set)
 
 TextScrollRanges measureGainTableView(const SParamSet& set, TextViewState& view)
 {
-    const TextViewState::Source source = sourceOf(set, set.points.data(),
-                                                  static_cast<std::size_t>(pointsOf(set)));
+    const TextViewState::Source source =
+        sourceOf(set, set.points.data(), static_cast<std::size_t>(pointsOf(set)));
     if (view.measured != source) {
         view.table = measureGainTable(set);
         view.measured = source;

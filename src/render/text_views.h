@@ -23,11 +23,12 @@ inline constexpr int textViewFontHeight = 14;
 // the rest. Lines as touchstoneLines splits them.
 struct TextLineIndex {
     enum class Kind : std::uint8_t {
-        Plain,  // ASCII without tabs or carriage returns (but at its end): a column is a byte
+        Plain, // ASCII without tabs or carriage returns (but at its end): a column is a byte
         Utf8,
         Latin1, // bytes that are not UTF-8 read as Latin-1
     };
-    std::vector<std::size_t> starts; // one more than the lines: where the line after the last would start
+    // One more than the lines: the last says where a line after them would start.
+    std::vector<std::size_t> starts;
     std::vector<Kind> kinds;
     int longest = 0; // in characters, tabs expanded
 

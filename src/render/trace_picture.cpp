@@ -52,8 +52,9 @@ void TraceReducer::mark(Point p)
 bool TraceReducer::drawnBefore(long long a, long long b)
 {
     // Both ends below 2^27: the pair fits a word, one more keeps it off 0.
-    const std::uint64_t key =
-        ((static_cast<std::uint64_t>(std::min(a, b)) << 27) | static_cast<std::uint64_t>(std::max(a, b))) + 1;
+    const std::uint64_t key = ((static_cast<std::uint64_t>(std::min(a, b)) << 27) |
+                               static_cast<std::uint64_t>(std::max(a, b))) +
+                              1;
     if (2 * (lineCount_ + 1) > lines_.size()) {
         std::vector<std::uint64_t> old = std::move(lines_);
         lines_.assign(std::max<std::size_t>(1024, 2 * old.size()), 0);

@@ -61,7 +61,7 @@ class TraceReducer {
 
     PixelBox box_;
     long long boxWidth_ = 0;
-    std::vector<std::uint64_t> seen_; // one bit per pixel of the box
+    std::vector<std::uint64_t> seen_;  // one bit per pixel of the box
     std::vector<std::uint64_t> lines_; // open addressing; 0 is an empty slot
     std::size_t lineCount_ = 0;
     std::vector<TraceRun> runs_;

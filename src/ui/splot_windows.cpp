@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/splot_windows.h"
 
-#include "render/painter_canvas.h"
 #include "core/numeric.h"
+#include "render/painter_canvas.h"
 #include "render/splot_readout.h"
 #include "ui/app_state.h"
 #include "ui/white_background.h"

@@ -62,7 +62,8 @@ TEST(TextLineIndex, AnyColumnsOfAnyLineReadAsTheWholeLineShows)
     for (int k = 0; k < index.count(); ++k)
         for (int from = 0; from < 30; ++from)
             for (const int n : {1, 2, 7, 100}) {
-                EXPECT_EQ(index.columns(text, k, from, n), characterCut(shown[static_cast<std::size_t>(k)], from, n))
+                EXPECT_EQ(index.columns(text, k, from, n),
+                          characterCut(shown[static_cast<std::size_t>(k)], from, n))
                     << "line " << k << " from " << from << " n " << n;
                 ++checked;
             }

@@ -91,8 +91,8 @@ TEST(TraceReducer, SamePixelsFewerPointsOneCirclePerPixel)
         }
         reducer.add(*p);
         full.back().push_back(*p);
-        const bool inside = p->x >= box.left && p->x <= box.right && p->y >= box.top &&
-                            p->y <= box.bottom;
+        const bool inside =
+            p->x >= box.left && p->x <= box.right && p->y >= box.top && p->y <= box.bottom;
         if (inside)
             distinctInside.insert({p->x, p->y});
         else if (!(hasBefore && before == *p))

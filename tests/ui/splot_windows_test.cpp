@@ -51,8 +51,8 @@ struct SPlotWindowsTest : MainWindowTest {
         recorder.fileNames.push_back(path);
         window->run(Command::Open);
         ASSERT_TRUE(state.sparams.loaded);
-        for (QMdiSubWindow* f : {window->sPlotFrame(SPlotWindow::Text),
-                                 window->sPlotFrame(SPlotWindow::GainTable)})
+        for (QMdiSubWindow* f :
+             {window->sPlotFrame(SPlotWindow::Text), window->sPlotFrame(SPlotWindow::GainTable)})
             static_cast<TextListView*>(f->widget())->viewport()->repaint();
     }
     TextListView* textWindow(SPlotWindow w)
@@ -139,9 +139,9 @@ TEST_F(SPlotWindowsTest, ReadoutsNameThePointDrawnUnderThePointerInALongFile)
         auto* graph =
             static_cast<GainGraphView*>(window->sPlotFrame(SPlotWindow::GainGraph)->widget());
         graph->viewport()->repaint();
-        const auto gains = gainPointPositions(state.sparams, {}, QFontMetrics(graph->font()).height(),
-                                              graph->viewport()->width(),
-                                              graph->viewport()->height());
+        const auto gains =
+            gainPointPositions(state.sparams, {}, QFontMetrics(graph->font()).height(),
+                               graph->viewport()->width(), graph->viewport()->height());
         const auto drawn = gains[2000];
         ASSERT_TRUE(drawn);
         const QPoint at(drawn->at.x, drawn->at.y);
