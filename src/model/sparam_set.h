@@ -6,6 +6,7 @@
 #include "core/twoport_types.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ struct SParamSet {
     // when asked (a two-port block of the chain needs them exact).
     bool keepExact = false;
     std::vector<TwoPort> exact;
+    // Changed by whoever replaces or empties the data, so that the views can
+    // keep what they derive from it (line index, reduced traces) until then.
+    std::uint64_t revision = 0;
 
     int sourceLength() const { return static_cast<int>(sourceText.size()); }
 

@@ -202,6 +202,96 @@ struct MarkedTrace {
     }
 };
 
+// A long trace drawn from its reduced runs with the pens a MarkedTrace uses.
+void drawReduced(Canvas& canvas, const std::vector<TraceRun>& runs, Colour colour, PenStyle style,
+                 Point offset = {})
+{
+    drawTraceRuns(canvas, runs, {PenStyle::Solid, 1, colour}, {style, 1, colour},
+                  TraceJoin::Segments, offset);
+}
+
+// The pixel column of a frequency; NaN for one the axis has no place for.
+double columnOf(const Frame& f, double freq)
+{
+    return freq > 0.0 ? std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo))
+                      : std::nan("");
+}
+
+// Where a gain curve draws a value at a column, or nothing.
+std::optional<Point> gainPixel(const Frame& f, double column, double value)
+{
+    const double x = f.x0 + 30 + column;
+    const double y = f.y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
+    if (!drawablePixel(x) || !drawablePixel(y))
+        return std::nullopt;
+    return Point{toInt(x), toInt(y)};
+}
+
+double muPixelY(const Frame& f, double mu, double top)
+{
+    return f.y0 + std::trunc(f.plotHeight() * (1.0 - mu / top));
+}
+
+// Where a mu curve draws a value at a column, or nothing (values off the scale).
+std::optional<Point> muPixel(const Frame& f, double column, double mu, double top)
+{
+    const double x = f.x0 + 30 + column;
+    if (!(mu >= 0.0 && mu <= top) || !drawablePixel(x))
+        return std::nullopt;
+    return Point{toInt(x), toInt(muPixelY(f, mu, top))};
+}
+
+PixelBox frameBox(const Frame& f)
+{
+    // The frame and a circle's reach around it.
+    return {f.x0 + 30 - 4, f.y0 - 4, f.x0 + f.width + 4, f.y0 + f.plotHeight() + 4};
+}
+
+// The four curves in one pass over the points, reduced to the frame's pixels:
+// MAG, MSG, mu and mu'. `positions`, when given, gets where each point of
+// the gain curves is drawn.
+std::array<std::vector<TraceRun>, 4> reducedCurves(const SParamSet& set, const Frame& gain,
+                                                   const Frame& mu, double muTop, bool withMu,
+                                                   std::vector<std::optional<Point>>* positions)
+{
+    std::array<TraceReducer, 4> curves = {TraceReducer(frameBox(gain)),
+                                          TraceReducer(frameBox(gain)), TraceReducer(frameBox(mu)),
+                                          TraceReducer(frameBox(mu))};
+    const int n = pointsOf(set);
+    if (positions) {
+        positions->clear();
+        positions->reserve(static_cast<std::size_t>(n));
+    }
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double column = columnOf(gain, set.points[k].frequency);
+        const int series = seriesOf(set, k);
+        const std::optional<Point> g =
+            series == 0 ? std::nullopt : gainPixel(gain, column, gainOf(set, k));
+        if (positions)
+            positions->push_back(g);
+        for (int s = magSeries; s <= msgSeries; ++s) {
+            TraceReducer& r = curves[static_cast<std::size_t>(s - 1)];
+            if (g && series == s)
+                r.add(*g);
+            else
+                r.gap();
+        }
+        if (!withMu)
+            continue;
+        const std::optional<Point> load = muPixel(mu, column, set.muLoad[k], muTop);
+        const std::optional<Point> source = muPixel(mu, column, set.muSource[k], muTop);
+        load ? curves[2].add(*load) : curves[2].gap();
+        source ? curves[3].add(*source) : curves[3].gap();
+    }
+    return {curves[0].finish(), curves[1].finish(), curves[2].finish(), curves[3].finish()};
+}
+
+bool reduced(const SParamSet& set)
+{
+    return pointsOf(set) > reduceTracesAbove;
+}
+
 } // namespace
 
 void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour colour,
@@ -210,18 +300,25 @@ void drawGainTrace(Canvas& canvas, int x0, int y0, int width, int height, Colour
 {
     const CanvasStateGuard keep(canvas);
     const Frame f = frameOf(x0, y0, width, height, fMin, fMax, gMin, gMax);
+    if (reduced(set)) {
+        if (series == magSeries || series == msgSeries)
+            drawReduced(
+                canvas,
+                reducedCurves(set, f, f, 1.0, false, nullptr)[static_cast<std::size_t>(series - 1)],
+                colour, style);
+        return;
+    }
     MarkedTrace trace{canvas, colour, style};
     for (int i = 0; i < pointsOf(set); ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const double freq = set.points[k].frequency;
-        const double value = gainOf(set, k);
-        const double x = x0 + 30 + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
-        const double y =
-            y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
-        if (seriesOf(set, k) != series || !(freq > 0.0) || !drawablePixel(x) || !drawablePixel(y))
-            trace.gap();
+        const std::optional<Point> p =
+            seriesOf(set, k) == series
+                ? gainPixel(f, columnOf(f, set.points[k].frequency), gainOf(set, k))
+                : std::nullopt;
+        if (p)
+            trace.add(*p);
         else
-            trace.add({toInt(x), toInt(y)});
+            trace.gap();
     }
 }
 
@@ -236,36 +333,49 @@ double muAxisTop(const SParamSet& set)
     return std::min(top, 5.0);
 }
 
-void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
-                  double top, const SParamSet& set, int fontHeight)
+namespace {
+
+// The dotted line at mu = 1 and the labels 0, 1 and top beside the right edge.
+void drawMuScale(Canvas& canvas, const Frame& f, double top, int fontHeight)
 {
-    const CanvasStateGuard keep(canvas);
-    const Frame f = frameOf(x0, y0, width, height, fMin, fMax, 0.0, top);
-    const int left = x0 + 30, right = x0 + width;
-    const auto yOf = [&](double mu) { return y0 + std::trunc(f.plotHeight() * (1.0 - mu / top)); };
-    const int one = toInt(yOf(1.0));
+    const int left = f.x0 + 30, right = f.x0 + f.width;
+    const int one = toInt(muPixelY(f, 1.0, top));
     canvas.setPen({PenStyle::Dotted, 1, muColour});
     canvas.moveTo({left, one});
     canvas.lineTo({right, one});
     canvas.setTextColour(muColour);
     canvas.setFont({fontHeight / 3 * 2, FontFace::Default, 400, 0}); // as the dB labels
     for (const double mu : {0.0, 1.0, top})
-        canvas.text({right + 3, toInt(yOf(mu))}, printfString("%i", toInt(mu)),
+        canvas.text({right + 3, toInt(muPixelY(f, mu, top))}, printfString("%i", toInt(mu)),
                     TextAlign::LeftBaseline);
+}
 
+} // namespace
+
+void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
+                  double top, const SParamSet& set, int fontHeight)
+{
+    const CanvasStateGuard keep(canvas);
+    const Frame f = frameOf(x0, y0, width, height, fMin, fMax, 0.0, top);
+    drawMuScale(canvas, f, top, fontHeight);
+    if (reduced(set)) {
+        const auto curves = reducedCurves(set, f, f, top, true, nullptr);
+        drawReduced(canvas, curves[2], muColour, PenStyle::Solid);
+        drawReduced(canvas, curves[3], muPrimeColour, PenStyle::Dotted);
+        return;
+    }
     for (const bool source : {false, true}) {
         const std::vector<double>& values = source ? set.muSource : set.muLoad;
         MarkedTrace trace{canvas, source ? muPrimeColour : muColour,
                           source ? PenStyle::Dotted : PenStyle::Solid};
         for (int i = 0; i < pointsOf(set); ++i) {
             const auto k = static_cast<std::size_t>(i);
-            const double freq = set.points[k].frequency;
-            const double mu = values[k];
-            const double x = left + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
-            if (!(freq > 0.0) || !(mu >= 0.0 && mu <= top) || !drawablePixel(x))
-                trace.gap();
+            const std::optional<Point> p =
+                muPixel(f, columnOf(f, set.points[k].frequency), values[k], top);
+            if (p)
+                trace.add(*p);
             else
-                trace.add({toInt(x), toInt(yOf(mu))});
+                trace.gap();
         }
     }
 }
@@ -293,15 +403,70 @@ void drawGainLineLabels(Canvas& canvas, int x0, int y0, int width, int height, c
                     TextAlign::RightBaseline);
 }
 
-void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight, int windowWidth, int windowHeight)
+namespace {
+
+// The graph's top-left corner in the window.
+Point graphOrigin(const GainGraphScroll& scroll)
 {
-    const int x0 = 20 - scroll.horizontal;
-    const int y0 = 20 - scroll.vertical;
+    return {20 - scroll.horizontal, 20 - scroll.vertical};
+}
+
+} // namespace
+
+const GainGraphCache& updateGainGraphCache(GainGraphCache& cache, const SParamSet& set,
+                                           int fontHeight, int windowWidth, int windowHeight)
+{
     const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
-    const int width = size.width, height = size.height;
+    const int n = set.loaded ? pointsOf(set) : 0;
+    if (cache.revision == set.revision && cache.points == set.points.data() && cache.count == n &&
+        cache.size == size)
+        return cache;
+    cache.revision = set.revision;
+    cache.points = set.points.data();
+    cache.count = n;
+    cache.size = size;
+    cache.axes = gainGraphAxes(set);
+    cache.muTop = muAxisTop(set);
+    cache.reduced = n > reduceTracesAbove;
+    cache.positions.clear();
+    cache.curves = {};
+    const Point o = graphOrigin({});
+    const GainAxes& a = cache.axes;
+    const Frame gain = frameOf(o.x, o.y, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
+    if (!a.legend) {
+        cache.positions.assign(static_cast<std::size_t>(pointsOf(set)), std::nullopt);
+        return cache;
+    }
+    if (cache.reduced) {
+        const Frame mu =
+            frameOf(o.x, o.y, size.width, size.height, a.fMin, a.fMax, 0.0, cache.muTop);
+        cache.curves = reducedCurves(set, gain, mu, cache.muTop, true, &cache.positions);
+        return cache;
+    }
+    cache.positions.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        // The same arithmetic as drawGainTrace, so that a readout names the
+        // point drawn under the pointer.
+        cache.positions.push_back(
+            seriesOf(set, k) == 0
+                ? std::nullopt
+                : gainPixel(gain, columnOf(gain, set.points[k].frequency), gainOf(set, k)));
+    }
+    return cache;
+}
+
+void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
+                          int fontHeight, int windowWidth, int windowHeight, GainGraphCache* cache)
+{
+    GainGraphCache local;
+    const GainGraphCache& c =
+        updateGainGraphCache(cache ? *cache : local, set, fontHeight, windowWidth, windowHeight);
+    const Point o = graphOrigin(scroll);
+    const int x0 = o.x, y0 = o.y;
+    const int width = c.size.width, height = c.size.height;
     const bool scaled = width > gainGraphWidth || height > gainGraphHeight;
-    const GainAxes a = gainGraphAxes(set);
+    const GainAxes& a = c.axes;
     if (!a.legend) {
         drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin,
                       a.gMax, a.title, {}, fontHeight);
@@ -318,38 +483,41 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
                   a.title, series, fontHeight);
     if (scaled)
         drawGainLineLabels(canvas, x0, y0, width, height, a, fontHeight);
-    for (int s = magSeries; s <= msgSeries; ++s) {
-        const GainSeries& g = series[static_cast<std::size_t>(s - 1)];
-        drawGainTrace(canvas, x0, y0, width, height, g.colour, a.fMin, a.fMax, a.gMin, a.gMax,
-                      set, s, g.style);
+    if (!c.reduced) {
+        for (int s = magSeries; s <= msgSeries; ++s) {
+            const GainSeries& g = series[static_cast<std::size_t>(s - 1)];
+            drawGainTrace(canvas, x0, y0, width, height, g.colour, a.fMin, a.fMax, a.gMin, a.gMax,
+                          set, s, g.style);
+        }
+        drawMuTraces(canvas, x0, y0, width, height, a.fMin, a.fMax, c.muTop, set, fontHeight);
+        return;
     }
-    drawMuTraces(canvas, x0, y0, width, height, a.fMin, a.fMax, muAxisTop(set), set, fontHeight);
+    // The curves were reduced with the graph unscrolled.
+    const Point shift{-scroll.horizontal, -scroll.vertical};
+    const CanvasStateGuard keep(canvas);
+    drawReduced(canvas, c.curves[0], series[0].colour, series[0].style, shift);
+    drawReduced(canvas, c.curves[1], series[1].colour, series[1].style, shift);
+    drawMuScale(canvas, frameOf(x0, y0, width, height, a.fMin, a.fMax, 0.0, c.muTop), c.muTop,
+                fontHeight);
+    drawReduced(canvas, c.curves[2], series[2].colour, series[2].style, shift);
+    drawReduced(canvas, c.curves[3], series[3].colour, series[3].style, shift);
 }
 
 std::vector<std::optional<GainPointPosition>>
 gainPointPositions(const SParamSet& set, const GainGraphScroll& scroll, int fontHeight,
                    int windowWidth, int windowHeight)
 {
+    GainGraphCache cache;
+    updateGainGraphCache(cache, set, fontHeight, windowWidth, windowHeight);
     std::vector<std::optional<GainPointPosition>> out;
-    const GainAxes a = gainGraphAxes(set);
-    const int x0 = 20 - scroll.horizontal;
-    const int y0 = 20 - scroll.vertical;
-    const GainGraphSize size = gainGraphSize(windowWidth, windowHeight, fontHeight);
-    const Frame f = frameOf(x0, y0, size.width, size.height, a.fMin, a.fMax, a.gMin, a.gMax);
-    for (int i = 0; i < pointsOf(set); ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        // The same arithmetic as drawGainTrace, so that a readout names the
-        // point drawn under the pointer.
-        const double freq = set.points[k].frequency;
-        const double value = gainOf(set, k);
-        const double x = x0 + 30 + std::trunc(f.decadeWidth * (std::log10(freq) - f.decades.lo));
-        const double y =
-            y0 + std::trunc(f.plotHeight() * (1.0 - (value - f.gLo) / (f.gHi - f.gLo)));
-        const int s = seriesOf(set, k);
-        if (!a.legend || s == 0 || !(freq > 0.0) || !drawablePixel(x) || !drawablePixel(y))
-            out.emplace_back(std::nullopt);
+    out.reserve(cache.positions.size());
+    for (std::size_t k = 0; k < cache.positions.size(); ++k) {
+        const std::optional<Point>& p = cache.positions[k];
+        if (p)
+            out.emplace_back(GainPointPosition{{p->x - scroll.horizontal, p->y - scroll.vertical},
+                                               seriesOf(set, k)});
         else
-            out.emplace_back(GainPointPosition{{toInt(x), toInt(y)}, s});
+            out.emplace_back(std::nullopt);
     }
     return out;
 }

@@ -6,11 +6,14 @@
 #include "model/sparam_set.h"
 #include "render/canvas.h"
 #include "render/scroll.h"
+#include "render/trace_picture.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
-#include <vector>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -89,16 +92,40 @@ struct GainGraphScroll {
 inline constexpr int gainGraphWidth = 600;
 inline constexpr int gainGraphHeight = 400;
 
-// A window larger than the graph (with its legend) gets a graph that fills
-// it, with a gain label on every grid line; 0 keeps the fixed size.
-void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight, int windowWidth = 0, int windowHeight = 0);
 // The graph's size in a window of that size.
 struct GainGraphSize {
     int width = gainGraphWidth;
     int height = gainGraphHeight;
+    friend bool operator==(const GainGraphSize&, const GainGraphSize&) = default;
 };
 GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight);
+
+// What the window keeps between paints, rebuilt when the data or the graph's
+// size changes: the axes, where each point of the gain curves is drawn with
+// the graph unscrolled, and for a long file the four curves (MAG, MSG, mu,
+// mu') reduced to the graph's pixels.
+struct GainGraphCache {
+    std::uint64_t revision = 0;
+    const SParamPoint* points = nullptr;
+    int count = -1;
+    GainGraphSize size{0, 0};
+
+    GainAxes axes;
+    double muTop = 2.0;
+    std::vector<std::optional<Point>> positions;
+    bool reduced = false;
+    std::array<std::vector<TraceRun>, 4> curves;
+};
+// The cache brought up to date for the data and the window.
+const GainGraphCache& updateGainGraphCache(GainGraphCache& cache, const SParamSet& set,
+                                           int fontHeight, int windowWidth, int windowHeight);
+
+// A window larger than the graph (with its legend) gets a graph that fills
+// it, with a gain label on every grid line; 0 keeps the fixed size. A window
+// that keeps a cache passes it.
+void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
+                          int fontHeight, int windowWidth = 0, int windowHeight = 0,
+                          GainGraphCache* cache = nullptr);
 
 // Where paintGainGraphWindow, given the same arguments, draws each point
 // (y down, window pixels) and in which series; nullopt for a point it does

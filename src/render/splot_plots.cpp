@@ -21,30 +21,107 @@ int pointsOf(const SParamSet& set)
     return set.validPoints();
 }
 
-// Joins the points in order; a point that cannot be drawn breaks the line.
-template <typename PositionOf>
-void drawTrace(Canvas& canvas, const SParamSet& set, Colour colour, int lineWidth,
-               PositionOf positionOf)
+} // namespace
+
+std::vector<std::optional<Point>> tracePositions(const SParamSet& set, TraceCode code, int radius,
+                                                 double fullScale, int cx, int cy)
 {
+    std::vector<std::optional<Point>> out;
+    const int n = pointsOf(set);
+    out.reserve(static_cast<std::size_t>(n));
+    const auto keep = [&](double x, double y) {
+        if (drawablePixel(x) && drawablePixel(y))
+            out.emplace_back(Point{toInt(x), toInt(y)});
+        else
+            out.emplace_back(std::nullopt);
+    };
+    if (code == TraceCode::S11 || code == TraceCode::S22) {
+        const bool s11 = code == TraceCode::S11;
+        for (int i = 0; i < n; ++i) {
+            const SParamPoint& p = set.points[static_cast<std::size_t>(i)];
+            const double re = s11 ? p.s11re : p.s22re;
+            const double im = s11 ? p.s11im : p.s22im;
+            keep(cx + std::trunc(radius * re), cy + std::trunc(radius * im));
+        }
+        return out;
+    }
+    const bool s12 = code == TraceCode::S12;
+    for (int i = 0; i < n; ++i) {
+        const SParamPoint& p = set.points[static_cast<std::size_t>(i)];
+        const double mag = s12 ? p.s12mag : p.s21mag;
+        const double ang = s12 ? p.s12ang : p.s21ang;
+        const double r = radius * mag / fullScale;
+        keep(cx + std::trunc(std::cos(ang) * r), cy + std::trunc(std::sin(ang) * r));
+    }
+    return out;
+}
+
+PlotTrace plotTrace(std::vector<std::optional<Point>> positions, PixelBox box)
+{
+    PlotTrace t;
+    t.positions = std::move(positions);
+    if (t.positions.size() <= static_cast<std::size_t>(reduceTracesAbove))
+        return t;
+    TraceReducer reducer(box);
+    for (const std::optional<Point>& p : t.positions) {
+        if (p)
+            reducer.add(*p);
+        else
+            reducer.gap();
+    }
+    t.runs = reducer.finish();
+    t.reduced = true;
+    return t;
+}
+
+void drawPlotTrace(Canvas& canvas, const PlotTrace& trace, Colour colour, int lineWidth)
+{
+    const Pen pen{PenStyle::Solid, lineWidth, colour};
+    if (trace.reduced) {
+        drawTraceRuns(canvas, trace.runs, pen, pen, TraceJoin::Polyline);
+        return;
+    }
+    // Point by point: a circle at each, joined in order; a point that cannot
+    // be drawn breaks the line.
     const CanvasStateGuard keep(canvas);
-    canvas.setPen({PenStyle::Solid, lineWidth, colour});
+    canvas.setPen(pen);
     std::vector<Point> run;
-    run.reserve(static_cast<std::size_t>(pointsOf(set)));
+    run.reserve(trace.positions.size());
     const auto flush = [&] {
         canvas.polyline(run);
         run.clear();
     };
-    for (int i = 0; i < pointsOf(set); ++i) {
-        const auto [x, y] = positionOf(set.points[static_cast<std::size_t>(i)]);
-        if (!drawablePixel(x) || !drawablePixel(y)) {
+    for (const std::optional<Point>& p : trace.positions) {
+        if (!p) {
             flush();
             continue;
         }
-        const Point p{toInt(x), toInt(y)};
-        run.push_back(p);
-        drawCircle(canvas, p.x, p.y, 2);
+        run.push_back(*p);
+        drawCircle(canvas, p->x, p->y, 2);
     }
     flush();
+}
+
+namespace {
+
+// Beyond twice the radius only the reflections of active devices fall; their
+// circles are drawn but not merged.
+PixelBox aroundCentre(int radius, int cx, int cy)
+{
+    const int reach = sumSaturated(radius, radius, 16);
+    return {sumSaturated(cx, -reach), sumSaturated(cy, -reach), sumSaturated(cx, reach),
+            sumSaturated(cy, reach)};
+}
+
+int chartRadius(int width, int height)
+{
+    return std::max(0, plotHalfSize(width, height) - 10);
+}
+
+int polarRadius(int width, int height)
+{
+    const int half = plotHalfSize(width, height);
+    return half < 21 ? 0 : half - 20;
 }
 
 } // namespace
@@ -52,24 +129,19 @@ void drawTrace(Canvas& canvas, const SParamSet& set, Colour colour, int lineWidt
 void drawChartTrace(Canvas& canvas, const SParamSet& set, TraceCode code, int radius,
                     Colour colour, int lineWidth, int cx, int cy)
 {
-    const bool s11 = code == TraceCode::S11;
-    drawTrace(canvas, set, colour, lineWidth, [&](const SParamPoint& p) {
-        const double re = s11 ? p.s11re : p.s22re;
-        const double im = s11 ? p.s11im : p.s22im;
-        return std::pair{cx + std::trunc(radius * re), cy + std::trunc(radius * im)};
-    });
+    drawPlotTrace(
+        canvas,
+        plotTrace(tracePositions(set, code, radius, 1.0, cx, cy), aroundCentre(radius, cx, cy)),
+        colour, lineWidth);
 }
 
 void drawPolarTrace(Canvas& canvas, const SParamSet& set, TraceCode code, int radius,
                     double fullScale, Colour colour, int lineWidth, int cx, int cy)
 {
-    const bool s12 = code == TraceCode::S12;
-    drawTrace(canvas, set, colour, lineWidth, [&](const SParamPoint& p) {
-        const double mag = s12 ? p.s12mag : p.s21mag;
-        const double ang = s12 ? p.s12ang : p.s21ang;
-        const double r = radius * mag / fullScale;
-        return std::pair{cx + std::trunc(std::cos(ang) * r), cy + std::trunc(std::sin(ang) * r)};
-    });
+    drawPlotTrace(canvas,
+                  plotTrace(tracePositions(set, code, radius, fullScale, cx, cy),
+                            aroundCentre(radius, cx, cy)),
+                  colour, lineWidth);
 }
 
 void drawPolarGrid(Canvas& canvas, int radius, Colour colour, double fullScale, double step,
@@ -127,31 +199,19 @@ double polarFullScale(const SParamSet& set, TraceCode code)
 std::vector<std::optional<Point>> plotPointPositions(const SParamSet& set, TraceCode code,
                                                      int width, int height)
 {
-    std::vector<std::optional<Point>> out;
     const bool chart = code == TraceCode::S11 || code == TraceCode::S22;
-    const int half = plotHalfSize(width, height);
-    const int radius = chart ? std::max(0, half - 10) : (half < 21 ? 0 : half - 20);
-    const double full = chart ? 1.0 : polarFullScale(set, code);
-    for (int i = 0; i < pointsOf(set); ++i) {
-        const SParamPoint& p = set.points[static_cast<std::size_t>(i)];
-        double x = 0.0, y = 0.0;
-        if (chart) {
-            x = std::trunc(radius * (code == TraceCode::S11 ? p.s11re : p.s22re));
-            y = std::trunc(radius * (code == TraceCode::S11 ? p.s11im : p.s22im));
-        }
-        else {
-            const double mag = code == TraceCode::S12 ? p.s12mag : p.s21mag;
-            const double ang = code == TraceCode::S12 ? p.s12ang : p.s21ang;
-            const double r = radius * mag / full;
-            x = std::trunc(std::cos(ang) * r);
-            y = std::trunc(std::sin(ang) * r);
-        }
-        if (drawablePixel(x) && drawablePixel(y))
-            out.emplace_back(Point{toInt(x), toInt(y)});
-        else
-            out.emplace_back(std::nullopt);
-    }
-    return out;
+    return tracePositions(set, code,
+                          chart ? chartRadius(width, height) : polarRadius(width, height),
+                          chart ? 1.0 : polarFullScale(set, code), 0, 0);
+}
+
+PlotTrace plotWindowTrace(const SParamSet& set, TraceCode code, int width, int height)
+{
+    // The window's pixels in chart coordinates, with room for a circle and a
+    // wide pen at the edges.
+    const PixelBox window{-width / 2 - 16, height / 2 - height - 16, width - width / 2 + 16,
+                          height / 2 + 16};
+    return plotTrace(plotPointPositions(set, code, width, height), window);
 }
 
 int plotHalfSize(int width, int height)
@@ -160,23 +220,30 @@ int plotHalfSize(int width, int height)
 }
 
 void paintChartPlotWindow(Canvas& canvas, const SParamSet& set, TraceCode code, int width,
-                          int height, bool chartLabels, int lineWidth)
+                          int height, bool chartLabels, int lineWidth, const PlotTrace* trace)
 {
-    const int radius = std::max(0, plotHalfSize(width, height) - 10);
+    const int radius = chartRadius(width, height);
     drawChartGrid(canvas, radius, rgb(0, 0, 0), rgb(0, 0, 0), showZChartBit, 0, 0, chartLabels,
                   std::min(width, height) / 25, 1.0f, GridMode::SPlot, set.referenceImpedance);
-    if (pointsOf(set) >= 1)
+    if (pointsOf(set) < 1)
+        return;
+    if (trace)
+        drawPlotTrace(canvas, *trace, traceColour, lineWidth);
+    else
         drawChartTrace(canvas, set, code, radius, traceColour, lineWidth, 0, 0);
 }
 
 void paintPolarPlotWindow(Canvas& canvas, const SParamSet& set, TraceCode code, int width,
-                          int height, bool chartLabels, int lineWidth)
+                          int height, bool chartLabels, int lineWidth, const PlotTrace* trace)
 {
-    const int half = plotHalfSize(width, height);
-    const int radius = half < 21 ? 0 : half - 20;
+    const int radius = polarRadius(width, height);
     const double full = polarFullScale(set, code);
-    if (pointsOf(set) >= 1)
-        drawPolarTrace(canvas, set, code, radius, full, traceColour, lineWidth, 0, 0);
+    if (pointsOf(set) >= 1) {
+        if (trace)
+            drawPlotTrace(canvas, *trace, traceColour, lineWidth);
+        else
+            drawPolarTrace(canvas, set, code, radius, full, traceColour, lineWidth, 0, 0);
+    }
     drawPolarGrid(canvas, radius, rgb(0, 0, 0), full, full / 4, chartLabels,
                   std::min(width, height) / 25, 0, 0);
 }

@@ -6,6 +6,7 @@
 // (y up); the windows put the origin at their centre.
 #include "model/sparam_set.h"
 #include "render/canvas.h"
+#include "render/trace_picture.h"
 
 #include <optional>
 #include <vector>
@@ -39,11 +40,32 @@ std::vector<std::optional<Point>> plotPointPositions(const SParamSet& set, Trace
 // min(width / 2, height / 2).
 int plotHalfSize(int width, int height);
 
+// Where the trace of `code` drawn with this radius (and full scale, for S12
+// and S21) about (cx, cy) puts each point; nullopt for a point not drawn.
+std::vector<std::optional<Point>> tracePositions(const SParamSet& set, TraceCode code, int radius,
+                                                 double fullScale, int cx, int cy);
+
+// A trace ready to draw: where each point is and, for a long trace, the
+// picture reduced to the pixels (circles merged inside `box`).
+struct PlotTrace {
+    std::vector<std::optional<Point>> positions;
+    bool reduced = false;
+    std::vector<TraceRun> runs; // when reduced
+};
+PlotTrace plotTrace(std::vector<std::optional<Point>> positions, PixelBox box);
+void drawPlotTrace(Canvas& canvas, const PlotTrace& trace, Colour colour, int lineWidth);
+
+// The trace of a plot window of that size, as the paint functions below draw it.
+PlotTrace plotWindowTrace(const SParamSet& set, TraceCode code, int width, int height);
+
 // The windows: S11 / S22 (chart grid, Z only, labelled in the file's
-// reference impedance) and S12 / S21 (polar).
+// reference impedance) and S12 / S21 (polar). A window that keeps its trace
+// between paints passes it; without one it is made for this paint.
 void paintChartPlotWindow(Canvas& canvas, const SParamSet& set, TraceCode code, int width,
-                          int height, bool chartLabels, int lineWidth);
+                          int height, bool chartLabels, int lineWidth,
+                          const PlotTrace* trace = nullptr);
 void paintPolarPlotWindow(Canvas& canvas, const SParamSet& set, TraceCode code, int width,
-                          int height, bool chartLabels, int lineWidth);
+                          int height, bool chartLabels, int lineWidth,
+                          const PlotTrace* trace = nullptr);
 
 } // namespace zelvo

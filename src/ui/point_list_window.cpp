@@ -72,18 +72,21 @@ void PointListWindow::refresh()
 
 void PointListWindow::paintEvent(QPaintEvent*)
 {
+    // The list may have become shorter (another design, an undo) while it was
+    // scrolled down: the bars bring the position into the new range first,
+    // and what they show is what is drawn.
+    scroll_.lineCount = static_cast<int>(pointListLines(state_.design, 0, 0).size()) + 1;
+    syncScrollBars();
+    scroll_.firstLine = verticalScrollBar()->value();
+    scroll_.firstColumn = horizontalScrollBar()->value();
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
     PainterCanvas canvas(painter, CanvasMapping::device());
     canvas.setFont(listFont(*this));
     canvas.setTextColour(rgb(0, 0, 0));
-    scroll_.lineCount =
-        renderDataPointList(canvas, state_.design, scroll_.firstColumn, scroll_.firstLine,
-                            scroll_.columnUnit, scroll_.lineHeight, windowListColumns,
-                            viewport()->height() / std::max(1, scroll_.lineHeight) + 1);
-    if (pointListVerticalMax(scroll_) == 0)
-        scroll_.firstLine = 0;
-    syncScrollBars();
+    renderDataPointList(canvas, state_.design, scroll_.firstColumn, scroll_.firstLine,
+                        scroll_.columnUnit, scroll_.lineHeight, windowListColumns,
+                        viewport()->height() / std::max(1, scroll_.lineHeight) + 1);
 }
 
 void PointListWindow::resizeEvent(QResizeEvent* event)

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/splot_windows.h"
 
+#include "core/numeric.h"
 #include "render/painter_canvas.h"
 #include "render/splot_readout.h"
 #include "ui/app_state.h"
@@ -16,6 +17,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace zelvo {
@@ -81,29 +83,57 @@ PlotView::PlotView(const AppState& state, TraceCode code, QWidget* parent)
     setMouseTracking(true);
 }
 
+PlotView::TraceKey PlotView::traceKey() const
+{
+    const SParamSet& set = state_.sparams;
+    return {set.revision, set.points.data(), set.validPoints(), size()};
+}
+
+const PlotTrace& PlotView::trace() const
+{
+    const TraceKey key = traceKey();
+    if (!(key == traceKey_)) {
+        trace_ = plotWindowTrace(state_.sparams, code_, width(), height());
+        traceKey_ = key;
+    }
+    return trace_;
+}
+
 std::optional<int> PlotView::pointAt(QPoint client) const
 {
     if (!state_.sparams.loaded)
         return std::nullopt;
     const Point p{client.x() - width() / 2, height() / 2 - client.y()};
-    return nearestPosition(plotPointPositions(state_.sparams, code_, width(), height()), p);
+    return nearestPosition(trace().positions, p);
 }
 
 void PlotView::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    PainterCanvas canvas(painter, CanvasMapping::chart(width() / 2, height() / 2));
     const Settings& s = state_.settings;
-    if (code_ == TraceCode::S11 || code_ == TraceCode::S22)
-        paintChartPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
-                             s.lineWidth);
-    else
-        paintPolarPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
-                             s.lineWidth);
+    const PictureKey key{traceKey(), s.chartLabels, s.lineWidth, devicePixelRatioF()};
+    if (pictureKey_ != key) {
+        const qreal dpr = key.devicePixelRatio > 0 ? key.devicePixelRatio : 1.0;
+        picture_ = QImage(toInt(std::ceil(width() * dpr)), toInt(std::ceil(height() * dpr)),
+                          QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(dpr);
+        picture_.fill(Qt::white);
+        QPainter painter(&picture_);
+        PainterCanvas canvas(painter, CanvasMapping::chart(width() / 2, height() / 2));
+        if (code_ == TraceCode::S11 || code_ == TraceCode::S22)
+            paintChartPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
+                                 s.lineWidth, &trace());
+        else
+            paintPolarPlotWindow(canvas, state_.sparams, code_, width(), height(), s.chartLabels,
+                                 s.lineWidth, &trace());
+        pictureKey_ = key;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, picture_);
+    PainterCanvas canvas(painter, CanvasMapping::chart(width() / 2, height() / 2));
     dropStalePins(pinned_, state_.sparams);
     if (pinned_.empty())
         return;
-    const auto positions = plotPointPositions(state_.sparams, code_, width(), height());
+    const auto& positions = trace().positions;
     for (int i : pinned_)
         if (i < static_cast<int>(positions.size()) && positions[static_cast<std::size_t>(i)])
             drawPointMarker(canvas, *positions[static_cast<std::size_t>(i)],
@@ -193,24 +223,24 @@ void TextListView::setRanges(const TextScrollRanges& r)
 
 void TextListView::paintEvent(QPaintEvent*)
 {
-    QPainter painter(viewport());
-    PainterCanvas canvas(painter, CanvasMapping::device());
     view_.width = viewport()->width();
     view_.height = viewport()->height();
-    const TextScrollRanges r = content_ == Content::Touchstone
-                                   ? paintTouchstoneText(canvas, state_.sparams, view_)
-                                   : paintGainTable(canvas, state_.sparams, view_);
-    if (content_ == Content::Touchstone) {
-        rows_ = view_.lineCount;
-        longest_ = view_.longestLine;
-    }
-    else {
-        rows_ = state_.sparams.loaded ? state_.sparams.validPoints() + 3 : 3;
-        longest_ = 0;
-        for (const std::string& row : gainTableRows(state_.sparams))
-            longest_ = std::max(longest_, static_cast<int>(row.size()));
-    }
+    const bool file = content_ == Content::Touchstone;
+    const TextScrollRanges r = file ? measureTouchstoneText(state_.sparams, view_)
+                                    : measureGainTableView(state_.sparams, view_);
+    rows_ = file ? view_.lineCount : gainTableRowCount(state_.sparams);
+    longest_ = file ? view_.longestLine : view_.table.longest;
+    // The bars hold the positions within their ranges (another file may be
+    // shorter than the one scrolled through): what they show is what is drawn.
     setRanges(r);
+    view_.firstLine = verticalScrollBar()->value();
+    view_.firstColumn = horizontalScrollBar()->value();
+    QPainter painter(viewport());
+    PainterCanvas canvas(painter, CanvasMapping::device());
+    if (file)
+        paintTouchstoneText(canvas, state_.sparams, view_);
+    else
+        paintGainTable(canvas, state_.sparams, view_);
 }
 
 void TextListView::resizeEvent(QResizeEvent* event)
@@ -255,33 +285,36 @@ void GainGraphView::onScrollAction(bool vertical, int action)
         ->setSliderPosition(vertical ? s.vertical : s.horizontal);
 }
 
+const GainGraphCache& GainGraphView::cache() const
+{
+    return updateGainGraphCache(cache_, state_.sparams, QFontMetrics(font()).height(),
+                                viewport()->width(), viewport()->height());
+}
+
 void GainGraphView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     PainterCanvas canvas(painter, CanvasMapping::device());
     paintGainGraphWindow(canvas, state_.sparams, scroll_, QFontMetrics(font()).height(),
-                         viewport()->width(), viewport()->height());
+                         viewport()->width(), viewport()->height(), &cache_);
     dropStalePins(pinned_, state_.sparams);
-    const auto positions =
-        gainPointPositions(state_.sparams, scroll_, QFontMetrics(font()).height(),
-                           viewport()->width(), viewport()->height());
+    // The cache has the points where they are with the graph unscrolled.
+    const auto& positions = cache().positions;
     for (int i : pinned_)
-        if (i < static_cast<int>(positions.size()) && positions[static_cast<std::size_t>(i)])
-            drawPointMarker(canvas, positions[static_cast<std::size_t>(i)]->at,
+        if (i < static_cast<int>(positions.size()) && positions[static_cast<std::size_t>(i)]) {
+            const Point at = *positions[static_cast<std::size_t>(i)];
+            drawPointMarker(canvas, {at.x - scroll_.horizontal, at.y - scroll_.vertical},
                             pointFrequencyText(state_.sparams, i), false,
                             QFontMetrics(font()).height());
+        }
 }
 
 std::optional<int> GainGraphView::pointAt(QPoint client) const
 {
     if (!state_.sparams.loaded)
         return std::nullopt;
-    std::vector<std::optional<Point>> points;
-    for (const auto& p :
-         gainPointPositions(state_.sparams, scroll_, QFontMetrics(font()).height(),
-                            viewport()->width(), viewport()->height()))
-        points.push_back(p ? std::optional<Point>(p->at) : std::nullopt);
-    return nearestPosition(points, {client.x(), client.y()});
+    return nearestPosition(cache().positions,
+                           {client.x() + scroll_.horizontal, client.y() + scroll_.vertical});
 }
 
 bool GainGraphView::viewportEvent(QEvent* event)

@@ -10,7 +10,9 @@
 #include "ui/main_layout.h"
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <QWidget>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -52,10 +54,35 @@ class PlotView : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    struct TraceKey {
+        std::uint64_t revision = 0;
+        const SParamPoint* points = nullptr;
+        int count = -1;
+        QSize size;
+        friend bool operator==(const TraceKey&, const TraceKey&) = default;
+    };
+    TraceKey traceKey() const;
+    // The trace for the data and size as they are now; kept between paints
+    // and pointer moves, as a long file's takes a while to work out.
+    const PlotTrace& trace() const;
+
     const AppState& state_;
     TraceCode code_;
     std::vector<int> pinned_;
     HoverLabel hover_;
+    mutable TraceKey traceKey_;
+    mutable PlotTrace trace_;
+    // The plot as last drawn: the readout label and the pinned markers come
+    // and go over it without drawing the trace again.
+    struct PictureKey {
+        TraceKey trace;
+        bool chartLabels = false;
+        int lineWidth = 0;
+        qreal devicePixelRatio = 0;
+        friend bool operator==(const PictureKey&, const PictureKey&) = default;
+    };
+    std::optional<PictureKey> pictureKey_;
+    QImage picture_;
 };
 
 // The Touchstone text or the gain table, scrolled by lines and columns.
@@ -63,6 +90,8 @@ class TextListView : public QAbstractScrollArea {
   public:
     enum class Content { Touchstone, GainTable };
     TextListView(const AppState& state, Content content, QWidget* parent = nullptr);
+
+    const TextViewState& view() const { return view_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,8 +128,10 @@ class GainGraphView : public QAbstractScrollArea {
   private:
     void setRanges();
     void onScrollAction(bool vertical, int action);
+    const GainGraphCache& cache() const;
 
     const AppState& state_;
+    mutable GainGraphCache cache_;
     GainGraphScroll scroll_;
     std::vector<int> pinned_;
     HoverLabel hover_;

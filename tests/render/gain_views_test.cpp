@@ -6,6 +6,9 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <set>
+#include <utility>
+#include <vector>
 
 namespace zelvo {
 namespace {
@@ -226,6 +229,87 @@ TEST(GainGraph, MuCurvesOnTheirOwnScale)
     for (const DrawCall& e : c.ofKind(DrawOp::LineTo))
         muPrimeLines += e.pen.colour == muPrimeColour;
     EXPECT_EQ(muPrimeLines, 0);
+}
+
+// n points from 1 to 100 (file unit): K below 1 in blocks of 3000 points,
+// gains and mu wandering with a little noise.
+SParamSet longGainSet(int n)
+{
+    SParamSet set;
+    set.resizePoints(n);
+    unsigned r = 3;
+    for (int i = 0; i < n; ++i) {
+        r = r * 1103515245u + 12345u;
+        const auto k = static_cast<std::size_t>(i);
+        const double t = static_cast<double>(i) / n;
+        const double noise = ((r >> 16) % 100) * 1e-3;
+        set.points[k].frequency = std::pow(10.0, 2.0 * t);
+        set.stabilityK[k] = (i / 3000) % 3 == 1 ? 0.7 : 1.3;
+        set.magDb[k] = 20.0 - 8.0 * t + noise;
+        set.msgDb[k] = 24.0 - 8.0 * t + noise;
+        set.muLoad[k] = 1.0 + std::sin(9.0 * t) * 0.5 + noise;
+        set.muSource[k] = 1.2 + std::cos(7.0 * t) * 0.5;
+    }
+    set.loaded = true;
+    return set;
+}
+
+TEST(GainGraph, LongFilesGetOneCirclePerPixelInEachCurveAndKeepTheirBreaks)
+{
+    const SParamSet set = longGainSet(200000);
+    RecordingCanvas c;
+    paintGainGraphWindow(c, set, {}, 16);
+    const auto positions = gainPointPositions(set, {}, 16);
+    for (const int series : {magSeries, msgSeries}) {
+        const Colour colour = series == magSeries ? rgb(255, 0, 0) : rgb(0, 0, 255);
+        std::set<std::pair<int, int>> distinct;
+        for (const auto& p : positions)
+            if (p && p->series == series)
+                distinct.insert({p->at.x, p->at.y});
+        std::vector<std::pair<int, int>> circles;
+        for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
+            if (e.pen.colour == colour)
+                circles.emplace_back(e.centreX(), e.centreY());
+        const std::set<std::pair<int, int>> circled(circles.begin(), circles.end());
+        EXPECT_EQ(circled, distinct);
+        EXPECT_EQ(circles.size(), distinct.size());
+        EXPECT_LT(circles.size(), 600u * 10); // pixels, not points
+    }
+    // No MAG segment bridges the MSG blocks between its own.
+    std::vector<int> msgColumns;
+    for (const auto& p : positions)
+        if (p && p->series == msgSeries)
+            msgColumns.push_back(p->at.x);
+    int magLines = 0;
+    for (const DrawCall& l : c.ofKind(DrawOp::LineTo)) {
+        if (l.pen.colour != rgb(255, 0, 0) || l.v[1] > 20 + 400 - 30) // not the legend's
+            continue;
+        ++magLines;
+        const int lo = std::min(l.v[0], l.v[2]), hi = std::max(l.v[0], l.v[2]);
+        for (const int x : msgColumns)
+            ASSERT_FALSE(x > lo && x < hi) << lo << ".." << hi;
+    }
+    EXPECT_GT(magLines, 10);
+    EXPECT_LT(c.calls.size(), 40000u);
+    int mu = 0;
+    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
+        mu += e.pen.colour == muColour;
+    EXPECT_GT(mu, 100);
+
+    // A window keeping its cache draws the same, scrolled as well.
+    GainGraphCache cache;
+    for (const GainGraphScroll scroll : {GainGraphScroll{}, GainGraphScroll{40, 100}}) {
+        RecordingCanvas fresh, kept;
+        paintGainGraphWindow(fresh, set, scroll, 16, 700, 600);
+        paintGainGraphWindow(kept, set, scroll, 16, 700, 600, &cache);
+        ASSERT_EQ(fresh.calls.size(), kept.calls.size());
+        for (std::size_t i = 0; i < fresh.calls.size(); ++i) {
+            EXPECT_EQ(fresh.calls[i].op, kept.calls[i].op) << i;
+            EXPECT_EQ(std::vector<int>(fresh.calls[i].v, fresh.calls[i].v + 4),
+                      std::vector<int>(kept.calls[i].v, kept.calls[i].v + 4))
+                << i;
+        }
+    }
 }
 
 TEST(GainGraph, WindowScrolling)

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <set>
+#include <utility>
 
 namespace zelvo {
 namespace {
@@ -171,6 +173,95 @@ TEST(SPlotWindows, ChartPlotUsesTheFilesReferenceForItsLabels)
     paintChartPlotWindow(empty, SParamSet{}, TraceCode::S22, 400, 300, false, 1);
     EXPECT_EQ(empty.ofKind(DrawOp::Ellipse).size(), 8u);
     EXPECT_TRUE(empty.texts().empty());
+}
+
+// A sweep of n points: S11 spiralling inwards four times, S21 turning once,
+// both with a little noise, as a long analyser sweep looks.
+SParamSet longSweep(int n)
+{
+    SParamSet set;
+    set.resizePoints(n);
+    unsigned r = 1;
+    for (int i = 0; i < n; ++i) {
+        r = r * 1103515245u + 12345u;
+        const double t = static_cast<double>(i) / n;
+        const double noise = ((r >> 16) % 100) * 2e-5;
+        SParamPoint& p = set.points[static_cast<std::size_t>(i)];
+        p.frequency = 1.0 + t;
+        const double a = -8.0 * 3.14159265 * t;
+        p.s11re = static_cast<float>((0.9 - 0.6 * t + noise) * std::cos(a));
+        p.s11im = static_cast<float>((0.9 - 0.6 * t + noise) * std::sin(a));
+        p.s21mag = static_cast<float>(3.0 - t + noise);
+        p.s21ang = static_cast<float>(3.0 - 6.0 * t);
+    }
+    set.loaded = true;
+    return set;
+}
+
+// The circles drawn, and the points of every polyline.
+std::vector<Point> circleCentres(const RecordingCanvas& c)
+{
+    std::vector<Point> out;
+    for (const DrawCall& e : c.ofKind(DrawOp::Ellipse))
+        if (e.radius() == 2 && e.pen.colour == traceColour)
+            out.push_back({e.centreX(), e.centreY()});
+    return out;
+}
+
+TEST(SPlotTraces, LongTracesGetOneCirclePerPixelAndStillStartAndEndAtTheirPoints)
+{
+    const SParamSet set = longSweep(60000);
+    for (const TraceCode code : {TraceCode::S11, TraceCode::S21}) {
+        const auto paint = [&](Canvas& c, const PlotTrace* kept) {
+            if (code == TraceCode::S11)
+                paintChartPlotWindow(c, set, code, 500, 500, false, 1, kept);
+            else
+                paintPolarPlotWindow(c, set, code, 500, 500, false, 1, kept);
+        };
+        RecordingCanvas c;
+        paint(c, nullptr);
+        const auto positions = plotPointPositions(set, code, 500, 500);
+        std::set<std::pair<int, int>> distinct;
+        for (const auto& p : positions)
+            distinct.insert({p->x, p->y});
+        const std::vector<Point> circles = circleCentres(c);
+        std::set<std::pair<int, int>> circled;
+        for (const Point p : circles)
+            circled.insert({p.x, p.y});
+        EXPECT_EQ(circled, distinct);
+        EXPECT_EQ(circles.size(), distinct.size()); // none twice
+        EXPECT_LT(circles.size(), positions.size() / 5);
+        // The line goes through drawn points only, from the first to the last.
+        std::vector<Point> linePoints;
+        const auto lines = c.ofKind(DrawOp::Polyline);
+        for (const DrawCall& l : lines)
+            linePoints.insert(linePoints.end(), l.points.begin(), l.points.end());
+        EXPECT_LT(linePoints.size(), positions.size() / 5);
+        std::set<std::pair<int, int>> onLine;
+        for (const Point p : linePoints)
+            onLine.insert({p.x, p.y});
+        EXPECT_TRUE(std::includes(distinct.begin(), distinct.end(), onLine.begin(), onLine.end()));
+        EXPECT_EQ(lines.front().points.front(), *positions.front());
+        EXPECT_TRUE(onLine.count({positions.back()->x, positions.back()->y}));
+
+        // A window that keeps its trace draws the same.
+        const PlotTrace kept = plotWindowTrace(set, code, 500, 500);
+        RecordingCanvas again;
+        paint(again, &kept);
+        EXPECT_EQ(circleCentres(again), circles);
+        std::vector<Point> keptLine;
+        for (const DrawCall& l : again.ofKind(DrawOp::Polyline))
+            keptLine.insert(keptLine.end(), l.points.begin(), l.points.end());
+        EXPECT_EQ(keptLine, linePoints);
+    }
+
+    // Up to the limit every point is drawn on its own, as always.
+    const SParamSet normal = longSweep(reduceTracesAbove);
+    RecordingCanvas c;
+    paintChartPlotWindow(c, normal, TraceCode::S11, 500, 500, false, 1);
+    EXPECT_EQ(circleCentres(c).size(), static_cast<std::size_t>(reduceTracesAbove));
+    EXPECT_EQ(c.ofKind(DrawOp::Polyline).front().points.size(),
+              static_cast<std::size_t>(reduceTracesAbove));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "render/gain_graph.h"
 #include "render/recording_canvas.h"
+#include "render/splot_plots.h"
 #include "render/splot_readout.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +42,17 @@ TEST(SPlotReadout, PositionsAreWherePointsAreDrawnAndTheNearestIsFound)
     ASSERT_EQ(s11.size(), 2u);
     EXPECT_EQ(*s11[0], (Point{20, -30}));
     EXPECT_EQ(*s11[1], (Point{0, 0}));
+    // Where the circle is drawn: 100 times -0.22f, in double -21.99999..., is
+    // truncated to -21 (single-precision arithmetic would give -22, one pixel
+    // beside the drawn point).
     const auto s22 = plotPointPositions(s, TraceCode::S22, 220, 220);
-    EXPECT_EQ(*s22[0], (Point{-22, 22}));
+    EXPECT_EQ(*s22[0], (Point{-21, 21}));
+    RecordingCanvas drawn;
+    paintChartPlotWindow(drawn, s, TraceCode::S22, 220, 220, false, 1);
+    const auto circles = drawn.ofKind(DrawOp::Ellipse);
+    ASSERT_GE(circles.size(), 2u);
+    EXPECT_EQ((Point{circles[circles.size() - 2].centreX(), circles[circles.size() - 2].centreY()}),
+              *s22[0]);
     // S21 on the polar plot: radius 90, full scale 1.2 * 2.1.
     const auto s21 = plotPointPositions(s, TraceCode::S21, 220, 220);
     EXPECT_EQ(s21[0]->x, 0);

@@ -10,6 +10,7 @@
 #include "ui/point_list_window.h"
 #include "ui/schematic_window.h"
 
+#include <QImage>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 
@@ -79,6 +80,34 @@ TEST_F(ChildWindowsTest, PointListScrollsOverItsLines)
         undoLast(design());
     list->viewport()->repaint();
     EXPECT_EQ(list->scroll().firstLine, 0);
+}
+
+TEST_F(ChildWindowsTest, APointListScrolledToItsEndStaysOnItsLinesWhenItShrinks)
+{
+    for (int i = 0; i < 150; ++i)
+        addPoint(10 + i, 5);
+    PointListWindow* list = window->pointList();
+    list->viewport()->repaint();
+    QScrollBar* bar = list->verticalScrollBar();
+    const int visible = list->scroll().height / list->scroll().lineHeight;
+    ASSERT_EQ(bar->maximum(), 151 - visible);
+    bar->setValue(bar->maximum());
+    ASSERT_EQ(list->scroll().firstLine, 151 - visible);
+
+    // Sixty points are left, still more than the window shows: it ends at
+    // their last line instead of showing nothing below it.
+    for (int i = 0; i < 90; ++i)
+        undoLast(design());
+    list->viewport()->repaint();
+    EXPECT_EQ(list->scroll().lineCount, 61);
+    EXPECT_EQ(list->scroll().firstLine, 61 - visible);
+    EXPECT_EQ(bar->value(), list->scroll().firstLine);
+    const QImage shown = list->viewport()->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            ink += qGray(shown.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 100);
 }
 
 TEST_F(ChildWindowsTest, AScrolledLongListDrawsEveryLineInView)

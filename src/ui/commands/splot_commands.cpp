@@ -15,8 +15,9 @@
 
 #include <QFile>
 #include <algorithm>
-#include <memory>
 #include <cmath>
+#include <cstdint>
+#include <memory>
 
 namespace zelvo {
 
@@ -40,11 +41,14 @@ void loadTouchstone(CommandContext& c, const QString& path)
         if (result.message)
             report(c.platform, c.state.settings, c.parent(), *result.message);
         break;
-    case LoadStatus::Ok:
+    case LoadStatus::Ok: {
+        const std::uint64_t revision = c.state.sparams.revision + 1;
         c.state.sparams = std::move(*fresh);
         c.state.sparams.loaded = true;
+        c.state.sparams.revision = revision;
         noteRecentFile(c.state, path);
         break;
+    }
     }
     c.shell.updateTitle();
     c.shell.refreshMenu();
@@ -71,6 +75,7 @@ void closeTouchstoneCommand(CommandContext& c)
     set.resizePoints(0);
     set.resizeNoise(0);
     set.sourceText.clear();
+    ++set.revision;
     c.shell.updateTitle();
     c.shell.refreshMenu();
     c.shell.repaintAll();
