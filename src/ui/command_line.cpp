@@ -11,6 +11,7 @@
 #include "model/touchstone.h"
 #include "model/settings_file.h"
 #include "model/twoport_export.h"
+#include "ui/about.h"
 #include "ui/picture_export.h"
 
 #include <QCommandLineParser>
@@ -46,7 +47,8 @@ const char* const overview =
     "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
     "                      the chart (or the schematic) as a picture file\n"
     "\n"
-    "zelvo COMMAND --help shows the options of a command.\n";
+    "zelvo COMMAND --help shows the options of a command;\n"
+    "zelvo --version shows the version and the licence.\n";
 
 std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -72,6 +74,12 @@ ToolRun usage(const std::string& why, const QString& tool)
 {
     return {toolBadUsage, "", "zelvo " + tool.toStdString() + ": " + why + "\nTry 'zelvo "
                                   + tool.toStdString() + " --help'.\n"};
+}
+
+// GNU style: the program and its version on the first line, then the licence.
+std::string versionReport()
+{
+    return "zelvo " + std::string(release::version) + "\n" + licenceNotice().toStdString() + "\n";
 }
 
 ToolRun failed(const QString& tool, const std::string& why)
@@ -338,8 +346,8 @@ bool isToolInvocation(const QStringList& arguments)
     if (arguments.size() < 2)
         return false;
     const QString& first = arguments.at(1);
-    return tools.contains(first) || first == QStringLiteral("--help")
-           || first == QStringLiteral("-h");
+    return tools.contains(first) || first == QStringLiteral("--help") ||
+           first == QStringLiteral("-h") || first == QStringLiteral("--version");
 }
 
 ToolRun runTool(const QStringList& arguments)
@@ -347,6 +355,8 @@ ToolRun runTool(const QStringList& arguments)
     if (!isToolInvocation(arguments))
         return {toolBadUsage, "", overview};
     const QString& tool = arguments.at(1);
+    if (tool == QStringLiteral("--version"))
+        return {0, versionReport(), ""};
     if (tool == QStringLiteral("export"))
         return exportTool(arguments);
     if (tool == QStringLiteral("netlist"))

@@ -19,8 +19,8 @@ struct ToolRun {
 inline constexpr int toolFailed = 1;    // an input could not be read or an output written
 inline constexpr int toolBadUsage = 2;  // the arguments make no sense
 
-// True when the arguments (program name first) ask for a tool or for the
-// help text rather than for the program's window.
+// True when the arguments (program name first) ask for a tool, the help text
+// or the version rather than for the program's window.
 bool isToolInvocation(const QStringList& arguments);
 
 // True for the tools that draw text (picture): they need a QGuiApplication,
