@@ -83,10 +83,10 @@ grep -q '"/usr/share/common-licenses/GPL-3"' "$copyright" || fail "the GPL is no
 # What packagers check. Nothing at warning level or above is overridden.
 # Info tags seen and kept: binary-has-unneeded-section .comment (CPack strips
 # with plain strip, the section is a few bytes of compiler identification);
-# hardening-no-bindnow and hardening-no-fortify-functions (the build uses
-# CMake's flags, not dpkg-buildflags; binding at start would slow every start
-# of a program that links all of Qt Widgets); spelling-error-in-binary
-# "Absolut" (a message text kept word for word).
+# hardening-no-bindnow and hardening-no-fortify-functions (the programs are
+# built with the project's own flags, not dpkg-buildflags' hardening set, which
+# would change every object of every build, tests and sanitizer runs included);
+# spelling-error-in-binary "Absolut" (a message text kept word for word).
 if command -v lintian >/dev/null; then
   lintian --fail-on error,warning --display-info "$deb" || fail "lintian"
 else
