@@ -23,7 +23,8 @@ all: build
 deps:
 	@./scripts/install-deps.sh
 
-$(BUILD)/CMakeCache.txt:
+# Configured only once the packages are in place, also under make -j.
+$(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) $(LAUNCHER) $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt

@@ -4,6 +4,7 @@
 # its library dependencies computed from the binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelvo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Zelvo developers")
 set(CPACK_PACKAGE_CONTACT "The Zelvo developers <zelvo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

@@ -26,7 +26,7 @@ AboutForm::AboutForm(const Services& services, QWidget* parent) : QWidget(parent
     statement->setReadOnly(true);
     const QFontMetrics fm(statement->font());
     statement->setMinimumSize(fm.horizontalAdvance(QStringLiteral("计")) * 30,
-                              fm.lineSpacing() * 12);
+                              fm.lineSpacing() * 20);
     auto* link = new LinkLabel(QUrl(QString::fromLatin1(kProjectUrl)), services, this);
     link->setObjectName(QStringLiteral("Label1"));
     auto* ok = new QPushButton(QStringLiteral("确 定"), this);

@@ -4,6 +4,7 @@
 
 #include "antenna/calc.h"
 #include "antenna/numtext.h"
+#include "release.h"
 
 #include <QDateTime>
 
@@ -80,17 +81,30 @@ QString dipoleNotes()
 
 QString aboutStatement()
 {
-    return QStringLiteral(
-               "本程序为 Wendra 天线计算器，是 Zelvo 项目的一部分，\n"
-               "可计算八木天线、J型天线和三波段单臂振子的尺寸。\n"
-               "本程序免费提供给无线电爱好者学习和使用，\n"
-               "计算结果仅供参考，作者不对因使用本程序造成的\n"
-               "任何损失负责。\n"
-               "\n"
-               "联系方式：\n"
-               "项目主页：")
-        + QString::fromLatin1(kProjectUrl)
-        + QStringLiteral("\n电子邮件：wendra@zelvo.example");
+    // The licence's name and address stay as they are: they are what a
+    // reader looks up.
+    return QStringLiteral("本程序为 Wendra 天线计算器，是 Zelvo 项目的一部分，\n"
+                          "可计算八木天线、J型天线和三波段单臂振子的尺寸。\n"
+                          "版本：") +
+           QString::fromLatin1(zelvo::release::version) +
+           QStringLiteral("\n"
+                          "本程序免费提供给无线电爱好者学习和使用，\n"
+                          "计算结果仅供参考，作者不对因使用本程序造成的\n"
+                          "任何损失负责。\n"
+                          "\n"
+                          "版权所有 (C) 2026 The Zelvo developers\n"
+                          "许可证：GNU General Public License\n"
+                          "第 3 版或更新版本（") +
+           QString::fromLatin1(zelvo::release::licence) +
+           QStringLiteral("）。\n"
+                          "本程序不提供任何担保。本程序是自由软件，\n"
+                          "欢迎您在一定条件下重新发布；详情请参阅\n") +
+           QString::fromLatin1(zelvo::release::licenceUrl) +
+           QStringLiteral("\n"
+                          "\n"
+                          "联系方式：\n"
+                          "项目主页：") +
+           QString::fromLatin1(kProjectUrl) + QStringLiteral("\n电子邮件：wendra@zelvo.example");
 }
 
 QString browserFailed(const QString& url)

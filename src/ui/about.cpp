@@ -20,6 +20,18 @@ QString versionText()
     return QStringLiteral("V ") + fixed(zelvoVersion, 2);
 }
 
+QString licenceNotice()
+{
+    return QString::fromLatin1(release::copyright) +
+           QStringLiteral("\nLicence: GNU General Public License, version 3 or later (") +
+           QString::fromLatin1(release::licence) +
+           QStringLiteral(").\n"
+                          "This program comes with ABSOLUTELY NO WARRANTY.\n"
+                          "This is free software, and you are welcome to redistribute it\n"
+                          "under certain conditions; see the licence for details:\n") +
+           QString::fromLatin1(release::licenceUrl);
+}
+
 std::optional<unsigned long long> availableMemoryKBytes(const QString& meminfoPath)
 {
     QFile file(meminfoPath);
@@ -90,6 +102,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
                                   "S-Plot mode for measured two-port data:\n"
                                   "S-parameter plots, stability, gain and noise circles."),
                    this);
+    auto* licence = new QLabel(licenceNotice(), this);
+    licence->setObjectName(QStringLiteral("licence"));
+    // So that the address of the licence can be copied.
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* memory = new QLabel(memoryStatusText(availableMemoryKBytes()), this);
     memory->setObjectName(QStringLiteral("memory"));
     memory->setFrameShape(QFrame::StyledPanel);
@@ -113,6 +129,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addWidget(licence);
     layout->addSpacing(8);
     layout->addWidget(memory);
     layout->addWidget(buttons);

@@ -65,7 +65,8 @@ const std::string overview =
     "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
     "                      the chart (or the schematic) as a picture file\n"
     "\n"
-    "zelvo COMMAND --help shows the options of a command.\n";
+    "zelvo COMMAND --help shows the options of a command;\n"
+    "zelvo --version shows the version and the licence.\n";
 
 const ToolSpec* specOf(std::string_view name)
 {
@@ -149,7 +150,7 @@ Invocation classifyArguments(const Arguments& args,
     if (args.size() < 2)
         return Invocation::Window;
     const std::string& first = args[1];
-    if (specOf(first) || first == "--help" || first == "-h")
+    if (specOf(first) || first == "--help" || first == "-h" || first == "--version")
         return Invocation::Tool;
     // Options first are Qt's own (-style, -platform), for the window.
     if (first.empty() || first[0] == '-')
@@ -193,6 +194,10 @@ ParsedTool parseToolArguments(const Arguments& args)
 {
     ParsedTool result;
     const ToolSpec* spec = args.size() >= 2 ? specOf(args[1]) : nullptr;
+    if (!spec && args.size() >= 2 && args[1] == "--version") {
+        result.outcome = ParsedTool::Outcome::Version;
+        return result;
+    }
     if (!spec) {
         // "--help", "-h", or no command at all.
         const bool help = args.size() >= 2 && (args[1] == "--help" || args[1] == "-h");

@@ -16,7 +16,7 @@ using Arguments = std::vector<std::string>; // the program's name first
 
 enum class Invocation {
     Window,         // no arguments, a file to open, or Qt's own options
-    Tool,           // a command, or --help / -h
+    Tool,           // a command, --help / -h or --version
     UnknownCommand, // a word that is no file, followed by more arguments
 };
 
@@ -51,7 +51,7 @@ struct ToolRequest {
 };
 
 struct ParsedTool {
-    enum class Outcome { Run, Help, BadUsage };
+    enum class Outcome { Run, Help, Version, BadUsage };
     Outcome outcome = Outcome::BadUsage;
     ToolRequest request; // Run
     std::string text;    // Help: for standard output; BadUsage: for standard error

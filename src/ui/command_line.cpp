@@ -11,6 +11,7 @@
 #include "model/touchstone.h"
 #include "model/settings_file.h"
 #include "model/twoport_export.h"
+#include "ui/about.h"
 #include "ui/picture_export.h"
 
 #include <algorithm>
@@ -43,6 +44,12 @@ std::string plain(const std::string& text)
 ToolRun failed(ToolKind tool, const std::string& why)
 {
     return {toolFailed, "", "zelvo " + toolName(tool) + ": " + why + "\n"};
+}
+
+// GNU style: the program and its version on the first line, then the licence.
+std::string versionReport()
+{
+    return "zelvo " + std::string(release::version) + "\n" + licenceNotice().toStdString() + "\n";
 }
 
 std::optional<ToolRun> loadTwoPort(SParamSet& set, const std::string& path, ToolKind tool)
@@ -207,6 +214,8 @@ ToolRun runTool(const Arguments& arguments)
     switch (p.outcome) {
     case ParsedTool::Outcome::Help:
         return {0, p.text, ""};
+    case ParsedTool::Outcome::Version:
+        return {0, versionReport(), ""};
     case ParsedTool::Outcome::BadUsage:
         return {toolBadUsage, "", p.text};
     case ParsedTool::Outcome::Run:

@@ -6,11 +6,13 @@
 #include "antenna/jform.h"
 #include "antenna/kd_form.h"
 #include "antenna/recording_services.h"
+#include "release.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -192,6 +194,14 @@ TEST_F(FormsTest, AboutOpensFromTheMenuAndOkUnloadsIt)
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(caption(about, "Label1"), "https://zelvo.example/wendra");
+    // The licence in Chinese words, its name as it is.
+    const QString statement =
+        about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
+    EXPECT_TRUE(statement.contains(QStringLiteral("版本：") +
+                                   QString::fromLatin1(zelvo::release::version)));
+    for (const char* text : {"版权所有 (C) 2026 The Zelvo developers", "GNU General Public License",
+                             "GPL-3.0-or-later", "不提供任何担保"})
+        EXPECT_TRUE(statement.contains(QString::fromUtf8(text))) << text;
     press(about, "Command2");
     flushDeletes();
     EXPECT_EQ(forms.about(), nullptr);

@@ -3,15 +3,17 @@
 # Copyright (C) 2026 The Zelvo developers
 # The desktop entries, AppStream data and file types pass the freedesktop
 # checkers, and agree with each other on the names they share.
-#   desktop_files_test.sh <source>/data
+#   desktop_files_test.sh <source>/data <build>/data
 set -euo pipefail
 data=$1
+# The AppStream data is written at configure time (it names the release).
+generated=$2
 for tool in desktop-file-validate appstreamcli xmllint; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
 desktop-file-validate "$data"/org.zelvo.Zelvo.desktop "$data"/org.zelvo.Wendra.desktop
-appstreamcli validate --no-net "$data"/org.zelvo.Zelvo.metainfo.xml "$data"/org.zelvo.Wendra.metainfo.xml
+appstreamcli validate --no-net "$generated"/org.zelvo.Zelvo.metainfo.xml "$generated"/org.zelvo.Wendra.metainfo.xml
 xmllint --noout "$data"/zelvo-mime.xml
 
 fail() { echo "FAIL: $*"; exit 1; }
@@ -37,7 +39,7 @@ done
 
 # The metainfo launches the entry of the same name.
 for app in Zelvo Wendra; do
-  launch=$(xmllint --xpath 'string(//launchable[@type="desktop-id"])' "$data/org.zelvo.$app.metainfo.xml")
+  launch=$(xmllint --xpath 'string(//launchable[@type="desktop-id"])' "$generated/org.zelvo.$app.metainfo.xml")
   [ "$launch" = "org.zelvo.$app.desktop" ] || fail "$app's metainfo launches '$launch'"
 done
 echo "desktop files: ok"

@@ -10,6 +10,7 @@
 #include "model/spice_netlist.h"
 #include "model/touchstone.h"
 #include "model/twoport_export.h"
+#include "release.h"
 #include "support/element_builders.h"
 #include "ui/picture_export.h"
 
@@ -141,6 +142,18 @@ TEST_F(CommandLineTest, OnlyToolNamesAndHelpLeaveTheWindowOut)
     const ToolRun exportHelp = run({"export", "--help"});
     EXPECT_EQ(exportHelp.exitCode, 0);
     EXPECT_EQ(exportHelp.out.rfind("Usage: zelvo export H|Z|Y|A", 0), 0u) << exportHelp.out;
+}
+
+TEST_F(CommandLineTest, VersionNamesTheReleaseAndTheLicence)
+{
+    const ToolRun r = run({"--version"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.rfind("zelvo " + std::string(release::version) + "\n", 0), 0u) << r.out;
+    for (const char* text : {"Copyright (C) 2026 The Zelvo developers", "GPL-3.0-or-later",
+                             "This program comes with ABSOLUTELY NO WARRANTY."})
+        EXPECT_NE(r.out.find(text), std::string::npos) << text;
+    EXPECT_FALSE(needsFonts({"zelvo", "--version"}));
 }
 
 TEST_F(CommandLineTest, ExportWritesWhatTheMenuWrites)

@@ -59,6 +59,11 @@ TEST(About, DialogShowsVersionAndMemory)
     EXPECT_EQ(version->text(), QStringLiteral("V 2.00"));
     EXPECT_TRUE(memory->text().startsWith(QStringLiteral("Free memory:    ")));
     EXPECT_TRUE(memory->text().endsWith(QStringLiteral(" kBytes")));
+    auto* licence = dialog.findChild<QLabel*>(QStringLiteral("licence"));
+    ASSERT_NE(licence, nullptr);
+    EXPECT_EQ(licence->text(), licenceNotice());
+    EXPECT_TRUE(licence->text().contains(QStringLiteral("GPL-3.0-or-later")));
+    EXPECT_TRUE(licence->text().contains(QStringLiteral("ABSOLUTELY NO WARRANTY")));
 }
 
 TEST(Splash, ClosesByItselfAndOnKeyOrClick)
