@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "model/design_file.h"
 #include "model/netlist.h"
+#include "model/network_touchstone.h"
 #include "model/point_list.h"
 #include "model/spice_netlist.h"
 #include "model/touchstone.h"
@@ -25,7 +26,7 @@ namespace {
 
 const QStringList tools = {QStringLiteral("export"), QStringLiteral("netlist"),
                            QStringLiteral("list"), QStringLiteral("stability"),
-                           QStringLiteral("picture")};
+                           QStringLiteral("picture"), QStringLiteral("touchstone")};
 
 const char* const overview =
     "Usage: zelvo [FILE]\n"
@@ -45,6 +46,8 @@ const char* const overview =
     "                      per frequency K, mu, mu', MAG and MSG\n"
     "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
     "                      the chart (or the schematic) as a picture file\n"
+    "  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]\n"
+    "                      the matching network as a two-port Touchstone file\n"
     "\n"
     "zelvo COMMAND --help shows the options of a command.\n";
 
@@ -198,6 +201,8 @@ ToolRun netlistTool(const QStringList& arguments)
     auto d = std::make_unique<Design>();
     if (auto e = loadDesign(*d, p.positional[0], tool))
         return *e;
+    if (const auto refusal = netlistBlockRefusal(*d, p.flag))
+        return failed(tool, plain(refusal->text));
     const std::string out = native(p.output);
     const bool ok = p.flag ? writeSpiceNetlist(*d, out, d->fileName)
                            : writeNetlist(*d, out, d->fileName) == netlistOk;
@@ -326,6 +331,94 @@ ToolRun pictureTool(const QStringList& arguments)
     return {0, "Picture '" + p.output.toStdString() + "' written\n", ""};
 }
 
+// A frequency as typed: hertz, or with a unit ("900MHz", "1.5 GHz", "2e9").
+std::optional<double> frequencyArgument(const QString& text)
+{
+    QString t = text.trimmed();
+    double factor = 1.0;
+    if (t.endsWith(QStringLiteral("hz"), Qt::CaseInsensitive))
+        t.chop(2);
+    // No frequency of a chart is counted in millihertz: "m" is mega too.
+    const struct {
+        char letter;
+        double factor;
+    } prefixes[] = {{'k', 1e3}, {'m', 1e6}, {'g', 1e9}};
+    for (const auto& p : prefixes)
+        if (t.endsWith(QLatin1Char(p.letter), Qt::CaseInsensitive)) {
+            t.chop(1);
+            factor = p.factor;
+            break;
+        }
+    bool ok = false;
+    const double v = t.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v * factor;
+}
+
+ToolRun touchstoneTool(const QStringList& arguments)
+{
+    const QString tool = QStringLiteral("touchstone");
+    const QCommandLineOption start(QStringLiteral("start"),
+                                   QStringLiteral("First frequency (Hz, or with kHz, MHz, GHz)."),
+                                   QStringLiteral("F"));
+    const QCommandLineOption stop(QStringLiteral("stop"), QStringLiteral("Last frequency."),
+                                  QStringLiteral("F"));
+    const QCommandLineOption points(
+        QStringLiteral("points"),
+        QStringLiteral("Number of frequencies, linear (default %1).").arg(defaultSweepPoints),
+        QStringLiteral("N"));
+    const Parsed p = parse(
+        arguments, tool,
+        QStringLiteral("Writes the matching network of a design without its load as a two-port
+"
+                       "Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of
+"
+                       "the design). Without a sweep: the frequencies of the chain's two-port
+"
+                       "blocks, or else the data points' span widened by 20 % with %1 points.
+"
+                       "Frequencies at which a block has no value are left out.")
+            .arg(defaultSweepPoints),
+        QStringLiteral("DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]"), 1, {}, {}, true,
+        {start, stop, points});
+    if (p.stop)
+        return *p.stop;
+    auto d = std::make_unique<Design>();
+    if (auto e = loadDesign(*d, p.positional[0], tool))
+        return *e;
+    if (const auto refusal = checkNetworkExport(*d))
+        return failed(tool, plain(refusal->text));
+    std::vector<double> f = blockSweepFrequencies(*d);
+    const bool swept = !p.values[0].isEmpty() || !p.values[1].isEmpty() || !p.values[2].isEmpty();
+    if (f.empty() || swept) {
+        NetworkSweep s = f.empty() ? defaultLinearSweep(*d)
+                                   : NetworkSweep{f.front(), f.back(), defaultSweepPoints};
+        for (int i = 0; i < 2; ++i) {
+            if (p.values[i].isEmpty())
+                continue;
+            const std::optional<double> v = frequencyArgument(p.values[i]);
+            if (!v)
+                return usage("the frequency '" + p.values[i].toStdString() + "' is not a number",
+                             tool);
+            (i == 0 ? s.start : s.stop) = *v;
+        }
+        if (!p.values[2].isEmpty()) {
+            bool ok = false;
+            s.points = p.values[2].toInt(&ok);
+            if (!ok)
+                s.points = 0;
+        }
+        if (const auto problem = sweepProblem(s))
+            return usage(*problem, tool);
+        f = sweepFrequencies(s);
+    }
+    const NetworkExportResult r = writeNetworkTouchstone(*d, f, native(p.output));
+    if (!r.ok)
+        return failed(tool, plain(r.message.text));
+    return {0, plain(r.message.text) + "\n", ""};
+}
+
 } // namespace
 
 bool needsFonts(const QStringList& arguments)
@@ -357,6 +450,8 @@ ToolRun runTool(const QStringList& arguments)
         return stabilityTool(arguments);
     if (tool == QStringLiteral("picture"))
         return pictureTool(arguments);
+    if (tool == QStringLiteral("touchstone"))
+        return touchstoneTool(arguments);
     return {0, overview, ""};
 }
 
