@@ -114,7 +114,8 @@ void drawWideband(Canvas& canvas, const Design& d, const ChartStyle& style,
     polylineOf([&](std::size_t i) { return pointOf(d.dataPoints[i].r, d.dataPoints[i].x, d, R, g); });
     canvas.setPen({PenStyle::Dotted, 1, style.colours.wideband});
     const auto skipped = [&](std::size_t i) { return d.widebandSkipped[i]; };
-    if (std::none_of(d.widebandSkipped.begin(), d.widebandSkipped.begin() + points, skipped)) {
+    if (std::none_of(d.widebandSkipped.begin(), d.widebandSkipped.begin() + points,
+                     [](bool s) { return s; })) {
         polylineOf([&](std::size_t i) { return pointOf(d.widebandR[i], d.widebandX[i], d, R, g); });
     } else {
         // A point at which a block has no value breaks the curve: nothing is

@@ -370,14 +370,10 @@ ToolRun touchstoneTool(const QStringList& arguments)
         QStringLiteral("N"));
     const Parsed p = parse(
         arguments, tool,
-        QStringLiteral("Writes the matching network of a design without its load as a two-port
-"
-                       "Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of
-"
-                       "the design). Without a sweep: the frequencies of the chain's two-port
-"
-                       "blocks, or else the data points' span widened by 20 % with %1 points.
-"
+        QStringLiteral("Writes the matching network of a design without its load as a two-port\n"
+                       "Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of\n"
+                       "the design). Without a sweep: the frequencies of the chain's two-port\n"
+                       "blocks, or else the data points' span widened by 20 % with %1 points.\n"
                        "Frequencies at which a block has no value are left out.")
             .arg(defaultSweepPoints),
         QStringLiteral("DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]"), 1, {}, {}, true,

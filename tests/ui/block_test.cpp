@@ -7,6 +7,7 @@
 #include "model/block_file.h"
 #include "model/design_file.h"
 #include "model/touchstone.h"
+#include "support/element_builders.h"
 #include "ui/command_line.h"
 #include "ui/schematic_window.h"
 #include "ui/tuner.h"
