@@ -160,7 +160,8 @@ PointListLine skippedLine(const Design& d, int number, double f, Style style)
     PointListLine line;
     line.kind = ListLineKind::Wideband;
     line.label = printfString(style == Style::List ? "DP-Nr. W%.i" : "DP-Nr. W%.i ", number);
-    line.impedance = "no value";
+    // Padded in the clipboard text as the impedance texts are.
+    line.impedance = style == Style::List ? "no value" : "no value       ";
     line.frequency = formatSi(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
     const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
     for (int i = 0; i < n; ++i) {

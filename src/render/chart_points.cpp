@@ -148,13 +148,15 @@ void drawWideband(Canvas& canvas, const Design& d, const ChartStyle& style,
                 const std::optional<Point> p = pointOf(dp.r, dp.x, d, R, g);
                 if (!p)
                     return;
-                const int a = s + 2;
+                const int a = s + 3;
                 canvas.moveTo({sumSaturated(p->x, -a, 0), sumSaturated(p->y, -a, 0)});
                 canvas.lineTo({sumSaturated(p->x, a, 0), sumSaturated(p->y, a, 0)});
                 canvas.moveTo({sumSaturated(p->x, -a, 0), sumSaturated(p->y, a, 0)});
                 canvas.lineTo({sumSaturated(p->x, a, 0), sumSaturated(p->y, -a, 0)});
+                // Above the cross: the point's own number stands below it.
                 if (style.labels)
-                    canvas.text(*p, printfString("W%i: no value", number), TextAlign::LeftTop);
+                    canvas.text({sumSaturated(p->x, a, 0), sumSaturated(p->y, a, 0)},
+                                printfString("W%i: no value", number), TextAlign::LeftBottom);
                 return;
             }
             const std::optional<Point> p = pointOf(d.widebandR[k], d.widebandX[k], d, R, g);

@@ -139,7 +139,7 @@ TEST(BlockChain, ListNamesTheBlockAndThePointsWithoutAValue)
     EXPECT_EQ(lines[6].note, "two-port block coil.s2p, reversed");
 
     const std::string text = commentsText(*d);
-    EXPECT_NE(text.find("DP-Nr. W2 no value2.500 GHz   outside the range of coil.s2p, "
+    EXPECT_NE(text.find("DP-Nr. W2 no value       2.500 GHz   outside the range of coil.s2p, "
                         "1.000 GHz to 2.000 GHz\r\n"),
               std::string::npos)
         << text;

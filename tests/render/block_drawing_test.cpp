@@ -138,8 +138,12 @@ TEST(BlockDrawing, WidebandMarksThePointsWithoutAValue)
     const DrawCall* label = c.findText("W3: no value");
     ASSERT_NE(label, nullptr);
     const Point at = *impedanceToChart(20, -30, 50.0f, 190, 0, 0);
-    EXPECT_EQ(label->v[0], at.x);
-    EXPECT_EQ(label->v[1], at.y);
+    // Up and right of the cross (arms of the marker radius + 3), clear of
+    // the point's own number below it.
+    const int arm = markerRadius(190) + 3;
+    EXPECT_EQ(label->v[0], at.x + arm);
+    EXPECT_EQ(label->v[1], at.y + arm);
+    EXPECT_EQ(label->align, TextAlign::LeftBottom);
     EXPECT_NE(c.findText("W2"), nullptr);
     EXPECT_NE(c.findText("W4"), nullptr);
     EXPECT_EQ(c.findText("W3"), nullptr);

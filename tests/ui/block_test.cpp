@@ -165,6 +165,33 @@ TEST_F(BlockTest, SavedAndReopenedWithoutTheTouchstoneFile)
     EXPECT_EQ(recorder.messages.size(), 0u);
 }
 
+// A design without blocks, losses or tolerances is saved exactly as it was
+// read: no new section, not a byte changed.
+TEST_F(BlockTest, ClassicDesignStaysByteIdentical)
+{
+    auto d = std::make_unique<Design>();
+    resetDesign(*d);
+    appendDataPoint(*d, {12.5, -30, 900e6});
+    appendDataPoint(*d, {20, -25, 1.2e9});
+    appendElement(*d, zelvo::testing::element(ElementKind::IS, 8e-9));
+    appendElement(*d, zelvo::testing::element(ElementKind::LPO, 0.1, 60.0f, 2.2f));
+    appendElement(*d, zelvo::testing::rlcElement(ElementKind::RlcSeries, 5, 1e-9, 1e-12));
+    runWideband(*d);
+    const std::string classic = designFileText(*d);
+    ASSERT_EQ(classic.find("[PARTS]"), std::string::npos);
+    QFile f(path("classic.zvc"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(classic.data(), static_cast<qint64>(classic.size()));
+    f.close();
+    recorder.fileNames.push_back(path("classic.zvc"));
+    window->run(Command::Open);
+    ASSERT_EQ(design().elementCount, 3);
+    design().modified = true;
+    window->run(Command::Save);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toStdString(), classic);
+}
+
 TEST_F(BlockTest, NetlistsAreRefusedAndTheNetworkIsExportedInstead)
 {
     addPoint(30, -20, 1.5e9);
