@@ -107,24 +107,25 @@ std::vector<double> blockSweepFrequencies(const Design& d)
     return f;
 }
 
-NetworkSweep defaultLinearSweep(const Design& d)
+Sweep defaultExportSweep(const Design& d)
 {
+    Sweep s = defaultSweep(d);
+    double lowest = 0.0;
     const int n = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
-    double low = 0.0, high = 0.0;
     for (int i = 0; i < n; ++i) {
         const double f = d.dataPoints[static_cast<std::size_t>(i)].f;
-        if (!(f > 0.0) || !std::isfinite(f))
-            continue;
-        low = low == 0.0 ? f : std::min(low, f);
-        high = std::max(high, f);
+        if (f > 0.0 && std::isfinite(f))
+            lowest = lowest == 0.0 ? f : std::min(lowest, f);
     }
-    if (!(low > 0.0))
-        return {};
-    const double margin = high > low ? 0.1 * (high - low) : 0.1 * low;
-    return {std::max(low - margin, 0.5 * low), high + margin, defaultSweepPoints};
+    if (!(lowest > 0.0))
+        return {0.0, 0.0, 0, false};
+    s.start = std::max(s.start, 0.5 * lowest);
+    s.points = defaultSweepPoints;
+    s.logarithmic = false;
+    return s;
 }
 
-std::optional<std::string> sweepProblem(const NetworkSweep& s)
+std::optional<std::string> sweepProblem(const Sweep& s)
 {
     if (!(s.start > 0.0) || !std::isfinite(s.start))
         return "The start frequency must be greater than 0.";
@@ -134,21 +135,6 @@ std::optional<std::string> sweepProblem(const NetworkSweep& s)
         return printfString("The number of points must be a whole number from 1 to %d.",
                             maxSweepPoints);
     return std::nullopt;
-}
-
-std::vector<double> sweepFrequencies(const NetworkSweep& s)
-{
-    std::vector<double> f;
-    if (sweepProblem(s))
-        return f;
-    f.reserve(static_cast<std::size_t>(s.points));
-    if (s.points == 1)
-        return {s.start};
-    const double step = (s.stop - s.start) / (s.points - 1);
-    for (int i = 0; i < s.points - 1; ++i)
-        f.push_back(s.start + step * i);
-    f.push_back(s.stop); // exactly, whatever the rounding of the steps
-    return f;
 }
 
 NetworkTouchstone networkTouchstone(const Design& d, std::span<const double> f)

@@ -7,6 +7,7 @@
 // design's Z0, so that other tools can cascade it with the load.
 #include "model/design.h"
 #include "model/dialog_message.h"
+#include "model/response.h"
 
 #include <optional>
 #include <span>
@@ -14,13 +15,6 @@
 #include <vector>
 
 namespace zelvo {
-
-// A linear sweep; one point is the start frequency alone.
-struct NetworkSweep {
-    double start = 0.0; // Hz
-    double stop = 0.0;  // Hz
-    int points = 0;
-};
 
 inline constexpr int defaultSweepPoints = 401;
 // Beyond this a file would be hundreds of megabytes.
@@ -33,17 +27,14 @@ std::optional<DialogMessage> checkNetworkExport(const Design& d);
 // rising; empty when the chain holds no block.
 std::vector<double> blockSweepFrequencies(const Design& d);
 
-// The data points' frequency span widened by 10 % of it at each end (by
-// 10 % of the frequency for a single one), never below half the lowest
-// frequency, with defaultSweepPoints points. Zero points without a data
-// point of positive frequency.
-NetworkSweep defaultLinearSweep(const Design& d);
+// The response's default sweep (the data points' span widened by 20 %, 401
+// points, linear), but never below half the lowest frequency: at 0 Hz a
+// series capacitor is an open whose reverse transmission is 0 / 0.
+Sweep defaultExportSweep(const Design& d);
 
 // What is wrong with a sweep the user gave, in a sentence; nullopt when it
-// can be exported.
-std::optional<std::string> sweepProblem(const NetworkSweep& s);
-
-std::vector<double> sweepFrequencies(const NetworkSweep& s);
+// can be exported (sweepFrequencies of model/response.h makes it).
+std::optional<std::string> sweepProblem(const Sweep& s);
 
 struct NetworkTouchstone {
     std::string text;

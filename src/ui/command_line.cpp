@@ -388,8 +388,8 @@ ToolRun touchstoneTool(const QStringList& arguments)
     std::vector<double> f = blockSweepFrequencies(*d);
     const bool swept = !p.values[0].isEmpty() || !p.values[1].isEmpty() || !p.values[2].isEmpty();
     if (f.empty() || swept) {
-        NetworkSweep s = f.empty() ? defaultLinearSweep(*d)
-                                   : NetworkSweep{f.front(), f.back(), defaultSweepPoints};
+        Sweep s = f.empty() ? defaultExportSweep(*d)
+                            : Sweep{f.front(), f.back(), defaultSweepPoints, false};
         for (int i = 0; i < 2; ++i) {
             if (p.values[i].isEmpty())
                 continue;

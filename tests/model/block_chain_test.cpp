@@ -9,6 +9,7 @@
 #include "model/netlist.h"
 #include "model/point_list.h"
 #include "model/spice_netlist.h"
+#include "support/block_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@
 
 using namespace zelvo;
 using namespace zelvo::test;
+using zelvo::testing::coilBlock;
 
 namespace {
 
@@ -45,19 +47,6 @@ C closedForm(C s11, C s21, C s12, C s22, C load)
 struct Line {
     C s11, s21, s12, s22;
 };
-
-constexpr const char* coilS2p = "# GHz S RI R 50\n"
-                                "1 0.2 0.4 0.8 -0.4 0.8 -0.4 0.2 0.4\n"
-                                "2 0.5 0.5 0.5 -0.5 0.5 -0.5 0.5 0.5\n";
-
-Element coilBlock(bool reversed = false)
-{
-    Element e;
-    e.kind = ElementKind::Block;
-    e.block = std::get<std::shared_ptr<const BlockData>>(blockFromText(coilS2p, "coil.s2p"));
-    e.reversed = reversed;
-    return e;
-}
 
 } // namespace
 

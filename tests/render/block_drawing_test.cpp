@@ -10,6 +10,7 @@
 #include "render/schematic_text.h"
 #include "render/tiles.h"
 #include "render_fixtures.h"
+#include "support/block_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -21,20 +22,6 @@ namespace zelvo {
 namespace {
 
 using namespace zelvo::testing;
-
-// A series inductor of 50 ohm at 1 GHz and 100 ohm at 2 GHz against 50 ohm.
-constexpr const char* coilS2p = "# GHz S RI R 50\n"
-                                "1 0.2 0.4 0.8 -0.4 0.8 -0.4 0.2 0.4\n"
-                                "2 0.5 0.5 0.5 -0.5 0.5 -0.5 0.5 0.5\n";
-
-Element coil(bool reversed = false)
-{
-    Element e;
-    e.kind = ElementKind::Block;
-    e.block = std::get<std::shared_ptr<const BlockData>>(blockFromText(coilS2p, "coil.s2p"));
-    e.reversed = reversed;
-    return e;
-}
 
 ChartGeometry geometry()
 {
@@ -52,7 +39,7 @@ TEST(BlockDrawing, TileShowsWhichWayRoundTheBlockSits)
                                 tile(*tileFor(static_cast<ElementKind>(k))).ink.end()));
     ASSERT_EQ(seen.size(), 12u);
     for (const bool reversed : {false, true}) {
-        const std::optional<TileId> id = tileFor(coil(reversed));
+        const std::optional<TileId> id = tileFor(coilBlock(reversed));
         ASSERT_TRUE(id);
         EXPECT_EQ(*id, reversed ? TileId::BlockReversed : TileId::Block);
         const Bitmap& t = tile(*id);
@@ -69,7 +56,7 @@ TEST(BlockDrawing, PathOfAMeasuredInductorFollowsTheInductorsArc)
 {
     Design d;
     addPoint(d, 20, -35, 1e9);
-    const Element& b = addElement(d, coil());
+    const Element& b = addElement(d, coilBlock());
     Element l = element(ElementKind::IS, 50.0 / (twoPiElement * 1e9)); // 50 ohm at 1 GHz
     l.rBegin = b.rBegin;
     l.xBegin = b.xBegin;
@@ -104,12 +91,12 @@ TEST(BlockDrawing, PathOfAMeasuredInductorFollowsTheInductorsArc)
 TEST(BlockDrawing, SchematicNamesTheBlockItsRangeOrItsMissingValue)
 {
     const TextWidth width = [](std::string_view t) { return static_cast<int>(t.size()) * 6; };
-    std::vector<TextPiece> pieces = elementTextPieces(coil(), 1.5e9, width, 16, false);
+    std::vector<TextPiece> pieces = elementTextPieces(coilBlock(), 1.5e9, width, 16, false);
     ASSERT_EQ(pieces.size(), 2u);
     EXPECT_EQ(pieces[0].text, "coil.s2p");
     EXPECT_EQ(pieces[1].text, "1.000 GHz to 2.000 GHz");
     EXPECT_LT(pieces[0].dy, pieces[1].dy);
-    pieces = elementTextPieces(coil(true), 3e9, width, 16, false);
+    pieces = elementTextPieces(coilBlock(true), 3e9, width, 16, false);
     ASSERT_EQ(pieces.size(), 2u);
     EXPECT_EQ(pieces[0].text, "coil.s2p (reversed)");
     EXPECT_EQ(pieces[1].text, "no value at 3.000 GHz");
@@ -124,7 +111,7 @@ TEST(BlockDrawing, WidebandMarksThePointsWithoutAValue)
     addPoint(d, 30, -20, 1.2e9);
     addPoint(d, 20, -30, 2.5e9); // beyond the block
     addPoint(d, 40, -10, 1.8e9);
-    addElement(d, coil());
+    addElement(d, coilBlock());
     evaluateWideband(d);
     d.widebandDone = true;
     pushEntry(d, HistoryEntry::Wideband);

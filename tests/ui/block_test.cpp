@@ -7,6 +7,7 @@
 #include "model/block_file.h"
 #include "model/design_file.h"
 #include "model/touchstone.h"
+#include "support/block_builders.h"
 #include "support/element_builders.h"
 #include "ui/command_line.h"
 #include "ui/schematic_window.h"
@@ -24,12 +25,6 @@
 
 namespace zelvo::testing {
 namespace {
-
-// A series inductor of 50 ohm at 1 GHz and 100 ohm at 2 GHz against 50 ohm.
-constexpr const char* coilS2p = "! a measured coil\n"
-                                "# GHz S RI R 50\n"
-                                "1 0.2 0.4 0.8 -0.4 0.8 -0.4 0.2 0.4\n"
-                                "2 0.5 0.5 0.5 -0.5 0.5 -0.5 0.5 0.5\n";
 
 struct BlockTest : MainWindowTest {
     QTemporaryDir dir;

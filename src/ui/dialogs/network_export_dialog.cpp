@@ -52,9 +52,9 @@ NetworkExportDialog::NetworkExportDialog(AppState& state, const Platform& platfo
 
     // The linear sweep starts from the data points' span, or from the
     // block's range when the chain holds a block.
-    NetworkSweep sweep = defaultLinearSweep(d);
+    Sweep sweep = defaultExportSweep(d);
     if (!blockFrequencies_.empty())
-        sweep = {blockFrequencies_.front(), blockFrequencies_.back(), defaultSweepPoints};
+        sweep = {blockFrequencies_.front(), blockFrequencies_.back(), defaultSweepPoints, false};
     auto* grid = new QGridLayout;
     const auto frequencyRow = [&](int row, const QString& caption, const char* name,
                                   QLineEdit*& field, QComboBox*& unit, double hertz) {
@@ -120,8 +120,8 @@ void NetworkExportDialog::onOk()
         failField(points_, pointsProblem);
         return;
     }
-    const NetworkSweep s{*start * unitFactor(startUnit_, frequencyUnits),
-                         *stop * unitFactor(stopUnit_, frequencyUnits), static_cast<int>(*points)};
+    const Sweep s{*start * unitFactor(startUnit_, frequencyUnits),
+                  *stop * unitFactor(stopUnit_, frequencyUnits), static_cast<int>(*points), false};
     if (const std::optional<std::string> problem = sweepProblem(s)) {
         failField(!(s.start > 0.0) || !std::isfinite(s.start) ? start_ : stop_,
                   QString::fromStdString(*problem));
