@@ -154,8 +154,8 @@ std::optional<DialogMessage> netlistBlockRefusal(const Design& d, bool spice)
                          "S-parameters."
                        : "', cannot be written:\n\rthe netlist has no element for measured "
                          "S-parameters.") +
-                "\n\rFile > Export network as Touchstone writes the whole network\n\rwith "
-                "the block as a two-port file that simulators can use.",
+                "\n\rExport the network as a Touchstone file instead (File > Export\n\r"
+                "network as Touchstone..., or zelvo touchstone): simulators can use it.",
             "", MessageIcon::Exclamation};
     }
     return std::nullopt;
