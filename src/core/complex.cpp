@@ -39,6 +39,13 @@ Complex divideByRealGuarded(Complex a, double s)
 
 double magnitude(Complex a) { return std::sqrt(a.re * a.re + a.im * a.im); }
 
+double shownArgument(Complex a)
+{
+    if (a.re == 0.0 && a.im == 0.0)
+        return 0.0;
+    return std::atan2(a.im + 0.0, a.re);
+}
+
 double argument(Complex a) { return std::atan2(a.im, a.re); }
 
 Complex fromPolar(double m, double phi) { return {m * std::cos(phi), m * std::sin(phi)}; }

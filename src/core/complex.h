@@ -58,6 +58,9 @@ Complex divideByRealGuarded(Complex a, double s);
 
 double magnitude(Complex a);
 double argument(Complex a); // atan2(im, re), in (-pi, pi]
+// The argument as a text shows it: 0 for a zero, and an imaginary part of -0
+// taken as +0, so that 0 reads "0 / 0" and -0.5 - j0 reads 180, not -180.
+double shownArgument(Complex a);
 Complex fromPolar(double m, double phi);
 // |a / b|, DOUBLE_BIG when b is 0.
 double ratioMagnitude(Complex a, Complex b);

@@ -98,6 +98,13 @@ std::string formatSi(double value, int digits)
     return printfString("%.*E", precision, value);
 }
 
+std::string formatFrequency(double hertz, int digits)
+{
+    if (hertz == 0.0)
+        return printfString("%.*f ", std::clamp(digits, 0, 40), 0.0);
+    return formatSi(hertz, digits);
+}
+
 std::string formatSiFloat(float value, int digits)
 {
     return formatSi(static_cast<double>(value), digits);

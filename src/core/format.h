@@ -23,5 +23,8 @@ std::string formatG(double value);
 std::string formatSi(double value, int digits);
 // The same for a single-precision value, widened first.
 std::string formatSiFloat(float value, int digits);
+// formatSi for a frequency: 0 Hz (a DC point of a measured file) reads
+// "0.000 " as the other prefix-less values do, not "0.000E+00".
+std::string formatFrequency(double hertz, int digits);
 
 } // namespace zelvo

@@ -116,7 +116,7 @@ FieldNumber readFieldNumber(std::string_view text, std::size_t maxChars)
 {
     const std::string_view field = text.substr(0, std::min(maxChars, text.size()));
     const ScannedNumber n = scanNumber(field);
-    return {n.value, n.ok, n.end < field.size()};
+    return {n.value, n.ok, n.end < field.size(), n.ok && std::fabs(n.value) >= DOUBLE_BIG};
 }
 
 std::string fixedText(double value, int decimals, int width)

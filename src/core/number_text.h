@@ -13,6 +13,11 @@ namespace zelvo {
 inline constexpr const char* numberFormatMessage =
     "Incorrect number format.\n\rUse exponential form only.";
 
+// The message for a field whose number lies beyond the double range: read,
+// it would saturate, and an angle or a product of it would become infinite.
+inline constexpr const char* numberTooLargeMessage =
+    "Number too large.\n\rUse values between -1E308 and 1E308.";
+
 // Field lengths read by the dialogs: 20 characters, 19 in the two-port dialog.
 inline constexpr std::size_t fieldChars = 20;
 inline constexpr std::size_t twoPortFieldChars = 19;
@@ -33,6 +38,7 @@ struct FieldNumber {
     double value = 0.0;    // 0 when no number was read
     bool anyNumber = false;
     bool leftover = false; // characters after the number: the format message
+    bool overflow = false; // beyond the double range, saturated: numberTooLargeMessage
 };
 
 // A dialog field: at most maxChars characters of text are looked at.

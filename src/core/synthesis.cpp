@@ -262,14 +262,25 @@ bool finiteImpedance(Complex z)
 
 Complex mismatch(Complex z, Complex target)
 {
-    return divideGuarded(z - target, z + target.conjugate());
+    // Both parts scaled by the denominator's larger one: its square cannot
+    // overflow, which for a reactance of 1e200 made every load look matched.
+    const Complex num = z - target;
+    const Complex den = z + target.conjugate();
+    const double s = std::max(std::abs(den.re), std::abs(den.im));
+    if (s > 1.0 && std::isfinite(s))
+        return divideGuarded(num / s, den / s);
+    return divideGuarded(num, den);
 }
 
 MatchResult synthesiseMatches(const MatchRequest& m)
 {
     MatchResult result;
-    if (!(m.target.re > 0.0) || !finiteImpedance(m.target)) {
+    if (!(m.target.re > 0.0)) {
         result.refusal = "The target impedance must have a resistance greater than 0 Ohm.";
+        return result;
+    }
+    if (!finiteImpedance(m.target)) {
+        result.refusal = "The target impedance is too large for any network to reach.";
         return result;
     }
     if (!finiteImpedance(m.load)) {

@@ -20,8 +20,26 @@ constexpr double piImport = 3.14159265359;
 constexpr double piEntry = 3.1415927;
 constexpr double twoPiNoise = 6.28318530718;
 
-DialogMessage formatError() { return {numberFormatMessage, "", MessageIcon::Error}; }
+// Every refused field is input validation: titled "ERROR".
 DialogMessage rangeError(std::string text) { return {std::move(text), "ERROR", MessageIcon::Error}; }
+
+// Text after the number, or a number beyond the double range (an angle of
+// it would be NaN, and K and the saved file with it).
+std::optional<FieldError> unreadable(const FieldNumber& n, int field)
+{
+    if (n.leftover)
+        return FieldError{rangeError(numberFormatMessage), field};
+    if (n.overflow)
+        return FieldError{rangeError(numberTooLargeMessage), field};
+    return std::nullopt;
+}
+
+// Degrees to radians after the reduction by full turns, which is exact: a
+// huge angle would overflow in the product and give NaN sines.
+double radians(double degrees, double twoPi)
+{
+    return std::fmod(degrees, 360.0) * twoPi / 360.0;
+}
 
 // |S12| and |S21| up to 80 dB: more than any single stage, and far inside
 // what the circle records' floats hold once squared.
@@ -88,7 +106,7 @@ TwoPortFields twoPortFieldTexts(const TwoPortDialogMemory& memory)
         const auto i = static_cast<std::size_t>(k);
         const bool polar = isPolar(memory.polarMask, k);
         const double a = polar ? magnitude(s[i]) : s[i].re;
-        const double b = polar ? argument(s[i]) * degreesPerRadianOpen : s[i].im;
+        const double b = polar ? shownArgument(s[i]) * degreesPerRadianOpen : s[i].im;
         f.text[2 * i] = exponentText(a, 2);
         f.text[2 * i + 1] = exponentText(b, 2);
     }
@@ -106,9 +124,7 @@ std::optional<DialogMessage> importUnavailable(const SParamSet& set)
 TwoPortFields importedTwoPortFields(const SParamPoint& p)
 {
     const auto degrees = [](double radians) { return radians / piImport * 180.0; };
-    const auto argumentOf = [](float re, float im) {
-        return std::atan2(static_cast<double>(im), static_cast<double>(re));
-    };
+    const auto argumentOf = [](float re, float im) { return shownArgument({re, im}); };
     TwoPortFields f;
     f.polarMask = allPolar;
     f.text = {fittingText(modulus(p.s11re, p.s11im), 5), fittingText(degrees(argumentOf(p.s11re, p.s11im)), 2),
@@ -127,8 +143,8 @@ Validated<TwoPort> validateTwoPort(const TwoPortFields& fields)
         for (int j = 0; j < 2; ++j) {
             const FieldNumber n =
                 readFieldNumber(fields.text[static_cast<std::size_t>(first + j)], twoPortFieldChars);
-            if (n.leftover)
-                return FieldError{formatError(), first + j};
+            if (auto e = unreadable(n, first + j))
+                return *e;
             v[static_cast<std::size_t>(j)] = n.value;
         }
         const bool polar = isPolar(fields.polarMask, k);
@@ -141,7 +157,7 @@ Validated<TwoPort> validateTwoPort(const TwoPortFields& fields)
             return FieldError{
                 rangeError("Absolute value must lie in the range between 0 and 1E4"), first};
         if (polar) {
-            const double phi = v[1] * 2.0 * piEntry / 360.0;
+            const double phi = radians(v[1], 2.0 * piEntry);
             s[static_cast<std::size_t>(k)] = {v[0] * std::cos(phi), v[0] * std::sin(phi)};
         } else {
             s[static_cast<std::size_t>(k)] = {v[0], v[1]};
@@ -175,7 +191,7 @@ std::optional<DialogMessage> gainExceedsMaximum(float p, float gmax)
     return DialogMessage{"Desired power gain of P = " + fixedText(p, 1)
                              + "dB is bigger than max. possible power gain\n\rof Gmax = "
                              + fixedText(gmax, 1) + ". Impossible to show const. gain circle.",
-                         "", MessageIcon::Error};
+                         "ERROR", MessageIcon::Error};
 }
 
 std::optional<DialogMessage> applyGainTwoPort(GainCircleRecord& slot, const TwoPort& entered)
@@ -202,8 +218,8 @@ GainDialogTexts gainDialogTexts(const GainCircleRecord& record)
 Validated<float> validateGainValue(std::string_view text)
 {
     const FieldNumber n = readFieldNumber(text, fieldChars);
-    if (n.leftover)
-        return FieldError{formatError(), 0};
+    if (auto e = unreadable(n, 0))
+        return *e;
     if (!(std::fabs(n.value) <= maxDecibels))
         return FieldError{rangeError("Value must lie in the range between -100 and 100 dB"), 0};
     return static_cast<float>(n.value);
@@ -216,7 +232,7 @@ NoiseFields noiseFieldTexts(const NoiseDialogMemory& m, double z0)
     f.normalized = m.normalized;
     const double first = m.polar ? magnitude(m.gammaOpt) : m.gammaOpt.re;
     const double second =
-        m.polar ? std::atan2(m.gammaOpt.im, m.gammaOpt.re) * 360.0 / twoPiNoise : m.gammaOpt.im;
+        m.polar ? shownArgument(m.gammaOpt) * 360.0 / twoPiNoise : m.gammaOpt.im;
     f.text = {fixedText(m.nfMin, 3), fixedText(first, 3), fixedText(second, 3),
               fixedText(m.normalized ? m.rn : m.rn * z0, 3), fixedText(m.nf, 3)};
     return f;
@@ -237,22 +253,25 @@ Validated<NoiseCircleRecord> validateNoise(const NoiseFields& fields, double z0)
 {
     const auto read = [&](int field) { return readFieldNumber(fields.text[static_cast<std::size_t>(field)]); };
     const FieldNumber nfMin = read(NfMinField);
-    if (nfMin.leftover)
-        return FieldError{formatError(), NfMinField};
+    if (auto e = unreadable(nfMin, NfMinField))
+        return *e;
     if (nfMin.value <= 0.0)
         return FieldError{rangeError("Value must be > 0"), NfMinField};
     if (nfMin.value > maxDecibels)
         return FieldError{rangeError("Value must lie in the range between 0 and 100 dB"), NfMinField};
     const FieldNumber second = read(GammaSecond);
-    if (second.leftover)
-        return FieldError{formatError(), GammaSecond};
+    if (auto e = unreadable(second, GammaSecond))
+        return *e;
     // The first field is taken as far as it is a number.
-    const double first = read(GammaFirst).value;
+    const FieldNumber firstRead = read(GammaFirst);
+    if (firstRead.overflow)
+        return FieldError{rangeError(numberTooLargeMessage), GammaFirst};
+    const double first = firstRead.value;
     Complex gamma;
     if (fields.polar) {
         if (first < 0.0 || first > 1.0)
             return FieldError{rangeError("Value must be > 0 and <= 1"), GammaFirst};
-        const double phi = second.value * twoPiNoise / 360.0;
+        const double phi = radians(second.value, twoPiNoise);
         gamma = {first * std::cos(phi), first * std::sin(phi)};
     } else {
         if (std::sqrt(first * first + second.value * second.value) > 1.0)
@@ -260,15 +279,15 @@ Validated<NoiseCircleRecord> validateNoise(const NoiseFields& fields, double z0)
         gamma = {first, second.value};
     }
     const FieldNumber resistance = read(ResistanceField);
-    if (resistance.leftover)
-        return FieldError{formatError(), ResistanceField};
+    if (auto e = unreadable(resistance, ResistanceField))
+        return *e;
     if (resistance.value <= 0.0)
         return FieldError{rangeError("Value must be > 0"), ResistanceField};
     if (resistance.value > maxNoiseResistance)
         return FieldError{rangeError("Value must lie in the range between 0 and 1E6"), ResistanceField};
     const FieldNumber nf = read(NfField);
-    if (nf.leftover)
-        return FieldError{formatError(), NfField};
+    if (auto e = unreadable(nf, NfField))
+        return *e;
     if (nf.value <= 0.0)
         return FieldError{rangeError("Value must be > 0"), NfField};
     if (nf.value > maxDecibels)
@@ -323,9 +342,7 @@ std::string pointListHeader(int freqExponent)
 std::string pointListLine(const SParamPoint& p)
 {
     const auto degrees = [](double radians) { return radians / piImport * 180.0; };
-    const auto angleOf = [&](float re, float im) {
-        return degrees(std::atan2(static_cast<double>(im), static_cast<double>(re)));
-    };
+    const auto angleOf = [&](float re, float im) { return degrees(shownArgument({re, im})); };
     return joinTabbed({p.frequency, modulus(p.s11re, p.s11im), angleOf(p.s11re, p.s11im), p.s21mag,
                        degrees(p.s21ang), p.s12mag, degrees(p.s12ang), modulus(p.s22re, p.s22im),
                        angleOf(p.s22re, p.s22im)},

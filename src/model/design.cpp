@@ -36,6 +36,7 @@ void clearCounts(Design& d)
     d.stabilityCount = d.gainCount = d.noiseCount = 0;
     d.historyCount = d.historyTop = 0;
     d.startPoint = 0;
+    d.undoneStartPoint = 0;
     d.currentPoint = {};
     d.z0 = 50.0f;
     d.widebandDone = false;

@@ -130,6 +130,9 @@ struct Design {
     int dataPointCount = 0;
     int startPoint = 0;   // 1-based number of the data point the chain starts at
     Complex currentPoint; // (R, X) the next element starts from
+    // The start point that undoing the last data points moved down from, so
+    // that redoing them puts it back; 0 when no undo moved it.
+    int undoneStartPoint = 0;
 
     std::array<Element, elementCapacity> elements{};
     int elementCount = 0;

@@ -10,18 +10,18 @@ namespace zelvo {
 
 namespace {
 
-DialogMessage error(std::string text, std::string title = {})
+DialogMessage error(std::string text)
 {
     DialogMessage m;
     m.text = std::move(text);
-    m.title = std::move(title);
     m.icon = MessageIcon::Error;
     return m;
 }
 
-DialogMessage limit(const char* text, int n, std::string title = {})
+// A limit refuses a command, not a typed value: no "ERROR" title.
+DialogMessage limit(const char* text, int n)
 {
-    return error(printfString(text, n), std::move(title));
+    return error(printfString(text, n));
 }
 
 } // namespace
@@ -51,7 +51,7 @@ std::optional<DialogMessage> checkDataPointLimit(const Design& d)
 {
     const int limitCount = std::min(d.maxItems, Design::pointCapacity);
     if (d.dataPointCount >= limitCount)
-        return limit(dataPointLimitText, limitCount, "ERROR");
+        return limit(dataPointLimitText, limitCount);
     return std::nullopt;
 }
 

@@ -153,6 +153,8 @@ bool pushHistory(Design& d, HistoryEntry kind)
     }
     d.history[slot(d.historyCount)] = kind;
     ++d.historyCount;
+    // A new action: the start that an undo moved stays where it is now.
+    d.undoneStartPoint = 0;
     d.historyTop = std::max(d.historyTop, d.historyCount);
     return true;
 }
@@ -166,6 +168,9 @@ bool undoLast(Design& d)
     case HistoryEntry::DataPoint:
         step(d.dataPointCount, -1, Design::pointCapacity);
         if (d.startPoint > d.dataPointCount) {
+            // The first of several such undos knows where the start was.
+            if (d.undoneStartPoint <= d.startPoint)
+                d.undoneStartPoint = d.startPoint;
             d.startPoint = d.dataPointCount;
             if (d.dataPointCount > 0)
                 d.currentPoint = startImpedance(d);
@@ -205,13 +210,24 @@ bool redoNext(Design& d)
         return false;
     const HistoryEntry k = d.history[slot(d.historyCount)];
     switch (k) {
-    case HistoryEntry::DataPoint:
+    case HistoryEntry::DataPoint: {
+        const int before = d.dataPointCount;
         step(d.dataPointCount, +1, Design::pointCapacity);
         if (d.dataPointCount == 1) {
             d.startPoint = 1;
             d.currentPoint = {d.dataPoints[0].r, d.dataPoints[0].x};
         }
+        // The start goes back up with the points an undo took it down from,
+        // unless it was chosen anew since.
+        if (d.undoneStartPoint > before && d.startPoint == before && before > 0) {
+            d.startPoint = std::min(d.undoneStartPoint, d.dataPointCount);
+            if (d.elementCount == 0)
+                d.currentPoint = startImpedance(d);
+        }
+        if (d.undoneStartPoint <= d.startPoint)
+            d.undoneStartPoint = 0;
         break;
+    }
     case HistoryEntry::Element: {
         step(d.elementCount, +1, Design::elementCapacity);
         const Element& first = d.elements[0];

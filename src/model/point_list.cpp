@@ -94,14 +94,14 @@ PointListLine pointLine(ListLineKind kind, const char* label, int number, double
     line.label = printfString(label, number);
     line.impedance = impedanceText(r, x, kind, style);
     line.q = qText(r, x);
-    line.frequency = formatSi(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
+    line.frequency = formatFrequency(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
     return line;
 }
 
 // Angles as the list has always shown them: this value of pi.
 double degrees(float re, float im)
 {
-    return argument({re, im}) * 360.0 / 2.0 / 3.14159265359;
+    return shownArgument({re, im}) * 360.0 / 2.0 / 3.14159265359;
 }
 
 std::string sParamPart(const char* name, float re, float im, bool last, Style style)

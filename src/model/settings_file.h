@@ -9,7 +9,7 @@
 
 namespace zelvo {
 
-// Shown (title "ERROR", warning icon) when the settings cannot be written.
+// Shown (warning icon) when the settings cannot be written.
 inline constexpr const char* settingsWriteErrorText = "Error while writing 'zelvo.ini'.";
 
 inline constexpr int settingsFileOk = 0;

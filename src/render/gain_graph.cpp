@@ -278,11 +278,8 @@ GainGraphSize gainGraphSize(int windowWidth, int windowHeight, int fontHeight)
     return {width, height};
 }
 
-namespace {
-
-// The gain of every dotted grid line, beside the frame, in the decade labels' font.
-void labelGainLines(Canvas& canvas, int x0, int y0, int width, int height, const GainAxes& a,
-                    int fontHeight)
+void drawGainLineLabels(Canvas& canvas, int x0, int y0, int width, int height, const GainAxes& a,
+                        int fontHeight)
 {
     const CanvasStateGuard keep(canvas);
     const Frame f = frameOf(x0, y0, width, height, a.fMin, a.fMax, a.gMin, a.gMax);
@@ -295,8 +292,6 @@ void labelGainLines(Canvas& canvas, int x0, int y0, int width, int height, const
         canvas.text({x0 + 30, y0 + perDb * k}, printfString("%i", toInt(f.gHi) - k),
                     TextAlign::RightBaseline);
 }
-
-} // namespace
 
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
                           int fontHeight, int windowWidth, int windowHeight)
@@ -311,7 +306,7 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
         drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin,
                       a.gMax, a.title, {}, fontHeight);
         if (scaled)
-            labelGainLines(canvas, x0, y0, width, height, a, fontHeight);
+            drawGainLineLabels(canvas, x0, y0, width, height, a, fontHeight);
         return;
     }
     const std::array<GainSeries, 4> series = {
@@ -322,7 +317,7 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
     drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin, a.gMax,
                   a.title, series, fontHeight);
     if (scaled)
-        labelGainLines(canvas, x0, y0, width, height, a, fontHeight);
+        drawGainLineLabels(canvas, x0, y0, width, height, a, fontHeight);
     for (int s = magSeries; s <= msgSeries; ++s) {
         const GainSeries& g = series[static_cast<std::size_t>(s - 1)];
         drawGainTrace(canvas, x0, y0, width, height, g.colour, a.fMin, a.fMax, a.gMin, a.gMax,

@@ -76,6 +76,11 @@ double muAxisTop(const SParamSet& set);
 void drawMuTraces(Canvas& canvas, int x0, int y0, int width, int height, double fMin, double fMax,
                   double top, const SParamSet& set, int fontHeight);
 
+// The gain of every dotted grid line beside the frame (a scaled window, an
+// exported picture), in the decade labels' font.
+void drawGainLineLabels(Canvas& canvas, int x0, int y0, int width, int height, const GainAxes& a,
+                        int fontHeight);
+
 // The window's graph: 600 x 400 at (20, 20) moved by the scroll positions.
 struct GainGraphScroll {
     int horizontal = 0;

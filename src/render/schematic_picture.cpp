@@ -123,7 +123,7 @@ void drawSchematicPicture(Canvas& canvas, const Design& d, const SchematicPictur
     canvas.setFont({schematicPictureFontHeight, FontFace::Symbol, 400, 0});
     canvas.text({x + w, top}, "W", TextAlign::LeftBaseline);
     canvas.setFont({schematicPictureFontHeight, FontFace::Default, 400, 0});
-    canvas.text({x, top + flat.height}, "f_main = " + formatSi(designFrequency(d), 3) + "Hz",
+    canvas.text({x, top + flat.height}, "f_main = " + formatFrequency(designFrequency(d), 3) + "Hz",
                 TextAlign::LeftBaseline);
 }
 

@@ -37,7 +37,7 @@ std::string pointFrequencyText(const SParamSet& set, int index)
         return {};
     const double f = static_cast<double>(set.points[static_cast<std::size_t>(index)].frequency) *
                      std::pow(10.0, set.freqExponent);
-    return formatSi(f, 3) + "Hz";
+    return formatFrequency(f, 3) + "Hz";
 }
 
 namespace {
@@ -71,7 +71,7 @@ std::string traceReadoutText(const SParamSet& set, TraceCode code, int index)
         const double re = code == TraceCode::S11 ? p.s11re : p.s22re;
         const double im = code == TraceCode::S11 ? p.s11im : p.s22im;
         out += printfString("|%s| = %.3f / %.1f\xc2\xb0\n", name(code).c_str(), std::hypot(re, im),
-                            std::atan2(im, re) * degreesPerRadian);
+                            shownArgument({re, im}) * degreesPerRadian);
         const double z0 = set.referenceImpedance;
         const double r = z0 * resistanceFromGamma(re, im);
         const double x = z0 * reactanceFromGamma(re, im);
@@ -84,8 +84,9 @@ std::string traceReadoutText(const SParamSet& set, TraceCode code, int index)
     }
     const double mag = code == TraceCode::S12 ? p.s12mag : p.s21mag;
     const double ang = code == TraceCode::S12 ? p.s12ang : p.s21ang;
+    // + 0.0: a stored angle of -0 reads 0.
     out += printfString("|%s| = %.3f / %.1f\xc2\xb0\n", name(code).c_str(), mag,
-                        ang * degreesPerRadian);
+                        ang * degreesPerRadian + 0.0);
     out += mag > 0.0 ? printfString("%.2f dB", 20.0 * std::log10(mag)) : std::string("-inf dB");
     return out;
 }

@@ -3,10 +3,45 @@
 #include "ui/element_label.h"
 
 #include "core/format.h"
+#include "core/number_text.h"
+#include "core/numeric.h"
 
 #include <QStringList>
 
+#include <cmath>
+#include <limits>
+
 namespace zelvo {
+
+namespace {
+
+bool takesPrefix(const QString& unit)
+{
+    return unit == QStringLiteral("Ω") || unit == QStringLiteral("H") || unit == QStringLiteral("F");
+}
+
+struct Prefix {
+    double scale;
+    QChar letter;
+};
+constexpr Prefix prefixes[] = {{1e-15, u'f'}, {1e-12, u'p'}, {1e-9, u'n'}, {1e-6, u'µ'},
+                               {1e-3, u'm'},  {1.0, u'\0'},  {1e3, u'k'},  {1e6, u'M'},
+                               {1e9, u'G'}};
+
+// "greater than 0 F and at most 100 µF": what acceptedRange says.
+QString acceptedText(const PartRange& r, const QString& unit)
+{
+    QString low = r.low <= std::numeric_limits<double>::denorm_min()
+                      ? QStringLiteral("greater than 0")
+                      : QStringLiteral("at least ") + boundText(r.low, unit);
+    if (r.low <= std::numeric_limits<double>::denorm_min() && !unit.isEmpty())
+        low += QLatin1Char(' ') + unit;
+    if (r.high >= std::numeric_limits<double>::max())
+        return low;
+    return low + QStringLiteral(" and at most ") + boundText(r.high, unit);
+}
+
+} // namespace
 
 QString elementKindName(ElementKind kind)
 {
@@ -99,6 +134,69 @@ QString networkText(const std::vector<Element>& elements)
         parts << s;
     }
     return parts.join(QStringLiteral(", "));
+}
+
+QString boundText(double v, const QString& unit)
+{
+    if (!takesPrefix(unit))
+        return unit.isEmpty() ? QString::number(v, 'g', 4)
+                              : QString::number(v, 'g', 4) + QLatin1Char(' ') + unit;
+    const Prefix* p = &prefixes[0];
+    for (const Prefix& q : prefixes)
+        if (std::abs(v) >= q.scale * 0.9995)
+            p = &q;
+    QString s = QString::number(v / p->scale, 'g', 4) + QLatin1Char(' ');
+    if (p->letter != QChar(u'\0'))
+        s += p->letter;
+    return s + unit;
+}
+
+FieldValue readBoundText(const QString& text, const QString& unit)
+{
+    FieldValue v;
+    const std::string s = text.trimmed().toStdString();
+    if (s.empty())
+        return v;
+    v.state = FieldValue::State::Malformed;
+    const ScannedNumber n = scanNumber(s);
+    if (!n.ok)
+        return v;
+    const QString rest = QString::fromStdString(s.substr(n.end)).trimmed();
+    const auto isUnit = [&unit](const QString& t) {
+        return t.isEmpty() || t == unit ||
+               (unit == QStringLiteral("Ω") && t.compare(QStringLiteral("ohm"), Qt::CaseInsensitive) == 0);
+    };
+    double scale = 0.0;
+    if (isUnit(rest))
+        scale = 1.0;
+    else if (takesPrefix(unit))
+        for (const Prefix& p : prefixes) {
+            const bool micro = p.letter == QChar(u'µ') && rest.startsWith(QLatin1Char('u'));
+            if (p.letter != QChar(u'\0') && (rest.startsWith(p.letter) || micro) &&
+                isUnit(rest.mid(1).trimmed()))
+                scale = p.scale;
+        }
+    if (scale == 0.0)
+        return v;
+    v.value = n.value * scale;
+    // "1e999", or "1e308 G", lies beyond what a double holds.
+    v.state = std::abs(v.value) < DOUBLE_BIG ? FieldValue::State::Number
+                                             : FieldValue::State::TooLarge;
+    return v;
+}
+
+std::optional<QString> boundsRefusal(const Element& e, int index, ElementPart part, double low,
+                                     double high, bool equalAllowed)
+{
+    const QString name = elementLabel(e, index, part);
+    const PartRange r = acceptedRange(e.kind, part);
+    if (!(low >= r.low && high <= r.high))
+        return QStringLiteral("Range of %1 outside the values the element takes.\n\r"
+                              "Use values %2.")
+            .arg(name, acceptedText(r, partUnit(e, part)));
+    if (!(low < high || (equalAllowed && low == high)))
+        return QStringLiteral("Range of %1: the lower end must lie below the upper end.").arg(name);
+    return std::nullopt;
 }
 
 } // namespace zelvo

@@ -4,8 +4,10 @@
 // Short texts of elements for the tuner and the matching and optimiser
 // dialogs: "3: series C", "2.345 pF", "0.1234 λ (Zc 50 Ω)".
 #include "core/tuning.h"
+#include "ui/dialogs/dialog_support.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace zelvo {
@@ -21,5 +23,17 @@ QString partUnit(const Element& e, ElementPart part);
 QString partValueText(const Element& e, ElementPart part, double value);
 // Every element of a network with its value, separated by ", ".
 QString networkText(const std::vector<Element>& elements);
+
+// A range end as an engineer writes it, four digits and an SI prefix where
+// the unit takes one: "9 nH", "36 nH", "0.03 λ".
+QString boundText(double value, const QString& unit);
+// Reads what boundText writes, and also "36n", "36 nH", "3.6e-8", "50 ohm".
+FieldValue readBoundText(const QString& text, const QString& unit);
+
+// Why `low` and `high` cannot bound the part of `e`: not low < high (or
+// low <= high with `equalAllowed`), or an end outside the range the element
+// accepts; nullopt when they can.
+std::optional<QString> boundsRefusal(const Element& e, int index, ElementPart part, double low,
+                                     double high, bool equalAllowed);
 
 } // namespace zelvo

@@ -144,7 +144,7 @@ void MainWindow::createChildren()
 
     tuner_ = std::make_unique<Tuner>(state_, *this);
     tuner_->readoutSink = [this](const ReadoutTexts& t) { readouts_->show(t); };
-    tunerDock_ = new TunerDock(state_, *tuner_, this);
+    tunerDock_ = new TunerDock(state_, platform_, *tuner_, this);
     addDockWidget(Qt::RightDockWidgetArea, tunerDock_);
     tunerDock_->setFloating(true);
     tunerDock_->hide();
@@ -343,7 +343,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
                                 QFile::encodeName(state_.settingsPath).toStdString()) !=
             settingsFileOk)
         tell(platform_, state_.settings, this, QString::fromLatin1(settingsWriteErrorText),
-             MessageIcon::Exclamation, true, QStringLiteral("ERROR"));
+             MessageIcon::Exclamation, true);
     toolbox_->hide();
     event->accept();
     if (onClosed_)

@@ -120,13 +120,18 @@ Picture schematicPicture(const Design& d, const Settings& s, int size)
 
 Picture plotPicture(const SParamSet& set, const Settings& s, TraceCode code, int size)
 {
-    return {size, size, [&set, &s, code, size](QPainter& painter) {
+    // The window keeps 10 pixels around its plot, but its labels grow with
+    // it (a 25th of its side): the label at the top of the chart and the full
+    // scale at the rim of a polar plot stuck out of a large picture. The plot
+    // is drawn a label's height smaller, centred.
+    const int plot = std::max(1, size - 2 * (size / 25));
+    return {size, size, [&set, &s, code, size, plot](QPainter& painter) {
                 PainterCanvas canvas(painter, CanvasMapping::chart(size / 2, size / 2));
                 canvas.setPenScale(size / 600.0);
                 if (code == TraceCode::S11 || code == TraceCode::S22)
-                    paintChartPlotWindow(canvas, set, code, size, size, s.chartLabels, s.lineWidth);
+                    paintChartPlotWindow(canvas, set, code, plot, plot, s.chartLabels, s.lineWidth);
                 else
-                    paintPolarPlotWindow(canvas, set, code, size, size, s.chartLabels, s.lineWidth);
+                    paintPolarPlotWindow(canvas, set, code, plot, plot, s.chartLabels, s.lineWidth);
             }};
 }
 
@@ -138,6 +143,9 @@ Picture gainGraphPicture(const SParamSet& set, int size)
     return scaled(gainGraphWidth + 40, height, size, [&set](QPainter& painter) {
         PainterCanvas canvas(painter, CanvasMapping::device());
         paintGainGraphWindow(canvas, set, {}, font);
+        // A large window labels every grid line; the picture is shown large.
+        drawGainLineLabels(canvas, 20, 20, gainGraphWidth, gainGraphHeight, gainGraphAxes(set),
+                           font);
     });
 }
 

@@ -8,7 +8,11 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+
+#include <algorithm>
 #include <QPrintDialog>
 
 namespace zelvo {
@@ -22,13 +26,23 @@ QString messageText(const QString& text)
     return t;
 }
 
-namespace {
-
-MessageAnswer execMessageBox(const MessageRequest& r)
+void prepareMessageBox(QMessageBox& box, const MessageRequest& r)
 {
-    QMessageBox box(r.parent);
     box.setWindowTitle(r.title.isEmpty() ? QStringLiteral(" ") : r.title);
     box.setText(messageText(r.text));
+    // The box wraps text at about 500 pixels, so a line a little longer left
+    // one word on a line of its own before the text's own break ("power" /
+    // "gain" / "of Gmax"): the label gets the width of its longest line, up
+    // to most of the screen.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetrics metrics(label->font());
+        int widest = 0;
+        for (const QString& line : box.text().split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        const QScreen* screen = box.screen() ? box.screen() : QGuiApplication::primaryScreen();
+        const int room = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+        label->setMinimumWidth(std::min(widest + 2, room));
+    }
     switch (r.icon) {
     case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
     case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
@@ -45,6 +59,14 @@ MessageAnswer execMessageBox(const MessageRequest& r)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+}
+
+namespace {
+
+MessageAnswer execMessageBox(const MessageRequest& r)
+{
+    QMessageBox box(r.parent);
+    prepareMessageBox(box, r);
     switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;

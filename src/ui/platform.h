@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -67,5 +68,9 @@ MessageAnswer showMessage(const Platform& platform, bool beepFirst, const Messag
 
 // Windows-style line breaks of the message texts ("\n\r", "\r\n") as plain "\n".
 QString messageText(const QString& text);
+
+// The real message box for a request: title, text, icon, buttons, and a
+// width that breaks lines only where the text does.
+void prepareMessageBox(QMessageBox& box, const MessageRequest& request);
 
 } // namespace zelvo

@@ -38,9 +38,61 @@ int visibleColumns(const PointListScroll& s)
 
 } // namespace
 
+namespace {
+
+// Pieces of `text` each ending after one of `breaks` (the last one as it is).
+std::vector<std::string> piecesOf(const std::string& text, const std::string& breaks)
+{
+    std::vector<std::string> pieces;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t at = text.find(breaks, from);
+        at = at == std::string::npos ? text.size() : at + breaks.size();
+        pieces.push_back(text.substr(from, at - from));
+        from = at;
+    }
+    return pieces;
+}
+
+void fill(Canvas& canvas, const std::vector<std::string>& pieces, int width,
+          std::vector<std::string>& lines, bool splitWide)
+{
+    std::string line;
+    for (const std::string& piece : pieces) {
+        if (line.empty() || canvas.textWidth(line + piece) <= width) {
+            line += piece;
+            continue;
+        }
+        lines.push_back(line);
+        line = piece;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    if (!splitWide)
+        return;
+    // A piece wider than the line on its own breaks at its blanks.
+    std::vector<std::string> out;
+    for (const std::string& l : lines) {
+        if (canvas.textWidth(l) <= width)
+            out.push_back(l);
+        else
+            fill(canvas, piecesOf(l, " "), width, out, false);
+    }
+    lines = std::move(out);
+}
+
+} // namespace
+
+std::vector<std::string> wrapListText(Canvas& canvas, const std::string& text, int width)
+{
+    std::vector<std::string> lines;
+    fill(canvas, piecesOf(text, "; "), width, lines, true);
+    return lines;
+}
+
 int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
                         int columnUnit, int lineHeight, const std::array<int, 3>& columns,
-                        int shownLines)
+                        int shownLines, int wrapRight)
 {
     const int at[4] = {0, columns[0], columns[1], columns[2]};
     const int unit = columnUnit;
@@ -51,14 +103,25 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
         std::clamp(static_cast<long long>(firstLine) + shownLines + 1, 0LL,
                    static_cast<long long>(INT_MAX)));
     int k = 1;
+    int wrapped = 0; // lines added by wrapping, above line k
     for (const PointListLine& line : pointListLines(design, from, to)) {
         const auto index = static_cast<std::size_t>(k - 1);
         if (index < from || index >= to) {
             ++k;
             continue;
         }
-        const int y = (k - firstLine) * lineHeight;
-        if (line.kind == ListLineKind::Circle) {
+        const int y = (k + wrapped - firstLine) * lineHeight;
+        if (line.kind == ListLineKind::Circle && wrapRight > 0) {
+            const int indent = 2 * unit;
+            const std::vector<std::string> parts =
+                wrapListText(canvas, line.text, wrapRight - x(0) - indent);
+            for (std::size_t i = 0; i < parts.size(); ++i)
+                canvas.text({x(0) + (i > 0 ? indent : 0),
+                             y + static_cast<int>(i) * lineHeight},
+                            parts[i], TextAlign::LeftTop);
+            wrapped += std::max(0, static_cast<int>(parts.size()) - 1);
+        }
+        else if (line.kind == ListLineKind::Circle) {
             canvas.text({x(0), y}, line.text, TextAlign::LeftTop);
         }
         else {
@@ -72,7 +135,7 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
         }
         ++k;
     }
-    return k;
+    return k + wrapped;
 }
 
 int pointListVerticalMax(const PointListScroll& s)

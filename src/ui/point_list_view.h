@@ -10,6 +10,8 @@
 
 #include <array>
 #include <climits>
+#include <string>
+#include <vector>
 
 namespace zelvo {
 
@@ -18,12 +20,18 @@ namespace zelvo {
 // c at x = (1 + c - firstColumn) * columnUnit) and returns the line count,
 // the last line number + 1 (1 for an empty list). `columns` places the
 // impedance, Q and frequency fields (the label is at column 0). Only lines
-// up to `shownLines` lines below `firstLine` are drawn.
+// up to `shownLines` lines below `firstLine` are drawn. With `wrapRight`
+// (a page, which cannot scroll), a circle line wider than the room left of
+// it goes on in lines of its own, indented; the count includes them.
 inline constexpr std::array<int, 3> windowListColumns = {8, 24, 31};
 int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, int firstLine,
                         int columnUnit, int lineHeight,
                         const std::array<int, 3>& columns = windowListColumns,
-                        int shownLines = INT_MAX);
+                        int shownLines = INT_MAX, int wrapRight = 0);
+
+// `text` in lines no wider than `width`, broken after "; " where it can be,
+// else at blanks; a single word wider than that keeps a line of its own.
+std::vector<std::string> wrapListText(Canvas& canvas, const std::string& text, int width);
 
 // The list window's scroll position and ranges.
 struct PointListScroll {

@@ -232,8 +232,10 @@ void drawCommentsPage(Canvas& canvas, const Design& design, const PageFrame& pag
     canvas.setTextColour(black);
     canvas.setFont({page.scaledY(70), FontFace::Default, 400, 0});
     const TextMetrics m = canvas.metrics();
-    renderDataPointList(canvas, design, -2, 0, printedColumnUnit(canvas, design),
-                        m.height + m.externalLeading, {2, 9, 14});
+    const int unit = printedColumnUnit(canvas, design);
+    // Circle lines run far past the paper's width: they wrap at its edge.
+    renderDataPointList(canvas, design, -2, 0, unit, m.height + m.externalLeading, {2, 9, 14},
+                        INT_MAX, page.width - m.averageCharWidth);
     canvas.text({page.width / 2, page.height - page.scaledY(100)}, design.fileName,
                 TextAlign::CentreBaseline);
 }
@@ -343,7 +345,7 @@ void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
 
     if (n > 0) {
         const int x = page.scaledX((4 * n + 8 - 4 * (n / 2)) * h);
-        text.draw({{"f_main = " + formatSi(f0, 3) + "Hz"}}, {x, bottom + page.scaledY(6 * W)}, 0);
+        text.draw({{"f_main = " + formatFrequency(f0, 3) + "Hz"}}, {x, bottom + page.scaledY(6 * W)}, 0);
         text.draw({{printfString("Z0 = %.2f", static_cast<double>(design.z0))}, sign("W")},
                   {x, bottom + page.scaledY(5 * W)}, 0);
     }

@@ -43,7 +43,7 @@ std::optional<ReadoutTexts> readoutAt(double x, double y, int baseRadius, float 
     const double g = exact.which == W::G ? exact.value : conductanceFromGamma(u, v) / zr;
     const double b = exact.which == W::B ? exact.value : susceptanceFromGamma(u, v) / zr;
     const double mag = std::sqrt(x * x + y * y) / rf;
-    const double phi = std::atan2(y, x) / readoutPi * 180.0;
+    const double phi = shownArgument({x, y}) / readoutPi * 180.0;
     const double tiny = static_cast<double>(FLOAT_TINY);
     const double vswr = (mag + 1.0) / (1.0 - mag + tiny);
     const double q = exact.which == W::Q ? exact.value : std::abs(xx / (r + tiny));

@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "ui/app_state.h"
 #include "ui/element_label.h"
+#include "ui/messages.h"
 #include "ui/tuner.h"
 
 #include <QGridLayout>
@@ -37,63 +38,11 @@ double valueAt(int position, double low, double high)
     return low * std::pow(high / low, static_cast<double>(position) / TunerDock::sliderSteps);
 }
 
-bool takesPrefix(const QString& unit)
-{
-    return unit == QStringLiteral("Ω") || unit == QStringLiteral("H") || unit == QStringLiteral("F");
-}
-
-struct Prefix {
-    double scale;
-    QChar letter;
-};
-constexpr Prefix prefixes[] = {{1e-15, u'f'}, {1e-12, u'p'}, {1e-9, u'n'}, {1e-6, u'µ'},
-                               {1e-3, u'm'},  {1.0, u'\0'},  {1e3, u'k'},  {1e6, u'M'},
-                               {1e9, u'G'}};
-
-// "9 nH", "36 nH", "0.03 λ": the ends of a range as an engineer writes them.
-QString rangeText(double v, const QString& unit)
-{
-    if (!takesPrefix(unit))
-        return unit.isEmpty() ? QString::number(v, 'g', 4)
-                              : QString::number(v, 'g', 4) + QLatin1Char(' ') + unit;
-    const Prefix* p = &prefixes[0];
-    for (const Prefix& q : prefixes)
-        if (std::abs(v) >= q.scale * 0.9995)
-            p = &q;
-    QString s = QString::number(v / p->scale, 'g', 4) + QLatin1Char(' ');
-    if (p->letter != QChar(u'\0'))
-        s += p->letter;
-    return s + unit;
-}
-
-// A number with an optional SI prefix and unit: "36n", "36 nH", "3.6e-8".
-std::optional<double> readRangeText(const QString& text, const QString& unit)
-{
-    const std::string s = text.toStdString();
-    const ScannedNumber n = scanNumber(s);
-    if (!n.ok)
-        return std::nullopt;
-    const QString rest = QString::fromStdString(s.substr(n.end)).trimmed();
-    const auto isUnit = [&unit](const QString& t) {
-        return t.isEmpty() || t == unit ||
-               (unit == QStringLiteral("Ω") && t.compare(QStringLiteral("ohm"), Qt::CaseInsensitive) == 0);
-    };
-    if (isUnit(rest))
-        return n.value;
-    if (!takesPrefix(unit))
-        return std::nullopt;
-    for (const Prefix& p : prefixes) {
-        const bool micro = p.letter == QChar(u'µ') && rest.startsWith(QLatin1Char('u'));
-        if (p.letter != QChar(u'\0') && (rest.startsWith(p.letter) || micro) && isUnit(rest.mid(1).trimmed()))
-            return n.value * p.scale;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
-TunerDock::TunerDock(AppState& state, Tuner& tuner, QWidget* parent)
-    : QDockWidget(QStringLiteral("Tuner"), parent), state_(state), tuner_(tuner)
+TunerDock::TunerDock(AppState& state, const Platform& platform, Tuner& tuner, QWidget* parent)
+    : QDockWidget(QStringLiteral("Tuner"), parent), state_(state), platform_(platform),
+      tuner_(tuner)
 {
     setObjectName(QStringLiteral("tunerDock"));
     body_ = new QWidget(this);
@@ -212,9 +161,9 @@ void TunerDock::refresh()
         r.value->setText(partValueText(e, t.part, v));
         const QString unit = partUnit(e, t.part);
         if (!r.low->hasFocus())
-            r.low->setText(rangeText(t.low, unit));
+            r.low->setText(boundText(t.low, unit));
         if (!r.high->hasFocus())
-            r.high->setText(rangeText(t.high, unit));
+            r.high->setText(boundText(t.high, unit));
         const QSignalBlocker block(r.slider);
         r.slider->setValue(positionOf(v, t.low, t.high));
     }
@@ -233,16 +182,49 @@ void TunerDock::onSlider(int row, int position)
 
 void TunerDock::onRange(int row)
 {
-    if (row >= static_cast<int>(rows_.size()) || row >= static_cast<int>(tuner_.tuned().size()))
+    // The message box takes the focus, which finishes the editing again.
+    if (refusing_ || row >= static_cast<int>(rows_.size()) ||
+        row >= static_cast<int>(tuner_.tuned().size()))
         return;
     const Row& r = rows_[static_cast<std::size_t>(row)];
-    const Tuner::Tuned& t = tuner_.tuned()[static_cast<std::size_t>(row)];
-    const QString unit = partUnit(state_.design.elements[static_cast<std::size_t>(t.index)], t.part);
-    const std::optional<double> low = readRangeText(r.low->text(), unit);
-    const std::optional<double> high = readRangeText(r.high->text(), unit);
-    // Text that is not a range puts back the present one.
-    if (low && high)
-        tuner_.setRange(row, *low, *high);
+    const Tuner::Tuned t = tuner_.tuned()[static_cast<std::size_t>(row)];
+    const Element& e = state_.design.elements[static_cast<std::size_t>(t.index)];
+    const QString unit = partUnit(e, t.part);
+    const FieldValue low = readBoundText(r.low->text(), unit);
+    const FieldValue high = readBoundText(r.high->text(), unit);
+    QLineEdit* failed = nullptr;
+    QString why;
+    for (const auto& [edit, v] : {std::pair{r.low, low}, std::pair{r.high, high}}) {
+        if (failed || v.isNumber())
+            continue;
+        failed = edit;
+        why = v.state == FieldValue::State::TooLarge
+                  ? QString::fromLatin1(numberTooLargeMessage)
+                  : QString::fromLatin1(numberFormatMessage) +
+                        QStringLiteral("\n\rAn SI prefix and the unit may follow: 2.2n, 2.2 nH.");
+    }
+    if (!failed) {
+        // An end the element refuses would make the knob jump to where the
+        // element's own limit clamps the value.
+        if (const std::optional<QString> refusal =
+                boundsRefusal(e, t.index, t.part, low.value, high.value, false)) {
+            const PartRange accepted = acceptedRange(e.kind, t.part);
+            failed = low.value >= accepted.low && low.value <= accepted.high ? r.high : r.low;
+            why = *refusal;
+        }
+    }
+    if (failed) {
+        refusing_ = true;
+        tell(platform_, state_.settings, this, why, MessageIcon::Error, true, errorTitle);
+        refusing_ = false;
+        // The present range comes back, selected for typing over.
+        r.low->setText(boundText(t.low, unit));
+        r.high->setText(boundText(t.high, unit));
+        failed->setFocus(Qt::OtherFocusReason);
+        failed->selectAll();
+        return;
+    }
+    tuner_.setRange(row, low.value, high.value);
     refresh();
 }
 

@@ -15,13 +15,14 @@ class QToolButton;
 namespace zelvo {
 
 struct AppState;
+struct Platform;
 class Tuner;
 
 class TunerDock : public QDockWidget {
   public:
     static constexpr int sliderSteps = 1000;
 
-    TunerDock(AppState& state, Tuner& tuner, QWidget* parent = nullptr);
+    TunerDock(AppState& state, const Platform& platform, Tuner& tuner, QWidget* parent = nullptr);
 
     // Rebuilds the rows after the list changed, or updates their values.
     void refresh();
@@ -47,6 +48,7 @@ class TunerDock : public QDockWidget {
     void onRange(int row);
 
     AppState& state_;
+    const Platform& platform_;
     Tuner& tuner_;
     QWidget* body_ = nullptr;
     QGridLayout* grid_ = nullptr;
@@ -54,6 +56,7 @@ class TunerDock : public QDockWidget {
     std::vector<Row> rows_;
     std::vector<int> shownIndices_;
     bool updating_ = false;
+    bool refusing_ = false;
 };
 
 } // namespace zelvo

@@ -73,6 +73,15 @@ TEST(FormatSi, FloatIsWidenedFirst)
     EXPECT_EQ(formatSiFloat(1e-12f, 1) + "F", "1.0 pF");
 }
 
+TEST(FormatSi, ZeroFrequencyReadsLikeTheOtherFrequencies)
+{
+    EXPECT_EQ(formatFrequency(0.0, 3) + "Hz", "0.000 Hz");
+    EXPECT_EQ(formatFrequency(-0.0, 1) + "Hz", "0.0 Hz");
+    EXPECT_EQ(formatFrequency(1.5e9, 3) + "Hz", "1.500 GHz");
+    EXPECT_EQ(formatFrequency(-5.0, 3), formatSi(-5.0, 3));
+    EXPECT_EQ(formatSi(0.0, 3), "0.000E+00"); // values other than frequencies keep it
+}
+
 TEST(FormatSi, NegativeDigitCountIsTakenAsZero)
 {
     EXPECT_EQ(formatSi(2500, -3), "2 k"); // 2.5 rounds to even

@@ -75,6 +75,12 @@ TEST(FieldNumbers, OutOfRangeSaturatesOrUnderflowsToZero)
     EXPECT_EQ(scanNumber("1e-999").value, 0.0);
     EXPECT_EQ(scanNumber("0.0000000001e-999").value, 0.0);
     EXPECT_TRUE(scanNumber("1e999").ok);
+    // A dialog field tells such a number from a large one it can take.
+    EXPECT_TRUE(readFieldNumber("1e999").overflow);
+    EXPECT_TRUE(readFieldNumber("-2e400").overflow);
+    EXPECT_FALSE(readFieldNumber("1e308").overflow);
+    EXPECT_FALSE(readFieldNumber("1e-999").overflow);
+    EXPECT_FALSE(readFieldNumber("abc").overflow);
 }
 
 TEST(FieldNumbers, ScanStartsAnywhereAndNeverPassesTheEnd)

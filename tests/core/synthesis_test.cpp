@@ -204,11 +204,14 @@ TEST(Synthesis, SingularCases)
         EXPECT_TRUE(r.solutions.empty());
         EXPECT_FALSE(r.refusal.empty()) << load.re;
     }
-    for (Complex target : {Complex{0, 50}, Complex{-50, 0}}) {
+    for (Complex target : {Complex{0, 50}, Complex{-50, 0}, Complex{50, 1e300}}) {
         const MatchResult r = synthesiseMatches({{20, 5}, target, 1e9, 50.0f, 1.0f});
         EXPECT_TRUE(r.solutions.empty());
         EXPECT_NE(r.refusal.find("target"), std::string::npos);
     }
+    // A resistance it has is not what refuses a target beyond any network's reach.
+    EXPECT_EQ(synthesiseMatches({{20, 5}, {50, 1e300}, 1e9, 50.0f, 1.0f}).refusal.find("resistance"),
+              std::string::npos);
     EXPECT_FALSE(synthesiseMatches({{20, 5}, {50, 0}, 0.0, 50.0f, 1.0f}).refusal.empty());
 }
 
@@ -218,6 +221,10 @@ TEST(Synthesis, MismatchIsPowerWaveReflection)
     EXPECT_NEAR(magnitude(mismatch({30, -40}, {30, -40})), 0.0, 1e-15);
     // Against a complex target the conjugate is the mismatched one.
     EXPECT_GT(magnitude(mismatch({30, 40}, {30, -40})), 0.5);
+    // A huge reactance in the target: |target|^2 overflows unless scaled, and
+    // then every load looked matched (Gamma 0, "120 dB").
+    EXPECT_NEAR(magnitude(mismatch({22, 14}, {50, 1e200})), 1.0, 1e-12);
+    EXPECT_NEAR(magnitude(mismatch({1e200, 0}, {50, 0})), 1.0, 1e-12);
 }
 
 } // namespace

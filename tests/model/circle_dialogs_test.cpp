@@ -31,6 +31,7 @@ void expectError(const FieldError* e, const std::string& text, const std::string
 }
 
 const std::string formatMessage = "Incorrect number format.\n\rUse exponential form only.";
+const std::string tooLarge = "Number too large.\n\rUse values between -1E308 and 1E308.";
 
 } // namespace
 
@@ -78,12 +79,12 @@ TEST(TwoPortDialog, ChecksFieldsInOrderWithTheirMessages)
 {
     // s11's second field is wrong and s12 is wrong too: s11 comes first.
     expectError(errorOf(validateTwoPort(cartesianFields({"0.1", "0.2q", "x", "0", "1", "0", "0", "0"}))),
-                formatMessage, "", S11Second);
+                formatMessage, "ERROR", S11Second);
     // s11 out of range is reported before s12 is read.
     expectError(errorOf(validateTwoPort(cartesianFields({"0.8", "0.7", "x", "0", "1", "0", "0", "0"}))),
                 "Absolute value must be <=1", "ERROR", S11First);
     expectError(errorOf(validateTwoPort(cartesianFields({"0", "0", "0.5x", "0", "1", "0", "0", "0"}))),
-                formatMessage, "", S12First);
+                formatMessage, "ERROR", S12First);
     expectError(errorOf(validateTwoPort(cartesianFields({"0", "0", "0", "0", "1", "0", "1", "0.1"}))),
                 "Absolute value must be <=1", "ERROR", S22First);
     TwoPortFields polar{{"1.01", "0", "0", "0", "1", "0", "0", "0"}, allPolar};
@@ -105,15 +106,35 @@ TEST(TwoPortDialog, ChecksFieldsInOrderWithTheirMessages)
                 range, "ERROR", S12First);
 }
 
+TEST(TwoPortDialog, AnglesBeyondTheDoubleRangeAreRefusedAndHugeOnesStayFinite)
+{
+    // "1e999" used to become NaN parts: K vanished and the design saved 0, 0.
+    const char* tooLarge = "Number too large.\n\rUse values between -1E308 and 1E308.";
+    for (int field : {S11Second, S12Second, S21Second, S22Second}) {
+        TwoPortFields polar{{"0.5", "10", "0.05", "20", "5", "30", "0.5", "40"}, allPolar};
+        polar.text[static_cast<std::size_t>(field)] = "1e999";
+        expectError(errorOf(validateTwoPort(polar)), tooLarge, "ERROR", field);
+        polar.text[static_cast<std::size_t>(field)] = "-1e308";
+        const auto r = validateTwoPort(polar);
+        ASSERT_EQ(errorOf(r), nullptr);
+        const TwoPort& t = std::get<TwoPort>(r);
+        for (Complex s : {t.s11, t.s12, t.s21, t.s22})
+            EXPECT_TRUE(std::isfinite(s.re) && std::isfinite(s.im));
+    }
+    // Angles within a turn keep the conversion they always had.
+    const auto r = validateTwoPort({{"1", "400", "0", "0", "1", "0", "0", "0"}, allPolar});
+    EXPECT_NEAR(std::get<TwoPort>(r).s11.re, std::cos(40.0 * pi / 180.0), 1e-6);
+}
+
 TEST(TwoPortDialog, ReadsNineteenCharactersAField)
 {
     TwoPortFields f = cartesianFields({"0.5", "0", "0", "0", "1", "0", "0", "0"});
     f.text[S11First] = "0.5" + std::string(16, '0') + "x"; // x is the 20th character
     EXPECT_EQ(errorOf(validateTwoPort(f)), nullptr);
     f.text[S11First] = "0.5" + std::string(15, '0') + "x";
-    expectError(errorOf(validateTwoPort(f)), formatMessage, "", S11First);
+    expectError(errorOf(validateTwoPort(f)), formatMessage, "ERROR", S11First);
     f.text[S11First] = "0.5 "; // a blank after the number is left over too
-    expectError(errorOf(validateTwoPort(f)), formatMessage, "", S11First);
+    expectError(errorOf(validateTwoPort(f)), formatMessage, "ERROR", S11First);
 }
 
 TEST(TwoPortDialog, ImportNeedsALoadedFileAndShowsThePointInPolarForm)
@@ -191,7 +212,7 @@ TEST(CircleRecords, GainAboveTheMaximumIsRefusedWithoutStoringTheParameters)
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->text, "Desired power gain of P = 20.0dB is bigger than max. possible power "
                              "gain\n\rof Gmax = 15.0. Impossible to show const. gain circle.");
-    EXPECT_EQ(refusal->title, "");
+    EXPECT_EQ(refusal->title, "ERROR");
     EXPECT_EQ(refusal->icon, MessageIcon::Error);
     EXPECT_NEAR(slot.g, 15.0f, 1e-5f);
     EXPECT_LT(slot.k, 1.0f);
@@ -229,7 +250,8 @@ TEST(GainDialog, ShowsKAndGmaxAndReadsTheGain)
     EXPECT_EQ(t.value, "10");
     EXPECT_EQ(std::get<float>(validateGainValue("12.5")), 12.5f);
     EXPECT_EQ(std::get<float>(validateGainValue("")), 0.0f);
-    expectError(errorOf(validateGainValue("12,5")), formatMessage, "", 0);
+    expectError(errorOf(validateGainValue("12,5")), formatMessage, "ERROR", 0);
+    expectError(errorOf(validateGainValue("1e999")), tooLarge, "ERROR", 0);
     expectError(errorOf(validateGainValue("1e39")),
                 "Value must lie in the range between -100 and 100 dB", "ERROR", 0);
 }
@@ -261,17 +283,17 @@ TEST(NoiseDialog, ValidatesInOrder)
         int field;
     };
     const Row rows[] = {
-        {{"x", "0.5", "1y", "r", "z"}, true, formatMessage.c_str(), "", NfMinField},
+        {{"x", "0.5", "1y", "r", "z"}, true, formatMessage.c_str(), "ERROR", NfMinField},
         {{"0", "0.5", "1y", "r", "z"}, true, "Value must be > 0", "ERROR", NfMinField},
         {{"-1", "0.5", "10", "7.5", "2"}, true, "Value must be > 0", "ERROR", NfMinField},
-        {{"1.9", "abc", "1y", "r", "z"}, true, formatMessage.c_str(), "", GammaSecond},
+        {{"1.9", "abc", "1y", "r", "z"}, true, formatMessage.c_str(), "ERROR", GammaSecond},
         {{"1.9", "1.2", "10", "r", "z"}, true, "Value must be > 0 and <= 1", "ERROR", GammaFirst},
         {{"1.9", "-0.1", "10", "7.5", "2"}, true, "Value must be > 0 and <= 1", "ERROR", GammaFirst},
         {{"1.9", "0.8", "0.7", "r", "z"}, false, "Absolute value must be >= 0 and <=1", "ERROR",
          GammaFirst},
-        {{"1.9", "0.5", "10", "r", "z"}, true, formatMessage.c_str(), "", ResistanceField},
+        {{"1.9", "0.5", "10", "r", "z"}, true, formatMessage.c_str(), "ERROR", ResistanceField},
         {{"1.9", "0.5", "10", "0", "z"}, true, "Value must be > 0", "ERROR", ResistanceField},
-        {{"1.9", "0.5", "10", "7.5", "z"}, true, formatMessage.c_str(), "", NfField},
+        {{"1.9", "0.5", "10", "7.5", "z"}, true, formatMessage.c_str(), "ERROR", NfField},
         {{"1.9", "0.5", "10", "7.5", "0"}, true, "Value must be > 0", "ERROR", NfField},
         {{"1.9", "0.5", "10", "7.5", "1.9"}, true, "NF to show must be > NFmin", "ERROR", NfField},
         {{"1.9", "0.5", "10", "7.5", "1.5"}, true, "NF to show must be > NFmin", "ERROR", NfField},
@@ -279,6 +301,14 @@ TEST(NoiseDialog, ValidatesInOrder)
         {{"1.9", "0.5x", "10", "7.5", "2"}, true, nullptr, "", 0},
         {{"1.9", "0", "0", "7.5", "2"}, true, nullptr, "", 0},
         {{"1e-3", "0.6", "0.8", "7.5", "2"}, false, nullptr, "", 0},
+        // Beyond the double range in any field; a huge angle that is a
+        // number is a number of turns.
+        {{"1e999", "0.5", "10", "7.5", "2"}, true, tooLarge.c_str(), "ERROR", NfMinField},
+        {{"1.9", "0.5", "1e999", "7.5", "2"}, true, tooLarge.c_str(), "ERROR", GammaSecond},
+        {{"1.9", "-1e999", "10", "7.5", "2"}, true, tooLarge.c_str(), "ERROR", GammaFirst},
+        {{"1.9", "0.5", "10", "1e999", "2"}, true, tooLarge.c_str(), "ERROR", ResistanceField},
+        {{"1.9", "0.5", "10", "7.5", "1e999"}, true, tooLarge.c_str(), "ERROR", NfField},
+        {{"1.9", "0.5", "1e308", "7.5", "2"}, true, nullptr, "", 0},
     };
     int checked = 0;
     for (const Row& r : rows) {

@@ -81,7 +81,7 @@ TEST(DesignLimits, HundredFiftiethPointAcceptedThenRefused)
     ASSERT_TRUE(m);
     EXPECT_EQ(m->text,
               "Maximum number of 150 datapoints exceeded!\n\rNo more datapoints possible.");
-    EXPECT_EQ(m->title, "ERROR");
+    EXPECT_EQ(m->title, ""); // a limit, not input validation
     EXPECT_EQ(m->icon, MessageIcon::Error);
     EXPECT_EQ(checkDataPointLimit(*d), m);
     EXPECT_FALSE(appendDataPoint(*d, {2, 2, 1e9}));

@@ -88,13 +88,45 @@ TEST(UndoRedo, RedoOfTheFirstElementFindsItsStartPoint)
     d->currentPoint = {20, 5};
     appendElement(*d, element(ElementKind::RS, 5));
     undoLast(*d);
-    undoLast(*d);
-    EXPECT_EQ(d->startPoint, 1);
-    redoNext(*d);
-    EXPECT_EQ(d->startPoint, 1);
+    // Another start chosen on the chart after the undo.
+    d->startPoint = 1;
+    d->currentPoint = {10, 0};
     redoNext(*d);
     EXPECT_EQ(d->startPoint, 2);
     EXPECT_EQ(d->currentPoint, Complex(10, 0)); // not changed by the redo
+}
+
+TEST(UndoRedo, RedoOfTheLastPointsRestoresTheStartTheyHad)
+{
+    // Four points with the last as the start (a file's START 4): undoing
+    // points moves the start down, redoing them moves it back.
+    auto d = emptyDesign();
+    for (double r : {10.0, 20.0, 30.0, 40.0})
+        appendDataPoint(*d, {r, 1, 1e9});
+    d->startPoint = 4;
+    d->currentPoint = {40, 1};
+    undoLast(*d);
+    undoLast(*d);
+    EXPECT_EQ(d->startPoint, 2);
+    EXPECT_EQ(d->currentPoint, Complex(20, 1));
+    redoNext(*d);
+    EXPECT_EQ(d->startPoint, 3);
+    redoNext(*d);
+    EXPECT_EQ(d->startPoint, 4);
+    EXPECT_EQ(d->currentPoint, Complex(40, 1));
+
+    // A start chosen after the undo, or a new action, stays.
+    undoLast(*d);
+    d->startPoint = 1;
+    d->currentPoint = {10, 1};
+    redoNext(*d);
+    EXPECT_EQ(d->startPoint, 1);
+    d->startPoint = 4;
+    undoLast(*d);
+    appendStabilityCircle(*d, {});
+    undoLast(*d);
+    redoNext(*d);
+    EXPECT_EQ(d->startPoint, 3);
 }
 
 TEST(UndoRedo, WidebandUndoReopensTheDesign)

@@ -249,6 +249,24 @@ TEST(PointList, CircleLinesKeepTheirOwnNumbers)
                   "DP-Nr. 2 (25.000 + j0.000) Ohm       Q = 0.000  1.000 GHz\r\n");
 }
 
+TEST(PointList, SignedZerosShowAsZeroAngles)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 0.0}); // a DC point of a measured file
+    StabilityCircleRecord s;
+    s.k = FLOAT_BIG;
+    // 0 - j0 at both signs, -0.5 - j0 and 2 + j(-0).
+    s.s = {-0.0f, -0.0f, -0.5f, -0.0f, 0.0f, -0.0f, 0.5f, 0.0f};
+    appendStabilityCircle(*d, s);
+    const std::vector<PointListLine> lines = pointListLines(*d);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].frequency, "0.000 Hz   ");
+    EXPECT_NE(lines[1].text.find("s11 = 0 / 0\u00B0; "), std::string::npos) << lines[1].text;
+    EXPECT_NE(lines[1].text.find("s12 = 0.5 / 180\u00B0; "), std::string::npos);
+    EXPECT_NE(lines[1].text.find("s21 = 0 / 0\u00B0; "), std::string::npos);
+    EXPECT_EQ(lines[1].text.find("-180"), std::string::npos);
+}
+
 TEST(PointList, EntriesBeyondTheCountsShowNothing)
 {
     auto d = emptyDesign();

@@ -329,7 +329,7 @@ TEST_F(ReferenceImpedance, RefusalsAndHelp)
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(),
               QStringLiteral("Incorrect number format.\nUse exponential form only."));
-    EXPECT_EQ(recorder.messages.back().title, QString());
+    EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
     type(dialog, "value", QStringLiteral("0"));
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must be > 0"));

@@ -145,6 +145,12 @@ TEST_F(PolishTest, TitleCarriesTheModifiedMark)
     window->run(Command::Save);
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + path("saved.zvc"));
+    // Save on the named design, without the file dialog, clears the mark too.
+    addPoint(20, 10);
+    window->repaintAll();
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + path("saved.zvc") + '*');
+    window->run(Command::Save);
+    EXPECT_EQ(window->shownTitle(), QStringLiteral("Zelvo-Chart ") + path("saved.zvc"));
 }
 
 TEST_F(PolishTest, EveryButtonReadoutAndMenuItemHasATip)

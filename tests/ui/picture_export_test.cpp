@@ -4,6 +4,7 @@
 // reader, the PNG by its pixels, the PDF by its header and the poppler tools.
 #include "core/chain.h"
 #include "model/touchstone.h"
+#include "render/gain_graph.h"
 #include "render/render_fixtures.h"
 #include "ui/picture_export.h"
 
@@ -113,6 +114,42 @@ TEST_F(PictureExport, PngHasTheChosenSizeOnWhiteWithTheBoundaryWhereItBelongs)
         darkest = std::min(darkest, qGray(img.pixel(600, 600 - r + dy)));
     EXPECT_LT(darkest, 128);
     EXPECT_EQ(img.pixel(600, 600 - r - 20), qRgb(255, 255, 255));
+}
+
+TEST_F(PictureExport, PlotLabelsStayInsideLargePictures)
+{
+    SParamSet set;
+    const QString s2p = QStringLiteral(ZELVO_TESTDATA_DIR "/touchstone/NE02103.s2p");
+    if (!QFileInfo::exists(s2p) ||
+        loadTouchstoneFile(set, s2p.toStdString()).status != LoadStatus::Ok)
+        GTEST_SKIP() << "test data absent";
+    const PictureSource src{&design, &set, &settings};
+    // The top "50.0" of S11 and the full scale at the rim of S21 were cut
+    // off: no ink may touch the picture's edges.
+    for (PictureView v : {PictureView::S11, PictureView::S21}) {
+        SCOPED_TRACE(pictureViewName(v).toStdString());
+        const QString png = dir.filePath(pictureViewName(v) + QStringLiteral(".png"));
+        ASSERT_EQ(exportPicture(src, v, png, 2000), QString());
+        const QImage img = QImage(png).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(img.size(), QSize(2000, 2000));
+        int ink = 0;
+        for (int i = 0; i < 2000; ++i)
+            for (QPoint p : {QPoint(i, 0), QPoint(i, 1999), QPoint(0, i), QPoint(1999, i)})
+                ink += (img.pixel(p) & 0xFFFFFF) != 0xFFFFFF;
+        EXPECT_EQ(ink, 0);
+    }
+    // The exported gain graph names every grid line as a large window does.
+    const QString svg = file("gain.svg");
+    ASSERT_EQ(exportPicture(src, PictureView::GainGraph, svg, 1200), QString());
+    const SvgCounts c = readSvg(svg);
+    const GainAxes a = gainGraphAxes(set);
+    const int span = static_cast<int>(a.gMax - a.gMin);
+    const int step = span > 10 ? 10 : 1;
+    int labels = 0;
+    for (int k = step; k < span; k += step, ++labels)
+        EXPECT_TRUE(c.texts.contains(QString::number(static_cast<int>(a.gMax) - k)))
+            << static_cast<int>(a.gMax) - k;
+    EXPECT_GT(labels, 0);
 }
 
 TEST_F(PictureExport, PdfAndEveryViewAreWritten)

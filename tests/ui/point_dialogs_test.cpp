@@ -226,7 +226,7 @@ TEST_F(DataPointInput, ValidatesInFieldOrderWithExactTexts)
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(),
               QStringLiteral("Incorrect number format.\nUse exponential form only."));
-    EXPECT_EQ(recorder.messages.back().title, QString());
+    EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
     EXPECT_TRUE(focusedAndSelected(dialog, "second"));
 
     type(dialog, "second", QStringLiteral("-10"));
@@ -450,7 +450,7 @@ TEST_F(FrequencyQuery, OpensWith500MHzAndStoresTheTypedFrequency)
     EXPECT_EQ(state.design.dataPointCount, 2);
 }
 
-TEST_F(FrequencyQuery, RefusesTextAndZeroWithEmptyTitles)
+TEST_F(FrequencyQuery, RefusesTextAndZeroAsInputErrors)
 {
     FrequencyDialog dialog(state, platform);
     dialog.show();
@@ -458,11 +458,11 @@ TEST_F(FrequencyQuery, RefusesTextAndZeroWithEmptyTitles)
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(),
               QStringLiteral("Incorrect number format.\nUse exponential form only."));
-    EXPECT_EQ(recorder.messages.back().title, QString());
+    EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
     type(dialog, "frequency", QStringLiteral("0"));
     pressOk(dialog);
     EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Only values > 0 allowed."));
-    EXPECT_EQ(recorder.messages.back().title, QString());
+    EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
     EXPECT_TRUE(focusedAndSelected(dialog, "frequency"));
     EXPECT_TRUE(staysOpen(dialog));
     EXPECT_EQ(recorder.beeps, 2);

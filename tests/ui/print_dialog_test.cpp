@@ -107,6 +107,46 @@ TEST_F(PrintDialogTest, OkStoresTheFlagsAndPrintsToTheChosenPdf)
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
+TEST_F(PrintDialogTest, NothingCheckedIsSaidBeforeAFileIsAskedFor)
+{
+    recorder.fileNames.push_back(target);
+    ModalScript script;
+    bool open = false;
+    script.then([&](QDialog& d) {
+        for (int id : {1008, 1009, 1014})
+            if (box(d, id)->isChecked())
+                box(d, id)->click();
+        clickOk(d);
+        open = d.isVisible(); // the choice can be made again
+        d.reject();
+    });
+    window->run(Command::Print);
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(open);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text,
+              QStringLiteral("Nothing to print.\nCheck Zelvo Chart, Schematic or Comments."));
+    EXPECT_EQ(recorder.messages[0].title, QStringLiteral("ERROR"));
+    EXPECT_TRUE(recorder.fileDialogs.empty());
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
+TEST_F(PrintDialogTest, SPlotPrintWithoutAFileSaysSoAndAsksNothing)
+{
+    window->run(Command::SPlotMode);
+    ASSERT_FALSE(state.sparams.loaded);
+    recorder.fileNames.push_back(target);
+    ModalScript script;
+    window->run(Command::Print);
+    EXPECT_TRUE(script.seen().empty()); // no dialog at all
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text,
+              QStringLiteral("No s-Parameter file opened.\nOpen a file to print its plots."));
+    EXPECT_EQ(recorder.messages[0].title, QString());
+    EXPECT_TRUE(recorder.fileDialogs.empty());
+    EXPECT_FALSE(QFileInfo::exists(target));
+}
+
 TEST_F(PrintDialogTest, CancelInTheProgressWindowEndsTheJobAndFreesTheDialog)
 {
     recorder.fileNames.push_back(target);
@@ -147,7 +187,7 @@ TEST_F(PrintDialogTest, UnwritableTargetIsReportedAndWritesNothing)
     script.then([](QDialog& d) { clickOk(d); });
     window->run(Command::Print);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0].title, QStringLiteral("ERROR"));
+    EXPECT_EQ(recorder.messages[0].title, QString()); // no input validation
     EXPECT_TRUE(
         recorder.messages[0].text.startsWith(QStringLiteral("Could not initialize printer")));
     EXPECT_TRUE(recorder.messages[0].text.contains(dir.filePath(QStringLiteral("gone"))));

@@ -6,6 +6,7 @@
 #include "model/touchstone.h"
 #include "render/recording_canvas.h"
 #include "render/render_fixtures.h"
+#include "ui/print_pages.h"
 #include "ui/printing.h"
 
 #include <QDir>
@@ -284,6 +285,43 @@ TEST_F(PrintedPdf, UnwritableFolderFailsBeforeWritingAnything)
     EXPECT_FALSE(QFileInfo::exists(p.dir.filePath(QStringLiteral("missing"))));
     QFile::setPermissions(locked,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(PrintedLayout, LongCircleLinesWrapAtThePageEdge)
+{
+    // A circle line holds four S-parameters and is some 200 characters long:
+    // on paper it was cut at the right edge.
+    Design d = everyKindDesign();
+    StabilityCircleRecord s;
+    s.s = {0.6f, 0.8f, -0.1f, 0.0f, 0.0f, 2.0f, 0.0f, -0.5f};
+    s.k = 0.75f;
+    ASSERT_TRUE(appendStabilityCircle(d, s));
+    ASSERT_TRUE(appendDataPoint(d, {25, 5, 1e9}));
+    PageFrame page;
+    page.width = 4800; // A4 at 600 dpi
+    page.height = 6800;
+    RecordingCanvas c;
+    drawCommentsPage(c, d, page);
+    int texts = 0, pieces = 0;
+    bool inCircle = false;
+    std::string joined;
+    for (const DrawCall& call : c.calls) {
+        if (call.op != DrawOp::Text || call.text == d.fileName)
+            continue;
+        ++texts;
+        EXPECT_LE(call.v[0] + c.textWidth(call.text), page.width) << call.text;
+        inCircle = call.text.starts_with("S1:") || (inCircle && !call.text.starts_with("DP-Nr."));
+        if (inCircle) {
+            ++pieces;
+            joined += call.text;
+        }
+    }
+    EXPECT_GT(texts, 10);
+    EXPECT_GE(pieces, 2);
+    // Nothing of the line is lost: its pieces make it up again.
+    EXPECT_NE(joined.find("stable"), std::string::npos);
+    EXPECT_NE(joined.find("K = 0.75; "), std::string::npos);
+    EXPECT_NE(joined.find("s22 = 0.5 / -90"), std::string::npos);
 }
 
 TEST(PrintedLayout, PageScaleKeepsTheLayoutAcrossResolutions)

@@ -21,6 +21,8 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -254,6 +256,147 @@ TEST_F(TuningTest, MatchDialogPreviewsAndRefusesALosslessLoad)
     EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
     EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("lossless")));
     EXPECT_TRUE(state.matchPreview.empty());
+}
+
+TEST_F(TuningTest, MatchDialogPreviewsTheFirstSolutionWhenItOpens)
+{
+    MatchDialog dialog(state, platform, window.get());
+    int repaints = 0;
+    dialog.onRepaint = [&] { ++repaints; }; // set after construction, as the command does
+    dialog.show();
+    EXPECT_GE(repaints, 1);
+    ASSERT_FALSE(state.matchPreview.empty());
+    EXPECT_EQ(dialog.list()->currentItem(), dialog.list()->topLevelItem(0));
+}
+
+TEST_F(TuningTest, MatchDialogListsLumpedNetworksAndSaysWhyLinesAreMissing)
+{
+    MatchDialog dialog(state, platform, window.get());
+    auto* zc = dialog.findChild<QLineEdit*>(QStringLiteral("lineImpedance"));
+    ASSERT_NE(zc, nullptr);
+    const auto families = [&] {
+        QStringList f;
+        for (int i = 0; i < dialog.list()->topLevelItemCount(); ++i)
+            f << dialog.list()->topLevelItem(i)->text(0);
+        return f;
+    };
+    ASSERT_TRUE(families().contains(QStringLiteral("Shunt stub")));
+    for (const char* text : {"-5", "1e400", "2e6", "50x"}) {
+        SCOPED_TRACE(text);
+        zc->setText(QString::fromLatin1(text));
+        Q_EMIT zc->editingFinished();
+        EXPECT_TRUE(families().contains(QStringLiteral("L-network")));
+        EXPECT_FALSE(families().contains(QStringLiteral("Shunt stub")));
+        EXPECT_FALSE(families().contains(QStringLiteral("Quarter wave")));
+        const QString why = dialog.messageLabel()->text();
+        EXPECT_TRUE(why.startsWith(QStringLiteral("Line and stub impedance: "))) << why.toStdString();
+        EXPECT_TRUE(why.endsWith(QStringLiteral("Networks with lines and stubs are not listed.")));
+        EXPECT_FALSE(why.contains(QLatin1Char('\r')));
+    }
+    EXPECT_TRUE(dialog.messageLabel()->text().contains(QStringLiteral("Incorrect number format.\n")));
+    zc->setText(QStringLiteral("75"));
+    Q_EMIT zc->editingFinished();
+    EXPECT_TRUE(families().contains(QStringLiteral("Shunt stub")));
+    EXPECT_TRUE(dialog.messageLabel()->text().isEmpty());
+}
+
+TEST_F(TuningTest, MatchDialogRefusesTargetsOutsideTheDataPointRanges)
+{
+    MatchDialog dialog(state, platform, window.get());
+    auto* r = dialog.findChild<QLineEdit*>(QStringLiteral("targetR"));
+    auto* x = dialog.findChild<QLineEdit*>(QStringLiteral("targetX"));
+    r->setText(QStringLiteral("50"));
+    const QString reactance =
+        QStringLiteral("The target reactance must lie in the range between -1E9 and 1E9 Ohm.");
+    for (const char* text : {"1e200", "1e300", "-2e9"}) {
+        SCOPED_TRACE(text);
+        x->setText(QString::fromLatin1(text));
+        dialog.setTarget(MatchDialog::TargetTyped);
+        // 1e200 used to list "(no elements needed)" at 120 dB.
+        EXPECT_EQ(dialog.list()->topLevelItemCount(), 0);
+        EXPECT_EQ(dialog.messageLabel()->text(), reactance);
+        EXPECT_TRUE(state.matchPreview.empty());
+    }
+    x->setText(QStringLiteral("0"));
+    r->setText(QStringLiteral("2e9"));
+    dialog.setTarget(MatchDialog::TargetTyped);
+    EXPECT_EQ(dialog.messageLabel()->text(),
+              QStringLiteral("The target resistance must lie in the range between 0 and 1E9 Ohm."));
+    r->setText(QStringLiteral("50"));
+    x->setText(QStringLiteral("1e9"));
+    dialog.setTarget(MatchDialog::TargetTyped);
+    EXPECT_GT(dialog.list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(dialog.messageLabel()->text().isEmpty());
+}
+
+TEST_F(TuningTest, DockRefusesRangeEndsTheElementRefuses)
+{
+    appendElement(design(), element(ElementKind::CS, 10e-12));
+    window->repaintAll();
+    window->run(Command::Tuner);
+    TunerDock* dock = window->tunerDock();
+    window->tuner().select(3);
+    ASSERT_NE(dock->lowEdit(0), nullptr);
+    const Tuner::Tuned before = window->tuner().tuned()[0];
+    const QString low = dock->lowEdit(0)->text(), high = dock->highEdit(0)->text();
+    // A series C takes at most 100 uF: a 1 F - 10 F range made the knob
+    // jump to the clamped value.
+    dock->lowEdit(0)->setText(QStringLiteral("1 F"));
+    dock->highEdit(0)->setText(QStringLiteral("10 F"));
+    Q_EMIT dock->highEdit(0)->editingFinished();
+    EXPECT_EQ(lastText(), QString::fromUtf8("Range of 4: series C outside the values the element "
+                                            "takes.\nUse values greater than 0 F and at most "
+                                            "100 µF."));
+    EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
+    EXPECT_EQ(window->tuner().tuned()[0].low, before.low);
+    EXPECT_EQ(window->tuner().tuned()[0].high, before.high);
+    EXPECT_EQ(dock->lowEdit(0)->text(), low);
+    EXPECT_EQ(dock->highEdit(0)->text(), high);
+    EXPECT_DOUBLE_EQ(design().elements[3].value, 10e-12);
+
+    dock->highEdit(0)->setText(QStringLiteral("1e999"));
+    Q_EMIT dock->highEdit(0)->editingFinished();
+    EXPECT_EQ(lastText(), QStringLiteral("Number too large.\nUse values between -1E308 and 1E308."));
+    dock->lowEdit(0)->setText(QStringLiteral("20p"));
+    dock->highEdit(0)->setText(QStringLiteral("5p"));
+    Q_EMIT dock->highEdit(0)->editingFinished();
+    EXPECT_TRUE(lastText().contains(QStringLiteral("lower end must lie below the upper end")));
+    const std::size_t shown = recorder.messages.size();
+    dock->lowEdit(0)->setText(QStringLiteral("1p"));
+    dock->highEdit(0)->setText(QString::fromUtf8("100 µF"));
+    Q_EMIT dock->highEdit(0)->editingFinished();
+    EXPECT_EQ(recorder.messages.size(), shown);
+    EXPECT_DOUBLE_EQ(window->tuner().tuned()[0].high, 1e-4);
+}
+
+TEST_F(TuningTest, OptimiserBoundsCarryUnitsAndReadBackExactly)
+{
+    OptimiseDialog dialog(state, platform, window.get());
+    QTableWidget* table = dialog.elementTable();
+    // 0.2 and 5 times 10 nH; 0.2 and 5 times 2 pF.
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("2 nH"));
+    EXPECT_EQ(table->item(0, 3)->text(), QStringLiteral("50 nH"));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("400 fF"));
+    EXPECT_EQ(table->item(1, 3)->text(), QStringLiteral("10 pF"));
+    design().elements[0].value = 2.77348e-9; // shown rounded, used exactly
+    OptimiseDialog exact(state, platform, window.get());
+    EXPECT_EQ(exact.elementTable()->item(0, 2)->text(), QStringLiteral("554.7 pH"));
+    std::optional<OptimiseSetup> s = exact.setup();
+    ASSERT_TRUE(s);
+    EXPECT_DOUBLE_EQ(s->lower[0], 0.2 * 2.77348e-9);
+    // Typed like the Tuner's range ends.
+    exact.elementTable()->item(1, 3)->setText(QStringLiteral("22p"));
+    exact.elementTable()->item(0, 3)->setText(QStringLiteral("0.1 uH"));
+    s = exact.setup();
+    ASSERT_TRUE(s);
+    EXPECT_NEAR(s->upper[1], 22e-12, 1e-24);
+    EXPECT_NEAR(s->upper[0], 1e-7, 1e-19);
+    // A shunt C takes 0.1 fF and more.
+    exact.elementTable()->item(1, 2)->setText(QStringLiteral("0.01f"));
+    EXPECT_FALSE(exact.setup());
+    EXPECT_EQ(lastText(), QString::fromUtf8("Range of 2: shunt C outside the values the element "
+                                            "takes.\nUse values at least 0.1 fF."));
+    EXPECT_EQ(recorder.messages.back().title, QStringLiteral("ERROR"));
 }
 
 TEST_F(TuningTest, OptimiserResultIsOneUndoStep)

@@ -116,6 +116,7 @@ bool saveCommand(CommandContext& c)
     if (!writeDesignTo(c, designName(d)))
         return false;
     d.modified = false;
+    c.shell.updateTitle();
     return true;
 }
 

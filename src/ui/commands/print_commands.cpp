@@ -38,6 +38,11 @@ void printCommand(CommandContext& c)
         PrintDialog dialog(c.state, c.platform, c.parent());
         dialog.exec();
     }
+    else if (!c.state.sparams.loaded) {
+        // Three pages of empty grids are no print; nothing is asked either.
+        tell(c.platform, c.state.settings, c.parent(), QString::fromLatin1(noSPlotFileText),
+             MessageIcon::Error, true);
+    }
     else {
         SPlotPrintDialog dialog(c.state, c.platform, c.parent());
         dialog.exec();

@@ -7,6 +7,7 @@
 #include "model/twoport_export.h"
 #include "ui/app_state.h"
 #include "ui/dialogs/sparam_line_dialog.h"
+#include "ui/messages.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -213,7 +214,7 @@ void TwoPortDialog::onImport()
 {
     const SParamSet& set = state_.sparams;
     if (const std::optional<DialogMessage> refusal = importUnavailable(set)) {
-        message(q(refusal->text), q(refusal->title), refusal->icon, refusal->beep);
+        report(platform_, state_.settings, this, *refusal);
         return;
     }
     const std::optional<int> row = choosePointDialog(state_, platform_, pointLines(set), this);
@@ -231,7 +232,7 @@ void TwoPortDialog::onOk()
     const Validated<TwoPort> v = validateTwoPort(f);
     if (const auto* e = std::get_if<FieldError>(&v)) {
         failField(fields_[static_cast<std::size_t>(e->field)], q(e->message.text),
-                  q(e->message.title), e->message.beep);
+                  e->message.beep);
         return;
     }
     entered_ = std::get<TwoPort>(v);
@@ -277,12 +278,12 @@ void GainValueDialog::onOk()
 {
     const Validated<float> v = validateGainValue(value_->text().toStdString());
     if (const auto* e = std::get_if<FieldError>(&v)) {
-        failField(value_, q(e->message.text), q(e->message.title), e->message.beep);
+        failField(value_, q(e->message.text), e->message.beep);
         return;
     }
     const float p = std::get<float>(v);
     if (const std::optional<DialogMessage> m = gainExceedsMaximum(p, gmax_)) {
-        failField(value_, q(m->text), q(m->title), m->beep);
+        failField(value_, q(m->text), m->beep);
         return;
     }
     gain_ = p;
@@ -421,13 +422,13 @@ void NoiseFigureDialog::onOk()
     const Validated<NoiseCircleRecord> v = validateNoise(f, state_.design.z0);
     if (const auto* e = std::get_if<FieldError>(&v)) {
         failField(fields_[static_cast<std::size_t>(e->field)], q(e->message.text),
-                  q(e->message.title), e->message.beep);
+                  e->message.beep);
         return;
     }
     const NoiseCircleRecord& record = std::get<NoiseCircleRecord>(v);
     Design& d = state_.design;
     if (const std::optional<DialogMessage> full = checkHistoryRoom(d)) {
-        message(q(full->text), q(full->title), full->icon, full->beep);
+        report(platform_, state_.settings, this, *full);
         return;
     }
     state_.memory.noise = rememberNoise(record, f);

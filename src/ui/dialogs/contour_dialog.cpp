@@ -113,9 +113,10 @@ void ContourDialog::onOk()
     }
     for (int i = count() - 1; i >= 0; --i) {
         if (values()[i] == typed) {
-            message(q ? QStringLiteral("Q circle is existing")
-                      : QStringLiteral("VSWR circle is existing"),
-                    errorTitle, MessageIcon::Error, false);
+            failField(value_,
+                      q ? QStringLiteral("Q circle is existing")
+                        : QStringLiteral("VSWR circle is existing"),
+                      false);
             reject();
             return;
         }
@@ -137,7 +138,7 @@ void ContourDialog::onDeleteLast()
     if (count() == 0) {
         message(kind_ == ContourKind::Q ? QStringLiteral("No more Q circles existing")
                                         : QStringLiteral("No more VSWR circles existing"),
-                errorTitle, MessageIcon::Error, false);
+                MessageIcon::Error, false);
         return;
     }
     --count();
@@ -150,7 +151,7 @@ void ContourDialog::onDeleteAll()
     if (count() == 0) {
         message(kind_ == ContourKind::Q ? QStringLiteral("No Q circle existing")
                                         : QStringLiteral("No VSWR circle existing"),
-                errorTitle, MessageIcon::Error, false);
+                MessageIcon::Error, false);
         return;
     }
     count() = 0;

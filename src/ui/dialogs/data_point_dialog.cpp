@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "model/design_rules.h"
 #include "ui/app_state.h"
+#include "ui/messages.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -221,9 +222,9 @@ QLineEdit* DataPointDialog::fieldOf(PointField field) const
     return first_;
 }
 
-void DataPointDialog::failAt(PointField field, const QString& text, const QString& title)
+void DataPointDialog::failAt(PointField field, const QString& text)
 {
-    failField(fieldOf(field), text, title);
+    failField(fieldOf(field), text);
 }
 
 void DataPointDialog::onOk()
@@ -245,12 +246,9 @@ void DataPointDialog::onOk()
             return;
         }
     }
-    for (PointField f : order) {
-        if (values[static_cast<int>(f)].state == FieldValue::State::Malformed) {
-            failAt(f, QString::fromLatin1(numberFormatMessage), QString());
+    for (PointField f : order)
+        if (refuseUnreadable(fieldOf(f), values[static_cast<int>(f)]))
             return;
-        }
-    }
     const double first = shownFirst_.valueFor(first_->text(), values[0].value);
     const double second = shownSecond_.valueFor(second_->text(), values[1].value);
     const bool frequencyAsShown = unit_->currentIndex() == shownUnit_;
@@ -290,8 +288,8 @@ void DataPointDialog::onOk()
         // Recorded only now: a refused edit leaves no history entry behind.
         if (!editDataPoint(d, index_, point)) {
             const auto full = checkHistoryRoom(d);
-            message(full ? QString::fromStdString(full->text) : QString(), QString(),
-                    MessageIcon::Error, true);
+            message(full ? QString::fromStdString(full->text) : QString(), MessageIcon::Error,
+                    true);
             reject();
             return;
         }
@@ -303,8 +301,7 @@ void DataPointDialog::onOk()
         if (!refusal)
             refusal = checkHistoryRoom(d);
         if (refusal)
-            message(QString::fromStdString(refusal->text), QString::fromStdString(refusal->title),
-                    MessageIcon::Error, refusal->beep);
+            report(platform_, state_.settings, this, *refusal);
         reject();
         return;
     }

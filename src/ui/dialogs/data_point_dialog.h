@@ -36,7 +36,7 @@ class DataPointDialog : public ZelvoDialog {
     void showPoint(Complex impedance);
     Complex enteredImpedance() const;
     void onOk();
-    void failAt(PointField field, const QString& text, const QString& title = errorTitle);
+    void failAt(PointField field, const QString& text);
     QLineEdit* fieldOf(PointField field) const;
 
     bool edit_ = false;

@@ -38,10 +38,6 @@ Complex fromAdmittance(double g, double b, double z0)
     return std::hypot(z.re, z.im) > open.re ? open : z;
 }
 
-// Typed impedances and admittances beyond this are no physical values, and
-// the chart cannot tell them from the open circuit or the short.
-constexpr double valueLimit = 1e9;
-
 std::optional<PointFailure> outsideValueRange(std::uint8_t format, double first, double second)
 {
     if (format & formatReflection)
@@ -49,9 +45,9 @@ std::optional<PointFailure> outsideValueRange(std::uint8_t format, double first,
     const QString unit =
         format & formatAdmittance ? QStringLiteral("Siemens") : QStringLiteral("Ohm");
     const QString limit = QStringLiteral("1E9");
-    if (!(std::fabs(first) <= valueLimit))
+    if (!(std::fabs(first) <= impedanceLimit))
         return PointFailure{outsideRange(QStringLiteral("0"), limit, unit), PointField::First};
-    if (!isPolar(format) && !(std::fabs(second) <= valueLimit))
+    if (!isPolar(format) && !(std::fabs(second) <= impedanceLimit))
         return PointFailure{outsideRange(QStringLiteral("-1E9"), limit, unit), PointField::Second};
     return std::nullopt;
 }

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include <cmath>
+
 namespace zelvo {
 
 void centreOnScreen(QWidget* window)
@@ -32,7 +34,9 @@ FieldValue readField(const QString& text)
     const FieldNumber n = readFieldNumber(std::string_view(bytes.constData(), bytes.size()));
     FieldValue v;
     v.value = n.value;
-    v.state = n.anyNumber && !n.leftover ? FieldValue::State::Number : FieldValue::State::Malformed;
+    v.state = !n.anyNumber || n.leftover ? FieldValue::State::Malformed
+              : n.overflow               ? FieldValue::State::TooLarge
+                                         : FieldValue::State::Number;
     return v;
 }
 
@@ -47,6 +51,20 @@ QString outsideRange(const QString& low, const QString& high, const QString& uni
 QString outsideRange(const char* low, const ValueLimit& limit)
 {
     return outsideRange(QString::fromLatin1(low), QString::fromLatin1(limit.text));
+}
+
+std::optional<QString> targetResistanceRefusal(double r)
+{
+    if (r > 0.0 && r <= impedanceLimit)
+        return std::nullopt;
+    return QStringLiteral("The target resistance must lie in the range between 0 and 1E9 Ohm.");
+}
+
+std::optional<QString> targetReactanceRefusal(double x)
+{
+    if (std::abs(x) <= impedanceLimit)
+        return std::nullopt;
+    return QStringLiteral("The target reactance must lie in the range between -1E9 and 1E9 Ohm.");
 }
 
 QString frequencyOutsideRange()
@@ -98,13 +116,24 @@ void ZelvoDialog::showEvent(QShowEvent* event)
     centreOnScreen(this);
 }
 
-void ZelvoDialog::failField(QLineEdit* field, const QString& text, const QString& title, bool beep)
+void ZelvoDialog::failField(QLineEdit* field, const QString& text, bool beep)
 {
-    message(text, title, MessageIcon::Error, beep);
+    showBox(text, errorTitle, MessageIcon::Error, beep);
     if (field) {
         field->setFocus(Qt::OtherFocusReason);
         field->selectAll();
     }
+}
+
+bool ZelvoDialog::refuseUnreadable(QLineEdit* field, const FieldValue& value)
+{
+    if (value.state == FieldValue::State::Malformed)
+        failField(field, QString::fromLatin1(numberFormatMessage));
+    else if (value.state == FieldValue::State::TooLarge)
+        failField(field, QString::fromLatin1(numberTooLargeMessage));
+    else
+        return false;
+    return true;
 }
 
 std::optional<double> ZelvoDialog::requireNumber(QLineEdit* field)
@@ -114,14 +143,22 @@ std::optional<double> ZelvoDialog::requireNumber(QLineEdit* field)
         failField(field, QStringLiteral("Field must contain value"));
         return std::nullopt;
     }
-    if (v.state == FieldValue::State::Malformed) {
-        failField(field, QString::fromLatin1(numberFormatMessage), QString());
+    if (refuseUnreadable(field, v))
         return std::nullopt;
-    }
     return v.value;
 }
 
-void ZelvoDialog::message(const QString& text, const QString& title, MessageIcon icon, bool beep)
+void ZelvoDialog::message(const QString& text, MessageIcon icon, bool beep)
+{
+    showBox(text, QString(), icon, beep);
+}
+
+void ZelvoDialog::refuse(const QString& text)
+{
+    showBox(text, errorTitle, MessageIcon::Error, true);
+}
+
+void ZelvoDialog::showBox(const QString& text, const QString& title, MessageIcon icon, bool beep)
 {
     MessageRequest r;
     r.parent = this;

@@ -23,9 +23,10 @@ inline const QString errorTitle = QStringLiteral("ERROR");
 void centreOnScreen(QWidget* window);
 
 // A dialog field read as a decimal number (C locale, exponent allowed, at
-// most 20 characters; blanks around the number are ignored).
+// most 20 characters; blanks around the number are ignored). TooLarge: a
+// number beyond the double range, which no field takes.
 struct FieldValue {
-    enum class State { Empty, Malformed, Number };
+    enum class State { Empty, Malformed, TooLarge, Number };
     State state = State::Empty;
     double value = 0.0; // what the text's leading number reads as, 0 without one
 
@@ -36,6 +37,15 @@ FieldValue readField(const QString& text);
 // The refusal of a number outside the range a field accepts, naming it:
 // "Value must lie in the range between 0.001 and 1E6 Ohm".
 QString outsideRange(const QString& low, const QString& high, const QString& unit = {});
+
+// Typed impedances and admittances beyond this are no physical values, and
+// the chart cannot tell them from the open circuit or the short.
+inline constexpr double impedanceLimit = 1e9;
+// The refusal of a target impedance (matching, optimising) outside the range
+// a data point takes: the resistance in (0, 1E9], the reactance within 1E9
+// either way; nullopt when it can be a target.
+std::optional<QString> targetResistanceRefusal(double r);
+std::optional<QString> targetReactanceRefusal(double x);
 
 // A data point's frequency: beyond 1000 GHz no lumped element or line model
 // of the chain means anything.
@@ -101,15 +111,20 @@ class ZelvoDialog : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
 
-    // Shows the message (with the beep when the option is on and `beep`),
-    // then gives `field` the focus with its whole text selected.
-    void failField(QLineEdit* field, const QString& text, const QString& title = errorTitle,
-                   bool beep = true);
+    // Input validation: the message titled "ERROR" with the error icon (and
+    // the beep when the option is on and `beep`), then `field` gets the focus
+    // with its whole text selected.
+    void failField(QLineEdit* field, const QString& text, bool beep = true);
+    // A field with characters after its number, or one beyond the double
+    // range, is refused with its message; true when it was.
+    bool refuseUnreadable(QLineEdit* field, const FieldValue& value);
     // Reads `field` as a complete number; an empty field or one with other
     // characters is refused with its message, focus and selection.
     std::optional<double> requireNumber(QLineEdit* field);
-    // The message alone.
-    void message(const QString& text, const QString& title, MessageIcon icon, bool beep);
+    // A message that is no input validation: empty title.
+    void message(const QString& text, MessageIcon icon, bool beep);
+    // An input validation message without a field to focus: titled "ERROR".
+    void refuse(const QString& text);
     // The topic of the Help button and of F1 (the contents when empty).
     void setHelpKeyword(const QString& keyword) { helpKeyword_ = keyword; }
     void showHelp() const;
@@ -122,6 +137,8 @@ class ZelvoDialog : public QDialog {
     const Platform& platform_;
 
   private:
+    void showBox(const QString& text, const QString& title, MessageIcon icon, bool beep);
+
     QString helpKeyword_;
 };
 

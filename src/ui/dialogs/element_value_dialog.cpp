@@ -186,10 +186,8 @@ double ElementValueDialog::valueOf(const Field& f, double typed) const
 bool ElementValueDialog::readPositive(const Field& f, double& out, const ValueLimit& limit)
 {
     const FieldValue v = readField(f.edit->text());
-    if (v.state == FieldValue::State::Malformed) {
-        failField(f.edit, QString::fromLatin1(numberFormatMessage), QString());
+    if (refuseUnreadable(f.edit, v))
         return false;
-    }
     out = valueOf(f, v.value);
     if (!(v.value > 0.0) || !(out > 0.0)) {
         failField(f.edit, QStringLiteral("Value must be > 0"));
@@ -250,7 +248,7 @@ void ElementValueDialog::onOk()
 
     if (bound) {
         // The old value stays; the dialog closes all the same.
-        message(QString::fromLatin1(bound), errorTitle, MessageIcon::Error, true);
+        refuse(QString::fromLatin1(bound));
         reject();
         return;
     }
@@ -273,8 +271,7 @@ void ElementValueDialog::onOk()
     }
     if (!editElement(d, row_, edited)) {
         const auto full = checkHistoryRoom(d);
-        message(full ? QString::fromStdString(full->text) : QString(), QString(),
-                MessageIcon::Error, true);
+        message(full ? QString::fromStdString(full->text) : QString(), MessageIcon::Error, true);
         reject();
         return;
     }

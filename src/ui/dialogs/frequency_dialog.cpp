@@ -47,14 +47,16 @@ FrequencyDialog::FrequencyDialog(AppState& state, const Platform& platform, QWid
 void FrequencyDialog::onOk()
 {
     const FieldValue v = readField(frequency_->text());
-    if (!v.isNumber()) {
-        failField(frequency_, QString::fromLatin1(numberFormatMessage), QString());
+    if (v.state == FieldValue::State::Empty) {
+        failField(frequency_, QString::fromLatin1(numberFormatMessage));
         return;
     }
+    if (refuseUnreadable(frequency_, v))
+        return;
     // Tested and stored in single precision, as the point's frequency always was.
     const float typed = toFloatSaturated(v.value);
     if (!(typed > 0.0f)) {
-        failField(frequency_, QStringLiteral("Only values > 0 allowed."), QString());
+        failField(frequency_, QStringLiteral("Only values > 0 allowed."));
         return;
     }
     const double frequency = static_cast<double>(typed) * unitFactor(unit_, frequencyUnits);

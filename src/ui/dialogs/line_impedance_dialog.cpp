@@ -40,12 +40,9 @@ LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platfo
 
 void LineImpedanceDialog::onOk()
 {
-    const QString format = QString::fromLatin1(numberFormatMessage);
     const FieldValue z = readField(impedance_->text());
-    if (z.state == FieldValue::State::Malformed) {
-        failField(impedance_, format, QString());
+    if (refuseUnreadable(impedance_, z))
         return;
-    }
     const float impedance = toFloatSaturated(shownImpedance_.valueFor(impedance_->text(), z.value));
     if (!(impedance > 0.0f)) {
         failField(impedance_, QStringLiteral("Value must be > 0"));
@@ -56,10 +53,8 @@ void LineImpedanceDialog::onOk()
         return;
     }
     const FieldValue e = readField(er_->text());
-    if (e.state == FieldValue::State::Malformed) {
-        failField(er_, format, QString());
+    if (refuseUnreadable(er_, e))
         return;
-    }
     const float er = toFloatSaturated(shownEr_.valueFor(er_->text(), e.value));
     if (!(er >= 1.0f)) {
         failField(er_, QStringLiteral("Value must be >= 1"));

@@ -188,6 +188,8 @@ void MatchDialog::showEvent(QShowEvent* event)
     // stays in sight.
     if (const QWidget* p = parentWidget())
         move(p->mapToGlobal(QPoint(8, 60)));
+    // The first solution was chosen before the chart could be told.
+    preview();
 }
 
 void MatchDialog::setTarget(Target target)
@@ -197,14 +199,42 @@ void MatchDialog::setTarget(Target target)
     recompute();
 }
 
-std::optional<Complex> MatchDialog::target()
+namespace {
+
+// Why a field's text is no number, for the message line.
+QString unreadableText(const FieldValue& v)
+{
+    return messageText(QString::fromLatin1(v.state == FieldValue::State::TooLarge
+                                               ? numberTooLargeMessage
+                                               : numberFormatMessage));
+}
+
+} // namespace
+
+std::optional<Complex> MatchDialog::target(QString& why) const
 {
     const Design& d = state_.design;
     switch (targetGroup_->checkedId()) {
     case TargetTyped: {
         const FieldValue r = readField(targetR_->text()), x = readField(targetX_->text());
-        if (!r.isNumber() || !(x.isNumber() || x.state == FieldValue::State::Empty))
+        if (!r.isNumber()) {
+            why = QStringLiteral("Target R: ") + unreadableText(r);
             return std::nullopt;
+        }
+        if (!(x.isNumber() || x.state == FieldValue::State::Empty)) {
+            why = QStringLiteral("Target X: ") + unreadableText(x);
+            return std::nullopt;
+        }
+        // The ranges of a data point: beyond them the mismatch of any load
+        // is numerically 1 and no element value means anything.
+        if (const std::optional<QString> refusal = targetResistanceRefusal(r.value)) {
+            why = *refusal;
+            return std::nullopt;
+        }
+        if (const std::optional<QString> refusal = targetReactanceRefusal(x.value)) {
+            why = *refusal;
+            return std::nullopt;
+        }
         return Complex{r.value, x.value};
     }
     case TargetConjugate: {
@@ -225,26 +255,33 @@ void MatchDialog::recompute()
     const Complex load = chainEnd(d);
     from_->setText(QStringLiteral("From  Z = %1  at  %2Hz")
                        .arg(ohmText(load))
-                       .arg(QString::fromStdString(formatSi(designFrequency(d), 3))));
+                       .arg(QString::fromStdString(formatFrequency(designFrequency(d), 3))));
     list_->clear();
     result_ = {};
-    const std::optional<Complex> t = target();
-    const FieldValue zc = readField(lineImpedance_->text());
+    QString why;
+    const std::optional<Complex> t = target(why);
     if (!t) {
-        message_->setText(QString::fromLatin1(numberFormatMessage));
+        message_->setText(why);
         preview();
         return;
     }
     MatchRequest request{load, *t, designFrequency(d), 50.0f, state_.memory.lineEr};
-    if (zc.isNumber() && zc.value > 0.0 && zc.value < 1e6) {
-        request.lineImpedance = static_cast<float>(zc.value);
-        state_.memory.lineImpedance = request.lineImpedance;
-    } else {
-        message_->setText(QStringLiteral("The line impedance must be a number greater than 0."));
+    QString lineNote;
+    if (const std::optional<float> zc = lineImpedance(lineNote)) {
+        request.lineImpedance = *zc;
+        state_.memory.lineImpedance = *zc;
+    }
+    else {
         request.lineImpedance = 0.0f; // lumped networks only
     }
     result_ = synthesiseMatches(request);
-    message_->setText(QString::fromStdString(result_.refusal));
+    // Why nothing is listed comes first; why the lines are missing after it.
+    QStringList notes;
+    if (!result_.refusal.empty())
+        notes << QString::fromStdString(result_.refusal);
+    if (!lineNote.isEmpty() && result_.refusal.empty())
+        notes << lineNote;
+    message_->setText(notes.join(QLatin1Char('\n')));
     for (const MatchSolution& s : result_.solutions) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, QString::fromLatin1(familyName(s.family)));
@@ -260,6 +297,21 @@ void MatchDialog::recompute()
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
     preview();
+}
+
+std::optional<float> MatchDialog::lineImpedance(QString& why) const
+{
+    const FieldValue zc = readField(lineImpedance_->text());
+    QString reason;
+    if (!zc.isNumber())
+        reason = unreadableText(zc);
+    else if (!(zc.value > 0.0 && zc.value <= lineImpedanceLimit.max))
+        reason = outsideRange("0", lineImpedanceLimit) + QLatin1Char('.');
+    if (reason.isEmpty())
+        return static_cast<float>(zc.value);
+    why = QStringLiteral("Line and stub impedance: ") + reason +
+          QStringLiteral("\nNetworks with lines and stubs are not listed.");
+    return std::nullopt;
 }
 
 void MatchDialog::preview()
@@ -289,8 +341,8 @@ bool MatchDialog::applySelected()
     }
     const int room = std::min(Design::elementCapacity, d.maxItems) - d.elementCount;
     if (static_cast<int>(network.size()) > room) {
-        message(QString::fromStdString(printfString(elementLimitText, d.maxItems)), errorTitle,
-                MessageIcon::Exclamation, true);
+        message(QString::fromStdString(printfString(elementLimitText, d.maxItems)),
+                MessageIcon::Error, true);
         return false;
     }
     for (const Element& e : network) {

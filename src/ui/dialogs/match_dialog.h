@@ -41,7 +41,10 @@ class MatchDialog : public ZelvoDialog {
   private:
     void recompute();
     void preview();
-    std::optional<Complex> target();
+    // The target, or why there is none (for the message line).
+    std::optional<Complex> target(QString& why) const;
+    // The line and stub impedance, or why it cannot be one.
+    std::optional<float> lineImpedance(QString& why) const;
 
     QButtonGroup* targetGroup_ = nullptr;
     QLineEdit* targetR_ = nullptr;

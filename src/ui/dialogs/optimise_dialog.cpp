@@ -65,8 +65,14 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
         auto* value = new QTableWidgetItem(partValueText(e, v.part, partValue(e, v.part)));
         value->setFlags(Qt::ItemIsEnabled);
         elements_->setItem(row, ColumnValue, value);
-        elements_->setItem(row, ColumnLow, new QTableWidgetItem(QString::number(defaults.lower[i], 'g', 6)));
-        elements_->setItem(row, ColumnHigh, new QTableWidgetItem(QString::number(defaults.upper[i], 'g', 6)));
+        // In the element's unit, as the Tuner shows its range; the exact
+        // bound stays while the text is as shown.
+        const QString unit = partUnit(e, v.part);
+        const ShownValue low{boundText(defaults.lower[i], unit), defaults.lower[i]};
+        const ShownValue high{boundText(defaults.upper[i], unit), defaults.upper[i]};
+        elements_->setItem(row, ColumnLow, new QTableWidgetItem(low.text));
+        elements_->setItem(row, ColumnHigh, new QTableWidgetItem(high.text));
+        shownBounds_.push_back({low, high});
     }
     elements_->resizeColumnsToContents();
     elements_->setMinimumSize(520, 200);
@@ -79,7 +85,7 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     for (int i = 0; i < n; ++i) {
         const DataPoint& p = d.dataPoints[static_cast<std::size_t>(i)];
         auto* item = new QListWidgetItem(
-            QStringLiteral("DP %1   %2Hz").arg(i + 1).arg(QString::fromStdString(formatSi(p.f, 3))),
+            QStringLiteral("DP %1   %2Hz").arg(i + 1).arg(QString::fromStdString(formatFrequency(p.f, 3))),
             points_);
         // Where a block has no value the chain has no end to optimise.
         const bool defined = chainDefinedAt(
@@ -123,40 +129,61 @@ std::optional<OptimiseSetup> OptimiseDialog::setup()
     const Design& d = state_.design;
     const OptimiseSetup defaults = defaultSetup(d, d.z0);
     OptimiseSetup s;
-    const FieldValue r = readField(targetR_->text()), x = readField(targetX_->text());
-    if (!r.isNumber() || !(r.value > 0.0)) {
-        failField(targetR_, QStringLiteral("The target resistance must be greater than 0."));
-        return std::nullopt;
+    for (QLineEdit* field : {targetR_, targetX_}) {
+        const FieldValue v = readField(field->text());
+        if (field == targetR_ && v.state == FieldValue::State::Empty) {
+            failField(field, QStringLiteral("Field must contain value"));
+            return std::nullopt;
+        }
+        if (refuseUnreadable(field, v))
+            return std::nullopt;
+        const std::optional<QString> refusal = field == targetR_
+                                                   ? targetResistanceRefusal(v.value)
+                                                   : targetReactanceRefusal(v.value);
+        if (refusal) {
+            failField(field, *refusal);
+            return std::nullopt;
+        }
+        (field == targetR_ ? s.target.re : s.target.im) = v.value;
     }
-    if (x.state == FieldValue::State::Malformed) {
-        failField(targetX_, QString::fromLatin1(numberFormatMessage), QString());
-        return std::nullopt;
-    }
-    s.target = {r.value, x.value};
     for (int row = 0; row < elements_->rowCount(); ++row) {
         if (elements_->item(row, ColumnElement)->checkState() != Qt::Checked)
             continue;
-        const FieldValue lo = readField(elements_->item(row, ColumnLow)->text());
-        const FieldValue hi = readField(elements_->item(row, ColumnHigh)->text());
         const TuneVariable& v = defaults.variables[static_cast<std::size_t>(row)];
         const Element& e = d.elements[static_cast<std::size_t>(v.index)];
-        if (!lo.isNumber() || !hi.isNumber() || !(lo.value > 0.0) || !(hi.value >= lo.value)) {
-            message(QStringLiteral("Element %1: the bounds must be numbers with 0 < Min <= Max.")
-                        .arg(v.index + 1),
-                    errorTitle, MessageIcon::Error, true);
+        const QString unit = partUnit(e, v.part);
+        double bound[2] = {0.0, 0.0};
+        for (int end = 0; end < 2; ++end) {
+            const int column = end == 0 ? ColumnLow : ColumnHigh;
+            const QString text = elements_->item(row, column)->text();
+            const FieldValue read = readBoundText(text, unit);
+            if (!read.isNumber()) {
+                elements_->setCurrentCell(row, column);
+                refuse(read.state == FieldValue::State::TooLarge
+                           ? QString::fromLatin1(numberTooLargeMessage)
+                           : QStringLiteral("%1: Min and Max are numbers, an SI prefix and the "
+                                            "unit may follow (2.2n, 2.2 nH).")
+                                 .arg(elementLabel(e, v.index, v.part)));
+                return std::nullopt;
+            }
+            const ShownValue& shown = shownBounds_[static_cast<std::size_t>(row)][end];
+            bound[end] = shown.valueFor(text, read.value);
+        }
+        if (const std::optional<QString> refusal =
+                boundsRefusal(e, v.index, v.part, bound[0], bound[1], true)) {
             elements_->setCurrentCell(row, ColumnLow);
+            refuse(*refusal);
             return std::nullopt;
         }
         s.variables.push_back(v);
-        s.lower.push_back(clampToAccepted(e.kind, v.part, lo.value));
-        s.upper.push_back(clampToAccepted(e.kind, v.part, hi.value));
+        s.lower.push_back(bound[0]);
+        s.upper.push_back(bound[1]);
     }
     for (int i = 0; i < points_->count(); ++i)
         if (points_->item(i)->checkState() == Qt::Checked)
             s.points.push_back(i);
     if (s.variables.empty() || s.points.empty()) {
-        message(QStringLiteral("Check at least one element and one data point."), errorTitle,
-                MessageIcon::Exclamation, true);
+        refuse(QStringLiteral("Check at least one element and one data point."));
         return std::nullopt;
     }
     return s;

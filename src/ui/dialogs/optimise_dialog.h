@@ -7,7 +7,9 @@
 #include "optimise/optimiser.h"
 #include "ui/dialogs/dialog_support.h"
 
+#include <array>
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -36,6 +38,7 @@ class OptimiseDialog : public ZelvoDialog {
     QLineEdit* targetR_ = nullptr;
     QLineEdit* targetX_ = nullptr;
     QLabel* summary_ = nullptr;
+    std::vector<std::array<ShownValue, 2>> shownBounds_; // Min, Max of each row
     OptimiseResult result_;
 };
 

@@ -63,7 +63,6 @@ struct Job {
     std::string pdfSource;
     std::function<std::vector<PagePainter>(const AbortCheck&)> pages;
     QString startFailedText;
-    QString startFailedTitle;
 };
 
 // One print run: PDF file choice, the progress window, the pages, the
@@ -74,7 +73,7 @@ bool runJob(AppState& state, const Platform& platform, QDialog* owner, QWidget* 
     QPrinter& printer = printerOf(state);
     if (!printer.isValid()) {
         tell(platform, state.settings, owner, QString::fromLatin1(unableText),
-             MessageIcon::Exclamation, true, errorTitle);
+             MessageIcon::Exclamation, true);
         return true;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat) {
@@ -112,8 +111,7 @@ bool runJob(AppState& state, const Platform& platform, QDialog* owner, QWidget* 
         QString text = job.startFailedText;
         if (!r.detail.isEmpty())
             text += QStringLiteral("\n\n") + r.detail;
-        tell(platform, state.settings, owner, text, MessageIcon::Exclamation, true,
-             job.startFailedTitle);
+        tell(platform, state.settings, owner, text, MessageIcon::Exclamation, true);
     }
     return true;
 }
@@ -293,6 +291,12 @@ void PrintDialog::setupPrinter()
 
 void PrintDialog::accept()
 {
+    // Nothing to print: said before a PDF name is asked for, and the dialog
+    // stays open for the choice.
+    if ((working_ & (printChart | printSchematic | printComments)) == 0) {
+        refuse(QString::fromLatin1(nothingToPrintText));
+        return;
+    }
     state_.print.flags = working_;
     state_.settings.schematicTextAngle = schematicTextAngle(working_);
     const Design& d = state_.design;
@@ -306,7 +310,6 @@ void PrintDialog::accept()
         return chartPrintPages(d, settings, flags, aborted);
     };
     job.startFailedText = QStringLiteral("Could not initialize printer");
-    job.startFailedTitle = errorTitle;
     if (runJob(state_, platform_, this, body_, job))
         QDialog::accept();
 }
@@ -338,6 +341,11 @@ SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QW
 void SPlotPrintDialog::accept()
 {
     const SParamSet& set = state_.sparams;
+    if (!set.loaded) {
+        message(QString::fromLatin1(noSPlotFileText), MessageIcon::Error, true);
+        reject();
+        return;
+    }
     const Settings& settings = state_.settings;
     Job job;
     const QString path = QFile::decodeName(QByteArray::fromStdString(set.fileName));

@@ -17,6 +17,11 @@ class QRadioButton;
 
 namespace zelvo {
 
+inline constexpr const char* nothingToPrintText =
+    "Nothing to print.\n\rCheck Zelvo Chart, Schematic or Comments.";
+inline constexpr const char* noSPlotFileText =
+    "No s-Parameter file opened.\n\rOpen a file to print its plots.";
+
 // Control ids of the check boxes, which are also their object names
 // ("control1008").
 inline constexpr std::pair<std::uint16_t, int> printControls[] = {

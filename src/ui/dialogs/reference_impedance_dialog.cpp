@@ -66,10 +66,8 @@ void ReferenceImpedanceDialog::onOk()
 {
     const QString text = value_->text();
     const FieldValue v = readField(text);
-    if (v.state == FieldValue::State::Malformed) {
-        failField(value_, QString::fromLatin1(numberFormatMessage), QString());
+    if (refuseUnreadable(value_, v))
         return;
-    }
     const double typed = shown_.valueFor(text, v.value);
     const bool siemens = unit_->currentIndex() == 1;
     if (!(typed > 0.0)) {

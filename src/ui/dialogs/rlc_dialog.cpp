@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "model/design_rules.h"
 #include "ui/app_state.h"
+#include "ui/messages.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -83,10 +84,8 @@ void RlcDialog::onOk()
     double value[3];
     for (int i = 0; i < 3; ++i) {
         // "5x" used to be read as 5; a typo must not become a component value.
-        if (v[i].state == FieldValue::State::Malformed) {
-            failField(fields_[i], QString::fromLatin1(numberFormatMessage), QString());
+        if (refuseUnreadable(fields_[i], v[i]))
             return;
-        }
         // The product is taken in single precision; one that vanishes there
         // is no value either.
         const float product = toFloatSaturated(v[i].value) *
@@ -107,8 +106,7 @@ void RlcDialog::onOk()
         if (!refusal)
             refusal = checkHistoryRoom(d);
         if (refusal)
-            message(QString::fromStdString(refusal->text), QString::fromStdString(refusal->title),
-                    MessageIcon::Error, refusal->beep);
+            report(platform_, state_.settings, this, *refusal);
         reject();
         return;
     }
