@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/netlist.h"
 
+#include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
 #include "core/numeric.h"
@@ -43,7 +44,7 @@ std::string lineText(const char* kind, int a, int b, const Element& e, double le
 }
 
 // One element line and the counter update after it; empty for no kind.
-std::string elementLine(const Element& e, Nodes& n, double f0)
+std::string elementLine(const Element& e, int index, Nodes& n, double f0)
 {
     // Free-space length in mm of `value` wavelengths at the design frequency.
     const double length = speedOfLight / f0 * e.value * 1000.0;
@@ -96,6 +97,12 @@ std::string elementLine(const Element& e, Nodes& n, double f0)
         n.seriesDone();
         break;
     case ElementKind::Block:
+        // No element of the format holds measured S-parameters; the writer
+        // refuses, and a text made all the same says what is missing.
+        text = printfString("! element %d: two-port block ", index + 1) +
+               (e.block ? e.block->name : std::string()) + " not representable";
+        n.seriesDone();
+        break;
     case ElementKind::None:
         break;
     }
@@ -122,7 +129,7 @@ std::string netlistText(const Design& d, const std::string& outputPath,
         Nodes nodes;
         for (int i = elements - 1; i >= 0; --i) {
             const std::string line =
-                elementLine(d.elements[static_cast<std::size_t>(i)], nodes, f0);
+                elementLine(d.elements[static_cast<std::size_t>(i)], i, nodes, f0);
             if (!line.empty())
                 out += line + "\r\n";
         }
@@ -133,9 +140,35 @@ std::string netlistText(const Design& d, const std::string& outputPath,
     return out;
 }
 
+std::optional<DialogMessage> netlistBlockRefusal(const Design& d, bool spice)
+{
+    const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    for (int i = 0; i < n; ++i) {
+        const Element& e = d.elements[static_cast<std::size_t>(i)];
+        if (e.kind != ElementKind::Block)
+            continue;
+        return DialogMessage{
+            printfString("Element %d, the two-port block '", i + 1) +
+                (e.block ? e.block->name : std::string()) +
+                (spice ? "', cannot be written:\n\rngspice has no element for measured "
+                         "S-parameters."
+                       : "', cannot be written:\n\rthe netlist has no element for measured "
+                         "S-parameters.") +
+                "\n\rExport the network as a Touchstone file instead (File > Export\n\r"
+                "network as Touchstone..., or zelvo touchstone): simulators can use it.",
+            "", MessageIcon::Exclamation};
+    }
+    return std::nullopt;
+}
+
 int writeNetlist(const Design& d, const std::string& path, const std::string& designFileName,
                  std::string* why)
 {
+    if (const auto refusal = netlistBlockRefusal(d, false)) {
+        if (why)
+            *why = refusal->text;
+        return netlistCannotWrite;
+    }
     return writeFileReplacing(path, netlistText(d, path, designFileName), why)
                ? netlistOk
                : netlistCannotWrite;

@@ -2,9 +2,11 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/point_list.h"
 
+#include "core/block.h"
 #include "core/complex.h"
 #include "core/format.h"
 #include "core/numeric.h"
+#include "model/block_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -152,6 +154,33 @@ std::string noiseText(const NoiseCircleRecord& c, double z0, int number, Style s
                         c.rn * z0);
 }
 
+// The line of a wideband point at which a block of the chain has no value.
+PointListLine skippedLine(const Design& d, int number, double f, Style style)
+{
+    PointListLine line;
+    line.kind = ListLineKind::Wideband;
+    line.label = printfString(style == Style::List ? "DP-Nr. W%.i" : "DP-Nr. W%.i ", number);
+    // Padded in the clipboard text as the impedance texts are.
+    line.impedance = style == Style::List ? "no value" : "no value       ";
+    line.frequency = formatSi(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
+    const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    for (int i = 0; i < n; ++i) {
+        const Element& e = d.elements[slot(i)];
+        if (e.kind == ElementKind::Block && e.block && !blockCovers(*e.block, f)) {
+            line.note = "outside the range of " + e.block->name + ", " + blockRangeText(*e.block);
+            break;
+        }
+    }
+    return line;
+}
+
+std::string blockNote(const Element& e)
+{
+    if (e.kind != ElementKind::Block || !e.block)
+        return {};
+    return "two-port block " + e.block->name + (e.reversed ? ", reversed" : "");
+}
+
 PointListLine circleLine(std::string text)
 {
     PointListLine line;
@@ -196,9 +225,14 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
             {
                 const DataPoint& p = d.dataPoints[slot(point)];
                 pointLineIfShown(ListLineKind::DataPoint, pointLabel, p.r, p.x, p.f);
-                if (d.widebandDone && point + 1 != d.startPoint)
-                    pointLineIfShown(ListLineKind::Wideband, widebandLabel,
-                                     d.widebandR[slot(point)], d.widebandX[slot(point)], p.f);
+                if (d.widebandDone && point + 1 != d.startPoint) {
+                    if (d.widebandSkipped[slot(point)])
+                        lines.push_back(shown() ? skippedLine(d, number, p.f, style)
+                                                : kindOnly(ListLineKind::Wideband));
+                    else
+                        pointLineIfShown(ListLineKind::Wideband, widebandLabel,
+                                         d.widebandR[slot(point)], d.widebandX[slot(point)], p.f);
+                }
             }
             ++number;
             ++point;
@@ -206,8 +240,13 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
         case HistoryEntry::Element:
             if (element >= elements)
                 break;
-            pointLineIfShown(ListLineKind::Element, pointLabel, d.elements[slot(element)].rEnd,
-                             d.elements[slot(element)].xEnd, f0);
+            {
+                const bool visible = shown();
+                const Element& e = d.elements[slot(element)];
+                pointLineIfShown(ListLineKind::Element, pointLabel, e.rEnd, e.xEnd, f0);
+                if (visible)
+                    lines.back().note = blockNote(e);
+            }
             ++number;
             ++element;
             break;
@@ -252,10 +291,18 @@ std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std
 std::string commentsText(const Design& d)
 {
     std::string text;
-    for (const PointListLine& line : walk(d, Style::Clipboard))
-        text += line.kind == ListLineKind::Circle
-                    ? line.text
-                    : line.label + line.impedance + line.q + line.frequency;
+    for (const PointListLine& line : walk(d, Style::Clipboard)) {
+        if (line.kind == ListLineKind::Circle) {
+            text += line.text;
+            continue;
+        }
+        text += line.label + line.impedance + line.q;
+        // The note goes before the frequency's line end.
+        const std::size_t end = line.frequency.rfind("\r\n");
+        text += line.note.empty() || end == std::string::npos
+                    ? line.frequency
+                    : line.frequency.substr(0, end) + "   " + line.note + "\r\n";
+    }
     return text;
 }
 

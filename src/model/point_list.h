@@ -20,7 +20,10 @@ struct PointListLine {
     std::string impedance; // "(50.000 - j12.500)Ohm"
     std::string q;         // "Q = 0.250  "
     std::string frequency; // "1.000 GHz   "
-    std::string text;      // circle lines only
+    // After the frequency: what a point line needs besides its numbers (a
+    // block's name, why a wideband point has no value); mostly empty.
+    std::string note;
+    std::string text; // circle lines only
 };
 
 // Columns (in character widths) of the label, impedance, Q and frequency.

@@ -2,9 +2,11 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/spice_netlist.h"
 
+#include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
 #include "model/file_io.h"
+#include "model/netlist.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,6 +94,10 @@ void writeElement(Writer& w, const Element& e, const std::string& a, const std::
         w.line(w.name("C") + " " + a + " " + b + " " + num(e.rlcC));
         break;
     case ElementKind::Block:
+        // ngspice has no S-parameter element; the writer refuses such a chain.
+        w.line("* two-port block " + (e.block ? e.block->name : std::string()) +
+               " not representable");
+        break;
     case ElementKind::None: break;
     }
 }
@@ -170,6 +176,8 @@ std::string spiceNetlistText(const Design& d, const std::string& designFileName)
 bool writeSpiceNetlist(const Design& d, const std::string& path, const std::string& designFileName,
                        std::string* why)
 {
+    if (netlistBlockRefusal(d, true))
+        return false;
     return writeFileReplacing(path, spiceNetlistText(d, designFileName), why);
 }
 

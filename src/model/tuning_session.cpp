@@ -11,6 +11,8 @@ bool tuneElement(Design& d, TuningSession& s, int index, ElementPart part, doubl
     if (index < 0 || index >= std::clamp(d.elementCount, 0, Design::elementCapacity))
         return false;
     Element& e = d.elements[static_cast<std::size_t>(index)];
+    if (!isTunable(e.kind))
+        return false;
     if (part != ElementPart::Value && !isRlc(e.kind))
         part = ElementPart::Value;
     const double v = clampToAccepted(e.kind, part, value);

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "optimise/optimiser.h"
 
+#include "core/abcd.h"
+
 #include <nlopt.h>
 
 #include <algorithm>
@@ -59,10 +61,15 @@ std::vector<DataPoint> chosenPoints(const Design& d, const std::vector<int>& ind
     const int n = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
     std::vector<DataPoint> points;
     if (indices.empty())
-        return {d.dataPoints.begin(), d.dataPoints.begin() + n};
+        points.assign(d.dataPoints.begin(), d.dataPoints.begin() + n);
     for (int i : indices)
         if (i >= 0 && i < n)
             points.push_back(d.dataPoints[static_cast<std::size_t>(i)]);
+    // A point at which a block has no value has no chain end to match.
+    const std::span<const Element> chain(
+        d.elements.data(),
+        static_cast<std::size_t>(std::clamp(d.elementCount, 0, Design::elementCapacity)));
+    std::erase_if(points, [&](const DataPoint& p) { return !chainDefinedAt(chain, p.f); });
     return points;
 }
 

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace zelvo {
 
@@ -19,18 +20,25 @@ namespace zelvo {
 void drawDataPoints(Canvas& canvas, const Design& design, const ChartStyle& style,
                     const ChartGeometry& geometry, PointParts parts = PointParts::Both);
 
-// How one element is drawn: an arc counter-clockwise from `from` to `to`, or
-// a straight line from begin to end.
+// How one element is drawn: an arc counter-clockwise from `from` to `to`, a
+// straight line from begin to end, or (a block) a polyline along `path`.
 struct ElementStroke {
     bool straight = false;
     Point centre;
     int radius = 0;
     Point from;
     Point to;
+    std::vector<Point> path;
 };
 // nullopt when the element's points or circle cannot be drawn (not a number,
 // or saturated beyond the pixel range).
 std::optional<ElementStroke> elementStroke(const Element& e, float z0, int radius, int cx, int cy);
+// A two-port block at the design frequency f0: the path its end travels as
+// the block grows from nothing along the powers of its chain matrix
+// (elementPath), from its begin to its end point; a straight line where the
+// block has no value at f0 or its matrix has no such path (a one-way device).
+std::optional<ElementStroke> blockStroke(const Element& e, float z0, int radius, int cx, int cy,
+                                         double f0);
 void drawElementArcs(Canvas& canvas, const Design& design, const ChartStyle& style,
                      const ChartGeometry& geometry);
 

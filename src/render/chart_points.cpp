@@ -113,7 +113,26 @@ void drawWideband(Canvas& canvas, const Design& d, const ChartStyle& style,
     canvas.setPen({PenStyle::Dotted, 1, style.colours.dataPoint});
     polylineOf([&](std::size_t i) { return pointOf(d.dataPoints[i].r, d.dataPoints[i].x, d, R, g); });
     canvas.setPen({PenStyle::Dotted, 1, style.colours.wideband});
-    polylineOf([&](std::size_t i) { return pointOf(d.widebandR[i], d.widebandX[i], d, R, g); });
+    const auto skipped = [&](std::size_t i) { return d.widebandSkipped[i]; };
+    if (std::none_of(d.widebandSkipped.begin(), d.widebandSkipped.begin() + points,
+                     [](bool s) { return s; })) {
+        polylineOf([&](std::size_t i) { return pointOf(d.widebandR[i], d.widebandX[i], d, R, g); });
+    } else {
+        // A point at which a block has no value breaks the curve: nothing is
+        // drawn where nothing is known.
+        std::vector<Point> run;
+        for (int i = 0; i <= points; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            if (i == points || skipped(k)) {
+                if (run.size() > 1)
+                    canvas.polyline(run);
+                run.clear();
+            } else if (const std::optional<Point> p =
+                           pointOf(d.widebandR[k], d.widebandX[k], d, R, g)) {
+                run.push_back(*p);
+            }
+        }
+    }
 
     canvas.setPen({PenStyle::Solid, 1, style.colours.wideband});
     canvas.setTextColour(rgb(0, 0, 0));
@@ -123,6 +142,23 @@ void drawWideband(Canvas& canvas, const Design& d, const ChartStyle& style,
             if (i == d.startPoint - 1)
                 return;
             const auto k = static_cast<std::size_t>(i);
+            if (skipped(k)) {
+                // No result: a cross on the data point itself.
+                const DataPoint& dp = d.dataPoints[k];
+                const std::optional<Point> p = pointOf(dp.r, dp.x, d, R, g);
+                if (!p)
+                    return;
+                const int a = s + 3;
+                canvas.moveTo({sumSaturated(p->x, -a, 0), sumSaturated(p->y, -a, 0)});
+                canvas.lineTo({sumSaturated(p->x, a, 0), sumSaturated(p->y, a, 0)});
+                canvas.moveTo({sumSaturated(p->x, -a, 0), sumSaturated(p->y, a, 0)});
+                canvas.lineTo({sumSaturated(p->x, a, 0), sumSaturated(p->y, -a, 0)});
+                // Above the cross: the point's own number stands below it.
+                if (style.labels)
+                    canvas.text({sumSaturated(p->x, a, 0), sumSaturated(p->y, a, 0)},
+                                printfString("W%i: no value", number), TextAlign::LeftBottom);
+                return;
+            }
             const std::optional<Point> p = pointOf(d.widebandR[k], d.widebandX[k], d, R, g);
             if (!p)
                 return;

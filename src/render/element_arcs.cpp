@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zelvo developers
+#include "core/element_path.h"
 #include "core/numeric.h"
 #include "render/chart_geometry.h"
 #include "render/chart_objects.h"
@@ -120,16 +121,46 @@ std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, i
     return std::nullopt;
 }
 
+std::optional<ElementStroke> blockStroke(const Element& e, float z0, int R, int cx, int cy,
+                                         double f0)
+{
+    std::optional<ElementStroke> s = elementStroke(e, z0, R, cx, cy);
+    const std::optional<Abcd> m = elementAbcd(e, f0, f0);
+    if (!s || !m)
+        return s;
+    // Enough steps for a smooth curve at any zoom the chart allows.
+    constexpr int steps = 96;
+    std::vector<Point> path;
+    path.reserve(steps + 1);
+    for (const Complex z : elementPath(*m, {e.rBegin, e.xBegin}, steps)) {
+        const std::optional<Point> p = impedanceToChart(z.re, z.im, z0, R, cx, cy);
+        if (!p)
+            return s;
+        path.push_back(*p);
+    }
+    if (path.size() < 2)
+        return s;
+    // The stored points, exactly: the path meets the neighbours' markers.
+    path.front() = s->from;
+    path.back() = s->to;
+    s->path = std::move(path);
+    return s;
+}
+
 namespace {
 
 void drawStrokes(Canvas& canvas, std::span<const Element> elements, float z0, int R,
-                 const ChartGeometry& g)
+                 const ChartGeometry& g, double f0)
 {
     for (const Element& e : elements) {
-        const std::optional<ElementStroke> s = elementStroke(e, z0, R, g.cx, g.cy);
+        const std::optional<ElementStroke> s = e.kind == ElementKind::Block
+                                                   ? blockStroke(e, z0, R, g.cx, g.cy, f0)
+                                                   : elementStroke(e, z0, R, g.cx, g.cy);
         if (!s)
             continue;
-        if (s->straight) {
+        if (!s->path.empty()) {
+            canvas.polyline(s->path);
+        } else if (s->straight) {
             canvas.moveTo(s->from);
             canvas.lineTo(s->to);
         } else {
@@ -146,7 +177,8 @@ void drawElementArcs(Canvas& canvas, const Design& d, const ChartStyle& style,
     const int R = chartRadius(g.baseRadius, g.zoom);
     canvas.setPen({PenStyle::Solid, style.lineWidth, style.colours.element});
     const int count = std::clamp(d.elementCount, 0, Design::elementCapacity);
-    drawStrokes(canvas, {d.elements.data(), static_cast<std::size_t>(count)}, d.z0, R, g);
+    drawStrokes(canvas, {d.elements.data(), static_cast<std::size_t>(count)}, d.z0, R, g,
+                designFrequency(d));
 }
 
 void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
@@ -154,7 +186,8 @@ void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0
 {
     const CanvasStateGuard keep(canvas);
     canvas.setPen({PenStyle::Dashed, std::max(2, lineWidth), colour});
-    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g);
+    // Proposals hold no block.
+    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g, 0.0);
 }
 
 } // namespace zelvo

@@ -103,7 +103,7 @@ void drawSchematicPicture(Canvas& canvas, const Design& d, const SchematicPictur
     const int top = layout.tileTop;
     turnedTile(canvas, TileId::PictureLeft, 0, top);
     for (int i = 0; i < n; ++i)
-        if (const std::optional<TileId> id = tileFor(d.elements[static_cast<std::size_t>(i)].kind))
+        if (const std::optional<TileId> id = tileFor(d.elements[static_cast<std::size_t>(i)]))
             turnedTile(canvas, *id, (n - i) * h, top);
     turnedTile(canvas, TileId::ColumnTop, (n + 1) * h, top);
 

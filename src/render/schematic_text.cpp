@@ -5,6 +5,7 @@
 #include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
+#include "model/block_file.h"
 
 #include <cmath>
 #include <numbers>
@@ -87,8 +88,15 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
         out.push_back({formatSi(e.rlcC, 1) + "F", FontFace::Default, textStartX, 15});
         break;
     case ElementKind::Block:
-        if (e.block)
-            out.push_back({e.block->name, FontFace::Default, textStartX, 0});
+        if (e.block) {
+            // The name, and the measured range, or that the design frequency
+            // lies outside it (the block then passes the impedance through).
+            out.push_back({e.block->name + (e.reversed ? " (reversed)" : ""), FontFace::Default,
+                           textStartX, -lineHeight / 2});
+            out.push_back({blockCovers(*e.block, f0) ? blockRangeText(*e.block)
+                                                     : "no value at " + formatSi(f0, 3) + "Hz",
+                           FontFace::Default, textStartX, lineHeight / 2 - 3});
+        }
         break;
     case ElementKind::None:
         break;

@@ -193,6 +193,39 @@ Bitmap rlcParallel()
     return b;
 }
 
+// Digits 5 pixels wide and 7 high with their top left corner at (x, y).
+void digitOne(Bitmap& b, int x, int y)
+{
+    b.line(x + 2, y, x + 2, y + 6);
+    b.line(x + 1, y + 1, x + 2, y);
+    b.line(x + 1, y + 6, x + 3, y + 6);
+}
+
+void digitTwo(Bitmap& b, int x, int y)
+{
+    b.line(x, y + 1, x + 1, y);
+    b.line(x + 1, y, x + 3, y);
+    b.line(x + 4, y + 1, x + 4, y + 2);
+    b.line(x + 3, y + 3, x, y + 6);
+    b.line(x, y + 6, x + 4, y + 6);
+}
+
+Bitmap block(bool reversed)
+{
+    // A box in the wire with its common terminal grounded on the right; the
+    // port numbers say which way round the measured two-port sits.
+    Bitmap b(tileWidth, tileHeight);
+    wire(b, 0, 5);
+    b.rect(W - 8, 5, W + 8, 34);
+    wire(b, 34, tileHeight - 1);
+    b.line(W + 8, mid, W + 20, mid);
+    groundRight(b, W + 20);
+    const int top = 8, bottom = 25;
+    digitTwo(b, W - 2, reversed ? bottom : top);
+    digitOne(b, W - 2, reversed ? top : bottom);
+    return b;
+}
+
 Bitmap loadEnd()
 {
     // The load (the start point's impedance) closing the chain at the top.
@@ -220,7 +253,7 @@ Bitmap inputEnd()
 }
 
 struct TileSet {
-    std::array<std::pair<TileId, Bitmap>, 15> tiles;
+    std::array<std::pair<TileId, Bitmap>, 17> tiles;
 };
 
 TileSet makeTiles()
@@ -238,6 +271,8 @@ TileSet makeTiles()
         {TileId::TR, transformer()},
         {TileId::RlcSeries, rlcSeries()},
         {TileId::RlcParallel, rlcParallel()},
+        {TileId::Block, block(false)},
+        {TileId::BlockReversed, block(true)},
         {TileId::ColumnTop, loadEnd()},
         {TileId::ColumnBottom, inputEnd()},
         {TileId::PictureLeft, inputEnd()},
@@ -261,10 +296,17 @@ std::optional<TileId> tileFor(ElementKind kind)
     case ElementKind::TR: return TileId::TR;
     case ElementKind::RlcSeries: return TileId::RlcSeries;
     case ElementKind::RlcParallel: return TileId::RlcParallel;
-    case ElementKind::Block:
+    case ElementKind::Block: return TileId::Block;
     case ElementKind::None: break;
     }
     return std::nullopt;
+}
+
+std::optional<TileId> tileFor(const Element& e)
+{
+    if (e.kind == ElementKind::Block && e.reversed)
+        return TileId::BlockReversed;
+    return tileFor(e.kind);
 }
 
 const Bitmap& tile(TileId id)

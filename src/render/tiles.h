@@ -30,12 +30,16 @@ enum class TileId : int {
     TR = 144,
     RlcSeries = 1119,
     RlcParallel = 1120,
+    Block = 1121,         // a measured two-port, port 1 towards the input
+    BlockReversed = 1122, // the same turned round: port 1 towards the load
     ColumnTop = 135,    // the load end: top of the window column, right of the picture
     ColumnBottom = 134, // the input end at the bottom of the window column
     PictureLeft = 167,  // the input end at the left of the picture
 };
 
 std::optional<TileId> tileFor(ElementKind kind);
+// The tile of an element: a reversed block shows its ports the other way.
+std::optional<TileId> tileFor(const Element& e);
 // The tile's picture; built once and never changed.
 const Bitmap& tile(TileId id);
 

@@ -111,6 +111,8 @@ struct AppState {
     QString lastTouchstonePath;
     PrintState print;
     QString lastExportPath;
+    QString lastBlockPath;         // the two-port block chosen last
+    QString lastNetworkExportPath; // the network's Touchstone file written last
     std::vector<std::string> recentFiles; // newest first, paths as the system spells them
 };
 

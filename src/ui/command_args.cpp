@@ -13,6 +13,15 @@ namespace zelvo {
 
 namespace {
 
+// An option with values of its own ("--band F1 F2"), kept as typed for the
+// tool to read.
+struct ValueOption {
+    const char* name;
+    int count;
+    const char* metavar; // "<F1> <F2>"
+    const char* help;
+};
+
 struct ToolSpec {
     ToolKind kind;
     const char* name;
@@ -23,10 +32,11 @@ struct ToolSpec {
     const char* flagHelp;
     bool output;
     bool size;
+    std::vector<ValueOption> values = {};
 };
 
 // In the order of the overview.
-const std::array<ToolSpec, 5> specs = {{
+const std::array<ToolSpec, 6> specs = {{
     {ToolKind::Export, "export", "H|Z|Y|A [--normalize] IN.s2p -o OUT",
      "Writes two-port data as an H-, Z-, Y- or A-parameter file,\nas the Export menu does.", 2,
      "normalize", "Values normalised to the reference impedance.", true, false},
@@ -44,6 +54,16 @@ const std::array<ToolSpec, 5> specs = {{
      "Writes the chart of a design, as File > Export Picture does,\nin the colours and options "
      "of the program's settings.",
      1, "schematic", "The schematic instead of the chart.", true, true},
+    {ToolKind::Touchstone, "touchstone", "DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]",
+     "Writes the matching network of a design without its load as a two-port\n"
+     "Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of\n"
+     "the design). Without a sweep: the frequencies of the chain's two-port\n"
+     "blocks, or else the data points' span widened by 20 % with 401 points.\n"
+     "Frequencies at which a block has no value are left out.",
+     1, "", "", true, false,
+     {{"start", 1, "<F>", "First frequency (Hz, or with kHz, MHz, GHz)."},
+      {"stop", 1, "<F>", "Last frequency."},
+      {"points", 1, "<N>", "Number of frequencies, linear (default 401)."}}},
 }};
 
 const std::string overview =
@@ -64,6 +84,8 @@ const std::string overview =
     "                      per frequency K, mu, mu', MAG and MSG\n"
     "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
     "                      the chart (or the schematic) as a picture file\n"
+    "  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]\n"
+    "                      the matching network as a two-port Touchstone file\n"
     "\n"
     "zelvo COMMAND --help shows the options of a command;\n"
     "zelvo --version shows the version and the licence.\n";
@@ -94,6 +116,8 @@ std::string helpText(const ToolSpec& s)
         rows.emplace_back(std::string("--") + s.flag, s.flagHelp);
     if (s.size)
         rows.emplace_back("--size <N>", sizeHelp());
+    for (const ValueOption& v : s.values)
+        rows.emplace_back(std::string("--") + v.name + " " + v.metavar, v.help);
     std::size_t width = 0;
     for (const auto& r : rows)
         width = std::max(width, r.first.size());
@@ -240,6 +264,24 @@ ParsedTool parseToolArguments(const Arguments& args)
         else {
             return badUsage(s, "unknown option " + quoted(a));
         }
+        const auto extra = std::find_if(s.values.begin(), s.values.end(),
+                                        [&name](const ValueOption& v) { return name == v.name; });
+        if (extra != s.values.end()) {
+            // Each of its values a separate argument; "--name=V" for one value only.
+            std::vector<std::string> values;
+            if (value)
+                values.push_back(*value);
+            while (static_cast<int>(values.size()) < extra->count) {
+                if (i + 1 >= args.size())
+                    return badUsage(s, "missing value after " + quoted(a));
+                values.push_back(args[++i]);
+            }
+            if (static_cast<int>(values.size()) != extra->count)
+                return badUsage(s, "the option " + quoted("--" + name) + " takes " +
+                                       std::to_string(extra->count) + " values");
+            r.values[name] = std::move(values);
+            continue;
+        }
         const bool takesValue = (name == "output" && s.output) || (name == "size" && s.size);
         const bool isSwitch = name == "help" || (*s.flag && name == s.flag);
         if (!takesValue && !isSwitch)
@@ -299,6 +341,46 @@ ParsedTool parseToolArguments(const Arguments& args)
     }
     result.outcome = ParsedTool::Outcome::Run;
     return result;
+}
+
+std::optional<double> frequencyArgument(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    double value = 0.0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || ptr == text.data())
+        return std::nullopt;
+    std::string_view rest = text.substr(static_cast<std::size_t>(ptr - text.data()));
+    while (!rest.empty() && rest.front() == ' ')
+        rest.remove_prefix(1);
+    double factor = 1.0;
+    if (!rest.empty()) {
+        switch (rest.front()) {
+        case 'k':
+        case 'K':
+            factor = 1e3;
+            break;
+        case 'm': // nothing is matched in millihertz
+        case 'M':
+            factor = 1e6;
+            break;
+        case 'g':
+        case 'G':
+            factor = 1e9;
+            break;
+        default:
+            break;
+        }
+        if (factor != 1.0)
+            rest.remove_prefix(1);
+    }
+    if (!rest.empty() && rest != "Hz" && rest != "hz" && rest != "HZ")
+        return std::nullopt;
+    const double f = value * factor;
+    return f > 0.0 && f < 1e15 ? std::optional<double>(f) : std::nullopt;
 }
 
 std::string toolFlagName(ToolKind tool)

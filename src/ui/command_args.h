@@ -6,8 +6,10 @@
 // whatever its encoding. Decides between the window and the command-line
 // tools and parses a tool's options; runs nothing and touches no file.
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelvo {
@@ -37,7 +39,7 @@ std::string unknownCommandText(const std::string& word);
 // an environment variable (nullptr when unset).
 std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env);
 
-enum class ToolKind { Export, Netlist, List, Stability, Picture };
+enum class ToolKind { Export, Netlist, List, Stability, Picture, Touchstone };
 
 struct ToolRequest {
     ToolKind tool = ToolKind::List;
@@ -46,6 +48,8 @@ struct ToolRequest {
     bool flag = false;               // --normalize, --spice, --csv or --schematic
     char parameterKind = 0;          // export: 'H', 'Z', 'Y' or 'A'
     int size = 0;                    // picture: the longer side in pixels
+    // The tool's own options with values, as typed ("start" -> {"900MHz"}).
+    std::map<std::string, std::vector<std::string>> values;
 
     friend bool operator==(const ToolRequest&, const ToolRequest&) = default;
 };
@@ -61,6 +65,11 @@ struct ParsedTool {
 // "--" ends them. Long options take "--name VALUE" or "--name=VALUE",
 // -o also "-oVALUE".
 ParsedTool parseToolArguments(const Arguments& args);
+
+// A frequency as a script writes it: hertz, or with a prefix and optional
+// unit ("14M", "14.35 MHz", "433k", "2.4GHz"); nullopt for anything else
+// and for frequencies that are not positive.
+std::optional<double> frequencyArgument(std::string_view text);
 
 // The name of the option that switches `tool`'s flag ("csv" for
 // stability), empty for list.

@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "model/design_file.h"
 #include "model/netlist.h"
+#include "model/network_touchstone.h"
 #include "model/point_list.h"
 #include "model/spice_netlist.h"
 #include "model/touchstone.h"
@@ -92,6 +93,8 @@ ToolRun netlistTool(const ToolRequest& r)
     auto d = std::make_unique<Design>();
     if (auto e = loadDesign(*d, r.inputs[0], r.tool))
         return *e;
+    if (const auto refusal = netlistBlockRefusal(*d, r.flag))
+        return failed(r.tool, plain(refusal->text));
     std::string why;
     const bool ok = r.flag ? writeSpiceNetlist(*d, r.output, d->fileName, &why)
                            : writeNetlist(*d, r.output, d->fileName, &why) == netlistOk;
@@ -188,6 +191,51 @@ ToolRun pictureTool(const ToolRequest& r)
     return {0, "Picture '" + r.output + "' written\n", ""};
 }
 
+ToolRun touchstoneTool(const ToolRequest& r)
+{
+    auto d = std::make_unique<Design>();
+    if (auto e = loadDesign(*d, r.inputs[0], r.tool))
+        return *e;
+    if (const auto refusal = checkNetworkExport(*d))
+        return failed(r.tool, plain(refusal->text));
+    const auto option = [&r](const char* name) -> const std::string* {
+        const auto it = r.values.find(name);
+        return it == r.values.end() ? nullptr : &it->second.front();
+    };
+    const std::string* start = option("start");
+    const std::string* stop = option("stop");
+    const std::string* points = option("points");
+    std::vector<double> f = blockSweepFrequencies(*d);
+    if (f.empty() || start || stop || points) {
+        Sweep s = f.empty() ? defaultExportSweep(*d)
+                            : Sweep{f.front(), f.back(), defaultSweepPoints, false};
+        for (const auto& [text, end] : {std::pair{start, &s.start}, std::pair{stop, &s.stop}}) {
+            if (!text)
+                continue;
+            const std::optional<double> v = frequencyArgument(*text);
+            if (!v)
+                return {toolBadUsage, "",
+                        "zelvo touchstone: the frequency '" + *text +
+                            "' is not a number\nTry 'zelvo touchstone --help'.\n"};
+            *end = *v;
+        }
+        if (points) {
+            int n = 0;
+            const char* last = points->data() + points->size();
+            const auto [ptr, ec] = std::from_chars(points->data(), last, n);
+            s.points = ec == std::errc() && ptr == last ? n : 0;
+        }
+        if (const auto problem = sweepProblem(s))
+            return {toolBadUsage, "",
+                    "zelvo touchstone: " + *problem + "\nTry 'zelvo touchstone --help'.\n"};
+        f = sweepFrequencies(s);
+    }
+    const NetworkExportResult result = writeNetworkTouchstone(*d, f, r.output);
+    if (!result.ok)
+        return failed(r.tool, plain(result.message.text));
+    return {0, plain(result.message.text) + "\n", ""};
+}
+
 } // namespace
 
 std::string stabilityTableNumber(double value, int decimals)
@@ -233,6 +281,8 @@ ToolRun runTool(const Arguments& arguments)
         return stabilityTool(r);
     case ToolKind::Picture:
         return pictureTool(r);
+    case ToolKind::Touchstone:
+        return touchstoneTool(r);
     }
     return {toolBadUsage, "", toolsOverview()};
 }

@@ -7,6 +7,7 @@
 #include "model/touchstone.h"
 #include "ui/about.h"
 #include "ui/chart_window.h"
+#include "ui/commands/block_commands.h"
 #include "ui/commands/chart_commands.h"
 #include "ui/commands/circle_commands.h"
 #include "ui/commands/file_commands.h"
@@ -680,6 +681,13 @@ void MainWindow::run(Command command)
         break;
     case Command::ZoomFit:
         zoomFitCommand(c);
+        break;
+    case Command::InsertBlock:
+        tuner_->endSession();
+        insertBlockCommand(c);
+        break;
+    case Command::ExportNetwork:
+        exportNetworkCommand(c);
         break;
     case Command::Help:
         if (platform_.showHelp)

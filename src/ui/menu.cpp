@@ -40,6 +40,7 @@ const Menu menus[] = {
       {Command::PrinterSetup, "Printer s&etup..."},
       {Command::Print, "&Print..."},
       {Command::ExportPicture, "Expor&t Picture..."},
+      {Command::ExportNetwork, "Export net&work as Touchstone..."},
       {separator, ""},
       {Command::Exit, "E&xit"}}},
     {"&Edit",
@@ -58,7 +59,9 @@ const Menu menus[] = {
     {"&Network",
      {{Command::Wideband, "&Wideband\tCtrl+W"},
       {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
-      {Command::Optimise, "&Optimize..."}}},
+      {Command::Optimise, "&Optimize..."},
+      {separator, ""},
+      {Command::InsertBlock, "&Insert two-port block..."}}},
     {"&Options",
      {{Command::ZChart, "&Z-Chart", true},
       {Command::YChart, "&Y-Chart", true},
@@ -109,7 +112,8 @@ constexpr Command chartItems[] = {
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::Optimise, Command::Tuner,
-    Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit};
+    Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit,
+    Command::InsertBlock, Command::ExportNetwork};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

@@ -73,6 +73,8 @@ enum class Command : int {
     SaveSpiceNetlist = 230,
     ImportOnePort = 231,
     ZoomFit = 240,
+    InsertBlock = 250,
+    ExportNetwork = 251,
 };
 
 class MainMenu {

@@ -128,6 +128,10 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
             const std::string* fields[4] = {&line.label, &line.impedance, &line.q, &line.frequency};
             for (int i = 0; i < 4; ++i)
                 canvas.text({x(at[i]), y}, *fields[i], TextAlign::LeftTop);
+            // The frequency field ends in blanks that keep the note apart.
+            if (!line.note.empty())
+                canvas.text({x(at[3]) + canvas.textWidth(line.frequency), y}, line.note,
+                            TextAlign::LeftTop);
         }
         ++k;
     }

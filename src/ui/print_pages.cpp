@@ -325,7 +325,7 @@ void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
     printedTile(canvas, TileId::PictureLeft, slotLeft(-1), tileTop, page);
     for (int k = 0; k < n; ++k)
         if (const std::optional<TileId> id =
-                tileFor(design.elements[static_cast<std::size_t>(n - 1 - k)].kind))
+                tileFor(design.elements[static_cast<std::size_t>(n - 1 - k)]))
             printedTile(canvas, *id, slotLeft(k), tileTop, page);
     printedTile(canvas, TileId::ColumnTop, slotLeft(n), tileTop, page);
 

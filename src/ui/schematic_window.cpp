@@ -5,6 +5,7 @@
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
 #include "ui/chart_window.h"
+#include "ui/commands/block_commands.h"
 #include "ui/dialogs/element_value_dialog.h"
 #include "ui/shell.h"
 #include "ui/tuner.h"
@@ -136,6 +137,13 @@ void SchematicWindow::mouseDoubleClickEvent(QMouseEvent* event)
     if (!row)
         return;
     const Element& e = state_.design.elements[static_cast<std::size_t>(*row)];
+    if (e.kind == ElementKind::Block) {
+        // A block has no value: its dialog shows the data and turns it round.
+        CommandContext c{state_, platform_, shell_};
+        editBlockCommand(c, *row);
+        shell_.repaintAll();
+        return;
+    }
     ElementValueDialog dialog(state_, platform_, elementEditCode(e.kind, *row),
                               shell_.dialogParent());
     dialog.exec();

@@ -93,6 +93,10 @@ QString commandTip(Command c)
         return QStringLiteral("Adds the points of a one-port Touchstone file (.s1p) as data points");
     case Command::ZoomFit:
         return QStringLiteral("Shows the whole chart, centred, at zoom 1");
+    case Command::InsertBlock:
+        return QStringLiteral("Adds a measured two-port (a transistor, a vendor's part) from a Touchstone file to the chain");
+    case Command::ExportNetwork:
+        return QStringLiteral("Writes the matching network as a two-port Touchstone file (.s2p) for other tools");
     case Command::ExportH:
         return QStringLiteral("Writes the S-parameters as H-parameters");
     case Command::ExportZ:
@@ -172,6 +176,7 @@ void applyToolboxTips(QWidget* toolbox)
         {"shuntLine", "Shunt stub, short-circuited or open: moves along constant conductance"},
         {"shuntRlc", "Shunt R, L and C: enters a resistor, inductor and capacitor by value"},
         {"transformer", "Ideal transformer: scales the impedance by the turns ratio squared"},
+        {"block", "Two-port block: a measured transistor or part from a Touchstone file"},
         {"dataPoint", "Data point: enters an impedance and its frequency, or picks one"},
     };
     for (const Tip& t : tips)

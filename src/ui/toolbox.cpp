@@ -6,6 +6,7 @@
 #include "model/design_rules.h"
 #include "ui/app_state.h"
 #include "ui/chart_window.h"
+#include "ui/commands/block_commands.h"
 #include "ui/dialogs/data_point_dialog.h"
 #include "ui/dialogs/line_impedance_dialog.h"
 #include "ui/dialogs/rlc_dialog.h"
@@ -91,15 +92,19 @@ Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidge
     auto* transformer = new QPushButton(QStringLiteral("TRANSF."), this);
     transformer->setObjectName(QStringLiteral("transformer"));
     connect(transformer, &QPushButton::clicked, this, [this] { pressElement(ToolButton::TR); });
+    auto* block = new QPushButton(QStringLiteral("2-PORT..."), this);
+    block->setObjectName(QStringLiteral("block"));
+    connect(block, &QPushButton::clicked, this, &Toolbox::pressBlock);
     auto* point = new QPushButton(QStringLiteral(" DATAPOINT "), this);
     point->setObjectName(QStringLiteral("dataPoint"));
     connect(point, &QPushButton::clicked, this, &Toolbox::pressDataPoint);
-    for (QPushButton* b : {transformer, point}) {
+    for (QPushButton* b : {transformer, block, point}) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
     }
     grid->addWidget(transformer, 1, 0, 1, 2);
-    grid->addWidget(point, 2, 0, 1, 2);
+    grid->addWidget(block, 2, 0, 1, 2);
+    grid->addWidget(point, 3, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -200,6 +205,12 @@ void Toolbox::pressElement(ToolButton button)
                              QPoint(offset, offset));
     chart->startPlacement(begin);
     shell_.repaintChart();
+}
+
+void Toolbox::pressBlock()
+{
+    CommandContext c{state_, platform_, shell_};
+    insertBlockCommand(c);
 }
 
 void Toolbox::pressDataPoint()

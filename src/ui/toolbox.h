@@ -28,6 +28,8 @@ class Toolbox : public QDialog {
     void setImport(std::function<void(InputDevice)> import) { import_ = std::move(import); }
 
     void pressElement(ToolButton button);
+    // The measured two-port block, from a Touchstone file.
+    void pressBlock();
     void pressDataPoint();
 
   protected:

@@ -74,6 +74,9 @@ void Tuner::select(int index)
     if (index != selected_)
         endSession();
     selected_ = index >= 0 && index < n ? index : -1;
+    // A block has no value: it is not selected for tuning.
+    if (selected_ >= 0 && !isTunable(state_.design.elements[static_cast<std::size_t>(selected_)].kind))
+        selected_ = -1;
     if (selected_ >= 0) {
         const auto it = std::find_if(tuned_.begin(), tuned_.end(),
                                      [this](const Tuned& t) { return t.index == selected_; });

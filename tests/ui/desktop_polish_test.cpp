@@ -156,7 +156,7 @@ TEST_F(PolishTest, TitleCarriesTheModifiedMark)
 TEST_F(PolishTest, EveryButtonReadoutAndMenuItemHasATip)
 {
     const auto buttons = window->toolbox()->findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 12);
+    ASSERT_EQ(buttons.size(), 13);
     for (const QPushButton* b : buttons) {
         EXPECT_FALSE(b->toolTip().isEmpty()) << b->objectName().toStdString();
         EXPECT_FALSE(b->statusTip().isEmpty()) << b->objectName().toStdString();

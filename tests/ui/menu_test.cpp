@@ -29,6 +29,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::PrinterSetup, "Printer s&etup..."},
         {Command::Print, "&Print..."},
         {Command::ExportPicture, "Expor&t Picture..."},
+        {Command::ExportNetwork, "Export net&work as Touchstone..."},
         {Command::Exit, "E&xit"},
         {Command::Copy, "&Copy...\tCtrl+C"},
         {Command::Undo, "&Undo\tDel"},
@@ -74,6 +75,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::About, "&About..."},
         {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
         {Command::Optimise, "&Optimize..."},
+        {Command::InsertBlock, "&Insert two-port block..."},
         {Command::Tuner, "T&uner"},
     };
     for (const auto& [id, text] : items) {

@@ -142,8 +142,23 @@ bool saveAsCommand(CommandContext& c)
     return true;
 }
 
+namespace {
+
+// Neither netlist can hold a measured block: said before any dialog opens.
+bool netlistRefused(CommandContext& c, bool spice)
+{
+    const auto refusal = netlistBlockRefusal(c.design(), spice);
+    if (refusal)
+        report(c.platform, c.state.settings, c.parent(), *refusal);
+    return refusal.has_value();
+}
+
+} // namespace
+
 void saveNetlistCommand(CommandContext& c)
 {
+    if (netlistRefused(c, false))
+        return;
     FileDialogRequest r;
     r.parent = c.parent();
     r.title = QStringLiteral("Save Netlist");
@@ -167,6 +182,8 @@ void saveNetlistCommand(CommandContext& c)
 
 void saveSpiceNetlistCommand(CommandContext& c)
 {
+    if (netlistRefused(c, true))
+        return;
     FileDialogRequest r;
     r.parent = c.parent();
     r.title = QStringLiteral("Save SPICE Netlist");

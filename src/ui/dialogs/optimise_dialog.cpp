@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/dialogs/optimise_dialog.h"
 
+#include "core/abcd.h"
 #include "core/format.h"
 #include "core/number_text.h"
 #include "model/design_rules.h"
@@ -86,8 +87,15 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
         auto* item = new QListWidgetItem(
             QStringLiteral("DP %1   %2Hz").arg(i + 1).arg(QString::fromStdString(formatFrequency(p.f, 3))),
             points_);
-        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
-        item->setCheckState(Qt::Checked);
+        // Where a block has no value the chain has no end to optimise.
+        const bool defined = chainDefinedAt(
+            {d.elements.data(), static_cast<std::size_t>(std::clamp(d.elementCount, 0,
+                                                                    Design::elementCapacity))},
+            p.f);
+        if (!defined)
+            item->setText(item->text() + QStringLiteral("   (outside the block's range)"));
+        item->setFlags(defined ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled : Qt::NoItemFlags);
+        item->setCheckState(defined ? Qt::Checked : Qt::Unchecked);
     }
     points_->setMaximumHeight(120);
     row->addWidget(new QLabel(QStringLiteral("Data points"), this), 0, 0, Qt::AlignTop);

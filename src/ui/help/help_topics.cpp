@@ -57,6 +57,8 @@ constexpr Keyword keywords[] = {
     {"Tuning", "tuning.html#tuning"},
     {"Match automatically", "tuning.html#match"},
     {"Optimize", "tuning.html#optimise"},
+    {"Two-Port Block", "network.html#block"},
+    {"Network as Touchstone", "files.html#touchstone"},
 };
 
 constexpr struct {
