@@ -5,6 +5,7 @@
 #include "core/complex.h"
 #include "core/format.h"
 #include "core/numeric.h"
+#include "model/part_losses.h"
 
 #include <algorithm>
 #include <cmath>
@@ -203,14 +204,17 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
             ++number;
             ++point;
             break;
-        case HistoryEntry::Element:
+        case HistoryEntry::Element: {
             if (element >= elements)
                 break;
-            pointLineIfShown(ListLineKind::Element, pointLabel, d.elements[slot(element)].rEnd,
-                             d.elements[slot(element)].xEnd, f0);
+            const Element& e = d.elements[slot(element)];
+            pointLineIfShown(ListLineKind::Element, pointLabel, e.rEnd, e.xEnd, f0);
+            if (isLossy(e) && !lines.back().frequency.empty())
+                lines.back().note = partLossText(e.loss, e.kind);
             ++number;
             ++element;
             break;
+        }
         case HistoryEntry::StabCircle:
             if (stability < std::min(d.stabilityCount, Design::stabilityCapacity))
                 circleLineIfShown([&] {
@@ -252,10 +256,16 @@ std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std
 std::string commentsText(const Design& d)
 {
     std::string text;
-    for (const PointListLine& line : walk(d, Style::Clipboard))
-        text += line.kind == ListLineKind::Circle
-                    ? line.text
-                    : line.label + line.impedance + line.q + line.frequency;
+    for (const PointListLine& line : walk(d, Style::Clipboard)) {
+        if (line.kind == ListLineKind::Circle)
+            text += line.text;
+        else if (line.note.empty())
+            text += line.label + line.impedance + line.q + line.frequency;
+        else // the note goes before the line's end
+            text += line.label + line.impedance + line.q +
+                    line.frequency.substr(0, line.frequency.size() - 2) + "   " + line.note +
+                    "\r\n";
+    }
     return text;
 }
 

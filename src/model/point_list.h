@@ -21,6 +21,7 @@ struct PointListLine {
     std::string q;         // "Q = 0.250  "
     std::string frequency; // "1.000 GHz   "
     std::string text;      // circle lines only
+    std::string note;      // element lines of lossy parts: "Q 30 @ 2.4 GHz", after the frequency
 };
 
 // Columns (in character widths) of the label, impedance, Q and frequency.
@@ -33,7 +34,7 @@ std::vector<PointListLine> pointListLines(const Design& d);
 std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to);
 
 // The clipboard text: the same walk with the clipboard's formats, each line
-// ending in CR LF.
+// ending in CR LF (a note stands before it).
 std::string commentsText(const Design& d);
 
 } // namespace zelvo

@@ -3,12 +3,14 @@
 #pragma once
 // The design's layers on the chart, and renderChart, which paints them over
 // the grid in their fixed order.
+#include "core/element_path.h"
 #include "model/design.h"
 #include "render/canvas.h"
 #include "render/chart_style.h"
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace zelvo {
 
@@ -19,25 +21,34 @@ namespace zelvo {
 void drawDataPoints(Canvas& canvas, const Design& design, const ChartStyle& style,
                     const ChartGeometry& geometry, PointParts parts = PointParts::Both);
 
-// How one element is drawn: an arc counter-clockwise from `from` to `to`, or
-// a straight line from begin to end.
+// How one element is drawn: an arc counter-clockwise from `from` to `to`, a
+// straight line from begin to end, or, for a lossy part, the polyline `path`
+// from begin to end.
 struct ElementStroke {
     bool straight = false;
     Point centre;
     int radius = 0;
     Point from;
     Point to;
+    std::vector<Point> path;
 };
 // nullopt when the element's points or circle cannot be drawn (not a number,
-// or saturated beyond the pixel range).
-std::optional<ElementStroke> elementStroke(const Element& e, float z0, int radius, int cx, int cy);
+// or saturated beyond the pixel range). f0 is the design frequency, at which
+// a lossy part's path is computed.
+std::optional<ElementStroke> elementStroke(const Element& e, float z0, int radius, int cx, int cy,
+                                           double f0);
 void drawElementArcs(Canvas& canvas, const Design& design, const ChartStyle& style,
                      const ChartGeometry& geometry);
+// The points of a sampled path on the chart (radius and centre in pixels);
+// points that cannot be drawn are left out. The placement guide of a lossy
+// part and the stroke of a committed one are both drawn through it.
+std::vector<Point> pathOnChart(std::span<const PathPoint> path, float z0, int radius, int cx,
+                               int cy);
 
 // A proposed network over the chart, dashed in `colour`: the elements carry
-// their begin and end points as the chain computed them.
+// their begin and end points as the chain computed them at f0.
 void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
-                     int lineWidth, const ChartGeometry& geometry);
+                     int lineWidth, const ChartGeometry& geometry, double f0);
 
 void drawQCircles(Canvas& canvas, const Design& design, const ChartStyle& style,
                   const ChartGeometry& geometry);

@@ -60,12 +60,35 @@ std::optional<ElementStroke> resistorStroke(double centreOffset, int R, int cy,
 
 } // namespace
 
-std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, int cx, int cy)
+std::vector<Point> pathOnChart(std::span<const PathPoint> path, float z0, int R, int cx, int cy)
+{
+    std::vector<Point> points;
+    points.reserve(path.size());
+    for (const PathPoint& p : path)
+        if (const std::optional<Point> at = impedanceToChart(p.z.re, p.z.im, z0, R, cx, cy))
+            if (points.empty() || *at != points.back())
+                points.push_back(*at);
+    return points;
+}
+
+std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, int cx, int cy,
+                                           double f0)
 {
     const std::optional<Point> begin = impedanceToChart(e.rBegin, e.xBegin, z0f, R, cx, cy);
     const std::optional<Point> end = impedanceToChart(e.rEnd, e.xEnd, z0f, R, cx, cy);
     if (!begin || !end)
         return std::nullopt;
+    if (followsPath(e)) {
+        ElementStroke s;
+        s.path = pathOnChart(committedPath(e, z0f, f0), z0f, R, cx, cy);
+        s.from = *begin;
+        s.to = *end;
+        // Without a design frequency there is no path: a straight line then.
+        s.straight = s.path.size() < 2;
+        if (s.straight)
+            s.path.clear();
+        return s;
+    }
     const double z0 = z0f;
     const double rb = e.rBegin, xb = e.xBegin;
     const double r = rb / z0;
@@ -123,13 +146,15 @@ std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, i
 namespace {
 
 void drawStrokes(Canvas& canvas, std::span<const Element> elements, float z0, int R,
-                 const ChartGeometry& g)
+                 const ChartGeometry& g, double f0)
 {
     for (const Element& e : elements) {
-        const std::optional<ElementStroke> s = elementStroke(e, z0, R, g.cx, g.cy);
+        const std::optional<ElementStroke> s = elementStroke(e, z0, R, g.cx, g.cy, f0);
         if (!s)
             continue;
-        if (s->straight) {
+        if (!s->path.empty()) {
+            canvas.polyline(s->path);
+        } else if (s->straight) {
             canvas.moveTo(s->from);
             canvas.lineTo(s->to);
         } else {
@@ -146,15 +171,16 @@ void drawElementArcs(Canvas& canvas, const Design& d, const ChartStyle& style,
     const int R = chartRadius(g.baseRadius, g.zoom);
     canvas.setPen({PenStyle::Solid, style.lineWidth, style.colours.element});
     const int count = std::clamp(d.elementCount, 0, Design::elementCapacity);
-    drawStrokes(canvas, {d.elements.data(), static_cast<std::size_t>(count)}, d.z0, R, g);
+    drawStrokes(canvas, {d.elements.data(), static_cast<std::size_t>(count)}, d.z0, R, g,
+                designFrequency(d));
 }
 
 void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
-                     int lineWidth, const ChartGeometry& g)
+                     int lineWidth, const ChartGeometry& g, double f0)
 {
     const CanvasStateGuard keep(canvas);
     canvas.setPen({PenStyle::Dashed, std::max(2, lineWidth), colour});
-    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g);
+    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g, f0);
 }
 
 } // namespace zelvo

@@ -5,6 +5,7 @@
 #include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
+#include "model/part_losses.h"
 
 #include <cmath>
 #include <numbers>
@@ -43,7 +44,15 @@ void addLinePieces(std::vector<TextPiece>& out, const Element& e, double f0,
     const int wz = widthOf(zl);
     out.push_back({std::move(zl), FontFace::Default, textStartX, second});
     out.push_back({"W", FontFace::Symbol, wz + 10, second});
+    if (isLossy(e))
+        out.push_back({" | " + partLossText(e.loss, e.kind), FontFace::Default,
+                       wz + 10 + widthOf("W"), second});
 }
+
+// Dropped below the row's middle and lifted above it: a lossy part's value
+// and the line of its losses share the row.
+constexpr int valueLift = -6;
+constexpr int lossDrop = 8;
 
 } // namespace
 
@@ -62,12 +71,17 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
     switch (e.kind) {
     case ElementKind::CS:
     case ElementKind::CP:
-        out.push_back({formatSi(e.value, 1) + "F", FontFace::Default, textStartX, 0});
-        break;
     case ElementKind::IS:
-    case ElementKind::IP:
-        out.push_back({formatSi(e.value, 1) + "H", FontFace::Default, textStartX, 0});
+    case ElementKind::IP: {
+        const char* unit = isCapacitor(e.kind) ? "F" : "H";
+        if (!isLossy(e)) {
+            out.push_back({formatSi(e.value, 1) + unit, FontFace::Default, textStartX, 0});
+            break;
+        }
+        out.push_back({formatSi(e.value, 1) + unit, FontFace::Default, textStartX, valueLift});
+        out.push_back({partLossText(e.loss, e.kind), FontFace::Default, textStartX, lossDrop});
         break;
+    }
     case ElementKind::RS:
     case ElementKind::RP:
         addValueAndOhm(out, e.value, widthOf, 19, 0);

@@ -69,7 +69,8 @@ const Menu menus[] = {
       {separator, ""},
       {Command::Colors, "C&olors..."},
       {Command::ChangeZo, "&Change Zo..."},
-      {Command::Settings, "Settings"}}},
+      {Command::Settings, "Settings"},
+      {Command::PartLosses, "Part &Losses..."}}},
     {"&Zoom",
      {{Command::ZoomIn, "Zoom &in\tCtrl+I"},
       {Command::ZoomOut, "Zoom &out\tCtrl+O"},
@@ -109,7 +110,7 @@ constexpr Command chartItems[] = {
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::Optimise, Command::Tuner,
-    Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit};
+    Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit, Command::PartLosses};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

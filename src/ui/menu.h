@@ -73,6 +73,7 @@ enum class Command : int {
     SaveSpiceNetlist = 230,
     ImportOnePort = 231,
     ZoomFit = 240,
+    PartLosses = 250,
 };
 
 class MainMenu {

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/point_list_view.h"
 
+#include "core/numeric.h"
 #include "model/point_list.h"
 
 #include <algorithm>
@@ -65,6 +66,10 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
             const std::string* fields[4] = {&line.label, &line.impedance, &line.q, &line.frequency};
             for (int i = 0; i < 4; ++i)
                 canvas.text({x(at[i]), y}, *fields[i], TextAlign::LeftTop);
+            // Its trailing blanks keep the note apart from the frequency.
+            if (!line.note.empty())
+                canvas.text({sumSaturated(x(at[3]), canvas.textWidth(line.frequency)), y}, line.note,
+                            TextAlign::LeftTop);
         }
         ++k;
     }
