@@ -49,10 +49,9 @@ void addLinePieces(std::vector<TextPiece>& out, const Element& e, double f0,
                        wz + 10 + widthOf("W"), second});
 }
 
-// Dropped below the row's middle and lifted above it: a lossy part's value
-// and the line of its losses share the row.
-constexpr int valueLift = -6;
-constexpr int lossDrop = 8;
+// A lossy part's losses stand a line below its value, which keeps its place:
+// both inside the row's frame (and its double-click band), clear of the next.
+constexpr int lossDrop = 13;
 
 } // namespace
 
@@ -73,13 +72,10 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
     case ElementKind::CP:
     case ElementKind::IS:
     case ElementKind::IP: {
-        const char* unit = isCapacitor(e.kind) ? "F" : "H";
-        if (!isLossy(e)) {
-            out.push_back({formatSi(e.value, 1) + unit, FontFace::Default, textStartX, 0});
-            break;
-        }
-        out.push_back({formatSi(e.value, 1) + unit, FontFace::Default, textStartX, valueLift});
-        out.push_back({partLossText(e.loss, e.kind), FontFace::Default, textStartX, lossDrop});
+        out.push_back({formatSi(e.value, 1) + (isCapacitor(e.kind) ? "F" : "H"), FontFace::Default,
+                       textStartX, 0});
+        if (isLossy(e))
+            out.push_back({partLossText(e.loss, e.kind), FontFace::Default, textStartX, lossDrop});
         break;
     }
     case ElementKind::RS:

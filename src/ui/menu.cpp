@@ -70,7 +70,7 @@ const Menu menus[] = {
       {Command::Colors, "C&olors..."},
       {Command::ChangeZo, "&Change Zo..."},
       {Command::Settings, "Settings"},
-      {Command::PartLosses, "Part &Losses..."}}},
+      {Command::PartLosses, "&Part Losses..."}}},
     {"&Zoom",
      {{Command::ZoomIn, "Zoom &in\tCtrl+I"},
       {Command::ZoomOut, "Zoom &out\tCtrl+O"},

@@ -164,8 +164,8 @@ TEST(SchematicText, LinesShowLengthsInWavelengthsAndMillimetres)
     EXPECT_EQ(shortForms[3].text, " | 16.170 mm(m)");
 }
 
-// A lossy part's losses share its row: the value lifted, the losses below
-// it; a line's follow its impedance. Ideal parts keep the one centred line.
+// A lossy part's losses share its row, a line below the value; a line's
+// follow its impedance. Ideal parts keep the one line.
 TEST(SchematicText, LossesStandUnderTheValueOrBesideTheLineImpedance)
 {
     const TextWidth width = [](std::string_view s) { return static_cast<int>(s.size()) * 6; };
@@ -174,12 +174,12 @@ TEST(SchematicText, LossesStandUnderTheValueOrBesideTheLineImpedance)
               (std::vector<TextPiece>{{"2.2 nH", FontFace::Default, 10, 0}}));
     l.loss = {.q = 30, .qFrequency = 2.4e9};
     EXPECT_EQ(elementTextPieces(l, 1e9, width, 16, false),
-              (std::vector<TextPiece>{{"2.2 nH", FontFace::Default, 10, -6},
-                                      {"Q 30 @ 2.4 GHz", FontFace::Default, 10, 8}}));
+              (std::vector<TextPiece>{{"2.2 nH", FontFace::Default, 10, 0},
+                                      {"Q 30 @ 2.4 GHz", FontFace::Default, 10, 13}}));
     Element c = element(ElementKind::CP, 1e-12);
     c.loss = {.esr = 0.2, .esl = 0.3e-9};
     EXPECT_EQ(elementTextPieces(c, 1e9, width, 16, false).back(),
-              (TextPiece{"ESR 200 m\u03A9, ESL 300 pH", FontFace::Default, 10, 8}));
+              (TextPiece{"ESR 200 m\u03A9, ESL 300 pH", FontFace::Default, 10, 13}));
 
     Element line = element(ElementKind::LPS, 0.08, 75.0f, 2.2f);
     line.loss.lineDb = 0.5;

@@ -85,6 +85,7 @@ LossBox::LossBox(LossFamily family, const QString& title, const QString& prefix,
         addField(esr_, QStringLiteral("ESR:"), prefix + QStringLiteral("Esr"), ohmUnit);
         esr_.edit->setToolTip(QStringLiteral("A constant series resistance, instead of a Q"));
         addField(esl_, QStringLiteral("ESL:"), prefix + QStringLiteral("Esl"), inductanceUnits);
+        esl_.unit->setCurrentIndex(1); // nH: what a capacitor's ESL is typed in
         esl_.edit->setToolTip(QStringLiteral("Series inductance of the capacitor"));
     }
 }
