@@ -37,7 +37,7 @@ int pointerOffset(ElementKind kind);
 struct PlacementTrack {
     Point last;             // last accepted point, chart pixels at the current zoom
     bool lastValid = false; // kept by CS, IS, RS, CP, IP and RP only
-    double working = 0.0;   // the working quantity of the last accepted point
+    double working = 0.0;   // the working quantity of the last accepted point (a path: its t)
 };
 
 // Everything a drag step reads besides the hand-off.
