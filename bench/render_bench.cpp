@@ -107,6 +107,36 @@ void renderOneLayer(benchmark::State& state)
 }
 BENCHMARK(renderOneLayer)->DenseRange(0, 8)->Unit(benchmark::kMillisecond);
 
+// The element layer with every L, C, line and stub lossy: each is drawn
+// along its sampled path instead of an arc (compare renderOneLayer/4).
+void renderLossyElements(benchmark::State& state)
+{
+    ensureApplication();
+    const auto design = bench::fullDesign();
+    for (int i = 0; i < design->elementCount; ++i) {
+        Element& e = design->elements[static_cast<std::size_t>(i)];
+        if (isLine(e.kind))
+            e.loss.lineDb = 0.5;
+        else if (canBeLossy(e.kind))
+            e.loss = {.q = 40, .qFrequency = 1e9, .qLaw = QLaw::Sqrt};
+    }
+    recomputeChain(*design, 0);
+    const ChartStyle style = chartStyle(Settings{}, true, GridMode::Chart);
+    ChartGeometry g;
+    g.baseRadius = 490;
+    ChartLayers layers{false, false, false, false, true, false, false, false, false};
+    QImage image(1000, 1000, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PainterCanvas canvas(painter, CanvasMapping::chart(500, 500));
+        renderChart(canvas, *design, style, g, layers);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(renderLossyElements)->Unit(benchmark::kMillisecond);
+
 void renderEmptyChart(benchmark::State& state)
 {
     ensureApplication();

@@ -3,13 +3,16 @@
 #include "model/netlist.h"
 
 #include "core/block.h"
+#include "core/abcd.h"
 #include "core/chain.h"
 #include "core/format.h"
 #include "core/numeric.h"
 #include "model/file_io.h"
+#include "model/part_losses.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zelvo {
 
@@ -36,11 +39,71 @@ struct Nodes {
     }
 };
 
-std::string lineText(const char* kind, int a, int b, const Element& e, double lengthMm)
+std::string lineText(const char* kind, int a, int b, const Element& e, double lengthMm, double f0)
 {
+    // A lossy line: A is its loss in dB per unit of L (so that A L is the
+    // loss at f0), F the frequency in MHz from which it grows as sqrt(f).
+    if (isLossy(e) && e.loss.lineDb > 0.0 && lengthMm > 0.0 && f0 > 0.0)
+        return printfString(" %s %d %d %d Z=%G L=%G K=%G A=%G F=%G", kind, a, b, 0,
+                            static_cast<double>(e.lineImpedance), storable(lengthMm),
+                            static_cast<double>(e.lineEr),
+                            storable(e.loss.lineDb * e.value / lengthMm), storable(f0 / 1e6));
     return printfString(" %s %d %d %d Z=%G L=%G K=%G A=0 F=0", kind, a, b, 0,
                         static_cast<double>(e.lineImpedance), storable(lengthMm),
                         static_cast<double>(e.lineEr));
+}
+
+// A real L or C as the format's own parts, its losses fixed at f0: RES, IND
+// and CAP in series (an inductor's self-resonance a CAP across them), with
+// nodes of their own between them as open stubs take theirs. From `node`
+// to the next series node, or to ground in shunt.
+std::string lossyPartLines(const Element& e, Nodes& n, double f0)
+{
+    const double omega = twoPiElement * f0;
+    const double q = partQ(e.loss, f0);
+    std::string text = "! " + std::string(isInductor(e.kind) ? "IND" : "CAP") + " with " +
+                       partLossText(e.loss, e.kind, LossTextForm::Ascii) + "\r\n";
+    struct Part {
+        const char* name;
+        const char* key;
+        double value; // in the units of the DIM line
+    };
+    std::vector<Part> parts;
+    if (isInductor(e.kind)) {
+        if (q > 0.0)
+            parts.push_back({"RES", "R", omega * e.value / q});
+        parts.push_back({"IND", "L", e.value * 1e9});
+    }
+    else {
+        const double esr =
+            e.loss.esr > 0.0 ? e.loss.esr : q > 0.0 ? 1.0 / (omega * e.value * q) : 0.0;
+        if (esr > 0.0)
+            parts.push_back({"RES", "R", esr});
+        if (e.loss.esl > 0.0)
+            parts.push_back({"IND", "L", e.loss.esl * 1e9});
+        parts.push_back({"CAP", "C", e.value * 1e12});
+    }
+    const bool series = isSeries(e.kind);
+    const int first = n.node;
+    int from = first;
+    for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+        const int to = n.nextSeries();
+        ++n.pending;
+        text += printfString(" %s %d %d %s=%G\r\n", parts[i].name, from, to, parts[i].key,
+                             storable(parts[i].value));
+        from = to;
+    }
+    const int last = series ? n.nextSeries() : 0;
+    text += printfString(" %s %d %d %s=%G", parts.back().name, from, last, parts.back().key,
+                         storable(parts.back().value));
+    if (isInductor(e.kind) && e.loss.srf > 0.0) {
+        const double ws = twoPiElement * e.loss.srf;
+        text += printfString("\r\n CAP %d %d C=%G", first, last,
+                             storable(1e12 / (ws * ws * e.value)));
+    }
+    if (series)
+        n.seriesDone();
+    return text;
 }
 
 // One element line and the counter update after it; empty for no kind.
@@ -48,6 +111,8 @@ std::string elementLine(const Element& e, int index, Nodes& n, double f0)
 {
     // Free-space length in mm of `value` wavelengths at the design frequency.
     const double length = speedOfLight / f0 * e.value * 1000.0;
+    if (isLossy(e) && (isInductor(e.kind) || isCapacitor(e.kind)) && f0 > 0.0)
+        return lossyPartLines(e, n, f0);
     std::string text;
     switch (e.kind) {
     case ElementKind::CS:
@@ -55,7 +120,7 @@ std::string elementLine(const Element& e, int index, Nodes& n, double f0)
         n.seriesDone();
         break;
     case ElementKind::LS:
-        text = lineText("TLINP", n.node, n.nextSeries(), e, length);
+        text = lineText("TLINP", n.node, n.nextSeries(), e, length, f0);
         n.seriesDone();
         break;
     case ElementKind::RS:
@@ -70,11 +135,11 @@ std::string elementLine(const Element& e, int index, Nodes& n, double f0)
         text = printfString(" CAP %d %d C=%G", n.node, 0, e.value * 1e12);
         break;
     case ElementKind::LPS:
-        text = lineText("TLINP", n.node, 0, e, length);
+        text = lineText("TLINP", n.node, 0, e, length, f0);
         break;
     case ElementKind::LPO:
         // The open end is a node of its own.
-        text = lineText("TLINP", n.node, n.nextSeries(), e, length);
+        text = lineText("TLINP", n.node, n.nextSeries(), e, length, f0);
         ++n.pending;
         break;
     case ElementKind::RP:

@@ -7,6 +7,7 @@
 #include "core/format.h"
 #include "core/numeric.h"
 #include "model/block_file.h"
+#include "model/part_losses.h"
 
 #include <algorithm>
 #include <cmath>
@@ -237,7 +238,7 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
             ++number;
             ++point;
             break;
-        case HistoryEntry::Element:
+        case HistoryEntry::Element: {
             if (element >= elements)
                 break;
             {
@@ -245,11 +246,14 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
                 const Element& e = d.elements[slot(element)];
                 pointLineIfShown(ListLineKind::Element, pointLabel, e.rEnd, e.xEnd, f0);
                 if (visible)
-                    lines.back().note = blockNote(e);
+                    lines.back().note = e.kind == ElementKind::Block ? blockNote(e)
+                                        : isLossy(e)                 ? partLossText(e.loss, e.kind)
+                                                                     : std::string();
             }
             ++number;
             ++element;
             break;
+        }
         case HistoryEntry::StabCircle:
             if (stability < std::min(d.stabilityCount, Design::stabilityCapacity))
                 circleLineIfShown([&] {

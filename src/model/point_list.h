@@ -21,7 +21,8 @@ struct PointListLine {
     std::string q;         // "Q = 0.250  "
     std::string frequency; // "1.000 GHz   "
     // After the frequency: what a point line needs besides its numbers (a
-    // block's name, why a wideband point has no value); mostly empty.
+    // block's name, a lossy part's losses such as "Q 30 @ 2.4 GHz", why a
+    // wideband point has no value); mostly empty.
     std::string note;
     std::string text; // circle lines only
 };
@@ -36,7 +37,7 @@ std::vector<PointListLine> pointListLines(const Design& d);
 std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to);
 
 // The clipboard text: the same walk with the clipboard's formats, each line
-// ending in CR LF.
+// ending in CR LF (a note stands before it).
 std::string commentsText(const Design& d);
 
 } // namespace zelvo

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #pragma once
 // Display options and colours that outlive a run (the settings file).
+#include "model/part_losses.h"
+
 #include <cstdint>
 
 namespace zelvo {
@@ -43,6 +45,7 @@ struct Settings {
     float zoom = 1.0f;
     int schematicTextAngle = 2700; // tenths of a degree; 900 = turned
     int lineWidth = 1;             // 1..9, not stored in the file
+    PartLossDefaults partLosses;   // of new parts; a section of its own in the file
 
     bool showZChart() const { return (chartKinds & showZChartBit) != 0; }
     bool showYChart() const { return (chartKinds & showYChartBit) != 0; }

@@ -120,6 +120,72 @@ std::string zoomText(float zoom)
     return text;
 }
 
+constexpr std::string_view lossHeader = "[PART LOSSES]";
+
+// The keys of one part's losses: its prefix and the field names of the
+// design file's parts section.
+struct LossKey {
+    const char* key;
+    double PartLoss::*field;
+};
+constexpr LossKey lossKeys[] = {{"Q", &PartLoss::q},     {"QF", &PartLoss::qFrequency},
+                                {"ESR", &PartLoss::esr}, {"SRF", &PartLoss::srf},
+                                {"ESL", &PartLoss::esl}, {"LINEDB", &PartLoss::lineDb}};
+
+struct LossPart {
+    const char* prefix;
+    PartLoss PartLossDefaults::*loss;
+    ElementKind kind; // whose fields it keeps
+};
+constexpr LossPart lossParts[] = {{"INDUCTOR", &PartLossDefaults::inductor, ElementKind::IS},
+                                  {"CAPACITOR", &PartLossDefaults::capacitor, ElementKind::CS},
+                                  {"LINE", &PartLossDefaults::line, ElementKind::LS}};
+
+std::string lossSectionText(const PartLossDefaults& d)
+{
+    if (d == PartLossDefaults{})
+        return {};
+    std::string out = std::string(lossHeader) + "\r\n";
+    for (const LossPart& p : lossParts) {
+        const PartLoss l = lossForKind(d.*p.loss, p.kind);
+        for (const LossKey& k : lossKeys)
+            if (l.*k.field != 0.0)
+                out += printfString("%s_%s=%G\r\n", p.prefix, k.key, l.*k.field);
+        if (l.q != 0.0 && l.qLaw != QLaw::Constant)
+            out += printfString("%s_QLAW=%s\r\n", p.prefix,
+                                l.qLaw == QLaw::Sqrt ? "SQRT" : "LINEAR");
+    }
+    return out + "\r\n";
+}
+
+// One line of the section (folded to upper case); out-of-range values are
+// dropped part by part when the section has been read.
+void readLossLine(PartLossDefaults& d, std::string_view line)
+{
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        return;
+    const std::string_view key = line.substr(0, eq);
+    const std::string_view rest = line.substr(eq + 1);
+    for (const LossPart& p : lossParts) {
+        const std::string_view prefix = p.prefix;
+        if (!key.starts_with(prefix) || key.size() < prefix.size() + 2 || key[prefix.size()] != '_')
+            continue;
+        const std::string_view field = key.substr(prefix.size() + 1);
+        PartLoss& l = d.*p.loss;
+        if (field == "QLAW") {
+            l.qLaw = rest.starts_with("SQRT")     ? QLaw::Sqrt
+                     : rest.starts_with("LINEAR") ? QLaw::Linear
+                                                  : QLaw::Constant;
+            return;
+        }
+        for (const LossKey& k : lossKeys)
+            if (field == k.key)
+                l.*k.field = scanNumber(rest).value;
+        return;
+    }
+}
+
 } // namespace
 
 std::string defaultSettingsPath()
@@ -138,7 +204,7 @@ std::string defaultSettingsPath()
 
 std::string settingsFileText(const Settings& s)
 {
-    std::string out = "[COLORS]\r\n";
+    std::string out = lossSectionText(s.partLosses) + "[COLORS]\r\n";
     for (const ColourKey& k : colourKeys) {
         const Colour c = s.*k.colour;
         out += printfString("%s=%i,%i,%i\r\n", k.key, redOf(c), greenOf(c), blueOf(c));
@@ -157,19 +223,36 @@ std::string settingsFileText(const Settings& s)
 
 void readSettingsText(Settings& s, std::string_view bytes)
 {
-    enum class Section { None, Colours, Misc } section = Section::None;
+    enum class Section { None, Colours, Misc, Losses } section = Section::None;
     TextLineReader reader(bytes, settingsLineLimit);
     std::string line;
+    PartLossDefaults losses;
+    bool lossesRead = false;
     while (reader.next(line)) {
         if (contains(line, "[COLORS]"))
             section = Section::Colours;
         if (contains(line, "[MISCELLANEOUS]"))
             section = Section::Misc;
+        // Any other header ends the losses' section (the recent files' one
+        // stands ahead of it).
+        if (line.starts_with("[") && contains(line, lossHeader)) {
+            section = Section::Losses;
+            lossesRead = true;
+        }
+        else if (line.starts_with("[") && section == Section::Losses) {
+            section = Section::None;
+        }
         if (section == Section::Colours)
             readColourLine(s, line);
         else if (section == Section::Misc)
             readMiscLine(s, line);
+        else if (section == Section::Losses)
+            readLossLine(losses, line);
     }
+    if (lossesRead)
+        s.partLosses = {lossForKind(losses.inductor, ElementKind::IS),
+                        lossForKind(losses.capacitor, ElementKind::CS),
+                        lossForKind(losses.line, ElementKind::LS)};
 }
 
 int readSettings(Settings& s, const std::string& path)

@@ -2,14 +2,17 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/spice_netlist.h"
 
+#include "core/abcd.h"
 #include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
 #include "model/file_io.h"
 #include "model/netlist.h"
+#include "model/part_losses.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zelvo {
 
@@ -40,6 +43,75 @@ struct Writer {
     void line(const std::string& s) { out += s + "\n"; }
 };
 
+// A part of value v, or parts in series: from a to b through fresh nodes.
+struct Part {
+    const char* prefix; // "R", "L", "C"
+    double value;
+};
+
+void inSeries(Writer& w, const std::vector<Part>& parts, const std::string& a, const std::string& b)
+{
+    std::string from = a;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string to = i + 1 == parts.size() ? b : w.newNode();
+        w.line(w.name(parts[i].prefix) + " " + from + " " + to + " " + num(parts[i].value));
+        from = to;
+    }
+}
+
+// Nepers in a decibel of attenuation: 20 log10(e).
+constexpr double dbPerNeper = 8.685889638065037;
+
+// A real L or C between a and b (b = "0" in shunt) with its losses fixed at
+// f0: SPICE has no part whose resistance follows a Q law.
+void lossyPart(Writer& w, const Element& e, const std::string& a, const std::string& b, double f0)
+{
+    const double omega = twoPiElement * f0;
+    const double q = partQ(e.loss, f0);
+    const std::string what = partLossText(e.loss, e.kind, LossTextForm::Ascii);
+    const std::string at = " at " + formatSi(f0, 6) + "Hz";
+    if (isInductor(e.kind)) {
+        w.line("* inductor with " + what + (q > 0.0 ? ": R = wL/Q" + at : std::string()));
+        std::vector<Part> parts;
+        if (q > 0.0)
+            parts.push_back({"R", omega * e.value / q});
+        parts.push_back({"L", e.value});
+        inSeries(w, parts, a, b);
+        if (e.loss.srf > 0.0) {
+            const double ws = twoPiElement * e.loss.srf;
+            w.line(w.name("C") + " " + a + " " + b + " " + num(1.0 / (ws * ws * e.value)));
+        }
+        return;
+    }
+    w.line("* capacitor with " + what +
+           (e.loss.esr > 0.0 || q <= 0.0 ? std::string() : ": ESR = 1/(wCQ)" + at));
+    std::vector<Part> parts;
+    const double esr = e.loss.esr > 0.0 ? e.loss.esr : q > 0.0 ? 1.0 / (omega * e.value * q) : 0.0;
+    if (esr > 0.0)
+        parts.push_back({"R", esr});
+    if (e.loss.esl > 0.0)
+        parts.push_back({"L", e.loss.esl});
+    parts.push_back({"C", e.value});
+    inSeries(w, parts, a, b);
+}
+
+// The loss of a line (nepers at f0) as a matched resistive T pad of its own
+// impedance beside the lossless line: the two chain matrices commute and
+// multiply to the lossy line's, exactly at f0. ngspice's lossy line (LTRA)
+// cannot have a real impedance with loss, and TXL has no AC analysis.
+std::string lossPad(Writer& w, const Element& e, const std::string& a)
+{
+    const double alpha = e.loss.lineDb * e.value / dbPerNeper;
+    const double zc = e.lineImpedance;
+    const std::string mid = w.newNode(), out = w.newNode();
+    w.line("* line loss " + partLossText(e.loss, e.kind, LossTextForm::Ascii) + " (" + num(alpha) +
+           " Np at the start frequency): matched pad");
+    w.line(w.name("R") + " " + a + " " + mid + " " + num(zc * std::tanh(alpha / 2.0)));
+    w.line(w.name("R") + " " + mid + " " + out + " " + num(zc * std::tanh(alpha / 2.0)));
+    w.line(w.name("R") + " " + mid + " 0 " + num(zc / std::sinh(alpha)));
+    return out;
+}
+
 // One element between `a` (generator side) and `b` (load side); shunt
 // elements use only `a`.
 void writeElement(Writer& w, const Element& e, const std::string& a, const std::string& b,
@@ -48,6 +120,14 @@ void writeElement(Writer& w, const Element& e, const std::string& a, const std::
     // Electrical length in wavelengths at f0 is a delay of value / f0.
     const double delay = f0 > 0.0 ? e.value / f0 : 0.0;
     const std::string z = num(static_cast<double>(e.lineImpedance));
+    const bool lossy = isLossy(e) && f0 > 0.0;
+    if (lossy && (isInductor(e.kind) || isCapacitor(e.kind))) {
+        lossyPart(w, e, a, isSeries(e.kind) ? b : std::string("0"), f0);
+        return;
+    }
+    // A lossy line begins with its pad; the line itself follows it.
+    const bool padded = lossy && isLine(e.kind) && e.loss.lineDb > 0.0 && e.value > 0.0;
+    const std::string at = padded ? lossPad(w, e, a) : a;
     switch (e.kind) {
     case ElementKind::CS: w.line(w.name("C") + " " + a + " " + b + " " + num(e.value)); break;
     case ElementKind::IS: w.line(w.name("L") + " " + a + " " + b + " " + num(e.value)); break;
@@ -56,14 +136,14 @@ void writeElement(Writer& w, const Element& e, const std::string& a, const std::
     case ElementKind::IP: w.line(w.name("L") + " " + a + " 0 " + num(e.value)); break;
     case ElementKind::RP: w.line(w.name("R") + " " + a + " 0 " + num(e.value)); break;
     case ElementKind::LS:
-        w.line(w.name("T") + " " + a + " 0 " + b + " 0 Z0=" + z + " TD=" + num(delay));
+        w.line(w.name("T") + " " + at + " 0 " + b + " 0 Z0=" + z + " TD=" + num(delay));
         break;
     case ElementKind::LPS:
-        w.line(w.name("T") + " " + a + " 0 0 0 Z0=" + z + " TD=" + num(delay) + " ; shorted stub");
+        w.line(w.name("T") + " " + at + " 0 0 0 Z0=" + z + " TD=" + num(delay) + " ; shorted stub");
         break;
     case ElementKind::LPO: {
         const std::string end = w.newNode();
-        w.line(w.name("T") + " " + a + " 0 " + end + " 0 Z0=" + z + " TD=" + num(delay)
+        w.line(w.name("T") + " " + at + " 0 " + end + " 0 Z0=" + z + " TD=" + num(delay)
                + " ; open stub");
         w.line(w.name("R") + " " + end + " 0 " + num(openEnd));
         break;
@@ -128,7 +208,12 @@ std::string spiceNetlistText(const Design& d, const std::string& designFileName)
     w.line("* Design file: " + (designFileName.empty() ? std::string("(not saved)") : designFileName));
     w.line("* Start frequency: " + formatSi(f0, 6) + "Hz (" + num(f0) + " Hz)");
     w.line("* Z0: " + num(z0) + " ohm");
-    w.line("* Element values refer to the start frequency; lines are lossless.");
+    const auto* first = d.elements.data();
+    if (std::any_of(first, first + count, [](const Element& e) { return isLossy(e); }))
+        w.line("* Element values and losses refer to the start frequency: a Q or a line loss "
+               "that changes with frequency is held at its value there.");
+    else
+        w.line("* Element values refer to the start frequency; lines are lossless.");
     w.line(std::string(".subckt ") + spiceSubcircuitName + " in out");
 
     // Written from the generator side: the last element of the chain meets "in".

@@ -3,6 +3,8 @@
 #pragma once
 // The design's layers on the chart, and renderChart, which paints them over
 // the grid in their fixed order.
+#include "core/element_path.h"
+#include "core/part_path.h"
 #include "model/design.h"
 #include "render/canvas.h"
 #include "render/chart_style.h"
@@ -21,7 +23,8 @@ void drawDataPoints(Canvas& canvas, const Design& design, const ChartStyle& styl
                     const ChartGeometry& geometry, PointParts parts = PointParts::Both);
 
 // How one element is drawn: an arc counter-clockwise from `from` to `to`, a
-// straight line from begin to end, or (a block) a polyline along `path`.
+// straight line from begin to end, or (a block, a lossy part) a polyline
+// along `path`.
 struct ElementStroke {
     bool straight = false;
     Point centre;
@@ -31,8 +34,10 @@ struct ElementStroke {
     std::vector<Point> path;
 };
 // nullopt when the element's points or circle cannot be drawn (not a number,
-// or saturated beyond the pixel range).
-std::optional<ElementStroke> elementStroke(const Element& e, float z0, int radius, int cx, int cy);
+// or saturated beyond the pixel range). f0 is the design frequency, at which
+// a lossy part's path is computed.
+std::optional<ElementStroke> elementStroke(const Element& e, float z0, int radius, int cx, int cy,
+                                           double f0);
 // A two-port block at the design frequency f0: the path its end travels as
 // the block grows from nothing along the powers of its chain matrix
 // (elementPath), from its begin to its end point; a straight line where the
@@ -41,11 +46,16 @@ std::optional<ElementStroke> blockStroke(const Element& e, float z0, int radius,
                                          double f0);
 void drawElementArcs(Canvas& canvas, const Design& design, const ChartStyle& style,
                      const ChartGeometry& geometry);
+// The points of a sampled path on the chart (radius and centre in pixels);
+// points that cannot be drawn are left out. The placement guide of a lossy
+// part and the stroke of a committed one are both drawn through it.
+std::vector<Point> pathOnChart(std::span<const PathPoint> path, float z0, int radius, int cx,
+                               int cy);
 
 // A proposed network over the chart, dashed in `colour`: the elements carry
-// their begin and end points as the chain computed them.
+// their begin and end points as the chain computed them at f0.
 void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
-                     int lineWidth, const ChartGeometry& geometry);
+                     int lineWidth, const ChartGeometry& geometry, double f0);
 
 void drawQCircles(Canvas& canvas, const Design& design, const ChartStyle& style,
                   const ChartGeometry& geometry);

@@ -61,12 +61,35 @@ std::optional<ElementStroke> resistorStroke(double centreOffset, int R, int cy,
 
 } // namespace
 
-std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, int cx, int cy)
+std::vector<Point> pathOnChart(std::span<const PathPoint> path, float z0, int R, int cx, int cy)
+{
+    std::vector<Point> points;
+    points.reserve(path.size());
+    for (const PathPoint& p : path)
+        if (const std::optional<Point> at = impedanceToChart(p.z.re, p.z.im, z0, R, cx, cy))
+            if (points.empty() || *at != points.back())
+                points.push_back(*at);
+    return points;
+}
+
+std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, int cx, int cy,
+                                           double f0)
 {
     const std::optional<Point> begin = impedanceToChart(e.rBegin, e.xBegin, z0f, R, cx, cy);
     const std::optional<Point> end = impedanceToChart(e.rEnd, e.xEnd, z0f, R, cx, cy);
     if (!begin || !end)
         return std::nullopt;
+    if (followsPath(e)) {
+        ElementStroke s;
+        s.path = pathOnChart(committedPath(e, z0f, f0), z0f, R, cx, cy);
+        s.from = *begin;
+        s.to = *end;
+        // Without a design frequency there is no path: a straight line then.
+        s.straight = s.path.size() < 2;
+        if (s.straight)
+            s.path.clear();
+        return s;
+    }
     const double z0 = z0f;
     const double rb = e.rBegin, xb = e.xBegin;
     const double r = rb / z0;
@@ -124,7 +147,7 @@ std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, i
 std::optional<ElementStroke> blockStroke(const Element& e, float z0, int R, int cx, int cy,
                                          double f0)
 {
-    std::optional<ElementStroke> s = elementStroke(e, z0, R, cx, cy);
+    std::optional<ElementStroke> s = elementStroke(e, z0, R, cx, cy, f0);
     const std::optional<Abcd> m = elementAbcd(e, f0, f0);
     if (!s || !m)
         return s;
@@ -155,7 +178,7 @@ void drawStrokes(Canvas& canvas, std::span<const Element> elements, float z0, in
     for (const Element& e : elements) {
         const std::optional<ElementStroke> s = e.kind == ElementKind::Block
                                                    ? blockStroke(e, z0, R, g.cx, g.cy, f0)
-                                                   : elementStroke(e, z0, R, g.cx, g.cy);
+                                                   : elementStroke(e, z0, R, g.cx, g.cy, f0);
         if (!s)
             continue;
         if (!s->path.empty()) {
@@ -182,12 +205,11 @@ void drawElementArcs(Canvas& canvas, const Design& d, const ChartStyle& style,
 }
 
 void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
-                     int lineWidth, const ChartGeometry& g)
+                     int lineWidth, const ChartGeometry& g, double f0)
 {
     const CanvasStateGuard keep(canvas);
     canvas.setPen({PenStyle::Dashed, std::max(2, lineWidth), colour});
-    // Proposals hold no block.
-    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g, 0.0);
+    drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g, f0);
 }
 
 } // namespace zelvo

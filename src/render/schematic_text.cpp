@@ -6,6 +6,7 @@
 #include "core/chain.h"
 #include "core/format.h"
 #include "model/block_file.h"
+#include "model/part_losses.h"
 
 #include <cmath>
 #include <numbers>
@@ -44,7 +45,14 @@ void addLinePieces(std::vector<TextPiece>& out, const Element& e, double f0,
     const int wz = widthOf(zl);
     out.push_back({std::move(zl), FontFace::Default, textStartX, second});
     out.push_back({"W", FontFace::Symbol, wz + 10, second});
+    if (isLossy(e))
+        out.push_back({" | " + partLossText(e.loss, e.kind), FontFace::Default,
+                       wz + 10 + widthOf("W"), second});
 }
+
+// A lossy part's losses stand a line below its value, which keeps its place:
+// both inside the row's frame (and its double-click band), clear of the next.
+constexpr int lossDrop = 13;
 
 } // namespace
 
@@ -63,12 +71,14 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
     switch (e.kind) {
     case ElementKind::CS:
     case ElementKind::CP:
-        out.push_back({formatSi(e.value, 1) + "F", FontFace::Default, textStartX, 0});
-        break;
     case ElementKind::IS:
-    case ElementKind::IP:
-        out.push_back({formatSi(e.value, 1) + "H", FontFace::Default, textStartX, 0});
+    case ElementKind::IP: {
+        out.push_back({formatSi(e.value, 1) + (isCapacitor(e.kind) ? "F" : "H"), FontFace::Default,
+                       textStartX, 0});
+        if (isLossy(e))
+            out.push_back({partLossText(e.loss, e.kind), FontFace::Default, textStartX, lossDrop});
         break;
+    }
     case ElementKind::RS:
     case ElementKind::RP:
         addValueAndOhm(out, e.value, widthOf, 19, 0);

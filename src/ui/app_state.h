@@ -5,6 +5,7 @@
 // options, the placement hand-off between toolbox and chart window, and the
 // dialog memories. Owned by main(), passed by reference to every window.
 #include "core/element.h"
+#include "core/part_path.h"
 #include "model/circle_dialogs.h"
 #include "model/design.h"
 #include "model/settings.h"
@@ -42,6 +43,9 @@ struct PlacementHandoff {
     int lineCopy[4] = {0, 0, 0, 0};
     bool stubMarker = false; // short straight marker of a stub guide
     int marker[4] = {0, 0, 0, 0};
+    // A lossy part's guide instead of the circle: the impedances its value
+    // reaches from the working point, sampled over its whole range.
+    std::vector<PathPoint> guidePath;
     // The live value last written into the schematic's pending row (the last
     // one inside the kind's display window).
     std::optional<double> liveValue;
@@ -50,7 +54,11 @@ struct PlacementHandoff {
     // placement puts it back.
     std::optional<Element> savedSlot;
 
-    void clearGuides() { guideArc = guideLine = guideLineCopy = stubMarker = false; }
+    void clearGuides()
+    {
+        guideArc = guideLine = guideLineCopy = stubMarker = false;
+        guidePath.clear();
+    }
     // Ends a placement (commit, cancel, reset).
     void end()
     {

@@ -35,10 +35,17 @@ void drawSegment(Canvas& canvas, const int (&v)[4], float zoom)
 
 } // namespace
 
-void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom)
+void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom, float z0,
+                         int baseRadius)
 {
     const CanvasStateGuard keep(canvas);
     canvas.setPen(Pen{});
+    if (!h.guidePath.empty()) {
+        const std::vector<Point> path =
+            pathOnChart(h.guidePath, z0, chartRadius(baseRadius, zoom), 0, 0);
+        if (path.size() >= 2)
+            canvas.polyline(path);
+    }
     if (h.guideArc) {
         const int cx = scaled(h.guideCircle[0], zoom), cy = scaled(h.guideCircle[1], zoom);
         const int r = scaled(h.guideCircle[2], zoom);
@@ -80,7 +87,7 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
     renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g, layers);
     if (preview && !state.matchPreview.empty())
         drawPreviewArcs(canvas, state.matchPreview, state.design.z0, rgb(200, 0, 200),
-                        state.settings.lineWidth, g);
+                        state.settings.lineWidth, g, designFrequency(state.design));
 }
 
 // The layers that move with the elements' values (`moving`), or all the
@@ -142,7 +149,7 @@ void paintPlacementOverlay(QPainter& painter, const AppState& state, std::option
         return;
     const ChartView& v = state.chartView;
     PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
-    drawPlacementGuides(canvas, h, state.settings.zoom);
+    drawPlacementGuides(canvas, h, state.settings.zoom, state.design.z0, v.baseRadius);
     // Where the element has got to, in case the pointer cannot be moved onto
     // the guide (some desktops refuse programs moving it).
     if (reached) {

@@ -36,7 +36,9 @@ QImage chartBaseImage(const AppState& state, double devicePixelRatio, int fontHe
 QImage chartFixedImage(const AppState& state, double devicePixelRatio, int fontHeight);
 void paintChainLayers(QPainter& painter, const AppState& state, int fontHeight);
 
-// The guides of the hand-off (arc and straight guides), scaled by the zoom.
-void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom);
+// The guides of the hand-off (arc, straight and path guides), scaled by the
+// zoom; a path guide's impedances are placed against z0.
+void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom, float z0,
+                         int baseRadius);
 
 } // namespace zelvo

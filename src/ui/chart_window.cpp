@@ -3,6 +3,7 @@
 #include "ui/chart_window.h"
 
 #include "model/design.h"
+#include "model/part_losses.h"
 #include "ui/chart_paint.h"
 #include "ui/dialogs/data_point_dialog.h"
 #include "ui/dialogs/frequency_dialog.h"
@@ -156,9 +157,11 @@ PlacementContext ChartWindow::context() const
     c.z0 = d.z0;
     c.f = designFrequency(d);
     const int n = d.elementCount;
-    if (n >= 0 && n < Design::elementCapacity)
-        c.lineImpedance =
-            static_cast<double>(d.elements[static_cast<std::size_t>(n)].lineImpedance);
+    if (n >= 0 && n < Design::elementCapacity) {
+        const Element& slot = d.elements[static_cast<std::size_t>(n)];
+        c.lineImpedance = static_cast<double>(slot.lineImpedance);
+        c.loss = slot.loss;
+    }
     c.baseRadius = state_.chartView.baseRadius;
     c.zoom = state_.settings.zoom;
     return c;
@@ -182,7 +185,8 @@ void ChartWindow::updateStatus()
         return;
     }
     const PlacementContext c = context();
-    status_(placementStatus(h.placingKind, h.liveValue, c.lineImpedance));
+    status_(placementStatus(h.placingKind, h.liveValue, c.lineImpedance,
+                            QString::fromStdString(partLossText(c.loss, c.kind))));
 }
 
 void ChartWindow::resetInteraction()
@@ -317,7 +321,7 @@ void ChartWindow::drag(Point mouse)
         break;
     }
     movePointerTo(step.point);
-    showReadout(step.point, exactReadout(c));
+    showReadout(step.point, step.exact);
     slot->value = step.value;
     if (step.shown) {
         state_.placement.liveValue = step.value;

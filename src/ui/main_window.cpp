@@ -595,6 +595,9 @@ void MainWindow::run(Command command)
     case Command::Settings:
         lineWidthCommand(c);
         break;
+    case Command::PartLosses:
+        partLossesCommand(c);
+        break;
     case Command::ZoomIn:
         zoomInCommand(c);
         break;

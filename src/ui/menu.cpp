@@ -72,7 +72,8 @@ const Menu menus[] = {
       {separator, ""},
       {Command::Colors, "C&olors..."},
       {Command::ChangeZo, "&Change Zo..."},
-      {Command::Settings, "Settings"}}},
+      {Command::Settings, "Settings"},
+      {Command::PartLosses, "&Part Losses..."}}},
     {"&Zoom",
      {{Command::ZoomIn, "Zoom &in\tCtrl+I"},
       {Command::ZoomOut, "Zoom &out\tCtrl+O"},
@@ -113,7 +114,7 @@ constexpr Command chartItems[] = {
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::Optimise, Command::Tuner,
     Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit,
-    Command::InsertBlock, Command::ExportNetwork};
+    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

@@ -75,6 +75,7 @@ enum class Command : int {
     ZoomFit = 240,
     InsertBlock = 250,
     ExportNetwork = 251,
+    PartLosses = 252,
 };
 
 class MainMenu {

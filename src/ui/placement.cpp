@@ -3,9 +3,11 @@
 #include "ui/placement.h"
 
 #include "core/chain.h"
+#include "core/part_path.h"
 #include "core/numeric.h"
 #include "render/schematic_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zelvo {
@@ -291,9 +293,85 @@ ExactReadout exactReadout(const PlacementContext& c)
     }
 }
 
+std::optional<double> nearestPathParameter(std::span<const PathPoint> path, float z0,
+                                           int baseRadius, float zoom, Point mouse)
+{
+    const double rf = static_cast<double>(baseRadius) * static_cast<double>(zoom);
+    const double zr = static_cast<double>(z0);
+    const auto pixelOf = [&](Complex z) {
+        const Complex g = impedanceToGamma(z.re, z.im, zr);
+        return Complex{g.re * rf, g.im * rf};
+    };
+    const double mx = mouse.x, my = mouse.y;
+    std::optional<double> best;
+    double bestDistance = 0.0;
+    const auto consider = [&](double distance, double t) {
+        if (std::isfinite(distance) && (!best || distance < bestDistance)) {
+            best = t;
+            bestDistance = distance;
+        }
+    };
+    Complex a = path.empty() ? Complex{} : pixelOf(path.front().z);
+    if (path.size() == 1)
+        consider(std::hypot(mx - a.re, my - a.im), path.front().t);
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        const Complex b = pixelOf(path[i].z);
+        const double dx = b.re - a.re, dy = b.im - a.im;
+        const double len2 = dx * dx + dy * dy;
+        const double s =
+            len2 > 0.0 ? std::clamp(((mx - a.re) * dx + (my - a.im) * dy) / len2, 0.0, 1.0) : 0.0;
+        const double px = a.re + s * dx, py = a.im + s * dy;
+        consider(std::hypot(mx - px, my - py), path[i - 1].t + s * (path[i].t - path[i - 1].t));
+        a = b;
+    }
+    return best;
+}
+
+namespace {
+
+// A lossy part: the mouse snaps to the nearest point of the sampled path, and
+// the element is the value read there, shown where it really takes the
+// impedance.
+DragStep dragAlongPath(const PlacementHandoff& h, const PlacementContext& c, PlacementTrack& track,
+                       Point mouse)
+{
+    DragStep step;
+    if (mouse == track.last)
+        return step;
+    const std::optional<double> t =
+        nearestPathParameter(h.guidePath, c.z0, c.baseRadius, c.zoom, mouse);
+    if (!t) {
+        step.outcome = DragOutcome::Refused;
+        step.point = track.last;
+        return step;
+    }
+    const double zr = static_cast<double>(c.z0);
+    Element part;
+    part.kind = c.kind;
+    part.loss = c.loss;
+    part.lineImpedance = static_cast<float>(c.lineImpedance);
+    part.value = valueAtPathParameter(c.kind, *t, c.begin, zr, c.f);
+    const Complex z = transformElement(part, c.begin, c.f, c.f);
+    const Complex g = impedanceToGamma(z.re, z.im, zr);
+    const double rf = static_cast<double>(c.baseRadius) * static_cast<double>(c.zoom);
+    track.last = {toInt(g.re * rf), toInt(g.im * rf)};
+    track.lastValid = true;
+    track.working = *t;
+    step.outcome = DragOutcome::Accepted;
+    step.point = track.last;
+    step.value = part.value;
+    step.shown = pendingValueShown(c.kind, part.value);
+    step.exact = ExactReadout::whole(z);
+    return step;
+}
+
+} // namespace
+
 DragStep dragPlacement(const PlacementHandoff& h, const PlacementContext& c, PlacementTrack& track,
                        double storedValue, Point mouse)
 {
+    if (!h.guidePath.empty())
+        return dragAlongPath(h, c, track, mouse);
     DragStep step;
     const double s = static_cast<double>(c.zoom);
     const int rz = toInt(static_cast<double>(c.baseRadius) * s);
@@ -337,6 +415,7 @@ DragStep dragPlacement(const PlacementHandoff& h, const PlacementContext& c, Pla
     step.point = *p;
     step.value = v.value;
     step.shown = pendingValueShown(c.kind, v.value);
+    step.exact = exactReadout(c);
     return step;
 }
 
@@ -344,12 +423,22 @@ std::optional<Element> commitPlacement(const PlacementContext& c, const Placemen
                                        const Element& pending)
 {
     const double value = pending.value;
+    Element e = pending;
+    e.kind = c.kind;
+    if (followsPath(e)) {
+        if (value == 0.0 || !track.lastValid || !commitWindow(c.kind, value))
+            return std::nullopt;
+        const Complex end = transformElement(e, c.begin, c.f, c.f);
+        e.rBegin = c.begin.re;
+        e.xBegin = c.begin.im;
+        e.rEnd = end.re;
+        e.xEnd = end.im;
+        return e;
+    }
     if (keepsValidFlag(c.kind) &&
         (value == 0.0 || !track.lastValid || !commitWindow(c.kind, value)))
         return std::nullopt;
 
-    Element e = pending;
-    e.kind = c.kind;
     const double rb = c.begin.re, xb = c.begin.im;
     const double gb = admittanceG(rb, xb), bb = admittanceB(rb, xb);
     const double w = track.working;

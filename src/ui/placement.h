@@ -12,6 +12,7 @@
 #include "ui/app_state.h"
 
 #include <optional>
+#include <span>
 
 namespace zelvo {
 
@@ -23,6 +24,12 @@ namespace zelvo {
 void computeGuide(PlacementHandoff& h, ElementKind kind, Complex begin, float z0,
                   double lineImpedance, int baseRadius, float zoom);
 
+// The guide of a lossy part (`part`: kind, losses and line data): its path
+// from the working point `begin` over the whole range of its value at the
+// design frequency f0; fills workingPixel and guidePath of `h`.
+void computePathGuide(PlacementHandoff& h, const Element& part, Complex begin, float z0, double f0,
+                      int baseRadius);
+
 // The pointer offset of each kind's toolbox button (both screen coordinates).
 int pointerOffset(ElementKind kind);
 
@@ -30,7 +37,7 @@ int pointerOffset(ElementKind kind);
 struct PlacementTrack {
     Point last;             // last accepted point, chart pixels at the current zoom
     bool lastValid = false; // kept by CS, IS, RS, CP, IP and RP only
-    double working = 0.0;   // the working quantity of the last accepted point
+    double working = 0.0;   // the working quantity of the last accepted point (a path: its t)
 };
 
 // Everything a drag step reads besides the hand-off.
@@ -40,6 +47,7 @@ struct PlacementContext {
     float z0 = 50.0f;
     double f = 0.0;            // design frequency, Hz
     double lineImpedance = 50; // Zl of a line or stub, ohm
+    PartLoss loss;             // the pending part's losses
     int baseRadius = 0;
     float zoom = 1.0f;
 };
@@ -47,9 +55,20 @@ struct PlacementContext {
 // A readout quantity that a placement keeps exactly (the one its kind does
 // not change) instead of reading it back from the rounded pixel.
 struct ExactReadout {
-    enum class Which { None, R, X, G, B, Q };
+    enum class Which { None, R, X, G, B, Q, Z };
     Which which = Which::None;
     double value = 0.0;
+    Complex impedance; // Z: every quantity from this impedance (a lossy part keeps none)
+
+    ExactReadout() = default;
+    ExactReadout(Which w, double v) : which(w), value(v) {}
+    static ExactReadout whole(Complex z)
+    {
+        ExactReadout e;
+        e.which = Which::Z;
+        e.impedance = z;
+        return e;
+    }
 };
 ExactReadout exactReadout(const PlacementContext& c);
 
@@ -65,17 +84,21 @@ struct DragStep {
     Point point;
     double value = 0.0; // Accepted: the element value (F, H, ohm, wavelengths, ratio)
     bool shown = false; // Accepted: the value lies in the kind's display window
+    ExactReadout exact; // Accepted: what the readout takes exactly
 };
 
 // One mouse move (chart pixels at the current zoom) during a placement.
 // Updates `track` as the chart window keeps it; `storedValue` is the value the
-// pending slot holds from the previous accepted step.
+// pending slot holds from the previous accepted step. With a path guide the
+// mouse snaps to the nearest point of the path, and the point shown is where
+// the value read there really takes the impedance.
 DragStep dragPlacement(const PlacementHandoff& h, const PlacementContext& c, PlacementTrack& track,
                        double storedValue, Point mouse);
 
 // The element a left click fixes, or nullopt when the click is refused (value
 // outside the commit window, or after a refused position). `pending` is the
-// slot being placed: its value and, for lines, Zl and er.
+// slot being placed: its value, losses and, for lines, Zl and er. A lossy
+// part ends exactly where transformElement takes the begin point.
 std::optional<Element> commitPlacement(const PlacementContext& c, const PlacementTrack& track,
                                        const Element& pending);
 
@@ -86,6 +109,12 @@ Element* pendingSlot(Design& d);
 void savePendingSlot(AppState& state);
 // Ends a placement without an element: the slot gets its old contents back.
 void cancelPlacement(AppState& state);
+
+// The parameter (core/part_path.h) of the point of `path` nearest to
+// `mouse`, interpolated along the nearest segment; chart pixels at the
+// current zoom. nullopt for an empty path.
+std::optional<double> nearestPathParameter(std::span<const PathPoint> path, float z0,
+                                           int baseRadius, float zoom, Point mouse);
 
 // The impedance of a chart pixel at the current zoom (Gamma from the unrounded
 // radius baseRadius * zoom).

@@ -3,6 +3,7 @@
 // The guide along which each kind of element moves the working point.
 #include "ui/placement.h"
 
+#include "core/part_path.h"
 #include "core/numeric.h"
 
 #include <climits>
@@ -148,6 +149,19 @@ void computeGuide(PlacementHandoff& h, ElementKind kind, Complex begin, float z0
     default:
         break;
     }
+}
+
+void computePathGuide(PlacementHandoff& h, const Element& part, Complex begin, float z0, double f0,
+                      int baseRadius)
+{
+    h.clearGuides();
+    const double zr = static_cast<double>(z0);
+    const Complex gamma = impedanceToGamma(begin.re, begin.im, zr);
+    h.workingPixel[0] = pixel(gamma.re, baseRadius);
+    h.workingPixel[1] = pixel(gamma.im, baseRadius);
+    // Lines and stubs once round the chart (half a wavelength), L and C up to
+    // the open or short.
+    h.guidePath = partPath(part, begin, zr, f0, isLine(part.kind) ? 1.0 : pathParameterEnd);
 }
 
 int pointerOffset(ElementKind kind)

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/point_list_view.h"
 
+#include "core/numeric.h"
 #include "model/point_list.h"
 
 #include <algorithm>
@@ -128,9 +129,9 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
             const std::string* fields[4] = {&line.label, &line.impedance, &line.q, &line.frequency};
             for (int i = 0; i < 4; ++i)
                 canvas.text({x(at[i]), y}, *fields[i], TextAlign::LeftTop);
-            // The frequency field ends in blanks that keep the note apart.
+            // Its trailing blanks keep the note apart from the frequency.
             if (!line.note.empty())
-                canvas.text({x(at[3]) + canvas.textWidth(line.frequency), y}, line.note,
+                canvas.text({sumSaturated(x(at[3]), canvas.textWidth(line.frequency)), y}, line.note,
                             TextAlign::LeftTop);
         }
         ++k;

@@ -6,6 +6,7 @@
 #include "core/chain.h"
 #include "core/format.h"
 #include "core/numeric.h"
+#include "model/part_losses.h"
 #include "model/point_list.h"
 #include "render/bitmap.h"
 #include "render/chart_objects.h"
@@ -51,7 +52,7 @@ Run sign(const char* s)
     return {s, true};
 }
 
-std::vector<TextLine> elementLines(const Element& e, double f0)
+std::vector<TextLine> idealElementLines(const Element& e, double f0)
 {
     switch (e.kind) {
     case ElementKind::CS:
@@ -90,6 +91,21 @@ std::vector<TextLine> elementLines(const Element& e, double f0)
         break;
     }
     return {};
+}
+
+// A lossy part's losses: a line of their own under an L or C, after the
+// impedance of a line or stub.
+std::vector<TextLine> elementLines(const Element& e, double f0)
+{
+    std::vector<TextLine> lines = idealElementLines(e, f0);
+    if (!isLossy(e) || lines.empty())
+        return lines;
+    const std::string losses = partLossText(e.loss, e.kind);
+    if (isLine(e.kind))
+        lines.back().push_back({" | " + losses});
+    else
+        lines.push_back({{losses}});
+    return lines;
 }
 
 TextLine impedanceLine(double r, double x)

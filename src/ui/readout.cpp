@@ -36,12 +36,29 @@ std::optional<ReadoutTexts> readoutAt(double x, double y, int baseRadius, float 
     if (!(rf * rf > x * x + y * y))
         return std::nullopt;
     using W = ExactReadout::Which;
+    if (exact.which == W::Z) {
+        // The point itself, exactly: its pixel only says where it is drawn.
+        const Complex g = impedanceToGamma(exact.impedance.re, exact.impedance.im,
+                                           static_cast<double>(z0));
+        x = g.re * rf;
+        y = g.im * rf;
+    }
     const double u = x / rf, v = y / rf;
     const double zr = static_cast<double>(z0);
-    const double r = exact.which == W::R ? exact.value : zr * resistanceFromGamma(u, v);
-    const double xx = exact.which == W::X ? exact.value : zr * reactanceFromGamma(u, v);
-    const double g = exact.which == W::G ? exact.value : conductanceFromGamma(u, v) / zr;
-    const double b = exact.which == W::B ? exact.value : susceptanceFromGamma(u, v) / zr;
+    const bool whole = exact.which == W::Z;
+    const Complex ze = exact.impedance;
+    const double r = exact.which == W::R ? exact.value
+                     : whole             ? ze.re
+                                         : zr * resistanceFromGamma(u, v);
+    const double xx = exact.which == W::X ? exact.value
+                      : whole             ? ze.im
+                                          : zr * reactanceFromGamma(u, v);
+    const double g = exact.which == W::G ? exact.value
+                     : whole             ? admittanceG(ze.re, ze.im)
+                                         : conductanceFromGamma(u, v) / zr;
+    const double b = exact.which == W::B ? exact.value
+                     : whole             ? admittanceB(ze.re, ze.im)
+                                         : susceptanceFromGamma(u, v) / zr;
     const double mag = std::sqrt(x * x + y * y) / rf;
     const double phi = shownArgument({x, y}) / readoutPi * 180.0;
     const double tiny = static_cast<double>(FLOAT_TINY);

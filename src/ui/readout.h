@@ -17,7 +17,8 @@ struct ReadoutTexts {
 
 // The texts for chart point (x, y) (pixels at the current zoom, y up), or
 // nullopt outside the chart, where the readouts keep their last values.
-// `exact` replaces the one quantity a placement keeps unchanged.
+// `exact` replaces the one quantity a placement keeps unchanged, or gives
+// the whole point (a lossy part, which keeps none).
 std::optional<ReadoutTexts> readoutAt(double x, double y, int baseRadius, float zoom, float z0,
                                       ExactReadout exact = {});
 

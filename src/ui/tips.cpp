@@ -97,6 +97,8 @@ QString commandTip(Command c)
         return QStringLiteral("Adds a measured two-port (a transistor, a vendor's part) from a Touchstone file to the chain");
     case Command::ExportNetwork:
         return QStringLiteral("Writes the matching network as a two-port Touchstone file (.s2p) for other tools");
+    case Command::PartLosses:
+        return QStringLiteral("Sets the Q, ESR, self-resonance and line loss of parts placed from now on");
     case Command::ExportH:
         return QStringLiteral("Writes the S-parameters as H-parameters");
     case Command::ExportZ:
@@ -210,7 +212,8 @@ void applyReadoutTips(QWidget* parent)
     }
 }
 
-QString placementStatus(ElementKind kind, std::optional<double> value, double lineImpedance)
+QString placementStatus(ElementKind kind, std::optional<double> value, double lineImpedance,
+                        const QString& losses)
 {
     QString name;
     QString unit;
@@ -259,6 +262,8 @@ QString placementStatus(ElementKind kind, std::optional<double> value, double li
         kind == ElementKind::LS || kind == ElementKind::LPS || kind == ElementKind::LPO;
     if (line)
         text += QStringLiteral(" (Zl %1 \u03a9)").arg(lineImpedance, 0, 'g', 4);
+    if (!losses.isEmpty())
+        text += QStringLiteral(" with ") + losses;
     if (value) {
         if (line)
             text += QStringLiteral(": %1 \u03bb").arg(*value, 0, 'f', 3);

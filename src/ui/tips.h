@@ -25,7 +25,8 @@ void applyToolboxTips(QWidget* toolbox);
 void applyReadoutTips(QWidget* readoutParent);
 
 // "Placing series capacitor: 1.2pF" while a placement runs; the value once
-// the drag has produced one.
-QString placementStatus(ElementKind kind, std::optional<double> value, double lineImpedance);
+// the drag has produced one, and a lossy part's losses ("with Q 30 ...").
+QString placementStatus(ElementKind kind, std::optional<double> value, double lineImpedance,
+                        const QString& losses = {});
 
 } // namespace zelvo

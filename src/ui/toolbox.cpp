@@ -4,6 +4,7 @@
 
 #include "core/numeric.h"
 #include "model/design_rules.h"
+#include "model/part_losses.h"
 #include "ui/app_state.h"
 #include "ui/chart_window.h"
 #include "ui/commands/block_commands.h"
@@ -192,11 +193,23 @@ void Toolbox::pressElement(ToolButton button)
         shell_.repaintAll();
         return;
     }
-    const Element* slot = pendingSlot(d);
+    Element* slot = pendingSlot(d);
     const double zl = slot ? static_cast<double>(slot->lineImpedance) : 50.0;
     ChartWindow* chart = shell_.chartWindow();
     const float zoom = state_.settings.zoom;
-    computeGuide(h, kind, d.currentPoint, d.z0, zl, state_.chartView.baseRadius, zoom);
+    // A new part takes the losses set for its kind (Options, Part Losses);
+    // a lossy one follows its real path instead of the ideal circle.
+    Element part;
+    if (slot) {
+        slot->loss = defaultLossFor(state_.settings.partLosses, kind, designFrequency(d));
+        part = *slot;
+        part.kind = kind;
+    }
+    if (followsPath(part))
+        computePathGuide(h, part, d.currentPoint, d.z0, designFrequency(d),
+                         state_.chartView.baseRadius);
+    else
+        computeGuide(h, kind, d.currentPoint, d.z0, zl, state_.chartView.baseRadius, zoom);
     const Point begin{toInt(h.workingPixel[0] * static_cast<double>(zoom)),
                       toInt(h.workingPixel[1] * static_cast<double>(zoom))};
     const int offset = pointerOffset(kind);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zelvo {
 namespace {
@@ -76,6 +77,36 @@ TEST(WidebandEvaluator, AgreesWithElementByElementEvaluation)
     // No variables: the fixed chain alone.
     WidebandEvaluator fixed(chain, points, f0, {});
     EXPECT_NEAR(fixed.worstMismatch({}, target), reference(chain, points, f0, {}, {}, target), 1e-6);
+}
+
+// The optimiser sees the same lossy chain as the wideband evaluation: parts
+// with every kind of loss, variables among them.
+TEST(WidebandEvaluator, AgreesForLossyParts)
+{
+    std::vector<Element> chain{element(ElementKind::IS, 5e-9), element(ElementKind::CP, 2e-12),
+                               element(ElementKind::LS, 0.11, 60.0f),
+                               element(ElementKind::CS, 3e-12), element(ElementKind::LPO, 0.19),
+                               element(ElementKind::IP, 12e-9)};
+    chain[0].loss = {.q = 30, .qFrequency = 2e9, .qLaw = QLaw::Sqrt, .srf = 6e9};
+    chain[1].loss = {.q = 80, .qFrequency = 1e9, .qLaw = QLaw::Linear};
+    chain[2].loss.lineDb = 0.8;
+    chain[3].loss = {.esr = 0.4, .esl = 0.3e-9};
+    chain[4].loss.lineDb = 1.5;
+    chain[5].loss = {.q = 25};
+    std::vector<DataPoint> points;
+    for (int i = 0; i < 7; ++i)
+        points.push_back({15.0 + 6 * i, -30.0 + 9 * i, 7e8 + 1e8 * i});
+    const double f0 = 1e9;
+    const std::vector<TuneVariable> vars{{0, ElementPart::Value}, {3, ElementPart::Value},
+                                         {4, ElementPart::Value}};
+    WidebandEvaluator eval(chain, points, f0, vars);
+    std::vector<double> values{4e-9, 2.5e-12, 0.22};
+    const Complex target{50, 0};
+    const double lossy = reference(chain, points, f0, vars, values, target);
+    EXPECT_NEAR(eval.worstMismatch(values, target), lossy, 1e-9);
+    for (Element& e : chain)
+        e.loss = {};
+    EXPECT_GT(std::abs(reference(chain, points, f0, vars, values, target) - lossy), 1e-3);
 }
 
 TEST(WidebandEvaluator, ShortedLoadThroughOpenStubIsTotalReflection)

@@ -150,3 +150,35 @@ TEST(Netlist, WriteReplacesTheFileOrReportsFailure)
     EXPECT_EQ(readWholeFile(path), netlistText(*d, path, "<unnamed>"));
     EXPECT_EQ(writeNetlist(*d, (dir / "no" / "n.net").string(), "x"), netlistCannotWrite);
 }
+
+// Real parts as the format's own R, L and C with nodes of their own, the way
+// open stubs take theirs; a lossy line's loss in TLINP's A and F.
+TEST(Netlist, LossyPartsTakeNodesOfTheirOwn)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, 10, 1e9});
+    Element shuntL = element(ElementKind::IP, 10e-9);
+    shuntL.loss = {.q = 50, .qFrequency = 1e9, .srf = 5e9};
+    Element seriesC = element(ElementKind::CS, 2e-12);
+    seriesC.loss = {.esr = 0.5, .esl = 1e-9};
+    Element line = element(ElementKind::LS, 0.25, 50.0f);
+    line.loss.lineDb = 2.0;
+    for (const Element& e : {shuntL, seriesC, line})
+        ASSERT_TRUE(appendElement(*d, e));
+    const std::string t = text(*d);
+    // From the generator: the line (1 -> 2), the series C (2 -> 3 -> 4 -> 5),
+    // the shunt L (5 -> 6 -> 0, the SRF's C across them).
+    const std::vector<std::string> expected = {
+        " TLINP 1 2 0 Z=50 L=74.9481 K=1 A=0.00667128 F=1000",
+        "! CAP with ESR 500 mOhm, ESL 1 nH",
+        " RES 2 3 R=0.5",
+        " IND 3 4 L=1",
+        " CAP 4 5 C=2",
+        "! IND with Q 50 @ 1 GHz, SRF 5 GHz",
+        " RES 5 6 R=1.25664",
+        " IND 6 0 L=10",
+        " CAP 5 0 C=0.101321",
+    };
+    EXPECT_EQ(elementLines(t), expected) << t;
+    EXPECT_NE(t.find(" DEF2P 1 5 A"), std::string::npos);
+}

@@ -277,3 +277,29 @@ TEST(PointList, EntriesBeyondTheCountsShowNothing)
     d->historyCount = 4;
     EXPECT_EQ(pointListLines(*d).size(), 1u);
 }
+
+// A lossy part's line says so after its frequency; an ideal one's is as it was.
+TEST(PointList, LossyElementLinesCarryTheirLosses)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, -12.5, 2.4e9});
+    Element l = element(ElementKind::IS, 1e-9);
+    l.loss = {.q = 30, .qFrequency = 2.4e9, .qLaw = QLaw::Sqrt};
+    appendElement(*d, l);
+    appendElement(*d, element(ElementKind::RS, 5));
+    Element stub = element(ElementKind::LPO, 0.1);
+    stub.loss.lineDb = 0.25;
+    appendElement(*d, stub);
+    const std::vector<PointListLine> lines = pointListLines(*d);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].note, "");
+    EXPECT_EQ(lines[1].note, "Q 30 @ 2.4 GHz (\u221D\u221Af)");
+    EXPECT_EQ(lines[2].note, "");
+    EXPECT_EQ(lines[3].note, "0.25 dB/\u03BB");
+    EXPECT_EQ(lines[1].frequency, "2.400 GHz   ");
+    const std::string clip = commentsText(*d);
+    EXPECT_NE(clip.find("2.400 GHz   Q 30 @ 2.4 GHz (\u221D\u221Af)\r\nDP-Nr. 3 "), std::string::npos)
+        << clip;
+    EXPECT_NE(clip.find("2.400 GHz\r\nDP-Nr. 4 "), std::string::npos) << clip;
+    EXPECT_TRUE(clip.ends_with("2.400 GHz   0.25 dB/\u03BB\r\n")) << clip;
+}

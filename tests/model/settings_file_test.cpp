@@ -198,3 +198,41 @@ TEST(SettingsZoom, ReadIntoTheDialogsRangeAndWrittenSoItReadsBack)
         EXPECT_EQ(static_cast<float>(std::atof(text.c_str() + at + 5)), zoom);
     }
 }
+
+// The losses of new parts: a section of their own ahead of the classic ones,
+// absent while every part is ideal, read back whole; values out of range are
+// not taken.
+TEST(SettingsFileText, PartLossesRoundTripAheadOfTheClassicSections)
+{
+    Settings s = changed();
+    s.partLosses.inductor = {.q = 30, .qFrequency = 2.4e9, .qLaw = QLaw::Sqrt, .srf = 6e9};
+    s.partLosses.capacitor = {.esr = 0.12, .esl = 0.5e-9};
+    s.partLosses.line.lineDb = 0.3;
+    const std::string text = settingsFileText(s);
+    EXPECT_TRUE(text.starts_with("[PART LOSSES]\r\nINDUCTOR_Q=30\r\nINDUCTOR_QF=2.4E+09\r\n"
+                                 "INDUCTOR_SRF=6E+09\r\nINDUCTOR_QLAW=SQRT\r\nCAPACITOR_ESR=0.12\r\n"
+                                 "CAPACITOR_ESL=5E-10\r\nLINE_LINEDB=0.3\r\n\r\n[COLORS]\r\n"))
+        << text;
+    EXPECT_TRUE(text.ends_with(settingsFileText(changed()))); // the classic part unchanged
+    Settings r;
+    readSettingsText(r, text);
+    expectStoredFieldsEqual(r, s);
+    EXPECT_EQ(r.partLosses, s.partLosses);
+
+    // A file without the section leaves them as they are; the recent files'
+    // section may stand ahead, and lower case is read too.
+    Settings classic;
+    classic.partLosses.line.lineDb = 1.0;
+    readSettingsText(classic, defaultText);
+    EXPECT_EQ(classic.partLosses.line.lineDb, 1.0);
+    Settings edited;
+    readSettingsText(edited, "[RECENT]\r\nFILE1=/tmp/a.zvc\r\n\r\n[part losses]\r\n"
+                             "inductor_q=0.5\r\ncapacitor_q=80\r\ncapacitor_qf=1e9\r\n"
+                             "capacitor_qlaw=linear\r\nline_linedb=11\r\n\r\n[COLORS]\r\n"
+                             "ELEMENTS=1,2,3\r\n");
+    EXPECT_EQ(edited.partLosses.inductor, PartLoss{}); // Q below 1
+    EXPECT_EQ(edited.partLosses.capacitor,
+              (PartLoss{.q = 80, .qFrequency = 1e9, .qLaw = QLaw::Linear}));
+    EXPECT_EQ(edited.partLosses.line, PartLoss{}); // beyond 10 dB per wavelength
+    EXPECT_EQ(edited.elementColour, rgb(1, 2, 3));
+}

@@ -162,3 +162,89 @@ TEST(SpiceNetlist, NgspiceSeesTheChartsInputImpedance)
     }
     EXPECT_EQ(compared, 12);
 }
+
+namespace {
+
+Element withLoss(Element e, PartLoss loss)
+{
+    e.loss = loss;
+    return e;
+}
+
+} // namespace
+
+// Every kind of loss, in series and in shunt, through ngspice: the netlist
+// holds the losses at the start frequency, where it must give the chain's
+// input impedance to 1e-5.
+TEST(SpiceNetlist, NgspiceSeesTheLossyChainsInputImpedance)
+{
+    if (!haveNgspice())
+        GTEST_SKIP() << "ngspice is not installed";
+    const double f = 2.4e9;
+    const PartLoss qSqrt{.q = 30, .qFrequency = 1e9, .qLaw = QLaw::Sqrt};
+    const PartLoss qLinear{.q = 45, .qFrequency = 3e9, .qLaw = QLaw::Linear};
+    const PartLoss withSrf{.q = 60, .qFrequency = 2.4e9, .srf = 6e9};
+    const PartLoss esrEsl{.esr = 0.3, .esl = 0.4e-9};
+    const PartLoss capQ{.q = 200, .qFrequency = 1e9};
+    const PartLoss lineLoss{.lineDb = 1.2};
+    const std::vector<std::vector<Element>> chains = {
+        {withLoss(element(ElementKind::IS, 6e-9), qSqrt),
+         withLoss(element(ElementKind::CP, 1.5e-12), capQ)},
+        {withLoss(element(ElementKind::IP, 8e-9), qLinear),
+         withLoss(element(ElementKind::CS, 2e-12), esrEsl)},
+        {withLoss(element(ElementKind::IS, 3e-9), withSrf),
+         withLoss(element(ElementKind::IP, 12e-9), withSrf),
+         withLoss(element(ElementKind::CP, 0.8e-12), esrEsl)},
+        {withLoss(element(ElementKind::LS, 0.14, 70.0f), lineLoss),
+         withLoss(element(ElementKind::LPS, 0.09, 40.0f), lineLoss),
+         withLoss(element(ElementKind::LPO, 0.21, 60.0f), lineLoss),
+         withLoss(element(ElementKind::CS, 3e-12), capQ)},
+    };
+    int compared = 0;
+    for (std::size_t run = 0; run < chains.size(); ++run) {
+        auto d = emptyDesign();
+        appendDataPoint(*d, {18.0 + 9 * run, 22.0 - 15 * run, f});
+        for (const Element& e : chains[run])
+            ASSERT_TRUE(appendElement(*d, e));
+        const std::string netlist = spiceNetlistText(*d, "lossy.zvc");
+        SCOPED_TRACE(netlist);
+        EXPECT_NE(netlist.find("losses refer to the start frequency"), std::string::npos);
+        const std::optional<Complex> z = simulatedInput(netlist, f, 100 + static_cast<int>(run));
+        ASSERT_TRUE(z.has_value());
+        const Complex chart = endOf(*d, d->elementCount - 1);
+        // The chain's values are the ideal ones' plus losses: no single
+        // precision on these paths, only the 2 pi of the chain (1e-12).
+        const double scale = std::max(1.0, magnitude(chart));
+        EXPECT_NEAR(z->re, chart.re, 1e-5 * scale);
+        EXPECT_NEAR(z->im, chart.im, 1e-5 * scale);
+        // The losses matter: the ideal chain is far from it.
+        auto ideal = emptyDesign();
+        appendDataPoint(*ideal, {18.0 + 9 * run, 22.0 - 15 * run, f});
+        for (Element e : chains[run]) {
+            e.loss = {};
+            appendElement(*ideal, e);
+        }
+        EXPECT_GT(magnitude(endOf(*ideal, ideal->elementCount - 1) - chart), 1e-2 * scale);
+        ++compared;
+    }
+    EXPECT_EQ(compared, 4);
+}
+
+TEST(SpiceNetlist, LossyPartsAreTheirRLAndCParts)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, 0, 1e9});
+    appendElement(*d, withLoss(element(ElementKind::IS, 10e-9), {.q = 50, .qFrequency = 1e9}));
+    appendElement(*d, withLoss(element(ElementKind::CP, 1e-12), {.esr = 0.5, .esl = 1e-9}));
+    const std::string t = spiceNetlistText(*d, "");
+    // From the generator: the shunt C (R, L, C to ground), then the series
+    // L with R = wL/Q = 2 pi 1e9 1e-8 / 50.
+    EXPECT_NE(t.find("* capacitor with ESR 500 mOhm, ESL 1 nH\nR1 in n1 0.5\nL2 n1 n2 1.0000000000000001e-09\n"
+                     "C3 n2 0 9.9999999999999998e-13\n"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("* inductor with Q 50 @ 1 GHz: R = wL/Q at 1.000000 GHz\nR4 in n3 1.25663706"),
+              std::string::npos)
+        << t;
+    EXPECT_NE(t.find("L5 n3 out 1e-08\n"), std::string::npos) << t;
+}

@@ -65,7 +65,7 @@ TEST(BlockDrawing, PathOfAMeasuredInductorFollowsTheInductorsArc)
     l.xEnd = end.im;
     EXPECT_NEAR(b.xEnd, end.im, 1e-9);
 
-    const std::optional<ElementStroke> arc = elementStroke(l, 50.0f, 190, 0, 0);
+    const std::optional<ElementStroke> arc = elementStroke(l, 50.0f, 190, 0, 0, 1e9);
     const std::optional<ElementStroke> path = blockStroke(b, 50.0f, 190, 0, 0, 1e9);
     ASSERT_TRUE(arc && path);
     ASSERT_GT(path->path.size(), 20u);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 
 namespace zelvo {
 namespace {
@@ -192,7 +193,7 @@ TEST(ChartObjects, EveryElementArcRunsFromBeginToEndThroughItsHalfwayPoint)
         e.xEnd = end.im;
         const Complex mid = transformElement(halfway(e), {k.rb, k.xb}, f, f);
 
-        const std::optional<ElementStroke> s = elementStroke(e, 50.0f, R, 0, 0);
+        const std::optional<ElementStroke> s = elementStroke(e, 50.0f, R, 0, 0, 1e9);
         ASSERT_TRUE(s);
         ASSERT_FALSE(s->straight) << static_cast<int>(e.kind);
         RecordingCanvas c;
@@ -220,7 +221,7 @@ TEST(ChartObjects, ArcDirectionsFollowTheTable)
         const Complex end = transformElement(e, {rb, xb}, 1e9, 1e9);
         e.rEnd = end.re;
         e.xEnd = end.im;
-        return std::pair{*elementStroke(e, 50.0f, 190, 0, 0), pixel(rb, xb)};
+        return std::pair{*elementStroke(e, 50.0f, 190, 0, 0, 1e9), pixel(rb, xb)};
     };
     for (const auto& [k, value, beginFirst] :
          {std::tuple{ElementKind::CS, 4e-12, true}, std::tuple{ElementKind::IS, 5e-9, false},
@@ -249,7 +250,7 @@ ElementStroke strokeFor(ElementKind k, double value, double rb, double xb, int R
     const Complex end = transformElement(e, {rb, xb}, 1e9, 1e9);
     e.rEnd = end.re;
     e.xEnd = end.im;
-    return *elementStroke(e, 50.0f, R, 0, 0);
+    return *elementStroke(e, 50.0f, R, 0, 0, 1e9);
 }
 
 TEST(ChartObjects, StraightLineCases)
@@ -283,13 +284,13 @@ TEST(ChartObjects, ElementsOutsideThePixelRangeAreSkippedOrLimited)
     Element e = element(ElementKind::CP, 1e-12);
     e.rBegin = std::nan("");
     e.xBegin = 0;
-    EXPECT_FALSE(elementStroke(e, 50.0f, 190, 0, 0));
+    EXPECT_FALSE(elementStroke(e, 50.0f, 190, 0, 0, 1e9));
     // A shunt element on a short: the conductance circle is not a number.
     e.rBegin = 0;
     e.xBegin = 0;
     e.rEnd = 0;
     e.xEnd = 0;
-    EXPECT_FALSE(elementStroke(e, 50.0f, 190, 0, 0));
+    EXPECT_FALSE(elementStroke(e, 50.0f, 190, 0, 0, 1e9));
     // A transformer on a purely reactive point: Q is the largest float, the
     // circle is the boundary itself.
     Element t = element(ElementKind::TR, 2);
@@ -297,7 +298,7 @@ TEST(ChartObjects, ElementsOutsideThePixelRangeAreSkippedOrLimited)
     t.xBegin = 30;
     t.rEnd = 0;
     t.xEnd = 120;
-    const auto s = elementStroke(t, 50.0f, 190, 0, 0);
+    const auto s = elementStroke(t, 50.0f, 190, 0, 0, 1e9);
     ASSERT_TRUE(s);
     EXPECT_EQ(s->centre, (Point{0, 0}));
     EXPECT_EQ(s->radius, 190);
@@ -307,7 +308,7 @@ TEST(ChartObjects, ElementsOutsideThePixelRangeAreSkippedOrLimited)
     open.xBegin = 20;
     open.rEnd = 30;
     open.xEnd = -DOUBLE_BIG;
-    const auto o = elementStroke(open, 50.0f, 190, 0, 0);
+    const auto o = elementStroke(open, 50.0f, 190, 0, 0, 1e9);
     ASSERT_TRUE(o);
     EXPECT_EQ(o->to, (Point{190, 0}));
 
@@ -319,6 +320,37 @@ TEST(ChartObjects, ElementsOutsideThePixelRangeAreSkippedOrLimited)
     RecordingCanvas c;
     drawElementArcs(c, d, style(), geometry());
     EXPECT_EQ(c.ofKind(DrawOp::Arc).size(), 1u);
+}
+
+// A lossy part is drawn along its real path, begin to end: through the
+// points its smaller values reach, off the ideal part's circle.
+TEST(ChartObjects, LossyElementsFollowTheirPath)
+{
+    Design d;
+    addPoint(d, 25, -30, 1e9);
+    Element l = element(ElementKind::IS, 8e-9);
+    l.loss = {.q = 5, .qFrequency = 1e9};
+    addElement(d, l);
+    const Element& e = d.elements[0];
+    RecordingCanvas c;
+    drawElementArcs(c, d, style(), geometry());
+    EXPECT_TRUE(c.ofKind(DrawOp::Arc).empty());
+    const auto lines = c.ofKind(DrawOp::Polyline);
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<Point>& p = lines[0].points;
+    ASSERT_GE(p.size(), 20u);
+    EXPECT_EQ(p.front(), pixel(25, -30));
+    EXPECT_EQ(p.back(), pixel(e.rEnd, e.xEnd));
+    // Half the inductance: X / 2 with R grown by X / 2 / Q (Q 5 at 1 GHz).
+    const double x = 2 * std::numbers::pi * 1e9 * 4e-9;
+    const Point half = pixel(25 + x / 5, -30 + x);
+    const auto nearest = std::min_element(p.begin(), p.end(), [&](Point a, Point b) {
+        return std::hypot(a.x - half.x, a.y - half.y) < std::hypot(b.x - half.x, b.y - half.y);
+    });
+    EXPECT_LE(std::hypot(nearest->x - half.x, nearest->y - half.y), 1.5);
+    // The ideal inductor's point of the same value lies well off the path.
+    const Point ideal = pixel(25, -30 + x);
+    EXPECT_GT(std::hypot(nearest->x - ideal.x, nearest->y - ideal.y), 5.0);
 }
 
 TEST(Contours, QCircleOfOneMeetsTheBoundaryOnTheAxis)

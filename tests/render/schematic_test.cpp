@@ -164,6 +164,30 @@ TEST(SchematicText, LinesShowLengthsInWavelengthsAndMillimetres)
     EXPECT_EQ(shortForms[3].text, " | 16.170 mm(m)");
 }
 
+// A lossy part's losses share its row, a line below the value; a line's
+// follow its impedance. Ideal parts keep the one line.
+TEST(SchematicText, LossesStandUnderTheValueOrBesideTheLineImpedance)
+{
+    const TextWidth width = [](std::string_view s) { return static_cast<int>(s.size()) * 6; };
+    Element l = element(ElementKind::IS, 2.2e-9);
+    EXPECT_EQ(elementTextPieces(l, 1e9, width, 16, false),
+              (std::vector<TextPiece>{{"2.2 nH", FontFace::Default, 10, 0}}));
+    l.loss = {.q = 30, .qFrequency = 2.4e9};
+    EXPECT_EQ(elementTextPieces(l, 1e9, width, 16, false),
+              (std::vector<TextPiece>{{"2.2 nH", FontFace::Default, 10, 0},
+                                      {"Q 30 @ 2.4 GHz", FontFace::Default, 10, 13}}));
+    Element c = element(ElementKind::CP, 1e-12);
+    c.loss = {.esr = 0.2, .esl = 0.3e-9};
+    EXPECT_EQ(elementTextPieces(c, 1e9, width, 16, false).back(),
+              (TextPiece{"ESR 200 m\u03A9, ESL 300 pH", FontFace::Default, 10, 13}));
+
+    Element line = element(ElementKind::LPS, 0.08, 75.0f, 2.2f);
+    line.loss.lineDb = 0.5;
+    const auto pieces = elementTextPieces(line, 1e9, width, 16, false);
+    ASSERT_EQ(pieces.size(), 7u);
+    EXPECT_EQ(pieces[6], (TextPiece{" | 0.5 dB/\u03BB", FontFace::Default, 30 + 10 + 6, 5}));
+}
+
 TEST(SchematicText, ImpedanceTextsCarryTheSignOfTheReactance)
 {
     EXPECT_EQ(impedanceText(25, -30), "(25.00 - j30.00)");

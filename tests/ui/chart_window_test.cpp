@@ -3,6 +3,7 @@
 // Placing elements with the real toolbox and chart window: guides, snapped
 // pointer, live value, readouts, commit, cancel, undo and redo; picking,
 // choosing and editing data points.
+#include "core/chain.h"
 #include "core/format.h"
 #include "main_window_fixture.h"
 
@@ -110,6 +111,38 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"shuntLine", ElementKind::LPS, {25, 25}, 0.375, 2e-3, 0},
                       KindCase{"shuntLine", ElementKind::LPO, {25, 25}, 0.125, 2e-3, 0},
                       KindCase{"transformer", ElementKind::TR, {100, 0}, 0.70710677, 1e-6, 0}));
+
+// With losses set for new inductors, the toolbox's L follows its real path:
+// the mouse led to the centre stops where Q 10 has added R = X / 10.
+TEST_F(ChartWindowTest, LossyInductorFollowsItsPathFromTheToolbox)
+{
+    state.settings.partLosses.inductor = {.q = 10};
+    addPoint(50, -50);
+    toolButton("seriesL");
+    ASSERT_TRUE(state.placement.placing);
+    const PlacementHandoff& h = state.placement;
+    ASSERT_FALSE(h.guidePath.empty());
+    EXPECT_FALSE(h.guideArc || h.guideLine);
+    EXPECT_EQ(design().elements[0].loss, (PartLoss{.q = 10, .qFrequency = 1e9}));
+
+    move({0, 0});
+    const Point reached = chart()->track().last;
+    EXPECT_NE(reached, (Point{0, 0})); // the path passes beside the centre
+    EXPECT_EQ(recorder.cursorMoves.back(), global(reached));
+    ASSERT_TRUE(h.liveValue);
+    press(reached);
+    EXPECT_FALSE(state.placement.placing);
+    ASSERT_EQ(design().elementCount, 1);
+    const Element& e = design().elements[0];
+    EXPECT_EQ(e.loss, (PartLoss{.q = 10, .qFrequency = 1e9}));
+    const Complex end = transformElement(e, {50, -50}, 1e9, 1e9);
+    EXPECT_EQ(e.rEnd, end.re);
+    EXPECT_EQ(e.xEnd, end.im);
+    EXPECT_NEAR(e.rEnd, 50 + (e.xEnd + 50) / 10, 1e-9);
+    EXPECT_NEAR(e.rEnd, 55, 0.5);
+    EXPECT_NEAR(e.xEnd, 0, 3.0);
+    EXPECT_EQ(pointListLines(design()).back().note, "Q 10 @ 1 GHz");
+}
 
 TEST_F(ChartWindowTest, SeriesCapacitorReadoutsAndLiveTextOnTheWay)
 {

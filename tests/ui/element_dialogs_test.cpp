@@ -6,8 +6,11 @@
 
 #include "core/chain.h"
 #include "model/design.h"
+#include "model/part_losses.h"
 #include "ui/dialogs/element_value_dialog.h"
 #include "ui/dialogs/line_impedance_dialog.h"
+#include "ui/dialogs/loss_fields.h"
+#include "ui/dialogs/part_losses_dialog.h"
 #include "ui/dialogs/rlc_dialog.h"
 #include "ui/dialogs/stub_type_dialog.h"
 
@@ -446,6 +449,181 @@ TEST_F(WithPoint, StubTypeChoosesTheEnd)
     StubTypeDialog none(state, platform);
     none.reject();
     EXPECT_EQ(none.choice(), ElementKind::None);
+}
+
+} // namespace
+} // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+using testing::DialogTest;
+using testing::focusedAndSelected;
+using testing::pressOk;
+using testing::staysOpen;
+using testing::type;
+
+struct LossEditor : DialogTest {
+    void SetUp() override { appendDataPoint(state.design, {25, -10, 1e9}); }
+    Element& element(int i) { return state.design.elements[static_cast<std::size_t>(i)]; }
+    void append(ElementKind kind, double value)
+    {
+        Element e;
+        e.kind = kind;
+        e.value = value;
+        e.lineImpedance = 50;
+        e.lineEr = 1;
+        ASSERT_TRUE(appendElement(state.design, e));
+    }
+};
+
+TEST_F(LossEditor, LossesAreOneUndoableEditOfTheElement)
+{
+    append(ElementKind::IS, 5e-9);
+    append(ElementKind::CP, 1e-12);
+    const Element before = element(0);
+    {
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::IS, 0));
+        EXPECT_EQ(testing::field(dialog, "lossQ")->text(), QString());
+        EXPECT_EQ(testing::field(dialog, "lossSrf")->text(), QString());
+        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("lossEsr")), nullptr);
+        type(dialog, "lossQ", QStringLiteral("30"));
+        type(dialog, "lossQAt", QStringLiteral("2.4"));
+        testing::combo(dialog, "lossQAtUnit")->setCurrentText(QStringLiteral("GHz"));
+        testing::combo(dialog, "lossQLaw")->setCurrentIndex(1);
+        type(dialog, "lossSrf", QStringLiteral("8"));
+        testing::combo(dialog, "lossSrfUnit")->setCurrentText(QStringLiteral("GHz"));
+        pressOk(dialog);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    const PartLoss want{.q = 30, .qFrequency = 2.4e9, .qLaw = QLaw::Sqrt, .srf = 8e9};
+    EXPECT_EQ(element(0).loss, want);
+    EXPECT_EQ(element(0).value, 5e-9);
+    const Complex end = transformElement(element(0), {25, -10}, 1e9, 1e9);
+    EXPECT_EQ(element(0).rEnd, end.re);
+    EXPECT_EQ(element(0).xEnd, end.im);
+    EXPECT_GT(element(0).rEnd, 25.0); // R = wL / Q(1 GHz) joins the begin's
+    EXPECT_EQ(element(1).rBegin, end.re);
+    EXPECT_EQ(state.design.history[static_cast<std::size_t>(state.design.historyCount - 1)],
+              HistoryEntry::EditElement);
+    {
+        // Shown again as typed; OK without a change keeps the exact values.
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::IS, 0));
+        EXPECT_EQ(testing::field(dialog, "lossQ")->text(), QStringLiteral("30"));
+        EXPECT_EQ(testing::field(dialog, "lossQAt")->text(), QStringLiteral("2.400"));
+        EXPECT_EQ(testing::combo(dialog, "lossQLaw")->currentIndex(), 1);
+        EXPECT_EQ(testing::field(dialog, "lossSrf")->text(), QStringLiteral("8.000"));
+        pressOk(dialog);
+        EXPECT_EQ(element(0).loss, want);
+    }
+    ASSERT_TRUE(undoLast(state.design));
+    ASSERT_TRUE(undoLast(state.design));
+    EXPECT_EQ(element(0).loss, PartLoss{});
+    EXPECT_EQ(element(0).rEnd, before.rEnd);
+    EXPECT_EQ(element(0).xEnd, before.xEnd);
+    ASSERT_TRUE(redoNext(state.design));
+    EXPECT_EQ(element(0).loss, want);
+}
+
+TEST_F(LossEditor, LossFieldsAreCheckedBeforeAnythingChanges)
+{
+    append(ElementKind::CS, 2e-12);
+    append(ElementKind::LPO, 0.1);
+    const int entries = state.design.historyCount;
+    struct Row {
+        const char* field;
+        const char* text;
+        const char* message;
+    };
+    const Row capacitorRows[] = {
+        {"lossQ", "0.5", "Value must lie in the range between 1 and 1E6"},
+        {"lossQ", "1x", "Incorrect number format.\nUse exponential form only."},
+        {"lossQAt", "2000", "Value must lie in the range between 0 and 1000 GHz"},
+        {"lossEsr", "2000", "Value must lie in the range between 0 and 1000 Ohm"},
+        {"lossEsl", "2000", "Value must lie in the range between 0 and 1 uH"},
+    };
+    int refused = 0;
+    for (const Row& r : capacitorRows) {
+        SCOPED_TRACE(r.text);
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::CS, 0));
+        dialog.show();
+        if (std::string_view(r.field) != "lossQ")
+            type(dialog, "lossQ", QStringLiteral("100"));
+        if (std::string_view(r.field) == "lossEsl" || std::string_view(r.field) == "lossEsr")
+            type(dialog, "lossQ", QString());
+        type(dialog, r.field, QString::fromLatin1(r.text));
+        if (std::string_view(r.field) == "lossEsl")
+            testing::combo(dialog, "lossEslUnit")->setCurrentText(QStringLiteral("nH"));
+        pressOk(dialog);
+        EXPECT_EQ(recorder.lastMessage(), QString::fromLatin1(r.message));
+        EXPECT_TRUE(focusedAndSelected(dialog, r.field));
+        EXPECT_TRUE(staysOpen(dialog));
+        ++refused;
+    }
+    EXPECT_EQ(refused, 5);
+    {
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::CS, 0));
+        dialog.show();
+        type(dialog, "lossQ", QStringLiteral("100"));
+        type(dialog, "lossEsr", QStringLiteral("0.1"));
+        pressOk(dialog);
+        EXPECT_EQ(recorder.lastMessage(), QString::fromLatin1(qOrEsrText));
+        EXPECT_TRUE(focusedAndSelected(dialog, "lossEsr"));
+    }
+    {
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::LPO, 1));
+        dialog.show();
+        type(dialog, "lossDb", QStringLiteral("12"));
+        pressOk(dialog);
+        EXPECT_EQ(recorder.lastMessage(),
+                  QStringLiteral("Value must lie in the range between 0 and 10 dB per wavelength"));
+        EXPECT_TRUE(focusedAndSelected(dialog, "lossDb"));
+    }
+    EXPECT_EQ(element(0).loss, PartLoss{});
+    EXPECT_EQ(element(1).loss, PartLoss{});
+    EXPECT_EQ(state.design.historyCount, entries);
+
+    // A Q without its frequency holds at the design frequency; a line's loss
+    // in dB per wavelength.
+    {
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::CS, 0));
+        type(dialog, "lossQ", QStringLiteral("100"));
+        type(dialog, "lossQAt", QString());
+        pressOk(dialog);
+    }
+    EXPECT_EQ(element(0).loss, (PartLoss{.q = 100, .qFrequency = 1e9}));
+    {
+        ElementValueDialog dialog(state, platform, elementEditCode(ElementKind::LPO, 1));
+        type(dialog, "lossDb", QStringLiteral("0.4"));
+        pressOk(dialog);
+    }
+    EXPECT_EQ(element(1).loss, (PartLoss{.lineDb = 0.4}));
+}
+
+TEST_F(LossEditor, PartLossesDialogSetsTheLossesOfNewParts)
+{
+    PartLossesDialog dialog(state, platform);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Part Losses"));
+    type(dialog, "inductorQ", QStringLiteral("30"));
+    type(dialog, "capacitorEsr", QStringLiteral("0.05"));
+    type(dialog, "lineDb", QStringLiteral("0.2"));
+    pressOk(dialog);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const PartLossDefaults& d = state.settings.partLosses;
+    EXPECT_EQ(d.inductor, (PartLoss{.q = 30})); // its frequency comes with the design
+    EXPECT_EQ(d.capacitor, (PartLoss{.esr = 0.05}));
+    EXPECT_EQ(d.line, (PartLoss{.lineDb = 0.2}));
+    EXPECT_EQ(defaultLossFor(d, ElementKind::IP, 2.4e9), (PartLoss{.q = 30, .qFrequency = 2.4e9}));
+
+    PartLossesDialog again(state, platform);
+    again.show();
+    EXPECT_EQ(testing::field(again, "inductorQ")->text(), QStringLiteral("30"));
+    EXPECT_EQ(testing::field(again, "inductorQAt")->text(), QString());
+    type(again, "capacitorQ", QStringLiteral("-3"));
+    pressOk(again);
+    EXPECT_EQ(recorder.lastMessage(), QStringLiteral("Value must lie in the range between 1 and 1E6"));
+    EXPECT_TRUE(focusedAndSelected(again, "capacitorQ"));
+    EXPECT_EQ(state.settings.partLosses, d);
 }
 
 } // namespace

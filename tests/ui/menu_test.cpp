@@ -51,6 +51,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::Colors, "C&olors..."},
         {Command::ChangeZo, "&Change Zo..."},
         {Command::Settings, "Settings"},
+        {Command::PartLosses, "&Part Losses..."},
         {Command::ZoomIn, "Zoom &in\tCtrl+I"},
         {Command::ZoomOut, "Zoom &out\tCtrl+O"},
         {Command::ZoomValue, "Zoom &value\tCtrl+V"},

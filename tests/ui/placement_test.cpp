@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -349,6 +350,131 @@ TEST(PlacementSlot, CancelRestoresAnUndoneElementInThePendingSlot)
     EXPECT_EQ(d.elements[1].value, 0.2);
     EXPECT_EQ(d.elements[1].lineImpedance, 75.0f);
     EXPECT_EQ(state.placement.placingKind, ElementKind::None);
+}
+
+} // namespace
+} // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+// The pixel of an impedance at zoom 1, derived independently.
+Point pixelOf(Complex z)
+{
+    const Complex g = (z - 50.0) / (z + 50.0);
+    return {toInt(g.re * R), toInt(g.im * R)};
+}
+
+double distanceToPolyline(const std::vector<PathPoint>& path, Point p)
+{
+    double best = 1e300;
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        const Complex a = impedanceToGamma(path[i - 1].z.re, path[i - 1].z.im, 50.0) * R;
+        const Complex b = impedanceToGamma(path[i].z.re, path[i].z.im, 50.0) * R;
+        const Complex d = b - a;
+        const double len2 = d.re * d.re + d.im * d.im;
+        const double s = len2 > 0 ? std::clamp(((p.x - a.re) * d.re + (p.y - a.im) * d.im) / len2,
+                                               0.0, 1.0)
+                                  : 0.0;
+        best = std::min(best, std::hypot(p.x - a.re - s * d.re, p.y - a.im - s * d.im));
+    }
+    return best;
+}
+
+// A lossy part follows its path: the guide starts at the working point (the
+// kind's identity), the mouse snaps to the path with the value that reaches
+// the point shown, and the click commits exactly that element.
+TEST(PlacementPath, LossyPartsSnapToTheirPathAndCommitWhatTheyReach)
+{
+    struct Case {
+        ElementKind kind;
+        Complex begin;
+        double along; // the parameter of the path point the mouse is led near
+    };
+    const Case cases[] = {{ElementKind::IS, {25, -30}, 0.4},
+                          {ElementKind::CP, {25, 25}, 0.3},
+                          {ElementKind::CS, {60, 40}, 0.5},
+                          {ElementKind::LS, {100, 0}, 0.3}};
+    int placed = 0;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(static_cast<int>(k.kind));
+        Element part;
+        part.kind = k.kind;
+        part.lineImpedance = 50.0f;
+        if (isLine(k.kind))
+            part.loss.lineDb = 2.0;
+        else
+            part.loss = {.q = 20, .qFrequency = 2e9, .qLaw = QLaw::Linear};
+        PlacementHandoff h;
+        computePathGuide(h, part, k.begin, 50.0f, 1e9, R);
+        ASSERT_GE(h.guidePath.size(), 200u);
+        EXPECT_FALSE(h.guideArc || h.guideLine);
+        EXPECT_EQ((Point{h.workingPixel[0], h.workingPixel[1]}), pixelOf(k.begin));
+        EXPECT_NEAR(h.guidePath.front().z.re, k.begin.re, 1e-6);
+        EXPECT_NEAR(h.guidePath.front().z.im, k.begin.im, 1e-6);
+
+        PlacementContext c = contextFor(k.kind, k.begin);
+        c.loss = part.loss;
+        PlacementTrack track;
+        track.last = {h.workingPixel[0], h.workingPixel[1]};
+        // Three pixels beside the path point at `along`.
+        Element there = part;
+        there.value = valueAtPathParameter(k.kind, k.along, k.begin, 50.0, 1e9);
+        const Point target = pixelOf(transformElement(there, k.begin, 1e9, 1e9));
+        const Point mouse{target.x + 3, target.y - 2};
+        const DragStep s = dragPlacement(h, c, track, 0.0, mouse);
+        ASSERT_EQ(s.outcome, DragOutcome::Accepted);
+        // The nearest point of the path is no farther than the one beside it
+        // (a pixel for the rounding of each).
+        EXPECT_LE(std::hypot(s.point.x - mouse.x, s.point.y - mouse.y),
+                  std::hypot(target.x - mouse.x, target.y - mouse.y) + 1.5);
+        // The point shown is where the value really takes the impedance.
+        Element pending = part;
+        pending.value = s.value;
+        const Complex reached = transformElement(pending, k.begin, 1e9, 1e9);
+        EXPECT_LE(std::abs(s.point.x - pixelOf(reached).x), 1);
+        EXPECT_LE(std::abs(s.point.y - pixelOf(reached).y), 1);
+        EXPECT_EQ(s.exact.which, ExactReadout::Which::Z);
+        EXPECT_EQ(s.exact.impedance.re, reached.re);
+        EXPECT_EQ(s.exact.impedance.im, reached.im);
+        EXPECT_LE(distanceToPolyline(h.guidePath, s.point), 1.5);
+
+        const std::optional<Element> e = commitPlacement(c, track, pending);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->kind, k.kind);
+        EXPECT_EQ(e->loss, part.loss);
+        EXPECT_EQ(e->value, s.value);
+        EXPECT_EQ(e->rBegin, k.begin.re);
+        EXPECT_EQ(e->xBegin, k.begin.im);
+        EXPECT_EQ(e->rEnd, reached.re);
+        EXPECT_EQ(e->xEnd, reached.im);
+        // The same point again changes nothing.
+        EXPECT_EQ(dragPlacement(h, c, track, s.value, track.last).outcome, DragOutcome::Ignored);
+        ++placed;
+    }
+    EXPECT_EQ(placed, 4);
+}
+
+TEST(PlacementPath, LossyCommitKeepsTheKindsWindowAndNeedsAMove)
+{
+    Element part;
+    part.kind = ElementKind::CS;
+    part.loss.esr = 0.5;
+    PlacementContext c = contextFor(ElementKind::CS, {50, 50}, 1.0); // at 1 Hz C is huge
+    c.loss = part.loss;
+    PlacementTrack track;
+    Element pending = part;
+    pending.value = 1e-9;
+    EXPECT_FALSE(commitPlacement(c, track, pending)); // no accepted move yet
+    track.lastValid = true;
+    pending.value = 1e-3; // beyond 100 uF
+    EXPECT_FALSE(commitPlacement(c, track, pending));
+    pending.value = 1e-5;
+    const std::optional<Element> e = commitPlacement(c, track, pending);
+    ASSERT_TRUE(e);
+    // The ESR stays in the end point: a series capacitor's path starts at
+    // begin + ESR, not at the begin point.
+    EXPECT_NEAR(e->rEnd, 50.5, 1e-9);
 }
 
 } // namespace

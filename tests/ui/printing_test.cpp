@@ -530,3 +530,36 @@ TEST(PrintedLayout, LongChainShrinksToStayOnThePaper)
 
 } // namespace
 } // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+using namespace zelvo::testing;
+
+// The printed and exported schematic names a part's losses too: a line under
+// an L or C, after the impedance of a line.
+TEST(PrintedLayout, LossyPartsCarryTheirLosses)
+{
+    Design d;
+    addPoint(d, 25.0, -30.0, 2.4e9);
+    Element l = element(ElementKind::IS, 2e-9);
+    l.loss = {.q = 30, .qFrequency = 2.4e9};
+    addElement(d, l);
+    Element stub = element(ElementKind::LPO, 0.1);
+    stub.loss.lineDb = 0.5;
+    addElement(d, stub);
+    addElement(d, element(ElementKind::CP, 1e-12));
+    RecordingCanvas c;
+    drawPrintedSchematic(c, d, 2700, PageFrame{4800, 6800, 1.0, 1.0});
+    EXPECT_NE(c.findText("Q 30 @ 2.4 GHz"), nullptr);
+    EXPECT_NE(c.findText(" | 0.5 dB/\u03BB"), nullptr);
+    EXPECT_NE(c.findText("1.0 pF"), nullptr);
+    // The ideal capacitor has no line of losses: just these two.
+    int losses = 0;
+    for (const std::string& t : c.texts())
+        losses += t.find("dB/") != std::string::npos || t.starts_with("Q ");
+    EXPECT_EQ(losses, 2);
+}
+
+} // namespace
+} // namespace zelvo

@@ -10,6 +10,7 @@
 #include "ui/dialogs/clipboard_dialog.h"
 #include "ui/dialogs/colours_dialog.h"
 #include "ui/dialogs/line_width_dialog.h"
+#include "ui/dialogs/part_losses_dialog.h"
 #include "ui/dialogs/reference_impedance_dialog.h"
 #include "ui/dialogs/zoom_dialog.h"
 #include "ui/messages.h"
@@ -81,6 +82,12 @@ void lineWidthCommand(CommandContext& c)
     LineWidthDialog dialog(c.state, c.platform, c.parent());
     dialog.exec();
     c.shell.repaintAll();
+}
+
+void partLossesCommand(CommandContext& c)
+{
+    PartLossesDialog dialog(c.state, c.platform, c.parent());
+    dialog.exec();
 }
 
 void coloursCommand(CommandContext& c)

@@ -14,6 +14,9 @@ void widebandCommand(CommandContext& c);
 void contourCommand(CommandContext& c, ContourKind kind);
 void changeZoCommand(CommandContext& c);
 void lineWidthCommand(CommandContext& c);
+// The losses of parts placed from now on; the schematic and chart are not
+// changed (placed parts keep theirs).
+void partLossesCommand(CommandContext& c);
 void coloursCommand(CommandContext& c);
 
 enum class DisplayOption { ZChart, YChart, Labels, ChartLabeling, MessageBeep, ConnectDataPoints };

@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "model/design_rules.h"
 #include "ui/app_state.h"
+#include "ui/dialogs/loss_fields.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -135,12 +136,20 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
     setHelpKeyword(QStringLiteral("Edit Element Value"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, &ElementValueDialog::showHelp);
 
+    if (const std::optional<LossFamily> family = lossFamilyOf(kind_)) {
+        loss_ = new LossBox(*family, QStringLiteral("Losses (blank or 0: none)"),
+                            QStringLiteral("loss"), this);
+        loss_->showLoss(e.loss, designFrequency(d));
+    }
+
     auto* heading =
         new QLabel(QStringLiteral("Element %1: %2").arg(row_ + 1).arg(kindName(kind_)), this);
     heading->setObjectName(QStringLiteral("heading"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(grid_);
+    if (loss_)
+        layout->addWidget(loss_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     main_.edit->setFocus(Qt::OtherFocusReason);
@@ -223,6 +232,16 @@ void ElementValueDialog::onOk()
                   QStringLiteral("Value must be > 0"));
         return;
     }
+    std::optional<PartLoss> loss;
+    if (loss_) {
+        loss = loss_->readLoss(
+            [this](QLineEdit* f, const QString& text, const QString& title) {
+                failField(f, text, title);
+            },
+            designFrequency(d));
+        if (!loss)
+            return;
+    }
 
     const char* bound = nullptr;
     switch (kind_) {
@@ -269,6 +288,8 @@ void ElementValueDialog::onOk()
     else {
         edited.value = value;
     }
+    if (loss)
+        edited.loss = *loss;
     if (!editElement(d, row_, edited)) {
         const auto full = checkHistoryRoom(d);
         message(full ? QString::fromStdString(full->text) : QString(), MessageIcon::Error, true);

@@ -3,13 +3,16 @@
 #pragma once
 // "Edit Element value": the value of one element of the chain, opened from
 // the schematic with (kind * 65536) + row. Lines and stubs also edit their
-// permittivity and line impedance; RLC groups their R, L and C.
+// permittivity and line impedance; RLC groups their R, L and C; inductors,
+// capacitors, lines and stubs their losses.
 #include "core/element.h"
 #include "ui/dialogs/dialog_support.h"
 
 class QGridLayout;
 
 namespace zelvo {
+
+class LossBox;
 
 inline int elementEditCode(ElementKind kind, int row)
 {
@@ -46,6 +49,7 @@ class ElementValueDialog : public ZelvoDialog {
     ElementKind kind_;
     int row_;
     Field main_, l_, c_, er_, impedance_;
+    LossBox* loss_ = nullptr;
     QGridLayout* grid_;
     int rows_ = 0;
 };

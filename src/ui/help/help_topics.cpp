@@ -23,6 +23,7 @@ constexpr Keyword keywords[] = {
     {"Edit Datapoints", "edit_datapoints.html"},
     {"Input of Network", "network.html#zo"},
     {"Edit Element Value", "edit_element.html"},
+    {"Part Losses", "losses.html"},
     {"Constant Q Contours", "contours.html#q"},
     {"Constant VSWR Circles", "contours.html#vswr"},
     {"Clipboard", "clipboard.html"},
