@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace zelvo {
 
@@ -211,11 +212,16 @@ void writeNoise(Writer& w, const Design& d, int n)
 
 void writeHistory(Writer& w, const Design& d, int n)
 {
-    w.line("[HISTORY]");
-    w.count(n);
+    // Entries without a keyword (a group's closing entry) stay out of the
+    // file: its entries are undone one by one after reading.
+    std::vector<const char*> keywords;
     for (int i = 0; i < n; ++i)
         if (const char* keyword = historyKeyword(d.history[slot(i)]))
-            w.line(printfString("TYP=%i,%s", i, keyword));
+            keywords.push_back(keyword);
+    w.line("[HISTORY]");
+    w.count(static_cast<int>(keywords.size()));
+    for (std::size_t i = 0; i < keywords.size(); ++i)
+        w.line(printfString("TYP=%zu,%s", i, keywords[i]));
 }
 
 // ---- reading ----

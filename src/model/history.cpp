@@ -134,34 +134,20 @@ void swapPoint(Design& d, EditRing<PointEditRecord>& from, EditRing<PointEditRec
     applyDataPointChange(d, r.index);
 }
 
-} // namespace
-
-bool historyHasRoom(const Design& d)
+// The length of the group whose run starts at `at`, or 0: the first group
+// entry after it closes exactly the entries from `at` on.
+int groupStartingAt(const Design& d, int at)
 {
-    return d.historyCount < Design::historyCapacity || droppableEntry(d) >= 0;
+    const int top = std::min(d.historyTop, Design::historyCapacity);
+    for (int i = at; i < top; ++i)
+        if (const int size = groupSize(d.history[slot(i)]))
+            return i - at == size ? size : 0;
+    return 0;
 }
 
-bool pushHistory(Design& d, HistoryEntry kind)
+// The entry below historyCount undone, the group entries' runs aside.
+void undoEntry(Design& d, HistoryEntry k)
 {
-    d.historyCount = std::clamp(d.historyCount, 0, Design::historyCapacity);
-    d.historyTop = std::clamp(d.historyTop, d.historyCount, Design::historyCapacity);
-    if (d.historyCount == Design::historyCapacity) {
-        const int drop = droppableEntry(d);
-        if (drop < 0)
-            return false;
-        dropEntry(d, drop);
-    }
-    d.history[slot(d.historyCount)] = kind;
-    ++d.historyCount;
-    d.historyTop = std::max(d.historyTop, d.historyCount);
-    return true;
-}
-
-bool undoLast(Design& d)
-{
-    if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
-        return false;
-    const HistoryEntry k = d.history[slot(d.historyCount - 1)];
     switch (k) {
     case HistoryEntry::DataPoint:
         step(d.dataPointCount, -1, Design::pointCapacity);
@@ -194,16 +180,10 @@ bool undoLast(Design& d)
         break;
     }
     --d.historyCount;
-    d.modified = true;
-    return true;
 }
 
-bool redoNext(Design& d)
+void redoEntry(Design& d, HistoryEntry k)
 {
-    if (d.historyTop <= d.historyCount || d.historyCount < 0 ||
-        d.historyCount >= Design::historyCapacity)
-        return false;
-    const HistoryEntry k = d.history[slot(d.historyCount)];
     switch (k) {
     case HistoryEntry::DataPoint:
         step(d.dataPointCount, +1, Design::pointCapacity);
@@ -246,6 +226,78 @@ bool redoNext(Design& d)
         break;
     }
     ++d.historyCount;
+}
+
+} // namespace
+
+bool historyHasRoom(const Design& d)
+{
+    return d.historyCount < Design::historyCapacity || droppableEntry(d) >= 0;
+}
+
+int historyRoom(const Design& d)
+{
+    const int count = std::clamp(d.historyCount, 0, Design::historyCapacity);
+    int edits = 0;
+    for (int i = 0; i < count; ++i)
+        edits += isEdit(d.history[slot(i)]);
+    return Design::historyCapacity - count + edits;
+}
+
+bool pushHistory(Design& d, HistoryEntry kind)
+{
+    d.historyCount = std::clamp(d.historyCount, 0, Design::historyCapacity);
+    d.historyTop = std::clamp(d.historyTop, d.historyCount, Design::historyCapacity);
+    if (d.historyCount == Design::historyCapacity) {
+        const int drop = droppableEntry(d);
+        if (drop < 0)
+            return false;
+        dropEntry(d, drop);
+    }
+    d.history[slot(d.historyCount)] = kind;
+    ++d.historyCount;
+    d.historyTop = std::max(d.historyTop, d.historyCount);
+    return true;
+}
+
+bool undoLast(Design& d)
+{
+    if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
+        return false;
+    const HistoryEntry k = d.history[slot(d.historyCount - 1)];
+    if (const int size = groupSize(k)) {
+        --d.historyCount;
+        // The run before it, as far as it is there (an action after an undo
+        // may have cut it short).
+        for (int i = 0; i < size && d.historyCount > 0; ++i) {
+            const HistoryEntry e = d.history[slot(d.historyCount - 1)];
+            if (groupSize(e) > 0)
+                break;
+            undoEntry(d, e);
+        }
+    } else {
+        undoEntry(d, k);
+    }
+    d.modified = true;
+    return true;
+}
+
+bool redoNext(Design& d)
+{
+    if (d.historyTop <= d.historyCount || d.historyCount < 0 ||
+        d.historyCount >= Design::historyCapacity)
+        return false;
+    const HistoryEntry k = d.history[slot(d.historyCount)];
+    if (groupSize(k) > 0) {
+        // A group entry whose run was redone entry by entry: nothing left.
+        ++d.historyCount;
+    } else if (const int size = groupStartingAt(d, d.historyCount)) {
+        for (int i = 0; i < size; ++i)
+            redoEntry(d, d.history[slot(d.historyCount)]);
+        ++d.historyCount; // the group entry
+    } else {
+        redoEntry(d, k);
+    }
     d.modified = true;
     return true;
 }

@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
+#include "core/bode_fano.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace zelvo {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+bool isParallel(LoadModel m)
+{
+    return m == LoadModel::ParallelRC || m == LoadModel::ParallelRL || m == LoadModel::ParallelRLC;
+}
+
+bool hasL(LoadModel m)
+{
+    return m != LoadModel::ParallelRC && m != LoadModel::SeriesRC;
+}
+
+bool hasC(LoadModel m)
+{
+    return m != LoadModel::SeriesRL && m != LoadModel::ParallelRL;
+}
+
+// The model's impedance at angular frequency w.
+Complex modelImpedance(const LoadFit& f, double w)
+{
+    if (isParallel(f.model)) {
+        double b = 0.0;
+        if (hasC(f.model))
+            b += w * f.c;
+        if (hasL(f.model))
+            b -= 1.0 / (w * f.l);
+        return 1.0 / Complex{1.0 / f.r, b};
+    }
+    double x = 0.0;
+    if (hasL(f.model))
+        x += w * f.l;
+    if (hasC(f.model))
+        x -= 1.0 / (w * f.c);
+    return {f.r, x};
+}
+
+Complex gammaOf(Complex z, double source)
+{
+    return divideGuarded(z - source, z + source);
+}
+
+// Fits the real part as the mean and the imaginary part as a * u + b / u
+// (u = w / wc) in the least-squares sense, on impedances (series models) or
+// admittances (parallel ones). `useA`, `useB` choose the terms.
+struct LinearFit {
+    double real = 0.0, a = 0.0, b = 0.0;
+    bool ok = false;
+};
+
+LinearFit fitParts(std::span<const double> u, std::span<const Complex> v, bool useA, bool useB)
+{
+    LinearFit f;
+    const std::size_t n = u.size();
+    if (n == 0)
+        return f;
+    double sumRe = 0.0, suu = 0.0, s11 = 0.0, svv = 0.0, sxu = 0.0, sxv = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        sumRe += v[i].re;
+        suu += u[i] * u[i];
+        svv += 1.0 / (u[i] * u[i]);
+        s11 += 1.0; // u * (1/u)
+        sxu += v[i].im * u[i];
+        sxv += v[i].im / u[i];
+    }
+    f.real = sumRe / static_cast<double>(n);
+    if (useA && useB) {
+        const double det = suu * svv - s11 * s11;
+        if (!(std::abs(det) > 1e-12 * suu * svv))
+            return f;
+        f.a = (sxu * svv - sxv * s11) / det;
+        f.b = (suu * sxv - s11 * sxu) / det;
+    } else if (useA) {
+        f.a = sxu / suu;
+    } else {
+        f.b = sxv / svv;
+    }
+    f.ok = std::isfinite(f.real) && std::isfinite(f.a) && std::isfinite(f.b);
+    return f;
+}
+
+// The model's parts from the fitted terms; nullopt unless all are positive.
+std::optional<LoadFit> modelOf(LoadModel m, const LinearFit& fit, double wc)
+{
+    if (!fit.ok || !(fit.real > 0.0))
+        return std::nullopt;
+    LoadFit f;
+    f.model = m;
+    // Series: X = a u + b / u with a = wc L, b = -1 / (wc C). Parallel:
+    // B = a u + b / u with a = wc C, b = -1 / (wc L).
+    const bool parallel = isParallel(m);
+    f.r = parallel ? 1.0 / fit.real : fit.real;
+    if (hasL(m)) {
+        const double t = parallel ? -fit.b : fit.a;
+        if (!(t > 0.0))
+            return std::nullopt;
+        f.l = parallel ? 1.0 / (wc * t) : t / wc;
+    }
+    if (hasC(m)) {
+        const double t = parallel ? fit.a : -fit.b;
+        if (!(t > 0.0))
+            return std::nullopt;
+        f.c = parallel ? t / wc : 1.0 / (wc * t);
+    }
+    if (!std::isfinite(f.r) || !std::isfinite(f.l) || !std::isfinite(f.c))
+        return std::nullopt;
+    return f;
+}
+
+// Simpler models come first: a later one must fit clearly better to win.
+constexpr LoadModel modelOrder[] = {LoadModel::ParallelRC, LoadModel::SeriesRL,
+                                    LoadModel::SeriesRC,   LoadModel::ParallelRL,
+                                    LoadModel::SeriesRLC,  LoadModel::ParallelRLC};
+
+} // namespace
+
+const char* loadModelName(LoadModel m)
+{
+    switch (m) {
+    case LoadModel::ParallelRC:
+        return "parallel RC";
+    case LoadModel::SeriesRL:
+        return "series RL";
+    case LoadModel::SeriesRC:
+        return "series RC";
+    case LoadModel::ParallelRL:
+        return "parallel RL";
+    case LoadModel::SeriesRLC:
+        return "series RLC";
+    case LoadModel::ParallelRLC:
+        return "parallel RLC";
+    }
+    return "";
+}
+
+double fanoBound(LoadModel m, double r, double l, double c, double f1, double f2)
+{
+    const double dw = 2.0 * pi * (f2 - f1);
+    const double w1w2 = 4.0 * pi * pi * f1 * f2;
+    // The bound of a zero of transmission at infinity (shunt C, series L)
+    // and at zero frequency (series C, shunt L).
+    const double atInfinity = isParallel(m) ? pi / (dw * r * c) : pi * r / (dw * l);
+    const double atZero = isParallel(m) ? pi * l * w1w2 / (r * dw) : pi * r * c * w1w2 / dw;
+    switch (m) {
+    case LoadModel::ParallelRC:
+    case LoadModel::SeriesRL:
+        return atInfinity;
+    case LoadModel::SeriesRC:
+    case LoadModel::ParallelRL:
+        return atZero;
+    case LoadModel::SeriesRLC:
+    case LoadModel::ParallelRLC:
+        return std::min(atInfinity, atZero);
+    }
+    return 0.0;
+}
+
+double boundReturnLoss(double bound)
+{
+    return 20.0 * std::log10(std::numbers::e) * bound;
+}
+
+LoadFits fitLoadModels(std::span<const double> frequencies, std::span<const Complex> loads,
+                       std::span<const double> weights, double source, double f1, double f2)
+{
+    LoadFits out;
+    const double fc = 0.5 * (f1 + f2);
+    const double wc = 2.0 * pi * fc;
+    std::vector<double> u;
+    std::vector<Complex> z, y;
+    const std::size_t n = std::min({frequencies.size(), loads.size(), weights.size()});
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!(weights[i] > 0.0) || !(frequencies[i] > 0.0))
+            continue;
+        u.push_back(frequencies[i] / fc);
+        z.push_back(loads[i]);
+        y.push_back(divideGuarded(1.0, loads[i]));
+    }
+    if (u.size() < 2 || !(f2 > f1) || !(f1 > 0.0))
+        return out;
+    double meanR = 0.0;
+    for (const Complex& v : z)
+        meanR += v.re / static_cast<double>(z.size());
+    double resistorError = 0.0;
+    for (const Complex& v : z)
+        resistorError = std::max(resistorError, magnitude(gammaOf(meanR, source) - gammaOf(v, source)));
+    out.resistive = meanR > 0.0 && resistorError < 1e-3;
+    for (const LoadModel m : modelOrder) {
+        const bool parallel = isParallel(m);
+        // Which of the terms a u and b / u the model's imaginary part has.
+        const bool useA = parallel ? hasC(m) : hasL(m);
+        const bool useB = parallel ? hasL(m) : hasC(m);
+        const std::optional<LoadFit> fit = modelOf(m, fitParts(u, parallel ? y : z, useA, useB), wc);
+        if (!fit)
+            continue;
+        LoadFit f = *fit;
+        for (std::size_t i = 0; i < u.size(); ++i) {
+            const Complex d = gammaOf(modelImpedance(f, wc * u[i]), source) - gammaOf(z[i], source);
+            f.error = std::max(f.error, magnitude(d));
+        }
+        f.limit = fanoBound(m, f.r, f.l, f.c, f1, f2);
+        if (std::isfinite(f.error) && f.limit > 0.0)
+            out.candidates.push_back(f);
+    }
+    const auto resonant = [](const LoadFit& f) {
+        return f.model == LoadModel::SeriesRLC || f.model == LoadModel::ParallelRLC;
+    };
+    std::optional<LoadFit> simple, third;
+    for (const LoadFit& f : out.candidates) {
+        std::optional<LoadFit>& best = resonant(f) ? third : simple;
+        if (!best || f.error < best->error)
+            best = f;
+    }
+    // A third part must earn its place.
+    out.chosen = simple;
+    if (third && (!simple || third->error < 0.5 * simple->error - 1e-3))
+        out.chosen = third;
+    return out;
+}
+
+} // namespace zelvo
