@@ -51,42 +51,109 @@ Complex gammaOf(Complex z, double source)
     return divideGuarded(z - source, z + source);
 }
 
-// Fits the real part as the mean and the imaginary part as a * u + b / u
-// (u = w / wc) in the least-squares sense, on impedances (series models) or
-// admittances (parallel ones). `useA`, `useB` choose the terms.
+// The model's part values in a common form: the real part (R, or G for the
+// parallel models) and the imaginary part as a u + b / u with u = w / wc.
 struct LinearFit {
     double real = 0.0, a = 0.0, b = 0.0;
     bool ok = false;
 };
 
-LinearFit fitParts(std::span<const double> u, std::span<const Complex> v, bool useA, bool useB)
+// Value and slope (by u) of samples v(u) at u = 1: the value interpolated
+// linearly (exact where a sample sits at the centre), the slope that of a
+// least-squares parabola through the samples near the centre (a tenth of
+// the band each side, at least five), which smooths a measurement's noise.
+struct Local {
+    Complex value, slope;
+    bool ok = false;
+};
+
+Local localFit(std::span<const double> u, std::span<const Complex> v)
+{
+    Local out;
+    const std::size_t n = u.size();
+    if (n < 2)
+        return out;
+    std::size_t below = n, above = n;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (u[i] <= 1.0 && (below == n || u[i] > u[below]))
+            below = i;
+        if (u[i] >= 1.0 && (above == n || u[i] < u[above]))
+            above = i;
+    }
+    if (below == n || above == n)
+        return out;
+    out.value = u[above] == u[below]
+                    ? v[below]
+                    : v[below] + (v[above] - v[below]) * ((1.0 - u[below]) / (u[above] - u[below]));
+    const auto [lo, hi] = std::minmax_element(u.begin(), u.end());
+    const double reach = 0.1 * (*hi - *lo);
+    std::vector<std::size_t> order(n);
+    for (std::size_t i = 0; i < n; ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t i, std::size_t j) { return std::abs(u[i] - 1.0) < std::abs(u[j] - 1.0); });
+    std::size_t used = 0;
+    while (used < n && (used < 5 || std::abs(u[order[used]] - 1.0) <= reach))
+        ++used;
+    // Normal equations of v = c0 + c1 t + c2 t^2, t = u - 1, scaled by the
+    // spread so that they stay well conditioned; a line through two points.
+    const int terms = used >= 3 ? 3 : 2;
+    double spread = 0.0;
+    for (std::size_t i = 0; i < used; ++i)
+        spread = std::max(spread, std::abs(u[order[i]] - 1.0));
+    if (!(spread > 0.0))
+        return out;
+    double m[3][3] = {};
+    Complex r[3];
+    for (std::size_t i = 0; i < used; ++i) {
+        const double t = (u[order[i]] - 1.0) / spread;
+        const double p[3] = {1.0, t, t * t};
+        for (int j = 0; j < terms; ++j) {
+            for (int k = 0; k < terms; ++k)
+                m[j][k] += p[j] * p[k];
+            r[j] = r[j] + p[j] * v[order[i]];
+        }
+    }
+    // Gaussian elimination without pivoting: the matrix is positive definite.
+    for (int j = 0; j < terms; ++j) {
+        if (!(std::abs(m[j][j]) > 0.0))
+            return out;
+        for (int k = j + 1; k < terms; ++k) {
+            const double f = m[k][j] / m[j][j];
+            for (int l = j; l < terms; ++l)
+                m[k][l] -= f * m[j][l];
+            r[k] = r[k] - f * r[j];
+        }
+    }
+    Complex c[3];
+    for (int j = terms - 1; j >= 0; --j) {
+        Complex sum = r[j];
+        for (int k = j + 1; k < terms; ++k)
+            sum = sum - m[j][k] * c[k];
+        c[j] = sum * (1.0 / m[j][j]);
+    }
+    out.slope = c[1] * (1.0 / spread);
+    out.ok = std::isfinite(out.value.re) && std::isfinite(out.value.im) &&
+             std::isfinite(out.slope.re) && std::isfinite(out.slope.im);
+    return out;
+}
+
+// The two-part models take the value at the centre; the resonant ones its
+// value and slope (X = a u + b / u: X(1) = a + b, X'(1) = a - b).
+LinearFit fitParts(const Local& local, bool useA, bool useB)
 {
     LinearFit f;
-    const std::size_t n = u.size();
-    if (n == 0)
-        return f;
-    double sumRe = 0.0, suu = 0.0, s11 = 0.0, svv = 0.0, sxu = 0.0, sxv = 0.0;
-    for (std::size_t i = 0; i < n; ++i) {
-        sumRe += v[i].re;
-        suu += u[i] * u[i];
-        svv += 1.0 / (u[i] * u[i]);
-        s11 += 1.0; // u * (1/u)
-        sxu += v[i].im * u[i];
-        sxv += v[i].im / u[i];
-    }
-    f.real = sumRe / static_cast<double>(n);
+    f.real = local.value.re;
+    const double v = local.value.im, s = local.slope.im;
     if (useA && useB) {
-        const double det = suu * svv - s11 * s11;
-        if (!(std::abs(det) > 1e-12 * suu * svv))
-            return f;
-        f.a = (sxu * svv - sxv * s11) / det;
-        f.b = (suu * sxv - s11 * sxu) / det;
+        f.a = 0.5 * (v + s);
+        f.b = 0.5 * (v - s);
     } else if (useA) {
-        f.a = sxu / suu;
+        f.a = v;
     } else {
-        f.b = sxv / svv;
+        f.b = v;
     }
-    f.ok = std::isfinite(f.real) && std::isfinite(f.a) && std::isfinite(f.b);
+    f.ok = local.ok;
     return f;
 }
 
@@ -196,12 +263,13 @@ LoadFits fitLoadModels(std::span<const double> frequencies, std::span<const Comp
     for (const Complex& v : z)
         resistorError = std::max(resistorError, magnitude(gammaOf(meanR, source) - gammaOf(v, source)));
     out.resistive = meanR > 0.0 && resistorError < 1e-3;
+    const Local atZ = localFit(u, z), atY = localFit(u, y);
     for (const LoadModel m : modelOrder) {
         const bool parallel = isParallel(m);
         // Which of the terms a u and b / u the model's imaginary part has.
         const bool useA = parallel ? hasC(m) : hasL(m);
         const bool useB = parallel ? hasL(m) : hasC(m);
-        const std::optional<LoadFit> fit = modelOf(m, fitParts(u, parallel ? y : z, useA, useB), wc);
+        const std::optional<LoadFit> fit = modelOf(m, fitParts(parallel ? atY : atZ, useA, useB), wc);
         if (!fit)
             continue;
         LoadFit f = *fit;
@@ -224,7 +292,7 @@ LoadFits fitLoadModels(std::span<const double> frequencies, std::span<const Comp
     }
     // A third part must earn its place.
     out.chosen = simple;
-    if (third && (!simple || third->error < 0.5 * simple->error - 1e-3))
+    if (third && (!simple || third->error < 0.9 * simple->error - 1e-3))
         out.chosen = third;
     return out;
 }

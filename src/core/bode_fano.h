@@ -42,9 +42,10 @@ struct LoadFits {
     bool resistive = false; // a plain resistance fits within 0.001: no bound at all
 };
 
-// Least-squares fits of each model to the load over the band's frequencies
-// (those with a non-zero weight), compared by their error against the
-// source resistance; the two-element models win unless a resonant one fits
+// Each model fitted to the load near the band's centre (f1 + f2) / 2 (the
+// frequencies with a non-zero weight): the two-part models to the load's
+// value there, the resonant ones to its value and slope. Their errors over
+// the whole band decide: the two-part models win unless a resonant one fits
 // clearly better.
 LoadFits fitLoadModels(std::span<const double> frequencies, std::span<const Complex> loads,
                        std::span<const double> weights, double source, double f1, double f2);

@@ -27,16 +27,16 @@ bool isShuntLumped(LadderPart p)
     return p == LadderPart::ShuntL || p == LadderPart::ShuntC;
 }
 
-// Whether `t` stays canonical with its last element: the checks that
-// involve it and the ones before it.
-bool lastFits(const Topology& t)
+// Whether a ladder of L and C stays canonical with its last element: the
+// checks that involve it. A series branch is L, C or L then C; a shunt
+// branch likewise; a third element of a branch merges with the others.
+bool lumpedLastFits(const Topology& t)
 {
     const std::size_t n = t.size();
     if (n < 2)
         return true;
     const LadderPart a = t[n - 2], b = t[n - 1];
     if (isSeriesLumped(a) && isSeriesLumped(b)) {
-        // One series branch of L and C, written L first; a third merges.
         if (a != LadderPart::SeriesL || b != LadderPart::SeriesC)
             return false;
         return n < 3 || !isSeriesLumped(t[n - 3]);
@@ -49,17 +49,35 @@ bool lastFits(const Topology& t)
     return true;
 }
 
+// With lines the branches are single elements, or the number of ladders
+// would grow beyond any search: series and shunt elements alternate, a line
+// may sit beside a series element but not beside another line.
+bool mixedPairFits(LadderPart a, LadderPart b)
+{
+    if (a == LadderPart::Line && b == LadderPart::Line)
+        return false;
+    return !(isShuntPart(a) && isShuntPart(b)) && !(isSeriesLumped(a) && isSeriesLumped(b));
+}
+
+bool lastFits(const Topology& t, bool lines)
+{
+    if (lumpedLastFits(t))
+        return true;
+    return lines && mixedPairFits(t[t.size() - 2], t.back());
+}
+
 void extend(Topology& t, int n, bool lines, std::vector<Topology>& out)
 {
     if (static_cast<int>(t.size()) == n) {
-        out.push_back(t);
+        if (isCanonical(t))
+            out.push_back(t);
         return;
     }
     const std::span<const LadderPart> parts =
         lines ? std::span<const LadderPart>(allParts) : std::span<const LadderPart>(lumpedParts);
     for (LadderPart p : parts) {
         t.push_back(p);
-        if (lastFits(t))
+        if (lastFits(t, lines))
             extend(t, n, lines, out);
         t.pop_back();
     }
@@ -188,10 +206,16 @@ std::vector<Topology> ladderTopologies(int n, bool lines)
 
 bool isCanonical(const Topology& t)
 {
+    if (std::any_of(t.begin(), t.end(), isDistributed)) {
+        for (std::size_t i = 1; i < t.size(); ++i)
+            if (!mixedPairFits(t[i - 1], t[i]))
+                return false;
+        return true;
+    }
     Topology head;
     for (LadderPart p : t) {
         head.push_back(p);
-        if (!lastFits(head))
+        if (!lumpedLastFits(head))
             return false;
     }
     return true;

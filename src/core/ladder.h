@@ -32,11 +32,13 @@ bool isDistributed(LadderPart p);
 int parameterCount(LadderPart p);
 int parameterCount(const Topology& t);
 
-// Every distinct ladder of exactly `n` elements: series and shunt branches
-// alternate, a branch is L, C or both (in series for a series branch, in
-// parallel for a shunt one, L first), with `lines` also a stub as a shunt
-// branch and lines anywhere between branches. Adjacent elements that merge
-// into one (two series L, a stub beside a shunt C) are left out.
+// Every distinct ladder of exactly `n` elements. Of L and C alone: series
+// and shunt branches alternate, a branch is L, C or both (in series for a
+// series branch, in parallel for a shunt one, L first); adjacent elements
+// that merge into one (two series L) are left out. With `lines` also the
+// ladders with lines and open or short stubs, whose branches are single
+// elements (a stub is a shunt one) and in which a line may sit beside a
+// series element but not beside another line.
 std::vector<Topology> ladderTopologies(int n, bool lines);
 bool isCanonical(const Topology& t);
 

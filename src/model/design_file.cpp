@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <vector>
 
 namespace zelvo {
 
@@ -212,16 +211,11 @@ void writeNoise(Writer& w, const Design& d, int n)
 
 void writeHistory(Writer& w, const Design& d, int n)
 {
-    // Entries without a keyword (a group's closing entry) stay out of the
-    // file: its entries are undone one by one after reading.
-    std::vector<const char*> keywords;
+    w.line("[HISTORY]");
+    w.count(n);
     for (int i = 0; i < n; ++i)
         if (const char* keyword = historyKeyword(d.history[slot(i)]))
-            keywords.push_back(keyword);
-    w.line("[HISTORY]");
-    w.count(static_cast<int>(keywords.size()));
-    for (std::size_t i = 0; i < keywords.size(); ++i)
-        w.line(printfString("TYP=%zu,%s", i, keywords[i]));
+            w.line(printfString("TYP=%i,%s", i, keyword));
 }
 
 // ---- reading ----

@@ -75,8 +75,13 @@ TEST(BodeFano, EachModelIsRecognisedWithItsBound)
         const LoadFits fits = fitLoadModels(s.f, s.z, s.w, 50.0, f1, f2);
         ASSERT_TRUE(fits.chosen) << loadModelName(k.model);
         EXPECT_EQ(fits.chosen->model, k.model) << loadModelName(fits.chosen->model);
-        EXPECT_LT(fits.chosen->error, 1e-9) << loadModelName(k.model);
-        EXPECT_NEAR(fits.chosen->limit / k.bound, 1.0, 1e-9) << loadModelName(k.model);
+        // The two-part models take the exact value at the centre; the
+        // resonant ones also the slope of a parabola through the five
+        // samples nearest it, which the 1/w term bends by about 1e-4.
+        const bool resonant = k.model == LoadModel::SeriesRLC || k.model == LoadModel::ParallelRLC;
+        EXPECT_LT(fits.chosen->error, resonant ? 1e-3 : 1e-9) << loadModelName(k.model);
+        EXPECT_NEAR(fits.chosen->limit / k.bound, 1.0, resonant ? 1e-3 : 1e-9)
+            << loadModelName(k.model);
     }
 }
 

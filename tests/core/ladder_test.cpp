@@ -47,13 +47,22 @@ TEST(Ladder, TopologiesAlternateBranchesAndLeaveOutMergingNeighbours)
     EXPECT_FALSE(isCanonical({P::SeriesL, P::SeriesL}));  // one inductor
     EXPECT_FALSE(isCanonical({P::ShuntL, P::ShuntC, P::ShuntL}));
     EXPECT_FALSE(isCanonical({P::OpenStub, P::ShuntC})); // one shunt branch
-    EXPECT_TRUE(isCanonical({P::Line, P::Line, P::OpenStub, P::SeriesL}));
+    // With lines the branches are single elements; a line may sit beside a
+    // series element but not beside another line.
+    EXPECT_TRUE(isCanonical({P::Line, P::SeriesL, P::OpenStub, P::Line}));
+    EXPECT_FALSE(isCanonical({P::Line, P::Line, P::OpenStub}));
+    EXPECT_FALSE(isCanonical({P::SeriesL, P::SeriesC, P::Line}));
+    EXPECT_FALSE(isCanonical({P::ShortStub, P::ShuntL, P::Line}));
     // Lines add topologies, every lumped one stays.
-    const std::vector<Topology> withLines = ladderTopologies(3, true);
-    const std::set<Topology> lines(withLines.begin(), withLines.end());
-    for (const Topology& t : ladderTopologies(3, false))
-        EXPECT_TRUE(lines.count(t));
-    EXPECT_GT(withLines.size(), 24u);
+    const int withLines[] = {7, 30, 130, 530};
+    for (int n = 1; n <= 4; ++n) {
+        const std::vector<Topology> all = ladderTopologies(n, true);
+        EXPECT_EQ(static_cast<int>(all.size()), withLines[n - 1]) << n;
+        const std::set<Topology> distinct(all.begin(), all.end());
+        EXPECT_EQ(distinct.size(), all.size());
+        for (const Topology& t : ladderTopologies(n, false))
+            EXPECT_TRUE(distinct.count(t));
+    }
 }
 
 TEST(Ladder, EvaluationAgreesWithTheChain)
