@@ -142,9 +142,11 @@ bool appendAsOneStep(Design& d, const std::vector<DataPoint>& points,
     const int pointsAfter = d.dataPointCount + pointCount;
     if (d.dataPointCount < 0 || d.elementCount < 0 || pointsAfter > Design::pointCapacity ||
         d.elementCount + elementCount > Design::elementCapacity ||
-        historyRoom(d) < entries + (entries > 1 ? 1 : 0) ||
+        historyRoom(d) < entries + (entries > 1 ? 2 : 0) ||
         (startPoint != 0 && (startPoint < 1 || startPoint > pointCount || d.dataPointCount != 0)))
         return false;
+    if (entries > 1)
+        pushHistory(d, groupEntry(HistoryEntry::GroupBegin, entries));
     for (const DataPoint& p : points)
         appendDataPoint(d, p);
     if (startPoint != 0) {
@@ -155,7 +157,7 @@ bool appendAsOneStep(Design& d, const std::vector<DataPoint>& points,
     for (const Element& e : elements)
         appendElement(d, e);
     if (entries > 1)
-        pushHistory(d, groupEntry(entries));
+        pushHistory(d, groupEntry(HistoryEntry::GroupEnd, entries));
     return true;
 }
 

@@ -31,20 +31,22 @@ enum class HistoryEntry : std::int32_t {
     EditDataPoint = 0x800,
     // Several element values changed together (the optimiser's result).
     EditElements = 0x1000,
-    // Closes a run of entries that undo and redo take as one step (a network
-    // applied whole); the run's length is kept in the bits above 16.
-    Group = 0x4000,
+    // Open and close a run of entries that undo and redo take as one step
+    // (a network applied whole); the run's length is kept in the bits above
+    // 16 of both.
+    GroupBegin = 0x2000,
+    GroupEnd = 0x4000,
 };
 
-inline HistoryEntry groupEntry(int size)
+inline HistoryEntry groupEntry(HistoryEntry kind, int size)
 {
-    return static_cast<HistoryEntry>(static_cast<std::int32_t>(HistoryEntry::Group) | (size << 16));
+    return static_cast<HistoryEntry>(static_cast<std::int32_t>(kind) | (size << 16));
 }
-// The run's length for a group entry, 0 for any other.
-inline int groupSize(HistoryEntry k)
+// The run's length for a group entry of the kind, 0 for any other entry.
+inline int groupSize(HistoryEntry k, HistoryEntry kind)
 {
     const auto v = static_cast<std::int32_t>(k);
-    return (v & 0xffff) == static_cast<std::int32_t>(HistoryEntry::Group) ? v >> 16 : 0;
+    return (v & 0xffff) == static_cast<std::int32_t>(kind) ? v >> 16 : 0;
 }
 
 struct StabilityCircleRecord {

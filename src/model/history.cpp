@@ -134,15 +134,20 @@ void swapPoint(Design& d, EditRing<PointEditRecord>& from, EditRing<PointEditRec
     applyDataPointChange(d, r.index);
 }
 
-// The length of the group whose run starts at `at`, or 0: the first group
-// entry after it closes exactly the entries from `at` on.
-int groupStartingAt(const Design& d, int at)
+// Whether the group entry at `at` (a beginning or an end) has its partner
+// the run's length away: an action after an undo may have taken a slot of
+// the run, and its entries are then steps of their own.
+bool intactGroup(const Design& d, int at, HistoryEntry kind)
 {
+    const HistoryEntry k = d.history[slot(at)];
+    const bool begin = kind == HistoryEntry::GroupBegin;
+    const int size = groupSize(k, kind);
+    const int partner = begin ? at + size + 1 : at - size - 1;
     const int top = std::min(d.historyTop, Design::historyCapacity);
-    for (int i = at; i < top; ++i)
-        if (const int size = groupSize(d.history[slot(i)]))
-            return i - at == size ? size : 0;
-    return 0;
+    if (size <= 0 || partner < 0 || partner >= top)
+        return false;
+    return d.history[slot(partner)] ==
+           groupEntry(begin ? HistoryEntry::GroupEnd : HistoryEntry::GroupBegin, size);
 }
 
 // The entry below historyCount undone, the group entries' runs aside.
@@ -264,18 +269,16 @@ bool undoLast(Design& d)
 {
     if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
         return false;
-    const HistoryEntry k = d.history[slot(d.historyCount - 1)];
-    if (const int size = groupSize(k)) {
+    const int last = d.historyCount - 1;
+    const HistoryEntry k = d.history[slot(last)];
+    if (groupSize(k, HistoryEntry::GroupEnd) > 0 && intactGroup(d, last, HistoryEntry::GroupEnd)) {
         --d.historyCount;
-        // The run before it, as far as it is there (an action after an undo
-        // may have cut it short).
-        for (int i = 0; i < size && d.historyCount > 0; ++i) {
-            const HistoryEntry e = d.history[slot(d.historyCount - 1)];
-            if (groupSize(e) > 0)
-                break;
-            undoEntry(d, e);
-        }
+        for (int i = groupSize(k, HistoryEntry::GroupEnd); i > 0; --i)
+            undoEntry(d, d.history[slot(d.historyCount - 1)]);
+        --d.historyCount; // the group's beginning
     } else {
+        // A group entry without its partner changes nothing, like an
+        // unknown kind.
         undoEntry(d, k);
     }
     d.modified = true;
@@ -288,13 +291,12 @@ bool redoNext(Design& d)
         d.historyCount >= Design::historyCapacity)
         return false;
     const HistoryEntry k = d.history[slot(d.historyCount)];
-    if (groupSize(k) > 0) {
-        // A group entry whose run was redone entry by entry: nothing left.
+    if (groupSize(k, HistoryEntry::GroupBegin) > 0 &&
+        intactGroup(d, d.historyCount, HistoryEntry::GroupBegin)) {
         ++d.historyCount;
-    } else if (const int size = groupStartingAt(d, d.historyCount)) {
-        for (int i = 0; i < size; ++i)
+        for (int i = groupSize(k, HistoryEntry::GroupBegin); i > 0; --i)
             redoEntry(d, d.history[slot(d.historyCount)]);
-        ++d.historyCount; // the group entry
+        ++d.historyCount; // the group's end
     } else {
         redoEntry(d, k);
     }
