@@ -17,6 +17,8 @@
 namespace zelvo {
 
 inline constexpr int maxBroadbandElements = 8;
+// Lines and stubs make many more ladders: beyond this a search takes minutes.
+inline constexpr int maxBroadbandElementsWithLines = 5;
 
 struct BroadbandOptions {
     int maxElements = 4; // 1..maxBroadbandElements

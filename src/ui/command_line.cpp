@@ -11,6 +11,7 @@
 #include "model/touchstone.h"
 #include "model/settings_file.h"
 #include "model/twoport_export.h"
+#include "ui/broadband_tool.h"
 #include "ui/picture_export.h"
 
 #include <QCommandLineParser>
@@ -25,7 +26,7 @@ namespace {
 
 const QStringList tools = {QStringLiteral("export"), QStringLiteral("netlist"),
                            QStringLiteral("list"), QStringLiteral("stability"),
-                           QStringLiteral("picture")};
+                           QStringLiteral("picture"), QStringLiteral("broadband")};
 
 const char* const overview =
     "Usage: zelvo [FILE]\n"
@@ -45,6 +46,9 @@ const char* const overview =
     "                      per frequency K, mu, mu', MAG and MSG\n"
     "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
     "                      the chart (or the schematic) as a picture file\n"
+    "  broadband DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines]\n"
+    "                      ladder networks matching the load over the band, with\n"
+    "                      the Bode-Fano limit\n"
     "\n"
     "zelvo COMMAND --help shows the options of a command.\n";
 
@@ -357,6 +361,8 @@ ToolRun runTool(const QStringList& arguments)
         return stabilityTool(arguments);
     if (tool == QStringLiteral("picture"))
         return pictureTool(arguments);
+    if (tool == QStringLiteral("broadband"))
+        return broadbandTool(arguments);
     return {0, overview, ""};
 }
 

@@ -58,6 +58,7 @@ const Menu menus[] = {
     {"&Network",
      {{Command::Wideband, "&Wideband\tCtrl+W"},
       {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
+      {Command::BroadbandMatch, "&Broadband match..."},
       {Command::Optimise, "&Optimize..."}}},
     {"&Options",
      {{Command::ZChart, "&Z-Chart", true},
@@ -108,7 +109,7 @@ constexpr Command chartItems[] = {
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
-    Command::MatchAutomatically, Command::Optimise, Command::Tuner,
+    Command::MatchAutomatically, Command::BroadbandMatch, Command::Optimise, Command::Tuner,
     Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit};
 
 // S-Plot items grayed in chart mode.

@@ -57,6 +57,7 @@ constexpr Keyword keywords[] = {
     {"Tuning", "tuning.html#tuning"},
     {"Match automatically", "tuning.html#match"},
     {"Optimize", "tuning.html#optimise"},
+    {"Broadband Match", "broadband.html"},
 };
 
 constexpr struct {
@@ -73,6 +74,7 @@ constexpr struct {
     {"Q contours and VSWR circles", "contours.html"},
     {"Wideband evaluation", "wideband.html"},
     {"Tuning, matching and optimising", "tuning.html"},
+    {"Broadband matching", "broadband.html"},
     {"Undo and redo", "undo.html"},
     {"Files and netlists", "files.html"},
     {"Copying to the clipboard", "clipboard.html"},
