@@ -74,6 +74,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::About, "&About..."},
         {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
         {Command::Optimise, "&Optimize..."},
+        {Command::BroadbandMatch, "&Broadband match..."},
         {Command::Tuner, "T&uner"},
     };
     for (const auto& [id, text] : items) {
