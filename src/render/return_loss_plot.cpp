@@ -95,7 +95,10 @@ void drawReturnLossPlot(Canvas& canvas, const ReturnLossPlot& p, int width, int 
             canvas.setPen({PenStyle::Dashed, 1, limitColour});
             canvas.moveTo({x0 + 1, yOf(*p.limit)});
             canvas.lineTo({x1 - 1, yOf(*p.limit)});
-            canvas.text({x1 - 4, yOf(*p.limit) - 3}, label, TextAlign::RightBaseline);
+            // Above the line, or below it where the frame leaves no room.
+            const int y = yOf(*p.limit);
+            canvas.text({x1 - 4, y - fontHeight - 2 > y0 ? y - 3 : y + fontHeight + 1}, label,
+                        TextAlign::RightBaseline);
         } else {
             canvas.text({x1 - 4, y0 + fontHeight + 2}, label + " (above)",
                         TextAlign::RightBaseline);

@@ -63,7 +63,7 @@ std::size_t nearestCentre(const LadderBand& b)
 ReturnLossPlotWidget::ReturnLossPlotWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("returnLossPlot"));
-    setMinimumSize(420, 170);
+    setMinimumSize(420, 150);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -112,12 +112,13 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     loadGrid->addWidget(browse, 1, 2);
     loadGrid->setColumnStretch(1, 1);
 
-    auto* sourceBox = new QGroupBox(QStringLiteral("Source"), this);
-    auto* sourceRow = new QHBoxLayout(sourceBox);
+    auto* bandBox = new QGroupBox(QStringLiteral("Source and band"), this);
+    auto* bandGrid = new QGridLayout(bandBox);
+    auto* sourceRow = new QHBoxLayout;
     sourceGroup_ = new QButtonGroup(this);
     auto* zo = new QRadioButton(
-        QStringLiteral("&Zo (%1 Ohm)").arg(static_cast<double>(d.z0), 0, 'f', 1), sourceBox);
-    auto* typed = new QRadioButton(QStringLiteral("&Resistance"), sourceBox);
+        QStringLiteral("&Zo (%1 Ohm)").arg(static_cast<double>(d.z0), 0, 'f', 1), bandBox);
+    auto* typed = new QRadioButton(QStringLiteral("&Resistance"), bandBox);
     sourceGroup_->addButton(zo, SourceZo);
     sourceGroup_->addButton(typed, SourceTyped);
     zo->setChecked(true);
@@ -127,11 +128,10 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     sourceRow->addSpacing(12);
     sourceRow->addWidget(typed);
     sourceRow->addWidget(sourceR_);
-    sourceRow->addWidget(new QLabel(QStringLiteral("Ohm"), sourceBox));
+    sourceRow->addWidget(new QLabel(QStringLiteral("Ohm"), bandBox));
     sourceRow->addStretch(1);
-
-    auto* bandBox = new QGroupBox(QStringLiteral("Band"), this);
-    auto* bandGrid = new QGridLayout(bandBox);
+    bandGrid->addWidget(new QLabel(QStringLiteral("Source"), bandBox), 0, 0);
+    bandGrid->addLayout(sourceRow, 0, 1, 1, 5);
     f1_ = numberField(QStringLiteral("f1"));
     f2_ = numberField(QStringLiteral("f2"));
     unit_ = new QComboBox(bandBox);
@@ -140,11 +140,11 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     unit_->setCurrentIndex(1); // MHz
     auto* fromLabel = new QLabel(QStringLiteral("F&rom"), bandBox);
     fromLabel->setBuddy(f1_);
-    bandGrid->addWidget(fromLabel, 0, 0);
-    bandGrid->addWidget(f1_, 0, 1);
-    bandGrid->addWidget(new QLabel(QStringLiteral("to"), bandBox), 0, 2);
-    bandGrid->addWidget(f2_, 0, 3);
-    bandGrid->addWidget(unit_, 0, 4);
+    bandGrid->addWidget(fromLabel, 1, 0);
+    bandGrid->addWidget(f1_, 1, 1);
+    bandGrid->addWidget(new QLabel(QStringLiteral("to"), bandBox), 1, 2);
+    bandGrid->addWidget(f2_, 1, 3);
+    bandGrid->addWidget(unit_, 1, 4);
     spacingGroup_ = new QButtonGroup(this);
     auto* even = new QRadioButton(QStringLiteral("E&venly spaced frequencies"), bandBox);
     auto* own = new QRadioButton(QStringLiteral("The load's &own frequencies"), bandBox);
@@ -155,19 +155,20 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     count_->setObjectName(QStringLiteral("count"));
     count_->setRange(minBandPoints, maxBandPoints);
     count_->setValue(defaultBandPoints);
-    bandGrid->addWidget(even, 1, 0, 1, 2);
-    bandGrid->addWidget(count_, 1, 2, 1, 2);
-    bandGrid->addWidget(own, 1, 4);
+    bandGrid->addWidget(even, 2, 0, 1, 2);
+    bandGrid->addWidget(count_, 2, 2);
+    bandGrid->addWidget(own, 2, 3, 1, 3);
     weight1_ = numberField(QStringLiteral("weight1"));
     weight2_ = numberField(QStringLiteral("weight2"));
     weight1_->setText(QStringLiteral("1"));
     weight2_->setText(QStringLiteral("1"));
     auto* weightLabel = new QLabel(QStringLiteral("&Weight of |\u0393| at the lower edge"), bandBox);
     weightLabel->setBuddy(weight1_);
-    bandGrid->addWidget(weightLabel, 2, 0, 1, 2);
-    bandGrid->addWidget(weight1_, 2, 2);
-    bandGrid->addWidget(new QLabel(QStringLiteral("upper edge"), bandBox), 2, 3);
-    bandGrid->addWidget(weight2_, 2, 4);
+    bandGrid->addWidget(weightLabel, 3, 0, 1, 2);
+    bandGrid->addWidget(weight1_, 3, 2);
+    bandGrid->addWidget(new QLabel(QStringLiteral("at the upper edge"), bandBox), 3, 3);
+    bandGrid->addWidget(weight2_, 3, 4);
+    bandGrid->setColumnStretch(5, 1);
 
     auto* networkBox = new QGroupBox(QStringLiteral("Networks"), this);
     auto* networkRow = new QHBoxLayout(networkBox);
@@ -186,7 +187,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     networkRow->addWidget(elementsLabel);
     networkRow->addWidget(elements_);
     networkRow->addWidget(new QLabel(QStringLiteral("elements of L and C"), networkBox));
-    networkRow->addSpacing(16);
+    networkRow->addSpacing(12);
     networkRow->addWidget(lines_);
     networkRow->addWidget(zcMin_);
     networkRow->addWidget(new QLabel(QStringLiteral("to"), networkBox));
@@ -196,9 +197,14 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     auto* go = new QPushButton(QStringLiteral("&Search"), networkBox);
     go->setObjectName(QStringLiteral("search"));
     networkRow->addWidget(go);
+    lines_->setText(QStringLiteral("&Lines and stubs, Zc"));
 
-    for (QLineEdit* e : {sourceR_, f1_, f2_, weight1_, weight2_, zcMin_, zcMax_})
+    for (QLineEdit* e : {sourceR_, f1_, f2_, weight1_, weight2_})
         e->setMaximumWidth(90);
+    zcMin_->setMaximumWidth(44);
+    zcMax_->setMaximumWidth(44);
+    count_->setMaximumWidth(70);
+    unit_->setMaximumWidth(80);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("networks"));
@@ -206,15 +212,20 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     list_->setHeaderLabels({QStringLiteral("Up to"), QStringLiteral("Network (from the load)"),
                             QStringLiteral("Worst RL"), QStringLiteral("Below limit"),
                             QStringLiteral("Q")});
-    list_->setMinimumSize(760, 150);
+    list_->setMinimumSize(640, 110);
     plot_ = new ReturnLossPlotWidget(this);
     limit_ = new QLabel(this);
     limit_->setObjectName(QStringLiteral("limitText"));
     limit_->setWordWrap(true);
+    limit_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for the limit's lines from the start: a dialog does not grow by
+    // itself when a label's text gets longer, and would squeeze its plot.
+    limit_->setMinimumHeight(5 * limit_->fontMetrics().lineSpacing());
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("broadbandMessage"));
     message_->setWordWrap(true);
     message_->setStyleSheet(QStringLiteral("color: #b00000"));
+    message_->setMinimumHeight(2 * message_->fontMetrics().lineSpacing());
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
@@ -223,10 +234,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
 
     column->addWidget(loadBox);
-    auto* row = new QHBoxLayout;
-    row->addWidget(sourceBox);
-    row->addWidget(bandBox, 1);
-    column->addLayout(row);
+    column->addWidget(bandBox);
     column->addWidget(networkBox);
     column->addWidget(list_, 1);
     column->addWidget(plot_, 1);
@@ -262,6 +270,15 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
 
     setLines(false);
     setLoadSource(designLoad(d).samples ? LoadDataPoints : LoadFile);
+}
+
+void BroadbandDialog::showEvent(QShowEvent* event)
+{
+    ZelvoDialog::showEvent(event);
+    // Over the schematic column rather than the chart, so that the preview
+    // stays in sight.
+    if (const QWidget* p = parentWidget())
+        move(p->mapToGlobal(QPoint(8, 40)));
 }
 
 BroadbandDialog::~BroadbandDialog()

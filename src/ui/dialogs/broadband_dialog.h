@@ -71,6 +71,9 @@ class BroadbandDialog : public ZelvoDialog {
     const BroadbandSummary& summary() const { return summary_; }
     const ReturnLossPlotWidget* plot() const { return plot_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     std::optional<LoadSamples> currentLoad(QString* problem);
     void showLoadSpan();
