@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "core/chain.h"
 
+#include "core/abcd.h"
 #include "core/numeric.h"
 
 #include <algorithm>
@@ -109,6 +110,7 @@ Complex transformRaw(const Element& e, Complex z, double f, double f0)
         return rlcSeries(e, z, f);
     case ElementKind::RlcParallel:
         return rlcParallel(e, z, f);
+    case ElementKind::Block: // through its chain matrix, above
     case ElementKind::None:
         break;
     }
@@ -119,10 +121,21 @@ Complex transformRaw(const Element& e, Complex z, double f, double f0)
 
 Complex transformElement(const Element& e, Complex z, double f, double f0)
 {
+    // Ideal parts keep their own formulas (stored designs hold their
+    // results); a real part or a block goes through its chain matrix.
+    if (e.kind == ElementKind::Block || isLossy(e)) {
+        const std::optional<Abcd> m = elementAbcd(e, f, f0);
+        return m ? finite(inputImpedance(*m, finite(z))) : finite(z);
+    }
     return finite(transformRaw(e, finite(z), f, f0));
 }
 
-void recomputeChain(std::span<Element> elements, int from, double f0, double rlcFrequency)
+bool elementDefinedAt(const Element& e, double f)
+{
+    return elementAbcd(e, f, f).has_value();
+}
+
+void recomputeChain(std::span<Element> elements, int from, double f0)
 {
     if (from < 0 || static_cast<std::size_t>(from) >= elements.size())
         return;
@@ -132,19 +145,22 @@ void recomputeChain(std::span<Element> elements, int from, double f0, double rlc
         Element& e = elements[i];
         e.rBegin = z.re;
         e.xBegin = z.im;
-        z = transformElement(e, z, isRlc(e.kind) ? rlcFrequency : f0, f0);
+        z = transformElement(e, z, f0, f0);
         e.rEnd = z.re;
         e.xEnd = z.im;
     }
 }
 
 void evaluateWideband(std::span<const Element> elements, std::span<const DataPoint> points,
-                      double f0, std::span<double> r, std::span<double> x)
+                      double f0, std::span<double> r, std::span<double> x,
+                      std::span<bool> skipped)
 {
     const std::size_t n = std::min({points.size(), r.size(), x.size()});
     for (std::size_t i = 0; i < n; ++i) {
         r[i] = points[i].r;
         x[i] = points[i].x;
+        if (i < skipped.size())
+            skipped[i] = !chainDefinedAt(elements, points[i].f);
     }
     // Element by element over all the points: the same steps for each point
     // as point by point, but the element's kind is decided once per sweep.
@@ -157,8 +173,10 @@ void evaluateWideband(std::span<const Element> elements, std::span<const DataPoi
     }
     for (std::size_t i = 0; i < n; ++i) {
         // The point itself may be unfinished input; keep the result finite.
-        r[i] = finite(r[i]);
-        x[i] = finite(x[i]);
+        // A point outside a block's range has no result: it is kept as it is.
+        const bool skip = i < skipped.size() && skipped[i];
+        r[i] = skip ? points[i].r : finite(r[i]);
+        x[i] = skip ? points[i].x : finite(x[i]);
     }
 }
 

@@ -23,16 +23,22 @@ inline constexpr double speedOfLight = 299792458.0; // m/s, physical lengths onl
 // the formulas reach by dividing by zero comes out as +-DOUBLE_BIG or 0.
 Complex transformElement(const Element& e, Complex z, double f, double f0);
 
+// Whether the element has a value at f: everything but a block outside its
+// measured range (transformElement then passes the impedance through).
+bool elementDefinedAt(const Element& e, double f);
+
 // Elements from..end in order: each takes the running impedance as its begin,
-// starting from elements[from]'s stored begin, and stores its end. RLC groups
-// are evaluated at rlcFrequency, everything else at f0.
-void recomputeChain(std::span<Element> elements, int from, double f0, double rlcFrequency);
+// starting from elements[from]'s stored begin, and stores its end; the whole
+// chain at the design frequency f0.
+void recomputeChain(std::span<Element> elements, int from, double f0);
 
 // For every point: the impedance at the end of the whole chain evaluated at
 // the point's own frequency. The elements are not changed; r and x must hold
-// at least points.size() values.
+// at least points.size() values. A point at which a block has no value is
+// marked in `skipped` (when given) and keeps its own impedance.
 void evaluateWideband(std::span<const Element> elements, std::span<const DataPoint> points,
-                      double f0, std::span<double> r, std::span<double> x);
+                      double f0, std::span<double> r, std::span<double> x,
+                      std::span<bool> skipped = {});
 
 struct LineLengths {
     double electricalMm = 0.0; // free-space length

@@ -11,6 +11,12 @@ namespace zelvo {
 // length in wavelengths, turns ratio), or one part of an RLC group.
 enum class ElementPart { Value, R, L, C };
 
+// Whether the element has a value to tune: a block has none.
+inline bool isTunable(ElementKind k)
+{
+    return k != ElementKind::None && k != ElementKind::Block;
+}
+
 // The part that tuning an element changes by default.
 inline ElementPart defaultPart(ElementKind k)
 {

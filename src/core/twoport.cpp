@@ -129,4 +129,25 @@ Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb)
     return {gammaOpt / (n + 1.0), std::sqrt((1.0 - gammaSquared) * n + n * n) / (n + 1.0)};
 }
 
+std::optional<ConjugateMatch> simultaneousMatch(const TwoPort& t)
+{
+    const Complex delta = determinant(t);
+    const std::optional<double> k = stabilityFactor(t);
+    if (!k || !(*k > 1.0) || !(magnitude(delta) < 1.0))
+        return std::nullopt;
+    const double d2 = magnitudeSquared(delta);
+    const double s11 = magnitudeSquared(t.s11), s22 = magnitudeSquared(t.s22);
+    // Gamma = (B - sqrt(B^2 - 4|C|^2)) / (2C); B > 0 when K > 1 and |delta| < 1.
+    const auto side = [](double b, Complex c) {
+        // C = 0: that port is matched already.
+        if (magnitudeSquared(c) == 0.0)
+            return Complex{};
+        const double root = std::sqrt(std::max(0.0, b * b - 4.0 * magnitudeSquared(c)));
+        return divideGuarded(Complex{b - root}, 2.0 * c);
+    };
+    const Complex c1 = t.s11 - delta * t.s22.conjugate();
+    const Complex c2 = t.s22 - delta * t.s11.conjugate();
+    return ConjugateMatch{side(1.0 + s11 - s22 - d2, c1), side(1.0 + s22 - s11 - d2, c2)};
+}
+
 } // namespace zelvo

@@ -44,4 +44,13 @@ StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane);
 Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb);
 Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb);
 
+// The simultaneous conjugate match of an unconditionally stable two-port
+// (K > 1, |delta| < 1): the source and load reflections that give MAG.
+// nullopt for a potentially unstable one.
+struct ConjugateMatch {
+    Complex gammaSource;
+    Complex gammaLoad;
+};
+std::optional<ConjugateMatch> simultaneousMatch(const TwoPort& t);
+
 } // namespace zelvo

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "core/wideband_evaluator.h"
 
+#include "core/abcd.h"
 #include "core/chain.h"
 
 #include <algorithm>
@@ -25,6 +26,12 @@ template <typename... C> void normalise(C&... parts)
 
 WidebandEvaluator::Mobius WidebandEvaluator::elementMap(const Element& e, double f, double f0)
 {
+    // A real part or a block: its chain matrix (identity where a block has
+    // no value; such points are not the optimiser's).
+    if (e.kind == ElementKind::Block || isLossy(e)) {
+        const Abcd m = elementAbcd(e, f, f0).value_or(Abcd{});
+        return {m.a, m.b, m.c, m.d};
+    }
     // Each map is written scaled so that no value needs a division: the
     // factor cancels in (a z + b) / (c z + d).
     const double omega = twoPiElement * f;
@@ -66,6 +73,7 @@ WidebandEvaluator::Mobius WidebandEvaluator::elementMap(const Element& e, double
         const double b = w * e.rlcC - 1.0 / (w * e.rlcL);
         return series(e.rlcR, {1.0, b * e.rlcR});
     }
+    case ElementKind::Block: // above
     case ElementKind::None:
         break;
     }

@@ -78,22 +78,16 @@ double designFrequency(const Design& d)
     return d.dataPoints[slot(d.startPoint - 1)].f;
 }
 
-double rlcFrequency(const Design& d)
-{
-    const int n = clampedCount(d.dataPointCount, Design::pointCapacity);
-    return n == 0 ? 0.0 : d.dataPoints[slot(n - 1)].f;
-}
-
 void recomputeChain(Design& d, int from)
 {
-    zelvo::recomputeChain(chain(d), from, designFrequency(d), rlcFrequency(d));
+    zelvo::recomputeChain(chain(d), from, designFrequency(d));
 }
 
 void evaluateWideband(Design& d)
 {
     const std::size_t n = slot(clampedCount(d.dataPointCount, Design::pointCapacity));
     zelvo::evaluateWideband(chain(d), {d.dataPoints.data(), n}, designFrequency(d), d.widebandR,
-                            d.widebandX);
+                            d.widebandX, d.widebandSkipped);
 }
 
 bool appendDataPoint(Design& d, const DataPoint& p)
@@ -122,8 +116,7 @@ bool appendElement(Design& d, const Element& e)
                               ? d.currentPoint
                               : Complex{d.elements[slot(n - 1)].rEnd, d.elements[slot(n - 1)].xEnd};
     const double f0 = designFrequency(d);
-    const Complex end =
-        transformElement(placed, begin, isRlc(placed.kind) ? rlcFrequency(d) : f0, f0);
+    const Complex end = transformElement(placed, begin, f0, f0);
     placed.rBegin = begin.re;
     placed.xBegin = begin.im;
     placed.rEnd = end.re;

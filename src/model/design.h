@@ -79,11 +79,15 @@ struct EditRecord {
     double value = 0.0;
     float lineImpedance = 0.0f, lineEr = 0.0f;
     double rlcR = 0.0, rlcL = 0.0, rlcC = 0.0;
+    PartLoss loss;
+    double tolerance = 0.0;
+    bool reversed = false;
 };
 
 inline EditRecord editRecordOf(std::int32_t index, const Element& e)
 {
-    return {index, e.value, e.lineImpedance, e.lineEr, e.rlcR, e.rlcL, e.rlcC};
+    return {index,  e.value, e.lineImpedance, e.lineEr,   e.rlcR,
+            e.rlcL, e.rlcC,  e.loss,          e.tolerance, e.reversed};
 }
 
 inline void restoreEdit(Element& e, const EditRecord& r)
@@ -94,6 +98,9 @@ inline void restoreEdit(Element& e, const EditRecord& r)
     e.rlcR = r.rlcR;
     e.rlcL = r.rlcL;
     e.rlcC = r.rlcC;
+    e.loss = r.loss;
+    e.tolerance = r.tolerance;
+    e.reversed = r.reversed;
 }
 
 struct GroupEditRecord {
@@ -159,6 +166,8 @@ struct Design {
     bool widebandDone = false;
     std::array<double, pointCapacity> widebandR{};
     std::array<double, pointCapacity> widebandX{};
+    // Points at which a block of the chain has no value: no wideband result.
+    std::array<bool, pointCapacity> widebandSkipped{};
 
     std::array<HistoryEntry, historyCapacity> history{};
     int historyCount = 0;
@@ -179,10 +188,9 @@ void resetDesign(Design& d);
 // the file name becomes "<unnamed>".
 void newDesign(Design& d);
 
-// f of the start data point (the design frequency), and f of the last data
-// point (where RLC groups are evaluated); 0 without data points.
+// f of the start data point: the design frequency at which the whole chain
+// is computed; 0 without data points.
 double designFrequency(const Design& d);
-double rlcFrequency(const Design& d);
 
 // Re-establishes begin and end points from element `from` on (its own begin
 // as it stands) at the design frequency.

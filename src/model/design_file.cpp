@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/design_file.h"
 
+#include "core/abcd.h"
 #include "core/format.h"
 #include "core/numeric.h"
+#include "model/design_parts.h"
 #include "model/file_io.h"
 #include "model/text_reader.h"
 
@@ -39,6 +41,8 @@ constexpr KindName kindNames[] = {
     {ElementKind::TR, "TR"},
     {ElementKind::RlcSeries, "RLC SERIES"},
     {ElementKind::RlcParallel, "RLC PARALLEL"},
+    // Not a classic kind: such a reader keeps the element as one of no kind.
+    {ElementKind::Block, "BLOCK"},
 };
 
 struct HistoryName {
@@ -75,6 +79,7 @@ class Writer {
         out_ += text;
         out_ += "\r\n";
     }
+    void raw(std::string_view text) { out_ += text; }
     void count(int n) { line(printfString("NR=%i", n)); }
     void value(const char* key, int i, double v)
     {
@@ -134,7 +139,7 @@ void writeElements(Writer& w, const Design& d, int elements)
             w.value("RLC_INDUCTIVITY", i, e.rlcL);
             w.value("RLC_CAPACITY", i, e.rlcC);
         }
-        else {
+        else if (e.kind != ElementKind::Block) {
             w.value("VAL", i, e.value);
         }
         if (isLine(e.kind)) {
@@ -541,6 +546,23 @@ void reconcileHistoryWithCounts(Design& d)
     d.historyTop = kept;
 }
 
+// Older versions computed RLC groups at the last data point's frequency and
+// stored those ends; the chain is now computed at the start point's
+// frequency throughout, so such a chain is recomputed once on reading.
+// Points a block cannot reach are found again rather than stored.
+void refreshDerivedResults(Design& d)
+{
+    const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
+    const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
+    const auto chain = std::span<const Element>(d.elements.data(), slot(n));
+    const bool rlc = std::any_of(chain.begin(), chain.end(),
+                                 [](const Element& e) { return isRlc(e.kind); });
+    if (rlc && points > 0 && d.dataPoints[slot(points - 1)].f != designFrequency(d))
+        recomputeChain(d, 0);
+    for (int i = 0; i < points; ++i)
+        d.widebandSkipped[slot(i)] = !chainDefinedAt(chain, d.dataPoints[slot(i)].f);
+}
+
 } // namespace
 
 const char* elementFileName(ElementKind kind)
@@ -564,6 +586,7 @@ std::string designFileText(const Design& d)
     const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
     const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
     Writer w;
+    w.raw(partsSectionText(d, elements));
     if (points > 0)
         writeDataPoints(w, d, points);
     if (d.widebandDone)
@@ -655,6 +678,9 @@ int readDesignText(Design& d, std::string_view bytes)
         const DataPoint& p = d.dataPoints[slot(d.startPoint - 1)];
         d.currentPoint = {p.r, p.x};
     }
+    if (!readPartsSection(d, bytes, nullptr))
+        return designFileNotADesign;
+    refreshDerivedResults(d);
     return headerLines == 2 ? designFileOk : designFileNotADesign;
 }
 

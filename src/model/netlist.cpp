@@ -95,6 +95,7 @@ std::string elementLine(const Element& e, Nodes& n, double f0)
                             e.rlcL / 1e-9, e.rlcC / 1e-12);
         n.seriesDone();
         break;
+    case ElementKind::Block:
     case ElementKind::None:
         break;
     }

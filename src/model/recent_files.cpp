@@ -3,6 +3,7 @@
 #include "model/recent_files.h"
 
 #include "model/file_io.h"
+#include "model/text_reader.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -12,54 +13,6 @@ namespace zelvo {
 namespace {
 
 constexpr std::string_view sectionHeader = "[RECENT]";
-
-bool escaped(unsigned char c)
-{
-    return c < 0x20 || c == '%' || c == '[' || c == ']' || c == ';' || c == 0x7f;
-}
-
-std::string encode(const std::string& path)
-{
-    static constexpr char hex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char ch : path) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (escaped(c)) {
-            out += '%';
-            out += hex[c >> 4];
-            out += hex[c & 0x0f];
-        }
-        else
-            out += ch;
-    }
-    return out;
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-std::string decode(std::string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
-            hexDigit(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
-            i += 2;
-        }
-        else
-            out += text[i];
-    }
-    return out;
-}
 
 bool sameIgnoringCase(std::string_view a, std::string_view b)
 {
@@ -93,7 +46,7 @@ std::string recentFilesSection(const std::vector<std::string>& list)
     std::string out = std::string(sectionHeader) + "\r\n";
     const std::size_t n = std::min(list.size(), recentFilesLimit);
     for (std::size_t i = 0; i < n; ++i)
-        out += "FILE" + std::to_string(i + 1) + "=" + encode(list[i]) + "\r\n";
+        out += "FILE" + std::to_string(i + 1) + "=" + percentEncode(list[i]) + "\r\n";
     return out + "\r\n";
 }
 
@@ -114,7 +67,7 @@ std::vector<std::string> readRecentFiles(std::string_view text)
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos || eq + 1 >= line.size())
             continue;
-        const std::string path = decode(line.substr(eq + 1));
+        const std::string path = percentDecode(line.substr(eq + 1));
         if (std::find(list.begin(), list.end(), path) == list.end() &&
             list.size() < recentFilesLimit)
             list.push_back(path);

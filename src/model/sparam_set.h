@@ -51,6 +51,10 @@ struct SParamSet {
     int noiseCount = 0;
     std::vector<NoisePoint> noise;
     bool loaded = false;
+    // The S-parameters in double precision as the file gives them, kept only
+    // when asked (a two-port block of the chain needs them exact).
+    bool keepExact = false;
+    std::vector<TwoPort> exact;
 
     int sourceLength() const { return static_cast<int>(sourceText.size()); }
 

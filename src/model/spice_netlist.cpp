@@ -91,14 +91,9 @@ void writeElement(Writer& w, const Element& e, const std::string& a, const std::
         w.line(w.name("L") + " " + a + " " + b + " " + num(e.rlcL));
         w.line(w.name("C") + " " + a + " " + b + " " + num(e.rlcC));
         break;
+    case ElementKind::Block:
     case ElementKind::None: break;
     }
-}
-
-bool isSeries(ElementKind k)
-{
-    return k == ElementKind::CS || k == ElementKind::IS || k == ElementKind::RS
-           || k == ElementKind::LS || k == ElementKind::TR || k == ElementKind::RlcParallel;
 }
 
 // An impedance at f as the test bench's load: R plus an inductor or capacitor.

@@ -42,4 +42,10 @@ int leadingInt(std::string_view text);
 // there, +-DOUBLE_BIG beyond the double range. nullopt when the mark is missing.
 std::optional<double> numberAfter(std::string_view line, char mark, int occurrence = 1);
 
+// Text kept in a line of the program's files: control characters, "%" and
+// what the readers act on ("[", "]", ";") become "%XX", so the text can
+// neither end the line nor start or end a section.
+std::string percentEncode(std::string_view text);
+std::string percentDecode(std::string_view text);
+
 } // namespace zelvo

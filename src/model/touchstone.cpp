@@ -16,6 +16,7 @@
 #include <fstream>
 #include <limits>
 #include <new>
+#include <numbers>
 #include <string_view>
 
 namespace zelvo {
@@ -179,6 +180,15 @@ void addPoint(SParamSet& set, double frequency, const std::array<double, 8>& v)
     p.s21ang = toFloatSaturated(s21.ang);
     p.s22re = toFloatSaturated(s22.re);
     p.s22im = toFloatSaturated(s22.im);
+    if (set.keepExact) {
+        const auto exact = [format](double a, double b) {
+            if (format == 4)
+                return Complex{a, b};
+            return fromPolar(format == 2 ? std::pow(10.0, a / 20.0) : a, b * (std::numbers::pi / 180.0));
+        };
+        set.exact.push_back({exact(v[0], v[1]), exact(v[4], v[5]), exact(v[2], v[3]),
+                             exact(v[6], v[7])});
+    }
     const PointFigures f = figuresOfMerit(p);
     set.points.push_back(p);
     set.stabilityK.push_back(f.k);
@@ -198,6 +208,7 @@ void addNoise(SParamSet& set, const std::array<double, 5>& v)
 
 void clearData(SParamSet& set)
 {
+    set.exact.clear();
     set.resizePoints(0);
     set.resizeNoise(0);
 }

@@ -80,6 +80,8 @@ OptimiseSetup defaultSetup(const Design& d, float z0)
     const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
     for (int i = 0; i < n; ++i) {
         const Element& e = d.elements[static_cast<std::size_t>(i)];
+        if (!isTunable(e.kind))
+            continue;
         const ElementPart part = defaultPart(e.kind);
         const PartRange b = defaultBounds(e.kind, part, partValue(e, part));
         s.variables.push_back({i, part});

@@ -113,6 +113,7 @@ std::optional<ElementStroke> elementStroke(const Element& e, float z0f, int R, i
     }
     case ElementKind::RlcSeries:
     case ElementKind::RlcParallel:
+    case ElementKind::Block:
         return straight(*begin, *end);
     case ElementKind::None:
         break;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "render/schematic_text.h"
 
+#include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
 
@@ -84,6 +85,10 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
         addValueAndOhm(out, e.rlcR, widthOf, e.kind == ElementKind::RlcSeries ? 18 : 17, -11);
         out.push_back({formatSi(e.rlcL, 1) + "H", FontFace::Default, textStartX, 2});
         out.push_back({formatSi(e.rlcC, 1) + "F", FontFace::Default, textStartX, 15});
+        break;
+    case ElementKind::Block:
+        if (e.block)
+            out.push_back({e.block->name, FontFace::Default, textStartX, 0});
         break;
     case ElementKind::None:
         break;

@@ -261,6 +261,7 @@ std::optional<TileId> tileFor(ElementKind kind)
     case ElementKind::TR: return TileId::TR;
     case ElementKind::RlcSeries: return TileId::RlcSeries;
     case ElementKind::RlcParallel: return TileId::RlcParallel;
+    case ElementKind::Block:
     case ElementKind::None: break;
     }
     return std::nullopt;

@@ -35,6 +35,8 @@ QString elementKindName(ElementKind kind)
         return QStringLiteral("series RLC (shunt)");
     case ElementKind::RlcParallel:
         return QStringLiteral("parallel RLC (series)");
+    case ElementKind::Block:
+        return QStringLiteral("two-port block");
     case ElementKind::None:
         break;
     }

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/print_pages.h"
 
+#include "core/block.h"
 #include "core/chain.h"
 #include "core/format.h"
 #include "core/numeric.h"
@@ -81,6 +82,10 @@ std::vector<TextLine> elementLines(const Element& e, double f0)
         return {{{formatSi(e.rlcR, 1)}, sign("W")},
                 {{formatSi(e.rlcL, 1) + "H"}},
                 {{formatSi(e.rlcC, 1) + "F"}}};
+    case ElementKind::Block:
+        if (e.block)
+            return {{{e.block->name}}};
+        break;
     case ElementKind::None:
         break;
     }

@@ -21,7 +21,7 @@ Complex chainEnd(std::vector<Element> elements, Complex load, double f)
         return load;
     elements[0].rBegin = load.re;
     elements[0].xBegin = load.im;
-    recomputeChain(elements, 0, f, f);
+    recomputeChain(elements, 0, f);
     return {elements.back().rEnd, elements.back().xEnd};
 }
 

@@ -261,3 +261,26 @@ TEST(MuFactors, MuAboveOneExactlyWhenKAboveOneAndDeltaBelowOne)
     EXPECT_GT(stable, 1000);
     EXPECT_GT(unstable, 1000);
 }
+
+TEST(SimultaneousMatch, TextbookFetAtFourGigahertz)
+{
+    // A GaAs FET at 4 GHz (a standard textbook example of conjugate-matched
+    // amplifier design): S11 = 0.72 / -116, S21 = 2.60 / 76, S12 = 0.03 / 57,
+    // S22 = 0.73 / -54; worked: K = 1.195, |delta| = 0.487, Gamma_S =
+    // 0.872 / 123.4, Gamma_L = 0.876 / 61.0, GT = MAG = 16.7 dB.
+    const auto polar = [](double m, double deg) { return fromPolar(m, deg * 3.14159265358979 / 180); };
+    const TwoPort t{polar(0.72, -116), polar(0.03, 57), polar(2.60, 76), polar(0.73, -54)};
+    const std::optional<ConjugateMatch> m = simultaneousMatch(t);
+    ASSERT_TRUE(m);
+    EXPECT_NEAR(magnitude(m->gammaSource), 0.871759, 1e-6);
+    EXPECT_NEAR(argument(m->gammaSource) * 180 / 3.14159265358979, 123.40719, 1e-4);
+    EXPECT_NEAR(magnitude(m->gammaLoad), 0.876291, 1e-6);
+    EXPECT_NEAR(argument(m->gammaLoad) * 180 / 3.14159265358979, 61.02614, 1e-4);
+    // Both ports are then conjugately matched: Gamma_in = conj(Gamma_S).
+    const Complex gin = t.s11 + t.s12 * t.s21 * m->gammaLoad / (Complex{1} - t.s22 * m->gammaLoad);
+    EXPECT_NEAR(gin.re, m->gammaSource.re, 1e-12);
+    EXPECT_NEAR(gin.im, -m->gammaSource.im, 1e-12);
+    // A potentially unstable device has none.
+    const TwoPort unstable{polar(0.9, -60), polar(0.1, 40), polar(5, 120), polar(0.8, -30)};
+    EXPECT_FALSE(simultaneousMatch(unstable));
+}

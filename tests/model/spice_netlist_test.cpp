@@ -76,6 +76,7 @@ Element randomElement(std::mt19937& r, ElementKind kind)
     case ElementKind::RlcSeries:
     case ElementKind::RlcParallel:
         return rlcElement(kind, 5 + 50 * u(r), u(r) * 10e-9, u(r) * 3e-12);
+    case ElementKind::Block:
     case ElementKind::None: break;
     }
     return {};
@@ -113,8 +114,7 @@ TEST(SpiceNetlist, NgspiceSeesTheChartsInputImpedance)
     int compared = 0;
     for (int run = 0; run < 12; ++run) {
         auto d = emptyDesign();
-        // One data point: RLC groups are evaluated at the last point's
-        // frequency, which is then the design frequency too.
+        // One data point, at which the whole chain is evaluated.
         const double f = 0.4e9 + 0.2e9 * run;
         appendDataPoint(*d, {10.0 + 7 * run, -20.0 + 5 * run, f});
         // Every kind once somewhere, the rest random.

@@ -59,23 +59,12 @@ QString kindName(ElementKind k)
         return QStringLiteral("R, L, C in series, connected in shunt");
     case ElementKind::RlcParallel:
         return QStringLiteral("R, L, C in parallel, inserted in series");
+    case ElementKind::Block:
+        return QStringLiteral("two-port block");
     case ElementKind::None:
         break;
     }
     return QStringLiteral("element");
-}
-
-bool isCapacitor(ElementKind k)
-{
-    return k == ElementKind::CS || k == ElementKind::CP;
-}
-bool isInductor(ElementKind k)
-{
-    return k == ElementKind::IS || k == ElementKind::IP;
-}
-bool isResistor(ElementKind k)
-{
-    return k == ElementKind::RS || k == ElementKind::RP;
 }
 
 // The main field: C, L, R (also of an RLC group), or a line length or ratio.

@@ -59,7 +59,7 @@ std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network
         return network;
     network[0].rBegin = load.re;
     network[0].xBegin = load.im;
-    recomputeChain(network, 0, designFrequency(d), rlcFrequency(d));
+    recomputeChain(network, 0, designFrequency(d));
     return network;
 }
 
