@@ -12,19 +12,19 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-bool isParallel(LoadModel m)
+bool isParallel(FanoModel m)
 {
-    return m == LoadModel::ParallelRC || m == LoadModel::ParallelRL || m == LoadModel::ParallelRLC;
+    return m == FanoModel::ParallelRC || m == FanoModel::ParallelRL || m == FanoModel::ParallelRLC;
 }
 
-bool hasL(LoadModel m)
+bool hasL(FanoModel m)
 {
-    return m != LoadModel::ParallelRC && m != LoadModel::SeriesRC;
+    return m != FanoModel::ParallelRC && m != FanoModel::SeriesRC;
 }
 
-bool hasC(LoadModel m)
+bool hasC(FanoModel m)
 {
-    return m != LoadModel::SeriesRL && m != LoadModel::ParallelRL;
+    return m != FanoModel::SeriesRL && m != FanoModel::ParallelRL;
 }
 
 // The model's impedance at angular frequency w.
@@ -158,7 +158,7 @@ LinearFit fitParts(const Local& local, bool useA, bool useB)
 }
 
 // The model's parts from the fitted terms; nullopt unless all are positive.
-std::optional<LoadFit> modelOf(LoadModel m, const LinearFit& fit, double wc)
+std::optional<LoadFit> modelOf(FanoModel m, const LinearFit& fit, double wc)
 {
     if (!fit.ok || !(fit.real > 0.0))
         return std::nullopt;
@@ -186,32 +186,32 @@ std::optional<LoadFit> modelOf(LoadModel m, const LinearFit& fit, double wc)
 }
 
 // Simpler models come first: a later one must fit clearly better to win.
-constexpr LoadModel modelOrder[] = {LoadModel::ParallelRC, LoadModel::SeriesRL,
-                                    LoadModel::SeriesRC,   LoadModel::ParallelRL,
-                                    LoadModel::SeriesRLC,  LoadModel::ParallelRLC};
+constexpr FanoModel modelOrder[] = {FanoModel::ParallelRC, FanoModel::SeriesRL,
+                                    FanoModel::SeriesRC,   FanoModel::ParallelRL,
+                                    FanoModel::SeriesRLC,  FanoModel::ParallelRLC};
 
 } // namespace
 
-const char* loadModelName(LoadModel m)
+const char* fanoModelName(FanoModel m)
 {
     switch (m) {
-    case LoadModel::ParallelRC:
+    case FanoModel::ParallelRC:
         return "parallel RC";
-    case LoadModel::SeriesRL:
+    case FanoModel::SeriesRL:
         return "series RL";
-    case LoadModel::SeriesRC:
+    case FanoModel::SeriesRC:
         return "series RC";
-    case LoadModel::ParallelRL:
+    case FanoModel::ParallelRL:
         return "parallel RL";
-    case LoadModel::SeriesRLC:
+    case FanoModel::SeriesRLC:
         return "series RLC";
-    case LoadModel::ParallelRLC:
+    case FanoModel::ParallelRLC:
         return "parallel RLC";
     }
     return "";
 }
 
-double fanoBound(LoadModel m, double r, double l, double c, double f1, double f2)
+double fanoBound(FanoModel m, double r, double l, double c, double f1, double f2)
 {
     const double dw = 2.0 * pi * (f2 - f1);
     const double w1w2 = 4.0 * pi * pi * f1 * f2;
@@ -220,14 +220,14 @@ double fanoBound(LoadModel m, double r, double l, double c, double f1, double f2
     const double atInfinity = isParallel(m) ? pi / (dw * r * c) : pi * r / (dw * l);
     const double atZero = isParallel(m) ? pi * l * w1w2 / (r * dw) : pi * r * c * w1w2 / dw;
     switch (m) {
-    case LoadModel::ParallelRC:
-    case LoadModel::SeriesRL:
+    case FanoModel::ParallelRC:
+    case FanoModel::SeriesRL:
         return atInfinity;
-    case LoadModel::SeriesRC:
-    case LoadModel::ParallelRL:
+    case FanoModel::SeriesRC:
+    case FanoModel::ParallelRL:
         return atZero;
-    case LoadModel::SeriesRLC:
-    case LoadModel::ParallelRLC:
+    case FanoModel::SeriesRLC:
+    case FanoModel::ParallelRLC:
         return std::min(atInfinity, atZero);
     }
     return 0.0;
@@ -264,7 +264,7 @@ LoadFits fitLoadModels(std::span<const double> frequencies, std::span<const Comp
         resistorError = std::max(resistorError, magnitude(gammaOf(meanR, source) - gammaOf(v, source)));
     out.resistive = meanR > 0.0 && resistorError < 1e-3;
     const Local atZ = localFit(u, z), atY = localFit(u, y);
-    for (const LoadModel m : modelOrder) {
+    for (const FanoModel m : modelOrder) {
         const bool parallel = isParallel(m);
         // Which of the terms a u and b / u the model's imaginary part has.
         const bool useA = parallel ? hasC(m) : hasL(m);
@@ -282,7 +282,7 @@ LoadFits fitLoadModels(std::span<const double> frequencies, std::span<const Comp
             out.candidates.push_back(f);
     }
     const auto resonant = [](const LoadFit& f) {
-        return f.model == LoadModel::SeriesRLC || f.model == LoadModel::ParallelRLC;
+        return f.model == FanoModel::SeriesRLC || f.model == FanoModel::ParallelRLC;
     };
     std::optional<LoadFit> simple, third;
     for (const LoadFit& f : out.candidates) {

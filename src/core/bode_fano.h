@@ -19,20 +19,20 @@
 
 namespace zelvo {
 
-enum class LoadModel { ParallelRC, SeriesRL, SeriesRC, ParallelRL, SeriesRLC, ParallelRLC };
+enum class FanoModel { ParallelRC, SeriesRL, SeriesRC, ParallelRL, SeriesRLC, ParallelRLC };
 
 struct LoadFit {
-    LoadModel model = LoadModel::ParallelRC;
+    FanoModel model = FanoModel::ParallelRC;
     double r = 0.0, l = 0.0, c = 0.0; // ohm, H, F; the parts the model lacks are 0
     double error = 0.0; // the largest |Gamma(model) - Gamma(load)| over the band
     double limit = 0.0; // the bound on ln(1 / worst |Gamma|)
 };
 
 // "parallel RC", "series RLC", ...
-const char* loadModelName(LoadModel m);
+const char* fanoModelName(FanoModel m);
 
 // The bound on ln(1 / worst |Gamma|) of a model over f1..f2 (Hz).
-double fanoBound(LoadModel m, double r, double l, double c, double f1, double f2);
+double fanoBound(FanoModel m, double r, double l, double c, double f1, double f2);
 // The best worst-case return loss (dB) that the bound allows.
 double boundReturnLoss(double bound);
 

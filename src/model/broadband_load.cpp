@@ -6,6 +6,7 @@
 #include "core/format.h"
 
 #include <algorithm>
+#include <memory>
 #include <cmath>
 #include <numeric>
 
@@ -69,21 +70,32 @@ LoadRead designLoad(const Design& d)
     const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
     const std::span<const DataPoint> points(d.dataPoints.data(), static_cast<std::size_t>(n));
     std::vector<double> r(points.size()), x(points.size());
+    std::unique_ptr<bool[]> undefined(new bool[points.size()]());
     evaluateWideband({d.elements.data(), static_cast<std::size_t>(elements)}, points,
-                     designFrequency(d), r, x);
+                     designFrequency(d), r, x, {undefined.get(), points.size()});
     std::vector<double> f;
     std::vector<Complex> g;
-    int skipped = 0;
+    int skipped = 0, outside = 0;
     const double reference = static_cast<double>(d.z0);
     for (std::size_t i = 0; i < points.size(); ++i) {
         if (!(points[i].f > 0.0) || !std::isfinite(points[i].f)) {
             ++skipped;
             continue;
         }
+        // A measured block of the chain without data there: no load known.
+        if (undefined[i]) {
+            ++outside;
+            continue;
+        }
         f.push_back(points[i].f);
         g.push_back(gammaOf({r[i], x[i]}, reference));
     }
-    return finish(std::move(f), std::move(g), reference, skipped, "design's data points");
+    LoadRead read = finish(std::move(f), std::move(g), reference, skipped, "design's data points");
+    if (read.samples && outside > 0)
+        read.samples->note += (read.samples->note.empty() ? "" : " ") +
+                              printfString("%d %s outside a measured block's frequencies left out.",
+                                           outside, outside == 1 ? "point" : "points");
+    return read;
 }
 
 LoadRead onePortLoad(const OnePortData& data)

@@ -37,9 +37,9 @@ const double sameResult = std::pow(10.0, -0.01 / 20.0);
 
 // A low-discrepancy point set (Roberts' additive recurrence), the same for
 // every run: point i has coordinates frac(0.5 + i * alpha_j).
-class Sweep {
+class QuasiRandom {
   public:
-    explicit Sweep(std::size_t dims)
+    explicit QuasiRandom(std::size_t dims)
     {
         // phi: the positive root of x^(d+1) = x + 1.
         double phi = 2.0;
@@ -252,7 +252,7 @@ struct TopologySearch {
                 sweepUpper[j] = sweepHigh;
             }
         }
-        const Sweep sweep(params);
+        const QuasiRandom sweep(params);
         const std::size_t count = static_cast<std::size_t>(sweepPerValue) * params;
         std::vector<Start> swept;
         swept.reserve(count);

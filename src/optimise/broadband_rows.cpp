@@ -90,7 +90,7 @@ std::string limitText(const BroadbandSummary& s, double f1, double f2)
         parts += ", C = " + valueText(f.c, "F");
     std::string text = printfString("Load model, fitted near the band centre: %s, %s; it differs "
                                     "from the load by |\u0394\u0393| up to %.4f over the band.\n",
-                                    loadModelName(f.model), parts.c_str(), f.error);
+                                    fanoModelName(f.model), parts.c_str(), f.error);
     const double rl = boundReturnLoss(f.limit);
     const std::string band = formatSi(f1, 3) + "Hz to " + formatSi(f2, 3) + "Hz";
     if (rl > limitShown)

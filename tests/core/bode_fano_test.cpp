@@ -40,7 +40,7 @@ TEST(BodeFano, ParallelRcLoadGivesItsValuesAndTheTextbookLimit)
     const LoadFits fits = fitLoadModels(s.f, s.z, s.w, 50.0, f1, f2);
     ASSERT_TRUE(fits.chosen);
     EXPECT_FALSE(fits.resistive);
-    EXPECT_EQ(fits.chosen->model, LoadModel::ParallelRC);
+    EXPECT_EQ(fits.chosen->model, FanoModel::ParallelRC);
     EXPECT_NEAR(fits.chosen->r, r, 1e-9);
     EXPECT_NEAR(fits.chosen->c, c, 1e-20);
     EXPECT_LT(fits.chosen->error, 1e-12);
@@ -52,36 +52,36 @@ TEST(BodeFano, EachModelIsRecognisedWithItsBound)
 {
     const double f1 = 10e6, f2 = 14e6, w1 = 2 * pi * f1, w2 = 2 * pi * f2, dw = w2 - w1;
     struct Case {
-        LoadModel model;
+        FanoModel model;
         std::function<Complex(double)> z;
         double bound;
     };
     const double r = 20.0, l = 1e-6, c = 200e-12;
     const Case cases[] = {
-        {LoadModel::SeriesRL, [&](double w) { return Complex{r, w * l}; }, pi * r / (dw * l)},
-        {LoadModel::SeriesRC, [&](double w) { return Complex{r, -1.0 / (w * c)}; },
+        {FanoModel::SeriesRL, [&](double w) { return Complex{r, w * l}; }, pi * r / (dw * l)},
+        {FanoModel::SeriesRC, [&](double w) { return Complex{r, -1.0 / (w * c)}; },
          pi * r * c * w1 * w2 / dw},
-        {LoadModel::ParallelRL, [&](double w) { return 1.0 / Complex{1.0 / 500.0, -1.0 / (w * l)}; },
+        {FanoModel::ParallelRL, [&](double w) { return 1.0 / Complex{1.0 / 500.0, -1.0 / (w * l)}; },
          pi * l * w1 * w2 / (500.0 * dw)},
         // Resonant at 11.25 MHz, inside the band: both series bounds, the smaller holds.
-        {LoadModel::SeriesRLC, [&](double w) { return Complex{r, w * l - 1.0 / (w * c)}; },
+        {FanoModel::SeriesRLC, [&](double w) { return Complex{r, w * l - 1.0 / (w * c)}; },
          std::min(pi * r / (dw * l), pi * r * c * w1 * w2 / dw)},
-        {LoadModel::ParallelRLC,
+        {FanoModel::ParallelRLC,
          [&](double w) { return 1.0 / Complex{1.0 / 2000.0, w * c - 1.0 / (w * l)}; },
          std::min(pi / (dw * 2000.0 * c), pi * l * w1 * w2 / (2000.0 * dw))},
     };
     for (const Case& k : cases) {
         const Sampled s = sample(f1, f2, 21, k.z);
         const LoadFits fits = fitLoadModels(s.f, s.z, s.w, 50.0, f1, f2);
-        ASSERT_TRUE(fits.chosen) << loadModelName(k.model);
-        EXPECT_EQ(fits.chosen->model, k.model) << loadModelName(fits.chosen->model);
+        ASSERT_TRUE(fits.chosen) << fanoModelName(k.model);
+        EXPECT_EQ(fits.chosen->model, k.model) << fanoModelName(fits.chosen->model);
         // The two-part models take the exact value at the centre; the
         // resonant ones also the slope of a parabola through the five
         // samples nearest it, which the 1/w term bends by about 1e-4.
-        const bool resonant = k.model == LoadModel::SeriesRLC || k.model == LoadModel::ParallelRLC;
-        EXPECT_LT(fits.chosen->error, resonant ? 1e-3 : 1e-9) << loadModelName(k.model);
+        const bool resonant = k.model == FanoModel::SeriesRLC || k.model == FanoModel::ParallelRLC;
+        EXPECT_LT(fits.chosen->error, resonant ? 1e-3 : 1e-9) << fanoModelName(k.model);
         EXPECT_NEAR(fits.chosen->limit / k.bound, 1.0, resonant ? 1e-3 : 1e-9)
-            << loadModelName(k.model);
+            << fanoModelName(k.model);
     }
 }
 
@@ -108,7 +108,7 @@ TEST(BodeFano, ResistiveActiveAndUnfittableLoads)
     partly.w[0] = 0.0;
     const LoadFits rl = fitLoadModels(partly.f, partly.z, partly.w, 50.0, f1, f2);
     ASSERT_TRUE(rl.chosen);
-    EXPECT_EQ(rl.chosen->model, LoadModel::SeriesRL);
+    EXPECT_EQ(rl.chosen->model, FanoModel::SeriesRL);
     EXPECT_NEAR(rl.chosen->l, 2e-9, 1e-18);
 }
 

@@ -100,7 +100,7 @@ TEST(Broadband, ParallelRcLoadNeverBeatsTheBodeFanoLimit)
     const BroadbandResult result = searchBroadband(e, o);
     const BroadbandSummary s = summarise(e, result, 300e6, 1.0f, o.centreLoad);
     ASSERT_TRUE(s.limitReturnLoss);
-    ASSERT_EQ(s.fits.chosen->model, LoadModel::ParallelRC);
+    ASSERT_EQ(s.fits.chosen->model, FanoModel::ParallelRC);
     EXPECT_NEAR(*s.limitReturnLoss, boundReturnLoss(pi / (2 * pi * (f2 - f1) * r * c)), 1e-9);
     ASSERT_EQ(s.rows.size(), 4u);
     for (const BroadbandRow& row : s.rows) {

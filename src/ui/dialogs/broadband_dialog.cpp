@@ -565,7 +565,7 @@ void BroadbandDialog::preview()
             std::vector<Element> placed = network;
             placed[0].rBegin = start.re;
             placed[0].xBegin = start.im;
-            recomputeChain(placed, 0, f0_, f0_);
+            recomputeChain(placed, 0, f0_);
             state_.matchPreview = std::move(placed);
         }
     }
