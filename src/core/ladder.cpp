@@ -83,9 +83,8 @@ void extend(Topology& t, int n, bool lines, std::vector<Topology>& out)
     }
 }
 
-// Series reactance, shunt susceptance or line of one element at one
-// frequency, as the 2x2 map of the homogeneous state (n, d), and the map's
-// derivatives by the element's values.
+// A line or stub at one frequency as the 2x2 map of the homogeneous state
+// (n, d), and the map's derivatives by the element's values.
 struct Map {
     Complex a{1.0}, b{0.0}, c{0.0}, d{1.0};
 };
@@ -98,28 +97,16 @@ struct ElementMaps {
 // Each map is written without a division that could reach infinity: a stub
 // a quarter wave long is an open or a short at its frequency, and the state
 // carries that as a zero rather than as an infinite susceptance.
-// `v` is exp(x) of a lumped element, or the angle at fc of a line or stub,
-// whose impedance is `zc`.
+// `v` is the angle at fc of a line or stub, whose impedance is `zc`.
 ElementMaps elementMaps(LadderPart part, double v, double zc, double ratio, bool derivatives)
 {
     ElementMaps r;
     switch (part) {
     case LadderPart::SeriesL:
-    case LadderPart::SeriesC: {
-        const double react = part == LadderPart::SeriesL ? v * ratio : -v / ratio;
-        r.m.b = {0.0, react};
-        if (derivatives)
-            r.dm[0] = {0.0, {0.0, react}, 0.0, 0.0};
-        break;
-    }
+    case LadderPart::SeriesC:
     case LadderPart::ShuntL:
-    case LadderPart::ShuntC: {
-        const double sus = part == LadderPart::ShuntC ? v * ratio : -v / ratio;
-        r.m.c = {0.0, sus};
-        if (derivatives)
-            r.dm[0] = {0.0, 0.0, {0.0, sus}, 0.0};
-        break;
-    }
+    case LadderPart::ShuntC:
+        break; // run() applies L and C directly
     case LadderPart::Line: {
         const double theta = v * ratio;
         const double s = std::sin(theta), c = std::cos(theta);
@@ -227,6 +214,7 @@ LadderEvaluator::LadderEvaluator(const LadderBand& band) : band_(band)
     const double rs = band.source;
     for (std::size_t i = 0; i < k; ++i) {
         ratio_.push_back(band.frequencies[i] / band.centre);
+        inverse_.push_back(band.centre / band.frequencies[i]);
         load_.push_back(band.loads[i] * (1.0 / rs));
         weight2_.push_back(band.weights[i] * band.weights[i]);
     }
@@ -247,24 +235,47 @@ void LadderEvaluator::run(const Topology& t, std::span<const double> x, bool der
     std::size_t p = 0; // the element's first value
     for (const LadderPart part : t) {
         const int own = parameterCount(part);
-        const bool line = isDistributed(part);
-        const double v = line ? x[p] : std::exp(x[p]);
-        const double zc = line ? std::exp(x[p + 1]) : 0.0;
-        for (std::size_t i = 0; i < k; ++i) {
-            const ElementMaps m = elementMaps(part, v, zc, ratio_[i], derivatives);
-            if (derivatives) {
-                // The earlier values' derivatives pass through this element;
-                // its own ones are its map's derivatives applied to the state.
-                for (std::size_t j = 0; j < p; ++j)
-                    apply(m.m, dn_[j * k + i], dd_[j * k + i]);
-                for (int j = 0; j < own; ++j) {
-                    Complex n = n_[i], d = d_[i];
-                    apply(m.dm[j], n, d);
-                    dn_[(p + static_cast<std::size_t>(j)) * k + i] = n;
-                    dd_[(p + static_cast<std::size_t>(j)) * k + i] = d;
+        if (!isDistributed(part)) {
+            // L and C, the inner loop of every search: n += jX d in series,
+            // d += jB n in shunt, without the general map's products. The
+            // value's derivative of X or B is X or B itself.
+            const double v = std::exp(x[p]);
+            const bool series = isSeriesLumped(part);
+            const bool grows = part == LadderPart::SeriesL || part == LadderPart::ShuntC;
+            for (std::size_t i = 0; i < k; ++i) {
+                const double b = grows ? v * ratio_[i] : -v * inverse_[i];
+                // Series: the pair (n, d) is (to, from); shunt: (from, to).
+                Complex& to = series ? n_[i] : d_[i];
+                const Complex from = series ? d_[i] : n_[i];
+                if (derivatives) {
+                    for (std::size_t j = 0; j < p; ++j) {
+                        Complex& dto = series ? dn_[j * k + i] : dd_[j * k + i];
+                        const Complex dfrom = series ? dd_[j * k + i] : dn_[j * k + i];
+                        dto = dto + Complex{-b * dfrom.im, b * dfrom.re};
+                    }
+                    (series ? dn_[p * k + i] : dd_[p * k + i]) = {-b * from.im, b * from.re};
                 }
+                to = to + Complex{-b * from.im, b * from.re};
             }
-            apply(m.m, n_[i], d_[i]);
+        } else {
+            const double v = x[p];
+            const double zc = std::exp(x[p + 1]);
+            for (std::size_t i = 0; i < k; ++i) {
+                const ElementMaps m = elementMaps(part, v, zc, ratio_[i], derivatives);
+                if (derivatives) {
+                    // The earlier values' derivatives pass through this element;
+                    // its own ones are its map's derivatives applied to the state.
+                    for (std::size_t j = 0; j < p; ++j)
+                        apply(m.m, dn_[j * k + i], dd_[j * k + i]);
+                    for (int j = 0; j < own; ++j) {
+                        Complex n = n_[i], d = d_[i];
+                        apply(m.dm[j], n, d);
+                        dn_[(p + static_cast<std::size_t>(j)) * k + i] = n;
+                        dd_[(p + static_cast<std::size_t>(j)) * k + i] = d;
+                    }
+                }
+                apply(m.m, n_[i], d_[i]);
+            }
         }
         p += static_cast<std::size_t>(own);
     }

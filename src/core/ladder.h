@@ -75,6 +75,7 @@ class LadderEvaluator {
 
     LadderBand band_;
     std::vector<double> ratio_;   // f / fc
+    std::vector<double> inverse_; // fc / f
     std::vector<Complex> load_;   // normalised to the source
     std::vector<double> weight2_; // squared weights
     // The homogeneous state (n, d), z = n / d, per frequency, and its
