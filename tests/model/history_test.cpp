@@ -386,3 +386,26 @@ TEST(UndoRedo, AGroupCutShortByANewActionFallsApartIntoSteps)
     EXPECT_EQ(d->elementCount, 1);
     EXPECT_EQ(d->stabilityCount, 1);
 }
+
+TEST(UndoRedo, RoomForAWholeNetworkIsCheckedBeforeAnything)
+{
+    auto d = emptyDesign();
+    EXPECT_FALSE(checkRoomFor(*d, 3, 4));
+    d->maxItems = 5;
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, element(ElementKind::RS, 1));
+    EXPECT_FALSE(checkRoomFor(*d, 4, 4));
+    const auto elements = checkRoomFor(*d, 0, 5);
+    ASSERT_TRUE(elements);
+    EXPECT_EQ(elements->text, "Max. Number of 5 elements exceeded!");
+    const auto points = checkRoomFor(*d, 5, 1);
+    ASSERT_TRUE(points);
+    EXPECT_EQ(points->title, "ERROR");
+    EXPECT_NE(points->text.find("5 datapoints"), std::string::npos);
+    // Seven entries and the group's two against a nearly full history.
+    d->maxItems = 150;
+    d->historyCount = d->historyTop = Design::historyCapacity - 8;
+    EXPECT_TRUE(checkRoomFor(*d, 3, 4));
+    EXPECT_FALSE(checkRoomFor(*d, 3, 3));
+    EXPECT_FALSE(checkRoomFor(*d, 0, 1));
+}

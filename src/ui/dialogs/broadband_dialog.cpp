@@ -387,53 +387,49 @@ bool BroadbandDialog::search()
     }
     BandRequest request;
     const double unit = unitFactor(unit_, frequencyUnits);
-    const std::optional<double> f1 = requireNumber(f1_);
-    if (!f1)
+    // Each field a whole number; the first that is not gets its message.
+    const auto read = [this](std::initializer_list<std::pair<QLineEdit*, double*>> fields) {
+        for (const auto& [field, value] : fields) {
+            const std::optional<double> v = requireNumber(field);
+            if (!v)
+                return false;
+            *value = *v;
+        }
+        return true;
+    };
+    if (!read({{f1_, &request.f1}, {f2_, &request.f2}, {weight1_, &request.weight1},
+               {weight2_, &request.weight2}}))
         return false;
-    const std::optional<double> f2 = requireNumber(f2_);
-    if (!f2)
-        return false;
-    request.f1 = *f1 * unit;
-    request.f2 = *f2 * unit;
+    request.f1 *= unit;
+    request.f2 *= unit;
     request.count = count_->value();
     request.ownFrequencies = spacingGroup_->checkedId() == SpacingOwn;
-    const std::optional<double> w1 = requireNumber(weight1_);
-    if (!w1)
-        return false;
-    const std::optional<double> w2 = requireNumber(weight2_);
-    if (!w2)
-        return false;
-    request.weight1 = *w1;
-    request.weight2 = *w2;
     request.source = static_cast<double>(state_.design.z0);
     if (sourceGroup_->checkedId() == SourceTyped) {
-        const std::optional<double> r = requireNumber(sourceR_);
-        if (!r)
+        double r = 0.0;
+        if (!read({{sourceR_, &r}}))
             return false;
-        if (!(*r > 0.0) || *r > resistanceLimit.max) {
+        if (!(r > 0.0) || r > resistanceLimit.max) {
             failField(sourceR_, QStringLiteral("The source resistance must lie above 0 and up to %1.")
                                     .arg(QString::fromLatin1(resistanceLimit.text)));
             return false;
         }
-        request.source = *r;
+        request.source = r;
     }
     BroadbandOptions options;
     options.maxElements = elements_->value();
     options.lines = lines_->isChecked();
     if (options.lines) {
-        const std::optional<double> lo = requireNumber(zcMin_);
-        if (!lo)
+        double lo = 0.0, hi = 0.0;
+        if (!read({{zcMin_, &lo}, {zcMax_, &hi}}))
             return false;
-        const std::optional<double> hi = requireNumber(zcMax_);
-        if (!hi)
-            return false;
-        if (!(*lo > 0.0) || !(*hi >= *lo) || *hi > lineImpedanceLimit.max) {
+        if (!(lo > 0.0) || !(hi >= lo) || hi > lineImpedanceLimit.max) {
             failField(zcMin_, QStringLiteral("The line impedances must satisfy 0 < from <= to <= %1.")
                                   .arg(QString::fromLatin1(lineImpedanceLimit.text)));
             return false;
         }
-        options.zcMin = *lo;
-        options.zcMax = *hi;
+        options.zcMin = lo;
+        options.zcMax = hi;
     }
 
     BandProblem band = makeBandProblem(*load, request);
@@ -597,12 +593,6 @@ bool BroadbandDialog::applySelected()
             return false;
         }
         const LadderBand& b = problem_.band;
-        if (static_cast<int>(b.frequencies.size()) > std::min(d.maxItems, Design::pointCapacity)) {
-            message(QString::fromStdString(printfString(dataPointLimitText, d.maxItems)) +
-                        QStringLiteral("\nChoose fewer frequencies."),
-                    errorTitle, MessageIcon::Error, true);
-            return false;
-        }
         for (std::size_t i = 0; i < b.frequencies.size(); ++i)
             points.push_back({b.loads[i].re, b.loads[i].im, b.frequencies[i]});
         start = static_cast<int>(nearestCentre(b)) + 1;
@@ -612,20 +602,12 @@ bool BroadbandDialog::applySelected()
         return false;
     }
     const std::vector<Element> network = networkAt(row, f0);
-    if (network.empty())
-        return true;
-    const int room = std::min(Design::elementCapacity, d.maxItems) - d.elementCount;
-    if (static_cast<int>(network.size()) > room) {
-        message(QString::fromStdString(printfString(elementLimitText, d.maxItems)), errorTitle,
-                MessageIcon::Exclamation, true);
+    if (const auto full = checkRoomFor(d, points.size(), network.size())) {
+        report(platform_, state_.settings, this, *full);
         return false;
     }
-    if (!appendAsOneStep(d, points, network, start)) {
-        report(platform_, state_.settings, this,
-               checkHistoryRoom(d).value_or(DialogMessage{
-                   printfString(historyFullText, Design::historyCapacity), "", MessageIcon::Error}));
-        return false;
-    }
+    // The checks above leave appendAsOneStep nothing to refuse.
+    appendAsOneStep(d, points, network, start);
     state_.matchPreview.clear();
     state_.bandPreview.clear();
     state_.bandLoadPreview.clear();
