@@ -125,6 +125,36 @@ bool appendElement(Design& d, const Element& e)
     return appendElementAsPlaced(d, placed);
 }
 
+bool appendAsOneStep(Design& d, const std::vector<DataPoint>& points,
+                     const std::vector<Element>& elements, int startPoint)
+{
+    const int pointCount = static_cast<int>(points.size());
+    const int elementCount = static_cast<int>(elements.size());
+    const int entries = pointCount + elementCount;
+    if (entries == 0)
+        return true;
+    const int pointsAfter = d.dataPointCount + pointCount;
+    if (d.dataPointCount < 0 || d.elementCount < 0 || pointsAfter > Design::pointCapacity ||
+        d.elementCount + elementCount > Design::elementCapacity ||
+        historyRoom(d) < entries + (entries > 1 ? 2 : 0) ||
+        (startPoint != 0 && (startPoint < 1 || startPoint > pointCount || d.dataPointCount != 0)))
+        return false;
+    if (entries > 1)
+        pushHistory(d, groupEntry(HistoryEntry::GroupBegin, entries));
+    for (const DataPoint& p : points)
+        appendDataPoint(d, p);
+    if (startPoint != 0) {
+        d.startPoint = startPoint;
+        const DataPoint& p = d.dataPoints[slot(startPoint - 1)];
+        d.currentPoint = {p.r, p.x};
+    }
+    for (const Element& e : elements)
+        appendElement(d, e);
+    if (entries > 1)
+        pushHistory(d, groupEntry(HistoryEntry::GroupEnd, entries));
+    return true;
+}
+
 bool appendStabilityCircle(Design& d, const StabilityCircleRecord& c)
 {
     return appendRecord(d, d.stabilityCircles, d.stabilityCount, c, HistoryEntry::StabCircle);

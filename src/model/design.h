@@ -31,7 +31,23 @@ enum class HistoryEntry : std::int32_t {
     EditDataPoint = 0x800,
     // Several element values changed together (the optimiser's result).
     EditElements = 0x1000,
+    // Open and close a run of entries that undo and redo take as one step
+    // (a network applied whole); the run's length is kept in the bits above
+    // 16 of both.
+    GroupBegin = 0x2000,
+    GroupEnd = 0x4000,
 };
+
+inline HistoryEntry groupEntry(HistoryEntry kind, int size)
+{
+    return static_cast<HistoryEntry>(static_cast<std::int32_t>(kind) | (size << 16));
+}
+// The run's length for a group entry of the kind, 0 for any other entry.
+inline int groupSize(HistoryEntry k, HistoryEntry kind)
+{
+    const auto v = static_cast<std::int32_t>(k);
+    return (v & 0xffff) == static_cast<std::int32_t>(kind) ? v >> 16 : 0;
+}
 
 struct StabilityCircleRecord {
     CirclePlane plane = CirclePlane::Input;
@@ -187,6 +203,9 @@ void evaluateWideband(Design& d);
 
 // Whether one more history entry can be recorded (see pushHistory).
 bool historyHasRoom(const Design& d);
+// How many entries can still be recorded, counting the edits that would be
+// dropped to make room.
+int historyRoom(const Design& d);
 // Records an applied action at historyCount, keeping the redo entries beyond
 // it. A full history first drops its oldest edit entry (preferring one whose
 // ring record has already been overwritten); false, with nothing recorded,
@@ -205,6 +224,12 @@ bool appendElement(Design& d, const Element& e);
 // Appends `e` with the begin and end impedance it carries (the chart window
 // commits what the mouse reached).
 bool appendElementAsPlaced(Design& d, const Element& e);
+// Data points, then elements after the chain's end, as one undo step. With
+// `startPoint` (1-based among the new points) the chain starts there; the
+// design must have no data points then. False, with nothing changed, when
+// the design or the history has no room for them all.
+bool appendAsOneStep(Design& d, const std::vector<DataPoint>& points,
+                     const std::vector<Element>& elements, int startPoint = 0);
 bool appendStabilityCircle(Design& d, const StabilityCircleRecord& c);
 bool appendGainCircle(Design& d, const GainCircleRecord& c);
 bool appendNoiseCircle(Design& d, const NoiseCircleRecord& c);

@@ -33,6 +33,22 @@ std::optional<DialogMessage> checkHistoryRoom(const Design& d)
     return limit(historyFullText, Design::historyCapacity);
 }
 
+std::optional<DialogMessage> checkRoomFor(const Design& d, std::size_t points,
+                                          std::size_t elements)
+{
+    const auto room = [&d](int count, int capacity) {
+        return static_cast<std::size_t>(std::max(0, std::min(d.maxItems, capacity) - count));
+    };
+    if (elements > room(d.elementCount, Design::elementCapacity))
+        return limit(elementLimitText, std::min(d.maxItems, Design::elementCapacity));
+    if (points > room(d.dataPointCount, Design::pointCapacity))
+        return limit(dataPointLimitText, std::min(d.maxItems, Design::pointCapacity), "ERROR");
+    const std::size_t entries = points + elements;
+    if (static_cast<std::size_t>(std::max(0, historyRoom(d))) < entries + (entries > 1 ? 2 : 0))
+        return limit(historyFullText, Design::historyCapacity);
+    return std::nullopt;
+}
+
 std::optional<DialogMessage> checkElementButton(const Design& d)
 {
     if (d.elementCount >= Design::elementCapacity)

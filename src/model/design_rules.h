@@ -51,5 +51,9 @@ std::optional<DialogMessage> checkWideband(const Design& d);
 std::optional<DialogMessage> checkZoChange(const Design& d);
 // One more history entry (every recorded action, edits included).
 std::optional<DialogMessage> checkHistoryRoom(const Design& d);
+// Room for a whole network with the data points it comes with, applied as
+// one step: the element limit, the data point limit, then the history.
+std::optional<DialogMessage> checkRoomFor(const Design& d, std::size_t points,
+                                          std::size_t elements);
 
 } // namespace zelvo

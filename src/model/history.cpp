@@ -134,36 +134,25 @@ void swapPoint(Design& d, EditRing<PointEditRecord>& from, EditRing<PointEditRec
     applyDataPointChange(d, r.index);
 }
 
-} // namespace
-
-bool historyHasRoom(const Design& d)
+// Whether the group entry at `at` (a beginning or an end) has its partner
+// the run's length away: an action after an undo may have taken a slot of
+// the run, and its entries are then steps of their own.
+bool intactGroup(const Design& d, int at, HistoryEntry kind)
 {
-    return d.historyCount < Design::historyCapacity || droppableEntry(d) >= 0;
-}
-
-bool pushHistory(Design& d, HistoryEntry kind)
-{
-    d.historyCount = std::clamp(d.historyCount, 0, Design::historyCapacity);
-    d.historyTop = std::clamp(d.historyTop, d.historyCount, Design::historyCapacity);
-    if (d.historyCount == Design::historyCapacity) {
-        const int drop = droppableEntry(d);
-        if (drop < 0)
-            return false;
-        dropEntry(d, drop);
-    }
-    d.history[slot(d.historyCount)] = kind;
-    ++d.historyCount;
-    // A new action: the start that an undo moved stays where it is now.
-    d.undoneStartPoint = 0;
-    d.historyTop = std::max(d.historyTop, d.historyCount);
-    return true;
-}
-
-bool undoLast(Design& d)
-{
-    if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
+    const HistoryEntry k = d.history[slot(at)];
+    const bool begin = kind == HistoryEntry::GroupBegin;
+    const int size = groupSize(k, kind);
+    const int partner = begin ? at + size + 1 : at - size - 1;
+    const int top = std::min(d.historyTop, Design::historyCapacity);
+    if (size <= 0 || partner < 0 || partner >= top)
         return false;
-    const HistoryEntry k = d.history[slot(d.historyCount - 1)];
+    return d.history[slot(partner)] ==
+           groupEntry(begin ? HistoryEntry::GroupEnd : HistoryEntry::GroupBegin, size);
+}
+
+// The entry below historyCount undone, the group entries' runs aside.
+void undoEntry(Design& d, HistoryEntry k)
+{
     switch (k) {
     case HistoryEntry::DataPoint:
         step(d.dataPointCount, -1, Design::pointCapacity);
@@ -199,16 +188,10 @@ bool undoLast(Design& d)
         break;
     }
     --d.historyCount;
-    d.modified = true;
-    return true;
 }
 
-bool redoNext(Design& d)
+void redoEntry(Design& d, HistoryEntry k)
 {
-    if (d.historyTop <= d.historyCount || d.historyCount < 0 ||
-        d.historyCount >= Design::historyCapacity)
-        return false;
-    const HistoryEntry k = d.history[slot(d.historyCount)];
     switch (k) {
     case HistoryEntry::DataPoint: {
         const int before = d.dataPointCount;
@@ -262,6 +245,77 @@ bool redoNext(Design& d)
         break;
     }
     ++d.historyCount;
+}
+
+} // namespace
+
+bool historyHasRoom(const Design& d)
+{
+    return d.historyCount < Design::historyCapacity || droppableEntry(d) >= 0;
+}
+
+int historyRoom(const Design& d)
+{
+    const int count = std::clamp(d.historyCount, 0, Design::historyCapacity);
+    int edits = 0;
+    for (int i = 0; i < count; ++i)
+        edits += isEdit(d.history[slot(i)]);
+    return Design::historyCapacity - count + edits;
+}
+
+bool pushHistory(Design& d, HistoryEntry kind)
+{
+    d.historyCount = std::clamp(d.historyCount, 0, Design::historyCapacity);
+    d.historyTop = std::clamp(d.historyTop, d.historyCount, Design::historyCapacity);
+    if (d.historyCount == Design::historyCapacity) {
+        const int drop = droppableEntry(d);
+        if (drop < 0)
+            return false;
+        dropEntry(d, drop);
+    }
+    d.history[slot(d.historyCount)] = kind;
+    ++d.historyCount;
+    // A new action: the start that an undo moved stays where it is now.
+    d.undoneStartPoint = 0;
+    d.historyTop = std::max(d.historyTop, d.historyCount);
+    return true;
+}
+
+bool undoLast(Design& d)
+{
+    if (d.historyCount <= 0 || d.historyCount > Design::historyCapacity)
+        return false;
+    const int last = d.historyCount - 1;
+    const HistoryEntry k = d.history[slot(last)];
+    if (groupSize(k, HistoryEntry::GroupEnd) > 0 && intactGroup(d, last, HistoryEntry::GroupEnd)) {
+        --d.historyCount;
+        for (int i = groupSize(k, HistoryEntry::GroupEnd); i > 0; --i)
+            undoEntry(d, d.history[slot(d.historyCount - 1)]);
+        --d.historyCount; // the group's beginning
+    } else {
+        // A group entry without its partner changes nothing, like an
+        // unknown kind.
+        undoEntry(d, k);
+    }
+    d.modified = true;
+    return true;
+}
+
+bool redoNext(Design& d)
+{
+    if (d.historyTop <= d.historyCount || d.historyCount < 0 ||
+        d.historyCount >= Design::historyCapacity)
+        return false;
+    const HistoryEntry k = d.history[slot(d.historyCount)];
+    if (groupSize(k, HistoryEntry::GroupBegin) > 0 &&
+        intactGroup(d, d.historyCount, HistoryEntry::GroupBegin)) {
+        ++d.historyCount;
+        for (int i = groupSize(k, HistoryEntry::GroupBegin); i > 0; --i)
+            redoEntry(d, d.history[slot(d.historyCount)]);
+        ++d.historyCount; // the group's end
+    } else {
+        redoEntry(d, k);
+    }
     d.modified = true;
     return true;
 }

@@ -56,6 +56,11 @@ std::vector<Point> pathOnChart(std::span<const PathPoint> path, float z0, int ra
 // their begin and end points as the chain computed them at f0.
 void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0, Colour colour,
                      int lineWidth, const ChartGeometry& geometry, double f0);
+// An impedance over a band (ohm, in frequency order) joined by a line in
+// the pen, with a small circle at the band's lower end and a larger one at
+// its upper end, so that the direction shows.
+void drawPreviewCurve(Canvas& canvas, std::span<const Complex> impedances, float z0, const Pen& pen,
+                      const ChartGeometry& geometry);
 
 void drawQCircles(Canvas& canvas, const Design& design, const ChartStyle& style,
                   const ChartGeometry& geometry);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zelvo {
 
@@ -210,6 +211,24 @@ void drawPreviewArcs(Canvas& canvas, std::span<const Element> elements, float z0
     const CanvasStateGuard keep(canvas);
     canvas.setPen({PenStyle::Dashed, std::max(2, lineWidth), colour});
     drawStrokes(canvas, elements, z0, chartRadius(g.baseRadius, g.zoom), g, f0);
+}
+
+void drawPreviewCurve(Canvas& canvas, std::span<const Complex> impedances, float z0, const Pen& pen,
+                      const ChartGeometry& g)
+{
+    const int R = chartRadius(g.baseRadius, g.zoom);
+    std::vector<Point> line;
+    for (const Complex& z : impedances)
+        if (const std::optional<Point> p = impedanceToChart(z.re, z.im, z0, R, g.cx, g.cy))
+            line.push_back(*p);
+    if (line.empty())
+        return;
+    const CanvasStateGuard keep(canvas);
+    canvas.setPen(pen);
+    canvas.polyline(line);
+    canvas.setPen({PenStyle::Solid, 1, pen.colour});
+    drawCircle(canvas, line.front().x, line.front().y, 3);
+    drawCircle(canvas, line.back().x, line.back().y, 5);
 }
 
 } // namespace zelvo

@@ -113,6 +113,11 @@ struct AppState {
     // A proposed network, with its points, drawn dashed over the chart while
     // the matching dialog shows it.
     std::vector<Element> matchPreview;
+    // The broadband dialog's chosen network over its band: the load alone
+    // and the chain's end at each band frequency (ohm), drawn over the chart
+    // while the dialog shows them.
+    std::vector<Complex> bandLoadPreview;
+    std::vector<Complex> bandPreview;
     QString settingsPath;
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left

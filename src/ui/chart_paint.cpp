@@ -64,6 +64,9 @@ void drawPlacementGuides(Canvas& canvas, const PlacementHandoff& h, float zoom, 
 
 namespace {
 
+// Proposed networks, apart from every colour of the settings' defaults.
+constexpr Colour previewColour = rgb(200, 0, 200);
+
 ChartGeometry windowGeometry(const AppState& state, int fontHeight)
 {
     const ChartView& v = state.chartView;
@@ -85,9 +88,15 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
     PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
     const ChartGeometry g = windowGeometry(state, fontHeight);
     renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g, layers);
-    if (preview && !state.matchPreview.empty())
-        drawPreviewArcs(canvas, state.matchPreview, state.design.z0, rgb(200, 0, 200),
+    if (!preview)
+        return;
+    if (!state.matchPreview.empty())
+        drawPreviewArcs(canvas, state.matchPreview, state.design.z0, previewColour,
                         state.settings.lineWidth, g, designFrequency(state.design));
+    drawPreviewCurve(canvas, state.bandLoadPreview, state.design.z0,
+                     {PenStyle::Dotted, 1, state.settings.dataPointColour}, g);
+    drawPreviewCurve(canvas, state.bandPreview, state.design.z0,
+                     {PenStyle::Dashed, std::max(2, state.settings.lineWidth), previewColour}, g);
 }
 
 // The layers that move with the elements' values (`moving`), or all the

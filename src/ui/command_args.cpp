@@ -36,7 +36,7 @@ struct ToolSpec {
 };
 
 // In the order of the overview.
-const std::array<ToolSpec, 6> specs = {{
+const std::array<ToolSpec, 7> specs = {{
     {ToolKind::Export, "export", "H|Z|Y|A [--normalize] IN.s2p -o OUT",
      "Writes two-port data as an H-, Z-, Y- or A-parameter file,\nas the Export menu does.", 2,
      "normalize", "Values normalised to the reference impedance.", true, false},
@@ -64,6 +64,19 @@ const std::array<ToolSpec, 6> specs = {{
      {{"start", 1, "<F>", "First frequency (Hz, or with kHz, MHz, GHz)."},
       {"stop", 1, "<F>", "Last frequency."},
       {"points", 1, "<N>", "Number of frequencies, linear (default 401)."}}},
+    {ToolKind::Broadband, "broadband",
+     "DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines] [--points N] "
+     "[--source OHM]",
+     "Searches ladder networks that match a load over a band, as Network > Broadband match\n"
+     "does, and prints the best one for each number of elements with its worst return\n"
+     "loss, its distance from the Bode-Fano limit and its loaded Q. The load is the\n"
+     "design's data points through its chain, or a one-port file.",
+     1, "lines", "Also lines and open or short stubs (Zc 15 to 150 Ohm).", false, false,
+     {{"band", 2, "<F1> <F2>",
+       "The band (default: the load's span), in Hz or with a unit:\n14M 14.35MHz."},
+      {"max-elements", 1, "<N>", "Ladders of up to N elements, 1 to 8 (5 with --lines);\ndefault 4."},
+      {"points", 1, "<N>", "N evenly spaced frequencies, 3 to 1001; default 41."},
+      {"source", 1, "<OHM>", "The source resistance; default the design's Zo,\nor 50 Ohm for a file."}}},
 }};
 
 const std::string overview =
@@ -86,6 +99,9 @@ const std::string overview =
     "                      the chart (or the schematic) as a picture file\n"
     "  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]\n"
     "                      the matching network as a two-port Touchstone file\n"
+    "  broadband DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines]\n"
+    "                      ladder networks matching the load over the band, with\n"
+    "                      the Bode-Fano limit\n"
     "\n"
     "zelvo COMMAND --help shows the options of a command;\n"
     "zelvo --version shows the version and the licence.\n";

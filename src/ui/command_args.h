@@ -39,13 +39,13 @@ std::string unknownCommandText(const std::string& word);
 // an environment variable (nullptr when unset).
 std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env);
 
-enum class ToolKind { Export, Netlist, List, Stability, Picture, Touchstone };
+enum class ToolKind { Export, Netlist, List, Stability, Picture, Touchstone, Broadband };
 
 struct ToolRequest {
     ToolKind tool = ToolKind::List;
     std::vector<std::string> inputs; // the positional arguments, as given
     std::string output;              // -o OUT
-    bool flag = false;               // --normalize, --spice, --csv or --schematic
+    bool flag = false;               // --normalize, --spice, --csv, --schematic or --lines
     char parameterKind = 0;          // export: 'H', 'Z', 'Y' or 'A'
     int size = 0;                    // picture: the longer side in pixels
     // The tool's own options with values, as typed ("start" -> {"900MHz"}).

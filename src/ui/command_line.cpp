@@ -13,6 +13,7 @@
 #include "model/settings_file.h"
 #include "model/twoport_export.h"
 #include "ui/about.h"
+#include "ui/broadband_tool.h"
 #include "ui/picture_export.h"
 
 #include <algorithm>
@@ -283,6 +284,8 @@ ToolRun runTool(const Arguments& arguments)
         return pictureTool(r);
     case ToolKind::Touchstone:
         return touchstoneTool(r);
+    case ToolKind::Broadband:
+        return broadbandTool(r);
     }
     return {toolBadUsage, "", toolsOverview()};
 }

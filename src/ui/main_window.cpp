@@ -655,6 +655,10 @@ void MainWindow::run(Command command)
         tuner_->endSession();
         optimiseCommand(c);
         break;
+    case Command::BroadbandMatch:
+        tuner_->endSession();
+        broadbandCommand(c);
+        break;
     case Command::Tuner:
         if (!tunerDock_->isVisible() && tunerDock_->isFloating() && !tunerPlaced_) {
             // Floating in the free room under the toolbox, beside the chart:

@@ -59,6 +59,7 @@ const Menu menus[] = {
     {"&Network",
      {{Command::Wideband, "&Wideband\tCtrl+W"},
       {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
+      {Command::BroadbandMatch, "&Broadband match..."},
       {Command::Optimise, "&Optimize..."},
       {separator, ""},
       {Command::InsertBlock, "&Insert two-port block..."}}},
@@ -112,7 +113,7 @@ constexpr Command chartItems[] = {
     Command::Wideband,    Command::ZChart,       Command::YChart,      Command::ChangeZo,
     Command::ZoomIn,      Command::ZoomOut,      Command::ZoomValue,   Command::Undo,
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
-    Command::MatchAutomatically, Command::Optimise, Command::Tuner,
+    Command::MatchAutomatically, Command::BroadbandMatch, Command::Optimise, Command::Tuner,
     Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit,
     Command::InsertBlock, Command::ExportNetwork, Command::PartLosses};
 

@@ -70,6 +70,7 @@ enum class Command : int {
     MatchAutomatically = 210,
     Optimise = 211,
     Tuner = 212,
+    BroadbandMatch = 213,
     SaveSpiceNetlist = 230,
     ImportOnePort = 231,
     ZoomFit = 240,

@@ -83,6 +83,8 @@ QString commandTip(Command c)
         return QStringLiteral("Draws every window anew with the chart centred");
     case Command::MatchAutomatically:
         return QStringLiteral("Lists the L-networks, stub and quarter-wave matches from the chain's end to a target");
+    case Command::BroadbandMatch:
+        return QStringLiteral("Searches ladder networks that match the load over a band and compares them with the Bode-Fano limit");
     case Command::Optimise:
         return QStringLiteral("Optimises element values for the best worst-case match over the data point frequencies");
     case Command::Tuner:

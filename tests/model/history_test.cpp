@@ -334,3 +334,110 @@ TEST(UndoRedo, EditOfAnRlcGroupOrLineRestoresAllItsValues)
     EXPECT_EQ(d->elements[1].lineImpedance, 50);
     EXPECT_EQ(d->elements[1].lineEr, 4);
 }
+
+TEST(UndoRedo, AGroupIsOneStepBothWays)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, -30, 1e9});
+    appendElement(*d, element(ElementKind::RS, 5));
+    const std::vector<Element> network{element(ElementKind::IS, 10e-9),
+                                       element(ElementKind::CP, 2e-12),
+                                       element(ElementKind::CS, 5e-12)};
+    ASSERT_TRUE(appendAsOneStep(*d, {}, network));
+    EXPECT_EQ(d->elementCount, 4);
+    // Point, element, the group's beginning, three elements, its end.
+    EXPECT_EQ(d->historyCount, 7);
+    EXPECT_EQ(groupSize(d->history[2], HistoryEntry::GroupBegin), 3);
+    EXPECT_EQ(groupSize(d->history[6], HistoryEntry::GroupEnd), 3);
+    EXPECT_EQ(beginOf(*d, 1), endOf(*d, 0));
+    const Complex end = endOf(*d, 3);
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->elementCount, 1);
+    EXPECT_EQ(d->historyCount, 2);
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->elementCount, 4);
+    EXPECT_EQ(d->historyCount, 7);
+    EXPECT_EQ(endOf(*d, 3), end);
+    // The element before the group is a step of its own.
+    ASSERT_TRUE(undoLast(*d));
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->elementCount, 0);
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->elementCount, 1);
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->elementCount, 4);
+    EXPECT_FALSE(redoNext(*d));
+}
+
+TEST(UndoRedo, AGroupOfPointsAndElementsStartsWhereAsked)
+{
+    auto d = emptyDesign();
+    const std::vector<DataPoint> points{{10, 5, 1e6}, {20, 0, 2e6}, {30, -5, 3e6}};
+    ASSERT_TRUE(appendAsOneStep(*d, points, {element(ElementKind::IS, 1e-6)}, 2));
+    EXPECT_EQ(d->dataPointCount, 3);
+    EXPECT_EQ(d->startPoint, 2);
+    EXPECT_EQ(beginOf(*d, 0), (Complex{20, 0}));
+    EXPECT_EQ(entriesOf(*d, HistoryEntry::DataPoint), 3);
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->dataPointCount, 0);
+    EXPECT_EQ(d->elementCount, 0);
+    EXPECT_EQ(d->startPoint, 0);
+    // Redo finds the start point again from the chain's begin.
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->startPoint, 2);
+    EXPECT_EQ(d->elementCount, 1);
+
+    // Refused whole: a start point needs an empty design; no room.
+    const int entries = d->historyCount;
+    EXPECT_FALSE(appendAsOneStep(*d, points, {}, 1));
+    d->elementCount = Design::elementCapacity - 1;
+    EXPECT_FALSE(appendAsOneStep(*d, {}, {element(ElementKind::RS, 1), element(ElementKind::RS, 2)}));
+    EXPECT_EQ(d->historyCount, entries);
+    EXPECT_EQ(d->dataPointCount, 3);
+}
+
+TEST(UndoRedo, AGroupCutShortByANewActionFallsApartIntoSteps)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, -30, 1e9});
+    ASSERT_TRUE(appendAsOneStep(*d, {}, {element(ElementKind::RS, 1), element(ElementKind::RS, 2)}));
+    ASSERT_TRUE(undoLast(*d));
+    // A new action takes the group's first slot; redo walks on over the rest
+    // entry by entry.
+    appendStabilityCircle(*d, {});
+    ASSERT_TRUE(redoNext(*d));
+    ASSERT_TRUE(redoNext(*d));
+    EXPECT_EQ(d->elementCount, 2);
+    ASSERT_TRUE(redoNext(*d)); // the group's end, without its beginning
+    EXPECT_EQ(d->historyCount, 5);
+    EXPECT_FALSE(redoNext(*d));
+    // Undo steps over that end and then takes one entry at a time.
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->elementCount, 2);
+    ASSERT_TRUE(undoLast(*d));
+    EXPECT_EQ(d->elementCount, 1);
+    EXPECT_EQ(d->stabilityCount, 1);
+}
+
+TEST(UndoRedo, RoomForAWholeNetworkIsCheckedBeforeAnything)
+{
+    auto d = emptyDesign();
+    EXPECT_FALSE(checkRoomFor(*d, 3, 4));
+    d->maxItems = 5;
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, element(ElementKind::RS, 1));
+    EXPECT_FALSE(checkRoomFor(*d, 4, 4));
+    const auto elements = checkRoomFor(*d, 0, 5);
+    ASSERT_TRUE(elements);
+    EXPECT_EQ(elements->text, "Max. Number of 5 elements exceeded!");
+    const auto points = checkRoomFor(*d, 5, 1);
+    ASSERT_TRUE(points);
+    EXPECT_EQ(points->title, "ERROR");
+    EXPECT_NE(points->text.find("5 datapoints"), std::string::npos);
+    // Seven entries and the group's two against a nearly full history.
+    d->maxItems = 150;
+    d->historyCount = d->historyTop = Design::historyCapacity - 8;
+    EXPECT_TRUE(checkRoomFor(*d, 3, 4));
+    EXPECT_FALSE(checkRoomFor(*d, 3, 3));
+    EXPECT_FALSE(checkRoomFor(*d, 0, 1));
+}

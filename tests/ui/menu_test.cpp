@@ -76,6 +76,7 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::About, "&About..."},
         {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
         {Command::Optimise, "&Optimize..."},
+        {Command::BroadbandMatch, "&Broadband match..."},
         {Command::InsertBlock, "&Insert two-port block..."},
         {Command::Tuner, "T&uner"},
     };

@@ -3,6 +3,7 @@
 #include "ui/commands/network_commands.h"
 
 #include "model/design_rules.h"
+#include "ui/dialogs/broadband_dialog.h"
 #include "ui/dialogs/match_dialog.h"
 #include "ui/dialogs/optimise_dialog.h"
 #include "ui/messages.h"
@@ -36,6 +37,26 @@ void optimiseCommand(CommandContext& c)
     }
     OptimiseDialog dialog(c.state, c.platform, c.parent());
     dialog.exec();
+    c.shell.repaintAll();
+}
+
+void broadbandCommand(CommandContext& c)
+{
+    const Design& d = c.design();
+    if (d.dataPointCount > 0) {
+        if (const auto refusal = checkElementButton(d)) {
+            report(c.platform, c.state.settings, c.parent(), *refusal);
+            return;
+        }
+    } else if (d.widebandDone) {
+        report(c.platform, c.state.settings, c.parent(),
+               {widebandNoElementsText, "", MessageIcon::Error});
+        return;
+    }
+    BroadbandDialog dialog(c.state, c.platform, c.parent());
+    dialog.onRepaint = [&c] { c.shell.repaintChart(); };
+    dialog.exec();
+    c.shell.updateTitle();
     c.shell.repaintAll();
 }
 

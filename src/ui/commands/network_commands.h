@@ -10,5 +10,8 @@ namespace zelvo {
 void matchCommand(CommandContext& c);
 // Refused without elements or data points.
 void optimiseCommand(CommandContext& c);
+// Refused like an element button, except that a design without data points
+// may take its load from a one-port file.
+void broadbandCommand(CommandContext& c);
 
 } // namespace zelvo

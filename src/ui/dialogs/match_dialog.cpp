@@ -339,10 +339,8 @@ bool MatchDialog::applySelected()
         report(platform_, state_.settings, this, *refusal);
         return false;
     }
-    const int room = std::min(Design::elementCapacity, d.maxItems) - d.elementCount;
-    if (static_cast<int>(network.size()) > room) {
-        message(QString::fromStdString(printfString(elementLimitText, d.maxItems)),
-                MessageIcon::Error, true);
+    if (const auto full = checkRoomFor(d, 0, network.size())) {
+        report(platform_, state_.settings, this, *full);
         return false;
     }
     for (const Element& e : network) {

@@ -60,6 +60,7 @@ constexpr Keyword keywords[] = {
     {"Optimize", "tuning.html#optimise"},
     {"Two-Port Block", "network.html#block"},
     {"Network as Touchstone", "files.html#touchstone"},
+    {"Broadband Match", "broadband.html"},
 };
 
 constexpr struct {
@@ -76,6 +77,7 @@ constexpr struct {
     {"Q contours and VSWR circles", "contours.html"},
     {"Wideband evaluation", "wideband.html"},
     {"Tuning, matching and optimising", "tuning.html"},
+    {"Broadband matching", "broadband.html"},
     {"Undo and redo", "undo.html"},
     {"Files and netlists", "files.html"},
     {"Copying to the clipboard", "clipboard.html"},

@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
+#include "ui/broadband_tool.h"
+
+#include "core/format.h"
+#include "core/number_text.h"
+#include "model/broadband_load.h"
+#include "model/design_file.h"
+#include "optimise/broadband_rows.h"
+#include "ui/element_label.h"
+
+#include <charconv>
+#include <memory>
+
+namespace zelvo {
+
+namespace {
+
+ToolRun usage(const std::string& why)
+{
+    return {toolBadUsage, "",
+            "zelvo broadband: " + why + "\nTry 'zelvo broadband --help'.\n"};
+}
+
+ToolRun failed(const std::string& why)
+{
+    return {toolFailed, "", "zelvo broadband: " + why + "\n"};
+}
+
+std::string hz(double f)
+{
+    return formatSi(f, 3) + "Hz";
+}
+
+struct Load {
+    std::optional<LoadSamples> samples;
+    std::string what; // for the heading
+    double f0 = 0.0;  // the design frequency; 0 for a file
+    float er = 1.0f;
+};
+
+bool endsWithS1p(const std::string& path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return tail == ".s1p";
+}
+
+std::optional<ToolRun> readLoad(const std::string& path, Load& load)
+{
+    const std::string& native = path;
+    LoadRead r;
+    if (endsWithS1p(path)) {
+        const OnePortRead read = loadOnePortFile(native);
+        if (!read.data)
+            return failed(read.problem);
+        r = onePortLoad(*read.data);
+        load.what = path + ", one-port file";
+    } else {
+        auto d = std::make_unique<Design>();
+        resetDesign(*d);
+        const int status = readDesignFile(*d, native);
+        if (status != designFileOk)
+            return failed(path + (status == designFileCannotOpen
+                                                    ? " cannot be opened"
+                                                    : " is not a Zelvo design file"));
+        r = designLoad(*d);
+        load.what = path + printfString(", %d data points through %d element%s",
+                                                      d->dataPointCount, d->elementCount,
+                                                      d->elementCount == 1 ? "" : "s");
+        load.f0 = designFrequency(*d);
+    }
+    if (!r.samples)
+        return failed(path + ": " + r.problem);
+    load.samples = std::move(r.samples);
+    return std::nullopt;
+}
+
+std::string cell(const std::optional<double>& v, const char* format)
+{
+    return v ? printfString(format, *v) : std::string("-");
+}
+
+std::string table(const BroadbandSummary& s, const LadderBand& band)
+{
+    std::string out = printfString("%6s %10s %12s %7s  %s\n", "up to", "worst RL", "below limit",
+                                   "Q", "network (from the load)");
+    for (std::size_t i = 0; i < s.rows.size(); ++i) {
+        const BroadbandRow& r = s.rows[i];
+        out += printfString("%6d %7.2f dB %12s %7s  %s%s\n", r.size, r.worstReturnLoss,
+                            cell(r.belowLimit, "%.2f dB").c_str(), cell(r.q, "%.1f").c_str(),
+                            networkText(r.elements).toStdString().c_str(),
+                            static_cast<int>(i) == s.overall ? "   <- best" : "");
+    }
+    out += printfString("Without a network: worst RL %.2f dB.\n", s.none.worstReturnLoss);
+    if (s.overall < 0)
+        return out;
+    const BroadbandRow& best = s.rows[static_cast<std::size_t>(s.overall)];
+    out += printfString("\nReturn loss of the best network (%zu element%s):\n%14s %9s %9s\n",
+                        best.elements.size(), best.elements.size() == 1 ? "" : "s", "f [Hz]",
+                        "RL [dB]", "alone");
+    for (std::size_t i = 0; i < band.frequencies.size() && i < best.returnLoss.size(); ++i)
+        out += printfString("%14.0f %9.2f %9.2f\n", band.frequencies[i], best.returnLoss[i],
+                            s.none.returnLoss[i]);
+    return out;
+}
+
+} // namespace
+
+
+ToolRun broadbandTool(const ToolRequest& r)
+{
+    const auto option = [&r](const char* name) -> const std::vector<std::string>* {
+        const auto it = r.values.find(name);
+        return it == r.values.end() ? nullptr : &it->second;
+    };
+    std::optional<double> f1, f2;
+    if (const auto* band = option("band")) {
+        f1 = frequencyArgument((*band)[0]);
+        f2 = frequencyArgument((*band)[1]);
+        if (!f1 || !f2)
+            return usage("--band needs two frequencies such as 14M or 14350000, not '" +
+                         (*band)[0] + "' '" + (*band)[1] + "'");
+    }
+    // A whole number in [low, high], or nullopt.
+    const auto whole = [](const std::string& text, int low, int high) -> std::optional<int> {
+        int n = 0;
+        const char* end = text.data() + text.size();
+        const auto [ptr, ec] = std::from_chars(text.data(), end, n);
+        if (text.empty() || ec != std::errc() || ptr != end || n < low || n > high)
+            return std::nullopt;
+        return n;
+    };
+
+    BroadbandOptions options;
+    options.lines = r.flag;
+    const int most = options.lines ? maxBroadbandElementsWithLines : maxBroadbandElements;
+    if (const auto* elements = option("max-elements")) {
+        const std::optional<int> n = whole(elements->front(), 1, most);
+        if (!n)
+            return usage(printfString("--max-elements must be a whole number from 1 to %d%s, not '",
+                                      most, options.lines ? " with --lines" : "") +
+                         elements->front() + "'");
+        options.maxElements = *n;
+    }
+    BandRequest request;
+    if (const auto* points = option("points")) {
+        const std::optional<int> n = whole(points->front(), minBandPoints, maxBandPoints);
+        if (!n)
+            return usage(printfString("--points must be a whole number from %d to %d, not '",
+                                      minBandPoints, maxBandPoints) +
+                         points->front() + "'");
+        request.count = *n;
+    }
+
+    Load load;
+    if (auto e = readLoad(r.inputs[0], load))
+        return *e;
+    request.f1 = f1.value_or(load.samples->frequencies.front());
+    request.f2 = f2.value_or(load.samples->frequencies.back());
+    request.source = load.f0 > 0.0 ? load.samples->reference : 50.0;
+    if (const auto* source = option("source")) {
+        const FieldNumber n = readFieldNumber(source->front(), 64);
+        if (!n.anyNumber || n.leftover || !(n.value > 0.0))
+            return usage("--source must be a resistance above 0 Ohm, not '" + source->front() +
+                         "'");
+        request.source = n.value;
+    }
+    const BandProblem problem = makeBandProblem(*load.samples, request);
+    if (!problem.problem.empty())
+        return usage(problem.problem);
+    options.centreLoad = problem.centreLoad;
+    const LadderEvaluator evaluator(problem.band);
+    const BroadbandResult result = searchBroadband(evaluator, options);
+    // Lines refer to the design frequency, or to the band centre for a file.
+    const double f0 = load.f0 > 0.0 ? load.f0 : problem.band.centre;
+    const BroadbandSummary summary =
+        summarise(evaluator, result, f0, load.er, problem.centreLoad);
+
+    std::string out = "Load: " + load.what + ", " + hz(load.samples->frequencies.front()) +
+                      " to " + hz(load.samples->frequencies.back()) + "\n";
+    if (!load.samples->note.empty())
+        out += load.samples->note + "\n";
+    out += printfString("Source %.2f Ohm; band %s to %s at %zu frequencies; ladders of up to %d "
+                        "elements%s (%d searched); lines in wavelengths at %s.\n",
+                        request.source, hz(request.f1).c_str(), hz(request.f2).c_str(),
+                        problem.band.frequencies.size(), options.maxElements,
+                        options.lines ? " with lines and stubs" : " of L and C",
+                        result.topologies, hz(f0).c_str());
+    if (!problem.warning.empty())
+        out += problem.warning + "\n";
+    out += limitText(summary, request.f1, request.f2) + "\n\n";
+    out += table(summary, problem.band);
+    return {0, out, ""};
+}
+
+} // namespace zelvo
