@@ -2,8 +2,10 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "core/twoport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 namespace zelvo {
 
@@ -129,25 +131,65 @@ Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb)
     return {gammaOpt / (n + 1.0), std::sqrt((1.0 - gammaSquared) * n + n * n) / (n + 1.0)};
 }
 
+Complex inputReflection(const TwoPort& t, Complex gammaLoad)
+{
+    return t.s11 + divideGuarded(t.s12 * t.s21 * gammaLoad, Complex{1.0} - t.s22 * gammaLoad);
+}
+
+Complex outputReflection(const TwoPort& t, Complex gammaSource)
+{
+    return t.s22 + divideGuarded(t.s12 * t.s21 * gammaSource, Complex{1.0} - t.s11 * gammaSource);
+}
+
+bool unconditionallyStable(const TwoPort& t)
+{
+    if (productMagnitude(t.s12, t.s21) == 0.0)
+        return magnitude(t.s11) < 1.0 && magnitude(t.s22) < 1.0;
+    const std::optional<double> k = stabilityFactor(t);
+    return k && *k > 1.0 && magnitude(determinant(t)) < 1.0;
+}
+
 std::optional<ConjugateMatch> simultaneousMatch(const TwoPort& t)
 {
-    const Complex delta = determinant(t);
-    const std::optional<double> k = stabilityFactor(t);
-    if (!k || !(*k > 1.0) || !(magnitude(delta) < 1.0))
+    if (!unconditionallyStable(t))
         return std::nullopt;
+    const Complex delta = determinant(t);
     const double d2 = magnitudeSquared(delta);
     const double s11 = magnitudeSquared(t.s11), s22 = magnitudeSquared(t.s22);
-    // Gamma = (B - sqrt(B^2 - 4|C|^2)) / (2C); B > 0 when K > 1 and |delta| < 1.
+    // Gamma = (B - sqrt(B^2 - 4|C|^2)) / (2C), B > 0 for a stable two-port,
+    // written as 2 C* / (B + sqrt(...)): no cancellation when |C| is small,
+    // and 0 for C = 0 (that port is matched already).
     const auto side = [](double b, Complex c) {
-        // C = 0: that port is matched already.
-        if (magnitudeSquared(c) == 0.0)
-            return Complex{};
         const double root = std::sqrt(std::max(0.0, b * b - 4.0 * magnitudeSquared(c)));
-        return divideGuarded(Complex{b - root}, 2.0 * c);
+        return divideGuarded(2.0 * c.conjugate(), Complex{b + root});
     };
     const Complex c1 = t.s11 - delta * t.s22.conjugate();
     const Complex c2 = t.s22 - delta * t.s11.conjugate();
     return ConjugateMatch{side(1.0 + s11 - s22 - d2, c1), side(1.0 + s22 - s11 - d2, c2)};
+}
+
+std::optional<GainMatch> gainCircleMatch(const TwoPort& t, double gainDb)
+{
+    if (productMagnitude(t.s12, t.s21) == 0.0)
+        return std::nullopt;
+    const Circle c = gainCircle(t, CirclePlane::Output, gainDb);
+    const double radius = std::fabs(c.radius);
+    if (!std::isfinite(radius) || !std::isfinite(c.centre.re) || !std::isfinite(c.centre.im))
+        return std::nullopt;
+    // The margin is smooth along the circle: a fine walk finds its best point
+    // well within what a matching network can be built to.
+    constexpr int steps = 3600;
+    std::optional<GainMatch> best;
+    for (int i = 0; i < steps; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / steps;
+        const Complex gl = c.centre + Complex{radius * std::cos(a), radius * std::sin(a)};
+        const Complex gs = inputReflection(t, gl).conjugate();
+        const double margin = std::min({1.0 - magnitude(gl), 1.0 - magnitude(gs),
+                                        1.0 - magnitude(outputReflection(t, gs))});
+        if (margin > 0.0 && (!best || margin > best->margin))
+            best = GainMatch{{gs, gl}, margin};
+    }
+    return best;
 }
 
 } // namespace zelvo

@@ -44,13 +44,34 @@ StabilityCircle stabilityCircle(const TwoPort& t, CirclePlane plane);
 Circle gainCircle(const TwoPort& t, CirclePlane plane, double gainDb);
 Circle noiseCircle(double nfMinDb, Complex gammaOpt, double rn, double nfDb);
 
-// The simultaneous conjugate match of an unconditionally stable two-port
-// (K > 1, |delta| < 1): the source and load reflections that give MAG.
-// nullopt for a potentially unstable one.
+// The reflection looking into port 1 with port 2 ended in gammaLoad, and
+// into port 2 with port 1 ended in gammaSource.
+Complex inputReflection(const TwoPort& t, Complex gammaLoad);
+Complex outputReflection(const TwoPort& t, Complex gammaSource);
+
+// Whether every passive source and load keeps the two-port stable: K > 1 and
+// |delta| < 1, or, without feedback (s12 s21 = 0), |s11| < 1 and |s22| < 1.
+bool unconditionallyStable(const TwoPort& t);
+
+// The simultaneous conjugate match of an unconditionally stable two-port:
+// the source and load reflections that give the maximum available gain
+// (s11* and s22* without feedback). nullopt for a potentially unstable one.
 struct ConjugateMatch {
     Complex gammaSource;
     Complex gammaLoad;
 };
 std::optional<ConjugateMatch> simultaneousMatch(const TwoPort& t);
+
+// A design for a chosen gain below the maximum: the load on the operating
+// power gain circle of gainDb, the source conjugate to the input it then
+// presents (so the transducer gain is gainDb), chosen where both ports keep
+// the largest stability margin min(1 - |Gamma_L|, 1 - |Gamma_S|,
+// 1 - |Gamma_out|). nullopt when no point of the circle keeps both ports
+// stable (or there is no circle for that gain).
+struct GainMatch {
+    ConjugateMatch terminations;
+    double margin = 0.0;
+};
+std::optional<GainMatch> gainCircleMatch(const TwoPort& t, double gainDb);
 
 } // namespace zelvo

@@ -19,11 +19,11 @@ TwoPort initialTransistor()
 
 // Reflection seen at the other port for a termination gamma: the defining
 // relation of the stability and gain circles, written independently.
-Complex outputReflection(const TwoPort& t, Complex gammaSource)
+Complex seenAtOutput(const TwoPort& t, Complex gammaSource)
 {
     return t.s22 + t.s12 * t.s21 * gammaSource / (1.0 - t.s11 * gammaSource);
 }
-Complex inputReflection(const TwoPort& t, Complex gammaLoad)
+Complex seenAtInput(const TwoPort& t, Complex gammaLoad)
 {
     return t.s11 + t.s12 * t.s21 * gammaLoad / (1.0 - t.s22 * gammaLoad);
 }
@@ -33,13 +33,13 @@ double sq(double v) { return v * v; }
 double availableGain(const TwoPort& t, Complex gs)
 {
     return sq(magnitude(t.s21)) * (1.0 - sq(magnitude(gs)))
-           / (sq(magnitude(1.0 - t.s11 * gs)) * (1.0 - sq(magnitude(outputReflection(t, gs)))));
+           / (sq(magnitude(1.0 - t.s11 * gs)) * (1.0 - sq(magnitude(seenAtOutput(t, gs)))));
 }
 // Operating power gain for a load reflection.
 double operatingGain(const TwoPort& t, Complex gl)
 {
     return sq(magnitude(t.s21)) * (1.0 - sq(magnitude(gl)))
-           / (sq(magnitude(1.0 - t.s22 * gl)) * (1.0 - sq(magnitude(inputReflection(t, gl)))));
+           / (sq(magnitude(1.0 - t.s22 * gl)) * (1.0 - sq(magnitude(seenAtInput(t, gl)))));
 }
 
 Complex onCircle(Complex centre, double radius, int i, int n)
@@ -96,7 +96,7 @@ TEST(StabilityCircles, PointsOnTheInputCircleGiveUnitOutputReflection)
     ASSERT_TRUE(std::isfinite(c.radius));
     int checked = 0;
     for (int i = 0; i < 12; ++i, ++checked)
-        EXPECT_NEAR(magnitude(outputReflection(t, onCircle(c.centre, c.radius, i, 12))), 1.0, 1e-9);
+        EXPECT_NEAR(magnitude(seenAtOutput(t, onCircle(c.centre, c.radius, i, 12))), 1.0, 1e-9);
     EXPECT_EQ(checked, 12);
 }
 
@@ -106,7 +106,7 @@ TEST(StabilityCircles, PointsOnTheOutputCircleGiveUnitInputReflection)
     const StabilityCircle c = stabilityCircle(t, CirclePlane::Output);
     int checked = 0;
     for (int i = 0; i < 12; ++i, ++checked)
-        EXPECT_NEAR(magnitude(inputReflection(t, onCircle(c.centre, c.radius, i, 12))), 1.0, 1e-9);
+        EXPECT_NEAR(magnitude(seenAtInput(t, onCircle(c.centre, c.radius, i, 12))), 1.0, 1e-9);
     EXPECT_EQ(checked, 12);
 }
 
@@ -119,13 +119,13 @@ TEST(StabilityCircles, StableSideFollowsTheOtherPortAtTheChartCentre)
     ASSERT_LT(magnitude(c.centre), c.radius);
     EXPECT_EQ(c.stableSide, StableSide::Inside);
     // Independent: the circle's own centre is inside, and its output reflection is below 1.
-    EXPECT_LT(magnitude(outputReflection(t, c.centre)), 1.0);
+    EXPECT_LT(magnitude(seenAtOutput(t, c.centre)), 1.0);
 
     t.s22 = {1.5, 0};
     c = stabilityCircle(t, CirclePlane::Input);
     ASSERT_LT(magnitude(c.centre), c.radius);
     EXPECT_EQ(c.stableSide, StableSide::Outside);
-    EXPECT_GT(magnitude(outputReflection(t, c.centre)), 1.0);
+    EXPECT_GT(magnitude(seenAtOutput(t, c.centre)), 1.0);
 }
 
 TEST(StabilityCircles, ZeroDenominatorSaturatesTheCentreWithTheNumeratorSign)
@@ -283,4 +283,51 @@ TEST(SimultaneousMatch, TextbookFetAtFourGigahertz)
     // A potentially unstable device has none.
     const TwoPort unstable{polar(0.9, -60), polar(0.1, 40), polar(5, 120), polar(0.8, -30)};
     EXPECT_FALSE(simultaneousMatch(unstable));
+}
+
+TEST(SimultaneousMatch, WithoutFeedbackEachPortIsConjugated)
+{
+    // s12 = 0: K has no value, yet with |s11|, |s22| < 1 every passive
+    // termination is stable and the match is s11*, s22*.
+    const TwoPort t{{0.3, -0.4}, {0, 0}, {4, 3}, {-0.2, 0.5}};
+    EXPECT_TRUE(unconditionallyStable(t));
+    const std::optional<ConjugateMatch> m = simultaneousMatch(t);
+    ASSERT_TRUE(m);
+    EXPECT_NEAR(m->gammaSource.re, 0.3, 1e-15);
+    EXPECT_NEAR(m->gammaSource.im, 0.4, 1e-15);
+    EXPECT_NEAR(m->gammaLoad.re, -0.2, 1e-15);
+    EXPECT_NEAR(m->gammaLoad.im, -0.5, 1e-15);
+    // A matched port needs nothing; a port with |s| >= 1 is no match at all.
+    EXPECT_EQ(simultaneousMatch({{0, 0}, {0, 0}, {5, 0}, {0, 0}})->gammaLoad, Complex{});
+    EXPECT_FALSE(simultaneousMatch({{1.2, 0}, {0, 0}, {5, 0}, {0, 0}}));
+}
+
+TEST(GainCircleMatch, PotentiallyUnstableDeviceGetsItsChosenGainWithBothPortsStable)
+{
+    const auto polar = [](double m, double deg) { return fromPolar(m, deg * 3.14159265358979 / 180); };
+    // K = 0.55: potentially unstable, MSG = |s21/s12| = 17.0 dB.
+    const TwoPort t{polar(0.9, -60), polar(0.1, 40), polar(5, 120), polar(0.8, -30)};
+    ASSERT_FALSE(unconditionallyStable(t));
+    const double msg = *maxGainDb(t);
+    int checked = 0;
+    for (const double below : {1.0, 3.0, 6.0}) {
+        const std::optional<GainMatch> m = gainCircleMatch(t, msg - below);
+        ASSERT_TRUE(m) << below;
+        const Complex gs = m->terminations.gammaSource, gl = m->terminations.gammaLoad;
+        EXPECT_GT(m->margin, 0.0);
+        EXPECT_LT(magnitude(gs), 1.0);
+        EXPECT_LT(magnitude(gl), 1.0);
+        EXPECT_LT(magnitude(seenAtOutput(t, gs)), 1.0);
+        // The input is conjugately matched, so GT is the operating gain.
+        const Complex gin = seenAtInput(t, gl);
+        EXPECT_NEAR(gin.re, gs.re, 1e-12);
+        EXPECT_NEAR(gin.im, -gs.im, 1e-12);
+        EXPECT_NEAR(10 * std::log10(operatingGain(t, gl)), msg - below, 1e-9);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 3);
+    // Above MSG no load keeps the output stable.
+    EXPECT_FALSE(gainCircleMatch(t, msg + 3.0));
+    // Without feedback there is no gain circle of this kind.
+    EXPECT_FALSE(gainCircleMatch({{0.3, 0}, {0, 0}, {4, 0}, {0.2, 0}}, 3.0));
 }
