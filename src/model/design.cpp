@@ -39,6 +39,7 @@ void clearCounts(Design& d)
     d.undoneStartPoint = 0;
     d.currentPoint = {};
     d.z0 = 50.0f;
+    d.partSeries = defaultSeries;
     d.widebandDone = false;
     d.modified = false;
 }

@@ -6,6 +6,7 @@
 // Fixed capacities with counts; undo lowers a count and never erases an item.
 #include "core/complex.h"
 #include "core/element.h"
+#include "core/eseries.h"
 #include "core/twoport_types.h"
 #include "model/dialog_message.h"
 
@@ -154,6 +155,9 @@ struct Design {
     int elementCount = 0;
 
     float z0 = 50.0f;
+    // The series the parts are bought from: its tolerance applies to every
+    // L, C and R without one of its own.
+    ESeries partSeries = defaultSeries;
 
     std::array<float, qCapacity> qCircles{};
     int qCount = 0;

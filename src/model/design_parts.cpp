@@ -17,6 +17,8 @@ namespace zelvo {
 namespace {
 
 constexpr std::string_view header = "[PARTS]";
+// The design's part series, a line of its own without an element index.
+constexpr std::string_view seriesKey = "SERIES=";
 // Block data goes in pieces short enough for a reader with a line limit.
 constexpr std::size_t dataPiece = 160;
 
@@ -124,10 +126,12 @@ std::string partsSectionText(const Design& d, int elements)
 {
     const int n = std::clamp(elements, 0, Design::elementCapacity);
     const auto slots = d.elements.begin();
-    if (std::none_of(slots, slots + n, keepsParts))
+    if (std::none_of(slots, slots + n, keepsParts) && d.partSeries == defaultSeries)
         return {};
     std::string out;
     line(out, std::string(header));
+    if (d.partSeries != defaultSeries)
+        line(out, std::string(seriesKey) + std::string(seriesName(d.partSeries)));
     for (int i = 0; i < n; ++i) {
         const Element& e = d.elements[static_cast<std::size_t>(i)];
         if (!keepsParts(e))
@@ -174,6 +178,11 @@ bool readPartsSection(Design& d, std::string_view bytes, std::string* why)
             if (upper.find(header) == std::string::npos)
                 break;
             inSection = true;
+            continue;
+        }
+        if (inSection && l.starts_with(seriesKey)) {
+            // An unknown series (a later program's) leaves the default.
+            d.partSeries = seriesFromName(l.substr(seriesKey.size())).value_or(defaultSeries);
             continue;
         }
         const std::optional<KeyLine> k = inSection ? keyLine(l) : std::nullopt;

@@ -182,3 +182,27 @@ TEST(DesignFileRead, OlderRlcEndsAreRecomputedAtTheStartFrequency)
     EXPECT_NEAR(endOf(*back, 1).re, right.re, 1e-4 * magnitude(right));
     EXPECT_NEAR(endOf(*back, 1).im, right.im, 1e-4 * magnitude(right));
 }
+
+TEST(DesignParts, ThePartSeriesIsKeptOnlyWhenNotTheDefault)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, -30, 1e9});
+    appendElement(*d, element(ElementKind::CS, 3.3e-12));
+    // The default series writes nothing: the file is the classic one.
+    EXPECT_EQ(designFileText(*d).find("[PARTS]"), std::string::npos);
+    d->partSeries = ESeries::E96;
+    const std::string text = designFileText(*d);
+    ASSERT_EQ(text.rfind("[PARTS]\r\nSERIES=E96\r\n\r\n", 0), 0u);
+    auto back = emptyDesign();
+    ASSERT_EQ(readDesignText(*back, text), designFileOk);
+    EXPECT_EQ(back->partSeries, ESeries::E96);
+    EXPECT_EQ(designFileText(*back), text);
+    // A series this program does not know leaves the default; New forgets it.
+    auto unknown = emptyDesign();
+    std::string later = text;
+    later.replace(later.find("E96"), 3, "E384");
+    ASSERT_EQ(readDesignText(*unknown, later), designFileOk);
+    EXPECT_EQ(unknown->partSeries, defaultSeries);
+    newDesign(*back);
+    EXPECT_EQ(back->partSeries, defaultSeries);
+}
