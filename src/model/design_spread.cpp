@@ -3,6 +3,7 @@
 #include "model/design_spread.h"
 
 #include "core/abcd.h"
+#include "model/response.h"
 
 #include <algorithm>
 
@@ -56,6 +57,35 @@ std::vector<EditRecord> standardValueRecords(const Design& d, const StandardChoi
         records.push_back(r);
     }
     return records;
+}
+
+ReturnLossBand returnLossBand(const Design& d, const std::vector<double>& frequencies,
+                              ToleranceSetup setup)
+{
+    ReturnLossBand band;
+    const std::span<const Element> chain = designChain(d);
+    const LoadModel model = loadModelOf(d);
+    std::vector<SpreadLoad> loads;
+    for (const double f : frequencies) {
+        if (!chainDefinedAt(chain, f))
+            continue;
+        loads.push_back({loadAt(d, model, f), f});
+        band.f.push_back(f);
+    }
+    setup.keepEnds = false;
+    setup.target = {static_cast<double>(d.z0)};
+    setup.tolerances = designTolerances(d);
+    const ChainSpread spread(chain, loads, designFrequency(d));
+    const ToleranceResult r = runTolerance(spread, setup);
+    band.bestDb = r.loadBestDb;
+    band.worstDb = r.loadWorstDb;
+    // The chain as it is: one sample with every factor 1.
+    const std::vector<double> ones(chain.size(), 1.0);
+    ChainSpread::Output nominal;
+    spread.evaluate(ones, 1, setup.target, nominal, false, true);
+    for (const double g2 : nominal.loadMax)
+        band.nominalDb.push_back(returnLossDb(g2));
+    return band;
 }
 
 } // namespace zelvo

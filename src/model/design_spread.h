@@ -34,4 +34,16 @@ std::vector<double> designTolerances(const Design& d);
 // editElementValues applies (only the elements that change).
 std::vector<EditRecord> standardValueRecords(const Design& d, const StandardChoice& choice);
 
+// The return loss against z0 over a sweep, as the frequency response shows
+// it, with its spread over the parts' tolerances: per frequency the best and
+// the worst sample and the chain as it is (dB). The load between the data
+// points as the response takes it; frequencies at which a block has no value
+// are left out.
+struct ReturnLossBand {
+    std::vector<double> f;
+    std::vector<double> bestDb, worstDb, nominalDb;
+};
+ReturnLossBand returnLossBand(const Design& d, const std::vector<double>& frequencies,
+                              ToleranceSetup setup);
+
 } // namespace zelvo

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 #include "render/chart_geometry.h"
+#include "render/tolerance_cloud.h"
 #include "ui/print_pages.h"
 
 #include <QString>
@@ -89,6 +90,11 @@ struct DialogMemory {
     NoiseDialogMemory noise;
     int pictureView = 0;     // the PictureView exported last
     int pictureSize = 2000;  // longer side of an exported PNG
+    // The tolerance analysis' choices.
+    bool toleranceGaussian = false;
+    int toleranceSamples = 2000;
+    int toleranceSeed = 1;
+    double toleranceTargetDb = 15.0;
 };
 
 // The print options and the chosen printer, kept for the run and never saved.
@@ -118,6 +124,9 @@ struct AppState {
     // while the dialog shows them.
     std::vector<Complex> bandLoadPreview;
     std::vector<Complex> bandPreview;
+    // The tolerance analysis' samples of the chain's end at each data point,
+    // drawn while its window is open.
+    ToleranceCloud toleranceCloud;
     QString settingsPath;
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left

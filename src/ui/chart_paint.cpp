@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "render/chart_objects.h"
 #include "render/painter_canvas.h"
+#include "render/tolerance_cloud.h"
 
 #include <QImage>
 #include <QPainter>
@@ -66,6 +67,8 @@ namespace {
 
 // Proposed networks, apart from every colour of the settings' defaults.
 constexpr Colour previewColour = rgb(200, 0, 200);
+// The tolerance spread, apart from the preview and the defaults too.
+constexpr Colour toleranceColour = rgb(230, 120, 0);
 
 ChartGeometry windowGeometry(const AppState& state, int fontHeight)
 {
@@ -93,6 +96,7 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
     if (!state.matchPreview.empty())
         drawPreviewArcs(canvas, state.matchPreview, state.design.z0, previewColour,
                         state.settings.lineWidth, g, designFrequency(state.design));
+    drawToleranceCloud(canvas, state.toleranceCloud, state.design.z0, toleranceColour, g);
     drawPreviewCurve(canvas, state.bandLoadPreview, state.design.z0,
                      {PenStyle::Dotted, 1, state.settings.dataPointColour}, g);
     drawPreviewCurve(canvas, state.bandPreview, state.design.z0,

@@ -7,6 +7,7 @@
 #include "model/touchstone.h"
 #include "ui/about.h"
 #include "ui/chart_window.h"
+#include "ui/dialogs/tolerance_dialog.h"
 #include "ui/commands/block_commands.h"
 #include "ui/commands/chart_commands.h"
 #include "ui/commands/circle_commands.h"
@@ -105,7 +106,43 @@ MainWindow::MainWindow(AppState& state, const Platform& platform, QSize screen, 
     resize(screenW_, screenH_ + (screen.isEmpty() ? statusBar()->sizeHint().height() : 0));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Its last repaint would reach a window half taken down.
+    if (tolerance_) {
+        tolerance_->onRepaint = nullptr;
+        delete tolerance_;
+    }
+}
+
+ToleranceDialog* MainWindow::toleranceWindow() const
+{
+    return tolerance_.data();
+}
+
+void MainWindow::openToleranceWindow()
+{
+    const Design& d = state_.design;
+    if (d.elementCount <= 0 || d.dataPointCount <= 0) {
+        report(platform_, state_.settings, this,
+               {"Tolerance analysis needs at least one data point and one element.", "",
+                MessageIcon::Exclamation});
+        return;
+    }
+    if (!tolerance_) {
+        tolerance_ = new ToleranceDialog(state_, platform_, this);
+        tolerance_->setAttribute(Qt::WA_DeleteOnClose);
+        tolerance_->onRepaint = [this] {
+            updateTitle();
+            repaintChart();
+        };
+        tolerance_->show();
+        tolerance_->run();
+    }
+    tolerance_->show();
+    tolerance_->raise();
+    tolerance_->activateWindow();
+}
 
 QString MainWindow::shownTitle() const
 {
@@ -658,6 +695,13 @@ void MainWindow::run(Command command)
     case Command::BroadbandMatch:
         tuner_->endSession();
         broadbandCommand(c);
+        break;
+    case Command::StandardValues:
+        tuner_->endSession();
+        standardValuesCommand(c);
+        break;
+    case Command::ToleranceAnalysis:
+        openToleranceWindow();
         break;
     case Command::Tuner:
         if (!tunerDock_->isVisible() && tunerDock_->isFloating() && !tunerPlaced_) {

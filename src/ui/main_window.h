@@ -12,6 +12,7 @@
 #include "ui/shell.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -27,6 +28,7 @@ class RecentFilesMenu;
 class ReadoutPanel;
 class SchematicWindow;
 class Toolbox;
+class ToleranceDialog;
 class Tuner;
 class TunerDock;
 struct CommandContext;
@@ -61,6 +63,8 @@ class MainWindow : public QMainWindow, public Shell {
     ReadoutPanel& readouts() const { return *readouts_; }
     Tuner& tuner() const { return *tuner_; }
     TunerDock* tunerDock() const { return tunerDock_; }
+    // The tolerance analysis window while it is open.
+    ToleranceDialog* toleranceWindow() const;
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
     // Created with the first use of S-Plot mode, not at start-up.
@@ -100,6 +104,7 @@ class MainWindow : public QMainWindow, public Shell {
     void showModeWindows();
     void arrangePlots();
     void showWhole(SPlotWindow w);
+    void openToleranceWindow();
     CommandContext context();
     // The S-Plot view whose window is active, as a picture to export.
     std::optional<PictureView> activePictureView() const;
@@ -121,6 +126,7 @@ class MainWindow : public QMainWindow, public Shell {
     bool tunerPlaced_ = false; // later, the tuner stays where the user put it
     std::unique_ptr<Tuner> tuner_;
     TunerDock* tunerDock_ = nullptr;
+    QPointer<ToleranceDialog> tolerance_;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<RecentFilesMenu> recent_;
     std::function<void()> onClosed_;

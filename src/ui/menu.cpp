@@ -62,6 +62,9 @@ const Menu menus[] = {
       {Command::BroadbandMatch, "&Broadband match..."},
       {Command::Optimise, "&Optimize..."},
       {separator, ""},
+      {Command::StandardValues, "&Standard values..."},
+      {Command::ToleranceAnalysis, "&Tolerance analysis..."},
+      {separator, ""},
       {Command::InsertBlock, "&Insert two-port block..."}}},
     {"&Options",
      {{Command::ZChart, "&Z-Chart", true},
@@ -115,7 +118,8 @@ constexpr Command chartItems[] = {
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::BroadbandMatch, Command::Optimise, Command::Tuner,
     Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit,
-    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses};
+    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses, Command::StandardValues,
+    Command::ToleranceAnalysis};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

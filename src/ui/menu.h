@@ -77,6 +77,8 @@ enum class Command : int {
     InsertBlock = 250,
     ExportNetwork = 251,
     PartLosses = 252,
+    StandardValues = 253,
+    ToleranceAnalysis = 254,
 };
 
 class MainMenu {

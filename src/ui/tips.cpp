@@ -99,6 +99,10 @@ QString commandTip(Command c)
         return QStringLiteral("Adds a measured two-port (a transistor, a vendor's part) from a Touchstone file to the chain");
     case Command::ExportNetwork:
         return QStringLiteral("Writes the matching network as a two-port Touchstone file (.s2p) for other tools");
+    case Command::StandardValues:
+        return QStringLiteral("Moves every L, C and R to the E-series values that keep the best worst-case match");
+    case Command::ToleranceAnalysis:
+        return QStringLiteral("Draws the spread of the match over the parts' tolerances and gives its yield");
     case Command::PartLosses:
         return QStringLiteral("Sets the Q, ESR, self-resonance and line loss of parts placed from now on");
     case Command::ExportH:

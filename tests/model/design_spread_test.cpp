@@ -3,6 +3,7 @@
 #include "model/design_spread.h"
 
 #include "model/design_builders.h"
+#include "model/response.h"
 
 #include <gtest/gtest.h>
 
@@ -40,4 +41,32 @@ TEST(DesignSpread, TolerancesLoadsAndStandardRecordsOfADesign)
     ASSERT_TRUE(undoLast(*d));
     EXPECT_EQ(d->elements[0].value, 3.52e-9);
     EXPECT_EQ(d->elements[1].value, 1.77e-12);
+}
+
+TEST(DesignSpread, ReturnLossBandSpansTheResponseOfTheChainAsItIs)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {12, -20, 2.4e9});
+    appendDataPoint(*d, {14, -16, 2.6e9});
+    appendElement(*d, element(ElementKind::IS, 3.5e-9));
+    appendElement(*d, element(ElementKind::CP, 1.7e-12));
+    std::vector<double> fs;
+    for (int i = 0; i <= 20; ++i)
+        fs.push_back(2.3e9 + 0.02e9 * i);
+    const Response response = computeResponse(*d, fs);
+    ToleranceSetup setup;
+    setup.samples = 500;
+    const ReturnLossBand band = returnLossBand(*d, fs, setup);
+    ASSERT_EQ(band.f.size(), fs.size());
+    int checked = 0;
+    for (std::size_t i = 0; i < fs.size(); ++i) {
+        // The load interpolated as the response takes it, the same chain.
+        EXPECT_NEAR(band.nominalDb[i], response.points[i].inputReturnLossDb, 1e-6) << i;
+        EXPECT_LE(band.worstDb[i], band.nominalDb[i] + 1e-9);
+        EXPECT_GE(band.bestDb[i], band.worstDb[i]);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 21);
+    // 5 % (E24) parts move the match: the band has a width.
+    EXPECT_GT(band.bestDb[10] - band.worstDb[10], 0.5);
 }

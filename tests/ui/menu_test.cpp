@@ -78,6 +78,8 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::Optimise, "&Optimize..."},
         {Command::BroadbandMatch, "&Broadband match..."},
         {Command::InsertBlock, "&Insert two-port block..."},
+        {Command::StandardValues, "&Standard values..."},
+        {Command::ToleranceAnalysis, "&Tolerance analysis..."},
         {Command::Tuner, "T&uner"},
     };
     for (const auto& [id, text] : items) {

@@ -6,6 +6,7 @@
 #include "ui/dialogs/broadband_dialog.h"
 #include "ui/dialogs/match_dialog.h"
 #include "ui/dialogs/optimise_dialog.h"
+#include "ui/dialogs/standard_values_dialog.h"
 #include "ui/messages.h"
 
 namespace zelvo {
@@ -37,6 +38,25 @@ void optimiseCommand(CommandContext& c)
     }
     OptimiseDialog dialog(c.state, c.platform, c.parent());
     dialog.exec();
+    c.shell.repaintAll();
+}
+
+void standardValuesCommand(CommandContext& c)
+{
+    const Design& d = c.design();
+    if (d.elementCount <= 0 || d.dataPointCount <= 0) {
+        report(c.platform, c.state.settings, c.parent(),
+               {"Standard values need at least one data point and one element.", "",
+                MessageIcon::Exclamation});
+        return;
+    }
+    if (const auto full = checkHistoryRoom(d)) {
+        report(c.platform, c.state.settings, c.parent(), *full);
+        return;
+    }
+    StandardValuesDialog dialog(c.state, c.platform, c.parent());
+    dialog.exec();
+    c.shell.updateTitle();
     c.shell.repaintAll();
 }
 

@@ -13,5 +13,7 @@ void optimiseCommand(CommandContext& c);
 // Refused like an element button, except that a design without data points
 // may take its load from a one-port file.
 void broadbandCommand(CommandContext& c);
+// Refused without elements or data points.
+void standardValuesCommand(CommandContext& c);
 
 } // namespace zelvo

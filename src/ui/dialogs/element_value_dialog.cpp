@@ -128,6 +128,23 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
         addField(main_, QStringLiteral("1:"), QStringLiteral("value"), e.value, {}, 3);
     }
 
+    if (hasTolerance(kind_)) {
+        tolerance_ = numberField(QStringLiteral("tolerance"));
+        if (e.tolerance > 0.0)
+            tolerance_->setText(QString::number(e.tolerance * 100.0, 'g', 6));
+        // Blank: the design's series decides.
+        tolerance_->setPlaceholderText(
+            QStringLiteral("%1 (%2)")
+                .arg(seriesTolerance(d.partSeries) * 100.0)
+                .arg(QString::fromLatin1(seriesName(d.partSeries))));
+        auto* label = new QLabel(QStringLiteral("&Tolerance:"), this);
+        label->setBuddy(tolerance_);
+        grid_->addWidget(label, rows_, 0);
+        grid_->addWidget(tolerance_, rows_, 1);
+        grid_->addWidget(new QLabel(QStringLiteral("%"), this), rows_, 2);
+        ++rows_;
+    }
+
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -232,11 +249,26 @@ void ElementValueDialog::onOk()
                   QStringLiteral("Value must be > 0"));
         return;
     }
+    double tolerance = 0.0;
+    if (tolerance_) {
+        const FieldValue t = readField(tolerance_->text());
+        if (t.state != FieldValue::State::Empty) {
+            if (refuseUnreadable(tolerance_, t))
+                return;
+            if (!(t.value >= 0.0 && t.value < 100.0)) {
+                failField(tolerance_, QStringLiteral("Value must lie in the range between 0 and "
+                                                     "100 % (blank: the series' tolerance)"));
+                return;
+            }
+            tolerance = t.value / 100.0;
+        }
+    }
     std::optional<PartLoss> loss;
     if (loss_) {
         loss = loss_->readLoss(
-            [this](QLineEdit* f, const QString& text, const QString& title) {
-                failField(f, text, title);
+            [this](QLineEdit* f, const QString& text, const QString&) {
+                // Every refused field is titled alike.
+                failField(f, text);
             },
             designFrequency(d));
         if (!loss)
@@ -290,6 +322,8 @@ void ElementValueDialog::onOk()
     }
     if (loss)
         edited.loss = *loss;
+    if (tolerance_)
+        edited.tolerance = tolerance;
     if (!editElement(d, row_, edited)) {
         const auto full = checkHistoryRoom(d);
         message(full ? QString::fromStdString(full->text) : QString(), MessageIcon::Error, true);

@@ -50,6 +50,8 @@ class ElementValueDialog : public ZelvoDialog {
     int row_;
     Field main_, l_, c_, er_, impedance_;
     LossBox* loss_ = nullptr;
+    QLineEdit* tolerance_ = nullptr; // L, C and R: percent, blank for the series'
+
     QGridLayout* grid_;
     int rows_ = 0;
 };

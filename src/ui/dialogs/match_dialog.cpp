@@ -6,12 +6,16 @@
 #include "core/format.h"
 #include "core/number_text.h"
 #include "model/design_rules.h"
+#include "model/design_spread.h"
 #include "ui/app_state.h"
+#include "ui/dialogs/standard_values_dialog.h"
 #include "ui/element_label.h"
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -87,6 +91,23 @@ std::optional<double> worstReturnLoss(const Design& d, const std::vector<Element
     return worst <= 0.0 ? 120.0 : -20.0 * std::log10(std::min(worst, 1.0));
 }
 
+std::vector<Element> standardNetwork(const Design& d, std::vector<Element> network, Complex target,
+                                     ESeries series)
+{
+    const std::span<const Element> own = designChain(d);
+    std::vector<Element> whole(own.begin(), own.end());
+    whole.insert(whole.end(), network.begin(), network.end());
+    const std::vector<bool> free = standardFree(network, series);
+    std::unique_ptr<bool[]> mask(new bool[whole.size()]());
+    for (std::size_t i = 0; i < free.size(); ++i)
+        mask[own.size() + i] = free[i];
+    const StandardChoice c = chooseStandardValues(whole, designLoads(d).loads, designFrequency(d),
+                                                  target, series, {mask.get(), whole.size()});
+    for (std::size_t i = 0; i < network.size(); ++i)
+        network[i].value = c.values[own.size() + i];
+    return network;
+}
+
 MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
@@ -131,6 +152,13 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     lineLabel->setBuddy(lineImpedance_);
     lineRow->addWidget(lineLabel);
     lineRow->addWidget(lineImpedance_);
+    lineRow->addSpacing(24);
+    standard_ = new QCheckBox(QStringLiteral("Standard &values of series"), this);
+    standard_->setObjectName(QStringLiteral("standardValues"));
+    series_ = seriesCombo(this, state.design.partSeries);
+    series_->setObjectName(QStringLiteral("series"));
+    lineRow->addWidget(standard_);
+    lineRow->addWidget(series_);
     lineRow->addStretch(1);
     column->addLayout(lineRow);
 
@@ -162,6 +190,11 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     connect(targetGroup_, &QButtonGroup::idClicked, this, [this] { recompute(); });
     for (QLineEdit* e : {targetR_, targetX_, lineImpedance_})
         connect(e, &QLineEdit::editingFinished, this, [this] { recompute(); });
+    connect(standard_, &QCheckBox::toggled, this, [this] { recompute(); });
+    connect(series_, &QComboBox::currentIndexChanged, this, [this] {
+        if (standard_->isChecked())
+            recompute();
+    });
     connect(point_, &QSpinBox::valueChanged, this, [this] {
         if (targetGroup_->checkedId() == TargetConjugate)
             recompute();
@@ -275,6 +308,9 @@ void MatchDialog::recompute()
         request.lineImpedance = 0.0f; // lumped networks only
     }
     result_ = synthesiseMatches(request);
+    if (standard_->isChecked())
+        for (MatchSolution& s : result_.solutions)
+            s.elements = standardNetwork(d, std::move(s.elements), *t, comboSeries(series_));
     // Why nothing is listed comes first; why the lines are missing after it.
     QStringList notes;
     if (!result_.refusal.empty())

@@ -12,6 +12,8 @@
 #include <functional>
 
 class QButtonGroup;
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 class QTreeWidget;
@@ -28,6 +30,8 @@ class MatchDialog : public ZelvoDialog {
 
     QTreeWidget* list() const { return list_; }
     QLabel* messageLabel() const { return message_; }
+    QCheckBox* standardValues() const { return standard_; }
+    QComboBox* series() const { return series_; }
     const MatchResult& result() const { return result_; }
     // Appends the selected network; false (with a message) when refused.
     bool applySelected();
@@ -51,6 +55,8 @@ class MatchDialog : public ZelvoDialog {
     QLineEdit* targetX_ = nullptr;
     QSpinBox* point_ = nullptr;
     QLineEdit* lineImpedance_ = nullptr;
+    QCheckBox* standard_ = nullptr;
+    QComboBox* series_ = nullptr;
     QLabel* from_ = nullptr;
     QLabel* message_ = nullptr;
     QTreeWidget* list_ = nullptr;
@@ -62,5 +68,11 @@ class MatchDialog : public ZelvoDialog {
 // has the design frequency.
 std::optional<double> worstReturnLoss(const Design& d, const std::vector<Element>& network,
                                       Complex target);
+
+// The network's L, C and R moved to values of the series: the combination
+// with the best worst return loss against the target over the design's data
+// points, the design's own chain held as it is.
+std::vector<Element> standardNetwork(const Design& d, std::vector<Element> network, Complex target,
+                                     ESeries series);
 
 } // namespace zelvo

@@ -6,10 +6,14 @@
 #include "core/format.h"
 #include "core/number_text.h"
 #include "model/design_rules.h"
+#include "model/design_spread.h"
 #include "ui/app_state.h"
+#include "ui/dialogs/standard_values_dialog.h"
 #include "ui/element_label.h"
 #include "ui/messages.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -22,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <memory>
 
 namespace zelvo {
 
@@ -110,6 +115,15 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     row->addWidget(targetX_, 1, 3);
     row->addWidget(new QLabel(QStringLiteral("Ohm"), this), 1, 4);
     column->addLayout(row);
+    auto* standardRow = new QHBoxLayout;
+    standard_ = new QCheckBox(QStringLiteral("Round the result to standard &values of series"), this);
+    standard_->setObjectName(QStringLiteral("standardValues"));
+    series_ = seriesCombo(this, d.partSeries);
+    series_->setObjectName(QStringLiteral("series"));
+    standardRow->addWidget(standard_);
+    standardRow->addWidget(series_);
+    standardRow->addStretch(1);
+    column->addLayout(standardRow);
     summary_ = new QLabel(this);
     column->addWidget(summary_);
 
@@ -189,6 +203,40 @@ std::optional<OptimiseSetup> OptimiseDialog::setup()
     return s;
 }
 
+std::vector<double> OptimiseDialog::standardResult(const OptimiseSetup& s,
+                                                   std::vector<double> values) const
+{
+    const Design& d = state_.design;
+    const std::span<const Element> own = designChain(d);
+    std::vector<Element> chain(own.begin(), own.end());
+    std::unique_ptr<bool[]> free(new bool[chain.size()]());
+    for (std::size_t i = 0; i < s.variables.size(); ++i) {
+        const TuneVariable& v = s.variables[i];
+        const std::size_t k = static_cast<std::size_t>(v.index);
+        if (k >= chain.size())
+            continue;
+        setPartValue(chain[k], v.part, values[i]);
+        free[k] = v.part == ElementPart::Value;
+    }
+    const ESeries series = comboSeries(series_);
+    const std::vector<bool> allowed = standardFree(chain, series);
+    for (std::size_t i = 0; i < chain.size(); ++i)
+        free[i] = free[i] && allowed[i];
+    std::vector<SpreadLoad> loads;
+    for (const int p : s.points) {
+        const DataPoint& dp = d.dataPoints[static_cast<std::size_t>(p)];
+        loads.push_back({{dp.r, dp.x}, dp.f});
+    }
+    const StandardChoice c = chooseStandardValues(chain, loads, designFrequency(d), s.target,
+                                                  series, {free.get(), chain.size()});
+    for (std::size_t i = 0; i < s.variables.size(); ++i) {
+        const std::size_t k = static_cast<std::size_t>(s.variables[i].index);
+        if (k < chain.size() && free[k])
+            values[i] = c.values[k];
+    }
+    return values;
+}
+
 bool OptimiseDialog::run()
 {
     const std::optional<OptimiseSetup> s = setup();
@@ -216,7 +264,10 @@ bool OptimiseDialog::run()
                               .arg(returnLoss(result_.startWorst), 0, 'f', 2));
         return false;
     }
-    if (!editElementValues(d, resultRecords(d, s->variables, result_.values))) {
+    std::vector<double> values = result_.values;
+    if (standard_->isChecked())
+        values = standardResult(*s, values);
+    if (!editElementValues(d, resultRecords(d, s->variables, values))) {
         if (const auto full = checkHistoryRoom(d))
             zelvo::report(platform_, state_.settings, this, *full);
         return false;

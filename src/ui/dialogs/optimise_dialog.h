@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QTableWidget;
@@ -28,16 +30,24 @@ class OptimiseDialog : public ZelvoDialog {
     // Runs the search (progress with Cancel) and applies the best values.
     bool run();
     const OptimiseResult& result() const { return result_; }
+    QCheckBox* standardValues() const { return standard_; }
+    QComboBox* series() const { return series_; }
 
     // For tests: replaces the progress dialog; false cancels.
     std::function<bool(const OptimiseProgress&)> progressOverride;
 
   private:
+    // The optimised values with every L, C and R among them moved to the
+    // best combination of series values.
+    std::vector<double> standardResult(const OptimiseSetup& s, std::vector<double> values) const;
+
     QTableWidget* elements_ = nullptr;
     QListWidget* points_ = nullptr;
     QLineEdit* targetR_ = nullptr;
     QLineEdit* targetX_ = nullptr;
     QLabel* summary_ = nullptr;
+    QCheckBox* standard_ = nullptr;
+    QComboBox* series_ = nullptr;
     std::vector<std::array<ShownValue, 2>> shownBounds_; // Min, Max of each row
     OptimiseResult result_;
 };

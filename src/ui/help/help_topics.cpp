@@ -61,6 +61,9 @@ constexpr Keyword keywords[] = {
     {"Two-Port Block", "network.html#block"},
     {"Network as Touchstone", "files.html#touchstone"},
     {"Broadband Match", "broadband.html"},
+    {"Standard Values", "tolerance.html#standard"},
+    {"Tolerance Analysis", "tolerance.html#analysis"},
+    {"Tolerance", "tolerance.html#series"},
 };
 
 constexpr struct {
@@ -78,6 +81,7 @@ constexpr struct {
     {"Wideband evaluation", "wideband.html"},
     {"Tuning, matching and optimising", "tuning.html"},
     {"Broadband matching", "broadband.html"},
+    {"Standard values and tolerances", "tolerance.html"},
     {"Undo and redo", "undo.html"},
     {"Files and netlists", "files.html"},
     {"Copying to the clipboard", "clipboard.html"},
