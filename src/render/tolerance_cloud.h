@@ -27,6 +27,6 @@ std::vector<Point> convexOutline(std::vector<Point> points);
 
 // At most `dots` samples of each load are drawn as dots, spread over its list.
 void drawToleranceCloud(Canvas& canvas, const ToleranceCloud& cloud, float z0, Colour colour,
-                        const ChartGeometry& geometry, int dots = 300);
+                        const ChartGeometry& geometry, int dots = 60);
 
 } // namespace zelvo

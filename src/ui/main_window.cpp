@@ -137,6 +137,9 @@ void MainWindow::openToleranceWindow()
             repaintChart();
         };
         tolerance_->show();
+        // Over the schematic column, as the matching dialog, so that the
+        // clouds on the chart stay in sight.
+        tolerance_->move(mapToGlobal(QPoint(8, 60)));
         tolerance_->run();
     }
     tolerance_->show();

@@ -61,7 +61,9 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     law_ = new QComboBox(this);
     law_->setObjectName(QStringLiteral("law"));
     law_->addItem(QStringLiteral("Uniform within the tolerance"));
-    law_->addItem(QStringLiteral("Gaussian, tolerance = 3 sigma, cut at the tolerance"));
+    law_->addItem(QStringLiteral("Gaussian, 3 sigma = tolerance"));
+    law_->setToolTip(QStringLiteral("Gaussian: the tolerance is three standard deviations; a draw "
+                                    "beyond it is drawn again"));
     law_->setCurrentIndex(m.toleranceGaussian ? 1 : 0);
     add(QStringLiteral("&Spread"), law_);
     samples_ = new QSpinBox(this);
@@ -74,13 +76,16 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     seed_->setObjectName(QStringLiteral("seed"));
     seed_->setRange(0, 999999);
     seed_->setValue(m.toleranceSeed);
-    add(QStringLiteral("S&eed"), seed_, QStringLiteral("(the same seed gives the same samples)"));
+    seed_->setToolTip(QStringLiteral("The same seed gives the same samples"));
+    add(QStringLiteral("S&eed"), seed_);
     target_ = numberField(QStringLiteral("target"));
     target_->setText(fixed(m.toleranceTargetDb, 1));
-    add(QStringLiteral("&Target return loss"), target_, QStringLiteral("dB at every data point"));
+    add(QStringLiteral("&Target return loss"), target_, QStringLiteral("dB"));
     series_ = seriesCombo(this, state.design.partSeries);
     series_->setObjectName(QStringLiteral("series"));
-    add(QStringLiteral("Parts without a tolerance of their &own"), series_);
+    series_->setToolTip(QStringLiteral("The series whose tolerance a part without one of its own "
+                                       "has; kept in the design"));
+    add(QStringLiteral("&Part series"), series_);
     column->addLayout(grid);
     follow_ = new QCheckBox(QStringLiteral("&Follow changes of the design (live tuning)"), this);
     follow_->setObjectName(QStringLiteral("follow"));
@@ -95,10 +100,13 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     table_->setObjectName(QStringLiteral("parts"));
     table_->setHorizontalHeaderLabels({QStringLiteral("Element"), QStringLiteral("Value"),
                                        QStringLiteral("Tolerance"), QStringLiteral("Worst sample"),
-                                       QStringLiteral("RL drop at its worse end")});
+                                       QStringLiteral("RL drop")});
+    table_->horizontalHeaderItem(ColumnSensitivity)
+        ->setToolTip(QStringLiteral("How much the worst return loss drops with this part alone at "
+                                    "the worse end of its tolerance"));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setMinimumSize(600, 180);
+    table_->setMinimumSize(440, 150);
     column->addWidget(table_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
