@@ -382,7 +382,7 @@ bool BroadbandDialog::search()
     QString problem;
     const std::optional<LoadSamples> load = currentLoad(&problem);
     if (!load) {
-        message(problem, errorTitle, MessageIcon::Exclamation, true);
+        message(problem, MessageIcon::Exclamation, true);
         return false;
     }
     BandRequest request;
@@ -434,7 +434,7 @@ bool BroadbandDialog::search()
 
     BandProblem band = makeBandProblem(*load, request);
     if (!band.problem.empty()) {
-        message(text(band.problem), errorTitle, MessageIcon::Exclamation, true);
+        failField(f1_, text(band.problem)); // the band, the weights or the count
         return false;
     }
     options.centreLoad = band.centreLoad;
@@ -575,8 +575,8 @@ bool BroadbandDialog::applySelected()
     Design& d = state_.design;
     const int row = selectedRow();
     if (row < 0) {
-        message(QStringLiteral("Search first, then choose a network."), QString(),
-                MessageIcon::Exclamation, false);
+        message(QStringLiteral("Search first, then choose a network."), MessageIcon::Exclamation,
+                false);
         return false;
     }
     const bool fromFile = searchedLoad_ == LoadFile;
@@ -589,7 +589,7 @@ bool BroadbandDialog::applySelected()
                                    "frequencies as data points with the network after them, so "
                                    "it needs a design without data points: start one with "
                                    "File > New, then search and apply again."),
-                    QString(), MessageIcon::Exclamation, true);
+                    MessageIcon::Exclamation, true);
             return false;
         }
         const LadderBand& b = problem_.band;

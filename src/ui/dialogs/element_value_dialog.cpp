@@ -235,8 +235,8 @@ void ElementValueDialog::onOk()
     std::optional<PartLoss> loss;
     if (loss_) {
         loss = loss_->readLoss(
-            [this](QLineEdit* f, const QString& text, const QString& title) {
-                failField(f, text, title);
+            [this](QLineEdit* f, const QString& text) {
+                failField(f, text);
             },
             designFrequency(d));
         if (!loss)
