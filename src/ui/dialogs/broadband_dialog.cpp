@@ -382,7 +382,7 @@ bool BroadbandDialog::search()
     QString problem;
     const std::optional<LoadSamples> load = currentLoad(&problem);
     if (!load) {
-        refuse(problem);
+        message(problem, MessageIcon::Exclamation, true);
         return false;
     }
     BandRequest request;
@@ -434,7 +434,7 @@ bool BroadbandDialog::search()
 
     BandProblem band = makeBandProblem(*load, request);
     if (!band.problem.empty()) {
-        refuse(text(band.problem));
+        failField(f1_, text(band.problem)); // the band, the weights or the count
         return false;
     }
     options.centreLoad = band.centreLoad;

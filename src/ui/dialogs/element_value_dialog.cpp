@@ -266,8 +266,7 @@ void ElementValueDialog::onOk()
     std::optional<PartLoss> loss;
     if (loss_) {
         loss = loss_->readLoss(
-            [this](QLineEdit* f, const QString& text, const QString&) {
-                // Every refused field is titled alike.
+            [this](QLineEdit* f, const QString& text) {
                 failField(f, text);
             },
             designFrequency(d));
