@@ -138,6 +138,14 @@ TEST_F(ToleranceTest, AnalysisDrawsTheCloudGivesTheYieldAndFollowsTheDesign)
     QApplication::processEvents();
     EXPECT_EQ(window->toleranceWindow(), nullptr);
     EXPECT_TRUE(state.toleranceCloud.ends.empty());
+    // Opened again, its Close button takes the window and its cloud too.
+    window->run(Command::ToleranceAnalysis);
+    ASSERT_NE(window->toleranceWindow(), nullptr);
+    EXPECT_FALSE(state.toleranceCloud.ends.empty());
+    window->toleranceWindow()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window->toleranceWindow(), nullptr);
+    EXPECT_TRUE(state.toleranceCloud.ends.empty());
 }
 
 TEST_F(ToleranceTest, SeriesChosenInTheAnalysisIsTheDesignsAndCancelKeepsTheSamplesDone)
