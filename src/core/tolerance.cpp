@@ -80,9 +80,9 @@ ToleranceResult runTolerance(const ChainSpread& chain, const ToleranceSetup& set
     const double pass = std::pow(10.0, -setup.targetDb / 10.0);
     std::vector<double> worstG2;
     std::vector<double> loadMin(loads, 1.0), loadMax(loads, 0.0);
-    std::vector<Complex> ends;
-    if (setup.keepEnds)
-        ends.resize(loads * static_cast<std::size_t>(total));
+    const std::size_t kept =
+        setup.keepEnds ? static_cast<std::size_t>(std::clamp(setup.maxEnds, 0, total)) : 0;
+    std::vector<Complex> ends(loads * kept);
     ChainSpread::Output out;
     std::vector<double> factors;
     int done = 0;
@@ -97,16 +97,17 @@ ToleranceResult runTolerance(const ChainSpread& chain, const ToleranceSetup& set
         for (int i = 0; i < n; ++i)
             std::copy_n(drawn[static_cast<std::size_t>(i)].begin() + done, c,
                         factors.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(i) * c));
-        chain.evaluate(factors, count, setup.target, out, setup.keepEnds, true);
+        const std::size_t keepHere =
+            std::min(c, kept > static_cast<std::size_t>(done) ? kept - static_cast<std::size_t>(done) : 0);
+        chain.evaluate(factors, count, setup.target, out, keepHere > 0, true);
         worstG2.insert(worstG2.end(), out.worstGamma2.begin(), out.worstGamma2.end());
         for (std::size_t l = 0; l < loads; ++l) {
             loadMin[l] = std::min(loadMin[l], out.loadMin[l]);
             loadMax[l] = std::max(loadMax[l], out.loadMax[l]);
-            if (setup.keepEnds)
-                std::copy_n(out.ends.begin() + static_cast<std::ptrdiff_t>(l * c), c,
+            if (keepHere > 0)
+                std::copy_n(out.ends.begin() + static_cast<std::ptrdiff_t>(l * c), keepHere,
                             ends.begin() + static_cast<std::ptrdiff_t>(
-                                               l * static_cast<std::size_t>(total) +
-                                               static_cast<std::size_t>(done)));
+                                               l * kept + static_cast<std::size_t>(done)));
         }
         done += count;
     }
@@ -125,13 +126,21 @@ ToleranceResult runTolerance(const ChainSpread& chain, const ToleranceSetup& set
             r.worstFactors.push_back(
                 drawn[static_cast<std::size_t>(i)][static_cast<std::size_t>(r.worstSample)]);
     }
-    if (setup.keepEnds) {
+    if (kept > 0) {
         // Only the samples done, still load after load.
-        r.ends.reserve(loads * static_cast<std::size_t>(done));
+        const std::size_t have = std::min(kept, static_cast<std::size_t>(done));
+        r.endsPerLoad = static_cast<int>(have);
+        r.ends.reserve(loads * have);
         for (std::size_t l = 0; l < loads; ++l) {
-            const auto from = ends.begin() + static_cast<std::ptrdiff_t>(l * static_cast<std::size_t>(total));
-            r.ends.insert(r.ends.end(), from, from + done);
+            const auto from = ends.begin() + static_cast<std::ptrdiff_t>(l * kept);
+            r.ends.insert(r.ends.end(), from, from + static_cast<std::ptrdiff_t>(have));
         }
+    }
+    if (setup.keepEnds && r.worstSample >= 0) {
+        // The worst sample once more, wherever it fell.
+        std::vector<double> worst(r.worstFactors);
+        chain.evaluate(worst, 1, setup.target, out, true);
+        r.worstEnds = out.ends;
     }
     for (std::size_t l = 0; l < loads && done > 0; ++l) {
         r.loadBestDb.push_back(returnLossDb(loadMin[l]));

@@ -20,6 +20,9 @@ struct ToleranceSetup {
     double targetDb = 15.0; // the return loss every load must reach
     Complex target{50.0};   // what the chain's end is matched to
     bool keepEnds = true;   // the cloud of ends, for the chart
+    // Ends are kept for the first samples only: a large run of a design with
+    // many data points would otherwise hold gigabytes for a picture.
+    int maxEnds = 20000;
 };
 
 struct ToleranceResult {
@@ -34,8 +37,11 @@ struct ToleranceResult {
     // alone at the worse end of its tolerance; 0 for a part held.
     std::vector<double> sensitivityDb;
     int mostSensitive = -1; // element index, -1 when no part varies
-    // ends[load * samples + sample], when kept.
+    // ends[load * endsPerLoad + sample] for the first endsPerLoad samples,
+    // when kept; worstEnds[load] the worst sample's.
     std::vector<Complex> ends;
+    int endsPerLoad = 0;
+    std::vector<Complex> worstEnds;
     // Per load: the return loss range over the samples (dB).
     std::vector<double> loadBestDb, loadWorstDb;
     bool cancelled = false;

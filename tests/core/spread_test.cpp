@@ -193,6 +193,19 @@ TEST(Tolerance, SeededRunsRepeatExactlyAndCancelKeepsWhatWasDone)
         if (spread.varies(static_cast<int>(i)))
             worst[i].value *= a.worstFactors[i];
     EXPECT_NEAR(worstDb(worst, loads, f0, {50.0}), a.worstDb, 1e-6);
+    ASSERT_EQ(a.worstEnds.size(), loads.size());
+    EXPECT_EQ(a.worstEnds[2], a.ends[2 * 5000 + static_cast<std::size_t>(a.worstSample)]);
+
+    // Ends kept for the first samples only: the same ones.
+    setup.seed = 42;
+    setup.maxEnds = 700;
+    const ToleranceResult few = runTolerance(spread, setup);
+    EXPECT_EQ(few.endsPerLoad, 700);
+    ASSERT_EQ(few.ends.size(), loads.size() * 700);
+    EXPECT_EQ(few.ends[3 * 700 + 699], a.ends[3 * 5000 + 699]);
+    EXPECT_EQ(few.passing, a.passing);
+    EXPECT_EQ(few.worstEnds, a.worstEnds);
+    setup.maxEnds = 20000;
 
     setup.seed = 42;
     int calls = 0;

@@ -251,12 +251,12 @@ bool ToleranceDialog::run()
     ranOn_ = fingerprint();
 
     ToleranceCloud cloud;
-    const std::size_t n = static_cast<std::size_t>(result_.samples);
+    const std::size_t n = static_cast<std::size_t>(result_.endsPerLoad);
     for (std::size_t l = 0; l < loads.loads.size() && n > 0; ++l) {
         const auto from = result_.ends.begin() + static_cast<std::ptrdiff_t>(l * n);
         cloud.ends.emplace_back(from, from + static_cast<std::ptrdiff_t>(n));
-        cloud.worst.push_back(result_.ends[l * n + static_cast<std::size_t>(result_.worstSample)]);
     }
+    cloud.worst = result_.worstEnds;
     // The cloud keeps the ends; the result need not hold them twice.
     result_.ends.clear();
     result_.ends.shrink_to_fit();
