@@ -6,6 +6,7 @@
 #include "model/response.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zelvo {
 
@@ -66,25 +67,32 @@ ReturnLossBand returnLossBand(const Design& d, const std::vector<double>& freque
     const std::span<const Element> chain = designChain(d);
     const LoadModel model = loadModelOf(d);
     std::vector<SpreadLoad> loads;
-    for (const double f : frequencies) {
-        if (!chainDefinedAt(chain, f))
+    std::vector<std::size_t> at; // the frequency of each load
+    for (std::size_t i = 0; i < frequencies.size(); ++i) {
+        if (!chainDefinedAt(chain, frequencies[i]))
             continue;
-        loads.push_back({loadAt(d, model, f), f});
-        band.f.push_back(f);
+        loads.push_back({loadAt(d, model, frequencies[i]), frequencies[i]});
+        at.push_back(i);
     }
+    band.f = frequencies;
     setup.keepEnds = false;
     setup.target = {static_cast<double>(d.z0)};
     setup.tolerances = designTolerances(d);
     const ChainSpread spread(chain, loads, designFrequency(d));
     const ToleranceResult r = runTolerance(spread, setup);
-    band.bestDb = r.loadBestDb;
-    band.worstDb = r.loadWorstDb;
     // The chain as it is: one sample with every factor 1.
     const std::vector<double> ones(chain.size(), 1.0);
     ChainSpread::Output nominal;
     spread.evaluate(ones, 1, setup.target, nominal, false, true);
-    for (const double g2 : nominal.loadMax)
-        band.nominalDb.push_back(returnLossDb(g2));
+    const double gap = std::numeric_limits<double>::quiet_NaN();
+    band.bestDb.assign(frequencies.size(), gap);
+    band.worstDb.assign(frequencies.size(), gap);
+    band.nominalDb.assign(frequencies.size(), gap);
+    for (std::size_t k = 0; k < at.size() && k < r.loadBestDb.size(); ++k) {
+        band.bestDb[at[k]] = r.loadBestDb[k];
+        band.worstDb[at[k]] = r.loadWorstDb[k];
+        band.nominalDb[at[k]] = returnLossDb(nominal.loadMax[k]);
+    }
     return band;
 }
 

@@ -37,8 +37,8 @@ std::vector<EditRecord> standardValueRecords(const Design& d, const StandardChoi
 // The return loss against z0 over a sweep, as the frequency response shows
 // it, with its spread over the parts' tolerances: per frequency the best and
 // the worst sample and the chain as it is (dB). The load between the data
-// points as the response takes it; frequencies at which a block has no value
-// are left out.
+// points as the response takes it; NaN at frequencies at which a block has
+// no value (gaps in a graph).
 struct ReturnLossBand {
     std::vector<double> f;
     std::vector<double> bestDb, worstDb, nominalDb;

@@ -4,6 +4,9 @@
 
 #include "model/design_builders.h"
 #include "model/response.h"
+#include "support/block_builders.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -69,4 +72,24 @@ TEST(DesignSpread, ReturnLossBandSpansTheResponseOfTheChainAsItIs)
     EXPECT_EQ(checked, 21);
     // 5 % (E24) parts move the match: the band has a width.
     EXPECT_GT(band.bestDb[10] - band.worstDb[10], 0.5);
+}
+
+TEST(DesignSpread, ABlockOutsideItsRangeLeavesGapsAndPointsOut)
+{
+    // The coil is measured from 1 to 2 GHz only.
+    auto d = emptyDesign();
+    appendDataPoint(*d, {20, -30, 1.5e9});
+    appendDataPoint(*d, {20, -30, 2.5e9});
+    appendElement(*d, zelvo::testing::coilBlock());
+    appendElement(*d, element(ElementKind::CP, 1e-12));
+    const DesignLoads loads = designLoads(*d);
+    EXPECT_EQ(loads.points, std::vector<int>{0});
+    EXPECT_EQ(designTolerances(*d), (std::vector<double>{0.0, 0.05}));
+    ToleranceSetup setup;
+    setup.samples = 100;
+    const ReturnLossBand band = returnLossBand(*d, {0.5e9, 1.5e9, 2.5e9}, setup);
+    ASSERT_EQ(band.worstDb.size(), 3u);
+    EXPECT_TRUE(std::isnan(band.worstDb[0]));
+    EXPECT_FALSE(std::isnan(band.worstDb[1]));
+    EXPECT_TRUE(std::isnan(band.nominalDb[2]));
 }
