@@ -42,7 +42,7 @@ std::optional<DialogMessage> checkRoomFor(const Design& d, std::size_t points,
     if (elements > room(d.elementCount, Design::elementCapacity))
         return limit(elementLimitText, std::min(d.maxItems, Design::elementCapacity));
     if (points > room(d.dataPointCount, Design::pointCapacity))
-        return limit(dataPointLimitText, std::min(d.maxItems, Design::pointCapacity), "ERROR");
+        return limit(dataPointLimitText, std::min(d.maxItems, Design::pointCapacity));
     const std::size_t entries = points + elements;
     if (static_cast<std::size_t>(std::max(0, historyRoom(d))) < entries + (entries > 1 ? 2 : 0))
         return limit(historyFullText, Design::historyCapacity);

@@ -254,6 +254,8 @@ TEST(WholeFileReader, ReadsRegularFilesWholeUpToTheLimit)
     std::string why;
     EXPECT_FALSE(readWholeFile((dir / "none").string(), &why));
     EXPECT_EQ(why, "No such file or directory");
+}
+
 TEST(ReplacingWriter, FullDiskKeepsTheOldFileSaysWhyAndLeavesNoTemporary)
 {
     const fs::path dir = scratchDir("full");

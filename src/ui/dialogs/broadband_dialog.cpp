@@ -382,7 +382,7 @@ bool BroadbandDialog::search()
     QString problem;
     const std::optional<LoadSamples> load = currentLoad(&problem);
     if (!load) {
-        message(problem, errorTitle, MessageIcon::Exclamation, true);
+        refuse(problem);
         return false;
     }
     BandRequest request;
@@ -434,7 +434,7 @@ bool BroadbandDialog::search()
 
     BandProblem band = makeBandProblem(*load, request);
     if (!band.problem.empty()) {
-        message(text(band.problem), errorTitle, MessageIcon::Exclamation, true);
+        refuse(text(band.problem));
         return false;
     }
     options.centreLoad = band.centreLoad;
@@ -575,8 +575,8 @@ bool BroadbandDialog::applySelected()
     Design& d = state_.design;
     const int row = selectedRow();
     if (row < 0) {
-        message(QStringLiteral("Search first, then choose a network."), QString(),
-                MessageIcon::Exclamation, false);
+        message(QStringLiteral("Search first, then choose a network."), MessageIcon::Exclamation,
+                false);
         return false;
     }
     const bool fromFile = searchedLoad_ == LoadFile;
@@ -588,8 +588,7 @@ bool BroadbandDialog::applySelected()
             message(QStringLiteral("This network is for the file's load. Apply adds the band's "
                                    "frequencies as data points with the network after them, so "
                                    "it needs a design without data points: start one with "
-                                   "File > New, then search and apply again."),
-                    QString(), MessageIcon::Exclamation, true);
+                                   "File > New, then search and apply again."), MessageIcon::Exclamation, true);
             return false;
         }
         const LadderBand& b = problem_.band;

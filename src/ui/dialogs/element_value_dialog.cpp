@@ -235,9 +235,8 @@ void ElementValueDialog::onOk()
     std::optional<PartLoss> loss;
     if (loss_) {
         loss = loss_->readLoss(
-            [this](QLineEdit* f, const QString& text, const QString& title) {
-                failField(f, text, title);
-            },
+            // Every input refusal is titled "ERROR" by failField.
+            [this](QLineEdit* f, const QString& text, const QString&) { failField(f, text); },
             designFrequency(d));
         if (!loss)
             return;

@@ -51,8 +51,9 @@ PartLossesDialog::PartLossesDialog(AppState& state, const Platform& platform, QW
 
 void PartLossesDialog::onOk()
 {
-    const LossBox::Fail fail = [this](QLineEdit* f, const QString& text, const QString& title) {
-        failField(f, text, title);
+    // Every input refusal is titled "ERROR" by failField.
+    const LossBox::Fail fail = [this](QLineEdit* f, const QString& text, const QString&) {
+        failField(f, text);
     };
     const std::optional<PartLoss> inductor = inductor_->readLoss(fail, 0.0);
     if (!inductor)
