@@ -4,6 +4,7 @@
 // measured two-port block of 37 frequencies with noise data), 401 sweep
 // points; the response alone, and the step through the real main window
 // with the window's repaint.
+#include "core/block.h"
 #include "model/response.h"
 #include "model/tuning_session.h"
 #include "render/recording_canvas.h"

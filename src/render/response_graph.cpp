@@ -357,10 +357,9 @@ std::string loadModelText(LoadModel m)
                : "Load: the start point's impedance at every frequency";
 }
 
-void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int height,
-                       int fontHeight)
+void drawResponseFrame(Canvas& canvas, const ResponseGraph& g, const ResponseLayout& l,
+                       int height)
 {
-    const ResponseLayout l = responseLayout(g, width, height, fontHeight);
     const int fh = l.fontHeight;
     const CanvasStateGuard keep(canvas);
     const std::vector<double> fGrid = frequencyGrid(l.fMin, l.fMax, l.logarithmic);
@@ -381,6 +380,27 @@ void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int he
     canvas.text({lowest.left - 3 * fh, height - fh / 4}, loadModelText(g.response.load),
                 TextAlign::LeftBaseline);
 
+    // The legend: a short line in each trace's pen, then its name.
+    int x = l.db.present ? l.db.left : l.ratio.left;
+    const int y = fh;
+    const auto legend = [&](const Pen& pen, const std::string& name) {
+        canvas.setPen(pen);
+        canvas.moveTo({x, y});
+        canvas.lineTo({x + 2 * fh, y});
+        canvas.text({x + 2 * fh + fh / 3, y + fh / 3}, name, TextAlign::LeftBaseline);
+        x += 3 * fh + canvas.textWidth(name);
+    };
+    for (ResponseQuantity q : allResponseQuantities)
+        if (g.showing(q))
+            legend(quantityPen(q, g.lineWidth), quantityName(q));
+    for (const ResponseExtra& e : g.extras)
+        legend({e.style, std::max(1, g.lineWidth), e.colour}, e.name);
+}
+
+void drawResponseTraces(Canvas& canvas, const ResponseGraph& g, const ResponseLayout& l)
+{
+    const int fh = l.fontHeight;
+    const CanvasStateGuard keep(canvas);
     std::vector<double> f;
     f.reserve(g.response.points.size());
     for (const ResponsePoint& p : g.response.points)
@@ -404,24 +424,11 @@ void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int he
         drawValues(canvas, l, isDbQuantity(q) ? l.db : l.ratio, f, v);
     }
 
-    // The legend: a short line in each trace's pen, then its name.
-    int x = l.db.present ? l.db.left : l.ratio.left;
-    const int y = fh;
-    const auto legend = [&](const Pen& pen, const std::string& name) {
-        canvas.setPen(pen);
-        canvas.moveTo({x, y});
-        canvas.lineTo({x + 2 * fh, y});
-        canvas.text({x + 2 * fh + fh / 3, y + fh / 3}, name, TextAlign::LeftBaseline);
-        x += 3 * fh + canvas.textWidth(name);
-    };
-    for (ResponseQuantity q : allResponseQuantities)
-        if (g.showing(q))
-            legend(quantityPen(q, g.lineWidth), quantityName(q));
-    for (const ResponseExtra& e : g.extras)
-        legend({e.style, std::max(1, g.lineWidth), e.colour}, e.name);
-
     // Markers: a dotted line through the panels at the frequency, its value
     // on each trace.
+    const ResponsePanel& lowest = l.ratio.present ? l.ratio : l.db;
+    canvas.setFont({fh, FontFace::Default, 400, 0});
+    canvas.setTextColour(frameColour);
     const int n = static_cast<int>(g.response.points.size());
     for (int i : g.markers) {
         if (i < 0 || i >= n)
@@ -442,6 +449,14 @@ void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int he
             drawPointMarker(canvas, {mx, l.y(panel, value)}, valueText(q, value), false, fh);
         }
     }
+}
+
+void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int height,
+                       int fontHeight)
+{
+    const ResponseLayout l = responseLayout(g, width, height, fontHeight);
+    drawResponseFrame(canvas, g, l, height);
+    drawResponseTraces(canvas, g, l);
 }
 
 std::optional<int> responseIndexAt(const ResponseGraph& g, const ResponseLayout& l, Point p)

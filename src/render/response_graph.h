@@ -68,6 +68,7 @@ struct ResponseGraph {
 };
 
 struct ResponsePanel {
+    friend bool operator==(const ResponsePanel&, const ResponsePanel&) = default;
     bool present = false;
     int left = 0, top = 0, right = 0, bottom = 0;
     double lo = 0.0, hi = 1.0;
@@ -75,6 +76,7 @@ struct ResponsePanel {
 };
 
 struct ResponseLayout {
+    friend bool operator==(const ResponseLayout&, const ResponseLayout&) = default;
     ResponsePanel db, ratio;
     double fMin = 0.0, fMax = 1.0;
     bool logarithmic = false;
@@ -97,6 +99,11 @@ std::string loadModelText(LoadModel m);
 
 void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int height,
                        int fontHeight);
+// Its two layers: what changes only with the layout (panels, grid, labels,
+// legend), and what changes with every tuning step (traces, markers).
+void drawResponseFrame(Canvas& canvas, const ResponseGraph& g, const ResponseLayout& l,
+                       int height);
+void drawResponseTraces(Canvas& canvas, const ResponseGraph& g, const ResponseLayout& l);
 
 // The sweep point nearest the pointer's frequency, when the pointer is over
 // a panel.

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/response_window.h"
 
+#include "core/format.h"
+#include "core/numeric.h"
 #include "model/dialog_message.h"
 #include "model/file_io.h"
 #include "render/painter_canvas.h"
@@ -59,9 +61,27 @@ std::optional<int> ResponseView::indexAt(QPoint client) const
 
 void ResponseView::paintEvent(QPaintEvent*)
 {
+    const ResponseLayout l = responseLayout(graph_, width(), height(), fontHeight());
+    FrameKey key{l, size(), devicePixelRatioF(), {}, graph_.response.load, graph_.lineWidth, {}};
+    for (ResponseQuantity q : allResponseQuantities)
+        key.showing[static_cast<std::size_t>(q)] = graph_.showing(q);
+    for (const ResponseExtra& e : graph_.extras)
+        key.extras.push_back(e.name + printfString("/%u/%d", e.colour, static_cast<int>(e.style)));
+    if (frameKey_ != key) {
+        const qreal dpr = key.devicePixelRatio > 0 ? key.devicePixelRatio : 1.0;
+        frame_ = QImage(toInt(std::ceil(width() * dpr)), toInt(std::ceil(height() * dpr)),
+                        QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(dpr);
+        frame_.fill(Qt::white);
+        QPainter painter(&frame_);
+        PainterCanvas canvas(painter, CanvasMapping::device());
+        drawResponseFrame(canvas, graph_, l, height());
+        frameKey_ = key;
+    }
     QPainter painter(this);
+    painter.drawImage(0, 0, frame_);
     PainterCanvas canvas(painter, CanvasMapping::device());
-    drawResponseGraph(canvas, graph_, width(), height(), fontHeight());
+    drawResponseTraces(canvas, graph_, l);
 }
 
 void ResponseView::mouseMoveEvent(QMouseEvent* event)

@@ -9,9 +9,13 @@
 #include "render/response_graph.h"
 #include "ui/platform.h"
 
+#include <QImage>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -48,6 +52,21 @@ class ResponseView : public QWidget {
     int fontHeight() const;
     ResponseGraph& graph_;
     std::unique_ptr<HoverLabel> hover_;
+    // The frame (grid, labels, legend) as last drawn: a tuning step moves
+    // the traces, seldom the axes, and the dotted grid costs more to draw
+    // than the traces.
+    struct FrameKey {
+        ResponseLayout layout;
+        QSize size;
+        qreal devicePixelRatio = 0;
+        std::array<bool, responseQuantityCount> showing{};
+        LoadModel load = LoadModel::Constant;
+        int lineWidth = 0;
+        std::vector<std::string> extras;
+        friend bool operator==(const FrameKey&, const FrameKey&) = default;
+    };
+    std::optional<FrameKey> frameKey_;
+    QImage frame_;
 };
 
 class ResponseWindow : public QWidget {

@@ -61,6 +61,8 @@ constexpr Keyword keywords[] = {
     {"Two-Port Block", "network.html#block"},
     {"Network as Touchstone", "files.html#touchstone"},
     {"Broadband Match", "broadband.html"},
+    {"Frequency Response", "response.html#response"},
+    {"Match Amplifier", "response.html#amplifier"},
 };
 
 constexpr struct {
@@ -78,6 +80,7 @@ constexpr struct {
     {"Wideband evaluation", "wideband.html"},
     {"Tuning, matching and optimising", "tuning.html"},
     {"Broadband matching", "broadband.html"},
+    {"Frequency response and amplifiers", "response.html"},
     {"Undo and redo", "undo.html"},
     {"Files and netlists", "files.html"},
     {"Copying to the clipboard", "clipboard.html"},
