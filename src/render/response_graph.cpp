@@ -193,7 +193,8 @@ void drawPanelFrame(Canvas& canvas, const ResponseLayout& l, const ResponsePanel
         canvas.text({p.left - l.fontHeight / 3, y + l.fontHeight / 3}, numberText(v),
                     TextAlign::RightBaseline);
     }
-    canvas.text({p.left - l.fontHeight / 3, p.top - l.fontHeight / 3}, unit,
+    // Above the top label, so that the two never meet.
+    canvas.text({p.left - l.fontHeight / 3, p.top - l.fontHeight}, unit,
                 TextAlign::RightBaseline);
     canvas.setPen({PenStyle::Solid, 1, frameColour});
     canvas.rectangle(p.left, p.top, p.right + 1, p.bottom + 1);
@@ -203,6 +204,12 @@ std::string valueText(ResponseQuantity q, double v)
 {
     if (!std::isfinite(v) || v >= 1e300)
         return "-";
+    // A match exact to the last bit has a return loss of hundreds of dB:
+    // beyond 100 dB the number means nothing.
+    const bool returnLoss =
+        q == ResponseQuantity::InputReturnLoss || q == ResponseQuantity::OutputReturnLoss;
+    if (returnLoss && v > 100.0)
+        return "> 100 dB";
     return isDbQuantity(q) ? printfString("%.2f dB", v) : printfString("%.3f", v);
 }
 
@@ -377,8 +384,9 @@ void drawResponseFrame(Canvas& canvas, const ResponseGraph& g, const ResponseLay
         canvas.text({l.x(f), lowest.bottom + fh / 4}, numberText(f / unit), TextAlign::CentreTop);
     canvas.text({(lowest.left + lowest.right) / 2, lowest.bottom + fh + fh / 3},
                 frequencyAxisTitle(l.exponent), TextAlign::CentreTop);
-    canvas.text({lowest.left - 3 * fh, height - fh / 4}, loadModelText(g.response.load),
-                TextAlign::LeftBaseline);
+    if (g.loadCaption)
+        canvas.text({lowest.left - 3 * fh, height - fh / 4}, loadModelText(g.response.load),
+                    TextAlign::LeftBaseline);
 
     // The legend: a short line in each trace's pen, then its name.
     int x = l.db.present ? l.db.left : l.ratio.left;
@@ -424,11 +432,12 @@ void drawResponseTraces(Canvas& canvas, const ResponseGraph& g, const ResponseLa
         drawValues(canvas, l, isDbQuantity(q) ? l.db : l.ratio, f, v);
     }
 
-    // Markers: a dotted line through the panels at the frequency, its value
-    // on each trace.
+    // Markers: a dotted line through the panels at the frequency, a small
+    // triangle on each trace, and the values listed beside the line at the
+    // panel's top in the traces' colours (values close together would hide
+    // each other's labels at the triangles).
     const ResponsePanel& lowest = l.ratio.present ? l.ratio : l.db;
     canvas.setFont({fh, FontFace::Default, 400, 0});
-    canvas.setTextColour(frameColour);
     const int n = static_cast<int>(g.response.points.size());
     for (int i : g.markers) {
         if (i < 0 || i >= n)
@@ -439,14 +448,27 @@ void drawResponseTraces(Canvas& canvas, const ResponseGraph& g, const ResponseLa
         canvas.setPen({PenStyle::Dotted, 1, frameColour});
         canvas.moveTo({mx, top});
         canvas.lineTo({mx, lowest.bottom});
+        canvas.setTextColour(frameColour);
         canvas.text({mx, lowest.bottom - fh / 4}, formatFrequency(p.f, 3) + "Hz",
                     TextAlign::CentreBaseline);
-        for (ResponseQuantity q : allResponseQuantities) {
-            const double value = quantityValue(p, q);
-            const ResponsePanel& panel = isDbQuantity(q) ? l.db : l.ratio;
-            if (!g.showing(q) || !std::isfinite(value) || value < panel.lo || value > panel.hi)
+        for (const ResponsePanel* panel : {&l.db, &l.ratio}) {
+            if (!panel->present)
                 continue;
-            drawPointMarker(canvas, {mx, l.y(panel, value)}, valueText(q, value), false, fh);
+            // Left of the line near the right edge, so the list stays inside.
+            const bool left = mx > (panel->left + panel->right) / 2;
+            int y = panel->top + fh + fh / 4;
+            for (ResponseQuantity q : allResponseQuantities) {
+                const double value = quantityValue(p, q);
+                if (!g.showing(q) || (isDbQuantity(q) != (panel == &l.db)))
+                    continue;
+                if (std::isfinite(value) && value >= panel->lo && value <= panel->hi)
+                    drawPointMarker(canvas, {mx, l.y(*panel, value)}, "", false, fh);
+                canvas.setTextColour(quantityPen(q, 1).colour);
+                const std::string label = quantityName(q) + " " + valueText(q, value);
+                canvas.text({left ? mx - fh / 2 : mx + fh / 2, y}, label,
+                            left ? TextAlign::RightBaseline : TextAlign::LeftBaseline);
+                y += fh;
+            }
         }
     }
 }

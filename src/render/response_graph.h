@@ -60,6 +60,9 @@ struct ResponseGraph {
     std::vector<ResponseExtra> extras;
     std::vector<int> markers; // point indices
     int lineWidth = 1;
+    // The load line under the axis: pictures and pages need it, the window
+    // says it above the graph.
+    bool loadCaption = true;
 
     bool showing(ResponseQuantity q) const
     {

@@ -190,6 +190,7 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
     load_->setObjectName(QStringLiteral("loadModel"));
     layout->addWidget(load_);
 
+    graph_.loadCaption = false;
     view_ = new ResponseView(graph_, this);
     layout->addWidget(view_, 1);
 
@@ -421,7 +422,9 @@ void ResponseWindow::exportPicture()
     const WaitCursor wait;
     PictureSource source;
     source.settings = &state_.settings;
-    source.response = &graph_;
+    ResponseGraph picture = graph_;
+    picture.loadCaption = true;
+    source.response = &picture;
     const QString error =
         zelvo::exportPicture(source, PictureView::Response, path, state_.memory.pictureSize);
     if (!error.isEmpty())
@@ -451,7 +454,9 @@ void ResponseWindow::exportCsv()
 
 void ResponseWindow::print()
 {
-    ResponsePrintDialog dialog(state_, platform_, graph_, this);
+    ResponseGraph page = graph_;
+    page.loadCaption = true;
+    ResponsePrintDialog dialog(state_, platform_, page, this);
     dialog.exec();
 }
 

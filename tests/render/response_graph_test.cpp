@@ -138,13 +138,14 @@ TEST(ResponseGraph, ExtraBandAndMarkersAreDrawn)
     EXPECT_EQ(tracesIn(c, rgb(1, 2, 3)).size(), 2u);
     EXPECT_NE(c.findText("spread"), nullptr);
     EXPECT_NE(c.findText("1.250 GHz"), nullptr);
-    EXPECT_NE(c.findText("15.00 dB"), nullptr);
-    EXPECT_NE(c.findText("1.500"), nullptr); // K at the marker
+    EXPECT_NE(c.findText("GT 15.00 dB"), nullptr);
+    EXPECT_NE(c.findText("K 1.500"), nullptr);
+    EXPECT_NE(c.findText("VSWR 2.000"), nullptr);
     // A marker that names no point (another sweep) is skipped.
     g.markers = {99};
     RecordingCanvas none;
     drawResponseGraph(none, g, 900, 600, 16);
-    EXPECT_EQ(none.findText("15.00 dB"), nullptr);
+    EXPECT_EQ(none.findText("GT 15.00 dB"), nullptr);
 }
 
 TEST(ResponseGraph, PointerReadsTheNearestFrequency)

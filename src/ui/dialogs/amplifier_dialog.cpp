@@ -85,15 +85,19 @@ AmplifierDialog::AmplifierDialog(AppState& state, const Platform& platform,
         this));
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("&Frequency"), this));
+    auto* frequencyLabel = new QLabel(QStringLiteral("&Frequency"), this);
+    row->addWidget(frequencyLabel);
     frequency_ = numberField(QStringLiteral("frequency"));
+    frequencyLabel->setBuddy(frequency_);
     row->addWidget(frequency_);
     unit_ = new QComboBox(this);
     fillUnits(unit_, frequencyUnits);
     row->addWidget(unit_);
     row->addSpacing(20);
-    row->addWidget(new QLabel(QStringLiteral("&Gain (potentially unstable device)"), this));
+    auto* gainLabel = new QLabel(QStringLiteral("&Gain (potentially unstable device)"), this);
+    row->addWidget(gainLabel);
     gain_ = numberField(QStringLiteral("gain"));
+    gainLabel->setBuddy(gain_);
     row->addWidget(gain_);
     row->addWidget(new QLabel(QStringLiteral("dB"), this));
     row->addStretch(1);
@@ -142,6 +146,17 @@ AmplifierDialog::AmplifierDialog(AppState& state, const Platform& platform,
     const double f = designFrequency(state.design);
     frequency_->setText(showFrequency(f, unit_));
     recompute();
+}
+
+void AmplifierDialog::showEvent(QShowEvent* event)
+{
+    ZelvoDialog::showEvent(event);
+    // Over the schematic column rather than the chart, so that the preview
+    // stays in sight.
+    if (const QWidget* p = parentWidget())
+        move(p->mapToGlobal(QPoint(8, 60)));
+    // The first pair was chosen before the chart could be told.
+    preview();
 }
 
 AmplifierDialog::~AmplifierDialog()

@@ -43,6 +43,9 @@ class AmplifierDialog : public ZelvoDialog {
     QLabel* resultLabel() const { return result_; }
     QLineEdit* gainField() const { return gain_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void recompute();
     void preview();
