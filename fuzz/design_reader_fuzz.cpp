@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     auto d = std::make_unique<Design>();
-    // A value outside the dialogs' ranges refuses the file (or would, had it
-    // the header pair): what the reader left is no design the program writes.
-    if (readDesignText(*d, bytes) == designFileBadValue || designValueProblem(*d))
+    // A refused file (no header pair, a value outside the dialogs' ranges)
+    // is never shown or written: what the reader left of it is no design.
+    if (readDesignText(*d, bytes) != designFileOk || designValueProblem(*d))
         return 0;
     const std::string first = designFileText(*d);
 

@@ -432,7 +432,7 @@ TEST(UndoRedo, RoomForAWholeNetworkIsCheckedBeforeAnything)
     EXPECT_EQ(elements->text, "Max. Number of 5 elements exceeded!");
     const auto points = checkRoomFor(*d, 5, 1);
     ASSERT_TRUE(points);
-    EXPECT_EQ(points->title, "ERROR");
+    EXPECT_EQ(points->title, ""); // a limit, not a refused value
     EXPECT_NE(points->text.find("5 datapoints"), std::string::npos);
     // Seven entries and the group's two against a nearly full history.
     d->maxItems = 150;

@@ -476,7 +476,7 @@ TEST_F(CommandLineTest, FileNamesAreTheArgumentBytes)
     EXPECT_EQ(picture.exitCode, 0) << picture.err;
     EXPECT_TRUE(std::filesystem::exists(dirName + "caf\xe9.svg"));
     EXPECT_EQ(run({"list", dirName + "caf\xe9.zvc"}).err,
-              "zelvo list: " + dirName + "caf\xe9.zvc cannot be opened\n");
+              "zelvo list: " + dirName + "caf\xe9.zvc cannot be opened: No such file or directory\n");
 
     if (zelvoProgram().isEmpty())
         GTEST_SKIP() << "the zelvo program is not built";

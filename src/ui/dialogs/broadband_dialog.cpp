@@ -382,7 +382,7 @@ bool BroadbandDialog::search()
     QString problem;
     const std::optional<LoadSamples> load = currentLoad(&problem);
     if (!load) {
-        refuse(problem);
+        message(problem, MessageIcon::Exclamation, true);
         return false;
     }
     BandRequest request;
@@ -434,7 +434,7 @@ bool BroadbandDialog::search()
 
     BandProblem band = makeBandProblem(*load, request);
     if (!band.problem.empty()) {
-        refuse(text(band.problem));
+        failField(f1_, text(band.problem)); // the band, the weights or the count
         return false;
     }
     options.centreLoad = band.centreLoad;
@@ -588,7 +588,8 @@ bool BroadbandDialog::applySelected()
             message(QStringLiteral("This network is for the file's load. Apply adds the band's "
                                    "frequencies as data points with the network after them, so "
                                    "it needs a design without data points: start one with "
-                                   "File > New, then search and apply again."), MessageIcon::Exclamation, true);
+                                   "File > New, then search and apply again."),
+                    MessageIcon::Exclamation, true);
             return false;
         }
         const LadderBand& b = problem_.band;

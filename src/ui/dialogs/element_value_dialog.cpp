@@ -235,8 +235,9 @@ void ElementValueDialog::onOk()
     std::optional<PartLoss> loss;
     if (loss_) {
         loss = loss_->readLoss(
-            // Every input refusal is titled "ERROR" by failField.
-            [this](QLineEdit* f, const QString& text, const QString&) { failField(f, text); },
+            [this](QLineEdit* f, const QString& text) {
+                failField(f, text);
+            },
             designFrequency(d));
         if (!loss)
             return;

@@ -158,8 +158,10 @@ bool LossBox::readField(const Field& f, double low, double high, const QString& 
     const FieldValue v = zelvo::readField(f.edit->text());
     if (v.state == FieldValue::State::Empty)
         return true;
-    if (v.state == FieldValue::State::Malformed) {
-        fail(f.edit, QString::fromLatin1(numberFormatMessage), QString());
+    if (v.state == FieldValue::State::Malformed || v.state == FieldValue::State::TooLarge) {
+        fail(f.edit, QString::fromLatin1(v.state == FieldValue::State::Malformed
+                                             ? numberFormatMessage
+                                             : numberTooLargeMessage));
         return false;
     }
     const int unit = f.unit ? f.unit->currentIndex() : -1;
@@ -171,7 +173,7 @@ bool LossBox::readField(const Field& f, double low, double high, const QString& 
     if (out == 0.0)
         return true;
     if (!(out >= low && out <= high)) {
-        fail(f.edit, range, errorTitle);
+        fail(f.edit, range);
         return false;
     }
     return true;
@@ -210,7 +212,7 @@ std::optional<PartLoss> LossBox::readLoss(const Fail& fail, double designFrequen
                    fail, l.esl))
         return std::nullopt;
     if (l.q > 0.0 && l.esr > 0.0) {
-        fail(esr_.edit, QString::fromLatin1(qOrEsrText), errorTitle);
+        fail(esr_.edit, QString::fromLatin1(qOrEsrText));
         return std::nullopt;
     }
     return l;

@@ -37,7 +37,8 @@ class LossBox : public QGroupBox {
     void showLoss(const PartLoss& loss, double designFrequency);
 
     // Reports a wrong field: the message, then its focus and selection.
-    using Fail = std::function<void(QLineEdit* field, const QString& text, const QString& title)>;
+    // Refuses a field: the message titled "ERROR", then the field focused.
+    using Fail = std::function<void(QLineEdit* field, const QString& text)>;
     // The losses typed in, or nullopt once `fail` has reported the first
     // wrong field. A Q given without a frequency holds at `designFrequency`
     // (none for the defaults of new parts: 0, their design's is taken).

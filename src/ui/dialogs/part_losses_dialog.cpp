@@ -51,10 +51,7 @@ PartLossesDialog::PartLossesDialog(AppState& state, const Platform& platform, QW
 
 void PartLossesDialog::onOk()
 {
-    // Every input refusal is titled "ERROR" by failField.
-    const LossBox::Fail fail = [this](QLineEdit* f, const QString& text, const QString&) {
-        failField(f, text);
-    };
+    const LossBox::Fail fail = [this](QLineEdit* f, const QString& text) { failField(f, text); };
     const std::optional<PartLoss> inductor = inductor_->readLoss(fail, 0.0);
     if (!inductor)
         return;
