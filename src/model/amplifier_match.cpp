@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace zelvo {
 
@@ -166,10 +167,11 @@ std::optional<DialogMessage> applyAmplifier(Design& d, const AmplifierDevice& de
                     "output network cannot go before it.\nInsert the block again (or Undo "
                     "back to it) and match again.");
     // Room is counted as it will be: the device's own place comes back first.
-    Design trial = d;
+    // A design is a large record: the trial copy goes on the heap.
+    const auto trial = std::make_unique<Design>(d);
     if (device.atChainEnd)
-        undoLast(trial);
-    if (const std::optional<DialogMessage> full = checkRoomFor(trial, 0, chain.size()))
+        undoLast(*trial);
+    if (const std::optional<DialogMessage> full = checkRoomFor(*trial, 0, chain.size()))
         return full;
     if (device.atChainEnd)
         undoLast(d);

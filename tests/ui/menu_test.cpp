@@ -78,7 +78,9 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::Optimise, "&Optimize..."},
         {Command::BroadbandMatch, "&Broadband match..."},
         {Command::InsertBlock, "&Insert two-port block..."},
+        {Command::MatchAmplifier, "Match &amplifier..."},
         {Command::Tuner, "T&uner"},
+        {Command::FrequencyResponse, "&Frequency response"},
     };
     for (const auto& [id, text] : items) {
         const QAction* a = window->menu().action(id);

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -134,6 +135,31 @@ TEST_F(ResponseWindowTest, CsvAndPictureThroughTheReplacingWriter)
     recorder.fileNames.push_back(QStringLiteral("/nonexistent/dir/r.csv"));
     w->exportCsv();
     EXPECT_TRUE(lastText().startsWith(QStringLiteral("Error while writing file '/nonexistent")));
+}
+
+TEST_F(ResponseWindowTest, PrintsTheGraphToTheChosenPdf)
+{
+    lcDesign();
+    // A PDF printer as on a machine without a print system.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setResolution(300);
+    state.print.printer = printer;
+    ResponseWindow* w = open();
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("response.pdf"));
+    recorder.fileNames.push_back(target);
+    ModalScript script;
+    script.then([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("PRINT"));
+        clickOk(d);
+    });
+    w->print();
+    EXPECT_TRUE(script.done());
+    EXPECT_TRUE(recorder.messages.empty()) << recorder.lastMessage().toStdString();
+    const std::optional<std::string> pdf = readWholeFile(target.toStdString());
+    ASSERT_TRUE(pdf);
+    EXPECT_EQ(pdf->substr(0, 5), "%PDF-");
 }
 
 TEST_F(ResponseWindowTest, MeasuredTransistorMatchedAtOneFrequencyReachesItsGain)
