@@ -91,6 +91,33 @@ TEST_F(BroadbandTest, SearchesPreviewsAndAppliesOneUndoStep)
     EXPECT_TRUE(state.matchPreview.empty());
 }
 
+TEST_F(BroadbandTest, PartLossesAreAChoiceOfTheResult)
+{
+    addOctave();
+    state.settings.partLosses.inductor.q = 10.0;
+    state.settings.partLosses.capacitor.q = 10.0;
+    auto d = dialog();
+    d->setMaxElements(2);
+    ASSERT_TRUE(d->search());
+    const int row = d->summary().overall;
+    ASSERT_GE(row, 0);
+    const std::vector<double> ideal = d->plot()->data().returnLoss;
+    EXPECT_TRUE(d->lossyResultLabel()->text().isEmpty());
+    d->lossesBox()->setChecked(true);
+    // Q = 10 parts cost return loss somewhere in the band, and the label
+    // names the worst with the ideal figure beside it.
+    const std::vector<double>& lossy = d->plot()->data().returnLoss;
+    ASSERT_EQ(lossy.size(), ideal.size());
+    EXPECT_NE(lossy, ideal);
+    EXPECT_TRUE(d->lossyResultLabel()->text().contains(
+        QStringLiteral("(ideal parts %1 dB)")
+            .arg(d->summary().rows[static_cast<std::size_t>(row)].worstReturnLoss, 0, 'f', 2)));
+    ASSERT_TRUE(d->applySelected());
+    ASSERT_GT(design().elementCount, 0);
+    for (int i = 0; i < design().elementCount; ++i)
+        EXPECT_EQ(design().elements[static_cast<std::size_t>(i)].loss.q, 10.0) << i;
+}
+
 TEST_F(BroadbandTest, FileLoadBecomesDataPointsWithTheNetworkInOneStep)
 {
     if (!std::filesystem::exists(loopFile.toStdString()))

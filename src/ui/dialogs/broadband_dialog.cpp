@@ -6,6 +6,7 @@
 #include "core/format.h"
 #include "core/number_text.h"
 #include "model/design_rules.h"
+#include "model/part_losses.h"
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
 #include "ui/element_label.h"
@@ -33,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 
 namespace zelvo {
 
@@ -227,6 +229,15 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     message_->setStyleSheet(QStringLiteral("color: #b00000"));
     message_->setMinimumHeight(2 * message_->fontMetrics().lineSpacing());
 
+    // The search finds ideal networks; real parts are a choice of the result.
+    losses_ = new QCheckBox(QStringLiteral("With the part l&osses of Options > Part Losses"), this);
+    losses_->setObjectName(QStringLiteral("withLosses"));
+    lossyResult_ = new QLabel(this);
+    lossyResult_->setObjectName(QStringLiteral("lossyResult"));
+    auto* lossRow = new QHBoxLayout;
+    lossRow->addWidget(losses_);
+    lossRow->addWidget(lossyResult_, 1);
+
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
     apply->setObjectName(QStringLiteral("apply"));
@@ -239,6 +250,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     column->addWidget(list_, 1);
     column->addWidget(plot_, 1);
     column->addWidget(limit_);
+    column->addLayout(lossRow);
     column->addWidget(message_);
     column->addWidget(buttons);
     go->setDefault(true);
@@ -263,6 +275,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     connect(loadGroup_, &QButtonGroup::idClicked, this, [this] { showLoadSpan(); });
     connect(lines_, &QCheckBox::toggled, this, [this](bool on) { setLines(on); });
     connect(list_, &QTreeWidget::currentItemChanged, this, [this] { preview(); });
+    connect(losses_, &QCheckBox::toggled, this, [this] { preview(); });
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (applySelected())
             accept();
@@ -528,8 +541,12 @@ int BroadbandDialog::selectedRow() const
 std::vector<Element> BroadbandDialog::networkAt(int row, double f0) const
 {
     const LadderNetwork& n = result_.best[static_cast<std::size_t>(row)];
-    return ladderElements(n.topology, n.x, problem_.band.source, problem_.band.centre, f0,
-                          state_.memory.lineEr);
+    std::vector<Element> network = ladderElements(n.topology, n.x, problem_.band.source,
+                                                  problem_.band.centre, f0, state_.memory.lineEr);
+    if (losses_->isChecked())
+        for (Element& e : network)
+            e.loss = defaultLossFor(state_.settings.partLosses, e.kind, f0);
+    return network;
 }
 
 void BroadbandDialog::preview()
@@ -537,6 +554,7 @@ void BroadbandDialog::preview()
     const int row = selectedRow();
     state_.matchPreview.clear();
     state_.bandPreview.clear();
+    lossyResult_->clear();
     state_.bandLoadPreview = problem_.band.loads;
     ReturnLossPlot plot;
     plot.frequencies = problem_.band.frequencies;
@@ -546,11 +564,22 @@ void BroadbandDialog::preview()
         const std::vector<Element> network = networkAt(row, f0_);
         plot.returnLoss = summary_.rows[static_cast<std::size_t>(row)].returnLoss;
         const LadderBand& b = problem_.band;
+        std::vector<double> lossy;
         for (std::size_t i = 0; i < b.frequencies.size(); ++i) {
             Complex z = b.loads[i];
             for (const Element& e : network)
                 z = transformElement(e, z, b.frequencies[i], f0_);
             state_.bandPreview.push_back(z);
+            const double gamma = std::abs(std::complex<double>(z.re - b.source, z.im) /
+                                          std::complex<double>(z.re + b.source, z.im));
+            lossy.push_back(-20.0 * std::log10(std::max(gamma, 1e-15)));
+        }
+        if (losses_->isChecked() && !lossy.empty()) {
+            lossyResult_->setText(QStringLiteral("worst RL %1 dB (ideal parts %2 dB)")
+                                      .arg(*std::min_element(lossy.begin(), lossy.end()), 0, 'f', 2)
+                                      .arg(summary_.rows[static_cast<std::size_t>(row)].worstReturnLoss,
+                                           0, 'f', 2));
+            plot.returnLoss = std::move(lossy);
         }
         // The network's arcs at the frequency its lines refer to, from the
         // load there: the chain's end, or the file's band point.

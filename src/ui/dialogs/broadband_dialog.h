@@ -68,6 +68,10 @@ class BroadbandDialog : public ZelvoDialog {
     QTreeWidget* list() const { return list_; }
     QLabel* messageLabel() const { return message_; }
     QLabel* limitLabel() const { return limit_; }
+    // Whether the network is shown and applied with the losses of Options >
+    // Part Losses; its result with them.
+    QCheckBox* lossesBox() const { return losses_; }
+    QLabel* lossyResultLabel() const { return lossyResult_; }
     const BroadbandSummary& summary() const { return summary_; }
     const ReturnLossPlotWidget* plot() const { return plot_; }
 
@@ -102,6 +106,8 @@ class BroadbandDialog : public ZelvoDialog {
     ReturnLossPlotWidget* plot_ = nullptr;
     QLabel* limit_ = nullptr;
     QLabel* message_ = nullptr;
+    QCheckBox* losses_ = nullptr;
+    QLabel* lossyResult_ = nullptr;
 
     std::optional<OnePortData> file_;
     // The last search: its band, result and rows, the load it was for, and
