@@ -340,13 +340,14 @@ void ResponseWindow::recompute()
     const std::vector<double> f =
         sweep_.points > 0 && sweep_.stop > sweep_.start ? sweepFrequencies(sweep_)
                                                          : std::vector<double>{};
-    const std::size_t before = graph_.response.points.size();
+    // Markers name sweep points; another sweep has other points.
+    const auto& old = graph_.response.points;
+    if (old.size() != f.size() || (!f.empty() && (old.front().f != f.front() ||
+                                                   old.back().f != f.back())))
+        graph_.markers.clear();
     graph_.response = computeResponse(state_.design, f);
     graph_.logarithmic = sweep_.logarithmic;
     graph_.lineWidth = state_.settings.lineWidth;
-    // Markers name sweep points; another sweep has other points.
-    if (graph_.response.points.size() != before)
-        graph_.markers.clear();
     graph_.extras.clear();
     for (const auto& [name, source] : extraSources_) {
         std::vector<ResponseExtra> more = source(state_, f);

@@ -104,6 +104,12 @@ TEST_F(ResponseWindowTest, OwnSweepHoverMarkersAndRefusedFields)
     EXPECT_EQ(w->graph().markers, std::vector<int>{25});
     sendMouse(v, QEvent::MouseButtonPress, at, Qt::LeftButton);
     EXPECT_TRUE(w->graph().markers.empty());
+    // A marker stays while the design changes, not when the sweep does.
+    sendMouse(v, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    window->repaintAll();
+    EXPECT_EQ(w->graph().markers, std::vector<int>{25});
+    w->setSweep({2e8, 1e10, 51, true});
+    EXPECT_TRUE(w->graph().markers.empty());
 
     auto* start = w->findChild<QLineEdit*>(QStringLiteral("start"));
     start->setText(QStringLiteral("5e99"));
