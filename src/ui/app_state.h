@@ -127,6 +127,9 @@ struct AppState {
     // The tolerance analysis' samples of the chain's end at each data point,
     // drawn while its window is open.
     ToleranceCloud toleranceCloud;
+    // The frequency response window's chain end over its sweep (ohm), drawn
+    // on the chart while the window shows it and its curve is chosen.
+    std::vector<Complex> responseCurve;
     QString settingsPath;
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left

@@ -67,8 +67,11 @@ namespace {
 
 // Proposed networks, apart from every colour of the settings' defaults.
 constexpr Colour previewColour = rgb(200, 0, 200);
-// The tolerance spread, apart from the preview and the defaults too.
-constexpr Colour toleranceColour = rgb(230, 120, 0);
+// The tolerance spread, apart from the previews, the response curve and the
+// defaults.
+constexpr Colour toleranceColour = rgb(0, 130, 150);
+// The response window's curve: apart from the previews and the defaults.
+constexpr Colour responseCurveColour = rgb(230, 120, 0);
 
 ChartGeometry windowGeometry(const AppState& state, int fontHeight)
 {
@@ -99,6 +102,9 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
     drawToleranceCloud(canvas, state.toleranceCloud, state.design.z0, toleranceColour, g);
     drawPreviewCurve(canvas, state.bandLoadPreview, state.design.z0,
                      {PenStyle::Dotted, 1, state.settings.dataPointColour}, g);
+    drawPreviewCurve(canvas, state.responseCurve, state.design.z0,
+                     {PenStyle::Solid, std::max(1, state.settings.lineWidth), responseCurveColour},
+                     g);
     drawPreviewCurve(canvas, state.bandPreview, state.design.z0,
                      {PenStyle::Dashed, std::max(2, state.settings.lineWidth), previewColour}, g);
 }

@@ -7,6 +7,7 @@
 #include "model/touchstone.h"
 #include "ui/about.h"
 #include "ui/chart_window.h"
+#include "model/design_spread.h"
 #include "ui/dialogs/tolerance_dialog.h"
 #include "ui/commands/block_commands.h"
 #include "ui/commands/chart_commands.h"
@@ -19,6 +20,7 @@
 #include "ui/messages.h"
 #include "ui/point_list_window.h"
 #include "ui/readout_panel.h"
+#include "ui/response_window.h"
 #include "ui/recent_files.h"
 #include "ui/schematic_window.h"
 #include "ui/splot_windows.h"
@@ -111,8 +113,37 @@ MainWindow::~MainWindow()
     // Its last repaint would reach a window half taken down.
     if (tolerance_) {
         tolerance_->onRepaint = nullptr;
+        QObject::disconnect(tolerance_, nullptr, this, nullptr);
         delete tolerance_;
     }
+}
+
+void MainWindow::publishToleranceBand()
+{
+    if (!response_)
+        return;
+    if (!tolerance_) {
+        response_->setExtraSource("tolerance", {});
+        return;
+    }
+    response_->setExtraSource("tolerance", [](const AppState& s, std::span<const double> f) {
+        const DialogMemory& m = s.memory;
+        ToleranceSetup setup;
+        setup.law = m.toleranceGaussian ? SpreadLaw::Gaussian : SpreadLaw::Uniform;
+        // A sweep has ten times the data points' frequencies: 2000 samples
+        // keep a tuning step quick and draw the band's edges closely.
+        setup.samples = std::min(m.toleranceSamples, 2000);
+        setup.seed = static_cast<std::uint64_t>(m.toleranceSeed);
+        const ReturnLossBand band =
+            returnLossBand(s.design, std::vector<double>(f.begin(), f.end()), setup);
+        ResponseExtra e;
+        e.name = "Input RL spread";
+        e.colour = rgb(0, 130, 150);
+        e.style = PenStyle::Solid;
+        e.values = band.bestDb;
+        e.lower = band.worstDb;
+        return std::vector<ResponseExtra>{e};
+    });
 }
 
 ToleranceDialog* MainWindow::toleranceWindow() const
@@ -140,7 +171,13 @@ void MainWindow::openToleranceWindow()
         // Over the schematic column, as the matching dialog, so that the
         // clouds on the chart stay in sight.
         tolerance_->move(mapToGlobal(QPoint(8, 60)));
+        // While the window goes its pointer still reads as set.
+        connect(tolerance_, &QObject::destroyed, this, [this] {
+            if (response_)
+                response_->setExtraSource("tolerance", {});
+        });
         tolerance_->run();
+        publishToleranceBand();
     }
     tolerance_->show();
     tolerance_->raise();
@@ -287,8 +324,11 @@ void MainWindow::showModeWindows()
         createSPlotWindows();
     chart_->setVisible(chart);
     readouts_->setVisible(chart);
-    if (!chart)
+    if (!chart) {
         tunerDock_->hide();
+        if (response_)
+            response_->hide();
+    }
     schematicFrame_->setVisible(chart);
     pointListFrame_->setVisible(chart);
     for (QMdiSubWindow* f : sPlotFrames_)
@@ -395,6 +435,9 @@ void MainWindow::repaintChart()
     ++chartRepaints_;
     if (state_.mode == AppMode::Chart)
         setWindowModified(state_.design.modified);
+    // Before the chart paints: it draws the response window's curve.
+    if (response_)
+        response_->designChanged();
     chart_->invalidate();
 }
 
@@ -438,6 +481,8 @@ void MainWindow::resetInteraction()
 void MainWindow::repaintChain()
 {
     setWindowModified(state_.design.modified);
+    if (response_)
+        response_->designChanged();
     chart_->invalidateChain();
     schematic_->refresh();
     pointList_->refresh();
@@ -706,6 +751,10 @@ void MainWindow::run(Command command)
     case Command::ToleranceAnalysis:
         openToleranceWindow();
         break;
+    case Command::MatchAmplifier:
+        tuner_->endSession();
+        matchAmplifierCommand(c);
+        break;
     case Command::Tuner:
         if (!tunerDock_->isVisible() && tunerDock_->isFloating() && !tunerPlaced_) {
             // Floating in the free room under the toolbox, beside the chart:
@@ -735,6 +784,15 @@ void MainWindow::run(Command command)
         break;
     case Command::ZoomFit:
         zoomFitCommand(c);
+        break;
+    case Command::FrequencyResponse:
+        if (!response_) {
+            response_ = new ResponseWindow(state_, platform_, *this, this);
+            publishToleranceBand();
+        }
+        response_->show();
+        response_->raise();
+        response_->activateWindow();
         break;
     case Command::InsertBlock:
         tuner_->endSession();

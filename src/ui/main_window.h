@@ -26,6 +26,7 @@ namespace zelvo {
 class PointListWindow;
 class RecentFilesMenu;
 class ReadoutPanel;
+class ResponseWindow;
 class SchematicWindow;
 class Toolbox;
 class ToleranceDialog;
@@ -65,6 +66,8 @@ class MainWindow : public QMainWindow, public Shell {
     TunerDock* tunerDock() const { return tunerDock_; }
     // The tolerance analysis window while it is open.
     ToleranceDialog* toleranceWindow() const;
+    // Made on first use of "Window > Frequency response".
+    ResponseWindow* responseWindow() const { return response_; }
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
     // Created with the first use of S-Plot mode, not at start-up.
@@ -105,6 +108,9 @@ class MainWindow : public QMainWindow, public Shell {
     void arrangePlots();
     void showWhole(SPlotWindow w);
     void openToleranceWindow();
+    // The return loss band of the tolerance spread in the response window
+    // while both are open.
+    void publishToleranceBand();
     CommandContext context();
     // The S-Plot view whose window is active, as a picture to export.
     std::optional<PictureView> activePictureView() const;
@@ -127,6 +133,7 @@ class MainWindow : public QMainWindow, public Shell {
     std::unique_ptr<Tuner> tuner_;
     TunerDock* tunerDock_ = nullptr;
     QPointer<ToleranceDialog> tolerance_;
+    ResponseWindow* response_ = nullptr;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<RecentFilesMenu> recent_;
     std::function<void()> onClosed_;

@@ -60,6 +60,7 @@ const Menu menus[] = {
      {{Command::Wideband, "&Wideband\tCtrl+W"},
       {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
       {Command::BroadbandMatch, "&Broadband match..."},
+      {Command::MatchAmplifier, "Match &amplifier..."},
       {Command::Optimise, "&Optimize..."},
       {separator, ""},
       {Command::StandardValues, "&Standard values..."},
@@ -105,7 +106,8 @@ const Menu menus[] = {
       {Command::GainTable, "gain &table"},
       {Command::GainGraphs, "gain &graphs"},
       {separator, ""},
-      {Command::Tuner, "T&uner", true}}},
+      {Command::Tuner, "T&uner", true},
+      {Command::FrequencyResponse, "&Frequency response"}}},
     {"&Help", {{Command::Help, "&Help...\tF1"}, {Command::About, "&About..."}}},
 };
 
@@ -118,8 +120,8 @@ constexpr Command chartItems[] = {
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::BroadbandMatch, Command::Optimise, Command::Tuner,
     Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit,
-    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses, Command::StandardValues,
-    Command::ToleranceAnalysis};
+    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses, Command::MatchAmplifier,
+    Command::FrequencyResponse, Command::StandardValues, Command::ToleranceAnalysis};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

@@ -116,7 +116,7 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
             ++links;
         }
     }
-    EXPECT_EQ(pages.size(), 21);
+    EXPECT_EQ(pages.size(), 22);
     EXPECT_GT(links, 60);
 }
 

@@ -80,7 +80,9 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::InsertBlock, "&Insert two-port block..."},
         {Command::StandardValues, "&Standard values..."},
         {Command::ToleranceAnalysis, "&Tolerance analysis..."},
+        {Command::MatchAmplifier, "Match &amplifier..."},
         {Command::Tuner, "T&uner"},
+        {Command::FrequencyResponse, "&Frequency response"},
     };
     for (const auto& [id, text] : items) {
         const QAction* a = window->menu().action(id);

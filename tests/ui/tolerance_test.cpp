@@ -13,6 +13,7 @@
 #include "ui/dialogs/standard_values_dialog.h"
 #include "ui/dialogs/tolerance_dialog.h"
 #include "ui/menu.h"
+#include "ui/response_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -166,6 +167,42 @@ TEST_F(ToleranceTest, SeriesChosenInTheAnalysisIsTheDesignsAndCancelKeepsTheSamp
     EXPECT_LT(t->result().samples, 10000);
     EXPECT_TRUE(t->summary()->text().contains(QStringLiteral("Cancelled")));
     EXPECT_EQ(state.toleranceCloud.ends[0].size(), static_cast<std::size_t>(t->result().samples));
+}
+
+TEST_F(ToleranceTest, TheResponseWindowShowsTheReturnLossBandWhileTheAnalysisIsOpen)
+{
+    addMatch();
+    window->run(Command::FrequencyResponse);
+    ResponseWindow* response = window->responseWindow();
+    ASSERT_NE(response, nullptr);
+    EXPECT_TRUE(response->graph().extras.empty());
+    window->run(Command::ToleranceAnalysis);
+    ASSERT_NE(window->toleranceWindow(), nullptr);
+    const ResponseGraph& g = response->graph();
+    ASSERT_EQ(g.extras.size(), 1u);
+    const ResponseExtra band = g.extras[0]; // a copy: the window computes its extras anew
+    EXPECT_EQ(band.name, "Input RL spread");
+    ASSERT_EQ(band.values.size(), g.response.points.size());
+    ASSERT_EQ(band.lower.size(), g.response.points.size());
+    int inside = 0;
+    for (std::size_t i = 0; i < band.values.size(); ++i) {
+        // The chain as it is lies within its spread.
+        const double rl = g.response.points[i].inputReturnLossDb;
+        EXPECT_LE(band.lower[i], rl + 1e-6) << i;
+        EXPECT_GE(band.values[i], rl - 1e-6) << i;
+        ++inside;
+    }
+    EXPECT_GT(inside, 100);
+    // A tuned value moves the band with the response.
+    const double before = band.lower[band.lower.size() / 2];
+    Element e = design().elements[1];
+    e.value *= 1.2;
+    ASSERT_TRUE(editElement(design(), 1, e));
+    window->repaintChain();
+    EXPECT_NE(response->graph().extras[0].lower[band.lower.size() / 2], before);
+    window->toleranceWindow()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(response->graph().extras.empty());
 }
 
 TEST_F(ToleranceTest, ElementValueDialogEditsTheToleranceAsAnUndoableStep)

@@ -15,5 +15,8 @@ void optimiseCommand(CommandContext& c);
 void broadbandCommand(CommandContext& c);
 // Refused without elements or data points.
 void standardValuesCommand(CommandContext& c);
+// Needs a block at the chain's end or a loaded S-Plot file; refused like an
+// element button otherwise.
+void matchAmplifierCommand(CommandContext& c);
 
 } // namespace zelvo

@@ -33,21 +33,19 @@
 
 namespace zelvo {
 
-namespace {
-
-const char* familyName(MatchFamily f)
+QString matchFamilyName(MatchFamily f)
 {
     switch (f) {
     case MatchFamily::LNetwork:
-        return "L-network";
+        return QStringLiteral("L-network");
     case MatchFamily::ShuntStub:
-        return "Shunt stub";
+        return QStringLiteral("Shunt stub");
     case MatchFamily::SeriesReactance:
-        return "Line + series";
+        return QStringLiteral("Line + series");
     case MatchFamily::QuarterWave:
-        return "Quarter wave";
+        return QStringLiteral("Quarter wave");
     }
-    return "";
+    return {};
 }
 
 QString ohmText(Complex z)
@@ -56,7 +54,6 @@ QString ohmText(Complex z)
                                                std::abs(z.im)));
 }
 
-// The network with its points, as the chain computes them from `load`.
 std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network, Complex load)
 {
     if (network.empty())
@@ -66,8 +63,6 @@ std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network
     recomputeChain(network, 0, designFrequency(d));
     return network;
 }
-
-} // namespace
 
 std::optional<double> worstReturnLoss(const Design& d, const std::vector<Element>& network,
                                       Complex target)
@@ -320,7 +315,7 @@ void MatchDialog::recompute()
     message_->setText(notes.join(QLatin1Char('\n')));
     for (const MatchSolution& s : result_.solutions) {
         auto* item = new QTreeWidgetItem(list_);
-        item->setText(0, QString::fromLatin1(familyName(s.family)));
+        item->setText(0, matchFamilyName(s.family));
         item->setText(1, networkText(s.elements));
         item->setToolTip(1, QString::fromStdString(s.topology));
         const double q = networkQ(s.elements, load, request.frequency);

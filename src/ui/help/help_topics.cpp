@@ -64,6 +64,8 @@ constexpr Keyword keywords[] = {
     {"Standard Values", "tolerance.html#standard"},
     {"Tolerance Analysis", "tolerance.html#analysis"},
     {"Tolerance", "tolerance.html#series"},
+    {"Frequency Response", "response.html#response"},
+    {"Match Amplifier", "response.html#amplifier"},
 };
 
 constexpr struct {
@@ -82,6 +84,7 @@ constexpr struct {
     {"Tuning, matching and optimising", "tuning.html"},
     {"Broadband matching", "broadband.html"},
     {"Standard values and tolerances", "tolerance.html"},
+    {"Frequency response and amplifiers", "response.html"},
     {"Undo and redo", "undo.html"},
     {"Files and netlists", "files.html"},
     {"Copying to the clipboard", "clipboard.html"},
