@@ -10,6 +10,7 @@
 #include <map>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -77,6 +78,9 @@ enum class Command : int {
     InsertBlock = 250,
     ExportNetwork = 251,
     PartLosses = 252,
+    LanguageSystem = 260,
+    LanguageEnglish = 261,
+    LanguageChinese = 262,
 };
 
 class MainMenu {
@@ -99,6 +103,8 @@ class MainMenu {
     std::function<void(Command)> onCommand;
 
   private:
+    void addLanguageMenu(QMenu* options, QWidget* owner);
+
     std::map<Command, QAction*> actions_;
 };
 

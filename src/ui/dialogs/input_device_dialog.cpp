@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/dialogs/input_device_dialog.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +13,7 @@ namespace zelvo {
 InputDeviceDialog::InputDeviceDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Input Device"));
+    setWindowTitle(QCoreApplication::translate("InputDeviceDialog", "Input Device"));
     setHelpKeyword(QStringLiteral("Input of Datapoints"));
     struct Choice {
         const char* caption;
@@ -39,7 +40,7 @@ InputDeviceDialog::InputDeviceDialog(AppState& state, const Platform& platform, 
         ++i;
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Enter the data point with:"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("InputDeviceDialog", "Enter the data point with:"), this));
     layout->addLayout(grid);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

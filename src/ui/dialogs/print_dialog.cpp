@@ -79,8 +79,8 @@ bool runJob(AppState& state, const Platform& platform, QDialog* owner, QWidget* 
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         FileDialogRequest request;
         request.parent = owner;
-        request.title = QStringLiteral("Print to PDF file");
-        request.filters = {QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("All Files (*)")};
+        request.title = QCoreApplication::translate("PrintDialog", "Print to PDF file");
+        request.filters = {QCoreApplication::translate("PrintDialog", "PDF Files (*.pdf)"), QCoreApplication::translate("PrintDialog", "All Files (*)")};
         request.defaultSuffix = QStringLiteral("pdf");
         request.directory = printer.outputFileName().isEmpty() ? pdfNameFor(job.pdfSource)
                                                                : printer.outputFileName();
@@ -147,7 +147,7 @@ PrintProgressDialog::PrintProgressDialog(const QString& fileName, const QString&
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("printingProgress"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "Printing"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     auto* file = new QLabel(fileName, this);
@@ -168,7 +168,7 @@ PrintProgressDialog::PrintProgressDialog(const QString& fileName, const QString&
 PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("PRINT"));
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "PRINT"));
     setHelpKeyword(QStringLiteral("Print the Zelvo-Chart"));
     if (!state.print.flagsShown) {
         // The settings file's turned schematic text counts once per run.
@@ -200,7 +200,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
         return box;
     };
 
-    auto* chartGroup = new QGroupBox(QStringLiteral("Chart"), body_);
+    auto* chartGroup = new QGroupBox(QCoreApplication::translate("PrintDialog", "Chart"), body_);
     auto* chartLayout = new QGridLayout(chartGroup);
     chartLayout->addWidget(check(printChart, "Zelvo Chart", chartGroup), 0, 0, 1, 2);
     const std::pair<std::uint16_t, const char*> layers[] = {
@@ -224,18 +224,18 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     columns->addWidget(chartGroup);
 
     auto* right = new QVBoxLayout;
-    auto* pages = new QGroupBox(QStringLiteral("Print"), body_);
+    auto* pages = new QGroupBox(QCoreApplication::translate("PrintDialog", "Print"), body_);
     auto* pagesLayout = new QVBoxLayout(pages);
     pagesLayout->addWidget(check(printSchematic, "Schematic", pages));
     pagesLayout->addWidget(check(printTurnText, "turn schematic-inscription 180°", pages));
     pagesLayout->addWidget(check(printComments, "Comments", pages));
     right->addWidget(pages);
 
-    auto* colours = new QGroupBox(QStringLiteral("Colors"), body_);
+    auto* colours = new QGroupBox(QCoreApplication::translate("PrintDialog", "Colors"), body_);
     auto* colourLayout = new QVBoxLayout(colours);
-    auto* mono = new QRadioButton(QStringLiteral("Black and white"), colours);
+    auto* mono = new QRadioButton(QCoreApplication::translate("PrintDialog", "Black and white"), colours);
     mono->setObjectName(controlName(1042));
-    auto* screen = new QRadioButton(QStringLiteral("Use screen colors"), colours);
+    auto* screen = new QRadioButton(QCoreApplication::translate("PrintDialog", "Use screen colors"), colours);
     screen->setObjectName(controlName(1043));
     (working_ & printBlackWhite ? mono : screen)->setChecked(true);
     // Exactly one of the two bits is set, whatever the flags held before.
@@ -250,7 +250,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     colourLayout->addWidget(screen);
     right->addWidget(colours);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), body_);
+    auto* printerBox = new QGroupBox(QCoreApplication::translate("PrintDialog", "Printer"), body_);
     auto* printerLayout = new QVBoxLayout(printerBox);
     printer_ = printerLabel(printerBox, printerText(printerOf(state)));
     printerLayout->addWidget(printer_);
@@ -311,7 +311,7 @@ void PrintDialog::accept()
     job.pages = [&d, &settings, flags](const AbortCheck& aborted) {
         return chartPrintPages(d, settings, flags, aborted);
     };
-    job.startFailedText = QStringLiteral("Could not initialize printer");
+    job.startFailedText = QCoreApplication::translate("PrintDialog", "Could not initialize printer");
     if (runJob(state_, platform_, this, body_, job))
         QDialog::accept();
 }
@@ -319,13 +319,13 @@ void PrintDialog::accept()
 SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("PRINT"));
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "PRINT"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     body_ = new QWidget(this);
     outer->addWidget(body_);
     auto* layout = new QVBoxLayout(body_);
-    layout->addWidget(new QLabel(QStringLiteral("Print s-plots to:"), body_));
+    layout->addWidget(new QLabel(QCoreApplication::translate("PrintDialog", "Print s-plots to:"), body_));
     printer_ = printerLabel(body_, printerText(printerOf(state)));
     layout->addWidget(printer_);
     auto* bottom = new QHBoxLayout;
@@ -351,11 +351,11 @@ void SPlotPrintDialog::accept()
     const Settings& settings = state_.settings;
     Job job;
     const QString path = QFile::decodeName(QByteArray::fromStdString(set.fileName));
-    job.documentName = QStringLiteral("S-Plot ") + path;
+    job.documentName = QCoreApplication::translate("PrintDialog", "S-Plot ") + path;
     job.shownName = path;
     job.pdfSource = set.fileName;
     job.pages = [&set, &settings](const AbortCheck&) { return sPlotPrintPages(set, settings); };
-    job.startFailedText = QStringLiteral("Error while 'STARTDOC'");
+    job.startFailedText = QCoreApplication::translate("PrintDialog", "Error while 'STARTDOC'");
     if (runJob(state_, platform_, this, body_, job))
         QDialog::accept();
 }
