@@ -768,6 +768,87 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>Contents</source>
         <translation>目录</translation>
     </message>
+    <message>
+        <source>Getting started</source>
+        <translation>入门</translation>
+    </message>
+    <message>
+        <source>Input of data points</source>
+        <translation>输入数据点</translation>
+    </message>
+    <message>
+        <source>Editing data points</source>
+        <translation>编辑数据点</translation>
+    </message>
+    <message>
+        <source>Input of the network</source>
+        <translation>放置元件</translation>
+    </message>
+    <message>
+        <source>Editing element values</source>
+        <translation>编辑元件值</translation>
+    </message>
+    <message>
+        <source>Reading the results</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Q contours and VSWR circles</source>
+        <translation>Q 值轮廓和驻波比圆</translation>
+    </message>
+    <message>
+        <source>Wideband evaluation</source>
+        <translation>宽带计算</translation>
+    </message>
+    <message>
+        <source>Tuning, matching and optimising</source>
+        <translation>调谐、自动匹配和优化</translation>
+    </message>
+    <message>
+        <source>Broadband matching</source>
+        <translation>宽带匹配</translation>
+    </message>
+    <message>
+        <source>Undo and redo</source>
+        <translation>撤销和重做</translation>
+    </message>
+    <message>
+        <source>Files and netlists</source>
+        <translation>文件和网表</translation>
+    </message>
+    <message>
+        <source>Copying to the clipboard</source>
+        <translation>复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Options, colours and zoom</source>
+        <translation>选项、颜色和缩放</translation>
+    </message>
+    <message>
+        <source>S-Plot mode</source>
+        <translation>S-Plot 模式</translation>
+    </message>
+    <message>
+        <source>Stability, gain and noise circles</source>
+        <translation>稳定圆、增益圆和噪声圆</translation>
+    </message>
+    <message>
+        <source>Keys and mouse buttons</source>
+        <translation>按键和鼠标按钮</translation>
+    </message>
+    <message>
+        <source>Limits and messages</source>
+        <translation>限制和消息</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The folder of the help pages in this language; &quot;en&quot; for the English ones.</extracomment>
+        <translation>zh_CN</translation>
+    </message>
 </context>
 <context>
     <name>InputDeviceDialog</name>
@@ -831,10 +912,6 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>at:</source>
         <translation>频率：</translation>
-    </message>
-    <message>
-        <source>∝ ↯</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Q varies:</source>
