@@ -26,8 +26,9 @@ void useChinese(bool on)
         QCoreApplication::removeTranslator(t);
         delete t;
     }
-    if (on)
+    if (on) {
         ASSERT_TRUE(installTranslations(app, UiLanguage::Chinese));
+    }
 }
 
 bool hasHan(const QString& text)
@@ -66,8 +67,9 @@ TEST(Translation, EveryImportantMessageHasATranslationThatKeepsItsValues)
         const QString chinese = translatedMessage(english);
         EXPECT_TRUE(hasHan(chinese)) << english.toStdString() << " -> " << chinese.toStdString();
         for (const char* value : {"30", "512", "/tmp/a b.mcf", "1E9 Ohm"})
-            if (english.contains(QLatin1String(value)))
+            if (english.contains(QLatin1String(value))) {
                 EXPECT_TRUE(chinese.contains(QLatin1String(value))) << chinese.toStdString();
+            }
     }
     // A reason below a known message keeps the message translated.
     const QString withWhy =
@@ -144,9 +146,9 @@ std::pair<QByteArray, QByteArray> savedFiles(bool chinese, const QString& folder
     RecordingPlatform recorder;
     const Platform platform = recorder.platform();
     MainWindow window(state, platform, QSize(1600, 960));
-    const QString tag = chinese ? QStringLiteral("zh") : QStringLiteral("en");
-    const QString design = folder + QStringLiteral("/design-") + tag + QStringLiteral(".ZVC");
-    const QString spice = folder + QStringLiteral("/match-") + tag + QStringLiteral(".cir");
+    // The same names in both languages: the netlist names the design file.
+    const QString design = folder + QStringLiteral("/design.ZVC");
+    const QString spice = folder + QStringLiteral("/match.cir");
     recorder.fileNames.push_back(design);
     window.run(Command::SaveAs);
     recorder.fileNames.push_back(spice);
