@@ -239,6 +239,13 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     </message>
 </context>
 <context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Ctrl + wheel zooms about the pointer; Shift + drag or the scroll bars pan a zoomed chart</source>
+        <translation>Ctrl + 滚轮以指针为中心缩放；Shift + 拖动或滚动条平移放大后的圆图</translation>
+    </message>
+</context>
+<context>
     <name>CircleDialogs</name>
     <message>
         <source>Constant Gain Circles</source>
@@ -944,6 +951,10 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Ohm</source>
         <translation>Ohm</translation>
+    </message>
+    <message>
+        <source>constant</source>
+        <translation>恒定</translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,7 @@ LossBox::LossBox(LossFamily family, const QString& title, const QString& prefix,
     addField(qAt_, QCoreApplication::translate("LossFields", "at:"), prefix + QStringLiteral("QAt"), frequencyUnits);
     law_ = new QComboBox(this);
     law_->setObjectName(prefix + QStringLiteral("QLaw"));
-    law_->addItems({QStringLiteral("constant"), QStringLiteral("\u221d \u221af"),
+    law_->addItems({QCoreApplication::translate("LossFields", "constant"), QStringLiteral("\u221d \u221af"),
                     QStringLiteral("\u221d f")});
     law_->setToolTip(QStringLiteral("How Q changes with frequency from its value at the "
                                     "reference frequency"));
