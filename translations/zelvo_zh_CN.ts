@@ -237,6 +237,10 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>Search first, then choose a network.</source>
         <translation>请先搜索，再选择网络。</translation>
     </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
 </context>
 <context>
     <name>ChartWindow</name>
@@ -334,6 +338,18 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Rn [Ohm]</source>
         <translation>Rn [Ohm]</translation>
+    </message>
+    <message>
+        <source>polar</source>
+        <translation>极坐标</translation>
+    </message>
+    <message>
+        <source>cartesian</source>
+        <translation>直角坐标</translation>
+    </message>
+    <message>
+        <source>normalized</source>
+        <translation>归一化</translation>
     </message>
 </context>
 <context>
@@ -866,6 +882,22 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Enter the data point with:</source>
         <translation>输入数据点的方式：</translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation>鼠标</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>S11 from S-Plot</source>
+        <translation>取自 S-Plot 的 S11</translation>
+    </message>
+    <message>
+        <source>S22 from S-Plot</source>
+        <translation>取自 S-Plot 的 S22</translation>
     </message>
 </context>
 <context>
@@ -1648,6 +1680,10 @@ Check printer setup.</source>
         <source>The losses of element %i are out of range.</source>
         <translation>元件 %i 的损耗超出范围。</translation>
     </message>
+    <message>
+        <source>Optimizing needs at least one data point and one element.</source>
+        <translation>优化至少需要一个数据点和一个元件。</translation>
+    </message>
 </context>
 <context>
     <name>NetworkExportDialog</name>
@@ -1771,6 +1807,12 @@ Best worst-case return loss: %2 dB</source>
         <source>Lines and stubs</source>
         <translation>传输线和短截线</translation>
     </message>
+    <message>
+        <source>Losses of the parts placed from now on (blank or 0: ideal).
+A Q without its frequency holds at the design frequency.</source>
+        <translation>此后放置的元件的损耗（空白或 0：理想）。
+未给频率的 Q 值按设计频率计。</translation>
+    </message>
 </context>
 <context>
     <name>PictureDialog</name>
@@ -1856,6 +1898,70 @@ Best worst-case return loss: %2 dB</source>
     <message>
         <source>Error while &apos;STARTDOC&apos;</source>
         <translation>&apos;STARTDOC&apos; 时出错</translation>
+    </message>
+    <message>
+        <source>Zelvo Chart</source>
+        <translation>Zelvo 圆图</translation>
+    </message>
+    <message>
+        <source>Z-chart</source>
+        <translation>Z 圆图</translation>
+    </message>
+    <message>
+        <source>Y-chart</source>
+        <translation>Y 圆图</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>Q-ellipses</source>
+        <translation>Q 值轮廓</translation>
+    </message>
+    <message>
+        <source>VSWR-circles</source>
+        <translation>驻波比圆</translation>
+    </message>
+    <message>
+        <source>Wideband</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Stability circles</source>
+        <translation>稳定圆</translation>
+    </message>
+    <message>
+        <source>Constant gain circles</source>
+        <translation>等增益圆</translation>
+    </message>
+    <message>
+        <source>Noise circles</source>
+        <translation>噪声圆</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>标注</translation>
+    </message>
+    <message>
+        <source>Schematic</source>
+        <translation>原理图</translation>
+    </message>
+    <message>
+        <source>turn schematic-inscription 180°</source>
+        <translation>原理图文字旋转 180°</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>Setup...</source>
+        <translation>设置...</translation>
+    </message>
+    <message>
+        <source>Help...</source>
+        <translation>帮助...</translation>
     </message>
 </context>
 <context>
@@ -2341,6 +2447,10 @@ Best worst-case return loss: %2 dB</source>
         <translation>
 <byte value="xd"/>数值后可加 SI 词头和单位：2.2n、2.2 nH。</translation>
     </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
 </context>
 <context>
     <name>ZoomDialog</name>
@@ -2351,6 +2461,14 @@ Best worst-case return loss: %2 dB</source>
     <message>
         <source>Zoom factor</source>
         <translation>缩放倍数</translation>
+    </message>
+    <message>
+        <source>bigger values &gt; 1: zoom in</source>
+        <translation>大于 1：放大</translation>
+    </message>
+    <message>
+        <source>smaller values &lt; 1: zoom out</source>
+        <translation>小于 1：缩小</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,7 @@ constexpr const char* texts[] = {
     QT_TRANSLATE_NOOP("Messages", "This is a one-port file; chart mode reads it with File, Import "
                                   "one-port data."),
     QT_TRANSLATE_NOOP("Messages", "The losses of element %i are out of range."),
+    QT_TRANSLATE_NOOP("Messages", "Optimizing needs at least one data point and one element."),
 };
 
 } // namespace

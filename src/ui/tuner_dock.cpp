@@ -105,7 +105,7 @@ void TunerDock::build()
         r.slider->setObjectName(QStringLiteral("tunerSlider%1").arg(row));
         r.value = new QLabel(body_);
         r.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        r.to = new QLabel(QStringLiteral("to"), body_);
+        r.to = new QLabel(QCoreApplication::translate("Tuner", "to"), body_);
         r.low = new QLineEdit(body_);
         r.high = new QLineEdit(body_);
         for (QLineEdit* e : {r.low, r.high}) {

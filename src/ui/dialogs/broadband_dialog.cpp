@@ -145,7 +145,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     fromLabel->setBuddy(f1_);
     bandGrid->addWidget(fromLabel, 1, 0);
     bandGrid->addWidget(f1_, 1, 1);
-    bandGrid->addWidget(new QLabel(QStringLiteral("to"), bandBox), 1, 2);
+    bandGrid->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "to"), bandBox), 1, 2);
     bandGrid->addWidget(f2_, 1, 3);
     bandGrid->addWidget(unit_, 1, 4);
     spacingGroup_ = new QButtonGroup(this);
@@ -193,7 +193,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     networkRow->addSpacing(12);
     networkRow->addWidget(lines_);
     networkRow->addWidget(zcMin_);
-    networkRow->addWidget(new QLabel(QStringLiteral("to"), networkBox));
+    networkRow->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "to"), networkBox));
     networkRow->addWidget(zcMax_);
     networkRow->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "Ohm"), networkBox));
     networkRow->addStretch(1);

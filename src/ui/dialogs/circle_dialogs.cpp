@@ -137,9 +137,9 @@ TwoPortDialog::TwoPortDialog(AppState& state, const Platform& platform, CircleKi
         const QString name = QString::fromLatin1(names[k]);
         auto* box = new QGroupBox(QString::fromLatin1(captions[k]), this);
         auto* g = new QGridLayout(box);
-        polar_[i] = new QRadioButton(QStringLiteral("polar"), box);
+        polar_[i] = new QRadioButton(QCoreApplication::translate("CircleDialogs", "polar"), box);
         polar_[i]->setObjectName(name + QStringLiteral("Polar"));
-        cartesian_[i] = new QRadioButton(QStringLiteral("cartesian"), box);
+        cartesian_[i] = new QRadioButton(QCoreApplication::translate("CircleDialogs", "cartesian"), box);
         cartesian_[i]->setObjectName(name + QStringLiteral("Cartesian"));
         auto* group = new QButtonGroup(box);
         group->addButton(polar_[i]);
@@ -326,9 +326,9 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     (new QVBoxLayout(nfMinBox))->addWidget(fields_[NfMinField]);
 
     auto* gammaBox = new QGroupBox(QCoreApplication::translate("CircleDialogs", "reflection coefficient corresponding to NFmin"), this);
-    polar_ = new QRadioButton(QStringLiteral("polar"), gammaBox);
+    polar_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "polar"), gammaBox);
     polar_->setObjectName(QStringLiteral("polar"));
-    cartesian_ = new QRadioButton(QStringLiteral("cartesian"), gammaBox);
+    cartesian_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "cartesian"), gammaBox);
     cartesian_->setObjectName(QStringLiteral("cartesian"));
     firstLabel_ = new QLabel(gammaBox);
     secondLabel_ = new QLabel(gammaBox);
@@ -343,7 +343,7 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     auto* rBox = new QGroupBox(QCoreApplication::translate("CircleDialogs", "equivalent input noise resistance"), this);
     notNormalized_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "not normalized"), rBox);
     notNormalized_->setObjectName(QStringLiteral("notNormalized"));
-    normalized_ = new QRadioButton(QStringLiteral("normalized"), rBox);
+    normalized_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "normalized"), rBox);
     normalized_->setObjectName(QStringLiteral("normalized"));
     resistanceUnit_ = new QLabel(rBox);
     auto* rg = new QGridLayout(rBox);

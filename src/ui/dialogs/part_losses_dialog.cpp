@@ -18,9 +18,10 @@ PartLossesDialog::PartLossesDialog(AppState& state, const Platform& platform, QW
 {
     setWindowTitle(QCoreApplication::translate("PartLossesDialog", "Part Losses"));
     setHelpKeyword(QStringLiteral("Part Losses"));
-    auto* intro = new QLabel(QStringLiteral("Losses of the parts placed from now on (blank or 0: "
-                                            "ideal).\nA Q without its frequency holds at the "
-                                            "design frequency."),
+    auto* intro = new QLabel(QCoreApplication::translate("PartLossesDialog",
+                                           "Losses of the parts placed from now on (blank or 0: "
+                                           "ideal).\nA Q without its frequency holds at the "
+                                           "design frequency."),
                              this);
     const PartLossDefaults& d = state.settings.partLosses;
     inductor_ = new LossBox(LossFamily::Inductor, QCoreApplication::translate("PartLossesDialog", "Inductors"),

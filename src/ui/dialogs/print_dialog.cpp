@@ -128,7 +128,7 @@ QDialogButtonBox* okCancel(QDialog* dialog, QWidget* parent)
 
 QPushButton* button(const char* text, const char* name, QWidget* parent)
 {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    auto* b = new QPushButton(QCoreApplication::translate("PrintDialog", text), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -192,7 +192,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
         for (const auto& [b, control] : printControls)
             if (b == bit)
                 id = control;
-        auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+        auto* box = new QCheckBox(QCoreApplication::translate("PrintDialog", text), parent);
         box->setObjectName(controlName(id));
         box->setChecked((working_ & bit) != 0);
         connect(box, &QCheckBox::toggled, this, [this, bit](bool on) { toggle(bit, on); });
@@ -202,18 +202,18 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
 
     auto* chartGroup = new QGroupBox(QCoreApplication::translate("PrintDialog", "Chart"), body_);
     auto* chartLayout = new QGridLayout(chartGroup);
-    chartLayout->addWidget(check(printChart, "Zelvo Chart", chartGroup), 0, 0, 1, 2);
+    chartLayout->addWidget(check(printChart, QT_TRANSLATE_NOOP("PrintDialog", "Zelvo Chart"), chartGroup), 0, 0, 1, 2);
     const std::pair<std::uint16_t, const char*> layers[] = {
-        {printZGrid, "Z-chart"},
-        {printYGrid, "Y-chart"},
-        {printElements, "Elements"},
-        {printQCircles, "Q-ellipses"},
-        {printVswrCircles, "VSWR-circles"},
-        {printWideband, "Wideband"},
-        {printStabilityCircles, "Stability circles"},
-        {printGainCircles, "Constant gain circles"},
-        {printNoiseCircles, "Noise circles"},
-        {printLabels, "Labels"},
+        {printZGrid, QT_TRANSLATE_NOOP("PrintDialog", "Z-chart")},
+        {printYGrid, QT_TRANSLATE_NOOP("PrintDialog", "Y-chart")},
+        {printElements, QT_TRANSLATE_NOOP("PrintDialog", "Elements")},
+        {printQCircles, QT_TRANSLATE_NOOP("PrintDialog", "Q-ellipses")},
+        {printVswrCircles, QT_TRANSLATE_NOOP("PrintDialog", "VSWR-circles")},
+        {printWideband, QT_TRANSLATE_NOOP("PrintDialog", "Wideband")},
+        {printStabilityCircles, QT_TRANSLATE_NOOP("PrintDialog", "Stability circles")},
+        {printGainCircles, QT_TRANSLATE_NOOP("PrintDialog", "Constant gain circles")},
+        {printNoiseCircles, QT_TRANSLATE_NOOP("PrintDialog", "Noise circles")},
+        {printLabels, QT_TRANSLATE_NOOP("PrintDialog", "Labels")},
     };
     int row = 1;
     for (const auto& [bit, text] : layers) {
@@ -226,9 +226,9 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     auto* right = new QVBoxLayout;
     auto* pages = new QGroupBox(QCoreApplication::translate("PrintDialog", "Print"), body_);
     auto* pagesLayout = new QVBoxLayout(pages);
-    pagesLayout->addWidget(check(printSchematic, "Schematic", pages));
-    pagesLayout->addWidget(check(printTurnText, "turn schematic-inscription 180°", pages));
-    pagesLayout->addWidget(check(printComments, "Comments", pages));
+    pagesLayout->addWidget(check(printSchematic, QT_TRANSLATE_NOOP("PrintDialog", "Schematic"), pages));
+    pagesLayout->addWidget(check(printTurnText, QT_TRANSLATE_NOOP("PrintDialog", "turn schematic-inscription 180°"), pages));
+    pagesLayout->addWidget(check(printComments, QT_TRANSLATE_NOOP("PrintDialog", "Comments"), pages));
     right->addWidget(pages);
 
     auto* colours = new QGroupBox(QCoreApplication::translate("PrintDialog", "Colors"), body_);
@@ -254,7 +254,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     auto* printerLayout = new QVBoxLayout(printerBox);
     printer_ = printerLabel(printerBox, printerText(printerOf(state)));
     printerLayout->addWidget(printer_);
-    QPushButton* setup = button("Setup...", "setup", printerBox);
+    QPushButton* setup = button(QT_TRANSLATE_NOOP("PrintDialog", "Setup..."), "setup", printerBox);
     connect(setup, &QPushButton::clicked, this, [this] { setupPrinter(); });
     printerLayout->addWidget(setup, 0, Qt::AlignLeft);
     right->addWidget(printerBox);
@@ -262,7 +262,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     columns->addLayout(right);
 
     auto* bottom = new QHBoxLayout;
-    QPushButton* help = button("Help...", "help", body_);
+    QPushButton* help = button(QT_TRANSLATE_NOOP("PrintDialog", "Help..."), "help", body_);
     connect(help, &QPushButton::clicked, this, [this] { showHelp(); });
     bottom->addWidget(help);
     bottom->addWidget(okCancel(this, body_));
@@ -329,7 +329,7 @@ SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QW
     printer_ = printerLabel(body_, printerText(printerOf(state)));
     layout->addWidget(printer_);
     auto* bottom = new QHBoxLayout;
-    QPushButton* setup = button("Setup...", "setup", body_);
+    QPushButton* setup = button(QT_TRANSLATE_NOOP("PrintDialog", "Setup..."), "setup", body_);
     connect(setup, &QPushButton::clicked, this, [this] {
         zelvo::setupPrinter(state_, platform_, this);
         printer_->setText(printerText(printerOf(state_)));

@@ -41,8 +41,9 @@ ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* paren
     auto* group = new QGroupBox(QCoreApplication::translate("ZoomDialog", "Zoom factor"), this);
     auto* inGroup = new QVBoxLayout(group);
     inGroup->addWidget(factor_);
-    for (const char* hint : {"bigger values > 1: zoom in", "smaller values < 1: zoom out"}) {
-        auto* label = new QLabel(QString::fromLatin1(hint), group);
+    for (const char* hint : {QT_TRANSLATE_NOOP("ZoomDialog", "bigger values > 1: zoom in"),
+                             QT_TRANSLATE_NOOP("ZoomDialog", "smaller values < 1: zoom out")}) {
+        auto* label = new QLabel(QCoreApplication::translate("ZoomDialog", hint), group);
         label->setObjectName(QStringLiteral("hint"));
         inGroup->addWidget(label);
     }
