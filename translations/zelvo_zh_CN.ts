@@ -27,6 +27,93 @@ Licence: GNU General Public License, version 3 or later (</source>
     </message>
 </context>
 <context>
+    <name>AmplifierDialog</name>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>Elements (from the load)</source>
+        <translation>元件（从负载起）</translation>
+    </message>
+    <message>
+        <source>(matched already)</source>
+        <translation>（已匹配）</translation>
+    </message>
+    <message>
+        <source>Match amplifier</source>
+        <translation>放大器匹配</translation>
+    </message>
+    <message>
+        <source>Device: %1, the block at the chain&apos;s end</source>
+        <translation>器件：%1，网络链末端的模块</translation>
+    </message>
+    <message>
+        <source>Device: %1 from the S-Plot file, inserted as a block</source>
+        <translation>器件：%1，取自 S-Plot 文件，作为模块插入</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>频率(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Gain (potentially unstable device)</source>
+        <translation>增益（潜在不稳定器件）(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Output network: load to the device&apos;s port 2</source>
+        <translation>输出网络：负载到器件端口 2</translation>
+    </message>
+    <message>
+        <source>Input network: the device&apos;s port 1 to the generator</source>
+        <translation>输入网络：器件端口 1 到信号源</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>应用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>K = %1   |delta| = %2   %3 = %4 dB
+</source>
+        <translation>K = %1   |delta| = %2   %3 = %4 dB
+</translation>
+    </message>
+    <message>
+        <source>MAG</source>
+        <translation>MAG</translation>
+    </message>
+    <message>
+        <source>MSG</source>
+        <translation>MSG</translation>
+    </message>
+    <message>
+        <source>Unconditionally stable: simultaneous conjugate match, </source>
+        <translation>无条件稳定：同时共轭匹配，</translation>
+    </message>
+    <message>
+        <source>
+On the %1 dB gain circle: </source>
+        <translation>
+在 %1 dB 增益圆上：</translation>
+    </message>
+    <message>
+        <source>Gamma S = %1, Gamma L = %2 (against %3 Ohm)</source>
+        <translation>Gamma S = %1，Gamma L = %2（相对 %3 Ohm）</translation>
+    </message>
+    <message>
+        <source>GT at %1Hz = %2 dB  (%3 %4 dB)</source>
+        <translation>%1Hz 处 GT = %2 dB  （%3 %4 dB）</translation>
+    </message>
+    <message>
+        <source>aimed at</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>Choose an output and an input network.</source>
+        <translation>请选择输出网络和输入网络。</translation>
+    </message>
+</context>
+<context>
     <name>BlockDialog</name>
     <message>
         <source>File: %1</source>
@@ -872,6 +959,10 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <extracomment>The folder of the help pages in this language; &quot;en&quot; for the English ones.</extracomment>
         <translation>zh_CN</translation>
     </message>
+    <message>
+        <source>Frequency response and amplifiers</source>
+        <translation>频率响应和放大器</translation>
+    </message>
 </context>
 <context>
     <name>InputDeviceDialog</name>
@@ -1083,6 +1174,22 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
 Networks with lines and stubs are not listed.</source>
         <translation>
 不列出含传输线和短截线的网络。</translation>
+    </message>
+    <message>
+        <source>L-network</source>
+        <translation>L 型网络</translation>
+    </message>
+    <message>
+        <source>Shunt stub</source>
+        <translation>并联短截线</translation>
+    </message>
+    <message>
+        <source>Line + series</source>
+        <translation>传输线 + 串联元件</translation>
+    </message>
+    <message>
+        <source>Quarter wave</source>
+        <translation>四分之一波长</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1469,14 @@ Networks with lines and stubs are not listed.</source>
     <message>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Match &amp;amplifier...</source>
+        <translation>放大器匹配(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency response</source>
+        <translation>频率响应(&amp;F)</translation>
     </message>
 </context>
 <context>
@@ -1963,6 +2078,14 @@ A Q without its frequency holds at the design frequency.</source>
         <source>Help...</source>
         <translation>帮助...</translation>
     </message>
+    <message>
+        <source>Print frequency response to:</source>
+        <translation>频率响应打印到：</translation>
+    </message>
+    <message>
+        <source>Frequency response </source>
+        <translation>频率响应 </translation>
+    </message>
 </context>
 <context>
     <name>Readouts</name>
@@ -1996,6 +2119,89 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>Value must be &gt; 0</source>
         <translation>数值必须 &gt; 0</translation>
+    </message>
+</context>
+<context>
+    <name>ResponseWindow</name>
+    <message>
+        <source>Frequency response</source>
+        <translation>频率响应</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>起始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>终止</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>点数</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic</source>
+        <translation>对数(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Sweep</source>
+        <translation>扫描(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>默认(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Curve on chart</source>
+        <translation>在圆图上显示曲线(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Export &amp;picture...</source>
+        <translation>导出图片(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV...</source>
+        <translation>导出为 CSV(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>打印(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Start and stop must be numbers.</source>
+        <translation>起始和终止必须是数字。</translation>
+    </message>
+    <message>
+        <source>The sweep needs 0 &lt;= start &lt; stop.</source>
+        <translation>扫描需要 0 &lt;= 起始 &lt; 终止。</translation>
+    </message>
+    <message>
+        <source>A logarithmic sweep needs a start above 0 Hz.</source>
+        <translation>对数扫描的起始频率必须大于 0 Hz。</translation>
+    </message>
+    <message>
+        <source>No data points: the response needs a load.</source>
+        <translation>没有数据点：频率响应需要负载。</translation>
+    </message>
+    <message>
+        <source> (a block has no data at some frequencies: gaps)</source>
+        <translation>（模块在某些频率上没有数据：曲线有间断）</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>导出为 CSV</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 <context>
@@ -2386,6 +2592,14 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>   (left button fixes it, right button cancels)</source>
         <translation>   （左键确定，右键取消）</translation>
+    </message>
+    <message>
+        <source>Matches a two-port device at one frequency: output network, device and input network for the maximum gain</source>
+        <translation>在单一频率上匹配二端口器件：输出网络、器件和输入网络，获得最大增益</translation>
+    </message>
+    <message>
+        <source>Shows return loss, VSWR, gain, stability and noise figure of the finished chain over a frequency sweep</source>
+        <translation>在频率扫描上显示完成网络的回波损耗、驻波比、增益、稳定性和噪声系数</translation>
     </message>
 </context>
 <context>

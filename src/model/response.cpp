@@ -4,6 +4,7 @@
 
 #include "core/abcd.h"
 #include "core/block.h"
+#include "core/format.h"
 #include "core/numeric.h"
 #include "core/twoport.h"
 
@@ -57,14 +58,18 @@ double toDb(double ratio)
     return ratio > 0.0 ? 10.0 * std::log10(ratio) : -300.0;
 }
 
-// The block whose noise data counts: the first one from the generator side
-// that has some. -1 for none.
+// The block whose noise data counts: the one nearest the generator, when it
+// faces it (port 1 towards the generator) and has noise data; -1 otherwise.
+// Only a passive input network has the available loss that makes the
+// cascade exact, so a block nearer the generator without noise data of its
+// own leaves the noise figure unknown rather than wrong.
 int noiseBlock(std::span<const Element> elements)
 {
     for (int i = static_cast<int>(elements.size()) - 1; i >= 0; --i) {
         const Element& e = elements[static_cast<std::size_t>(i)];
-        if (e.kind == ElementKind::Block && e.block && !e.reversed && !e.block->noise.empty())
-            return i;
+        if (e.kind != ElementKind::Block)
+            continue;
+        return e.block && !e.reversed && !e.block->noise.empty() ? i : -1;
     }
     return -1;
 }
@@ -131,20 +136,19 @@ LoadModel loadModelOf(const Design& d)
     return loadPoints(d).size() >= 2 ? LoadModel::Interpolated : LoadModel::Constant;
 }
 
-Complex loadAt(const Design& d, LoadModel model, double f)
+namespace {
+
+Complex loadFrom(const Design& d, const std::vector<DataPoint>& pts, LoadModel model, double f)
 {
-    if (model == LoadModel::Constant || d.dataPointCount <= 0) {
+    if (model == LoadModel::Constant || pts.size() < 2) {
         const int s = d.startPoint;
         if (s < 1 || s > std::min(d.dataPointCount, Design::pointCapacity))
             return d.currentPoint;
         const DataPoint& p = d.dataPoints[static_cast<std::size_t>(s - 1)];
         return {p.r, p.x};
     }
-    const std::vector<DataPoint> pts = loadPoints(d);
-    if (pts.size() < 2)
-        return pts.empty() ? d.currentPoint : Complex{pts[0].r, pts[0].x};
     // Beyond the data points the nearest one holds.
-    if (f <= pts.front().f)
+    if (!(f > pts.front().f))
         return {pts.front().r, pts.front().x};
     if (f >= pts.back().f)
         return {pts.back().r, pts.back().x};
@@ -158,6 +162,14 @@ Complex loadAt(const Design& d, LoadModel model, double f)
     const double t = (f - a.f) / (b.f - a.f);
     const Complex g = ga + (gb - ga) * t;
     return gammaToImpedance(g.re, g.im, z0);
+}
+
+} // namespace
+
+Complex loadAt(const Design& d, LoadModel model, double f)
+{
+    return loadFrom(d, model == LoadModel::Interpolated ? loadPoints(d) : std::vector<DataPoint>{},
+                    model, f);
 }
 
 Response computeResponse(const Design& d, const std::vector<double>& frequencies)
@@ -181,11 +193,14 @@ Response computeResponse(const Design& d, std::span<const Element> elements,
     r.hasNoise = noisy >= 0;
     const double z0 = d.z0;
     const double f0 = designFrequency(d);
+    // Sorted once: a tuning step recomputes the whole sweep.
+    const std::vector<DataPoint> loads =
+        r.load == LoadModel::Interpolated ? loadPoints(d) : std::vector<DataPoint>{};
     r.points.reserve(frequencies.size());
     for (const double f : frequencies) {
         ResponsePoint p;
         p.f = f;
-        p.load = loadAt(d, r.load, f);
+        p.load = loadFrom(d, loads, r.load, f);
         const std::optional<Abcd> m = chainAbcd(elements, f, f0);
         if (!m) {
             p.defined = false;
@@ -208,6 +223,44 @@ Response computeResponse(const Design& d, std::span<const Element> elements,
         r.points.push_back(p);
     }
     return r;
+}
+
+namespace {
+
+void csvField(std::string& out, double v)
+{
+    out += ',';
+    if (std::isfinite(v))
+        out += printfString("%.10g", v);
+}
+
+} // namespace
+
+std::string responseCsv(const Response& r)
+{
+    std::string out = "f (Hz),load R (ohm),load X (ohm),input R (ohm),input X (ohm),"
+                      "input return loss (dB),VSWR,output return loss (dB),GT (dB),K,mu,"
+                      "NF (dB)\r\n";
+    for (const ResponsePoint& p : r.points) {
+        out += printfString("%.10g", p.f);
+        csvField(out, p.load.re);
+        csvField(out, p.load.im);
+        if (p.defined) {
+            csvField(out, p.input.re);
+            csvField(out, p.input.im);
+            csvField(out, p.inputReturnLossDb);
+            csvField(out, p.vswr < DOUBLE_BIG ? p.vswr : notANumber);
+            csvField(out, p.outputReturnLossDb);
+            csvField(out, p.gainDb);
+            csvField(out, p.k);
+            csvField(out, p.mu);
+            csvField(out, p.noiseFigureDb);
+        } else {
+            out += ",,,,,,,,,";
+        }
+        out += "\r\n";
+    }
+    return out;
 }
 
 } // namespace zelvo

@@ -8,6 +8,7 @@
 #include "model/design.h"
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace zelvo {
@@ -62,5 +63,11 @@ LoadModel loadModelOf(const Design& d);
 Response computeResponse(const Design& d, const std::vector<double>& frequencies);
 Response computeResponse(const Design& d, std::span<const Element> elements,
                          const std::vector<double>& frequencies);
+
+// The response as comma-separated text for a spreadsheet: a header row, then
+// one row per frequency (Hz; ohm; dB). A value that does not exist there (a
+// block without data, K of a chain without feedback, no noise data) is an
+// empty field, never a made-up number.
+std::string responseCsv(const Response& r);
 
 } // namespace zelvo

@@ -118,6 +118,9 @@ struct AppState {
     // while the dialog shows them.
     std::vector<Complex> bandLoadPreview;
     std::vector<Complex> bandPreview;
+    // The frequency response window's chain end over its sweep (ohm), drawn
+    // on the chart while the window shows it and its curve is chosen.
+    std::vector<Complex> responseCurve;
     QString settingsPath;
     QString lastNetlistPath;
     QString lastDesignPath; // the open dialogs start where they were left

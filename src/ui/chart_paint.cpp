@@ -66,6 +66,8 @@ namespace {
 
 // Proposed networks, apart from every colour of the settings' defaults.
 constexpr Colour previewColour = rgb(200, 0, 200);
+// The response window's curve: apart from the previews and the defaults.
+constexpr Colour responseCurveColour = rgb(230, 120, 0);
 
 ChartGeometry windowGeometry(const AppState& state, int fontHeight)
 {
@@ -95,6 +97,9 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
                         state.settings.lineWidth, g, designFrequency(state.design));
     drawPreviewCurve(canvas, state.bandLoadPreview, state.design.z0,
                      {PenStyle::Dotted, 1, state.settings.dataPointColour}, g);
+    drawPreviewCurve(canvas, state.responseCurve, state.design.z0,
+                     {PenStyle::Solid, std::max(1, state.settings.lineWidth), responseCurveColour},
+                     g);
     drawPreviewCurve(canvas, state.bandPreview, state.design.z0,
                      {PenStyle::Dashed, std::max(2, state.settings.lineWidth), previewColour}, g);
 }

@@ -18,6 +18,7 @@
 #include "ui/messages.h"
 #include "ui/point_list_window.h"
 #include "ui/readout_panel.h"
+#include "ui/response_window.h"
 #include "ui/recent_files.h"
 #include "ui/schematic_window.h"
 #include "ui/splot_windows.h"
@@ -248,8 +249,11 @@ void MainWindow::showModeWindows()
         createSPlotWindows();
     chart_->setVisible(chart);
     readouts_->setVisible(chart);
-    if (!chart)
+    if (!chart) {
         tunerDock_->hide();
+        if (response_)
+            response_->hide();
+    }
     schematicFrame_->setVisible(chart);
     pointListFrame_->setVisible(chart);
     for (QMdiSubWindow* f : sPlotFrames_)
@@ -356,6 +360,9 @@ void MainWindow::repaintChart()
     ++chartRepaints_;
     if (state_.mode == AppMode::Chart)
         setWindowModified(state_.design.modified);
+    // Before the chart paints: it draws the response window's curve.
+    if (response_)
+        response_->designChanged();
     chart_->invalidate();
 }
 
@@ -399,6 +406,8 @@ void MainWindow::resetInteraction()
 void MainWindow::repaintChain()
 {
     setWindowModified(state_.design.modified);
+    if (response_)
+        response_->designChanged();
     chart_->invalidateChain();
     schematic_->refresh();
     pointList_->refresh();
@@ -669,6 +678,10 @@ void MainWindow::run(Command command)
         tuner_->endSession();
         broadbandCommand(c);
         break;
+    case Command::MatchAmplifier:
+        tuner_->endSession();
+        matchAmplifierCommand(c);
+        break;
     case Command::Tuner:
         if (!tunerDock_->isVisible() && tunerDock_->isFloating() && !tunerPlaced_) {
             // Floating in the free room under the toolbox, beside the chart:
@@ -698,6 +711,13 @@ void MainWindow::run(Command command)
         break;
     case Command::ZoomFit:
         zoomFitCommand(c);
+        break;
+    case Command::FrequencyResponse:
+        if (!response_)
+            response_ = new ResponseWindow(state_, platform_, *this, this);
+        response_->show();
+        response_->raise();
+        response_->activateWindow();
         break;
     case Command::InsertBlock:
         tuner_->endSession();

@@ -25,6 +25,7 @@ namespace zelvo {
 class PointListWindow;
 class RecentFilesMenu;
 class ReadoutPanel;
+class ResponseWindow;
 class SchematicWindow;
 class Toolbox;
 class Tuner;
@@ -61,6 +62,8 @@ class MainWindow : public QMainWindow, public Shell {
     ReadoutPanel& readouts() const { return *readouts_; }
     Tuner& tuner() const { return *tuner_; }
     TunerDock* tunerDock() const { return tunerDock_; }
+    // Made on first use of "Window > Frequency response".
+    ResponseWindow* responseWindow() const { return response_; }
     QMdiSubWindow* schematicFrame() const { return schematicFrame_; }
     QMdiSubWindow* pointListFrame() const { return pointListFrame_; }
     // Created with the first use of S-Plot mode, not at start-up.
@@ -121,6 +124,7 @@ class MainWindow : public QMainWindow, public Shell {
     bool tunerPlaced_ = false; // later, the tuner stays where the user put it
     std::unique_ptr<Tuner> tuner_;
     TunerDock* tunerDock_ = nullptr;
+    ResponseWindow* response_ = nullptr;
     std::unique_ptr<MainMenu> menu_;
     std::unique_ptr<RecentFilesMenu> recent_;
     std::function<void()> onClosed_;

@@ -62,6 +62,7 @@ const Menu menus[] = {
      {{Command::Wideband, QT_TRANSLATE_NOOP("Menu", "&Wideband\tCtrl+W")},
       {Command::MatchAutomatically, QT_TRANSLATE_NOOP("Menu", "&Match automatically...\tCtrl+M")},
       {Command::BroadbandMatch, QT_TRANSLATE_NOOP("Menu", "&Broadband match...")},
+      {Command::MatchAmplifier, QT_TRANSLATE_NOOP("Menu", "Match &amplifier...")},
       {Command::Optimise, QT_TRANSLATE_NOOP("Menu", "&Optimize...")},
       {separator, ""},
       {Command::InsertBlock, QT_TRANSLATE_NOOP("Menu", "&Insert two-port block...")}}},
@@ -104,7 +105,8 @@ const Menu menus[] = {
       {Command::GainTable, QT_TRANSLATE_NOOP("Menu", "gain &table")},
       {Command::GainGraphs, QT_TRANSLATE_NOOP("Menu", "gain &graphs")},
       {separator, ""},
-      {Command::Tuner, QT_TRANSLATE_NOOP("Menu", "T&uner"), true}}},
+      {Command::Tuner, QT_TRANSLATE_NOOP("Menu", "T&uner"), true},
+      {Command::FrequencyResponse, QT_TRANSLATE_NOOP("Menu", "&Frequency response")}}},
     {QT_TRANSLATE_NOOP("Menu", "&Help"), {{Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help...\tF1")}, {Command::About, QT_TRANSLATE_NOOP("Menu", "&About...")}}},
 };
 
@@ -117,7 +119,8 @@ constexpr Command chartItems[] = {
     Command::Redo,        Command::Colors,       Command::Labels,      Command::Copy,
     Command::MatchAutomatically, Command::BroadbandMatch, Command::Optimise, Command::Tuner,
     Command::SaveSpiceNetlist, Command::ImportOnePort, Command::ZoomFit,
-    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses};
+    Command::InsertBlock, Command::ExportNetwork, Command::PartLosses, Command::MatchAmplifier,
+    Command::FrequencyResponse};
 
 // S-Plot items grayed in chart mode.
 constexpr Command sPlotItems[] = {Command::ArrangeAll, Command::ArrangePlots, Command::WindowS11,

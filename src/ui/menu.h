@@ -72,6 +72,8 @@ enum class Command : int {
     Optimise = 211,
     Tuner = 212,
     BroadbandMatch = 213,
+    MatchAmplifier = 214,
+    FrequencyResponse = 215,
     SaveSpiceNetlist = 230,
     ImportOnePort = 231,
     ZoomFit = 240,

@@ -149,6 +149,16 @@ Picture gainGraphPicture(const SParamSet& set, int size)
     });
 }
 
+// The graph as a 900 x 600 window with a 16-pixel font shows it.
+Picture responsePicture(const ResponseGraph& g, int size)
+{
+    constexpr int width = 900, height = 600, font = 16;
+    return scaled(width, height, size, [&g](QPainter& painter) {
+        PainterCanvas canvas(painter, CanvasMapping::device());
+        drawResponseGraph(canvas, g, width, height, font);
+    });
+}
+
 Picture textPicture(std::vector<std::string> rows, int size)
 {
     QImage probe(1, 1, QImage::Format_RGB32);
@@ -208,6 +218,9 @@ std::optional<Picture> pictureOf(const PictureSource& src, PictureView view, int
     case PictureView::GainTable:
         return sparams ? std::optional(textPicture(gainTableRows(*src.sparams), size))
                        : std::nullopt;
+    case PictureView::Response:
+        return src.response != nullptr ? std::optional(responsePicture(*src.response, size))
+                                       : std::nullopt;
     case PictureView::FileText:
         if (!sparams)
             return std::nullopt;
@@ -299,6 +312,8 @@ QString pictureViewName(PictureView view)
         return QStringLiteral("gain table");
     case PictureView::FileText:
         return QStringLiteral("Touchstone file");
+    case PictureView::Response:
+        return QStringLiteral("frequency response");
     }
     return {};
 }

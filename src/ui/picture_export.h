@@ -8,6 +8,7 @@
 #include "model/design.h"
 #include "model/settings.h"
 #include "model/sparam_set.h"
+#include "render/response_graph.h"
 #include "ui/picture_format.h"
 
 #include <QString>
@@ -17,7 +18,18 @@
 
 namespace zelvo {
 
-enum class PictureView { Chart, Schematic, S11, S12, S21, S22, GainGraph, GainTable, FileText };
+enum class PictureView {
+    Chart,
+    Schematic,
+    S11,
+    S12,
+    S21,
+    S22,
+    GainGraph,
+    GainTable,
+    FileText,
+    Response,
+};
 
 // By the file's suffix, in any case; nullopt for any other.
 std::optional<PictureFormat> pictureFormatFor(const QString& path);
@@ -32,6 +44,7 @@ struct PictureSource {
     const Design* design = nullptr;     // Chart, Schematic
     const SParamSet* sparams = nullptr; // the S-Plot views
     const Settings* settings = nullptr;
+    const ResponseGraph* response = nullptr; // the frequency response window's
 };
 
 // Writes the picture, `size` pixels on its longer side (see

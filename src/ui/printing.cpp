@@ -214,4 +214,24 @@ std::vector<PagePainter> sPlotPrintPages(const SParamSet& set, const Settings& s
             }};
 }
 
+std::vector<PagePainter> responsePrintPages(const ResponseGraph& graph, const std::string& title)
+{
+    return {[&graph, title](QPainter& painter, const PageFrame& page) {
+        PainterCanvas canvas(painter, pageMapping(page, false));
+        canvas.setPenScale(printPenScale * page.sx);
+        const int font = page.scaledY(50);
+        canvas.setTextColour(rgb(0, 0, 0));
+        canvas.setFont({font, FontFace::Default, 700, 0});
+        canvas.text({page.width / 2, 2 * font}, title, TextAlign::CentreTop);
+        // Landscape proportions across the top of the page.
+        const int top = 5 * font;
+        painter.save();
+        painter.translate(0, top);
+        drawResponseGraph(canvas, graph, page.width, std::min(page.height - top, page.width * 2 / 3),
+                          font);
+        painter.restore();
+        return true;
+    }};
+}
+
 } // namespace zelvo

@@ -7,6 +7,7 @@
 // complete, so that a cancelled or failed job never leaves a half-written
 // file and never destroys the file it was to replace.
 #include "ui/app_state.h"
+#include "render/response_graph.h"
 #include "ui/print_pages.h"
 
 #include <QString>
@@ -51,6 +52,8 @@ PrintResult printPages(QPrinter& printer, const QString& documentName,
 // chart page when the chart or the schematic is chosen.
 std::vector<PagePainter> chartPrintPages(const Design& design, const Settings& settings,
                                          std::uint16_t flags, const AbortCheck& aborted);
+// The frequency response graph across the page, `title` above it.
+std::vector<PagePainter> responsePrintPages(const ResponseGraph& graph, const std::string& title);
 // The three S-Plot pages.
 std::vector<PagePainter> sPlotPrintPages(const SParamSet& set, const Settings& settings);
 

@@ -90,6 +90,10 @@ QString commandTip(Command c)
         return QCoreApplication::translate("Tips", "Optimises element values for the best worst-case match over the data point frequencies");
     case Command::Tuner:
         return QCoreApplication::translate("Tips", "Shows or hides the Tuner window with a slider per tuned element");
+    case Command::MatchAmplifier:
+        return QCoreApplication::translate("Tips", "Matches a two-port device at one frequency: output network, device and input network for the maximum gain");
+    case Command::FrequencyResponse:
+        return QCoreApplication::translate("Tips", "Shows return loss, VSWR, gain, stability and noise figure of the finished chain over a frequency sweep");
     case Command::SaveSpiceNetlist:
         return QCoreApplication::translate("Tips", "Writes the matching network as an ngspice subcircuit");
     case Command::ImportOnePort:

@@ -142,3 +142,38 @@ TEST(Response, NoiseFigureIsTheMinimumWhenTheInputPresentsGammaOpt)
     appendElement(*padded, element(ElementKind::RP, 50 * (k + 1) / (k - 1)));
     EXPECT_NEAR(computeResponse(*padded, {1e9}).points[0].noiseFigureDb, 4.0, 1e-9);
 }
+
+TEST(Response, NoiseFigureUnknownBehindABlockWithoutNoiseData)
+{
+    // A second stage without noise data nearer the generator: its own noise
+    // is unknown and it is no passive input network, so no figure is made up.
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 1e9});
+    auto noisy = device(0.5e9, 1.5e9);
+    noisy->noise = {{0.5e9, 1.0, {0.5, 0.0}, 20.0}, {1.5e9, 1.0, {0.5, 0.0}, 20.0}};
+    appendElement(*d, blockElement(noisy));
+    appendElement(*d, blockElement(device(0.5e9, 1.5e9)));
+    const Response r = computeResponse(*d, {1e9});
+    EXPECT_FALSE(r.hasNoise);
+    EXPECT_TRUE(std::isnan(r.points[0].noiseFigureDb));
+}
+
+TEST(Response, CsvHasARowPerFrequencyAndEmptyFieldsWhereNothingExists)
+{
+    auto d = emptyDesign();
+    appendDataPoint(*d, {50, 0, 1e9});
+    appendElement(*d, blockElement(device(0.8e9, 1.2e9)));
+    const std::string csv = responseCsv(computeResponse(*d, {0.7e9, 1e9}));
+    const std::size_t header = csv.find("\r\n");
+    EXPECT_EQ(csv.substr(0, header),
+              "f (Hz),load R (ohm),load X (ohm),input R (ohm),input X (ohm),"
+              "input return loss (dB),VSWR,output return loss (dB),GT (dB),K,mu,NF (dB)");
+    const std::size_t first = csv.find("\r\n", header + 2);
+    // Outside the block's data only the frequency and the load.
+    EXPECT_EQ(csv.substr(header + 2, first - header - 2), "700000000,50,0,,,,,,,,,");
+    const std::string second = csv.substr(first + 2);
+    EXPECT_EQ(second.substr(0, 14), "1000000000,50,");
+    // 12 fields; the last (no noise data) empty.
+    EXPECT_EQ(std::count(second.begin(), second.end(), ','), 11);
+    EXPECT_EQ(second.substr(second.size() - 3), ",\r\n");
+}

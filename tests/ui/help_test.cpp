@@ -114,7 +114,7 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
             ++links;
         }
     }
-    EXPECT_EQ(pages.size(), 20);
+    EXPECT_EQ(pages.size(), 21);
     EXPECT_GT(links, 60);
 }
 

@@ -2,7 +2,9 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/commands/network_commands.h"
 
+#include "model/amplifier_match.h"
 #include "model/design_rules.h"
+#include "ui/dialogs/amplifier_dialog.h"
 #include "ui/dialogs/broadband_dialog.h"
 #include "ui/dialogs/match_dialog.h"
 #include "ui/dialogs/optimise_dialog.h"
@@ -57,6 +59,25 @@ void broadbandCommand(CommandContext& c)
     dialog.onRepaint = [&c] { c.shell.repaintChart(); };
     dialog.exec();
     c.shell.updateTitle();
+    c.shell.repaintAll();
+}
+
+void matchAmplifierCommand(CommandContext& c)
+{
+    const Design& d = c.design();
+    if (const auto refusal = checkElementButton(d)) {
+        report(c.platform, c.state.settings, c.parent(), *refusal);
+        return;
+    }
+    auto device = amplifierDevice(d, c.state.sparams);
+    if (const auto* m = std::get_if<DialogMessage>(&device)) {
+        report(c.platform, c.state.settings, c.parent(), *m);
+        return;
+    }
+    AmplifierDialog dialog(c.state, c.platform, std::get<AmplifierDevice>(std::move(device)),
+                           c.parent());
+    dialog.onRepaint = [&c] { c.shell.repaintChart(); };
+    dialog.exec();
     c.shell.repaintAll();
 }
 

@@ -13,5 +13,8 @@ void optimiseCommand(CommandContext& c);
 // Refused like an element button, except that a design without data points
 // may take its load from a one-port file.
 void broadbandCommand(CommandContext& c);
+// Needs a block at the chain's end or a loaded S-Plot file; refused like an
+// element button otherwise.
+void matchAmplifierCommand(CommandContext& c);
 
 } // namespace zelvo

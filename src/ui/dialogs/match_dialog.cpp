@@ -30,21 +30,19 @@
 
 namespace zelvo {
 
-namespace {
-
-const char* familyName(MatchFamily f)
+QString matchFamilyName(MatchFamily f)
 {
     switch (f) {
     case MatchFamily::LNetwork:
-        return "L-network";
+        return QCoreApplication::translate("MatchDialog", "L-network");
     case MatchFamily::ShuntStub:
-        return "Shunt stub";
+        return QCoreApplication::translate("MatchDialog", "Shunt stub");
     case MatchFamily::SeriesReactance:
-        return "Line + series";
+        return QCoreApplication::translate("MatchDialog", "Line + series");
     case MatchFamily::QuarterWave:
-        return "Quarter wave";
+        return QCoreApplication::translate("MatchDialog", "Quarter wave");
     }
-    return "";
+    return {};
 }
 
 QString ohmText(Complex z)
@@ -53,7 +51,6 @@ QString ohmText(Complex z)
                                                std::abs(z.im)));
 }
 
-// The network with its points, as the chain computes them from `load`.
 std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network, Complex load)
 {
     if (network.empty())
@@ -63,8 +60,6 @@ std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network
     recomputeChain(network, 0, designFrequency(d));
     return network;
 }
-
-} // namespace
 
 std::optional<double> worstReturnLoss(const Design& d, const std::vector<Element>& network,
                                       Complex target)
@@ -285,7 +280,7 @@ void MatchDialog::recompute()
     message_->setText(notes.join(QLatin1Char('\n')));
     for (const MatchSolution& s : result_.solutions) {
         auto* item = new QTreeWidgetItem(list_);
-        item->setText(0, QString::fromLatin1(familyName(s.family)));
+        item->setText(0, matchFamilyName(s.family));
         item->setText(1, networkText(s.elements));
         item->setToolTip(1, QString::fromStdString(s.topology));
         const double q = networkQ(s.elements, load, request.frequency);

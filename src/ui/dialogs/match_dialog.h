@@ -57,6 +57,14 @@ class MatchDialog : public ZelvoDialog {
     MatchResult result_;
 };
 
+// "L-network", "Shunt stub", "Line + series", "Quarter wave".
+QString matchFamilyName(MatchFamily f);
+// "23.10 - j12.00 Ohm".
+QString ohmText(Complex z);
+// The network with its points, as the chain computes them from `load` at
+// the design frequency.
+std::vector<Element> placedNetwork(const Design& d, std::vector<Element> network, Complex load);
+
 // The worst return loss (dB) of `network` appended to the design, over the
 // design's data points each at its own frequency; nullopt when every point
 // has the design frequency.

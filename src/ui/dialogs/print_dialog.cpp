@@ -316,7 +316,8 @@ void PrintDialog::accept()
         QDialog::accept();
 }
 
-SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QWidget* parent)
+ShortPrintDialog::ShortPrintDialog(AppState& state, const Platform& platform,
+                                   const QString& caption, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
     setWindowTitle(QCoreApplication::translate("PrintDialog", "PRINT"));
@@ -325,7 +326,7 @@ SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QW
     body_ = new QWidget(this);
     outer->addWidget(body_);
     auto* layout = new QVBoxLayout(body_);
-    layout->addWidget(new QLabel(QCoreApplication::translate("PrintDialog", "Print s-plots to:"), body_));
+    layout->addWidget(new QLabel(caption, body_));
     printer_ = printerLabel(body_, printerText(printerOf(state)));
     layout->addWidget(printer_);
     auto* bottom = new QHBoxLayout;
@@ -338,6 +339,33 @@ SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QW
     bottom->addWidget(okCancel(this, body_));
     layout->addLayout(bottom);
     setMinimumWidth(420);
+}
+
+SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QWidget* parent)
+    : ShortPrintDialog(state, platform, QCoreApplication::translate("PrintDialog", "Print s-plots to:"), parent)
+{
+}
+
+ResponsePrintDialog::ResponsePrintDialog(AppState& state, const Platform& platform,
+                                         const ResponseGraph& graph, QWidget* parent)
+    : ShortPrintDialog(state, platform, QCoreApplication::translate("PrintDialog", "Print frequency response to:"), parent),
+      graph_(graph)
+{
+}
+
+void ResponsePrintDialog::accept()
+{
+    const Design& d = state_.design;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(d.fileName));
+    Job job;
+    job.documentName = QCoreApplication::translate("PrintDialog", "Frequency response ") + path;
+    job.shownName = path;
+    job.pdfSource = d.fileName;
+    const std::string title = "Frequency response: " + d.fileName;
+    job.pages = [this, title](const AbortCheck&) { return responsePrintPages(graph_, title); };
+    job.startFailedText = QCoreApplication::translate("PrintDialog", "Could not initialize printer");
+    if (runJob(state_, platform_, this, body_, job))
+        QDialog::accept();
 }
 
 void SPlotPrintDialog::accept()

@@ -66,17 +66,38 @@ class PrintDialog : public ZelvoDialog {
     QLabel* printer_ = nullptr;
 };
 
-// "Print s-plots to:" with the printer, Setup..., OK and Cancel.
-class SPlotPrintDialog : public ZelvoDialog {
+// "Print ... to:" with the printer, Setup..., OK and Cancel: the short form
+// of the print dialog for views that have nothing to choose.
+class ShortPrintDialog : public ZelvoDialog {
+  public:
+    ShortPrintDialog(AppState& state, const Platform& platform, const QString& caption,
+                     QWidget* parent);
+
+  protected:
+    QWidget* body_ = nullptr;
+    QLabel* printer_ = nullptr;
+};
+
+// "Print s-plots to:".
+class SPlotPrintDialog : public ShortPrintDialog {
   public:
     SPlotPrintDialog(AppState& state, const Platform& platform, QWidget* parent);
 
   protected:
     void accept() override;
+};
+
+// "Print frequency response to:" the graph as the window shows it.
+class ResponsePrintDialog : public ShortPrintDialog {
+  public:
+    ResponsePrintDialog(AppState& state, const Platform& platform, const ResponseGraph& graph,
+                        QWidget* parent);
+
+  protected:
+    void accept() override;
 
   private:
-    QWidget* body_ = nullptr;
-    QLabel* printer_ = nullptr;
+    const ResponseGraph& graph_;
 };
 
 // Printer set-up from the menu and the dialogs' "Setup..." buttons.

@@ -63,6 +63,8 @@ constexpr Keyword keywords[] = {
     {"Two-Port Block", "network.html#block"},
     {"Network as Touchstone", "files.html#touchstone"},
     {"Broadband Match", "broadband.html"},
+    {"Frequency Response", "response.html#response"},
+    {"Match Amplifier", "response.html#amplifier"},
 };
 
 constexpr struct {
@@ -80,6 +82,7 @@ constexpr struct {
     {QT_TRANSLATE_NOOP("Help", "Wideband evaluation"), "wideband.html"},
     {QT_TRANSLATE_NOOP("Help", "Tuning, matching and optimising"), "tuning.html"},
     {QT_TRANSLATE_NOOP("Help", "Broadband matching"), "broadband.html"},
+    {QT_TRANSLATE_NOOP("Help", "Frequency response and amplifiers"), "response.html"},
     {QT_TRANSLATE_NOOP("Help", "Undo and redo"), "undo.html"},
     {QT_TRANSLATE_NOOP("Help", "Files and netlists"), "files.html"},
     {QT_TRANSLATE_NOOP("Help", "Copying to the clipboard"), "clipboard.html"},
