@@ -190,9 +190,10 @@ void MainMenu::addLanguageMenu(QMenu* options, QWidget* owner)
         auto* a = new QAction(text, group);
         a->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(id)));
         a->setCheckable(true);
-        QObject::connect(a, &QAction::triggered, owner, [this, id] {
+        // A copy: clang 14 cannot capture a structured binding.
+        QObject::connect(a, &QAction::triggered, owner, [this, command = id] {
             if (onCommand)
-                onCommand(id);
+                onCommand(command);
         });
         menu->addAction(a);
         actions_[id] = a;
