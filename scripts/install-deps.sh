@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
+  qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libnlopt-dev
   xvfb xauth imagemagick poppler-utils

@@ -6,6 +6,7 @@
 #include "ui/command_line.h"
 #include "ui/help/help_topics.h"
 #include "ui/help/help_window.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/single_instance.h"
 #include "ui/splash.h"
@@ -143,6 +144,7 @@ int main(int argc, char** argv)
     // Before the window exists, so that its first picture already shows the
     // user's options and zoom instead of the defaults for a moment.
     zelvo::readStartupSettings(*state);
+    zelvo::installTranslations(app, state->settings.language);
 
     // Built when help is first asked for: most sessions never open it, and
     // the first window should not wait for it.

@@ -25,6 +25,9 @@ inline constexpr float settingsZoomMax = 50.0f;
 inline constexpr std::uint8_t showZChartBit = 1;
 inline constexpr std::uint8_t showYChartBit = 2;
 
+// The language of the menus and dialogs; System follows the user's locale.
+enum class UiLanguage { System, English, Chinese };
+
 struct Settings {
     Colour zChartColour = rgb(255, 0, 0);
     Colour yChartColour = rgb(0, 255, 0);
@@ -46,6 +49,7 @@ struct Settings {
     int schematicTextAngle = 2700; // tenths of a degree; 900 = turned
     int lineWidth = 1;             // 1..9, not stored in the file
     PartLossDefaults partLosses;   // of new parts; a section of its own in the file
+    UiLanguage language = UiLanguage::System; // a section of its own in the file
 
     bool showZChart() const { return (chartKinds & showZChartBit) != 0; }
     bool showYChart() const { return (chartKinds & showYChartBit) != 0; }

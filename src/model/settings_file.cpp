@@ -186,6 +186,29 @@ void readLossLine(PartLossDefaults& d, std::string_view line)
     }
 }
 
+constexpr std::string_view languageHeader = "[LANGUAGE]";
+
+// Written only when chosen, so that the file of a user who never chose stays
+// as it always was.
+std::string languageSectionText(UiLanguage language)
+{
+    if (language == UiLanguage::System)
+        return {};
+    return std::string(languageHeader) + "\r\nLANGUAGE=" +
+           (language == UiLanguage::Chinese ? "ZH_CN" : "EN") + "\r\n\r\n";
+}
+
+void readLanguageLine(Settings& s, std::string_view line)
+{
+    if (!line.starts_with("LANGUAGE="))
+        return;
+    const std::string_view value = line.substr(9);
+    if (value.starts_with("ZH_CN"))
+        s.language = UiLanguage::Chinese;
+    else if (value.starts_with("EN"))
+        s.language = UiLanguage::English;
+}
+
 } // namespace
 
 std::string defaultSettingsPath()
@@ -204,7 +227,8 @@ std::string defaultSettingsPath()
 
 std::string settingsFileText(const Settings& s)
 {
-    std::string out = lossSectionText(s.partLosses) + "[COLORS]\r\n";
+    std::string out =
+        languageSectionText(s.language) + lossSectionText(s.partLosses) + "[COLORS]\r\n";
     for (const ColourKey& k : colourKeys) {
         const Colour c = s.*k.colour;
         out += printfString("%s=%i,%i,%i\r\n", k.key, redOf(c), greenOf(c), blueOf(c));
@@ -223,7 +247,7 @@ std::string settingsFileText(const Settings& s)
 
 void readSettingsText(Settings& s, std::string_view bytes)
 {
-    enum class Section { None, Colours, Misc, Losses } section = Section::None;
+    enum class Section { None, Colours, Misc, Losses, Language } section = Section::None;
     TextLineReader reader(bytes, settingsLineLimit);
     std::string line;
     PartLossDefaults losses;
@@ -239,7 +263,11 @@ void readSettingsText(Settings& s, std::string_view bytes)
             section = Section::Losses;
             lossesRead = true;
         }
-        else if (line.starts_with("[") && section == Section::Losses) {
+        else if (line.starts_with("[") && contains(line, languageHeader)) {
+            section = Section::Language;
+        }
+        else if (line.starts_with("[") &&
+                 (section == Section::Losses || section == Section::Language)) {
             section = Section::None;
         }
         if (section == Section::Colours)
@@ -248,6 +276,8 @@ void readSettingsText(Settings& s, std::string_view bytes)
             readMiscLine(s, line);
         else if (section == Section::Losses)
             readLossLine(losses, line);
+        else if (section == Section::Language)
+            readLanguageLine(s, line);
     }
     if (lossesRead)
         s.partLosses = {lossForKind(losses.inductor, ElementKind::IS),

@@ -22,7 +22,7 @@ std::string defaultSettingsPath();
 // The complete file text. The losses of new parts, when any is set, go in a
 // section of their own ahead of the classic two ("[PART LOSSES]"), where a
 // reader that knows only those skips them; without them the text is as it
-// always was.
+// always was. A chosen language goes ahead of them the same way ("[LANGUAGE]").
 std::string settingsFileText(const Settings& s);
 // Applies every recognised line to `s`; unknown and malformed lines change nothing.
 void readSettingsText(Settings& s, std::string_view bytes);

@@ -5,6 +5,7 @@
 #include "ui/dialogs/dialog_support.h"
 #include "ui/icons.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ QString versionText()
 QString licenceNotice()
 {
     return QString::fromLatin1(release::copyright) +
-           QStringLiteral("\nLicence: GNU General Public License, version 3 or later (") +
+           QCoreApplication::translate("About", "\nLicence: GNU General Public License, version 3 or later (") +
            QString::fromLatin1(release::licence) +
            QStringLiteral(").\n"
                           "This program comes with ABSOLUTELY NO WARRANTY.\n"
@@ -61,8 +62,8 @@ std::optional<unsigned long long> availableMemoryKBytes(const QString& meminfoPa
 QString memoryStatusText(std::optional<unsigned long long> kBytes)
 {
     if (!kBytes)
-        return QStringLiteral("Free memory:    unknown");
-    return QStringLiteral("Free memory:    %1 kBytes").arg(*kBytes);
+        return QCoreApplication::translate("About", "Free memory:    unknown");
+    return QCoreApplication::translate("About", "Free memory:    %1 kBytes").arg(*kBytes);
 }
 
 namespace {
@@ -84,10 +85,10 @@ class Emblem : public QWidget {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Zelvo"));
+    setWindowTitle(QCoreApplication::translate("About", "About Zelvo"));
     setWindowIcon(programIcon());
 
-    auto* name = new QLabel(QStringLiteral("Zelvo"), this);
+    auto* name = new QLabel(QCoreApplication::translate("About", "Zelvo"), this);
     QFont big = name->font();
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);

@@ -12,6 +12,7 @@
 #include "ui/tips.h"
 #include "ui/wait_cursor.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,8 +35,9 @@ ChartWindow::ChartWindow(AppState& state, const Platform& platform, Shell& shell
     setCursor(Qt::CrossCursor);
     const QFontMetrics fm(font());
     state_.chartView.lineHeight = fm.height() + fm.leading();
-    setStatusTip(QStringLiteral("Ctrl + wheel zooms about the pointer; Shift + drag or the scroll "
-                                "bars pan a zoomed chart"));
+    setStatusTip(QCoreApplication::translate("ChartWindow",
+                                             "Ctrl + wheel zooms about the pointer; Shift + drag "
+                                             "or the scroll bars pan a zoomed chart"));
     hBar_ = new QScrollBar(Qt::Horizontal, this);
     vBar_ = new QScrollBar(Qt::Vertical, this);
     hBar_->setObjectName(QStringLiteral("chartHScroll"));

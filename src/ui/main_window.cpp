@@ -29,6 +29,7 @@
 #include "ui/tuner.h"
 #include "ui/tuner_dock.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGuiApplication>
@@ -207,10 +208,10 @@ void MainWindow::createChildren()
 
     schematic_ = new SchematicWindow(state_, platform_, *this);
     schematicFrame_ = area_->addSubWindow(schematic_, fixedFrame);
-    schematicFrame_->setWindowTitle(QStringLiteral("Schematic"));
+    schematicFrame_->setWindowTitle(QCoreApplication::translate("MainWindow", "Schematic"));
     pointList_ = new PointListWindow(state_, *this);
     pointListFrame_ = area_->addSubWindow(pointList_, fixedFrame);
-    pointListFrame_->setWindowTitle(QStringLiteral("Data Points"));
+    pointListFrame_->setWindowTitle(QCoreApplication::translate("MainWindow", "Data Points"));
 
     // The child windows live as long as the main window: a close request
     // (Ctrl+F4 in a sub-window) is refused rather than deleting one.
@@ -492,7 +493,7 @@ void MainWindow::updateTitle()
 {
     if (state_.mode == AppMode::Chart) {
         // "[*]" is where the window system shows the unsaved-changes mark.
-        setWindowTitle(QStringLiteral("Zelvo-Chart ") +
+        setWindowTitle(QCoreApplication::translate("MainWindow", "Zelvo-Chart ") +
                        QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)) +
                        QStringLiteral("[*]"));
         setWindowModified(state_.design.modified);
@@ -504,7 +505,7 @@ void MainWindow::updateTitle()
                                     : sPlotTitle(SPlotWindow::Text));
     setWindowTitle(set.loaded ? QString::fromLatin1(sPlotTitlePrefix) +
                                     QFile::decodeName(QByteArray::fromStdString(set.fileName))
-                              : QStringLiteral("Zelvo-Chart, s-Plot - Mode"));
+                              : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
 }
 
 void MainWindow::refreshZo()
@@ -682,6 +683,15 @@ void MainWindow::run(Command command)
         break;
     case Command::PartLosses:
         partLossesCommand(c);
+        break;
+    case Command::LanguageSystem:
+        languageCommand(c, UiLanguage::System);
+        break;
+    case Command::LanguageEnglish:
+        languageCommand(c, UiLanguage::English);
+        break;
+    case Command::LanguageChinese:
+        languageCommand(c, UiLanguage::Chinese);
         break;
     case Command::ZoomIn:
         zoomInCommand(c);

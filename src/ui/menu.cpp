@@ -3,6 +3,8 @@
 #include "ui/menu.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,87 +30,87 @@ struct Menu {
 };
 
 const Menu menus[] = {
-    {"&File",
-     {{Command::New, "&New"},
-      {Command::Open, "&Open..."},
-      {Command::ImportOnePort, "&Import one-port data..."},
-      {Command::Save, "&Save\tCtrl+S"},
-      {Command::SaveAs, "Save &As..."},
-      {Command::SaveNetlist, "Save Net&list"},
-      {Command::SaveSpiceNetlist, "Save SPI&CE Netlist..."},
+    {QT_TRANSLATE_NOOP("Menu", "&File"),
+     {{Command::New, QT_TRANSLATE_NOOP("Menu", "&New")},
+      {Command::Open, QT_TRANSLATE_NOOP("Menu", "&Open...")},
+      {Command::ImportOnePort, QT_TRANSLATE_NOOP("Menu", "&Import one-port data...")},
+      {Command::Save, QT_TRANSLATE_NOOP("Menu", "&Save\tCtrl+S")},
+      {Command::SaveAs, QT_TRANSLATE_NOOP("Menu", "Save &As...")},
+      {Command::SaveNetlist, QT_TRANSLATE_NOOP("Menu", "Save Net&list")},
+      {Command::SaveSpiceNetlist, QT_TRANSLATE_NOOP("Menu", "Save SPI&CE Netlist...")},
       {separator, ""},
-      {Command::PrinterSetup, "Printer s&etup..."},
-      {Command::Print, "&Print..."},
-      {Command::ExportPicture, "Expor&t Picture..."},
-      {Command::ExportNetwork, "Export net&work as Touchstone..."},
+      {Command::PrinterSetup, QT_TRANSLATE_NOOP("Menu", "Printer s&etup...")},
+      {Command::Print, QT_TRANSLATE_NOOP("Menu", "&Print...")},
+      {Command::ExportPicture, QT_TRANSLATE_NOOP("Menu", "Expor&t Picture...")},
+      {Command::ExportNetwork, QT_TRANSLATE_NOOP("Menu", "Export net&work as Touchstone...")},
       {separator, ""},
-      {Command::Exit, "E&xit"}}},
-    {"&Edit",
-     {{Command::Copy, "&Copy...\tCtrl+C"},
+      {Command::Exit, QT_TRANSLATE_NOOP("Menu", "E&xit")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Edit"),
+     {{Command::Copy, QT_TRANSLATE_NOOP("Menu", "&Copy...\tCtrl+C")},
       {separator, ""},
-      {Command::Undo, "&Undo\tDel"},
-      {Command::Redo, "&Redo\tIns"}}},
-    {"&Mode", {{Command::ChartMode, "&Zelvo-Chart", true}, {Command::SPlotMode, "S-&Plot", true}}},
-    {"&Circles",
-     {{Command::StabilityCircles, "&Stability circles..."},
-      {Command::GainCircles, "constant &gain..."},
-      {Command::NoiseCircles, "constant &noise figure..."},
+      {Command::Undo, QT_TRANSLATE_NOOP("Menu", "&Undo\tDel")},
+      {Command::Redo, QT_TRANSLATE_NOOP("Menu", "&Redo\tIns")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Mode"), {{Command::ChartMode, QT_TRANSLATE_NOOP("Menu", "&Zelvo-Chart"), true}, {Command::SPlotMode, QT_TRANSLATE_NOOP("Menu", "S-&Plot"), true}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Circles"),
+     {{Command::StabilityCircles, QT_TRANSLATE_NOOP("Menu", "&Stability circles...")},
+      {Command::GainCircles, QT_TRANSLATE_NOOP("Menu", "constant &gain...")},
+      {Command::NoiseCircles, QT_TRANSLATE_NOOP("Menu", "constant &noise figure...")},
       {separator, ""},
-      {Command::QCircles, "constant &Q..."},
-      {Command::VswrCircles, "&VSWR..."}}},
-    {"&Network",
-     {{Command::Wideband, "&Wideband\tCtrl+W"},
-      {Command::MatchAutomatically, "&Match automatically...\tCtrl+M"},
-      {Command::BroadbandMatch, "&Broadband match..."},
-      {Command::MatchAmplifier, "Match &amplifier..."},
-      {Command::Optimise, "&Optimize..."},
+      {Command::QCircles, QT_TRANSLATE_NOOP("Menu", "constant &Q...")},
+      {Command::VswrCircles, QT_TRANSLATE_NOOP("Menu", "&VSWR...")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Network"),
+     {{Command::Wideband, QT_TRANSLATE_NOOP("Menu", "&Wideband\tCtrl+W")},
+      {Command::MatchAutomatically, QT_TRANSLATE_NOOP("Menu", "&Match automatically...\tCtrl+M")},
+      {Command::BroadbandMatch, QT_TRANSLATE_NOOP("Menu", "&Broadband match...")},
+      {Command::MatchAmplifier, QT_TRANSLATE_NOOP("Menu", "Match &amplifier...")},
+      {Command::Optimise, QT_TRANSLATE_NOOP("Menu", "&Optimize...")},
       {separator, ""},
-      {Command::StandardValues, "&Standard values..."},
-      {Command::ToleranceAnalysis, "&Tolerance analysis..."},
+      {Command::StandardValues, QT_TRANSLATE_NOOP("Menu", "&Standard values...")},
+      {Command::ToleranceAnalysis, QT_TRANSLATE_NOOP("Menu", "&Tolerance analysis...")},
       {separator, ""},
-      {Command::InsertBlock, "&Insert two-port block..."}}},
-    {"&Options",
-     {{Command::ZChart, "&Z-Chart", true},
-      {Command::YChart, "&Y-Chart", true},
-      {Command::Labels, "&Labels\tCtrl+L", true},
-      {Command::ChartLabeling, "Ch&art Labeling", true},
-      {Command::MessageBeep, "&Message Beep", true},
-      {Command::ConnectDatapoints, "Connect &Datapoints", true},
+      {Command::InsertBlock, QT_TRANSLATE_NOOP("Menu", "&Insert two-port block...")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Options"),
+     {{Command::ZChart, QT_TRANSLATE_NOOP("Menu", "&Z-Chart"), true},
+      {Command::YChart, QT_TRANSLATE_NOOP("Menu", "&Y-Chart"), true},
+      {Command::Labels, QT_TRANSLATE_NOOP("Menu", "&Labels\tCtrl+L"), true},
+      {Command::ChartLabeling, QT_TRANSLATE_NOOP("Menu", "Ch&art Labeling"), true},
+      {Command::MessageBeep, QT_TRANSLATE_NOOP("Menu", "&Message Beep"), true},
+      {Command::ConnectDatapoints, QT_TRANSLATE_NOOP("Menu", "Connect &Datapoints"), true},
       {separator, ""},
-      {Command::Colors, "C&olors..."},
-      {Command::ChangeZo, "&Change Zo..."},
-      {Command::Settings, "Settings"},
-      {Command::PartLosses, "&Part Losses..."}}},
-    {"&Zoom",
-     {{Command::ZoomIn, "Zoom &in\tCtrl+I"},
-      {Command::ZoomOut, "Zoom &out\tCtrl+O"},
-      {Command::ZoomValue, "Zoom &value\tCtrl+V"},
+      {Command::Colors, QT_TRANSLATE_NOOP("Menu", "C&olors...")},
+      {Command::ChangeZo, QT_TRANSLATE_NOOP("Menu", "&Change Zo...")},
+      {Command::Settings, QT_TRANSLATE_NOOP("Menu", "Settings")},
+      {Command::PartLosses, QT_TRANSLATE_NOOP("Menu", "&Part Losses...")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Zoom"),
+     {{Command::ZoomIn, QT_TRANSLATE_NOOP("Menu", "Zoom &in\tCtrl+I")},
+      {Command::ZoomOut, QT_TRANSLATE_NOOP("Menu", "Zoom &out\tCtrl+O")},
+      {Command::ZoomValue, QT_TRANSLATE_NOOP("Menu", "Zoom &value\tCtrl+V")},
       {separator, ""},
-      {Command::Redraw, "&Redraw"},
-      {Command::ZoomFit, "Zoom &Fit"}}},
-    {"E&xport",
-     {{Command::ExportH, "s- to &H-parameter - file"},
-      {Command::ExportZ, "s- to &Z-parameter - file"},
-      {Command::ExportY, "s- to &Y-parameter - file"},
-      {Command::ExportA, "s- to &A-parameter - file"},
+      {Command::Redraw, QT_TRANSLATE_NOOP("Menu", "&Redraw")},
+      {Command::ZoomFit, QT_TRANSLATE_NOOP("Menu", "Zoom &Fit")}}},
+    {QT_TRANSLATE_NOOP("Menu", "E&xport"),
+     {{Command::ExportH, QT_TRANSLATE_NOOP("Menu", "s- to &H-parameter - file")},
+      {Command::ExportZ, QT_TRANSLATE_NOOP("Menu", "s- to &Z-parameter - file")},
+      {Command::ExportY, QT_TRANSLATE_NOOP("Menu", "s- to &Y-parameter - file")},
+      {Command::ExportA, QT_TRANSLATE_NOOP("Menu", "s- to &A-parameter - file")},
       {separator, ""},
-      {Command::ImportS11, "s&11 to zelvo chart"},
-      {Command::ImportS22, "s&22 to zelvo chart"}}},
-    {"&Window",
-     {{Command::ArrangeAll, "&Arrange all"},
-      {Command::ArrangePlots, "Arrange &Plots"},
+      {Command::ImportS11, QT_TRANSLATE_NOOP("Menu", "s&11 to zelvo chart")},
+      {Command::ImportS22, QT_TRANSLATE_NOOP("Menu", "s&22 to zelvo chart")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Window"),
+     {{Command::ArrangeAll, QT_TRANSLATE_NOOP("Menu", "&Arrange all")},
+      {Command::ArrangePlots, QT_TRANSLATE_NOOP("Menu", "Arrange &Plots")},
       {separator, ""},
       {Command::WindowS11, "S11"},
       {Command::WindowS12, "S12"},
       {Command::WindowS21, "S21"},
       {Command::WindowS22, "S22"},
-      {Command::WindowFile, "<unnamed>"},
-      {Command::GainTable, "gain &table"},
-      {Command::GainGraphs, "gain &graphs"},
+      {Command::WindowFile, QT_TRANSLATE_NOOP("Menu", "<unnamed>")},
+      {Command::GainTable, QT_TRANSLATE_NOOP("Menu", "gain &table")},
+      {Command::GainGraphs, QT_TRANSLATE_NOOP("Menu", "gain &graphs")},
       {separator, ""},
-      {Command::Tuner, "T&uner", true},
-      {Command::FrequencyResponse, "&Frequency response"}}},
-    {"&Help", {{Command::Help, "&Help...\tF1"}, {Command::About, "&About..."}}},
+      {Command::Tuner, QT_TRANSLATE_NOOP("Menu", "T&uner"), true},
+      {Command::FrequencyResponse, QT_TRANSLATE_NOOP("Menu", "&Frequency response")}}},
+    {QT_TRANSLATE_NOOP("Menu", "&Help"), {{Command::Help, QT_TRANSLATE_NOOP("Menu", "&Help...\tF1")}, {Command::About, QT_TRANSLATE_NOOP("Menu", "&About...")}}},
 };
 
 // Chart-mode items grayed in S-Plot mode.
@@ -142,15 +144,17 @@ bool laterItem(Command c)
 MainMenu::MainMenu(QMenuBar* bar, QWidget* owner)
 {
     for (const Menu& m : menus) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(m.title));
+        QMenu* menu = bar->addMenu(QCoreApplication::translate("Menu", m.title));
         for (const Item& item : m.items) {
             if (item.id == separator) {
                 menu->addSeparator();
                 continue;
             }
+            // The shortcut comes from the English text, so that no translation can change it.
             const QString full = QString::fromLatin1(item.text);
             const qsizetype tab = full.indexOf(QLatin1Char('\t'));
-            auto* a = new QAction(tab < 0 ? full : full.left(tab), owner);
+            const QString shown = QCoreApplication::translate("Menu", item.text);
+            auto* a = new QAction(shown.section(QLatin1Char('\t'), 0, 0), owner);
             a->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(item.id)));
             if (tab >= 0) {
                 a->setShortcut(
@@ -166,11 +170,37 @@ MainMenu::MainMenu(QMenuBar* bar, QWidget* owner)
             menu->addAction(a);
             actions_[item.id] = a;
         }
+        if (m.items.begin()->id == Command::ZChart)
+            addLanguageMenu(menu, owner);
     }
     for (auto& [id, a] : actions_)
         if (laterItem(id))
             a->setEnabled(false);
     applyMode(AppMode::Chart, false);
+}
+
+void MainMenu::addLanguageMenu(QMenu* options, QWidget* owner)
+{
+    // Named in both languages' own words, so that a user who cannot read the
+    // current one still finds their own.
+    QMenu* menu = options->addMenu(QCoreApplication::translate("Menu", "La&nguage"));
+    auto* group = new QActionGroup(menu);
+    const std::pair<Command, QString> items[] = {
+        {Command::LanguageSystem, QCoreApplication::translate("Menu", "&System")},
+        {Command::LanguageEnglish, QStringLiteral("&English")},
+        {Command::LanguageChinese, QStringLiteral("\u4E2D\u6587 (&C)")}};
+    for (const auto& [id, text] : items) {
+        auto* a = new QAction(text, group);
+        a->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(id)));
+        a->setCheckable(true);
+        // A copy: clang 14 cannot capture a structured binding.
+        QObject::connect(a, &QAction::triggered, owner, [this, command = id] {
+            if (onCommand)
+                onCommand(command);
+        });
+        menu->addAction(a);
+        actions_[id] = a;
+    }
 }
 
 QAction* MainMenu::action(Command c) const
@@ -184,7 +214,8 @@ void MainMenu::applyMode(AppMode mode, bool twoPortLoaded)
     const bool chart = mode == AppMode::Chart;
     action(Command::ChartMode)->setChecked(chart);
     action(Command::SPlotMode)->setChecked(!chart);
-    action(Command::New)->setText(chart ? QStringLiteral("&New") : QStringLiteral("&Close"));
+    action(Command::New)->setText(chart ? QCoreApplication::translate("Menu", "&New")
+                                        : QCoreApplication::translate("Menu", "&Close"));
     const auto enable = [this](Command c, bool on) { action(c)->setEnabled(on && !laterItem(c)); };
     for (Command c : chartItems)
         enable(c, chart);
@@ -202,6 +233,10 @@ void MainMenu::applySettings(const Settings& s)
     action(Command::ChartLabeling)->setChecked(s.chartLabels);
     action(Command::MessageBeep)->setChecked(s.messageBeep);
     action(Command::ConnectDatapoints)->setChecked(s.linkDataPoints);
+    const Command language = s.language == UiLanguage::English   ? Command::LanguageEnglish
+                             : s.language == UiLanguage::Chinese ? Command::LanguageChinese
+                                                                 : Command::LanguageSystem;
+    action(language)->setChecked(true);
 }
 
 void MainMenu::setFileItemText(const QString& text)

@@ -10,6 +10,7 @@
 #include <map>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -81,6 +82,9 @@ enum class Command : int {
     PartLosses = 252,
     StandardValues = 253,
     ToleranceAnalysis = 254,
+    LanguageSystem = 260,
+    LanguageEnglish = 261,
+    LanguageChinese = 262,
 };
 
 class MainMenu {
@@ -103,6 +107,8 @@ class MainMenu {
     std::function<void(Command)> onCommand;
 
   private:
+    void addLanguageMenu(QMenu* options, QWidget* owner);
+
     std::map<Command, QAction*> actions_;
 };
 

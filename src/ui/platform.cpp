@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/platform.h"
 
+#include "ui/language.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -95,7 +97,8 @@ MessageAnswer showMessage(const Platform& platform, bool beepFirst, const Messag
     if (beepFirst && platform.beep)
         platform.beep();
     MessageRequest r = request;
-    r.text = messageText(r.text);
+    r.text = messageText(translatedMessage(r.text));
+    r.title = translatedMessage(r.title);
     return platform.messageBox ? platform.messageBox(r) : MessageAnswer::Ok;
 }
 

@@ -4,6 +4,7 @@
 
 #include "ui/font_units.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,11 +15,13 @@ namespace zelvo {
 
 ReadoutPanel::ReadoutPanel(QWidget* parent)
 {
-    static constexpr const char* captions[readoutCount] = {"Z", "Y", "r", "Q", "VSWR", "Zo", "RL"};
+    static constexpr const char* captions[readoutCount] = {
+        "Z", "Y", "r", "Q", QT_TRANSLATE_NOOP("Readouts", "VSWR"), "Zo",
+        QT_TRANSLATE_NOOP("Readouts", "RL")};
     static constexpr const char* names[readoutCount] = {
         "readoutZ", "readoutY", "readoutR", "readoutQ", "readoutVswr", "readoutZo", "readoutRL"};
     for (int i = 0; i < readoutCount; ++i) {
-        auto* box = new QGroupBox(QString::fromLatin1(captions[i]), parent);
+        auto* box = new QGroupBox(QCoreApplication::translate("Readouts", captions[i]), parent);
         auto* field = new QLabel(parent);
         field->setObjectName(QString::fromLatin1(names[i]));
         field->setAlignment(Qt::AlignCenter);

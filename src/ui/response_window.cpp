@@ -18,6 +18,7 @@
 #include "ui/wait_cursor.h"
 #include "ui/white_background.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -137,16 +138,16 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), shell_(shell)
 {
     setObjectName(QStringLiteral("responseWindow"));
-    setWindowTitle(QStringLiteral("Frequency response"));
+    setWindowTitle(QCoreApplication::translate("ResponseWindow", "Frequency response"));
     auto* layout = new QVBoxLayout(this);
 
     auto* sweepRow = new QHBoxLayout;
-    sweepRow->addWidget(new QLabel(QStringLiteral("Start"), this));
+    sweepRow->addWidget(new QLabel(QCoreApplication::translate("ResponseWindow", "Start"), this));
     start_ = new QLineEdit(this);
     start_->setObjectName(QStringLiteral("start"));
     start_->setMaxLength(20);
     sweepRow->addWidget(start_);
-    sweepRow->addWidget(new QLabel(QStringLiteral("Stop"), this));
+    sweepRow->addWidget(new QLabel(QCoreApplication::translate("ResponseWindow", "Stop"), this));
     stop_ = new QLineEdit(this);
     stop_->setObjectName(QStringLiteral("stop"));
     stop_->setMaxLength(20);
@@ -155,18 +156,18 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
     unit_->setObjectName(QStringLiteral("unit"));
     fillUnits(unit_, frequencyUnits);
     sweepRow->addWidget(unit_);
-    sweepRow->addWidget(new QLabel(QStringLiteral("Points"), this));
+    sweepRow->addWidget(new QLabel(QCoreApplication::translate("ResponseWindow", "Points"), this));
     points_ = new QSpinBox(this);
     points_->setObjectName(QStringLiteral("points"));
     points_->setRange(2, maxResponsePoints);
     points_->setValue(401);
     sweepRow->addWidget(points_);
-    log_ = checkBox(QStringLiteral("&Logarithmic"), QStringLiteral("logarithmic"), false, this);
+    log_ = checkBox(QCoreApplication::translate("ResponseWindow", "&Logarithmic"), QStringLiteral("logarithmic"), false, this);
     sweepRow->addWidget(log_);
-    QPushButton* apply = pushButton(QStringLiteral("&Sweep"), QStringLiteral("sweep"), this);
+    QPushButton* apply = pushButton(QCoreApplication::translate("ResponseWindow", "&Sweep"), QStringLiteral("sweep"), this);
     sweepRow->addWidget(apply);
     QPushButton* defaults =
-        pushButton(QStringLiteral("&Default"), QStringLiteral("defaultSweep"), this);
+        pushButton(QCoreApplication::translate("ResponseWindow", "&Default"), QStringLiteral("defaultSweep"), this);
     sweepRow->addWidget(defaults);
     sweepRow->addStretch();
     layout->addLayout(sweepRow);
@@ -180,7 +181,7 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
         traceRow->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this, q](bool on) { setShown(q, on); });
     }
-    curve_ = checkBox(QStringLiteral("&Curve on chart"), QStringLiteral("chartCurve"), false, this);
+    curve_ = checkBox(QCoreApplication::translate("ResponseWindow", "&Curve on chart"), QStringLiteral("chartCurve"), false, this);
     traceRow->addSpacing(20);
     traceRow->addWidget(curve_);
     traceRow->addStretch();
@@ -200,10 +201,10 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
     message_->setStyleSheet(QStringLiteral("color: #b00000"));
     bottom->addWidget(message_, 1);
     QPushButton* picture =
-        pushButton(QStringLiteral("Export &picture..."), QStringLiteral("exportPicture"), this);
+        pushButton(QCoreApplication::translate("ResponseWindow", "Export &picture..."), QStringLiteral("exportPicture"), this);
     QPushButton* csv =
-        pushButton(QStringLiteral("Export as &CSV..."), QStringLiteral("exportCsv"), this);
-    QPushButton* print = pushButton(QStringLiteral("P&rint..."), QStringLiteral("print"), this);
+        pushButton(QCoreApplication::translate("ResponseWindow", "Export as &CSV..."), QStringLiteral("exportCsv"), this);
+    QPushButton* print = pushButton(QCoreApplication::translate("ResponseWindow", "P&rint..."), QStringLiteral("print"), this);
     bottom->addWidget(picture);
     bottom->addWidget(csv);
     bottom->addWidget(print);
@@ -253,7 +254,7 @@ bool ResponseWindow::readSweep()
     const double unit = unitFactor(unit_, frequencyUnits);
     const FieldValue a = readField(start_->text()), b = readField(stop_->text());
     if (!a.isNumber() || !b.isNumber()) {
-        message_->setText(QStringLiteral("Start and stop must be numbers."));
+        message_->setText(QCoreApplication::translate("ResponseWindow", "Start and stop must be numbers."));
         return false;
     }
     Sweep s;
@@ -262,11 +263,11 @@ bool ResponseWindow::readSweep()
     s.points = points_->value();
     s.logarithmic = log_->isChecked();
     if (!(s.start >= 0.0) || !(s.stop > s.start) || !std::isfinite(s.stop)) {
-        message_->setText(QStringLiteral("The sweep needs 0 <= start < stop."));
+        message_->setText(QCoreApplication::translate("ResponseWindow", "The sweep needs 0 <= start < stop."));
         return false;
     }
     if (s.logarithmic && !(s.start > 0.0)) {
-        message_->setText(QStringLiteral("A logarithmic sweep needs a start above 0 Hz."));
+        message_->setText(QCoreApplication::translate("ResponseWindow", "A logarithmic sweep needs a start above 0 Hz."));
         return false;
     }
     message_->clear();
@@ -358,10 +359,10 @@ void ResponseWindow::recompute()
         box->setEnabled(quantityAvailable(r, q));
     QString load = QString::fromStdString(loadModelText(r.load));
     if (state_.design.dataPointCount <= 0)
-        load = QStringLiteral("No data points: the response needs a load.");
+        load = QCoreApplication::translate("ResponseWindow", "No data points: the response needs a load.");
     else if (r.hasBlock && std::any_of(r.points.begin(), r.points.end(),
                                        [](const ResponsePoint& p) { return !p.defined; }))
-        load += QStringLiteral(" (a block has no data at some frequencies: gaps)");
+        load += QCoreApplication::translate("ResponseWindow", " (a block has no data at some frequencies: gaps)");
     load_->setText(load);
     publishCurve();
     view_->update();
@@ -413,7 +414,7 @@ void ResponseWindow::exportPicture()
 {
     FileDialogRequest request;
     request.parent = this;
-    request.title = QStringLiteral("Export Picture");
+    request.title = QCoreApplication::translate("ResponseWindow", "Export Picture");
     request.filters = pictureFileFilters();
     request.defaultSuffix = QStringLiteral("pdf");
     request.directory = fileStem() + QStringLiteral(".pdf");
@@ -436,8 +437,8 @@ void ResponseWindow::exportCsv()
 {
     FileDialogRequest request;
     request.parent = this;
-    request.title = QStringLiteral("Export as CSV");
-    request.filters = {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*)")};
+    request.title = QCoreApplication::translate("ResponseWindow", "Export as CSV");
+    request.filters = {QCoreApplication::translate("ResponseWindow", "CSV Files (*.csv)"), QCoreApplication::translate("ResponseWindow", "All Files (*)")};
     request.defaultSuffix = QStringLiteral("csv");
     request.directory = fileStem() + QStringLiteral(".csv");
     const QString path = platform_.saveFileName ? platform_.saveFileName(request) : QString();

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/single_instance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -31,7 +32,7 @@ QString SingleInstanceGuard::defaultLockPath()
 MessageRequest secondInstanceMessage()
 {
     MessageRequest r;
-    r.text = QStringLiteral("Zelvo.exe is still running. Impossible to run twice.");
+    r.text = QCoreApplication::translate("MainWindow", "Zelvo.exe is still running. Impossible to run twice.");
     r.icon = MessageIcon::Error;
     return r;
 }

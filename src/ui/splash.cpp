@@ -7,6 +7,7 @@
 #include "ui/dialogs/dialog_support.h"
 #include "ui/icons.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -72,7 +73,7 @@ void paintSplash(QPainter& p, const QRect& area)
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Zelvo"));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop, QCoreApplication::translate("Splash", "Zelvo"));
 
     QFont body = p.font();
     body.setBold(false);
@@ -99,7 +100,7 @@ void paintSplash(QPainter& p, const QRect& area)
     p.setFont(hint);
     p.setPen(QColor(160, 185, 210));
     p.drawText(area.adjusted(0, 0, -10, -8), Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("Click or press a key to continue"));
+               QCoreApplication::translate("Splash", "Click or press a key to continue"));
     p.restore();
 }
 

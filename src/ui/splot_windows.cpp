@@ -8,6 +8,7 @@
 #include "ui/app_state.h"
 #include "ui/white_background.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
@@ -408,9 +409,9 @@ QString sPlotTitle(SPlotWindow which)
     case SPlotWindow::Text:
         return QStringLiteral("untitled");
     case SPlotWindow::GainTable:
-        return QStringLiteral("gain table");
+        return QCoreApplication::translate("SPlot", "gain table");
     case SPlotWindow::GainGraph:
-        return QStringLiteral("gain graphs");
+        return QCoreApplication::translate("SPlot", "gain graphs");
     }
     return {};
 }

@@ -16,6 +16,7 @@
 #include "ui/placement.h"
 #include "ui/shell.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -55,7 +56,7 @@ ElementKind kindOf(ToolButton button)
 Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidget* parent)
     : QDialog(parent, Qt::Tool), state_(state), platform_(platform), shell_(shell)
 {
-    setWindowTitle(QStringLiteral("Toolbox"));
+    setWindowTitle(QCoreApplication::translate("Toolbox", "Toolbox"));
     setObjectName(QStringLiteral("toolbox"));
     struct Entry {
         const char* caption;
@@ -65,19 +66,19 @@ Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidge
     static constexpr Entry series[] = {{"C", "seriesC", ToolButton::CS},
                                        {"L", "seriesL", ToolButton::IS},
                                        {"R", "seriesR", ToolButton::RS},
-                                       {"LINE", "seriesLine", ToolButton::LS},
+                                       {QT_TRANSLATE_NOOP("Toolbox", "LINE"), "seriesLine", ToolButton::LS},
                                        {"RLC", "seriesRlc", ToolButton::RlcInSeries}};
     static constexpr Entry shunt[] = {{"C", "shuntC", ToolButton::CP},
                                       {"L", "shuntL", ToolButton::IP},
                                       {"R", "shuntR", ToolButton::RP},
-                                      {"LINE", "shuntLine", ToolButton::Stub},
+                                      {QT_TRANSLATE_NOOP("Toolbox", "LINE"), "shuntLine", ToolButton::Stub},
                                       {"RLC", "shuntRlc", ToolButton::RlcInShunt}};
     const auto column = [this](const char* title, const Entry(&entries)[5]) {
-        auto* box = new QGroupBox(QString::fromLatin1(title), this);
+        auto* box = new QGroupBox(QCoreApplication::translate("Toolbox", title), this);
         auto* layout = new QVBoxLayout(box);
         layout->setSpacing(4);
         for (const Entry& e : entries) {
-            auto* b = new QPushButton(QString::fromLatin1(e.caption), box);
+            auto* b = new QPushButton(QCoreApplication::translate("Toolbox", e.caption), box);
             b->setObjectName(QString::fromLatin1(e.name));
             b->setAutoDefault(false);
             b->setFocusPolicy(Qt::NoFocus);
@@ -88,15 +89,15 @@ Toolbox::Toolbox(AppState& state, const Platform& platform, Shell& shell, QWidge
         return box;
     };
     auto* grid = new QGridLayout(this);
-    grid->addWidget(column("SERIES", series), 0, 0);
-    grid->addWidget(column("SHUNT", shunt), 0, 1);
-    auto* transformer = new QPushButton(QStringLiteral("TRANSF."), this);
+    grid->addWidget(column(QT_TRANSLATE_NOOP("Toolbox", "SERIES"), series), 0, 0);
+    grid->addWidget(column(QT_TRANSLATE_NOOP("Toolbox", "SHUNT"), shunt), 0, 1);
+    auto* transformer = new QPushButton(QCoreApplication::translate("Toolbox", "TRANSF."), this);
     transformer->setObjectName(QStringLiteral("transformer"));
     connect(transformer, &QPushButton::clicked, this, [this] { pressElement(ToolButton::TR); });
-    auto* block = new QPushButton(QStringLiteral("2-PORT..."), this);
+    auto* block = new QPushButton(QCoreApplication::translate("Toolbox", "2-PORT..."), this);
     block->setObjectName(QStringLiteral("block"));
     connect(block, &QPushButton::clicked, this, &Toolbox::pressBlock);
-    auto* point = new QPushButton(QStringLiteral(" DATAPOINT "), this);
+    auto* point = new QPushButton(QCoreApplication::translate("Toolbox", " DATAPOINT "), this);
     point->setObjectName(QStringLiteral("dataPoint"));
     connect(point, &QPushButton::clicked, this, &Toolbox::pressDataPoint);
     for (QPushButton* b : {transformer, block, point}) {

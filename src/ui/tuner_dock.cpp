@@ -8,6 +8,7 @@
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ double valueAt(int position, double low, double high)
 } // namespace
 
 TunerDock::TunerDock(AppState& state, const Platform& platform, Tuner& tuner, QWidget* parent)
-    : QDockWidget(QStringLiteral("Tuner"), parent), state_(state), platform_(platform),
+    : QDockWidget(QCoreApplication::translate("Tuner", "Tuner"), parent), state_(state), platform_(platform),
       tuner_(tuner)
 {
     setObjectName(QStringLiteral("tunerDock"));
@@ -104,18 +105,18 @@ void TunerDock::build()
         r.slider->setObjectName(QStringLiteral("tunerSlider%1").arg(row));
         r.value = new QLabel(body_);
         r.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        r.to = new QLabel(QStringLiteral("to"), body_);
+        r.to = new QLabel(QCoreApplication::translate("Tuner", "to"), body_);
         r.low = new QLineEdit(body_);
         r.high = new QLineEdit(body_);
         for (QLineEdit* e : {r.low, r.high}) {
             e->setMaximumWidth(90);
             connect(e, &QLineEdit::editingFinished, this, [this, row] { onRange(row); });
         }
-        r.low->setToolTip(QStringLiteral("Lower end of the slider (an SI prefix may follow: 2.2n)"));
-        r.high->setToolTip(QStringLiteral("Upper end of the slider (an SI prefix may follow: 22n)"));
+        r.low->setToolTip(QCoreApplication::translate("Tuner", "Lower end of the slider (an SI prefix may follow: 2.2n)"));
+        r.high->setToolTip(QCoreApplication::translate("Tuner", "Upper end of the slider (an SI prefix may follow: 22n)"));
         r.reset = new QToolButton(body_);
-        r.reset->setText(QStringLiteral("Reset"));
-        r.reset->setToolTip(QStringLiteral("Back to the value the element had when it joined"));
+        r.reset->setText(QCoreApplication::translate("Tuner", "Reset"));
+        r.reset->setToolTip(QCoreApplication::translate("Tuner", "Back to the value the element had when it joined"));
         connect(r.slider, &QSlider::valueChanged, this, [this, row](int p) { onSlider(row, p); });
         connect(r.reset, &QToolButton::clicked, this, [this, row] {
             const Tuner::Tuned& t = tuner_.tuned()[static_cast<std::size_t>(row)];
@@ -201,7 +202,7 @@ void TunerDock::onRange(int row)
         why = v.state == FieldValue::State::TooLarge
                   ? QString::fromLatin1(numberTooLargeMessage)
                   : QString::fromLatin1(numberFormatMessage) +
-                        QStringLiteral("\n\rAn SI prefix and the unit may follow: 2.2n, 2.2 nH.");
+                        QCoreApplication::translate("Tuner", "\n\rAn SI prefix and the unit may follow: 2.2n, 2.2 nH.");
     }
     if (!failed) {
         // An end the element refuses would make the knob jump to where the

@@ -83,11 +83,14 @@ TEST_F(MenuTest, EveryItemWithItsMnemonicAndAccelerator)
         {Command::MatchAmplifier, "Match &amplifier..."},
         {Command::Tuner, "T&uner"},
         {Command::FrequencyResponse, "&Frequency response"},
+        {Command::LanguageSystem, "&System"},
+        {Command::LanguageEnglish, "&English"},
+        {Command::LanguageChinese, "\xE4\xB8\xAD\xE6\x96\x87 (&C)"},
     };
     for (const auto& [id, text] : items) {
         const QAction* a = window->menu().action(id);
         ASSERT_NE(a, nullptr) << text;
-        EXPECT_EQ(resourceText(a), QString::fromLatin1(text));
+        EXPECT_EQ(resourceText(a), QString::fromUtf8(text));
     }
     EXPECT_EQ(window->menu().actions().size(), std::size(items));
     // The accelerators also work while the toolbox has the focus.

@@ -12,6 +12,7 @@
 #include "ui/placement.h"
 #include "ui/wait_cursor.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,9 +58,9 @@ void insertBlockCommand(CommandContext& c)
         cancelPlacement(c.state);
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Insert two-port block");
-    r.filters = {QStringLiteral("Touchstone two-port files (*.s2p *.S2P)"),
-                 QStringLiteral("All Files (*)")};
+    r.title = QCoreApplication::translate("Commands", "Insert two-port block");
+    r.filters = {QCoreApplication::translate("Commands", "Touchstone two-port files (*.s2p *.S2P)"),
+                 QCoreApplication::translate("Commands", "All Files (*)")};
     r.directory = c.state.lastBlockPath.isEmpty() ? c.state.lastTouchstonePath
                                                   : c.state.lastBlockPath;
     const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();
@@ -86,7 +87,7 @@ void insertBlockCommand(CommandContext& c)
         return;
     }
     BlockDialog dialog(c.state, c.platform, *block, false,
-                       QStringLiteral("Insert two-port block as element %1")
+                       QCoreApplication::translate("Commands", "Insert two-port block as element %1")
                            .arg(d.elementCount + 1),
                        c.parent());
     if (dialog.exec() != QDialog::Accepted)
@@ -114,7 +115,7 @@ void editBlockCommand(CommandContext& c, int index)
     // Held here: the dialog shows the data while the element may change.
     const std::shared_ptr<const BlockData> block = e.block;
     BlockDialog dialog(c.state, c.platform, *block, e.reversed,
-                       QStringLiteral("Element %1: two-port block").arg(index + 1), c.parent());
+                       QCoreApplication::translate("Commands", "Element %1: two-port block").arg(index + 1), c.parent());
     if (dialog.exec() != QDialog::Accepted || dialog.reversed() == e.reversed)
         return;
     Element edited = e;
@@ -139,8 +140,8 @@ void exportNetworkCommand(CommandContext& c)
         return;
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Export network as Touchstone");
-    r.filters = {QStringLiteral("Touchstone two-port files (*.s2p)"), QStringLiteral("All Files (*)")};
+    r.title = QCoreApplication::translate("Commands", "Export network as Touchstone");
+    r.filters = {QCoreApplication::translate("Commands", "Touchstone two-port files (*.s2p)"), QCoreApplication::translate("Commands", "All Files (*)")};
     r.defaultSuffix = QStringLiteral("s2p");
     r.directory = exportStart(c);
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();

@@ -13,6 +13,7 @@
 #include "ui/dialogs/part_losses_dialog.h"
 #include "ui/dialogs/reference_impedance_dialog.h"
 #include "ui/dialogs/zoom_dialog.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 
 namespace zelvo {
@@ -126,6 +127,23 @@ void toggleOption(CommandContext& c, DisplayOption option)
         c.shell.repaintAll();
     else if (option != DisplayOption::MessageBeep)
         c.shell.repaintChart();
+}
+
+void languageCommand(CommandContext& c, UiLanguage language)
+{
+    Settings& s = c.state.settings;
+    const bool changed = s.language != language;
+    s.language = language;
+    c.shell.refreshMenu();
+    if (!changed)
+        return;
+    // In the language chosen, which the windows cannot show before a restart.
+    const QString text =
+        wantsChinese(language, QLocale::system())
+            ? QStringLiteral("\u91CD\u65B0\u542F\u52A8 Zelvo \u540E\u754C\u9762"
+                             "\u8BED\u8A00\u5C06\u5207\u6362\u4E3A\u4E2D\u6587\u3002")
+            : QStringLiteral("The language of the windows changes when Zelvo is started again.");
+    tell(c.platform, s, c.parent(), text, MessageIcon::Information, false);
 }
 
 namespace {

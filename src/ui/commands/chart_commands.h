@@ -22,6 +22,10 @@ void coloursCommand(CommandContext& c);
 enum class DisplayOption { ZChart, YChart, Labels, ChartLabeling, MessageBeep, ConnectDataPoints };
 void toggleOption(CommandContext& c, DisplayOption option);
 
+// Kept in the settings; the windows change language when Zelvo next starts,
+// which a message says in the language chosen.
+void languageCommand(CommandContext& c, UiLanguage language);
+
 // Zoom in / out repaint only when the factor changed; true then.
 bool zoomInCommand(CommandContext& c);
 bool zoomOutCommand(CommandContext& c);

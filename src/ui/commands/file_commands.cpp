@@ -13,6 +13,7 @@
 #include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,13 +84,13 @@ bool writeDesignTo(CommandContext& c, const QString& path)
 
 QStringList designFileFilters()
 {
-    return {QStringLiteral("Zelvo-Chart-Files (*.ZVC)"), QStringLiteral("All Files (*)")};
+    return {QCoreApplication::translate("Commands", "Zelvo-Chart-Files (*.ZVC)"), QCoreApplication::translate("Commands", "All Files (*)")};
 }
 
 QStringList netlistFileFilters()
 {
-    return {QStringLiteral("MMICAD Circuit (*.mcf)"), QStringLiteral("MMICAD&Touch.(*.ckt)"),
-            QStringLiteral("Netlist Files (*.net)"), QStringLiteral("All Files (*)")};
+    return {QCoreApplication::translate("Commands", "MMICAD Circuit (*.mcf)"), QCoreApplication::translate("Commands", "MMICAD&Touch.(*.ckt)"),
+            QCoreApplication::translate("Commands", "Netlist Files (*.net)"), QCoreApplication::translate("Commands", "All Files (*)")};
 }
 
 bool savePrompt(CommandContext& c)
@@ -124,7 +125,7 @@ bool saveAsCommand(CommandContext& c)
 {
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Save As");
+    r.title = QCoreApplication::translate("Commands", "Save As");
     r.filters = designFileFilters();
     r.defaultSuffix = QStringLiteral("ZVC");
     r.directory = saveStart(c);
@@ -161,7 +162,7 @@ void saveNetlistCommand(CommandContext& c)
         return;
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Save Netlist");
+    r.title = QCoreApplication::translate("Commands", "Save Netlist");
     r.filters = netlistFileFilters();
     r.defaultSuffix = QStringLiteral("mcf");
     r.directory = netlistStart(c);
@@ -186,8 +187,8 @@ void saveSpiceNetlistCommand(CommandContext& c)
         return;
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Save SPICE Netlist");
-    r.filters = {QStringLiteral("SPICE Netlist (*.cir)"), QStringLiteral("All Files (*)")};
+    r.title = QCoreApplication::translate("Commands", "Save SPICE Netlist");
+    r.filters = {QCoreApplication::translate("Commands", "SPICE Netlist (*.cir)"), QCoreApplication::translate("Commands", "All Files (*)")};
     r.defaultSuffix = QStringLiteral("cir");
     r.directory = c.state.lastNetlistPath.isEmpty() ? saveStart(c) : c.state.lastNetlistPath;
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();
@@ -214,8 +215,8 @@ void importOnePortCommand(CommandContext& c)
     }
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Import one-port data");
-    r.filters = {QStringLiteral("One-port S-Files (*.s1p *.S1P)"), QStringLiteral("All Files (*)")};
+    r.title = QCoreApplication::translate("Commands", "Import one-port data");
+    r.filters = {QCoreApplication::translate("Commands", "One-port S-Files (*.s1p *.S1P)"), QCoreApplication::translate("Commands", "All Files (*)")};
     r.directory = c.state.lastTouchstonePath;
     const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();
     if (path.isEmpty())
@@ -262,7 +263,7 @@ void openDesignCommand(CommandContext& c)
         return;
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Open");
+    r.title = QCoreApplication::translate("Commands", "Open");
     r.filters = designFileFilters();
     r.directory = c.state.lastDesignPath;
     const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();

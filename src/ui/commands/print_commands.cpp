@@ -7,6 +7,7 @@
 #include "ui/messages.h"
 #include "ui/wait_cursor.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -67,7 +68,7 @@ void exportPictureCommand(CommandContext& c, std::optional<PictureView> sPlotVie
 
     FileDialogRequest request;
     request.parent = c.parent();
-    request.title = QStringLiteral("Export Picture");
+    request.title = QCoreApplication::translate("Commands", "Export Picture");
     request.filters = pictureFileFilters();
     request.defaultSuffix = QStringLiteral("pdf");
     request.directory = pictureStart(chart ? c.design().fileName : c.state.sparams.fileName, view);

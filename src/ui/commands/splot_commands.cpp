@@ -13,6 +13,7 @@
 #include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -59,8 +60,8 @@ void openTouchstoneCommand(CommandContext& c)
 {
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QStringLiteral("Open");
-    r.filters = {QStringLiteral("S-Files (*.S2P)"), QStringLiteral("All Files (*)")};
+    r.title = QCoreApplication::translate("Commands", "Open");
+    r.filters = {QCoreApplication::translate("Commands", "S-Files (*.S2P)"), QCoreApplication::translate("Commands", "All Files (*)")};
     r.directory = c.state.lastTouchstonePath;
     const QString path = c.platform.openFileName ? c.platform.openFileName(r) : QString();
     if (path.isEmpty())
@@ -85,13 +86,13 @@ void importToChartCommand(CommandContext& c, bool s22)
 {
     if (c.design().widebandDone) {
         tell(c.platform, c.state.settings, c.parent(),
-             QStringLiteral("Wideband calculation done.\n\rNo more datapoints possible."),
+             QCoreApplication::translate("Commands", "Wideband calculation done.\n\rNo more datapoints possible."),
              MessageIcon::Error, true);
         return;
     }
     if (!c.state.sparams.loaded) {
         tell(c.platform, c.state.settings, c.parent(),
-             QStringLiteral("Open a file in S-Plot mode first."), MessageIcon::Error, true);
+             QCoreApplication::translate("Commands", "Open a file in S-Plot mode first."), MessageIcon::Error, true);
         return;
     }
     const SParamSet& set = c.state.sparams;
@@ -159,7 +160,7 @@ void exportParametersCommand(CommandContext& c, ParameterKind kind)
     FileDialogRequest r;
     r.parent = c.parent();
     r.title = QString::fromStdString(texts.dialogTitle);
-    r.filters = {QString::fromStdString(texts.filterName), QStringLiteral("All Files (*)")};
+    r.filters = {QString::fromStdString(texts.filterName), QCoreApplication::translate("Commands", "All Files (*)")};
     r.defaultSuffix = QString::fromStdString(texts.defaultExtension);
     r.directory = c.state.lastExportPath;
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();

@@ -10,6 +10,7 @@
 #include "ui/element_label.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -32,7 +33,7 @@ QTreeWidget* networkList(const QString& name, QWidget* parent)
     auto* list = new QTreeWidget(parent);
     list->setObjectName(name);
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({QStringLiteral("Network"), QStringLiteral("Elements (from the load)"),
+    list->setHeaderLabels({QCoreApplication::translate("AmplifierDialog", "Network"), QCoreApplication::translate("AmplifierDialog", "Elements (from the load)"),
                            QStringLiteral("Q")});
     list->setMinimumHeight(130);
     return list;
@@ -44,7 +45,7 @@ void fillList(QTreeWidget* list, const MatchResult& r, Complex from, double f)
     for (const MatchSolution& s : r.solutions) {
         auto* item = new QTreeWidgetItem(list);
         item->setText(0, matchFamilyName(s.family));
-        item->setText(1, s.elements.empty() ? QStringLiteral("(matched already)")
+        item->setText(1, s.elements.empty() ? QCoreApplication::translate("AmplifierDialog", "(matched already)")
                                             : networkText(s.elements));
         item->setToolTip(1, QString::fromStdString(s.topology));
         const double q = networkQ(s.elements, from, f);
@@ -74,18 +75,18 @@ AmplifierDialog::AmplifierDialog(AppState& state, const Platform& platform,
     : ZelvoDialog(state, platform, parent), deviceData_(std::move(device)),
       plan_(DialogMessage{})
 {
-    setWindowTitle(QStringLiteral("Match amplifier"));
+    setWindowTitle(QCoreApplication::translate("AmplifierDialog", "Match amplifier"));
     setObjectName(QStringLiteral("amplifierDialog"));
     auto* column = new QVBoxLayout(this);
     const QString name = QString::fromStdString(deviceData_.block.block->name);
     column->addWidget(new QLabel(
         deviceData_.atChainEnd
-            ? QStringLiteral("Device: %1, the block at the chain's end").arg(name)
-            : QStringLiteral("Device: %1 from the S-Plot file, inserted as a block").arg(name),
+            ? QCoreApplication::translate("AmplifierDialog", "Device: %1, the block at the chain's end").arg(name)
+            : QCoreApplication::translate("AmplifierDialog", "Device: %1 from the S-Plot file, inserted as a block").arg(name),
         this));
 
     auto* row = new QHBoxLayout;
-    auto* frequencyLabel = new QLabel(QStringLiteral("&Frequency"), this);
+    auto* frequencyLabel = new QLabel(QCoreApplication::translate("AmplifierDialog", "&Frequency"), this);
     row->addWidget(frequencyLabel);
     frequency_ = numberField(QStringLiteral("frequency"));
     frequencyLabel->setBuddy(frequency_);
@@ -94,7 +95,7 @@ AmplifierDialog::AmplifierDialog(AppState& state, const Platform& platform,
     fillUnits(unit_, frequencyUnits);
     row->addWidget(unit_);
     row->addSpacing(20);
-    auto* gainLabel = new QLabel(QStringLiteral("&Gain (potentially unstable device)"), this);
+    auto* gainLabel = new QLabel(QCoreApplication::translate("AmplifierDialog", "&Gain (potentially unstable device)"), this);
     row->addWidget(gainLabel);
     gain_ = numberField(QStringLiteral("gain"));
     gainLabel->setBuddy(gain_);
@@ -109,13 +110,13 @@ AmplifierDialog::AmplifierDialog(AppState& state, const Platform& platform,
     device_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(device_);
 
-    auto* outBox = new QGroupBox(QStringLiteral("Output network: load to the device's port 2"), this);
+    auto* outBox = new QGroupBox(QCoreApplication::translate("AmplifierDialog", "Output network: load to the device's port 2"), this);
     auto* outLayout = new QVBoxLayout(outBox);
     output_ = networkList(QStringLiteral("outputNetworks"), outBox);
     outLayout->addWidget(output_);
     column->addWidget(outBox, 1);
     auto* inBox =
-        new QGroupBox(QStringLiteral("Input network: the device's port 1 to the generator"), this);
+        new QGroupBox(QCoreApplication::translate("AmplifierDialog", "Input network: the device's port 1 to the generator"), this);
     auto* inLayout = new QVBoxLayout(inBox);
     input_ = networkList(QStringLiteral("inputNetworks"), inBox);
     inLayout->addWidget(input_);
@@ -126,7 +127,7 @@ AmplifierDialog::AmplifierDialog(AppState& state, const Platform& platform,
     column->addWidget(result_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    QPushButton* apply = buttons->addButton(QCoreApplication::translate("AmplifierDialog", "&Apply"), QDialogButtonBox::AcceptRole);
     apply->setObjectName(QStringLiteral("apply"));
     buttons->addButton(QDialogButtonBox::Close);
     column->addWidget(buttons);
@@ -220,15 +221,15 @@ void AmplifierDialog::recompute()
     }
     const AmplifierPlan& p = std::get<AmplifierPlan>(plan_);
     QString text =
-        QStringLiteral("K = %1   |delta| = %2   %3 = %4 dB\n")
+        QCoreApplication::translate("AmplifierDialog", "K = %1   |delta| = %2   %3 = %4 dB\n")
             .arg(p.k >= 1e300 ? QStringLiteral("-") : QString::number(p.k, 'f', 3))
             .arg(p.deltaMagnitude, 0, 'f', 3)
-            .arg(p.stable ? QStringLiteral("MAG") : QStringLiteral("MSG"))
+            .arg(p.stable ? QCoreApplication::translate("AmplifierDialog", "MAG") : QCoreApplication::translate("AmplifierDialog", "MSG"))
             .arg(p.maxGainDb ? QString::number(*p.maxGainDb, 'f', 2) : QStringLiteral("-"));
-    text += p.stable ? QStringLiteral("Unconditionally stable: simultaneous conjugate match, ")
+    text += p.stable ? QCoreApplication::translate("AmplifierDialog", "Unconditionally stable: simultaneous conjugate match, ")
                      : QString::fromStdString(unstableText(p)) +
-                           QStringLiteral("\nOn the %1 dB gain circle: ").arg(p.gainDb, 0, 'f', 2);
-    text += QStringLiteral("Gamma S = %1, Gamma L = %2 (against %3 Ohm)")
+                           QCoreApplication::translate("AmplifierDialog", "\nOn the %1 dB gain circle: ").arg(p.gainDb, 0, 'f', 2);
+    text += QCoreApplication::translate("AmplifierDialog", "Gamma S = %1, Gamma L = %2 (against %3 Ohm)")
                 .arg(gammaText(p.terminations.gammaSource), gammaText(p.terminations.gammaLoad))
                 .arg(p.deviceZ0, 0, 'f', 1);
     device_->setText(text);
@@ -255,10 +256,10 @@ void AmplifierDialog::preview()
     const auto* p = std::get_if<AmplifierPlan>(&plan_);
     if (chain && p) {
         const double gt = amplifierGainDb(state_.design, deviceData_, *chain, p->f);
-        result_->setText(QStringLiteral("GT at %1Hz = %2 dB  (%3 %4 dB)")
+        result_->setText(QCoreApplication::translate("AmplifierDialog", "GT at %1Hz = %2 dB  (%3 %4 dB)")
                              .arg(QString::fromStdString(formatFrequency(p->f, 3)))
                              .arg(gt, 0, 'f', 2)
-                             .arg(p->stable ? QStringLiteral("MAG") : QStringLiteral("aimed at"))
+                             .arg(p->stable ? QCoreApplication::translate("AmplifierDialog", "MAG") : QCoreApplication::translate("AmplifierDialog", "aimed at"))
                              .arg(p->gainDb, 0, 'f', 2));
         // The preview starts where the output network will: at the chain's
         // end before the device, at the design frequency.
@@ -285,7 +286,7 @@ bool AmplifierDialog::applySelected()
     if (!chain) {
         message(std::holds_alternative<DialogMessage>(plan_)
                     ? QString::fromStdString(std::get<DialogMessage>(plan_).text)
-                    : QStringLiteral("Choose an output and an input network."),
+                    : QCoreApplication::translate("AmplifierDialog", "Choose an output and an input network."),
                 MessageIcon::Exclamation, true);
         return false;
     }

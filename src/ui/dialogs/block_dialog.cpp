@@ -6,6 +6,7 @@
 #include "model/block_file.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -37,14 +38,14 @@ QString decibels(Complex s)
 QStringList blockFacts(const BlockData& b, bool reversed, double f0)
 {
     QStringList facts;
-    facts << QStringLiteral("File: %1").arg(QString::fromStdString(b.name));
-    facts << QStringLiteral("Measured: %1, %2 frequencies")
+    facts << QCoreApplication::translate("BlockDialog", "File: %1").arg(QString::fromStdString(b.name));
+    facts << QCoreApplication::translate("BlockDialog", "Measured: %1, %2 frequencies")
                  .arg(QString::fromStdString(blockRangeText(b)))
                  .arg(b.f.size());
-    facts << QStringLiteral("Reference impedance: %1 Ohm")
+    facts << QCoreApplication::translate("BlockDialog", "Reference impedance: %1 Ohm")
                  .arg(QString::fromStdString(formatG(b.z0)));
-    facts << (b.noise.empty() ? QStringLiteral("Noise data: none")
-                              : QStringLiteral("Noise data: %1 frequencies, %2")
+    facts << (b.noise.empty() ? QCoreApplication::translate("BlockDialog", "Noise data: none")
+                              : QCoreApplication::translate("BlockDialog", "Noise data: %1 frequencies, %2")
                                     .arg(b.noise.size())
                                     .arg(QString::fromStdString(formatSi(b.noise.front().f, 3) +
                                                                 "Hz to " +
@@ -52,10 +53,10 @@ QStringList blockFacts(const BlockData& b, bool reversed, double f0)
                                                                 "Hz")));
     const QString at = QString::fromStdString(formatSi(f0, 3) + "Hz");
     if (const std::optional<TwoPort> s = blockSParams(b, f0, reversed))
-        facts << QStringLiteral("At the design frequency %1 (as placed): S11 %2, S21 %3%4")
+        facts << QCoreApplication::translate("BlockDialog", "At the design frequency %1 (as placed): S11 %2, S21 %3%4")
                      .arg(at, polar(s->s11), polar(s->s21), decibels(s->s21));
     else
-        facts << QStringLiteral("No value at the design frequency %1.").arg(at);
+        facts << QCoreApplication::translate("BlockDialog", "No value at the design frequency %1.").arg(at);
     return facts;
 }
 
@@ -63,7 +64,7 @@ BlockDialog::BlockDialog(AppState& state, const Platform& platform, const BlockD
                          bool reversed, const QString& heading, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Two-port block"));
+    setWindowTitle(QCoreApplication::translate("BlockDialog", "Two-port block"));
     setHelpKeyword(QStringLiteral("Two-Port Block"));
     auto* title = new QLabel(heading, this);
     title->setObjectName(QStringLiteral("heading"));

@@ -13,6 +13,7 @@
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,17 +87,17 @@ void ReturnLossPlotWidget::paintEvent(QPaintEvent*)
 BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Broadband match"));
+    setWindowTitle(QCoreApplication::translate("BroadbandDialog", "Broadband match"));
     setObjectName(QStringLiteral("broadbandDialog"));
     setHelpKeyword(QStringLiteral("Broadband Match"));
     const Design& d = state.design;
     auto* column = new QVBoxLayout(this);
 
-    auto* loadBox = new QGroupBox(QStringLiteral("Load"), this);
+    auto* loadBox = new QGroupBox(QCoreApplication::translate("BroadbandDialog", "Load"), this);
     auto* loadGrid = new QGridLayout(loadBox);
     loadGroup_ = new QButtonGroup(this);
-    auto* points = new QRadioButton(QStringLiteral("&Data points of the design"), loadBox);
-    auto* file = new QRadioButton(QStringLiteral("One-port &file"), loadBox);
+    auto* points = new QRadioButton(QCoreApplication::translate("BroadbandDialog", "&Data points of the design"), loadBox);
+    auto* file = new QRadioButton(QCoreApplication::translate("BroadbandDialog", "One-port &file"), loadBox);
     loadGroup_->addButton(points, LoadDataPoints);
     loadGroup_->addButton(file, LoadFile);
     pointsLabel_ = new QLabel(loadBox);
@@ -105,7 +106,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     filePath_ = new QLineEdit(loadBox);
     filePath_->setObjectName(QStringLiteral("filePath"));
     filePath_->setReadOnly(true);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), loadBox);
+    auto* browse = new QPushButton(QCoreApplication::translate("BroadbandDialog", "&Browse..."), loadBox);
     browse->setObjectName(QStringLiteral("browse"));
     loadGrid->addWidget(points, 0, 0);
     loadGrid->addWidget(pointsLabel_, 0, 1, 1, 2);
@@ -114,13 +115,13 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     loadGrid->addWidget(browse, 1, 2);
     loadGrid->setColumnStretch(1, 1);
 
-    auto* bandBox = new QGroupBox(QStringLiteral("Source and band"), this);
+    auto* bandBox = new QGroupBox(QCoreApplication::translate("BroadbandDialog", "Source and band"), this);
     auto* bandGrid = new QGridLayout(bandBox);
     auto* sourceRow = new QHBoxLayout;
     sourceGroup_ = new QButtonGroup(this);
     auto* zo = new QRadioButton(
-        QStringLiteral("&Zo (%1 Ohm)").arg(static_cast<double>(d.z0), 0, 'f', 1), bandBox);
-    auto* typed = new QRadioButton(QStringLiteral("&Resistance"), bandBox);
+        QCoreApplication::translate("BroadbandDialog", "&Zo (%1 Ohm)").arg(static_cast<double>(d.z0), 0, 'f', 1), bandBox);
+    auto* typed = new QRadioButton(QCoreApplication::translate("BroadbandDialog", "&Resistance"), bandBox);
     sourceGroup_->addButton(zo, SourceZo);
     sourceGroup_->addButton(typed, SourceTyped);
     zo->setChecked(true);
@@ -130,9 +131,9 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     sourceRow->addSpacing(12);
     sourceRow->addWidget(typed);
     sourceRow->addWidget(sourceR_);
-    sourceRow->addWidget(new QLabel(QStringLiteral("Ohm"), bandBox));
+    sourceRow->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "Ohm"), bandBox));
     sourceRow->addStretch(1);
-    bandGrid->addWidget(new QLabel(QStringLiteral("Source"), bandBox), 0, 0);
+    bandGrid->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "Source"), bandBox), 0, 0);
     bandGrid->addLayout(sourceRow, 0, 1, 1, 5);
     f1_ = numberField(QStringLiteral("f1"));
     f2_ = numberField(QStringLiteral("f2"));
@@ -140,16 +141,16 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     unit_->setObjectName(QStringLiteral("unit"));
     fillUnits(unit_, frequencyUnits);
     unit_->setCurrentIndex(1); // MHz
-    auto* fromLabel = new QLabel(QStringLiteral("F&rom"), bandBox);
+    auto* fromLabel = new QLabel(QCoreApplication::translate("BroadbandDialog", "F&rom"), bandBox);
     fromLabel->setBuddy(f1_);
     bandGrid->addWidget(fromLabel, 1, 0);
     bandGrid->addWidget(f1_, 1, 1);
-    bandGrid->addWidget(new QLabel(QStringLiteral("to"), bandBox), 1, 2);
+    bandGrid->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "to"), bandBox), 1, 2);
     bandGrid->addWidget(f2_, 1, 3);
     bandGrid->addWidget(unit_, 1, 4);
     spacingGroup_ = new QButtonGroup(this);
-    auto* even = new QRadioButton(QStringLiteral("E&venly spaced frequencies"), bandBox);
-    auto* own = new QRadioButton(QStringLiteral("The load's &own frequencies"), bandBox);
+    auto* even = new QRadioButton(QCoreApplication::translate("BroadbandDialog", "E&venly spaced frequencies"), bandBox);
+    auto* own = new QRadioButton(QCoreApplication::translate("BroadbandDialog", "The load's &own frequencies"), bandBox);
     spacingGroup_->addButton(even, SpacingEven);
     spacingGroup_->addButton(own, SpacingOwn);
     even->setChecked(true);
@@ -164,23 +165,23 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     weight2_ = numberField(QStringLiteral("weight2"));
     weight1_->setText(QStringLiteral("1"));
     weight2_->setText(QStringLiteral("1"));
-    auto* weightLabel = new QLabel(QStringLiteral("&Weight of |\u0393| at the lower edge"), bandBox);
+    auto* weightLabel = new QLabel(QCoreApplication::translate("BroadbandDialog", "&Weight of |\u0393| at the lower edge"), bandBox);
     weightLabel->setBuddy(weight1_);
     bandGrid->addWidget(weightLabel, 3, 0, 1, 2);
     bandGrid->addWidget(weight1_, 3, 2);
-    bandGrid->addWidget(new QLabel(QStringLiteral("at the upper edge"), bandBox), 3, 3);
+    bandGrid->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "at the upper edge"), bandBox), 3, 3);
     bandGrid->addWidget(weight2_, 3, 4);
     bandGrid->setColumnStretch(5, 1);
 
-    auto* networkBox = new QGroupBox(QStringLiteral("Networks"), this);
+    auto* networkBox = new QGroupBox(QCoreApplication::translate("BroadbandDialog", "Networks"), this);
     auto* networkRow = new QHBoxLayout(networkBox);
     elements_ = new QSpinBox(networkBox);
     elements_->setObjectName(QStringLiteral("maxElements"));
     elements_->setRange(1, maxBroadbandElements);
     elements_->setValue(BroadbandOptions{}.maxElements);
-    auto* elementsLabel = new QLabel(QStringLiteral("Ladders of up to"), networkBox);
+    auto* elementsLabel = new QLabel(QCoreApplication::translate("BroadbandDialog", "Ladders of up to"), networkBox);
     elementsLabel->setBuddy(elements_);
-    lines_ = new QCheckBox(QStringLiteral("&Lines and stubs, Zc from"), networkBox);
+    lines_ = new QCheckBox(QCoreApplication::translate("BroadbandDialog", "&Lines and stubs, Zc from"), networkBox);
     lines_->setObjectName(QStringLiteral("lines"));
     zcMin_ = numberField(QStringLiteral("zcMin"));
     zcMax_ = numberField(QStringLiteral("zcMax"));
@@ -188,18 +189,18 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     zcMax_->setText(fixed(BroadbandOptions{}.zcMax, 0));
     networkRow->addWidget(elementsLabel);
     networkRow->addWidget(elements_);
-    networkRow->addWidget(new QLabel(QStringLiteral("elements of L and C"), networkBox));
+    networkRow->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "elements of L and C"), networkBox));
     networkRow->addSpacing(12);
     networkRow->addWidget(lines_);
     networkRow->addWidget(zcMin_);
-    networkRow->addWidget(new QLabel(QStringLiteral("to"), networkBox));
+    networkRow->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "to"), networkBox));
     networkRow->addWidget(zcMax_);
-    networkRow->addWidget(new QLabel(QStringLiteral("Ohm"), networkBox));
+    networkRow->addWidget(new QLabel(QCoreApplication::translate("BroadbandDialog", "Ohm"), networkBox));
     networkRow->addStretch(1);
-    auto* go = new QPushButton(QStringLiteral("&Search"), networkBox);
+    auto* go = new QPushButton(QCoreApplication::translate("BroadbandDialog", "&Search"), networkBox);
     go->setObjectName(QStringLiteral("search"));
     networkRow->addWidget(go);
-    lines_->setText(QStringLiteral("&Lines and stubs, Zc"));
+    lines_->setText(QCoreApplication::translate("BroadbandDialog", "&Lines and stubs, Zc"));
 
     for (QLineEdit* e : {sourceR_, f1_, f2_, weight1_, weight2_})
         e->setMaximumWidth(90);
@@ -211,8 +212,8 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("networks"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Up to"), QStringLiteral("Network (from the load)"),
-                            QStringLiteral("Worst RL"), QStringLiteral("Below limit"),
+    list_->setHeaderLabels({QCoreApplication::translate("BroadbandDialog", "Up to"), QCoreApplication::translate("BroadbandDialog", "Network (from the load)"),
+                            QCoreApplication::translate("BroadbandDialog", "Worst RL"), QCoreApplication::translate("BroadbandDialog", "Below limit"),
                             QStringLiteral("Q")});
     list_->setMinimumSize(640, 110);
     plot_ = new ReturnLossPlotWidget(this);
@@ -230,7 +231,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     message_->setMinimumHeight(2 * message_->fontMetrics().lineSpacing());
 
     // The search finds ideal networks; real parts are a choice of the result.
-    losses_ = new QCheckBox(QStringLiteral("With the part l&osses of Options > Part Losses"), this);
+    losses_ = new QCheckBox(QCoreApplication::translate("BroadbandDialog", "With the part l&osses of Options > Part Losses"), this);
     losses_->setObjectName(QStringLiteral("withLosses"));
     lossyResult_ = new QLabel(this);
     lossyResult_->setObjectName(QStringLiteral("lossyResult"));
@@ -239,7 +240,7 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     lossRow->addWidget(lossyResult_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    QPushButton* apply = buttons->addButton(QCoreApplication::translate("BroadbandDialog", "&Apply"), QDialogButtonBox::AcceptRole);
     apply->setObjectName(QStringLiteral("apply"));
     buttons->addButton(QDialogButtonBox::Close);
     QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
@@ -265,8 +266,8 @@ BroadbandDialog::BroadbandDialog(AppState& state, const Platform& platform, QWid
     connect(browse, &QPushButton::clicked, this, [this] {
         FileDialogRequest r;
         r.parent = this;
-        r.title = QStringLiteral("One-port load");
-        r.filters = {QStringLiteral("One-port S-Files (*.s1p *.S1P)"), QStringLiteral("All Files (*)")};
+        r.title = QCoreApplication::translate("BroadbandDialog", "One-port load");
+        r.filters = {QCoreApplication::translate("BroadbandDialog", "One-port S-Files (*.s1p *.S1P)"), QCoreApplication::translate("BroadbandDialog", "All Files (*)")};
         r.directory = state_.lastTouchstonePath;
         const QString path = platform_.openFileName ? platform_.openFileName(r) : QString();
         if (!path.isEmpty() && loadFile(path))
@@ -353,7 +354,7 @@ std::optional<LoadSamples> BroadbandDialog::currentLoad(QString* problem)
     LoadRead r;
     if (loadGroup_->checkedId() == LoadFile) {
         if (!file_) {
-            *problem = QStringLiteral("Choose a one-port file (Browse...).");
+            *problem = QCoreApplication::translate("BroadbandDialog", "Choose a one-port file (Browse...).");
             return std::nullopt;
         }
         r = onePortLoad(*file_);
@@ -370,7 +371,7 @@ void BroadbandDialog::showLoadSpan()
 {
     const auto hz = [](double f) { return text(formatSi(f, 3) + "Hz"); };
     const auto span = [&](const LoadSamples& s) {
-        return QStringLiteral("%1 frequencies, %2 to %3")
+        return QCoreApplication::translate("BroadbandDialog", "%1 frequencies, %2 to %3")
             .arg(s.frequencies.size())
             .arg(hz(s.frequencies.front()), hz(s.frequencies.back()));
     };
@@ -378,7 +379,7 @@ void BroadbandDialog::showLoadSpan()
     // informed one.
     const LoadRead points = designLoad(state_.design);
     pointsLabel_->setText(points.samples ? span(*points.samples) +
-                                               QStringLiteral(", through the chain drawn so far")
+                                               QCoreApplication::translate("BroadbandDialog", ", through the chain drawn so far")
                                          : text(points.problem));
     QString problem;
     const std::optional<LoadSamples> s = currentLoad(&problem);
@@ -423,7 +424,7 @@ bool BroadbandDialog::search()
         if (!read({{sourceR_, &r}}))
             return false;
         if (!(r > 0.0) || r > resistanceLimit.max) {
-            failField(sourceR_, QStringLiteral("The source resistance must lie above 0 and up to %1.")
+            failField(sourceR_, QCoreApplication::translate("BroadbandDialog", "The source resistance must lie above 0 and up to %1.")
                                     .arg(QString::fromLatin1(resistanceLimit.text)));
             return false;
         }
@@ -437,7 +438,7 @@ bool BroadbandDialog::search()
         if (!read({{zcMin_, &lo}, {zcMax_, &hi}}))
             return false;
         if (!(lo > 0.0) || !(hi >= lo) || hi > lineImpedanceLimit.max) {
-            failField(zcMin_, QStringLiteral("The line impedances must satisfy 0 < from <= to <= %1.")
+            failField(zcMin_, QCoreApplication::translate("BroadbandDialog", "The line impedances must satisfy 0 < from <= to <= %1.")
                                   .arg(QString::fromLatin1(lineImpedanceLimit.text)));
             return false;
         }
@@ -453,9 +454,9 @@ bool BroadbandDialog::search()
     options.centreLoad = band.centreLoad;
     const LadderEvaluator evaluator(band.band);
 
-    QProgressDialog progress(QStringLiteral("Searching..."), QStringLiteral("Cancel"), 0,
+    QProgressDialog progress(QCoreApplication::translate("BroadbandDialog", "Searching..."), QCoreApplication::translate("BroadbandDialog", "Cancel"), 0,
                              topologyCount(options), this);
-    progress.setWindowTitle(QStringLiteral("Broadband match"));
+    progress.setWindowTitle(QCoreApplication::translate("BroadbandDialog", "Broadband match"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const auto report = [&](const BroadbandProgress& p) {
@@ -483,7 +484,7 @@ bool BroadbandDialog::search()
     showResults();
     QString note = text(problem_.warning);
     if (result_.cancelled)
-        note = QStringLiteral("Search cancelled: the rows show the best found until then. ") + note;
+        note = QCoreApplication::translate("BroadbandDialog", "Search cancelled: the rows show the best found until then. ") + note;
     message_->setText(note.trimmed());
     return true;
 }
@@ -503,9 +504,9 @@ void BroadbandDialog::showResults()
                                              .arg(row.elements.size()));
         item->setText(ColumnNetwork, networkText(row.elements));
         item->setToolTip(ColumnNetwork, networkText(row.elements));
-        item->setText(ColumnWorst, QStringLiteral("%1 dB").arg(row.worstReturnLoss, 0, 'f', 2));
+        item->setText(ColumnWorst, QCoreApplication::translate("BroadbandDialog", "%1 dB").arg(row.worstReturnLoss, 0, 'f', 2));
         item->setText(ColumnLimit, row.belowLimit
-                                       ? QStringLiteral("%1 dB").arg(*row.belowLimit, 0, 'f', 2)
+                                       ? QCoreApplication::translate("BroadbandDialog", "%1 dB").arg(*row.belowLimit, 0, 'f', 2)
                                        : QStringLiteral("-"));
         item->setText(ColumnQ, row.q ? QString::number(*row.q, 'f', 1) : QStringLiteral("-"));
         for (int c : {ColumnWorst, ColumnLimit, ColumnQ})
@@ -515,14 +516,14 @@ void BroadbandDialog::showResults()
             bold.setBold(true);
             for (int c = 0; c < list_->columnCount(); ++c)
                 item->setFont(c, bold);
-            item->setText(ColumnSize, item->text(ColumnSize) + QStringLiteral("  best"));
+            item->setText(ColumnSize, item->text(ColumnSize) + QCoreApplication::translate("BroadbandDialog", "  best"));
         }
     }
     for (int c = 0; c < list_->columnCount(); ++c)
         list_->resizeColumnToContents(c);
     QString limit = text(limitText(s, problem_.band.frequencies.front(),
                                    problem_.band.frequencies.back()));
-    limit += QStringLiteral("\nThe load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.")
+    limit += QCoreApplication::translate("BroadbandDialog", "\nThe load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.")
                  .arg(s.none.worstReturnLoss, 0, 'f', 2)
                  .arg(text(formatSi(f0_, 3)));
     limit_->setText(limit);
@@ -575,7 +576,7 @@ void BroadbandDialog::preview()
             lossy.push_back(-20.0 * std::log10(std::max(gamma, 1e-15)));
         }
         if (losses_->isChecked() && !lossy.empty()) {
-            lossyResult_->setText(QStringLiteral("worst RL %1 dB (ideal parts %2 dB)")
+            lossyResult_->setText(QCoreApplication::translate("BroadbandDialog", "worst RL %1 dB (ideal parts %2 dB)")
                                       .arg(*std::min_element(lossy.begin(), lossy.end()), 0, 'f', 2)
                                       .arg(summary_.rows[static_cast<std::size_t>(row)].worstReturnLoss,
                                            0, 'f', 2));
@@ -604,7 +605,7 @@ bool BroadbandDialog::applySelected()
     Design& d = state_.design;
     const int row = selectedRow();
     if (row < 0) {
-        message(QStringLiteral("Search first, then choose a network."), MessageIcon::Exclamation,
+        message(QCoreApplication::translate("BroadbandDialog", "Search first, then choose a network."), MessageIcon::Exclamation,
                 false);
         return false;
     }

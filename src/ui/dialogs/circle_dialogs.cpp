@@ -9,6 +9,7 @@
 #include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -29,8 +30,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 QString helpFor(CircleKind kind, bool planeChooser)
 {
     if (kind == CircleKind::Gain)
-        return QStringLiteral("Constant Gain Circles");
-    return planeChooser ? QStringLiteral("Stability-Circles") : QStringLiteral("Stability Circles");
+        return QCoreApplication::translate("CircleDialogs", "Constant Gain Circles");
+    return planeChooser ? QCoreApplication::translate("CircleDialogs", "Stability-Circles") : QCoreApplication::translate("CircleDialogs", "Stability Circles");
 }
 
 // A dialog closed by one of its choice buttons; the choice is the button's code.
@@ -53,7 +54,7 @@ class ChoiceDialog : public ZelvoDialog {
     }
     QPushButton* helpButton()
     {
-        auto* b = new QPushButton(QStringLiteral("Help..."), this);
+        auto* b = new QPushButton(QCoreApplication::translate("CircleDialogs", "Help..."), this);
         b->setObjectName(QStringLiteral("help"));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, &ChoiceDialog::showHelp);
@@ -93,10 +94,10 @@ std::optional<CirclePlane> choosePlane(AppState& state, const Platform& platform
     ChoiceDialog d(state, platform, parent);
     d.setWindowTitle(QStringLiteral(" "));
     d.setHelpKeyword(helpFor(kind, true));
-    QPushButton* in = d.addChoice(QStringLiteral("input plane"), QStringLiteral("inputPlane"), 1);
-    QPushButton* out = d.addChoice(QStringLiteral("output plane"), QStringLiteral("outputPlane"), 2);
-    in->setToolTip(QStringLiteral("Source side: the reflection coefficient the input sees"));
-    out->setToolTip(QStringLiteral("Load side: the reflection coefficient the output sees"));
+    QPushButton* in = d.addChoice(QCoreApplication::translate("CircleDialogs", "input plane"), QStringLiteral("inputPlane"), 1);
+    QPushButton* out = d.addChoice(QCoreApplication::translate("CircleDialogs", "output plane"), QStringLiteral("outputPlane"), 2);
+    in->setToolTip(QCoreApplication::translate("CircleDialogs", "Source side: the reflection coefficient the input sees"));
+    out->setToolTip(QCoreApplication::translate("CircleDialogs", "Load side: the reflection coefficient the output sees"));
     switch (runChoice(d, {in, out}, {})) {
     case 1: return CirclePlane::Input;
     case 2: return CirclePlane::Output;
@@ -126,7 +127,7 @@ TwoPortDialog::TwoPortDialog(AppState& state, const Platform& platform, CircleKi
                              QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("s-parameter"));
+    setWindowTitle(QCoreApplication::translate("CircleDialogs", "s-parameter"));
     setHelpKeyword(helpFor(kind, false));
     static constexpr const char* names[4] = {"s11", "s12", "s21", "s22"};
     static constexpr const char* captions[4] = {"S11", "S12", "S21", "S22"};
@@ -136,9 +137,9 @@ TwoPortDialog::TwoPortDialog(AppState& state, const Platform& platform, CircleKi
         const QString name = QString::fromLatin1(names[k]);
         auto* box = new QGroupBox(QString::fromLatin1(captions[k]), this);
         auto* g = new QGridLayout(box);
-        polar_[i] = new QRadioButton(QStringLiteral("polar"), box);
+        polar_[i] = new QRadioButton(QCoreApplication::translate("CircleDialogs", "polar"), box);
         polar_[i]->setObjectName(name + QStringLiteral("Polar"));
-        cartesian_[i] = new QRadioButton(QStringLiteral("cartesian"), box);
+        cartesian_[i] = new QRadioButton(QCoreApplication::translate("CircleDialogs", "cartesian"), box);
         cartesian_[i]->setObjectName(name + QStringLiteral("Cartesian"));
         auto* group = new QButtonGroup(box);
         group->addButton(polar_[i]);
@@ -158,7 +159,7 @@ TwoPortDialog::TwoPortDialog(AppState& state, const Platform& platform, CircleKi
         connect(polar_[i], &QRadioButton::toggled, this, [this, k] { relabel(k); });
         grid->addWidget(box, k / 2, k % 2);
     }
-    auto* import = new QPushButton(QStringLiteral("Import s-Parameter ..."), this);
+    auto* import = new QPushButton(QCoreApplication::translate("CircleDialogs", "Import s-Parameter ..."), this);
     import->setObjectName(QStringLiteral("import"));
     import->setAutoDefault(false);
     connect(import, &QPushButton::clicked, this, &TwoPortDialog::onImport);
@@ -246,7 +247,7 @@ GainValueDialog::GainValueDialog(AppState& state, const Platform& platform,
                                  const GainCircleRecord& record, QWidget* parent)
     : ZelvoDialog(state, platform, parent), gmax_(record.g)
 {
-    setWindowTitle(QStringLiteral("power gain to show"));
+    setWindowTitle(QCoreApplication::translate("CircleDialogs", "power gain to show"));
     setHelpKeyword(helpFor(CircleKind::Gain, false));
     const GainDialogTexts t = gainDialogTexts(record);
     auto* k = new QLabel(q(t.k), this);
@@ -262,11 +263,11 @@ GainValueDialog::GainValueDialog(AppState& state, const Platform& platform,
     connect(buttons, &QDialogButtonBox::accepted, this, &GainValueDialog::onOk);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("stability factor K:"), this), 0, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CircleDialogs", "stability factor K:"), this), 0, 0);
     grid->addWidget(k, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("max. power gain Gmax:"), this), 1, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CircleDialogs", "max. power gain Gmax:"), this), 1, 0);
     grid->addWidget(gmax, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("power gain P to show [dB]:"), this), 2, 0);
+    grid->addWidget(new QLabel(QCoreApplication::translate("CircleDialogs", "power gain P to show [dB]:"), this), 2, 0);
     grid->addWidget(value_, 2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -293,7 +294,7 @@ void GainValueDialog::onOk()
 NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("constant noise figure NF"));
+    setWindowTitle(QCoreApplication::translate("CircleDialogs", "constant noise figure NF"));
     setHelpKeyword(QStringLiteral("Constant Noise Figure Circles"));
     const SParamSet& set = state.sparams;
 
@@ -321,13 +322,13 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     for (std::size_t i = 0; i < fields_.size(); ++i)
         fields_[i] = numberField(QString::fromLatin1(names[i]));
 
-    auto* nfMinBox = new QGroupBox(QStringLiteral("minimum noise figure NFmin [dB]"), this);
+    auto* nfMinBox = new QGroupBox(QCoreApplication::translate("CircleDialogs", "minimum noise figure NFmin [dB]"), this);
     (new QVBoxLayout(nfMinBox))->addWidget(fields_[NfMinField]);
 
-    auto* gammaBox = new QGroupBox(QStringLiteral("reflection coefficient corresponding to NFmin"), this);
-    polar_ = new QRadioButton(QStringLiteral("polar"), gammaBox);
+    auto* gammaBox = new QGroupBox(QCoreApplication::translate("CircleDialogs", "reflection coefficient corresponding to NFmin"), this);
+    polar_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "polar"), gammaBox);
     polar_->setObjectName(QStringLiteral("polar"));
-    cartesian_ = new QRadioButton(QStringLiteral("cartesian"), gammaBox);
+    cartesian_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "cartesian"), gammaBox);
     cartesian_->setObjectName(QStringLiteral("cartesian"));
     firstLabel_ = new QLabel(gammaBox);
     secondLabel_ = new QLabel(gammaBox);
@@ -339,10 +340,10 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     gg->addWidget(fields_[GammaFirst], 2, 0);
     gg->addWidget(fields_[GammaSecond], 2, 1);
 
-    auto* rBox = new QGroupBox(QStringLiteral("equivalent input noise resistance"), this);
-    notNormalized_ = new QRadioButton(QStringLiteral("not normalized"), rBox);
+    auto* rBox = new QGroupBox(QCoreApplication::translate("CircleDialogs", "equivalent input noise resistance"), this);
+    notNormalized_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "not normalized"), rBox);
     notNormalized_->setObjectName(QStringLiteral("notNormalized"));
-    normalized_ = new QRadioButton(QStringLiteral("normalized"), rBox);
+    normalized_ = new QRadioButton(QCoreApplication::translate("CircleDialogs", "normalized"), rBox);
     normalized_->setObjectName(QStringLiteral("normalized"));
     resistanceUnit_ = new QLabel(rBox);
     auto* rg = new QGridLayout(rBox);
@@ -351,7 +352,7 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     rg->addWidget(fields_[ResistanceField], 1, 0);
     rg->addWidget(resistanceUnit_, 1, 1);
 
-    auto* nfBox = new QGroupBox(QStringLiteral("Noise figure NF to show [dB]"), this);
+    auto* nfBox = new QGroupBox(QCoreApplication::translate("CircleDialogs", "Noise figure NF to show [dB]"), this);
     (new QVBoxLayout(nfBox))->addWidget(fields_[NfField]);
 
     for (QRadioButton* b : {polar_, cartesian_, notNormalized_, normalized_})
@@ -359,7 +360,7 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    auto* help = buttons->addButton(QStringLiteral("Help..."), QDialogButtonBox::HelpRole);
+    auto* help = buttons->addButton(QCoreApplication::translate("CircleDialogs", "Help..."), QDialogButtonBox::HelpRole);
     help->setObjectName(QStringLiteral("help"));
     connect(buttons, &QDialogButtonBox::accepted, this, &NoiseFigureDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -404,8 +405,8 @@ void NoiseFigureDialog::relabel()
     const std::array<std::string, 2> l = fieldLabels(polar_->isChecked());
     firstLabel_->setText(q(l[0]));
     secondLabel_->setText(q(l[1]));
-    resistanceUnit_->setText(normalized_->isChecked() ? QStringLiteral("rn (to Zo)")
-                                                      : QStringLiteral("Rn [Ohm]"));
+    resistanceUnit_->setText(normalized_->isChecked() ? QCoreApplication::translate("CircleDialogs", "rn (to Zo)")
+                                                      : QCoreApplication::translate("CircleDialogs", "Rn [Ohm]"));
 }
 
 void NoiseFigureDialog::onLine(int row)

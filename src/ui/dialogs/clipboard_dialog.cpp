@@ -4,6 +4,7 @@
 
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -29,10 +30,10 @@ QRadioButton* radio(QWidget* parent, const char* text, const char* name, QVBoxLa
 ClipboardDialog::ClipboardDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Copy to Clipboard"));
+    setWindowTitle(QCoreApplication::translate("ClipboardDialog", "Copy to Clipboard"));
     const std::uint8_t choice = state.memory.clipboardChoice;
 
-    auto* items = new QGroupBox(QStringLiteral("Copy"), this);
+    auto* items = new QGroupBox(QCoreApplication::translate("ClipboardDialog", "Copy"), this);
     auto* itemLayout = new QVBoxLayout(items);
     QRadioButton* chart = radio(items, "Zelvo Chart", "chart", itemLayout);
     QRadioButton* schematic = radio(items, "Schematic", "schematic", itemLayout);
@@ -44,7 +45,7 @@ ClipboardDialog::ClipboardDialog(AppState& state, const Platform& platform, QWid
     if (QAbstractButton* b = itemGroup->button(choice & 0xF0))
         b->setChecked(true);
 
-    auto* colours = new QGroupBox(QStringLiteral("Colors"), this);
+    auto* colours = new QGroupBox(QCoreApplication::translate("ClipboardDialog", "Colors"), this);
     auto* colourLayout = new QVBoxLayout(colours);
     QRadioButton* screen = radio(colours, "use screen colors", "screenColours", colourLayout);
     QRadioButton* mono = radio(colours, "black and white", "blackWhite", colourLayout);

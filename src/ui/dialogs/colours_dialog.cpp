@@ -4,6 +4,7 @@
 
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -44,15 +45,23 @@ void ColourSwatch::paintEvent(QPaintEvent*)
 namespace {
 
 constexpr const char* swatchLabels[ColoursDialog::swatchCount] = {
-    "Z-Plane",           "Y-Plane",      "Data points",  "Elements",       "Q-ellipses",
-    "Stability-circles", "Gain-circles", "VSWR-circles", "Wideband-lines", "Noise-circles"};
+    QT_TRANSLATE_NOOP("ColoursDialog", "Z-Plane"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Y-Plane"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Data points"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Elements"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Q-ellipses"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Stability-circles"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Gain-circles"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "VSWR-circles"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Wideband-lines"),
+    QT_TRANSLATE_NOOP("ColoursDialog", "Noise-circles")};
 
 } // namespace
 
 ColoursDialog::ColoursDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Colors"));
+    setWindowTitle(QCoreApplication::translate("ColoursDialog", "Colors"));
     setHelpKeyword(QStringLiteral("Colors"));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
@@ -62,10 +71,10 @@ ColoursDialog::ColoursDialog(AppState& state, const Platform& platform, QWidget*
         auto* swatch = new ColourSwatch(this);
         swatch->setObjectName(QStringLiteral("swatch%1").arg(i));
         swatch->setColour(toQColor(colourOf(i)));
-        swatch->setToolTip(QStringLiteral("Click to choose the colour"));
+        swatch->setToolTip(QCoreApplication::translate("ColoursDialog", "Click to choose the colour"));
         swatches_[static_cast<std::size_t>(i)] = swatch;
         connect(swatch, &QAbstractButton::clicked, this, [this, i] { choose(i); });
-        auto* label = new QLabel(QString::fromLatin1(swatchLabels[i]), this);
+        auto* label = new QLabel(QCoreApplication::translate("ColoursDialog", swatchLabels[i]), this);
         label->setBuddy(swatch);
         const int column = (i / 5) * 2;
         grid->addWidget(swatch, i % 5, column);

@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,8 +20,8 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     : ZelvoDialog(state, platform, parent), kind_(kind)
 {
     const bool q = kind == ContourKind::Q;
-    setWindowTitle(q ? QStringLiteral("Constant Q - circle")
-                     : QStringLiteral("Constant VSWR - circle"));
+    setWindowTitle(q ? QCoreApplication::translate("ContourDialog", "Constant Q - circle")
+                     : QCoreApplication::translate("ContourDialog", "Constant VSWR - circle"));
     value_ = numberField(QStringLiteral("value"));
     value_->setText(QStringLiteral("1"));
 
@@ -29,9 +30,9 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setDefault(true);
     auto* deleteLast =
-        new QPushButton(q ? QStringLiteral("Delete last ") : QStringLiteral("Delete last"), this);
+        new QPushButton(q ? QCoreApplication::translate("ContourDialog", "Delete last ") : QCoreApplication::translate("ContourDialog", "Delete last"), this);
     deleteLast->setObjectName(QStringLiteral("deleteLast"));
-    auto* deleteAll = new QPushButton(QStringLiteral("Delete all"), this);
+    auto* deleteAll = new QPushButton(QCoreApplication::translate("ContourDialog", "Delete all"), this);
     deleteAll->setObjectName(QStringLiteral("deleteAll"));
     for (QPushButton* b : {deleteLast, deleteAll})
         b->setAutoDefault(false);
@@ -41,7 +42,7 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     connect(deleteLast, &QPushButton::clicked, this, &ContourDialog::onDeleteLast);
     connect(deleteAll, &QPushButton::clicked, this, &ContourDialog::onDeleteAll);
     setHelpKeyword(q ? QStringLiteral("Constant Q Contours")
-                     : QStringLiteral("Constant VSWR Circles"));
+                     : QCoreApplication::translate("ContourDialog", "Constant VSWR Circles"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, &ContourDialog::showHelp);
 
     // What is already drawn, so the user sees what Delete last would remove.
@@ -49,18 +50,18 @@ ContourDialog::ContourDialog(AppState& state, const Platform& platform, ContourK
     for (int i = 0; i < count(); ++i)
         shown << QString::number(values()[i]);
     auto* existing =
-        new QLabel(shown.isEmpty() ? (q ? QStringLiteral("No Q contour is shown.")
-                                        : QStringLiteral("No VSWR circle is shown."))
-                                   : QStringLiteral("Shown: ") + shown.join(QStringLiteral(", ")),
+        new QLabel(shown.isEmpty() ? (q ? QCoreApplication::translate("ContourDialog", "No Q contour is shown.")
+                                        : QCoreApplication::translate("ContourDialog", "No VSWR circle is shown."))
+                                   : QCoreApplication::translate("ContourDialog", "Shown: ") + shown.join(QStringLiteral(", ")),
                    this);
     existing->setObjectName(QStringLiteral("existing"));
     existing->setWordWrap(true);
     existing->setMinimumWidth(
-        existing->fontMetrics().horizontalAdvance(QStringLiteral("No VSWR circle is shown.")) + 8);
+        existing->fontMetrics().horizontalAdvance(QCoreApplication::translate("ContourDialog", "No VSWR circle is shown.")) + 8);
 
     auto* form = new QFormLayout;
-    form->addRow(q ? QStringLiteral("Loaded Q of the contour:")
-                   : QStringLiteral("VSWR of the circle:"),
+    form->addRow(q ? QCoreApplication::translate("ContourDialog", "Loaded Q of the contour:")
+                   : QCoreApplication::translate("ContourDialog", "VSWR of the circle:"),
                  value_);
     auto* deleteRow = new QHBoxLayout;
     deleteRow->addWidget(existing, 1);
@@ -103,7 +104,7 @@ void ContourDialog::onOk()
         return;
     const float typed = toFloatSaturated(*read);
     if (!q && typed < 1.0f) {
-        failField(value_, QStringLiteral("Value must be >= 1"));
+        failField(value_, QCoreApplication::translate("ContourDialog", "Value must be >= 1"));
         return;
     }
     if (!(q ? qContourAccepted(typed) : vswrContourAccepted(typed))) {
@@ -114,8 +115,8 @@ void ContourDialog::onOk()
     for (int i = count() - 1; i >= 0; --i) {
         if (values()[i] == typed) {
             failField(value_,
-                      q ? QStringLiteral("Q circle is existing")
-                        : QStringLiteral("VSWR circle is existing"),
+                      q ? QCoreApplication::translate("ContourDialog", "Q circle is existing")
+                        : QCoreApplication::translate("ContourDialog", "VSWR circle is existing"),
                       false);
             reject();
             return;
@@ -136,8 +137,8 @@ void ContourDialog::onOk()
 void ContourDialog::onDeleteLast()
 {
     if (count() == 0) {
-        message(kind_ == ContourKind::Q ? QStringLiteral("No more Q circles existing")
-                                        : QStringLiteral("No more VSWR circles existing"),
+        message(kind_ == ContourKind::Q ? QCoreApplication::translate("ContourDialog", "No more Q circles existing")
+                                        : QCoreApplication::translate("ContourDialog", "No more VSWR circles existing"),
                 MessageIcon::Error, false);
         return;
     }
@@ -149,8 +150,8 @@ void ContourDialog::onDeleteLast()
 void ContourDialog::onDeleteAll()
 {
     if (count() == 0) {
-        message(kind_ == ContourKind::Q ? QStringLiteral("No Q circle existing")
-                                        : QStringLiteral("No VSWR circle existing"),
+        message(kind_ == ContourKind::Q ? QCoreApplication::translate("ContourDialog", "No Q circle existing")
+                                        : QCoreApplication::translate("ContourDialog", "No VSWR circle existing"),
                 MessageIcon::Error, false);
         return;
     }

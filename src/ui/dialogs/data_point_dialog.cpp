@@ -8,6 +8,7 @@
 #include "ui/app_state.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,7 +32,7 @@ QString shortText(double v)
 
 QString fieldMustContainValue()
 {
-    return QStringLiteral("Field must contain value");
+    return QCoreApplication::translate("DataPointDialog", "Field must contain value");
 }
 
 } // namespace
@@ -40,7 +41,7 @@ DataPointDialog::DataPointDialog(AppState& state, const Platform& platform, QWid
     : ZelvoDialog(state, platform, parent)
 {
     build();
-    setWindowTitle(QStringLiteral("Data Point"));
+    setWindowTitle(QCoreApplication::translate("DataPointDialog", "Data Point"));
     setFormat(state.memory.dataPointFormat);
     shownFrequency_ = {showFrequency(state.memory.lastFrequency, unit_),
                        state.memory.lastFrequency};
@@ -60,7 +61,7 @@ DataPointDialog::DataPointDialog(AppState& state, const Platform& platform, int 
     // A design file may hold points without history entries; their place in
     // the list is then their own number.
     const int number = dataPointListNumber(d, index);
-    setWindowTitle(QStringLiteral("Edit Datapoint Nr. %1").arg(number > 0 ? number : index + 1));
+    setWindowTitle(QCoreApplication::translate("DataPointDialog", "Edit Datapoint Nr. %1").arg(number > 0 ? number : index + 1));
     setFormat(editFormat_);
     showPoint({p.r, p.x});
     shownFrequency_ = {showFrequency(p.f, unit_), p.f};
@@ -70,7 +71,7 @@ DataPointDialog::DataPointDialog(AppState& state, const Platform& platform, int 
 
 void DataPointDialog::build()
 {
-    auto* representationBox = new QGroupBox(QStringLiteral("Representation"), this);
+    auto* representationBox = new QGroupBox(QCoreApplication::translate("DataPointDialog", "Representation"), this);
     auto* representationLayout = new QVBoxLayout(representationBox);
     representation_ = new QButtonGroup(this);
     struct Choice {
@@ -78,21 +79,21 @@ void DataPointDialog::build()
         const char* name;
         std::uint8_t bit;
     };
-    for (const Choice& c : {Choice{"impedance (Ohm)", "impedance", formatImpedance},
-                            Choice{"admittance (Siemens)", "admittance", formatAdmittance},
-                            Choice{"reflection coefficient", "reflection", formatReflection}}) {
-        auto* b = new QRadioButton(QString::fromLatin1(c.text), representationBox);
+    for (const Choice& c : {Choice{QT_TRANSLATE_NOOP("DataPointDialog", "impedance (Ohm)"), "impedance", formatImpedance},
+                            Choice{QT_TRANSLATE_NOOP("DataPointDialog", "admittance (Siemens)"), "admittance", formatAdmittance},
+                            Choice{QT_TRANSLATE_NOOP("DataPointDialog", "reflection coefficient"), "reflection", formatReflection}}) {
+        auto* b = new QRadioButton(QCoreApplication::translate("DataPointDialog", c.text), representationBox);
         b->setObjectName(QString::fromLatin1(c.name));
         representation_->addButton(b, c.bit);
         representationLayout->addWidget(b);
     }
 
-    auto* formBox = new QGroupBox(QStringLiteral("Form"), this);
+    auto* formBox = new QGroupBox(QCoreApplication::translate("DataPointDialog", "Form"), this);
     auto* formLayout = new QVBoxLayout(formBox);
     form_ = new QButtonGroup(this);
-    for (const Choice& c : {Choice{"cartesian", "cartesian", formatCartesian},
-                            Choice{"polar", "polar", formatPolar}}) {
-        auto* b = new QRadioButton(QString::fromLatin1(c.text), formBox);
+    for (const Choice& c : {Choice{QT_TRANSLATE_NOOP("DataPointDialog", "cartesian"), "cartesian", formatCartesian},
+                            Choice{QT_TRANSLATE_NOOP("DataPointDialog", "polar"), "polar", formatPolar}}) {
+        auto* b = new QRadioButton(QCoreApplication::translate("DataPointDialog", c.text), formBox);
         b->setObjectName(QString::fromLatin1(c.name));
         form_->addButton(b, c.bit);
         formLayout->addWidget(b);
@@ -101,7 +102,7 @@ void DataPointDialog::build()
     connect(representation_, &QButtonGroup::idClicked, this, &DataPointDialog::onFormatClicked);
     connect(form_, &QButtonGroup::idClicked, this, &DataPointDialog::onFormatClicked);
 
-    auto* valueBox = new QGroupBox(QStringLiteral("Value"), this);
+    auto* valueBox = new QGroupBox(QCoreApplication::translate("DataPointDialog", "Value"), this);
     auto* valueLayout = new QGridLayout(valueBox);
     first_ = numberField(QStringLiteral("first"));
     second_ = numberField(QStringLiteral("second"));
@@ -110,7 +111,7 @@ void DataPointDialog::build()
     firstCaption_->setBuddy(first_);
     secondCaption_->setBuddy(second_);
     // Wide enough for the longer caption, so switching forms does not resize.
-    const int captionWidth = fontMetrics().horizontalAdvance(QStringLiteral("magnitude: "));
+    const int captionWidth = fontMetrics().horizontalAdvance(QCoreApplication::translate("DataPointDialog", "magnitude: "));
     firstCaption_->setMinimumWidth(captionWidth);
     secondCaption_->setMinimumWidth(captionWidth);
     valueLayout->addWidget(firstCaption_, 0, 0);
@@ -118,7 +119,7 @@ void DataPointDialog::build()
     valueLayout->addWidget(secondCaption_, 1, 0);
     valueLayout->addWidget(second_, 1, 1);
 
-    auto* frequencyBox = new QGroupBox(QStringLiteral("Frequency"), this);
+    auto* frequencyBox = new QGroupBox(QCoreApplication::translate("DataPointDialog", "Frequency"), this);
     auto* frequencyLayout = new QHBoxLayout(frequencyBox);
     frequency_ = numberField(QStringLiteral("frequency"));
     unit_ = new QComboBox(frequencyBox);
@@ -133,7 +134,7 @@ void DataPointDialog::build()
     connect(buttons, &QDialogButtonBox::accepted, this, &DataPointDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setHelpKeyword(edit_ ? QStringLiteral("Edit Datapoints")
-                         : QStringLiteral("Input of Datapoints"));
+                         : QCoreApplication::translate("DataPointDialog", "Input of Datapoints"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, &DataPointDialog::showHelp);
 
     auto* top = new QHBoxLayout;
@@ -275,7 +276,7 @@ void DataPointDialog::onOk()
     }
     // Every element and the wideband evaluation divide by the frequency.
     if (!(frequency > 0.0)) {
-        failAt(PointField::Frequency, QStringLiteral("Only values > 0 allowed."));
+        failAt(PointField::Frequency, QCoreApplication::translate("DataPointDialog", "Only values > 0 allowed."));
         return;
     }
     if (frequency > maxPointFrequency) {

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/dialogs/data_point_rules.h"
 
+#include <QCoreApplication>
+
 #include "model/design.h"
 #include "ui/app_state.h"
 #include "ui/dialogs/dialog_support.h"
@@ -43,7 +45,7 @@ std::optional<PointFailure> outsideValueRange(std::uint8_t format, double first,
     if (format & formatReflection)
         return std::nullopt;
     const QString unit =
-        format & formatAdmittance ? QStringLiteral("Siemens") : QStringLiteral("Ohm");
+        format & formatAdmittance ? QCoreApplication::translate("DataPointRules", "Siemens") : QCoreApplication::translate("DataPointRules", "Ohm");
     const QString limit = QStringLiteral("1E9");
     if (!(std::fabs(first) <= impedanceLimit))
         return PointFailure{outsideRange(QStringLiteral("0"), limit, unit), PointField::First};
@@ -149,7 +151,7 @@ QString firstCaption(std::uint8_t format)
 
 QString secondCaption(std::uint8_t format)
 {
-    return isPolar(format) ? QStringLiteral("angle [°]") : QStringLiteral("im");
+    return isPolar(format) ? QCoreApplication::translate("DataPointRules", "angle [°]") : QStringLiteral("im");
 }
 
 int dataPointListNumber(const Design& d, int index)

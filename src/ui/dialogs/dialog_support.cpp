@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -55,19 +56,19 @@ std::optional<QString> targetResistanceRefusal(double r)
 {
     if (r > 0.0 && r <= impedanceLimit)
         return std::nullopt;
-    return QStringLiteral("The target resistance must lie in the range between 0 and 1E9 Ohm.");
+    return QCoreApplication::translate("DialogSupport", "The target resistance must lie in the range between 0 and 1E9 Ohm.");
 }
 
 std::optional<QString> targetReactanceRefusal(double x)
 {
     if (std::abs(x) <= impedanceLimit)
         return std::nullopt;
-    return QStringLiteral("The target reactance must lie in the range between -1E9 and 1E9 Ohm.");
+    return QCoreApplication::translate("DialogSupport", "The target reactance must lie in the range between -1E9 and 1E9 Ohm.");
 }
 
 QString frequencyOutsideRange()
 {
-    return outsideRange(QStringLiteral("0"), QStringLiteral("1000"), QStringLiteral("GHz"));
+    return outsideRange(QStringLiteral("0"), QStringLiteral("1000"), QCoreApplication::translate("DialogSupport", "GHz"));
 }
 
 QString fixed(double value, int decimals)
@@ -138,7 +139,7 @@ std::optional<double> ZelvoDialog::requireNumber(QLineEdit* field)
 {
     const FieldValue v = readField(field->text());
     if (v.state == FieldValue::State::Empty) {
-        failField(field, QStringLiteral("Field must contain value"));
+        failField(field, QCoreApplication::translate("DialogSupport", "Field must contain value"));
         return std::nullopt;
     }
     if (refuseUnreadable(field, v))

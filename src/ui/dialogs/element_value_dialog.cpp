@@ -8,6 +8,7 @@
 #include "ui/app_state.h"
 #include "ui/dialogs/loss_fields.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -37,31 +38,31 @@ QString kindName(ElementKind k)
 {
     switch (k) {
     case ElementKind::CS:
-        return QStringLiteral("series capacitor");
+        return QCoreApplication::translate("ElementValueDialog", "series capacitor");
     case ElementKind::CP:
-        return QStringLiteral("shunt capacitor");
+        return QCoreApplication::translate("ElementValueDialog", "shunt capacitor");
     case ElementKind::IS:
-        return QStringLiteral("series inductor");
+        return QCoreApplication::translate("ElementValueDialog", "series inductor");
     case ElementKind::IP:
-        return QStringLiteral("shunt inductor");
+        return QCoreApplication::translate("ElementValueDialog", "shunt inductor");
     case ElementKind::RS:
-        return QStringLiteral("series resistor");
+        return QCoreApplication::translate("ElementValueDialog", "series resistor");
     case ElementKind::RP:
-        return QStringLiteral("shunt resistor");
+        return QCoreApplication::translate("ElementValueDialog", "shunt resistor");
     case ElementKind::LS:
-        return QStringLiteral("series line");
+        return QCoreApplication::translate("ElementValueDialog", "series line");
     case ElementKind::LPS:
-        return QStringLiteral("shorted stub");
+        return QCoreApplication::translate("ElementValueDialog", "shorted stub");
     case ElementKind::LPO:
-        return QStringLiteral("open stub");
+        return QCoreApplication::translate("ElementValueDialog", "open stub");
     case ElementKind::TR:
         return QStringLiteral("transformer");
     case ElementKind::RlcSeries:
-        return QStringLiteral("R, L, C in series, connected in shunt");
+        return QCoreApplication::translate("ElementValueDialog", "R, L, C in series, connected in shunt");
     case ElementKind::RlcParallel:
-        return QStringLiteral("R, L, C in parallel, inserted in series");
+        return QCoreApplication::translate("ElementValueDialog", "R, L, C in parallel, inserted in series");
     case ElementKind::Block:
-        return QStringLiteral("two-port block");
+        return QCoreApplication::translate("ElementValueDialog", "two-port block");
     case ElementKind::None:
         break;
     }
@@ -94,7 +95,7 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
     : ZelvoDialog(state, platform, parent), kind_(static_cast<ElementKind>(code / 65536)),
       row_(code % 65536)
 {
-    setWindowTitle(QStringLiteral("Edit Element value"));
+    setWindowTitle(QCoreApplication::translate("ElementValueDialog", "Edit Element value"));
     const Design& d = state.design;
     const bool valid = row_ >= 0 && row_ < std::min(d.elementCount, Design::elementCapacity);
     const Element e = valid ? d.elements[static_cast<std::size_t>(row_)] : Element{};
@@ -111,12 +112,12 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
         addField(main_, QStringLiteral("R:"), QStringLiteral("value"), e.value, resistanceUnits, 3);
     }
     else if (isLine(kind_)) {
-        addField(main_, QStringLiteral("Line length:"), QStringLiteral("value"), e.value,
+        addField(main_, QCoreApplication::translate("ElementValueDialog", "Line length:"), QStringLiteral("value"), e.value,
                  std::span<const Unit>(lineUnits).first(1), 3);
         main_.unit->addItem(QString::fromLatin1(lineUnits[1].text));
         main_.units = lineUnits;
-        addField(er_, QStringLiteral("Er:"), QStringLiteral("er"), e.lineEr, {}, 3);
-        addField(impedance_, QStringLiteral("Line impedance:"), QStringLiteral("impedance"),
+        addField(er_, QCoreApplication::translate("ElementValueDialog", "Er:"), QStringLiteral("er"), e.lineEr, {}, 3);
+        addField(impedance_, QCoreApplication::translate("ElementValueDialog", "Line impedance:"), QStringLiteral("impedance"),
                  e.lineImpedance, {}, 2);
     }
     else if (isRlc(kind_)) {
@@ -154,13 +155,13 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
     connect(buttons, &QDialogButtonBox::helpRequested, this, &ElementValueDialog::showHelp);
 
     if (const std::optional<LossFamily> family = lossFamilyOf(kind_)) {
-        loss_ = new LossBox(*family, QStringLiteral("Losses (blank or 0: none)"),
+        loss_ = new LossBox(*family, QCoreApplication::translate("ElementValueDialog", "Losses (blank or 0: none)"),
                             QStringLiteral("loss"), this);
         loss_->showLoss(e.loss, designFrequency(d));
     }
 
     auto* heading =
-        new QLabel(QStringLiteral("Element %1: %2").arg(row_ + 1).arg(kindName(kind_)), this);
+        new QLabel(QCoreApplication::translate("ElementValueDialog", "Element %1: %2").arg(row_ + 1).arg(kindName(kind_)), this);
     heading->setObjectName(QStringLiteral("heading"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
@@ -216,7 +217,7 @@ bool ElementValueDialog::readPositive(const Field& f, double& out, const ValueLi
         return false;
     out = valueOf(f, v.value);
     if (!(v.value > 0.0) || !(out > 0.0)) {
-        failField(f.edit, QStringLiteral("Value must be > 0"));
+        failField(f.edit, QCoreApplication::translate("ElementValueDialog", "Value must be > 0"));
         return false;
     }
     if (!(out <= limit.max)) {
@@ -246,7 +247,7 @@ void ElementValueDialog::onOk()
     if (isLine(kind_) &&
         (!(toFloatSaturated(er) > 0.0f) || !(toFloatSaturated(impedance) > 0.0f))) {
         failField(!(toFloatSaturated(er) > 0.0f) ? er_.edit : impedance_.edit,
-                  QStringLiteral("Value must be > 0"));
+                  QCoreApplication::translate("ElementValueDialog", "Value must be > 0"));
         return;
     }
     double tolerance = 0.0;

@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -18,7 +19,7 @@ namespace zelvo {
 FrequencyDialog::FrequencyDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Datapoint"));
+    setWindowTitle(QCoreApplication::translate("FrequencyDialog", "Datapoint"));
     setHelpKeyword(QStringLiteral("Picking Data Points"));
     auto* box = new QGroupBox(QStringLiteral("frequency"), this);
     frequency_ = numberField(QStringLiteral("frequency"));
@@ -56,7 +57,7 @@ void FrequencyDialog::onOk()
     // Tested and stored in single precision, as the point's frequency always was.
     const float typed = toFloatSaturated(v.value);
     if (!(typed > 0.0f)) {
-        failField(frequency_, QStringLiteral("Only values > 0 allowed."));
+        failField(frequency_, QCoreApplication::translate("FrequencyDialog", "Only values > 0 allowed."));
         return;
     }
     const double frequency = static_cast<double>(typed) * unitFactor(unit_, frequencyUnits);

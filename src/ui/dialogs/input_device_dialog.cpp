@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/dialogs/input_device_dialog.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,21 +13,21 @@ namespace zelvo {
 InputDeviceDialog::InputDeviceDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Input Device"));
+    setWindowTitle(QCoreApplication::translate("InputDeviceDialog", "Input Device"));
     setHelpKeyword(QStringLiteral("Input of Datapoints"));
     struct Choice {
         const char* caption;
         const char* name;
         InputDevice device;
     };
-    static constexpr Choice choices[] = {{"Mouse", "mouse", InputDevice::Mouse},
-                                         {"Keyboard", "keyboard", InputDevice::Keyboard},
-                                         {"S11 from S-Plot", "s11", InputDevice::S11},
-                                         {"S22 from S-Plot", "s22", InputDevice::S22}};
+    static constexpr Choice choices[] = {{QT_TRANSLATE_NOOP("InputDeviceDialog", "Mouse"), "mouse", InputDevice::Mouse},
+                                         {QT_TRANSLATE_NOOP("InputDeviceDialog", "Keyboard"), "keyboard", InputDevice::Keyboard},
+                                         {QT_TRANSLATE_NOOP("InputDeviceDialog", "S11 from S-Plot"), "s11", InputDevice::S11},
+                                         {QT_TRANSLATE_NOOP("InputDeviceDialog", "S22 from S-Plot"), "s22", InputDevice::S22}};
     auto* grid = new QGridLayout;
     int i = 0;
     for (const Choice& c : choices) {
-        auto* b = new QPushButton(QString::fromLatin1(c.caption), this);
+        auto* b = new QPushButton(QCoreApplication::translate("InputDeviceDialog", c.caption), this);
         b->setObjectName(QString::fromLatin1(c.name));
         b->setMinimumHeight(b->sizeHint().height() * 3 / 2);
         if (c.device == InputDevice::Keyboard)
@@ -39,7 +40,7 @@ InputDeviceDialog::InputDeviceDialog(AppState& state, const Platform& platform, 
         ++i;
     }
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Enter the data point with:"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("InputDeviceDialog", "Enter the data point with:"), this));
     layout->addLayout(grid);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -6,6 +6,7 @@
 #include "core/numeric.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -16,7 +17,7 @@ namespace zelvo {
 LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Line impedance"));
+    setWindowTitle(QCoreApplication::translate("LineImpedanceDialog", "Line impedance"));
     setHelpKeyword(QStringLiteral("Lines"));
     impedance_ = numberField(QStringLiteral("impedance"));
     er_ = numberField(QStringLiteral("er"));
@@ -30,8 +31,8 @@ LineImpedanceDialog::LineImpedanceDialog(AppState& state, const Platform& platfo
     connect(buttons, &QDialogButtonBox::accepted, this, &LineImpedanceDialog::onOk);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Ohms:"), impedance_);
-    form->addRow(QStringLiteral("Er:"), er_);
+    form->addRow(QCoreApplication::translate("LineImpedanceDialog", "Ohms:"), impedance_);
+    form->addRow(QCoreApplication::translate("LineImpedanceDialog", "Er:"), er_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -45,7 +46,7 @@ void LineImpedanceDialog::onOk()
         return;
     const float impedance = toFloatSaturated(shownImpedance_.valueFor(impedance_->text(), z.value));
     if (!(impedance > 0.0f)) {
-        failField(impedance_, QStringLiteral("Value must be > 0"));
+        failField(impedance_, QCoreApplication::translate("LineImpedanceDialog", "Value must be > 0"));
         return;
     }
     if (!(impedance <= lineImpedanceLimit.max)) {
@@ -57,7 +58,7 @@ void LineImpedanceDialog::onOk()
         return;
     const float er = toFloatSaturated(shownEr_.valueFor(er_->text(), e.value));
     if (!(er >= 1.0f)) {
-        failField(er_, QStringLiteral("Value must be >= 1"));
+        failField(er_, QCoreApplication::translate("LineImpedanceDialog", "Value must be >= 1"));
         return;
     }
     if (!(er <= permittivityLimit.max)) {

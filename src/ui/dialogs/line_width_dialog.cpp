@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -16,7 +17,7 @@ namespace zelvo {
 LineWidthDialog::LineWidthDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(QCoreApplication::translate("LineWidthDialog", "Settings"));
     setHelpKeyword(QStringLiteral("Line Width"));
     width_ = numberField(QStringLiteral("width"));
     width_->setText(QString::number(state.settings.lineWidth));
@@ -27,7 +28,7 @@ LineWidthDialog::LineWidthDialog(AppState& state, const Platform& platform, QWid
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Width of drawing lines (1 ... 9):"), width_);
+    form->addRow(QCoreApplication::translate("LineWidthDialog", "Width of drawing lines (1 ... 9):"), width_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -38,7 +39,7 @@ void LineWidthDialog::onOk()
 {
     const FieldValue v = readField(width_->text());
     if (!v.isNumber() || v.value != std::floor(v.value) || v.value < 1 || v.value > 9) {
-        failField(width_, QStringLiteral("Value must in range from 1 to 9"));
+        failField(width_, QCoreApplication::translate("LineWidthDialog", "Value must in range from 1 to 9"));
         return;
     }
     state_.settings.lineWidth = toInt(v.value);

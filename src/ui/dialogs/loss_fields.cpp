@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "model/part_losses.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -57,36 +58,36 @@ LossBox::LossBox(LossFamily family, const QString& title, const QString& prefix,
     setObjectName(prefix + QStringLiteral("Box"));
     grid_ = new QGridLayout(this);
     if (family == LossFamily::Line) {
-        addField(db_, QStringLiteral("Loss:"), prefix + QStringLiteral("Db"), {},
-                 QStringLiteral("dB/\u03bb at f0"));
+        addField(db_, QCoreApplication::translate("LossFields", "Loss:"), prefix + QStringLiteral("Db"), {},
+                 QCoreApplication::translate("LossFields", "dB/\u03bb at f0"));
         db_.edit->setToolTip(QStringLiteral("Loss per wavelength at the design frequency; it "
                                             "grows as the square root of frequency"));
         return;
     }
     addField(q_, QStringLiteral("Q:"), prefix + QStringLiteral("Q"), {});
-    addField(qAt_, QStringLiteral("at:"), prefix + QStringLiteral("QAt"), frequencyUnits);
+    addField(qAt_, QCoreApplication::translate("LossFields", "at:"), prefix + QStringLiteral("QAt"), frequencyUnits);
     law_ = new QComboBox(this);
     law_->setObjectName(prefix + QStringLiteral("QLaw"));
-    law_->addItems({QStringLiteral("constant"), QStringLiteral("\u221d \u221af"),
+    law_->addItems({QCoreApplication::translate("LossFields", "constant"), QStringLiteral("\u221d \u221af"),
                     QStringLiteral("\u221d f")});
     law_->setToolTip(QStringLiteral("How Q changes with frequency from its value at the "
                                     "reference frequency"));
-    auto* lawLabel = new QLabel(QStringLiteral("Q varies:"), this);
+    auto* lawLabel = new QLabel(QCoreApplication::translate("LossFields", "Q varies:"), this);
     lawLabel->setBuddy(law_);
     grid_->addWidget(lawLabel, rows_, 0);
     grid_->addWidget(law_, rows_, 1);
     ++rows_;
     if (family == LossFamily::Inductor) {
-        addField(srf_, QStringLiteral("SRF:"), prefix + QStringLiteral("Srf"), frequencyUnits);
+        addField(srf_, QCoreApplication::translate("LossFields", "SRF:"), prefix + QStringLiteral("Srf"), frequencyUnits);
         srf_.edit->setToolTip(QStringLiteral("Self-resonance frequency: a capacitance across "
                                              "the inductor"));
     }
     else {
-        addField(esr_, QStringLiteral("ESR:"), prefix + QStringLiteral("Esr"), ohmUnit);
-        esr_.edit->setToolTip(QStringLiteral("A constant series resistance, instead of a Q"));
-        addField(esl_, QStringLiteral("ESL:"), prefix + QStringLiteral("Esl"), inductanceUnits);
+        addField(esr_, QCoreApplication::translate("LossFields", "ESR:"), prefix + QStringLiteral("Esr"), ohmUnit);
+        esr_.edit->setToolTip(QCoreApplication::translate("LossFields", "A constant series resistance, instead of a Q"));
+        addField(esl_, QCoreApplication::translate("LossFields", "ESL:"), prefix + QStringLiteral("Esl"), inductanceUnits);
         esl_.unit->setCurrentIndex(1); // nH: what a capacitor's ESL is typed in
-        esl_.edit->setToolTip(QStringLiteral("Series inductance of the capacitor"));
+        esl_.edit->setToolTip(QCoreApplication::translate("LossFields", "Series inductance of the capacitor"));
     }
 }
 
@@ -186,7 +187,7 @@ std::optional<PartLoss> LossBox::readLoss(const Fail& fail, double designFrequen
     if (family_ == LossFamily::Line) {
         if (!readField(db_, 0.0, maxLineLossDb,
                        outsideRange(QStringLiteral("0"), QStringLiteral("10"),
-                                    QStringLiteral("dB per wavelength")),
+                                    QCoreApplication::translate("LossFields", "dB per wavelength")),
                        fail, l.lineDb))
             return std::nullopt;
         return l;
@@ -205,7 +206,7 @@ std::optional<PartLoss> LossBox::readLoss(const Fail& fail, double designFrequen
                    ? std::optional<PartLoss>(l)
                    : std::nullopt;
     if (!readField(esr_, 0.0, maxPartEsr,
-                   outsideRange(QStringLiteral("0"), QStringLiteral("1000"), QStringLiteral("Ohm")),
+                   outsideRange(QStringLiteral("0"), QStringLiteral("1000"), QCoreApplication::translate("LossFields", "Ohm")),
                    fail, l.esr) ||
         !readField(esl_, 0.0, maxPartEsl,
                    outsideRange(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("uH")),

@@ -13,6 +13,7 @@
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,13 +38,13 @@ QString matchFamilyName(MatchFamily f)
 {
     switch (f) {
     case MatchFamily::LNetwork:
-        return QStringLiteral("L-network");
+        return QCoreApplication::translate("MatchDialog", "L-network");
     case MatchFamily::ShuntStub:
-        return QStringLiteral("Shunt stub");
+        return QCoreApplication::translate("MatchDialog", "Shunt stub");
     case MatchFamily::SeriesReactance:
-        return QStringLiteral("Line + series");
+        return QCoreApplication::translate("MatchDialog", "Line + series");
     case MatchFamily::QuarterWave:
-        return QStringLiteral("Quarter wave");
+        return QCoreApplication::translate("MatchDialog", "Quarter wave");
     }
     return {};
 }
@@ -106,19 +107,19 @@ std::vector<Element> standardNetwork(const Design& d, std::vector<Element> netwo
 MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Match automatically"));
+    setWindowTitle(QCoreApplication::translate("MatchDialog", "Match automatically"));
     setObjectName(QStringLiteral("matchDialog"));
     auto* column = new QVBoxLayout(this);
     from_ = new QLabel(this);
     column->addWidget(from_);
 
-    auto* box = new QGroupBox(QStringLiteral("Target"), this);
+    auto* box = new QGroupBox(QCoreApplication::translate("MatchDialog", "Target"), this);
     auto* grid = new QGridLayout(box);
     targetGroup_ = new QButtonGroup(this);
     auto* zo = new QRadioButton(
-        QStringLiteral("&Zo (%1 Ohm)").arg(static_cast<double>(state.design.z0), 0, 'f', 1), box);
-    auto* typed = new QRadioButton(QStringLiteral("&Impedance  R"), box);
-    auto* conj = new QRadioButton(QStringLiteral("&Conjugate of data point"), box);
+        QCoreApplication::translate("MatchDialog", "&Zo (%1 Ohm)").arg(static_cast<double>(state.design.z0), 0, 'f', 1), box);
+    auto* typed = new QRadioButton(QCoreApplication::translate("MatchDialog", "&Impedance  R"), box);
+    auto* conj = new QRadioButton(QCoreApplication::translate("MatchDialog", "&Conjugate of data point"), box);
     targetGroup_->addButton(zo, TargetZo);
     targetGroup_->addButton(typed, TargetTyped);
     targetGroup_->addButton(conj, TargetConjugate);
@@ -135,13 +136,13 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     grid->addWidget(targetR_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("X"), box), 1, 2);
     grid->addWidget(targetX_, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Ohm"), box), 1, 4);
+    grid->addWidget(new QLabel(QCoreApplication::translate("MatchDialog", "Ohm"), box), 1, 4);
     grid->addWidget(conj, 2, 0);
     grid->addWidget(point_, 2, 1);
     column->addWidget(box);
 
     auto* lineRow = new QHBoxLayout;
-    auto* lineLabel = new QLabel(QStringLiteral("&Line and stub impedance (Ohm)"), this);
+    auto* lineLabel = new QLabel(QCoreApplication::translate("MatchDialog", "&Line and stub impedance (Ohm)"), this);
     lineImpedance_ = numberField(QStringLiteral("lineImpedance"));
     lineImpedance_->setText(fixed(state.memory.lineImpedance, 1));
     lineLabel->setBuddy(lineImpedance_);
@@ -160,8 +161,8 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("solutions"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Network"), QStringLiteral("Elements (from the load)"),
-                            QStringLiteral("Q"), QStringLiteral("Worst RL")});
+    list_->setHeaderLabels({QCoreApplication::translate("MatchDialog", "Network"), QCoreApplication::translate("MatchDialog", "Elements (from the load)"),
+                            QStringLiteral("Q"), QCoreApplication::translate("MatchDialog", "Worst RL")});
     list_->setMinimumWidth(720);
     list_->setMinimumHeight(260);
     column->addWidget(list_, 1);
@@ -172,7 +173,7 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     column->addWidget(message_);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* apply = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    QPushButton* apply = buttons->addButton(QCoreApplication::translate("MatchDialog", "&Apply"), QDialogButtonBox::AcceptRole);
     apply->setObjectName(QStringLiteral("apply"));
     buttons->addButton(QDialogButtonBox::Close);
     column->addWidget(buttons);
@@ -246,11 +247,11 @@ std::optional<Complex> MatchDialog::target(QString& why) const
     case TargetTyped: {
         const FieldValue r = readField(targetR_->text()), x = readField(targetX_->text());
         if (!r.isNumber()) {
-            why = QStringLiteral("Target R: ") + unreadableText(r);
+            why = QCoreApplication::translate("MatchDialog", "Target R: ") + unreadableText(r);
             return std::nullopt;
         }
         if (!(x.isNumber() || x.state == FieldValue::State::Empty)) {
-            why = QStringLiteral("Target X: ") + unreadableText(x);
+            why = QCoreApplication::translate("MatchDialog", "Target X: ") + unreadableText(x);
             return std::nullopt;
         }
         // The ranges of a data point: beyond them the mismatch of any load
@@ -281,7 +282,7 @@ void MatchDialog::recompute()
 {
     const Design& d = state_.design;
     const Complex load = chainEnd(d);
-    from_->setText(QStringLiteral("From  Z = %1  at  %2Hz")
+    from_->setText(QCoreApplication::translate("MatchDialog", "From  Z = %1  at  %2Hz")
                        .arg(ohmText(load))
                        .arg(QString::fromStdString(formatFrequency(designFrequency(d), 3))));
     list_->clear();
@@ -321,7 +322,7 @@ void MatchDialog::recompute()
         const double q = networkQ(s.elements, load, request.frequency);
         item->setText(2, q >= 1e6 ? QStringLiteral("-") : QString::number(q, 'f', 2));
         const std::optional<double> rl = worstReturnLoss(d, s.elements, *t);
-        item->setText(3, rl ? QStringLiteral("%1 dB").arg(*rl, 0, 'f', 1) : QStringLiteral("-"));
+        item->setText(3, rl ? QCoreApplication::translate("MatchDialog", "%1 dB").arg(*rl, 0, 'f', 1) : QStringLiteral("-"));
     }
     for (int c = 0; c < list_->columnCount(); ++c)
         list_->resizeColumnToContents(c);
@@ -340,8 +341,8 @@ std::optional<float> MatchDialog::lineImpedance(QString& why) const
         reason = outsideRange("0", lineImpedanceLimit) + QLatin1Char('.');
     if (reason.isEmpty())
         return static_cast<float>(zc.value);
-    why = QStringLiteral("Line and stub impedance: ") + reason +
-          QStringLiteral("\nNetworks with lines and stubs are not listed.");
+    why = QCoreApplication::translate("MatchDialog", "Line and stub impedance: ") + reason +
+          QCoreApplication::translate("MatchDialog", "\nNetworks with lines and stubs are not listed.");
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "model/network_touchstone.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -23,7 +24,7 @@ NetworkExportDialog::NetworkExportDialog(AppState& state, const Platform& platfo
                                          QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Export network as Touchstone"));
+    setWindowTitle(QCoreApplication::translate("NetworkExportDialog", "Export network as Touchstone"));
     setHelpKeyword(QStringLiteral("Network as Touchstone"));
     const Design& d = state.design;
     blockFrequencies_ = blockSweepFrequencies(d);
@@ -36,13 +37,13 @@ NetworkExportDialog::NetworkExportDialog(AppState& state, const Platform& platfo
 
     if (!blockFrequencies_.empty()) {
         blockChoice_ = new QRadioButton(
-            QStringLiteral("The &block's frequencies: %1 from %2 to %3")
+            QCoreApplication::translate("NetworkExportDialog", "The &block's frequencies: %1 from %2 to %3")
                 .arg(blockFrequencies_.size())
                 .arg(QString::fromStdString(formatSi(blockFrequencies_.front(), 3) + "Hz"),
                      QString::fromStdString(formatSi(blockFrequencies_.back(), 3) + "Hz")),
             this);
         blockChoice_->setObjectName(QStringLiteral("blockFrequencies"));
-        linearChoice_ = new QRadioButton(QStringLiteral("A &linear sweep:"), this);
+        linearChoice_ = new QRadioButton(QCoreApplication::translate("NetworkExportDialog", "A &linear sweep:"), this);
         linearChoice_->setObjectName(QStringLiteral("linearSweep"));
         blockChoice_->setChecked(true);
         layout->addWidget(blockChoice_);
@@ -69,11 +70,11 @@ NetworkExportDialog::NetworkExportDialog(AppState& state, const Platform& platfo
         grid->addWidget(field, row, 1);
         grid->addWidget(unit, row, 2);
     };
-    frequencyRow(0, QStringLiteral("&Start:"), "start", start_, startUnit_, sweep.start);
-    frequencyRow(1, QStringLiteral("S&top:"), "stop", stop_, stopUnit_, sweep.stop);
+    frequencyRow(0, QCoreApplication::translate("NetworkExportDialog", "&Start:"), "start", start_, startUnit_, sweep.start);
+    frequencyRow(1, QCoreApplication::translate("NetworkExportDialog", "S&top:"), "stop", stop_, stopUnit_, sweep.stop);
     points_ = numberField(QStringLiteral("points"));
     points_->setText(QString::number(sweep.points > 0 ? sweep.points : defaultSweepPoints));
-    auto* pointsLabel = new QLabel(QStringLiteral("&Points:"), this);
+    auto* pointsLabel = new QLabel(QCoreApplication::translate("NetworkExportDialog", "&Points:"), this);
     pointsLabel->setBuddy(points_);
     grid->addWidget(pointsLabel, 2, 0);
     grid->addWidget(points_, 2, 1);
@@ -114,7 +115,7 @@ void NetworkExportDialog::onOk()
     if (!points)
         return;
     const QString pointsProblem =
-        QStringLiteral("The number of points must be a whole number from 1 to %1.")
+        QCoreApplication::translate("NetworkExportDialog", "The number of points must be a whole number from 1 to %1.")
             .arg(maxSweepPoints);
     if (!(*points >= 1.0 && *points <= maxSweepPoints && std::floor(*points) == *points)) {
         failField(points_, pointsProblem);

@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -44,7 +45,7 @@ enum Column { ColumnElement, ColumnValue, ColumnLow, ColumnHigh };
 OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Optimize"));
+    setWindowTitle(QCoreApplication::translate("OptimiseDialog", "Optimize"));
     setObjectName(QStringLiteral("optimiseDialog"));
     const Design& d = state.design;
     auto* column = new QVBoxLayout(this);
@@ -56,8 +57,8 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     const OptimiseSetup defaults = defaultSetup(d, d.z0);
     elements_ = new QTableWidget(static_cast<int>(defaults.variables.size()), 4, this);
     elements_->setObjectName(QStringLiteral("optimiseElements"));
-    elements_->setHorizontalHeaderLabels({QStringLiteral("Element"), QStringLiteral("Value"),
-                                          QStringLiteral("Min"), QStringLiteral("Max")});
+    elements_->setHorizontalHeaderLabels({QCoreApplication::translate("OptimiseDialog", "Element"), QCoreApplication::translate("OptimiseDialog", "Value"),
+                                          QCoreApplication::translate("OptimiseDialog", "Min"), QCoreApplication::translate("OptimiseDialog", "Max")});
     elements_->verticalHeader()->hide();
     for (std::size_t i = 0; i < defaults.variables.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -90,7 +91,7 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     for (int i = 0; i < n; ++i) {
         const DataPoint& p = d.dataPoints[static_cast<std::size_t>(i)];
         auto* item = new QListWidgetItem(
-            QStringLiteral("DP %1   %2Hz").arg(i + 1).arg(QString::fromStdString(formatFrequency(p.f, 3))),
+            QCoreApplication::translate("OptimiseDialog", "DP %1   %2Hz").arg(i + 1).arg(QString::fromStdString(formatFrequency(p.f, 3))),
             points_);
         // Where a block has no value the chain has no end to optimise.
         const bool defined = chainDefinedAt(
@@ -98,22 +99,22 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
                                                                     Design::elementCapacity))},
             p.f);
         if (!defined)
-            item->setText(item->text() + QStringLiteral("   (outside the block's range)"));
+            item->setText(item->text() + QCoreApplication::translate("OptimiseDialog", "   (outside the block's range)"));
         item->setFlags(defined ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled : Qt::NoItemFlags);
         item->setCheckState(defined ? Qt::Checked : Qt::Unchecked);
     }
     points_->setMaximumHeight(120);
-    row->addWidget(new QLabel(QStringLiteral("Data points"), this), 0, 0, Qt::AlignTop);
+    row->addWidget(new QLabel(QCoreApplication::translate("OptimiseDialog", "Data points"), this), 0, 0, Qt::AlignTop);
     row->addWidget(points_, 0, 1, 1, 4);
     targetR_ = numberField(QStringLiteral("optimiseTargetR"));
     targetR_->setText(fixed(d.z0, 2));
     targetX_ = numberField(QStringLiteral("optimiseTargetX"));
     targetX_->setText(QStringLiteral("0"));
-    row->addWidget(new QLabel(QStringLiteral("Target  R"), this), 1, 0);
+    row->addWidget(new QLabel(QCoreApplication::translate("OptimiseDialog", "Target  R"), this), 1, 0);
     row->addWidget(targetR_, 1, 1);
     row->addWidget(new QLabel(QStringLiteral("X"), this), 1, 2);
     row->addWidget(targetX_, 1, 3);
-    row->addWidget(new QLabel(QStringLiteral("Ohm"), this), 1, 4);
+    row->addWidget(new QLabel(QCoreApplication::translate("OptimiseDialog", "Ohm"), this), 1, 4);
     column->addLayout(row);
     auto* standardRow = new QHBoxLayout;
     standard_ = new QCheckBox(QStringLiteral("Round the result to standard &values of series"), this);
@@ -128,7 +129,7 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     column->addWidget(summary_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton* go = buttons->addButton(QStringLiteral("&Optimize"), QDialogButtonBox::AcceptRole);
+    QPushButton* go = buttons->addButton(QCoreApplication::translate("OptimiseDialog", "&Optimize"), QDialogButtonBox::AcceptRole);
     go->setDefault(true);
     column->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -146,7 +147,7 @@ std::optional<OptimiseSetup> OptimiseDialog::setup()
     for (QLineEdit* field : {targetR_, targetX_}) {
         const FieldValue v = readField(field->text());
         if (field == targetR_ && v.state == FieldValue::State::Empty) {
-            failField(field, QStringLiteral("Field must contain value"));
+            failField(field, QCoreApplication::translate("OptimiseDialog", "Field must contain value"));
             return std::nullopt;
         }
         if (refuseUnreadable(field, v))
@@ -197,7 +198,7 @@ std::optional<OptimiseSetup> OptimiseDialog::setup()
         if (points_->item(i)->checkState() == Qt::Checked)
             s.points.push_back(i);
     if (s.variables.empty() || s.points.empty()) {
-        refuse(QStringLiteral("Check at least one element and one data point."));
+        refuse(QCoreApplication::translate("OptimiseDialog", "Check at least one element and one data point."));
         return std::nullopt;
     }
     return s;
@@ -243,15 +244,15 @@ bool OptimiseDialog::run()
     if (!s)
         return false;
     Design& d = state_.design;
-    QProgressDialog progress(QStringLiteral("Optimizing..."), QStringLiteral("Cancel"), 0,
+    QProgressDialog progress(QCoreApplication::translate("OptimiseDialog", "Optimizing..."), QCoreApplication::translate("OptimiseDialog", "Cancel"), 0,
                              s->maxEvaluations, this);
-    progress.setWindowTitle(QStringLiteral("Optimize"));
+    progress.setWindowTitle(QCoreApplication::translate("OptimiseDialog", "Optimize"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const auto report = [&](const OptimiseProgress& p) {
         if (progressOverride)
             return progressOverride(p);
-        progress.setLabelText(QStringLiteral("Evaluation %1\nBest worst-case return loss: %2 dB")
+        progress.setLabelText(QCoreApplication::translate("OptimiseDialog", "Evaluation %1\nBest worst-case return loss: %2 dB")
                                   .arg(p.evaluations)
                                   .arg(returnLoss(p.bestWorst), 0, 'f', 2));
         progress.setValue(std::min(p.evaluations, s->maxEvaluations - 1));
@@ -260,7 +261,7 @@ bool OptimiseDialog::run()
     result_ = optimise(d, *s, report);
     progress.reset();
     if (!(result_.worst < result_.startWorst)) {
-        summary_->setText(QStringLiteral("No better values found (worst return loss %1 dB).")
+        summary_->setText(QCoreApplication::translate("OptimiseDialog", "No better values found (worst return loss %1 dB).")
                               .arg(returnLoss(result_.startWorst), 0, 'f', 2));
         return false;
     }

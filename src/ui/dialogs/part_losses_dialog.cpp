@@ -5,6 +5,7 @@
 #include "ui/app_state.h"
 #include "ui/dialogs/loss_fields.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -15,18 +16,19 @@ namespace zelvo {
 PartLossesDialog::PartLossesDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Part Losses"));
+    setWindowTitle(QCoreApplication::translate("PartLossesDialog", "Part Losses"));
     setHelpKeyword(QStringLiteral("Part Losses"));
-    auto* intro = new QLabel(QStringLiteral("Losses of the parts placed from now on (blank or 0: "
-                                            "ideal).\nA Q without its frequency holds at the "
-                                            "design frequency."),
+    auto* intro = new QLabel(QCoreApplication::translate("PartLossesDialog",
+                                           "Losses of the parts placed from now on (blank or 0: "
+                                           "ideal).\nA Q without its frequency holds at the "
+                                           "design frequency."),
                              this);
     const PartLossDefaults& d = state.settings.partLosses;
-    inductor_ = new LossBox(LossFamily::Inductor, QStringLiteral("Inductors"),
+    inductor_ = new LossBox(LossFamily::Inductor, QCoreApplication::translate("PartLossesDialog", "Inductors"),
                             QStringLiteral("inductor"), this);
-    capacitor_ = new LossBox(LossFamily::Capacitor, QStringLiteral("Capacitors"),
+    capacitor_ = new LossBox(LossFamily::Capacitor, QCoreApplication::translate("PartLossesDialog", "Capacitors"),
                              QStringLiteral("capacitor"), this);
-    line_ = new LossBox(LossFamily::Line, QStringLiteral("Lines and stubs"),
+    line_ = new LossBox(LossFamily::Line, QCoreApplication::translate("PartLossesDialog", "Lines and stubs"),
                         QStringLiteral("line"), this);
     // No design frequency here: a Q without its frequency stays without one.
     inductor_->showLoss(d.inductor, 0.0);

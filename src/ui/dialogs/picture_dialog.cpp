@@ -4,6 +4,7 @@
 
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,9 +21,9 @@ PictureDialog::PictureDialog(AppState& state, const Platform& platform,
                              const std::vector<PictureView>& views, QWidget* parent)
     : ZelvoDialog(state, platform, parent), views_(views)
 {
-    setWindowTitle(QStringLiteral("Export Picture"));
+    setWindowTitle(QCoreApplication::translate("PictureDialog", "Export Picture"));
     auto* layout = new QVBoxLayout(this);
-    auto* pictures = new QGroupBox(QStringLiteral("Picture"), this);
+    auto* pictures = new QGroupBox(QCoreApplication::translate("PictureDialog", "Picture"), this);
     auto* pictureLayout = new QVBoxLayout(pictures);
     group_ = new QButtonGroup(this);
     for (std::size_t i = 0; i < views_.size(); ++i) {
@@ -39,15 +40,15 @@ PictureDialog::PictureDialog(AppState& state, const Platform& platform,
     size_->setObjectName(QStringLiteral("size"));
     size_->setRange(minPictureSize, maxPictureSize);
     size_->setSingleStep(100);
-    size_->setSuffix(QStringLiteral(" px"));
+    size_->setSuffix(QCoreApplication::translate("PictureDialog", " px"));
     size_->setValue(std::clamp(state.memory.pictureSize, minPictureSize, maxPictureSize));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Size (longer side):"), size_);
+    form->addRow(QCoreApplication::translate("PictureDialog", "Size (longer side):"), size_);
     // The same number sizes the vector pages, at a stated resolution.
     auto* vectorSize = new QLabel(this);
     vectorSize->setObjectName(QStringLiteral("vectorSize"));
     const auto showVectorSize = [vectorSize](int pixels) {
-        vectorSize->setText(QStringLiteral("PDF and SVG: %1 mm at %2 dpi")
+        vectorSize->setText(QCoreApplication::translate("PictureDialog", "PDF and SVG: %1 mm at %2 dpi")
                                 .arg(pixels * 25.4 / vectorPictureDpi, 0, 'f', 1)
                                 .arg(vectorPictureDpi));
     };

@@ -79,8 +79,8 @@ bool runJob(AppState& state, const Platform& platform, QDialog* owner, QWidget* 
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         FileDialogRequest request;
         request.parent = owner;
-        request.title = QStringLiteral("Print to PDF file");
-        request.filters = {QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("All Files (*)")};
+        request.title = QCoreApplication::translate("PrintDialog", "Print to PDF file");
+        request.filters = {QCoreApplication::translate("PrintDialog", "PDF Files (*.pdf)"), QCoreApplication::translate("PrintDialog", "All Files (*)")};
         request.defaultSuffix = QStringLiteral("pdf");
         request.directory = printer.outputFileName().isEmpty() ? pdfNameFor(job.pdfSource)
                                                                : printer.outputFileName();
@@ -128,7 +128,7 @@ QDialogButtonBox* okCancel(QDialog* dialog, QWidget* parent)
 
 QPushButton* button(const char* text, const char* name, QWidget* parent)
 {
-    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    auto* b = new QPushButton(QCoreApplication::translate("PrintDialog", text), parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
     return b;
@@ -147,7 +147,7 @@ PrintProgressDialog::PrintProgressDialog(const QString& fileName, const QString&
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("printingProgress"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "Printing"));
     setModal(false);
     auto* layout = new QVBoxLayout(this);
     auto* file = new QLabel(fileName, this);
@@ -168,7 +168,7 @@ PrintProgressDialog::PrintProgressDialog(const QString& fileName, const QString&
 PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("PRINT"));
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "PRINT"));
     setHelpKeyword(QStringLiteral("Print the Zelvo-Chart"));
     if (!state.print.flagsShown) {
         // The settings file's turned schematic text counts once per run.
@@ -192,7 +192,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
         for (const auto& [b, control] : printControls)
             if (b == bit)
                 id = control;
-        auto* box = new QCheckBox(QString::fromUtf8(text), parent);
+        auto* box = new QCheckBox(QCoreApplication::translate("PrintDialog", text), parent);
         box->setObjectName(controlName(id));
         box->setChecked((working_ & bit) != 0);
         connect(box, &QCheckBox::toggled, this, [this, bit](bool on) { toggle(bit, on); });
@@ -200,20 +200,20 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
         return box;
     };
 
-    auto* chartGroup = new QGroupBox(QStringLiteral("Chart"), body_);
+    auto* chartGroup = new QGroupBox(QCoreApplication::translate("PrintDialog", "Chart"), body_);
     auto* chartLayout = new QGridLayout(chartGroup);
-    chartLayout->addWidget(check(printChart, "Zelvo Chart", chartGroup), 0, 0, 1, 2);
+    chartLayout->addWidget(check(printChart, QT_TRANSLATE_NOOP("PrintDialog", "Zelvo Chart"), chartGroup), 0, 0, 1, 2);
     const std::pair<std::uint16_t, const char*> layers[] = {
-        {printZGrid, "Z-chart"},
-        {printYGrid, "Y-chart"},
-        {printElements, "Elements"},
-        {printQCircles, "Q-ellipses"},
-        {printVswrCircles, "VSWR-circles"},
-        {printWideband, "Wideband"},
-        {printStabilityCircles, "Stability circles"},
-        {printGainCircles, "Constant gain circles"},
-        {printNoiseCircles, "Noise circles"},
-        {printLabels, "Labels"},
+        {printZGrid, QT_TRANSLATE_NOOP("PrintDialog", "Z-chart")},
+        {printYGrid, QT_TRANSLATE_NOOP("PrintDialog", "Y-chart")},
+        {printElements, QT_TRANSLATE_NOOP("PrintDialog", "Elements")},
+        {printQCircles, QT_TRANSLATE_NOOP("PrintDialog", "Q-ellipses")},
+        {printVswrCircles, QT_TRANSLATE_NOOP("PrintDialog", "VSWR-circles")},
+        {printWideband, QT_TRANSLATE_NOOP("PrintDialog", "Wideband")},
+        {printStabilityCircles, QT_TRANSLATE_NOOP("PrintDialog", "Stability circles")},
+        {printGainCircles, QT_TRANSLATE_NOOP("PrintDialog", "Constant gain circles")},
+        {printNoiseCircles, QT_TRANSLATE_NOOP("PrintDialog", "Noise circles")},
+        {printLabels, QT_TRANSLATE_NOOP("PrintDialog", "Labels")},
     };
     int row = 1;
     for (const auto& [bit, text] : layers) {
@@ -224,18 +224,18 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     columns->addWidget(chartGroup);
 
     auto* right = new QVBoxLayout;
-    auto* pages = new QGroupBox(QStringLiteral("Print"), body_);
+    auto* pages = new QGroupBox(QCoreApplication::translate("PrintDialog", "Print"), body_);
     auto* pagesLayout = new QVBoxLayout(pages);
-    pagesLayout->addWidget(check(printSchematic, "Schematic", pages));
-    pagesLayout->addWidget(check(printTurnText, "turn schematic-inscription 180°", pages));
-    pagesLayout->addWidget(check(printComments, "Comments", pages));
+    pagesLayout->addWidget(check(printSchematic, QT_TRANSLATE_NOOP("PrintDialog", "Schematic"), pages));
+    pagesLayout->addWidget(check(printTurnText, QT_TRANSLATE_NOOP("PrintDialog", "turn schematic-inscription 180°"), pages));
+    pagesLayout->addWidget(check(printComments, QT_TRANSLATE_NOOP("PrintDialog", "Comments"), pages));
     right->addWidget(pages);
 
-    auto* colours = new QGroupBox(QStringLiteral("Colors"), body_);
+    auto* colours = new QGroupBox(QCoreApplication::translate("PrintDialog", "Colors"), body_);
     auto* colourLayout = new QVBoxLayout(colours);
-    auto* mono = new QRadioButton(QStringLiteral("Black and white"), colours);
+    auto* mono = new QRadioButton(QCoreApplication::translate("PrintDialog", "Black and white"), colours);
     mono->setObjectName(controlName(1042));
-    auto* screen = new QRadioButton(QStringLiteral("Use screen colors"), colours);
+    auto* screen = new QRadioButton(QCoreApplication::translate("PrintDialog", "Use screen colors"), colours);
     screen->setObjectName(controlName(1043));
     (working_ & printBlackWhite ? mono : screen)->setChecked(true);
     // Exactly one of the two bits is set, whatever the flags held before.
@@ -250,11 +250,11 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     colourLayout->addWidget(screen);
     right->addWidget(colours);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), body_);
+    auto* printerBox = new QGroupBox(QCoreApplication::translate("PrintDialog", "Printer"), body_);
     auto* printerLayout = new QVBoxLayout(printerBox);
     printer_ = printerLabel(printerBox, printerText(printerOf(state)));
     printerLayout->addWidget(printer_);
-    QPushButton* setup = button("Setup...", "setup", printerBox);
+    QPushButton* setup = button(QT_TRANSLATE_NOOP("PrintDialog", "Setup..."), "setup", printerBox);
     connect(setup, &QPushButton::clicked, this, [this] { setupPrinter(); });
     printerLayout->addWidget(setup, 0, Qt::AlignLeft);
     right->addWidget(printerBox);
@@ -262,7 +262,7 @@ PrintDialog::PrintDialog(AppState& state, const Platform& platform, QWidget* par
     columns->addLayout(right);
 
     auto* bottom = new QHBoxLayout;
-    QPushButton* help = button("Help...", "help", body_);
+    QPushButton* help = button(QT_TRANSLATE_NOOP("PrintDialog", "Help..."), "help", body_);
     connect(help, &QPushButton::clicked, this, [this] { showHelp(); });
     bottom->addWidget(help);
     bottom->addWidget(okCancel(this, body_));
@@ -311,7 +311,7 @@ void PrintDialog::accept()
     job.pages = [&d, &settings, flags](const AbortCheck& aborted) {
         return chartPrintPages(d, settings, flags, aborted);
     };
-    job.startFailedText = QStringLiteral("Could not initialize printer");
+    job.startFailedText = QCoreApplication::translate("PrintDialog", "Could not initialize printer");
     if (runJob(state_, platform_, this, body_, job))
         QDialog::accept();
 }
@@ -320,7 +320,7 @@ ShortPrintDialog::ShortPrintDialog(AppState& state, const Platform& platform,
                                    const QString& caption, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("PRINT"));
+    setWindowTitle(QCoreApplication::translate("PrintDialog", "PRINT"));
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     body_ = new QWidget(this);
@@ -330,7 +330,7 @@ ShortPrintDialog::ShortPrintDialog(AppState& state, const Platform& platform,
     printer_ = printerLabel(body_, printerText(printerOf(state)));
     layout->addWidget(printer_);
     auto* bottom = new QHBoxLayout;
-    QPushButton* setup = button("Setup...", "setup", body_);
+    QPushButton* setup = button(QT_TRANSLATE_NOOP("PrintDialog", "Setup..."), "setup", body_);
     connect(setup, &QPushButton::clicked, this, [this] {
         zelvo::setupPrinter(state_, platform_, this);
         printer_->setText(printerText(printerOf(state_)));
@@ -342,13 +342,13 @@ ShortPrintDialog::ShortPrintDialog(AppState& state, const Platform& platform,
 }
 
 SPlotPrintDialog::SPlotPrintDialog(AppState& state, const Platform& platform, QWidget* parent)
-    : ShortPrintDialog(state, platform, QStringLiteral("Print s-plots to:"), parent)
+    : ShortPrintDialog(state, platform, QCoreApplication::translate("PrintDialog", "Print s-plots to:"), parent)
 {
 }
 
 ResponsePrintDialog::ResponsePrintDialog(AppState& state, const Platform& platform,
                                          const ResponseGraph& graph, QWidget* parent)
-    : ShortPrintDialog(state, platform, QStringLiteral("Print frequency response to:"), parent),
+    : ShortPrintDialog(state, platform, QCoreApplication::translate("PrintDialog", "Print frequency response to:"), parent),
       graph_(graph)
 {
 }
@@ -358,12 +358,12 @@ void ResponsePrintDialog::accept()
     const Design& d = state_.design;
     const QString path = QFile::decodeName(QByteArray::fromStdString(d.fileName));
     Job job;
-    job.documentName = QStringLiteral("Frequency response ") + path;
+    job.documentName = QCoreApplication::translate("PrintDialog", "Frequency response ") + path;
     job.shownName = path;
     job.pdfSource = d.fileName;
     const std::string title = "Frequency response: " + d.fileName;
     job.pages = [this, title](const AbortCheck&) { return responsePrintPages(graph_, title); };
-    job.startFailedText = QStringLiteral("Could not initialize printer");
+    job.startFailedText = QCoreApplication::translate("PrintDialog", "Could not initialize printer");
     if (runJob(state_, platform_, this, body_, job))
         QDialog::accept();
 }
@@ -379,11 +379,11 @@ void SPlotPrintDialog::accept()
     const Settings& settings = state_.settings;
     Job job;
     const QString path = QFile::decodeName(QByteArray::fromStdString(set.fileName));
-    job.documentName = QStringLiteral("S-Plot ") + path;
+    job.documentName = QCoreApplication::translate("PrintDialog", "S-Plot ") + path;
     job.shownName = path;
     job.pdfSource = set.fileName;
     job.pages = [&set, &settings](const AbortCheck&) { return sPlotPrintPages(set, settings); };
-    job.startFailedText = QStringLiteral("Error while 'STARTDOC'");
+    job.startFailedText = QCoreApplication::translate("PrintDialog", "Error while 'STARTDOC'");
     if (runJob(state_, platform_, this, body_, job))
         QDialog::accept();
 }

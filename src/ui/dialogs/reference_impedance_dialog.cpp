@@ -7,6 +7,7 @@
 #include "core/numeric.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -20,11 +21,11 @@ ReferenceImpedanceDialog::ReferenceImpedanceDialog(AppState& state, const Platfo
                                                    QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Reference Impedance / Admittance"));
+    setWindowTitle(QCoreApplication::translate("ReferenceImpedanceDialog", "Reference Impedance / Admittance"));
     value_ = numberField(QStringLiteral("value"));
     unit_ = new QComboBox(this);
     unit_->setObjectName(QStringLiteral("unit"));
-    unit_->addItems({QStringLiteral("Ohm"), QStringLiteral("Siemens")});
+    unit_->addItems({QCoreApplication::translate("ReferenceImpedanceDialog", "Ohm"), QCoreApplication::translate("ReferenceImpedanceDialog", "Siemens")});
     unit_->setCurrentIndex(state.memory.referenceInSiemens ? 1 : 0);
     showValue();
     // A unit switch shows the same Zo in the other unit unless the user typed.
@@ -45,7 +46,7 @@ ReferenceImpedanceDialog::ReferenceImpedanceDialog(AppState& state, const Platfo
     row->addWidget(value_);
     row->addWidget(unit_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Reference Zo:"), row);
+    form->addRow(QCoreApplication::translate("ReferenceImpedanceDialog", "Reference Zo:"), row);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -71,15 +72,15 @@ void ReferenceImpedanceDialog::onOk()
     const double typed = shown_.valueFor(text, v.value);
     const bool siemens = unit_->currentIndex() == 1;
     if (!(typed > 0.0)) {
-        failField(value_, QStringLiteral("Value must be > 0"));
+        failField(value_, QCoreApplication::translate("ReferenceImpedanceDialog", "Value must be > 0"));
         return;
     }
     const float z0 = toFloatSaturated(siemens ? 1.0 / typed : typed);
     if (!referenceImpedanceAccepted(z0)) {
         failField(value_, siemens ? outsideRange(QStringLiteral("1E-6"), QStringLiteral("1000"),
-                                                 QStringLiteral("Siemens"))
+                                                 QCoreApplication::translate("ReferenceImpedanceDialog", "Siemens"))
                                   : outsideRange(QStringLiteral("0.001"), QStringLiteral("1E6"),
-                                                 QStringLiteral("Ohm")));
+                                                 QCoreApplication::translate("ReferenceImpedanceDialog", "Ohm")));
         return;
     }
     state_.design.z0 = z0;

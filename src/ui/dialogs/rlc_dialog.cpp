@@ -7,6 +7,7 @@
 #include "ui/app_state.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -36,8 +37,8 @@ const Part parts[3] = {{"R", "r", resistanceUnits, 0, resistanceLimit},
 RlcDialog::RlcDialog(AppState& state, const Platform& platform, RlcGroup group, QWidget* parent)
     : ZelvoDialog(state, platform, parent), group_(group)
 {
-    setWindowTitle(group == RlcGroup::Series ? QStringLiteral("RLC Series")
-                                             : QStringLiteral("RLC Shunt"));
+    setWindowTitle(group == RlcGroup::Series ? QCoreApplication::translate("RlcDialog", "RLC Series")
+                                             : QCoreApplication::translate("RlcDialog", "RLC Shunt"));
     setHelpKeyword(QStringLiteral("RLC Groups"));
     auto* grid = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
@@ -53,8 +54,8 @@ RlcDialog::RlcDialog(AppState& state, const Platform& platform, RlcGroup group, 
         grid->addWidget(units_[i], i, 2);
     }
     auto* note = new QLabel(group == RlcGroup::Series
-                                ? QStringLiteral("R, L and C in series, connected in shunt.")
-                                : QStringLiteral("R, L and C in parallel, inserted in series."),
+                                ? QCoreApplication::translate("RlcDialog", "R, L and C in series, connected in shunt.")
+                                : QCoreApplication::translate("RlcDialog", "R, L and C in parallel, inserted in series."),
                             this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -76,7 +77,7 @@ void RlcDialog::onOk()
     for (int i = 0; i < 3; ++i) {
         v[i] = readField(fields_[i]->text());
         if (v[i].state == FieldValue::State::Empty) {
-            failField(fields_[i], QStringLiteral("Field for [%1] must contain value")
+            failField(fields_[i], QCoreApplication::translate("RlcDialog", "Field for [%1] must contain value")
                                       .arg(QString::fromLatin1(parts[i].caption)));
             return;
         }
@@ -91,7 +92,7 @@ void RlcDialog::onOk()
         const float product = toFloatSaturated(v[i].value) *
                               static_cast<float>(unitFactor(units_[i], parts[i].units));
         if (!(v[i].value > 0.0) || !(product > 0.0f)) {
-            failField(fields_[i], QStringLiteral("Value must be > 0"));
+            failField(fields_[i], QCoreApplication::translate("RlcDialog", "Value must be > 0"));
             return;
         }
         if (!(product <= parts[i].limit.max)) {

@@ -5,6 +5,7 @@
 #include "model/circle_dialogs.h"
 #include "model/sparam_set.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QLabel>
@@ -88,7 +89,7 @@ SParamLineDialog::SParamLineDialog(AppState& state, const Platform& platform,
     : ZelvoDialog(state, platform, parent)
 {
     const bool several = mode == Mode::Several;
-    setWindowTitle(several ? QStringLiteral("s-Parameters") : QStringLiteral("Choose a line..."));
+    setWindowTitle(several ? QCoreApplication::translate("SparamLineDialog", "s-Parameters") : QCoreApplication::translate("SparamLineDialog", "Choose a line..."));
     setHelpKeyword(several ? QStringLiteral("Export Data to Chart") : QStringLiteral("1049"));
 
     auto* fileName = new QLabel(source.fileName, this);
@@ -136,7 +137,7 @@ SParamLineDialog::SParamLineDialog(AppState& state, const Platform& platform,
         connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Filename:"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("SparamLineDialog", "Filename:"), this));
     layout->addWidget(fileName);
     layout->addWidget(header);
     layout->addWidget(list_, 1);

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/dialogs/stub_type_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,12 +13,12 @@ namespace zelvo {
 StubTypeDialog::StubTypeDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Stub type"));
+    setWindowTitle(QCoreApplication::translate("StubTypeDialog", "Stub type"));
     setHelpKeyword(QStringLiteral("Stubs"));
-    auto* shorted = new QPushButton(QStringLiteral("SHORTED END"), this);
+    auto* shorted = new QPushButton(QCoreApplication::translate("StubTypeDialog", "SHORTED END"), this);
     shorted->setObjectName(QStringLiteral("shorted"));
     shorted->setDefault(true);
-    auto* open = new QPushButton(QStringLiteral("OPEN END"), this);
+    auto* open = new QPushButton(QCoreApplication::translate("StubTypeDialog", "OPEN END"), this);
     open->setObjectName(QStringLiteral("open"));
     for (QPushButton* b : {shorted, open})
         b->setMinimumHeight(b->sizeHint().height() * 3 / 2);
@@ -34,7 +35,7 @@ StubTypeDialog::StubTypeDialog(AppState& state, const Platform& platform, QWidge
     row->addWidget(shorted);
     row->addWidget(open);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("How does the stub end?"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("StubTypeDialog", "How does the stub end?"), this));
     layout->addLayout(row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "ui/app_state.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,7 +27,7 @@ float clampZoom(double typed)
 ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Zoom"));
+    setWindowTitle(QCoreApplication::translate("ZoomDialog", "Zoom"));
     setHelpKeyword(QStringLiteral("Zoom"));
     factor_ = numberField(QStringLiteral("factor"));
     shown_ = {fixed(state.settings.zoom, 2), state.settings.zoom};
@@ -37,11 +38,12 @@ ZoomDialog::ZoomDialog(AppState& state, const Platform& platform, QWidget* paren
     connect(buttons, &QDialogButtonBox::accepted, this, &ZoomDialog::onOk);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* group = new QGroupBox(QStringLiteral("Zoom factor"), this);
+    auto* group = new QGroupBox(QCoreApplication::translate("ZoomDialog", "Zoom factor"), this);
     auto* inGroup = new QVBoxLayout(group);
     inGroup->addWidget(factor_);
-    for (const char* hint : {"bigger values > 1: zoom in", "smaller values < 1: zoom out"}) {
-        auto* label = new QLabel(QString::fromLatin1(hint), group);
+    for (const char* hint : {QT_TRANSLATE_NOOP("ZoomDialog", "bigger values > 1: zoom in"),
+                             QT_TRANSLATE_NOOP("ZoomDialog", "smaller values < 1: zoom out")}) {
+        auto* label = new QLabel(QCoreApplication::translate("ZoomDialog", hint), group);
         label->setObjectName(QStringLiteral("hint"));
         inGroup->addWidget(label);
     }

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/help/help_topics.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QtCore/qresource.h>
 
 static void initHelpResourcesOutsideNamespace()
@@ -72,33 +74,42 @@ constexpr struct {
     const char* title;
     const char* page;
 } pages[] = {
-    {"Contents", "contents.html"},
-    {"Getting started", "overview.html"},
-    {"Input of data points", "datapoints.html"},
-    {"Editing data points", "edit_datapoints.html"},
-    {"Input of the network", "network.html"},
-    {"Editing element values", "edit_element.html"},
-    {"Reading the results", "readouts.html"},
-    {"Q contours and VSWR circles", "contours.html"},
-    {"Wideband evaluation", "wideband.html"},
-    {"Tuning, matching and optimising", "tuning.html"},
-    {"Broadband matching", "broadband.html"},
-    {"Standard values and tolerances", "tolerance.html"},
-    {"Frequency response and amplifiers", "response.html"},
-    {"Undo and redo", "undo.html"},
-    {"Files and netlists", "files.html"},
-    {"Copying to the clipboard", "clipboard.html"},
-    {"Printing", "printing.html"},
-    {"Options, colours and zoom", "options.html"},
-    {"S-Plot mode", "splot.html"},
-    {"Stability, gain and noise circles", "circles.html"},
-    {"Keys and mouse buttons", "keys.html"},
-    {"Limits and messages", "limits.html"},
+    {QT_TRANSLATE_NOOP("Help", "Contents"), "contents.html"},
+    {QT_TRANSLATE_NOOP("Help", "Getting started"), "overview.html"},
+    {QT_TRANSLATE_NOOP("Help", "Input of data points"), "datapoints.html"},
+    {QT_TRANSLATE_NOOP("Help", "Editing data points"), "edit_datapoints.html"},
+    {QT_TRANSLATE_NOOP("Help", "Input of the network"), "network.html"},
+    {QT_TRANSLATE_NOOP("Help", "Editing element values"), "edit_element.html"},
+    {QT_TRANSLATE_NOOP("Help", "Reading the results"), "readouts.html"},
+    {QT_TRANSLATE_NOOP("Help", "Q contours and VSWR circles"), "contours.html"},
+    {QT_TRANSLATE_NOOP("Help", "Wideband evaluation"), "wideband.html"},
+    {QT_TRANSLATE_NOOP("Help", "Tuning, matching and optimising"), "tuning.html"},
+    {QT_TRANSLATE_NOOP("Help", "Broadband matching"), "broadband.html"},
+    {QT_TRANSLATE_NOOP("Help", "Standard values and tolerances"), "tolerance.html"},
+    {QT_TRANSLATE_NOOP("Help", "Frequency response and amplifiers"), "response.html"},
+    {QT_TRANSLATE_NOOP("Help", "Undo and redo"), "undo.html"},
+    {QT_TRANSLATE_NOOP("Help", "Files and netlists"), "files.html"},
+    {QT_TRANSLATE_NOOP("Help", "Copying to the clipboard"), "clipboard.html"},
+    {QT_TRANSLATE_NOOP("Help", "Printing"), "printing.html"},
+    {QT_TRANSLATE_NOOP("Help", "Options, colours and zoom"), "options.html"},
+    {QT_TRANSLATE_NOOP("Help", "S-Plot mode"), "splot.html"},
+    {QT_TRANSLATE_NOOP("Help", "Stability, gain and noise circles"), "circles.html"},
+    {QT_TRANSLATE_NOOP("Help", "Keys and mouse buttons"), "keys.html"},
+    {QT_TRANSLATE_NOOP("Help", "Limits and messages"), "limits.html"},
 };
 
+// The page in the interface's language where there is one, else the English one.
 QUrl pageUrl(const char* target)
 {
-    return QUrl(QStringLiteral("qrc:/help/") + QString::fromLatin1(target));
+    const QString page = QString::fromLatin1(target);
+    //: The folder of the help pages in this language; "en" for the English ones.
+    const QString language = QCoreApplication::translate("Help", "en");
+    if (language != QLatin1String("en")) {
+        const QString file = page.section(QLatin1Char('#'), 0, 0);
+        if (QFile::exists(QStringLiteral(":/help/%1/%2").arg(language, file)))
+            return QUrl(QStringLiteral("qrc:/help/%1/%2").arg(language, page));
+    }
+    return QUrl(QStringLiteral("qrc:/help/") + page);
 }
 
 } // namespace
@@ -138,7 +149,7 @@ QList<HelpPage> helpPages()
 {
     QList<HelpPage> list;
     for (const auto& p : pages)
-        list.push_back({QString::fromLatin1(p.title), pageUrl(p.page)});
+        list.push_back({QCoreApplication::translate("Help", p.title), pageUrl(p.page)});
     return list;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/help/help_topics.h"
 #include "ui/icons.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QWindow>
 #include <QHBoxLayout>
@@ -49,13 +50,13 @@ QUrl withoutFragment(const QUrl& url)
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     initHelpResources();
-    setWindowTitle(QStringLiteral("Zelvo Help"));
+    setWindowTitle(QCoreApplication::translate("Help", "Zelvo Help"));
     setWindowIcon(programIcon());
 
-    back_ = toolButton(this, QStyle::SP_ArrowBack, QStringLiteral("Back"));
-    forward_ = toolButton(this, QStyle::SP_ArrowForward, QStringLiteral("Forward"));
+    back_ = toolButton(this, QStyle::SP_ArrowBack, QCoreApplication::translate("Help", "Back"));
+    forward_ = toolButton(this, QStyle::SP_ArrowForward, QCoreApplication::translate("Help", "Forward"));
     auto* contents =
-        toolButton(this, QStyle::SP_FileDialogContentsView, QStringLiteral("Contents"));
+        toolButton(this, QStyle::SP_FileDialogContentsView, QCoreApplication::translate("Help", "Contents"));
 
     topics_ = new QListWidget(this);
     for (const HelpPage& page : helpPages()) {

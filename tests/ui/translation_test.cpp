@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Zelvo developers
+// Zelvo in Chinese: the messages users meet most are translated and shown so,
+// and the files written are the same bytes whatever the language.
+#include "main_window_fixture.h"
+#include "core/number_text.h"
+#include "model/design_rules.h"
+#include "model/netlist.h"
+#include "model/settings_file.h"
+#include "model/touchstone.h"
+#include "ui/language.h"
+#include "ui/messages.h"
+
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+namespace zelvo::testing {
+namespace {
+
+void useChinese(bool on)
+{
+    QCoreApplication& app = *QCoreApplication::instance();
+    for (QTranslator* t : app.findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    if (on) {
+        ASSERT_TRUE(installTranslations(app, UiLanguage::Chinese));
+    }
+}
+
+bool hasHan(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+
+// As the message box shows it: its line breaks made plain.
+QString shown(const QString& text)
+{
+    return messageText(translatedMessage(text));
+}
+
+TEST(Translation, EveryImportantMessageHasATranslationThatKeepsItsValues)
+{
+    useChinese(true);
+    const QString rows[] = {
+        withNumber(dataPointLimitText, 30), withNumber(elementLimitText, 30),
+        withNumber(qLimitText, 10),         withNumber(vswrLimitText, 10),
+        withNumber(stabilityLimitText, 4),  withNumber(gainLimitText, 10),
+        withNumber(noiseLimitText, 10),     withNumber(historyFullText, 512),
+        QString::fromLatin1(noDataPointText), QString::fromLatin1(widebandNoPointsText),
+        QString::fromLatin1(widebandNoElementsText), QString::fromLatin1(widebandDoneText),
+        QString::fromLatin1(widebandNeedsText), QString::fromLatin1(zoLockedText),
+        QString::fromLatin1(numberFormatMessage), QString::fromLatin1(numberTooLargeMessage),
+        QString::fromLatin1(touchstoneFormatMessage), QString::fromLatin1(settingsWriteErrorText),
+        withPath(netlistWriteErrorText, QStringLiteral("/tmp/a b.mcf")),
+        withPath(netlistDoneText, QStringLiteral("/tmp/a b.mcf")),
+        QStringLiteral("Value must lie in the range between 0.1 and 1E9 Ohm"),
+        QStringLiteral("ERROR"),
+    };
+    for (const QString& english : rows) {
+        const QString chinese = translatedMessage(english);
+        EXPECT_TRUE(hasHan(chinese)) << english.toStdString() << " -> " << chinese.toStdString();
+        for (const char* value : {"30", "512", "/tmp/a b.mcf", "1E9 Ohm"})
+            if (english.contains(QLatin1String(value))) {
+                EXPECT_TRUE(chinese.contains(QLatin1String(value))) << chinese.toStdString();
+            }
+    }
+    // A reason below a known message keeps the message translated.
+    const QString withWhy =
+        translatedMessage(withPath(netlistWriteErrorText, QStringLiteral("x")) +
+                          QStringLiteral("\n\rNo such file or directory."));
+    EXPECT_TRUE(withWhy.startsWith(translatedMessage(withPath(netlistWriteErrorText, QStringLiteral("x")))));
+    EXPECT_TRUE(withWhy.endsWith(QStringLiteral("No such file or directory.")));
+    // What has no translation stays as it is.
+    EXPECT_EQ(translatedMessage(QStringLiteral("zzz")), QStringLiteral("zzz"));
+    useChinese(false);
+}
+
+struct InChinese : MainWindowTest {
+    void SetUp() override
+    {
+        useChinese(true);
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        useChinese(false);
+    }
+};
+
+TEST_F(InChinese, MenusToolboxAndMessagesOfTheRealWindows)
+{
+    EXPECT_EQ(window->menuBar()->actions().constFirst()->text(), QStringLiteral("文件(&F)"));
+    EXPECT_EQ(window->menu().action(Command::Undo)->text(), QStringLiteral("撤销(&U)"));
+    // The shortcut is the English one, whatever the translation says.
+    EXPECT_EQ(window->menu().action(Command::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(window->toolbox()->findChild<QPushButton*>(QStringLiteral("seriesLine"))->text(),
+              QStringLiteral("传输线"));
+
+    toolButton("seriesC"); // no data point yet
+    EXPECT_EQ(lastText(), shown(QString::fromLatin1(noDataPointText)));
+    EXPECT_TRUE(hasHan(lastText()));
+
+    window->run(Command::Wideband);
+    EXPECT_EQ(lastText(), shown(QString::fromLatin1(widebandNeedsText)));
+    EXPECT_TRUE(lastText().contains(QStringLiteral("宽带")));
+
+    ModalScript modals;
+    modals.then([](QDialog& d) {
+        typeInto(d, "value", QStringLiteral("75x"));
+        clickOk(d);
+    });
+    modals.then([](QDialog& d) { d.reject(); });
+    window->run(Command::ChangeZo);
+    const MessageRequest& refused = recorder.messages.back();
+    EXPECT_EQ(refused.title, QStringLiteral("错误"));
+    EXPECT_EQ(refused.text, shown(QString::fromLatin1(numberFormatMessage)));
+    EXPECT_TRUE(hasHan(refused.text));
+
+    addPoint(50, 0);
+    window->run(Command::ChangeZo);
+    EXPECT_EQ(lastText(), shown(QString::fromLatin1(zoLockedText)));
+    EXPECT_TRUE(hasHan(lastText()));
+}
+
+// The design file and the SPICE netlist of one design, saved through the
+// window's commands.
+std::pair<QByteArray, QByteArray> savedFiles(bool chinese, const QString& folder)
+{
+    useChinese(chinese);
+    AppState state;
+    resetDesign(state.design);
+    appendDataPoint(state.design, {12.5, 30, 1e9});
+    appendDataPoint(state.design, {75, -20, 2.4e9});
+    Element e;
+    e.kind = ElementKind::IS;
+    e.value = 2.2e-9;
+    appendElement(state.design, e);
+    RecordingPlatform recorder;
+    const Platform platform = recorder.platform();
+    MainWindow window(state, platform, QSize(1600, 960));
+    // The same names in both languages: the netlist names the design file.
+    const QString design = folder + QStringLiteral("/design.ZVC");
+    const QString spice = folder + QStringLiteral("/match.cir");
+    recorder.fileNames.push_back(design);
+    window.run(Command::SaveAs);
+    recorder.fileNames.push_back(spice);
+    window.run(Command::SaveSpiceNetlist);
+    state.design.modified = false;
+    QFile d(design);
+    QFile s(spice);
+    EXPECT_TRUE(d.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(s.open(QIODevice::ReadOnly));
+    useChinese(false);
+    return {d.readAll(), s.readAll()};
+}
+
+TEST(Translation, FilesAreTheSameBytesInChineseAsInEnglish)
+{
+    QTemporaryDir dir;
+    const auto english = savedFiles(false, dir.path());
+    const auto chinese = savedFiles(true, dir.path());
+    EXPECT_TRUE(english.first.contains("[DATAPOINTS]"));
+    EXPECT_TRUE(english.second.contains(".subckt zelvo_match"));
+    EXPECT_EQ(chinese.first, english.first);
+    EXPECT_EQ(chinese.second, english.second);
+}
+
+} // namespace
+} // namespace zelvo::testing
