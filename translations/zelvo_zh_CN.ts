@@ -960,6 +960,10 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <translation>zh_CN</translation>
     </message>
     <message>
+        <source>Standard values and tolerances</source>
+        <translation>标准值和容差</translation>
+    </message>
+    <message>
         <source>Frequency response and amplifiers</source>
         <translation>频率响应和放大器</translation>
     </message>
@@ -1317,6 +1321,14 @@ Networks with lines and stubs are not listed.</source>
     <message>
         <source>&amp;Optimize...</source>
         <translation>优化(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Standard values...</source>
+        <translation>标准值(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance analysis...</source>
+        <translation>容差分析(&amp;T)...</translation>
     </message>
     <message>
         <source>&amp;Insert two-port block...</source>
@@ -2456,6 +2468,14 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>Writes the matching network as a two-port Touchstone file (.s2p) for other tools</source>
         <translation>将匹配网络写为二端口 Touchstone 文件（.s2p），供其他工具使用</translation>
+    </message>
+    <message>
+        <source>Moves every L, C and R to the E-series values that keep the best worst-case match</source>
+        <translation>将每个 L、C、R 换成 E 系列标准值，并保持最佳的最差情况匹配</translation>
+    </message>
+    <message>
+        <source>Draws the spread of the match over the parts&apos; tolerances and gives its yield</source>
+        <translation>绘制元件容差造成的匹配分散并给出成品率</translation>
     </message>
     <message>
         <source>Sets the Q, ESR, self-resonance and line loss of parts placed from now on</source>
