@@ -40,6 +40,11 @@ Arguments rewritten(const ToolRequest& r)
         a.push_back("--size=" + std::to_string(r.size));
     if (!r.output.empty())
         a.push_back("--output=" + r.output);
+    // Values of their own as separate arguments, whatever they begin with.
+    for (const auto& [name, values] : r.values) {
+        a.push_back("--" + name);
+        a.insert(a.end(), values.begin(), values.end());
+    }
     a.push_back("--");
     a.insert(a.end(), r.inputs.begin(), r.inputs.end());
     return a;
@@ -80,6 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case ParsedTool::Outcome::Help:
         FUZZ_CHECK(p.text.starts_with("Usage: zelvo"), "help without its usage line");
         return 0;
+    case ParsedTool::Outcome::Version:
+        FUZZ_CHECK(args[1] == "--version", "a version report that was not asked for");
+        return 0;
     case ParsedTool::Outcome::BadUsage:
         FUZZ_CHECK(p.text.starts_with("zelvo " + args[1] + ": ") && p.text.ends_with(" --help'.\n"),
                    "a refusal that does not name the tool and its help");
@@ -93,6 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(std::find(args.begin() + 2, args.end(), input) != args.end(),
                    "an input that is no argument");
     FUZZ_CHECK(r.output.empty() || fromAnArgument(r.output, args), "an output that is no argument");
+    for (const auto& [name, values] : r.values)
+        for (const std::string& v : values)
+            FUZZ_CHECK(fromAnArgument(v, args), "an option's value that is no argument");
     if (r.tool == ToolKind::Export)
         FUZZ_CHECK(std::string_view("HZYA").find(r.parameterKind) != std::string_view::npos &&
                        r.parameterKind != '\0',
