@@ -9,7 +9,6 @@
 #include "optimise/broadband_rows.h"
 #include "ui/element_label.h"
 
-#include <charconv>
 #include <memory>
 
 namespace zelvo {
@@ -18,8 +17,7 @@ namespace {
 
 ToolRun usage(const std::string& why)
 {
-    return {toolBadUsage, "",
-            "zelvo broadband: " + why + "\nTry 'zelvo broadband --help'.\n"};
+    return {toolBadUsage, "", toolUsageText(ToolKind::Broadband, why)};
 }
 
 ToolRun failed(const std::string& why)
@@ -113,33 +111,19 @@ std::string table(const BroadbandSummary& s, const LadderBand& band)
 
 ToolRun broadbandTool(const ToolRequest& r)
 {
-    const auto option = [&r](const char* name) -> const std::vector<std::string>* {
-        const auto it = r.values.find(name);
-        return it == r.values.end() ? nullptr : &it->second;
-    };
     std::optional<double> f1, f2;
-    if (const auto* band = option("band")) {
+    if (const auto* band = r.valuesOf("band")) {
         f1 = frequencyArgument((*band)[0]);
         f2 = frequencyArgument((*band)[1]);
         if (!f1 || !f2)
             return usage("--band needs two frequencies such as 14M or 14350000, not '" +
                          (*band)[0] + "' '" + (*band)[1] + "'");
     }
-    // A whole number in [low, high], or nullopt.
-    const auto whole = [](const std::string& text, int low, int high) -> std::optional<int> {
-        int n = 0;
-        const char* end = text.data() + text.size();
-        const auto [ptr, ec] = std::from_chars(text.data(), end, n);
-        if (text.empty() || ec != std::errc() || ptr != end || n < low || n > high)
-            return std::nullopt;
-        return n;
-    };
-
     BroadbandOptions options;
     options.lines = r.flag;
     const int most = options.lines ? maxBroadbandElementsWithLines : maxBroadbandElements;
-    if (const auto* elements = option("max-elements")) {
-        const std::optional<int> n = whole(elements->front(), 1, most);
+    if (const auto* elements = r.valuesOf("max-elements")) {
+        const std::optional<int> n = wholeArgument(elements->front(), 1, most);
         if (!n)
             return usage(printfString("--max-elements must be a whole number from 1 to %d%s, not '",
                                       most, options.lines ? " with --lines" : "") +
@@ -147,8 +131,8 @@ ToolRun broadbandTool(const ToolRequest& r)
         options.maxElements = *n;
     }
     BandRequest request;
-    if (const auto* points = option("points")) {
-        const std::optional<int> n = whole(points->front(), minBandPoints, maxBandPoints);
+    if (const auto* points = r.valuesOf("points")) {
+        const std::optional<int> n = wholeArgument(points->front(), minBandPoints, maxBandPoints);
         if (!n)
             return usage(printfString("--points must be a whole number from %d to %d, not '",
                                       minBandPoints, maxBandPoints) +
@@ -162,7 +146,7 @@ ToolRun broadbandTool(const ToolRequest& r)
     request.f1 = f1.value_or(load.samples->frequencies.front());
     request.f2 = f2.value_or(load.samples->frequencies.back());
     request.source = load.f0 > 0.0 ? load.samples->reference : 50.0;
-    if (const auto* source = option("source")) {
+    if (const auto* source = r.valuesOf("source")) {
         const FieldNumber n = readFieldNumber(source->front(), 64);
         if (!n.anyNumber || n.leftover || !(n.value > 0.0))
             return usage("--source must be a resistance above 0 Ohm, not '" + source->front() +

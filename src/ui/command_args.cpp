@@ -152,7 +152,7 @@ ParsedTool badUsage(const ToolSpec& s, const std::string& why)
 {
     ParsedTool p;
     p.outcome = ParsedTool::Outcome::BadUsage;
-    p.text = std::string("zelvo ") + s.name + ": " + why + "\nTry 'zelvo " + s.name + " --help'.\n";
+    p.text = toolUsageText(s.kind, why);
     return p;
 }
 
@@ -344,19 +344,32 @@ ParsedTool parseToolArguments(const Arguments& args)
                                    quoted(r.output));
         r.size = defaultPictureSize;
         if (size) {
-            int n = 0;
-            const char* end = size->data() + size->size();
-            const auto [ptr, ec] = std::from_chars(size->data(), end, n);
-            if (size->empty() || ec != std::errc() || ptr != end || n < minPictureSize ||
-                n > maxPictureSize)
+            const std::optional<int> n = wholeArgument(*size, minPictureSize, maxPictureSize);
+            if (!n)
                 return badUsage(s, "the size must be a whole number from " +
                                        std::to_string(minPictureSize) + " to " +
                                        std::to_string(maxPictureSize) + ", not " + quoted(*size));
-            r.size = n;
+            r.size = *n;
         }
     }
     result.outcome = ParsedTool::Outcome::Run;
     return result;
+}
+
+std::optional<int> wholeArgument(std::string_view text, int low, int high)
+{
+    int n = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, n);
+    if (text.empty() || ec != std::errc() || ptr != end || n < low || n > high)
+        return std::nullopt;
+    return n;
+}
+
+std::string toolUsageText(ToolKind tool, const std::string& why)
+{
+    const std::string name = toolName(tool);
+    return "zelvo " + name + ": " + why + "\nTry 'zelvo " + name + " --help'.\n";
 }
 
 std::optional<double> frequencyArgument(std::string_view text)

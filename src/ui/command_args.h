@@ -51,6 +51,13 @@ struct ToolRequest {
     // The tool's own options with values, as typed ("start" -> {"900MHz"}).
     std::map<std::string, std::vector<std::string>> values;
 
+    // The values of option `name`, nullptr when it was not given.
+    const std::vector<std::string>* valuesOf(const std::string& name) const
+    {
+        const auto it = values.find(name);
+        return it == values.end() ? nullptr : &it->second;
+    }
+
     friend bool operator==(const ToolRequest&, const ToolRequest&) = default;
 };
 
@@ -70,6 +77,12 @@ ParsedTool parseToolArguments(const Arguments& args);
 // unit ("14M", "14.35 MHz", "433k", "2.4GHz"); nullopt for anything else
 // and for frequencies that are not positive.
 std::optional<double> frequencyArgument(std::string_view text);
+
+// A whole number in [low, high] written as nothing else; nullopt otherwise.
+std::optional<int> wholeArgument(std::string_view text, int low, int high);
+
+// A refusal of a tool's arguments: "zelvo NAME: <why>" and the way to its help.
+std::string toolUsageText(ToolKind tool, const std::string& why);
 
 // The name of the option that switches `tool`'s flag ("csv" for
 // stability), empty for list.

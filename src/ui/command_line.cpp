@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace zelvo {
@@ -200,8 +201,8 @@ ToolRun touchstoneTool(const ToolRequest& r)
     if (const auto refusal = checkNetworkExport(*d))
         return failed(r.tool, plain(refusal->text));
     const auto option = [&r](const char* name) -> const std::string* {
-        const auto it = r.values.find(name);
-        return it == r.values.end() ? nullptr : &it->second.front();
+        const std::vector<std::string>* v = r.valuesOf(name);
+        return v ? &v->front() : nullptr;
     };
     const std::string* start = option("start");
     const std::string* stop = option("stop");
@@ -216,19 +217,16 @@ ToolRun touchstoneTool(const ToolRequest& r)
             const std::optional<double> v = frequencyArgument(*text);
             if (!v)
                 return {toolBadUsage, "",
-                        "zelvo touchstone: the frequency '" + *text +
-                            "' is not a number\nTry 'zelvo touchstone --help'.\n"};
+                        toolUsageText(r.tool, "the frequency '" + *text + "' is not a number")};
             *end = *v;
         }
-        if (points) {
-            int n = 0;
-            const char* last = points->data() + points->size();
-            const auto [ptr, ec] = std::from_chars(points->data(), last, n);
-            s.points = ec == std::errc() && ptr == last ? n : 0;
-        }
+        // Not a number: 0 points, which the sweep's own check refuses.
+        if (points)
+            s.points = wholeArgument(*points, std::numeric_limits<int>::min(),
+                                     std::numeric_limits<int>::max())
+                           .value_or(0);
         if (const auto problem = sweepProblem(s))
-            return {toolBadUsage, "",
-                    "zelvo touchstone: " + *problem + "\nTry 'zelvo touchstone --help'.\n"};
+            return {toolBadUsage, "", toolUsageText(r.tool, *problem)};
         f = sweepFrequencies(s);
     }
     const NetworkExportResult result = writeNetworkTouchstone(*d, f, r.output);

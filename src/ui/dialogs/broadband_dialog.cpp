@@ -571,11 +571,13 @@ void BroadbandDialog::preview()
             for (const Element& e : network)
                 z = transformElement(e, z, b.frequencies[i], f0_);
             state_.bandPreview.push_back(z);
+            if (!losses_->isChecked())
+                continue;
             const double gamma = std::abs(std::complex<double>(z.re - b.source, z.im) /
                                           std::complex<double>(z.re + b.source, z.im));
             lossy.push_back(-20.0 * std::log10(std::max(gamma, 1e-15)));
         }
-        if (losses_->isChecked() && !lossy.empty()) {
+        if (!lossy.empty()) {
             lossyResult_->setText(QCoreApplication::translate("BroadbandDialog", "worst RL %1 dB (ideal parts %2 dB)")
                                       .arg(*std::min_element(lossy.begin(), lossy.end()), 0, 'f', 2)
                                       .arg(summary_.rows[static_cast<std::size_t>(row)].worstReturnLoss,
