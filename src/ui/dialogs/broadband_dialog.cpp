@@ -10,6 +10,7 @@
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
 #include "ui/element_label.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
@@ -73,6 +74,7 @@ ReturnLossPlotWidget::ReturnLossPlotWidget(QWidget* parent) : QWidget(parent)
 void ReturnLossPlotWidget::setData(ReturnLossPlot data)
 {
     data_ = std::move(data);
+    data_.texts = interfaceTexts();
     update();
 }
 
