@@ -26,7 +26,7 @@ QString licenceNotice()
     return QString::fromLatin1(release::copyright) +
            QCoreApplication::translate("About", "\nLicence: GNU General Public License, version 3 or later (") +
            QString::fromLatin1(release::licence) +
-           QStringLiteral(").\n"
+           QCoreApplication::translate("About", ").\n"
                           "This program comes with ABSOLUTELY NO WARRANTY.\n"
                           "This is free software, and you are welcome to redistribute it\n"
                           "under certain conditions; see the licence for details:\n") +
@@ -97,7 +97,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* version = new QLabel(versionText(), this);
     version->setObjectName(QStringLiteral("version"));
     auto* about =
-        new QLabel(QStringLiteral("Matching networks designed on the impedance chart:\n"
+        new QLabel(QCoreApplication::translate("About", "Matching networks designed on the impedance chart:\n"
                                   "data points, series and shunt elements, lines and stubs,\n"
                                   "Q and VSWR contours, wideband evaluation.\n\n"
                                   "S-Plot mode for measured two-port data:\n"

@@ -6,6 +6,7 @@
 #include "render/painter_canvas.h"
 #include "ui/messages.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -71,13 +72,13 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
 {
     const QString target = printer.outputFileName();
     if (target.isEmpty())
-        return {PrintOutcome::StartFailed, QStringLiteral("No output file was chosen.")};
+        return {PrintOutcome::StartFailed, QCoreApplication::translate("Printing", "No output file was chosen.")};
     const std::string path = QFile::encodeName(target).toStdString();
     // Checked first, so that a long job is not drawn for a file it cannot
     // replace: the document cannot be started then.
     if (const std::optional<std::string> blocker = replaceBlocker(path))
         return {PrintOutcome::StartFailed,
-                QStringLiteral("Cannot write '%1': %2.")
+                QCoreApplication::translate("Printing", "Cannot write '%1': %2.")
                     .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(*blocker))};
 
     QBuffer buffer;
@@ -95,7 +96,7 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
     if (!complete)
         return {PrintOutcome::Aborted, {}};
     if (!ended)
-        return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
+        return {PrintOutcome::StartFailed, QCoreApplication::translate("Printing", "The document could not be finished.")};
     const QByteArray& bytes = buffer.data();
     std::string why;
     if (!writeFileReplacing(
@@ -125,9 +126,9 @@ QString printerText(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString path = printer.outputFileName().isEmpty()
-                                 ? QStringLiteral("the file chosen when printing")
+                                 ? QCoreApplication::translate("Printing", "the file chosen when printing")
                                  : QDir::toNativeSeparators(printer.outputFileName());
-        return QStringLiteral("PDF file, Qt PDF at %1").arg(path);
+        return QCoreApplication::translate("Printing", "PDF file, Qt PDF at %1").arg(path);
     }
     const QPrinterInfo info(printer);
     QString driver = info.makeAndModel();
@@ -135,8 +136,8 @@ QString printerText(const QPrinter& printer)
         driver = QStringLiteral("CUPS");
     QString port = info.location();
     if (port.isEmpty())
-        port = QStringLiteral("the print system");
-    return QStringLiteral("%1, %2 at %3").arg(printer.printerName(), driver, port);
+        port = QCoreApplication::translate("Printing", "the print system");
+    return QCoreApplication::translate("Printing", "%1, %2 at %3", "printer name, driver, location").arg(printer.printerName(), driver, port);
 }
 
 PageFrame pageFrameOf(const QPrinter& printer)
@@ -167,7 +168,7 @@ PrintResult printPages(QPrinter& printer, const QString& documentName,
         return {PrintOutcome::Aborted, {}};
     }
     if (!painter.end())
-        return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
+        return {PrintOutcome::StartFailed, QCoreApplication::translate("Printing", "The document could not be finished.")};
     return {};
 }
 

@@ -30,7 +30,7 @@ NetworkExportDialog::NetworkExportDialog(AppState& state, const Platform& platfo
     blockFrequencies_ = blockSweepFrequencies(d);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        QStringLiteral("The chain without its load as a two-port: port 1 at the generator,\n"
+        QCoreApplication::translate("NetworkExportDialog", "The chain without its load as a two-port: port 1 at the generator,\n"
                        "port 2 at the load, referenced to Zo = %1 Ohm (version 1, RI).")
             .arg(QString::fromStdString(formatG(d.z0))),
         this));
