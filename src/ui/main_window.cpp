@@ -508,9 +508,10 @@ void MainWindow::updateTitle()
     static constexpr const char* prefix =
         QT_TRANSLATE_NOOP("MainWindow", "Zelvo-Chart, s-Plot - Mode    ");
     static_assert(std::string_view(prefix) == sPlotTitlePrefix);
-    setWindowTitle(set.loaded ? QCoreApplication::translate("MainWindow", prefix) +
-                                    QFile::decodeName(QByteArray::fromStdString(set.fileName))
-                              : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
+    setWindowTitle(set.loaded
+                       ? QCoreApplication::translate("MainWindow", prefix) +
+                             QFile::decodeName(QByteArray::fromStdString(set.fileName))
+                       : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
 }
 
 void MainWindow::refreshZo()

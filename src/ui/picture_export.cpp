@@ -298,16 +298,26 @@ namespace {
 const char* viewName(PictureView view)
 {
     switch (view) {
-    case PictureView::Chart: return QT_TRANSLATE_NOOP("PictureExport", "Chart");
-    case PictureView::Schematic: return QT_TRANSLATE_NOOP("PictureExport", "Schematic");
-    case PictureView::S11: return "S11";
-    case PictureView::S12: return "S12";
-    case PictureView::S21: return "S21";
-    case PictureView::S22: return "S22";
-    case PictureView::GainGraph: return QT_TRANSLATE_NOOP("PictureExport", "gain graph");
-    case PictureView::GainTable: return QT_TRANSLATE_NOOP("PictureExport", "gain table");
-    case PictureView::FileText: return QT_TRANSLATE_NOOP("PictureExport", "Touchstone file");
-    case PictureView::Response: return QT_TRANSLATE_NOOP("PictureExport", "frequency response");
+    case PictureView::Chart:
+        return QT_TRANSLATE_NOOP("PictureExport", "Chart");
+    case PictureView::Schematic:
+        return QT_TRANSLATE_NOOP("PictureExport", "Schematic");
+    case PictureView::S11:
+        return "S11";
+    case PictureView::S12:
+        return "S12";
+    case PictureView::S21:
+        return "S21";
+    case PictureView::S22:
+        return "S22";
+    case PictureView::GainGraph:
+        return QT_TRANSLATE_NOOP("PictureExport", "gain graph");
+    case PictureView::GainTable:
+        return QT_TRANSLATE_NOOP("PictureExport", "gain table");
+    case PictureView::FileText:
+        return QT_TRANSLATE_NOOP("PictureExport", "Touchstone file");
+    case PictureView::Response:
+        return QT_TRANSLATE_NOOP("PictureExport", "frequency response");
     }
     return "";
 }

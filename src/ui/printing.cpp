@@ -6,8 +6,8 @@
 #include "render/painter_canvas.h"
 #include "ui/messages.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -72,7 +72,8 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
 {
     const QString target = printer.outputFileName();
     if (target.isEmpty())
-        return {PrintOutcome::StartFailed, QCoreApplication::translate("Printing", "No output file was chosen.")};
+        return {PrintOutcome::StartFailed,
+                QCoreApplication::translate("Printing", "No output file was chosen.")};
     const std::string path = QFile::encodeName(target).toStdString();
     // Checked first, so that a long job is not drawn for a file it cannot
     // replace: the document cannot be started then.
@@ -96,7 +97,8 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
     if (!complete)
         return {PrintOutcome::Aborted, {}};
     if (!ended)
-        return {PrintOutcome::StartFailed, QCoreApplication::translate("Printing", "The document could not be finished.")};
+        return {PrintOutcome::StartFailed,
+                QCoreApplication::translate("Printing", "The document could not be finished.")};
     const QByteArray& bytes = buffer.data();
     std::string why;
     if (!writeFileReplacing(
@@ -125,9 +127,10 @@ QPrinter& printerOf(AppState& state)
 QString printerText(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString path = printer.outputFileName().isEmpty()
-                                 ? QCoreApplication::translate("Printing", "the file chosen when printing")
-                                 : QDir::toNativeSeparators(printer.outputFileName());
+        const QString path =
+            printer.outputFileName().isEmpty()
+                ? QCoreApplication::translate("Printing", "the file chosen when printing")
+                : QDir::toNativeSeparators(printer.outputFileName());
         return QCoreApplication::translate("Printing", "PDF file, Qt PDF at %1").arg(path);
     }
     const QPrinterInfo info(printer);
@@ -137,7 +140,8 @@ QString printerText(const QPrinter& printer)
     QString port = info.location();
     if (port.isEmpty())
         port = QCoreApplication::translate("Printing", "the print system");
-    return QCoreApplication::translate("Printing", "%1, %2 at %3", "printer name, driver, location").arg(printer.printerName(), driver, port);
+    return QCoreApplication::translate("Printing", "%1, %2 at %3", "printer name, driver, location")
+        .arg(printer.printerName(), driver, port);
 }
 
 PageFrame pageFrameOf(const QPrinter& printer)
@@ -168,7 +172,8 @@ PrintResult printPages(QPrinter& printer, const QString& documentName,
         return {PrintOutcome::Aborted, {}};
     }
     if (!painter.end())
-        return {PrintOutcome::StartFailed, QCoreApplication::translate("Printing", "The document could not be finished.")};
+        return {PrintOutcome::StartFailed,
+                QCoreApplication::translate("Printing", "The document could not be finished.")};
     return {};
 }
 

@@ -184,19 +184,38 @@ void applyToolboxTips(QWidget* toolbox)
         const char* text;
     };
     static constexpr Tip tips[] = {
-        {"seriesC", QT_TRANSLATE_NOOP("Tips", "Series capacitor: moves along a circle of constant resistance")},
-        {"seriesL", QT_TRANSLATE_NOOP("Tips", "Series inductor: moves along a circle of constant resistance")},
-        {"seriesR", QT_TRANSLATE_NOOP("Tips", "Series resistor: moves along an arc of constant reactance")},
-        {"seriesLine", QT_TRANSLATE_NOOP("Tips", "Series transmission line: turns about the line impedance")},
-        {"seriesRlc", QT_TRANSLATE_NOOP("Tips", "Series R, L and C: enters a resistor, inductor and capacitor by value")},
-        {"shuntC", QT_TRANSLATE_NOOP("Tips", "Shunt capacitor: moves along a circle of constant conductance")},
-        {"shuntL", QT_TRANSLATE_NOOP("Tips", "Shunt inductor: moves along a circle of constant conductance")},
-        {"shuntR", QT_TRANSLATE_NOOP("Tips", "Shunt resistor: moves along an arc of constant susceptance")},
-        {"shuntLine", QT_TRANSLATE_NOOP("Tips", "Shunt stub, short-circuited or open: moves along constant conductance")},
-        {"shuntRlc", QT_TRANSLATE_NOOP("Tips", "Shunt R, L and C: enters a resistor, inductor and capacitor by value")},
-        {"transformer", QT_TRANSLATE_NOOP("Tips", "Ideal transformer: scales the impedance by the turns ratio squared")},
-        {"block", QT_TRANSLATE_NOOP("Tips", "Two-port block: a measured transistor or part from a Touchstone file")},
-        {"dataPoint", QT_TRANSLATE_NOOP("Tips", "Data point: enters an impedance and its frequency, or picks one")},
+        {"seriesC", QT_TRANSLATE_NOOP(
+                        "Tips", "Series capacitor: moves along a circle of constant resistance")},
+        {"seriesL",
+         QT_TRANSLATE_NOOP("Tips", "Series inductor: moves along a circle of constant resistance")},
+        {"seriesR",
+         QT_TRANSLATE_NOOP("Tips", "Series resistor: moves along an arc of constant reactance")},
+        {"seriesLine",
+         QT_TRANSLATE_NOOP("Tips", "Series transmission line: turns about the line impedance")},
+        {"seriesRlc",
+         QT_TRANSLATE_NOOP(
+             "Tips", "Series R, L and C: enters a resistor, inductor and capacitor by value")},
+        {"shuntC", QT_TRANSLATE_NOOP(
+                       "Tips", "Shunt capacitor: moves along a circle of constant conductance")},
+        {"shuntL",
+         QT_TRANSLATE_NOOP("Tips", "Shunt inductor: moves along a circle of constant conductance")},
+        {"shuntR",
+         QT_TRANSLATE_NOOP("Tips", "Shunt resistor: moves along an arc of constant susceptance")},
+        {"shuntLine",
+         QT_TRANSLATE_NOOP(
+             "Tips", "Shunt stub, short-circuited or open: moves along constant conductance")},
+        {"shuntRlc",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Shunt R, L and C: enters a resistor, inductor and capacitor by value")},
+        {"transformer",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Ideal transformer: scales the impedance by the turns ratio squared")},
+        {"block",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Two-port block: a measured transistor or part from a Touchstone file")},
+        {"dataPoint",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Data point: enters an impedance and its frequency, or picks one")},
     };
     for (const Tip& t : tips)
         setTips(toolbox->findChild<QWidget*>(QString::fromLatin1(t.name)),
@@ -212,10 +231,14 @@ void applyReadoutTips(QWidget* parent)
     };
     static constexpr Tip tips[] = {
         {"readoutZ", "Z", QT_TRANSLATE_NOOP("Tips", "Impedance under the pointer, R + jX in ohm")},
-        {"readoutY", "Y", QT_TRANSLATE_NOOP("Tips", "Admittance under the pointer, G + jB in siemens")},
-        {"readoutR", "r", QT_TRANSLATE_NOOP("Tips", "Reflection coefficient under the pointer: magnitude / angle in degrees")},
+        {"readoutY", "Y",
+         QT_TRANSLATE_NOOP("Tips", "Admittance under the pointer, G + jB in siemens")},
+        {"readoutR", "r",
+         QT_TRANSLATE_NOOP(
+             "Tips", "Reflection coefficient under the pointer: magnitude / angle in degrees")},
         {"readoutQ", "Q", QT_TRANSLATE_NOOP("Tips", "Quality factor |X| / R under the pointer")},
-        {"readoutVswr", "VSWR", QT_TRANSLATE_NOOP("Tips", "Voltage standing wave ratio under the pointer")},
+        {"readoutVswr", "VSWR",
+         QT_TRANSLATE_NOOP("Tips", "Voltage standing wave ratio under the pointer")},
         {"readoutZo", "Zo", QT_TRANSLATE_NOOP("Tips", "Reference impedance of the chart, in ohm")},
         {"readoutRL", "RL", QT_TRANSLATE_NOOP("Tips", "Return loss under the pointer, in dB")},
     };

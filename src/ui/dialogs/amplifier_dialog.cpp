@@ -196,7 +196,8 @@ void AmplifierDialog::recompute()
     const FieldValue f = readField(frequency_->text());
     if (!f.isNumber() || !(f.value > 0.0)) {
         plan_ = DialogMessage{"The frequency must be a number above 0.", "", MessageIcon::Error};
-        device_->setText(translatedMessage(QString::fromStdString(std::get<DialogMessage>(plan_).text)));
+        device_->setText(
+            translatedMessage(QString::fromStdString(std::get<DialogMessage>(plan_).text)));
         preview();
         return;
     }
@@ -227,9 +228,12 @@ void AmplifierDialog::recompute()
             .arg(p.deltaMagnitude, 0, 'f', 3)
             .arg(p.stable ? QCoreApplication::translate("AmplifierDialog", "MAG") : QCoreApplication::translate("AmplifierDialog", "MSG"))
             .arg(p.maxGainDb ? QString::number(*p.maxGainDb, 'f', 2) : QStringLiteral("-"));
-    text += p.stable ? QCoreApplication::translate("AmplifierDialog", "Unconditionally stable: simultaneous conjugate match, ")
-                     : translatedMessage(QString::fromStdString(unstableText(p))) +
-                           QCoreApplication::translate("AmplifierDialog", "\nOn the %1 dB gain circle: ").arg(p.gainDb, 0, 'f', 2);
+    text += p.stable
+                ? QCoreApplication::translate(
+                      "AmplifierDialog", "Unconditionally stable: simultaneous conjugate match, ")
+                : translatedMessage(QString::fromStdString(unstableText(p))) +
+                      QCoreApplication::translate("AmplifierDialog", "\nOn the %1 dB gain circle: ")
+                          .arg(p.gainDb, 0, 'f', 2);
     text += QCoreApplication::translate("AmplifierDialog", "Gamma S = %1, Gamma L = %2 (against %3 Ohm)")
                 .arg(gammaText(p.terminations.gammaSource), gammaText(p.terminations.gammaLoad))
                 .arg(p.deviceZ0, 0, 'f', 1);

@@ -66,7 +66,8 @@ QString kindName(ElementKind k)
     case ElementKind::None:
         break;
     }
-    return QCoreApplication::translate("ElementValueDialog", "element", "an element of unknown kind");
+    return QCoreApplication::translate("ElementValueDialog", "element",
+                                       "an element of unknown kind");
 }
 
 // The main field: C, L, R (also of an RLC group), or a line length or ratio.
@@ -138,7 +139,8 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
             QStringLiteral("%1 (%2)")
                 .arg(seriesTolerance(d.partSeries) * 100.0)
                 .arg(QString::fromLatin1(seriesName(d.partSeries))));
-        auto* label = new QLabel(QCoreApplication::translate("ElementValueDialog", "&Tolerance:"), this);
+        auto* label =
+            new QLabel(QCoreApplication::translate("ElementValueDialog", "&Tolerance:"), this);
         label->setBuddy(tolerance_);
         grid_->addWidget(label, rows_, 0);
         grid_->addWidget(tolerance_, rows_, 1);

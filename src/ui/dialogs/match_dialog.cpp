@@ -150,7 +150,8 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     lineRow->addWidget(lineLabel);
     lineRow->addWidget(lineImpedance_);
     lineRow->addSpacing(24);
-    standard_ = new QCheckBox(QCoreApplication::translate("MatchDialog", "Standard &values of series"), this);
+    standard_ = new QCheckBox(
+        QCoreApplication::translate("MatchDialog", "Standard &values of series"), this);
     standard_->setObjectName(QStringLiteral("standardValues"));
     series_ = seriesCombo(this, state.design.partSeries);
     series_->setObjectName(QStringLiteral("series"));

@@ -362,8 +362,9 @@ void ResponsePrintDialog::accept()
     job.documentName = QCoreApplication::translate("PrintDialog", "Frequency response ") + path;
     job.shownName = path;
     job.pdfSource = d.fileName;
-    const std::string title =
-        QCoreApplication::translate("PrintDialog", "Frequency response: %1").arg(path).toStdString();
+    const std::string title = QCoreApplication::translate("PrintDialog", "Frequency response: %1")
+                                  .arg(path)
+                                  .toStdString();
     job.pages = [this, title](const AbortCheck&) { return responsePrintPages(graph_, title); };
     job.startFailedText = QCoreApplication::translate("PrintDialog", "Could not initialize printer");
     if (runJob(state_, platform_, this, body_, job))

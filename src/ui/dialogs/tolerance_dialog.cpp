@@ -8,9 +8,9 @@
 #include "ui/element_label.h"
 #include "ui/messages.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -63,8 +63,9 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     law_->setObjectName(QStringLiteral("law"));
     law_->addItem(QCoreApplication::translate("ToleranceDialog", "Uniform within the tolerance"));
     law_->addItem(QCoreApplication::translate("ToleranceDialog", "Gaussian, 3 sigma = tolerance"));
-    law_->setToolTip(QCoreApplication::translate("ToleranceDialog", "Gaussian: the tolerance is three standard deviations; a draw "
-                                    "beyond it is drawn again"));
+    law_->setToolTip(QCoreApplication::translate(
+        "ToleranceDialog", "Gaussian: the tolerance is three standard deviations; a draw "
+                           "beyond it is drawn again"));
     law_->setCurrentIndex(m.toleranceGaussian ? 1 : 0);
     add(QCoreApplication::translate("ToleranceDialog", "&Spread"), law_);
     samples_ = new QSpinBox(this);
@@ -77,18 +78,23 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     seed_->setObjectName(QStringLiteral("seed"));
     seed_->setRange(0, 999999);
     seed_->setValue(m.toleranceSeed);
-    seed_->setToolTip(QCoreApplication::translate("ToleranceDialog", "The same seed gives the same samples"));
+    seed_->setToolTip(
+        QCoreApplication::translate("ToleranceDialog", "The same seed gives the same samples"));
     add(QCoreApplication::translate("ToleranceDialog", "S&eed"), seed_);
     target_ = numberField(QStringLiteral("target"));
     target_->setText(fixed(m.toleranceTargetDb, 1));
-    add(QCoreApplication::translate("ToleranceDialog", "&Target return loss"), target_, QStringLiteral("dB"));
+    add(QCoreApplication::translate("ToleranceDialog", "&Target return loss"), target_,
+        QStringLiteral("dB"));
     series_ = seriesCombo(this, state.design.partSeries);
     series_->setObjectName(QStringLiteral("series"));
-    series_->setToolTip(QCoreApplication::translate("ToleranceDialog", "The series whose tolerance a part without one of its own "
-                                       "has; kept in the design"));
+    series_->setToolTip(QCoreApplication::translate(
+        "ToleranceDialog", "The series whose tolerance a part without one of its own "
+                           "has; kept in the design"));
     add(QCoreApplication::translate("ToleranceDialog", "&Part series"), series_);
     column->addLayout(grid);
-    follow_ = new QCheckBox(QCoreApplication::translate("ToleranceDialog", "&Follow changes of the design (live tuning)"), this);
+    follow_ = new QCheckBox(QCoreApplication::translate(
+                                "ToleranceDialog", "&Follow changes of the design (live tuning)"),
+                            this);
     follow_->setObjectName(QStringLiteral("follow"));
     follow_->setChecked(true);
     column->addWidget(follow_);
@@ -99,19 +105,24 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     column->addWidget(summary_);
     table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("parts"));
-    table_->setHorizontalHeaderLabels({QCoreApplication::translate("ToleranceDialog", "Element"), QCoreApplication::translate("ToleranceDialog", "Value"),
-                                       QCoreApplication::translate("ToleranceDialog", "Tolerance"), QCoreApplication::translate("ToleranceDialog", "Worst sample"),
-                                       QCoreApplication::translate("ToleranceDialog", "RL drop")});
+    table_->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("ToleranceDialog", "Element"),
+         QCoreApplication::translate("ToleranceDialog", "Value"),
+         QCoreApplication::translate("ToleranceDialog", "Tolerance"),
+         QCoreApplication::translate("ToleranceDialog", "Worst sample"),
+         QCoreApplication::translate("ToleranceDialog", "RL drop")});
     table_->horizontalHeaderItem(ColumnSensitivity)
-        ->setToolTip(QCoreApplication::translate("ToleranceDialog", "How much the worst return loss drops with this part alone at "
-                                    "the worse end of its tolerance"));
+        ->setToolTip(QCoreApplication::translate(
+            "ToleranceDialog", "How much the worst return loss drops with this part alone at "
+                               "the worse end of its tolerance"));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setMinimumSize(440, 150);
     column->addWidget(table_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* go = buttons->addButton(QCoreApplication::translate("ToleranceDialog", "&Run"), QDialogButtonBox::ActionRole);
+    QPushButton* go = buttons->addButton(QCoreApplication::translate("ToleranceDialog", "&Run"),
+                                         QDialogButtonBox::ActionRole);
     go->setObjectName(QStringLiteral("run"));
     go->setDefault(true);
     column->addWidget(buttons);
@@ -173,8 +184,10 @@ void ToleranceDialog::followDesign()
                         std::max(1, d.elementCount);
     if (work > toleranceQuickWork) {
         ranOn_ = now;
-        summary_->setText(summary_->text() +
-                          QCoreApplication::translate("ToleranceDialog", "\nThe design has changed: Run to see its spread."));
+        summary_->setText(
+            summary_->text() +
+            QCoreApplication::translate("ToleranceDialog",
+                                        "\nThe design has changed: Run to see its spread."));
         return;
     }
     const FieldValue t = readField(target_->text());
@@ -236,9 +249,11 @@ bool ToleranceDialog::run()
     std::unique_ptr<QProgressDialog> progress;
     std::function<bool(int, int)> report = progressOverride;
     if (!report && work > toleranceQuickWork) {
-        progress = std::make_unique<QProgressDialog>(QCoreApplication::translate("ToleranceDialog", "Sampling the tolerances..."),
-                                                     QCoreApplication::translate("ToleranceDialog", "Cancel"), 0, setup.samples, this);
-        progress->setWindowTitle(QCoreApplication::translate("ToleranceDialog", "Tolerance analysis"));
+        progress = std::make_unique<QProgressDialog>(
+            QCoreApplication::translate("ToleranceDialog", "Sampling the tolerances..."),
+            QCoreApplication::translate("ToleranceDialog", "Cancel"), 0, setup.samples, this);
+        progress->setWindowTitle(
+            QCoreApplication::translate("ToleranceDialog", "Tolerance analysis"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(200);
         report = [&progress](int done, int total) {
@@ -274,13 +289,16 @@ void ToleranceDialog::showResult()
     const ToleranceResult& r = result_;
     const std::span<const Element> chain = designChain(d);
     QString text =
-        QCoreApplication::translate("ToleranceDialog", "Yield: %1 %  (%2 of %3 samples reach %4 dB at every data point)")
+        QCoreApplication::translate(
+            "ToleranceDialog", "Yield: %1 %  (%2 of %3 samples reach %4 dB at every data point)")
             .arg(r.yield * 100.0, 0, 'f', 1)
             .arg(r.passing)
             .arg(r.samples)
             .arg(state_.memory.toleranceTargetDb, 0, 'f', 1);
-    text += QCoreApplication::translate("ToleranceDialog", "\nWorst return loss: %1 dB with the values as they are, %2 dB in the "
-                           "worst sample (no. %3)")
+    text += QCoreApplication::translate(
+                "ToleranceDialog",
+                "\nWorst return loss: %1 dB with the values as they are, %2 dB in the "
+                "worst sample (no. %3)")
                 .arg(r.nominalWorstDb, 0, 'f', 2)
                 .arg(r.worstDb, 0, 'f', 2)
                 .arg(r.worstSample + 1);
@@ -289,10 +307,12 @@ void ToleranceDialog::showResult()
                     .arg(elementLabel(chain[static_cast<std::size_t>(r.mostSensitive)],
                                       r.mostSensitive));
     if (static_cast<int>(points_.size()) < d.dataPointCount)
-        text += QCoreApplication::translate("ToleranceDialog", "\n%1 data point(s) outside a block's range left out")
+        text += QCoreApplication::translate("ToleranceDialog",
+                                            "\n%1 data point(s) outside a block's range left out")
                     .arg(d.dataPointCount - static_cast<int>(points_.size()));
     if (r.cancelled)
-        text += QCoreApplication::translate("ToleranceDialog", "\nCancelled: the figures are those of the samples done.");
+        text += QCoreApplication::translate(
+            "ToleranceDialog", "\nCancelled: the figures are those of the samples done.");
     summary_->setText(text);
 
     table_->setRowCount(0);
