@@ -2481,7 +2481,7 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
     <message>
         <source>PDF file, Qt PDF at %1</source>
-        <translation>PDF 文件，Qt PDF，位于 %1</translation>
+        <translation>PDF 文件，Qt PDF，输出到%1</translation>
     </message>
     <message>
         <source>the print system</source>
