@@ -82,14 +82,16 @@ std::variant<AmplifierDevice, DialogMessage> amplifierDevice(const Design& d,
 
 std::string unstableText(const AmplifierPlan& p)
 {
-    std::string t = printfString("The device is potentially unstable at %sHz: K = %.3f, "
-                                 "|delta| = %.3f.\nNo simultaneous conjugate match exists.",
-                                 formatFrequency(p.f, 3).c_str(), p.k, p.deltaMagnitude);
+    // Each case one whole sentence pattern, so that it is translated whole.
+    const std::string f = formatFrequency(p.f, 3);
     if (p.maxGainDb)
-        t += printfString(" Choose a gain below MSG = %.2f dB: the networks then keep both "
-                          "ports on the stable side.",
-                          *p.maxGainDb);
-    return t;
+        return printfString("The device is potentially unstable at %sHz: K = %.3f, |delta| = "
+                            "%.3f.\nNo simultaneous conjugate match exists. Choose a gain below "
+                            "MSG = %.2f dB: the networks then keep both ports on the stable side.",
+                            f.c_str(), p.k, p.deltaMagnitude, *p.maxGainDb);
+    return printfString("The device is potentially unstable at %sHz: K = %.3f, |delta| = "
+                        "%.3f.\nNo simultaneous conjugate match exists.",
+                        f.c_str(), p.k, p.deltaMagnitude);
 }
 
 std::variant<AmplifierPlan, DialogMessage>

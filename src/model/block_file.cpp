@@ -37,9 +37,9 @@ BlockLoad blockFromText(std::string text, std::string name)
     for (int i = 0; i < n && static_cast<std::size_t>(i) < set.exact.size(); ++i) {
         const double f = set.points[static_cast<std::size_t>(i)].frequency * unit;
         if (!std::isfinite(f) || f < 0.0 || (!b->f.empty() && f <= b->f.back()))
-            return blockMessage("The frequencies of a two-port block must rise from line to "
-                                "line;\n\rthis file's do not at " +
-                                formatSi(f, 3) + "Hz.");
+            return blockMessage(printfString("The frequencies of a two-port block must rise from "
+                                             "line to line;\n\rthis file's do not at %sHz.",
+                                             formatSi(f, 3).c_str()));
         b->f.push_back(f);
         b->s.push_back(set.exact[static_cast<std::size_t>(i)]);
     }
@@ -60,7 +60,7 @@ BlockLoad loadBlockFile(const std::string& path)
 {
     const std::optional<std::string> bytes = readWholeFile(path);
     if (!bytes)
-        return blockMessage("Error while opening file '" + path + "'");
+        return blockMessage(printfString("Error while opening file '%s'", path.c_str()));
     return blockFromText(*bytes, std::filesystem::path(path).filename().string());
 }
 

@@ -141,10 +141,12 @@ BandProblem makeBandProblem(const LoadSamples& s, const BandRequest& r)
         return out;
     }
     if (s.frequencies.empty() || r.f1 < s.frequencies.front() || r.f2 > s.frequencies.back()) {
-        out.problem = "The band must lie within the load's frequencies" +
-                      (s.frequencies.empty() ? std::string(".")
-                                             : ", " + hertz(s.frequencies.front()) + " to " +
-                                                   hertz(s.frequencies.back()) + ".");
+        out.problem =
+            s.frequencies.empty()
+                ? std::string("The band must lie within the load's frequencies.")
+                : printfString("The band must lie within the load's frequencies, %s to %s.",
+                               hertz(s.frequencies.front()).c_str(),
+                               hertz(s.frequencies.back()).c_str());
         return out;
     }
     if (!(r.weight1 > 0.0) || !(r.weight2 > 0.0) || !std::isfinite(r.weight1) ||

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/circle_dialogs.h"
 
+#include "core/format.h"
 #include "core/number_text.h"
 #include "core/twoport.h"
 #include "model/value_rules.h"
@@ -182,9 +183,10 @@ std::optional<DialogMessage> gainExceedsMaximum(float p, float gmax)
 {
     if (!(p > gmax))
         return std::nullopt;
-    return DialogMessage{"Desired power gain of P = " + fixedText(p, 1)
-                             + "dB is bigger than max. possible power gain\n\rof Gmax = "
-                             + fixedText(gmax, 1) + ". Impossible to show const. gain circle.",
+    return DialogMessage{printfString("Desired power gain of P = %sdB is bigger than max. "
+                                      "possible power gain\n\rof Gmax = %s. Impossible to show "
+                                      "const. gain circle.",
+                                      fixedText(p, 1).c_str(), fixedText(gmax, 1).c_str()),
                          "ERROR", MessageIcon::Error};
 }
 

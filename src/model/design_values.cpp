@@ -36,9 +36,9 @@ std::string rangeWords(const Range& r)
     // The smallest positive double is how "> 0" is written in the tuning ranges.
     const bool positive =
         (r.lowOpen && r.low == 0.0) || r.low == std::numeric_limits<double>::denorm_min();
-    std::string words = positive ? "> 0" : (r.lowOpen ? "> " : ">= ") + printfString("%G", r.low);
+    std::string words = positive ? "> 0" : printfString(r.lowOpen ? "> %G" : ">= %G", r.low);
     if (r.high < std::numeric_limits<double>::max())
-        words += " and <= " + printfString("%G", r.high);
+        words = printfString("%s and <= %G", words.c_str(), r.high);
     return words;
 }
 
@@ -55,41 +55,39 @@ class Checker {
     void range(const char* key, double v, const Range& r)
     {
         if (!problem_ && !inside(v, r))
-            report(key, v, "is outside the accepted range (" + rangeWords(r) + ")");
+            outside(key, v, r);
     }
     void accepted(const char* key, double v, bool ok, const Range& r)
     {
         if (!problem_ && !ok)
-            report(key, v, "is outside the accepted range (" + rangeWords(r) + ")");
+            outside(key, v, r);
     }
     void finite(const char* key, double v)
     {
         if (!problem_ && !std::isfinite(v))
-            report(key, v, "is not a finite number");
+            fail(key, printfString("%G is not a finite number", v));
     }
     void modulus(const char* key, double re, double im, double limit)
     {
         const double m = std::hypot(re, im);
         if (!problem_ && !(m <= limit * (1.0 + fileRounding)))
-            report(key, m,
-                   "is outside the accepted range (modulus <= " + printfString("%G", limit) + ")");
+            fail(key, printfString("%G is outside the accepted range (modulus <= %G)", m, limit));
     }
     void fail(const char* key, const std::string& why)
     {
         if (problem_)
             return;
-        problem_ = name_ + ", key \"" + key + "\"";
-        if (index_ >= 0)
-            *problem_ += " (index " + std::to_string(index_) + ")";
-        *problem_ += ": " + why;
+        problem_ = index_ >= 0 ? printfString("%s, key \"%s\" (index %d): %s", name_.c_str(), key,
+                                              index_, why.c_str())
+                               : printfString("%s, key \"%s\": %s", name_.c_str(), key, why.c_str());
     }
 
     std::optional<std::string> take() { return std::move(problem_); }
 
   private:
-    void report(const char* key, double v, const std::string& what)
+    void outside(const char* key, double v, const Range& r)
     {
-        fail(key, printfString("%G", v) + " " + what);
+        fail(key, printfString("%G is outside the accepted range (%s)", v, rangeWords(r).c_str()));
     }
 
     std::string name_;
@@ -97,10 +95,6 @@ class Checker {
     std::optional<std::string> problem_;
 };
 
-std::string numbered(const char* what, int i)
-{
-    return std::string(what) + " " + std::to_string(i + 1);
-}
 
 void checkElement(Checker& c, const Element& e)
 {
@@ -155,7 +149,7 @@ std::optional<std::string> designValueProblem(const Design& d)
     const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
     for (int i = 0; i < points; ++i) {
         const DataPoint& p = d.dataPoints[static_cast<std::size_t>(i)];
-        c.item(numbered("Data point", i), i);
+        c.item(printfString("Data point %d", i + 1), i);
         c.finite("R", p.r);
         c.finite("X", p.x);
         c.accepted("F", p.f, pointFrequencyAccepted(p.f), {0.0, maxPointFrequency, true});
@@ -166,32 +160,32 @@ std::optional<std::string> designValueProblem(const Design& d)
     }
     const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
     for (int i = 0; i < elements; ++i) {
-        c.item(numbered("Element", i), i);
+        c.item(printfString("Element %d", i + 1), i);
         checkElement(c, d.elements[static_cast<std::size_t>(i)]);
     }
     for (int i = 0; i < std::clamp(d.qCount, 0, Design::qCapacity); ++i) {
         const float q = d.qCircles[static_cast<std::size_t>(i)];
-        c.item(numbered("Q contour", i), i);
+        c.item(printfString("Q contour %d", i + 1), i);
         c.accepted("Q", q, qContourAccepted(q), {qContourMin, qContourMax});
     }
     for (int i = 0; i < std::clamp(d.vswrCount, 0, Design::vswrCapacity); ++i) {
         const float v = d.vswrCircles[static_cast<std::size_t>(i)];
-        c.item(numbered("VSWR contour", i), i);
+        c.item(printfString("VSWR contour %d", i + 1), i);
         c.accepted("VSWR", v, vswrContourAccepted(v), {vswrContourMin, vswrContourMax});
     }
     for (int i = 0; i < std::clamp(d.stabilityCount, 0, Design::stabilityCapacity); ++i) {
-        c.item(numbered("Stability circle", i), i);
+        c.item(printfString("Stability circle %d", i + 1), i);
         checkSParams(c, d.stabilityCircles[static_cast<std::size_t>(i)].s);
     }
     for (int i = 0; i < std::clamp(d.gainCount, 0, Design::gainCapacity); ++i) {
         const GainCircleRecord& g = d.gainCircles[static_cast<std::size_t>(i)];
-        c.item(numbered("Gain circle", i), i);
+        c.item(printfString("Gain circle %d", i + 1), i);
         c.accepted("P", g.p, gainDecibelsAccepted(g.p), {-maxDecibels, maxDecibels});
         checkSParams(c, g.s);
     }
     for (int i = 0; i < std::clamp(d.noiseCount, 0, Design::noiseCapacity); ++i) {
         const NoiseCircleRecord& n = d.noiseCircles[static_cast<std::size_t>(i)];
-        c.item(numbered("Noise circle", i), i);
+        c.item(printfString("Noise circle %d", i + 1), i);
         c.range("NFMIN", n.nfMin, {0.0, maxDecibels, true});
         c.modulus("RNF_MIN", n.gammaOpt.re, n.gammaOpt.im, 1.0);
         // Typed in ohm, rn is stored normalised by Zo, which may be the

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/file_io.h"
 
+#include "core/format.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -233,7 +235,7 @@ FileBytes readRegularFile(const std::string& path, std::size_t limit)
         return failed(ReadFailure::CannotOpen, "Not a regular file");
     const auto tooLarge = [&] {
         return failed(ReadFailure::TooLarge,
-                      "The file is larger than " + std::to_string(limit) + " bytes");
+                      printfString("The file is larger than %zu bytes", limit));
     };
     if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > limit)
         return tooLarge();

@@ -212,15 +212,20 @@ std::optional<DialogMessage> netlistBlockRefusal(const Design& d, bool spice)
         const Element& e = d.elements[static_cast<std::size_t>(i)];
         if (e.kind != ElementKind::Block)
             continue;
+        const char* name = e.block ? e.block->name.c_str() : "";
         return DialogMessage{
-            printfString("Element %d, the two-port block '", i + 1) +
-                (e.block ? e.block->name : std::string()) +
-                (spice ? "', cannot be written:\n\rngspice has no element for measured "
-                         "S-parameters."
-                       : "', cannot be written:\n\rthe netlist has no element for measured "
-                         "S-parameters.") +
-                "\n\rExport the network as a Touchstone file instead (File > Export\n\r"
-                "network as Touchstone..., or zelvo touchstone): simulators can use it.",
+            spice ? printfString("Element %d, the two-port block '%s', cannot be written:\n\r"
+                                 "ngspice has no element for measured S-parameters.\n\rExport "
+                                 "the network as a Touchstone file instead (File > Export\n\r"
+                                 "network as Touchstone..., or zelvo touchstone): simulators can "
+                                 "use it.",
+                                 i + 1, name)
+                  : printfString("Element %d, the two-port block '%s', cannot be written:\n\r"
+                                 "the netlist has no element for measured S-parameters.\n\r"
+                                 "Export the network as a Touchstone file instead (File > "
+                                 "Export\n\rnetwork as Touchstone..., or zelvo touchstone): "
+                                 "simulators can use it.",
+                                 i + 1, name),
             "", MessageIcon::Exclamation};
     }
     return std::nullopt;

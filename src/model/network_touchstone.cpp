@@ -187,19 +187,22 @@ NetworkExportResult writeNetworkTouchstone(const Design& d, std::span<const doub
     const NetworkTouchstone file = networkTouchstone(d, f);
     if (file.written == 0)
         return {false,
-                {"Nothing was exported: at none of the sweep's frequencies does\n\r" +
-                     blocksMissing(chainOf(d), f) + " have a value.",
+                {printfString("Nothing was exported: at none of the sweep's frequencies "
+                              "does\n\r%s have a value.",
+                              blocksMissing(chainOf(d), f).c_str()),
                  "", MessageIcon::Exclamation}};
     std::string why;
     if (!writeFileReplacing(path, file.text, &why))
-        return {false, withReason({"Error while writing file '" + path + "'", "",
+        return {false, withReason({printfString("Error while writing file '%s'", path.c_str()), "",
                                    MessageIcon::Exclamation},
                                   why)};
-    std::string done = printfString("Network exported to '%s': %d frequencies", path.c_str(),
-                                    file.written);
-    if (file.leftOut > 0)
-        done += printfString(",\n\r%d left out where a block has no value", file.leftOut);
-    return {true, {done + ".", "", MessageIcon::Information, MessageButtons::Ok, false}};
+    const std::string done =
+        file.leftOut > 0 ? printfString("Network exported to '%s': %d frequencies,\n\r%d left out "
+                                        "where a block has no value.",
+                                        path.c_str(), file.written, file.leftOut)
+                         : printfString("Network exported to '%s': %d frequencies.", path.c_str(),
+                                        file.written);
+    return {true, {done, "", MessageIcon::Information, MessageButtons::Ok, false}};
 }
 
 } // namespace zelvo

@@ -142,7 +142,7 @@ OnePortRead refuseLine(std::string_view text, int number, const std::string& why
     std::string shown(trimmed(line).substr(0, 80));
     if (trimmed(line).size() > shown.size())
         shown += "...";
-    return {std::nullopt, "Line " + std::to_string(number) + ": '" + shown + "'\n\r" + why};
+    return {std::nullopt, printfString("Line %d: '%s'\n\r%s", number, shown.c_str(), why.c_str())};
 }
 
 constexpr const char* referenceRangeText =
@@ -180,12 +180,13 @@ OnePortRead readOnePortText(std::string_view text)
                 keywords = sawVersion = true;
             firstContent = false;
             if (!keywords)
-                return fail("Line " + std::to_string(lineNumber) + ": a keyword in a file without "
-                            "[Version].");
+                return fail(
+                    printfString("Line %d: a keyword in a file without [Version].", lineNumber));
             if (keyword == "NUMBER OF PORTS") {
                 std::vector<double> n;
                 if (!numbersOf(rest, n) || n.size() != 1 || n[0] != 1)
-                    return fail("Not a one-port file: [Number of Ports] is " + trimmed(rest) + ".");
+                    return fail(printfString("Not a one-port file: [Number of Ports] is %s.",
+                                             trimmed(rest).c_str()));
             } else if (keyword == "REFERENCE") {
                 std::vector<double> n;
                 if (!numbersOf(rest, n) || n.size() != 1 || !referenceAccepted(n[0]))
@@ -212,8 +213,9 @@ OnePortRead readOnePortText(std::string_view text)
                 option.reference = keptReference;
             sawOption = true;
             if (option.parameter != 'S')
-                return fail(std::string("The file holds ") + option.parameter
-                            + "-parameters; only S-parameters can be imported.");
+                return fail(printfString(
+                    "The file holds %c-parameters; only S-parameters can be imported.",
+                    option.parameter));
             continue;
         }
         if (keywords && !inData)
@@ -222,12 +224,11 @@ OnePortRead readOnePortText(std::string_view text)
             return fail("The option line (# GHz S MA R 50) is missing before the data.");
         const std::size_t before = pending.size();
         if (!numbersOf(line, pending))
-            return fail("Line " + std::to_string(lineNumber) + " holds something other than "
-                        "numbers.");
+            return fail(printfString("Line %d holds something other than numbers.", lineNumber));
         if (!keywords && pending.size() - before != 3)
-            return fail("Line " + std::to_string(lineNumber) + " holds "
-                        + std::to_string(pending.size() - before)
-                        + " numbers; a one-port line has 3 (frequency and S11).");
+            return fail(printfString(
+                "Line %d holds %zu numbers; a one-port line has 3 (frequency and S11).",
+                lineNumber, pending.size() - before));
         for (std::size_t k = 0; k + 3 <= pending.size(); k += 3) {
             const double a = pending[k + 1], b = pending[k + 2];
             OnePortPoint p;
@@ -274,7 +275,9 @@ OnePortRead loadOnePortFile(const std::string& path)
     const std::optional<std::string> bytes = readWholeFile(path, &why);
     if (!bytes)
         return {std::nullopt,
-                withReason({"Error while opening file '" + path + "'", "", MessageIcon::Error}, why)
+                withReason({printfString("Error while opening file '%s'", path.c_str()), "",
+                            MessageIcon::Error},
+                           why)
                     .text};
     OnePortRead r = readOnePortText(*bytes);
     if (r.data)

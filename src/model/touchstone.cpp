@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/touchstone.h"
 
+#include "core/format.h"
 #include "core/number_parse.h"
 #include "core/number_text.h"
 #include "core/twoport.h"
@@ -107,7 +108,8 @@ constexpr const char* referenceMessage = "[Reference] needs one positive impedan
 
 std::string portCountMessage(const std::string& ports)
 {
-    return "The file describes " + ports + " ports; only two-port files can be read here.";
+    return printfString("The file describes %s ports; only two-port files can be read here.",
+                        ports.c_str());
 }
 
 // The port count a version 1 file's name gives (".s4p" 4, ".S1P" 1); 0 for
@@ -511,7 +513,7 @@ struct KeywordReader {
         }
         if (k.keyword == "VERSION") {
             if (value.empty() || value[0] != '2')
-                return fail("Touchstone version '" + value + "' cannot be read.");
+                return fail(printfString("Touchstone version '%s' cannot be read.", value.c_str()));
         } else if (k.keyword == "NUMBER OF PORTS") {
             std::vector<double> n;
             if (!numbersOf(value, n) || n.size() != 1)
@@ -531,7 +533,8 @@ struct KeywordReader {
         } else if (k.keyword == "NUMBER OF FREQUENCIES" || k.keyword == "NUMBER OF NOISE FREQUENCIES") {
             std::vector<double> n;
             if (!numbersOf(value, n) || n.size() != 1 || n[0] < 0 || n[0] != std::floor(n[0]))
-                return fail("A frequency count needs a whole number: '" + value + "'.");
+                return fail(
+                    printfString("A frequency count needs a whole number: '%s'.", value.c_str()));
             (k.keyword == "NUMBER OF FREQUENCIES" ? declaredFrequencies : declaredNoise) =
                 static_cast<long>(std::min(n[0], 2e9));
         } else if (k.keyword == "REFERENCE") {
@@ -587,8 +590,9 @@ struct KeywordReader {
 
     std::string incompleteMessage() const
     {
-        return "The network data end inside the values of a frequency (each needs "
-               + std::to_string(valuesPerPoint()) + " numbers).";
+        return printfString(
+            "The network data end inside the values of a frequency (each needs %zu numbers).",
+            valuesPerPoint());
     }
 
     bool numbers(std::string_view line)
@@ -615,7 +619,8 @@ struct KeywordReader {
 
     static std::string notNumbers(std::string_view line)
     {
-        return "Line '" + std::string(line.substr(0, 60)) + "' holds something other than numbers.";
+        return printfString("Line '%s' holds something other than numbers.",
+                            std::string(line.substr(0, 60)).c_str());
     }
 
     // One value of the network or noise data; a point once it has them all.
@@ -693,8 +698,8 @@ struct KeywordReader {
                     return fail("The option line (# ...) must precede [Network Data].");
                 // A bare "#" is valid: every field has its default.
                 if (const char p = optionParameter(line.substr(i + 1)); p != 'S')
-                    return fail(std::string("The file holds ") + p
-                                + "-parameters; only S-parameters can be read.");
+                    return fail(printfString(
+                        "The file holds %c-parameters; only S-parameters can be read.", p));
                 applyOptionLine(options, line.substr(i + 1));
                 set.freqExponent = options.freqExponent;
                 set.formatCode = options.formatCode;
@@ -714,27 +719,28 @@ struct KeywordReader {
             if (references.size() != 2)
                 return fail(referenceMessage);
             if (references[0] != references[1])
-                return fail("The ports have different reference impedances ("
-                            + fixedText(references[0], 1) + " and " + fixedText(references[1], 1)
-                            + " ohm); only a common one can be used.");
+                return fail(printfString("The ports have different reference impedances (%s "
+                                         "and %s ohm); only a common one can be used.",
+                                         fixedText(references[0], 1).c_str(),
+                                         fixedText(references[1], 1).c_str()));
         }
         options.reference = reference();
         set.referenceImpedance = options.reference;
         if (declaredFrequencies >= 0 && declaredFrequencies != set.pointCount)
-            return fail("[Number of Frequencies] says " + std::to_string(declaredFrequencies)
-                        + ", but the file holds " + std::to_string(set.pointCount) + ".");
+            return fail(printfString("[Number of Frequencies] says %ld, but the file holds %d.",
+                                     declaredFrequencies, set.pointCount));
         if (declaredNoise >= 0 && declaredNoise != set.noiseCount)
-            return fail("[Number of Noise Frequencies] says " + std::to_string(declaredNoise)
-                        + ", but the file holds " + std::to_string(set.noiseCount) + ".");
+            return fail(printfString("[Number of Noise Frequencies] says %ld, but the file holds %d.",
+                                     declaredNoise, set.noiseCount));
         return set.pointCount > 0;
     }
 };
 
 double toDb(double linear) { return linear > 0.0 ? 10.0 * std::log10(linear) : notComputed; }
 
-DialogMessage fileMessage(const char* prefix, const std::string& path)
+DialogMessage fileMessage(const char* format, const std::string& path)
 {
-    return {prefix + path + "'", "", MessageIcon::Error};
+    return {printfString(format, path.c_str()), "", MessageIcon::Error};
 }
 
 } // namespace
@@ -821,10 +827,10 @@ LoadResult loadTouchstoneFile(SParamSet& set, const std::string& path)
     FileBytes file = readRegularFile(path);
     if (file.failure == ReadFailure::TooLarge)
         return {LoadStatus::OutOfMemory,
-                withReason(fileMessage("Too few memory to open file '", path), file.why)};
+                withReason(fileMessage("Too few memory to open file '%s'", path), file.why)};
     if (!file.bytes)
         return {LoadStatus::OpenFailed,
-                withReason(fileMessage("Error while opening file '", path), file.why)};
+                withReason(fileMessage("Error while opening file '%s'", path), file.why)};
     set.sourceText = std::move(*file.bytes);
     std::string problem;
     if (!readTouchstone(set, &problem))

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Zelvo developers
 #include "model/twoport_export.h"
 
+#include "core/format.h"
 #include "core/number_text.h"
 #include "model/file_io.h"
 
@@ -105,26 +106,26 @@ ExportTexts exportTexts(ParameterKind kind)
     ExportTexts t;
     t.filterName = x + "-Parameter-Files (*." + x + "2P)";
     t.filterPattern = "*." + x + "2P";
-    t.dialogTitle = "Filename of " + x + "-Parameter-File to save";
+    t.dialogTitle = printfString("Filename of %c-Parameter-File to save", letterOf(kind));
     t.defaultExtension = x + "2P";
     return t;
 }
 
 DialogMessage exportOpenFailedMessage(const std::string& path)
 {
-    return {"Error while opening file '" + path + "'", "", MessageIcon::Exclamation,
+    return {printfString("Error while opening file '%s'", path.c_str()), "", MessageIcon::Exclamation,
             MessageButtons::OkCancel};
 }
 
 DialogMessage exportWriteFailedMessage(const std::string& path)
 {
-    return {"Error while writing file '" + path + "'", "", MessageIcon::Exclamation,
+    return {printfString("Error while writing file '%s'", path.c_str()), "", MessageIcon::Exclamation,
             MessageButtons::OkCancel};
 }
 
 DialogMessage exportCreatedMessage(ParameterKind kind, const std::string& path)
 {
-    return {std::string(1, letterOf(kind)) + "-parameter-file '" + path + "' created", "",
+    return {printfString("%c-parameter-file '%s' created", letterOf(kind), path.c_str()), "",
             MessageIcon::Information, MessageButtons::OkCancel};
 }
 

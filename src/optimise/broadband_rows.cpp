@@ -92,19 +92,33 @@ std::string limitText(const BroadbandSummary& s, double f1, double f2)
                                     "from the load by |\u0394\u0393| up to %.4f over the band.\n",
                                     fanoModelName(f.model), parts.c_str(), f.error);
     const double rl = boundReturnLoss(f.limit);
-    const std::string band = formatSi(f1, 3) + "Hz to " + formatSi(f2, 3) + "Hz";
-    if (rl > limitShown)
+    const std::string band = printfString("%sHz to %sHz", formatSi(f1, 3).c_str(),
+                                          formatSi(f2, 3).c_str());
+    // Each case one whole pattern, so that the line is translated whole.
+    const bool poor = f.error > poorFit;
+    if (rl > limitShown && poor)
         text += printfString("Bode-Fano limit of this model over %s: above %.0f dB worst-case "
-                             "return loss, no practical bound.",
+                             "return loss, no practical bound. The limit holds for the model; "
+                             "the load differs from it by the fit error. The fit is poor, so "
+                             "the limit is a rough guide only.",
                              band.c_str(), limitShown);
+    else if (rl > limitShown)
+        text += printfString("Bode-Fano limit of this model over %s: above %.0f dB worst-case "
+                             "return loss, no practical bound. The limit holds for the model; "
+                             "the load differs from it by the fit error.",
+                             band.c_str(), limitShown);
+    else if (poor)
+        text += printfString("Bode-Fano limit of this model over %s: no lossless network "
+                             "reaches more than %.2f dB worst-case return loss (|\u0393| %.4f). "
+                             "The limit holds for the model; the load differs from it by the "
+                             "fit error. The fit is poor, so the limit is a rough guide only.",
+                             band.c_str(), rl, std::exp(-f.limit));
     else
         text += printfString("Bode-Fano limit of this model over %s: no lossless network "
-                             "reaches more than %.2f dB worst-case return loss "
-                             "(|\u0393| %.4f).",
+                             "reaches more than %.2f dB worst-case return loss (|\u0393| %.4f). "
+                             "The limit holds for the model; the load differs from it by the "
+                             "fit error.",
                              band.c_str(), rl, std::exp(-f.limit));
-    text += " The limit holds for the model; the load differs from it by the fit error.";
-    if (f.error > poorFit)
-        text += " The fit is poor, so the limit is a rough guide only.";
     return text;
 }
 
