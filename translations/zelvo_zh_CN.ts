@@ -2148,6 +2148,474 @@ Use a name ending in .pdf, .svg or .png.</source>
         <translation>所选的点中有 %1 个不能成为数据点：
 <byte value="xd"/>频率必须大于 0 且不超过 1000 GHz。</translation>
     </message>
+    <message>
+        <source>[Reference] needs one positive impedance per port.</source>
+        <translation>[Reference] 需要为每个端口给出一个正的阻抗。</translation>
+    </message>
+    <message>
+        <source>The file describes %s ports; only two-port files can be read here.</source>
+        <translation>文件描述了 %s 个端口；此处只能读取二端口文件。</translation>
+    </message>
+    <message>
+        <source>Touchstone version &apos;%s&apos; cannot be read.</source>
+        <translation>无法读取 Touchstone 版本 &apos;%s&apos;。</translation>
+    </message>
+    <message>
+        <source>[Number of Ports] needs one number.</source>
+        <translation>[Number of Ports] 需要一个数字。</translation>
+    </message>
+    <message>
+        <source>[Two-Port Data Order] must be 12_21 or 21_12.</source>
+        <translation>[Two-Port Data Order] 必须为 12_21 或 21_12。</translation>
+    </message>
+    <message>
+        <source>A frequency count needs a whole number: &apos;%s&apos;.</source>
+        <translation>频点数必须是整数：&apos;%s&apos;。</translation>
+    </message>
+    <message>
+        <source>[Matrix Format] must be Full, Lower or Upper.</source>
+        <translation>[Matrix Format] 必须为 Full、Lower 或 Upper。</translation>
+    </message>
+    <message>
+        <source>Mixed-mode files cannot be read; save the data as single-ended S-parameters.</source>
+        <translation>无法读取混合模式文件；请将数据另存为单端 S 参数。</translation>
+    </message>
+    <message>
+        <source>[Number of Ports] 2 must precede [Network Data].</source>
+        <translation>[Number of Ports] 2 必须位于 [Network Data] 之前。</translation>
+    </message>
+    <message>
+        <source>[Two-Port Data Order] must precede [Network Data].</source>
+        <translation>[Two-Port Data Order] 必须位于 [Network Data] 之前。</translation>
+    </message>
+    <message>
+        <source>The network data end inside the values of a frequency (each needs %zu numbers).</source>
+        <translation>网络数据在某个频点的数值中间结束（每个频点需要 %zu 个数字）。</translation>
+    </message>
+    <message>
+        <source>Line &apos;%s&apos; holds something other than numbers.</source>
+        <translation>行 &apos;%s&apos; 含有数字以外的内容。</translation>
+    </message>
+    <message>
+        <source>The file holds %c-parameters; only S-parameters can be read.</source>
+        <translation>文件中是 %c 参数；只能读取 S 参数。</translation>
+    </message>
+    <message>
+        <source>[Number of Ports] is missing.</source>
+        <translation>缺少 [Number of Ports]。</translation>
+    </message>
+    <message>
+        <source>[Network Data] is missing.</source>
+        <translation>缺少 [Network Data]。</translation>
+    </message>
+    <message>
+        <source>The ports have different reference impedances (%s and %s ohm); only a common one can be used.</source>
+        <translation>各端口的参考阻抗不同（%s 和 %s ohm）；只能使用共同的参考阻抗。</translation>
+    </message>
+    <message>
+        <source>[Number of Frequencies] says %ld, but the file holds %d.</source>
+        <translation>[Number of Frequencies] 为 %ld，但文件中有 %d 个。</translation>
+    </message>
+    <message>
+        <source>[Number of Noise Frequencies] says %ld, but the file holds %d.</source>
+        <translation>[Number of Noise Frequencies] 为 %ld，但文件中有 %d 个。</translation>
+    </message>
+    <message>
+        <source>Too few memory to hold the data of this file.</source>
+        <translation>内存不足，无法容纳此文件的数据。</translation>
+    </message>
+    <message>
+        <source>Too few memory to open file &apos;%s&apos;</source>
+        <translation>内存不足，无法打开文件 &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>The file is larger than %zu bytes</source>
+        <translation>文件大于 %zu 字节</translation>
+    </message>
+    <message>
+        <source>Not enough memory to hold the file</source>
+        <translation>内存不足，无法容纳该文件</translation>
+    </message>
+    <message>
+        <source>Line %d: &apos;%s&apos;</source>
+        <translation>第 %d 行：&apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>The reference impedance must lie between 0.001 and 1E6 Ohm.</source>
+        <translation>参考阻抗必须在 0.001 到 1E6 Ohm 之间。</translation>
+    </message>
+    <message>
+        <source>Line %d: a keyword in a file without [Version].</source>
+        <translation>第 %d 行：没有 [Version] 的文件中出现了关键字。</translation>
+    </message>
+    <message>
+        <source>Not a one-port file: [Number of Ports] is %s.</source>
+        <translation>不是单端口文件：[Number of Ports] 为 %s。</translation>
+    </message>
+    <message>
+        <source>The file holds %c-parameters; only S-parameters can be imported.</source>
+        <translation>文件中是 %c 参数；只能导入 S 参数。</translation>
+    </message>
+    <message>
+        <source>The option line (# GHz S MA R 50) is missing before the data.</source>
+        <translation>数据之前缺少选项行（# GHz S MA R 50）。</translation>
+    </message>
+    <message>
+        <source>Line %d holds something other than numbers.</source>
+        <translation>第 %d 行含有数字以外的内容。</translation>
+    </message>
+    <message>
+        <source>Line %d holds %zu numbers; a one-port line has 3 (frequency and S11).</source>
+        <translation>第 %d 行有 %zu 个数字；单端口数据行应有 3 个（频率和 S11）。</translation>
+    </message>
+    <message>
+        <source>The data end inside a frequency point.</source>
+        <translation>数据在某个频点中间结束。</translation>
+    </message>
+    <message>
+        <source>Not a Touchstone file: no option line (# GHz S MA R 50).</source>
+        <translation>不是 Touchstone 文件：没有选项行（# GHz S MA R 50）。</translation>
+    </message>
+    <message>
+        <source>The frequency must be &gt; 0 and at most 1000 GHz.</source>
+        <translation>频率必须 &gt; 0 且不超过 1000 GHz。</translation>
+    </message>
+    <message>
+        <source>S11 gives no finite impedance.</source>
+        <translation>由 S11 得不到有限的阻抗。</translation>
+    </message>
+    <message>
+        <source>%s, key &quot;%s&quot; (index %d): %s</source>
+        <translation>%s，键 &quot;%s&quot;（索引 %d）：%s</translation>
+    </message>
+    <message>
+        <source>%s, key &quot;%s&quot;: %s</source>
+        <translation>%s，键 &quot;%s&quot;：%s</translation>
+    </message>
+    <message>
+        <source>%G is outside the accepted range (%s)</source>
+        <translation>%G 超出允许范围（%s）</translation>
+    </message>
+    <message>
+        <source>%G is outside the accepted range (modulus &lt;= %G)</source>
+        <translation>%G 超出允许范围（模 &lt;= %G）</translation>
+    </message>
+    <message>
+        <source>%G is not a finite number</source>
+        <translation>%G 不是有限的数</translation>
+    </message>
+    <message>
+        <source>%s and &lt;= %G</source>
+        <translation>%s 且 &lt;= %G</translation>
+    </message>
+    <message>
+        <source>the element kind is missing or unknown</source>
+        <translation>元件类型缺失或未知</translation>
+    </message>
+    <message>
+        <source>Data point %d</source>
+        <translation>数据点 %d</translation>
+    </message>
+    <message>
+        <source>Element %d</source>
+        <translation>元件 %d</translation>
+    </message>
+    <message>
+        <source>Q contour %d</source>
+        <translation>Q 值轮廓 %d</translation>
+    </message>
+    <message>
+        <source>VSWR contour %d</source>
+        <translation>驻波比轮廓 %d</translation>
+    </message>
+    <message>
+        <source>Stability circle %d</source>
+        <translation>稳定圆 %d</translation>
+    </message>
+    <message>
+        <source>Gain circle %d</source>
+        <translation>增益圆 %d</translation>
+    </message>
+    <message>
+        <source>Noise circle %d</source>
+        <translation>噪声圆 %d</translation>
+    </message>
+    <message>
+        <source>The tolerance of element %i is out of range.</source>
+        <translation>元件 %i 的容差超出范围。</translation>
+    </message>
+    <message>
+        <source>The data of the two-port block, element %i, is missing or cannot be read.</source>
+        <translation>二端口模块（元件 %i）的数据缺失或无法读取。</translation>
+    </message>
+    <message>
+        <source>The frequencies of a two-port block must rise from line to line;
+<byte value="xd"/>this file&apos;s do not at %sHz.</source>
+        <translation>二端口模块的频率必须逐行递增；
+<byte value="xd"/>此文件在 %sHz 处不是这样。</translation>
+    </message>
+    <message>
+        <source>Match amplifier puts the networks on both sides of the device, so the device must be the chain&apos;s last element.
+Undo back to the block, or start from the load alone.</source>
+        <translation>放大器匹配会在器件两侧加入网络，因此器件必须是网络链的最后一个元件。
+请撤销到该模块，或只从负载开始。</translation>
+    </message>
+    <message>
+        <source>Match amplifier needs a two-port device: insert a block (Network &gt; Insert two-port block...) or open its S-parameter file in S-Plot mode.</source>
+        <translation>放大器匹配需要一个二端口器件：请插入一个模块（网络 &gt; 插入二端口模块...），或在 S-Plot 模式下打开其 S 参数文件。</translation>
+    </message>
+    <message>
+        <source>The device is potentially unstable at %sHz: K = %.3f, |delta| = %.3f.
+No simultaneous conjugate match exists.</source>
+        <translation>器件在 %sHz 处潜在不稳定：K = %.3f，|delta| = %.3f。
+不存在双共轭匹配。</translation>
+    </message>
+    <message>
+        <source>The device is potentially unstable at %sHz: K = %.3f, |delta| = %.3f.
+No simultaneous conjugate match exists. Choose a gain below MSG = %.2f dB: the networks then keep both ports on the stable side.</source>
+        <translation>器件在 %sHz 处潜在不稳定：K = %.3f，|delta| = %.3f。
+不存在双共轭匹配。请选择低于 MSG = %.2f dB 的增益：这样网络会使两个端口都处于稳定一侧。</translation>
+    </message>
+    <message>
+        <source>The block has no data.</source>
+        <translation>该模块没有数据。</translation>
+    </message>
+    <message>
+        <source>Match amplifier needs a load: enter a data point first.</source>
+        <translation>放大器匹配需要负载：请先输入一个数据点。</translation>
+    </message>
+    <message>
+        <source>The device has no data at %sHz: its file covers %s.</source>
+        <translation>器件在 %sHz 处没有数据：其文件覆盖 %s。</translation>
+    </message>
+    <message>
+        <source>%sHz to %sHz</source>
+        <translation>%sHz 至 %sHz</translation>
+    </message>
+    <message>
+        <source>no frequencies</source>
+        <translation>无频率</translation>
+    </message>
+    <message>
+        <source>No termination on the stable side reaches %.2f dB at %sHz. Choose a lower gain.</source>
+        <translation>稳定一侧没有任何端接能达到 %.2f dB（%sHz 处）。请选择较低的增益。</translation>
+    </message>
+    <message>
+        <source>The chain before the device has no value at this frequency.</source>
+        <translation>器件之前的网络链在此频率上没有数值。</translation>
+    </message>
+    <message>
+        <source>The block at the chain&apos;s end was not the design&apos;s last step, so the output network cannot go before it.
+Insert the block again (or Undo back to it) and match again.</source>
+        <translation>网络链末端的模块不是设计的最后一步，因此输出网络不能放在它之前。
+请重新插入该模块（或撤销到它），然后再次匹配。</translation>
+    </message>
+    <message>
+        <source>Broadband matching needs the load at three or more frequencies; the %s have %zu.</source>
+        <translation>宽带匹配需要负载在三个或更多频率上的数据；%s只有 %zu 个。</translation>
+    </message>
+    <message>
+        <source>design&apos;s data points</source>
+        <translation>设计的数据点</translation>
+    </message>
+    <message>
+        <source>file&apos;s points</source>
+        <translation>文件的频点</translation>
+    </message>
+    <message>
+        <source>The band&apos;s upper frequency must lie above its lower one, both above 0 Hz.</source>
+        <translation>频带的上限频率必须高于下限频率，且两者都大于 0 Hz。</translation>
+    </message>
+    <message>
+        <source>The band must lie within the load&apos;s frequencies.</source>
+        <translation>频带必须位于负载的频率范围之内。</translation>
+    </message>
+    <message>
+        <source>The band must lie within the load&apos;s frequencies, %s to %s.</source>
+        <translation>频带必须位于负载的频率范围 %s 至 %s 之内。</translation>
+    </message>
+    <message>
+        <source>Fewer than two of the load&apos;s frequencies lie in the band; spread the frequencies evenly instead.</source>
+        <translation>负载的频点落在频带内的不足两个；请改为均匀分布频点。</translation>
+    </message>
+    <message>
+        <source>The number of frequencies must be from %d to %d.</source>
+        <translation>频点数必须在 %d 到 %d 之间。</translation>
+    </message>
+    <message>
+        <source>%d of %zu frequencies left out: the load reflects as much as it receives or more there (|Γ| up to %.4f at %s), which a passive load cannot; no network matches such a point.</source>
+        <translation>%d 个（共 %zu 个）频点被略去：负载在那里反射的功率不小于其接收的功率（|Γ| 最大 %.4f，位于 %s），无源负载不可能如此；任何网络都无法匹配这样的点。</translation>
+    </message>
+    <message>
+        <source>Fewer than two frequencies of the band are left to match.</source>
+        <translation>频带中剩下可匹配的频点不足两个。</translation>
+    </message>
+    <message>
+        <source>The load is a resistance over the band (within |ΔΓ| 0.001): the Bode-Fano limit sets no bound.</source>
+        <translation>负载在频带内为纯电阻（|ΔΓ| 在 0.001 以内）：Bode-Fano 极限不构成限制。</translation>
+    </message>
+    <message>
+        <source>No Bode-Fano limit: the load fits none of the models (R with L or C in series or in parallel, or an RLC resonance) with positive parts over the band.</source>
+        <translation>没有 Bode-Fano 极限：在频带内负载不符合任何元件值为正的模型（R 与 L 或 C 串联或并联，或 RLC 谐振）。</translation>
+    </message>
+    <message>
+        <source>Load model, fitted near the band centre: %s, %s; it differs from the load by |ΔΓ| up to %.4f over the band.</source>
+        <translation>负载模型（在频带中心附近拟合）：%s，%s；在频带内与负载的差异 |ΔΓ| 最大为 %.4f。</translation>
+    </message>
+    <message>
+        <source>parallel RC</source>
+        <translation>并联 RC</translation>
+    </message>
+    <message>
+        <source>series RL</source>
+        <translation>串联 RL</translation>
+    </message>
+    <message>
+        <source>series RC</source>
+        <translation>串联 RC</translation>
+    </message>
+    <message>
+        <source>parallel RL</source>
+        <translation>并联 RL</translation>
+    </message>
+    <message>
+        <source>series RLC</source>
+        <translation>串联 RLC</translation>
+    </message>
+    <message>
+        <source>parallel RLC</source>
+        <translation>并联 RLC</translation>
+    </message>
+    <message>
+        <source>Bode-Fano limit of this model over %s: above %.0f dB worst-case return loss, no practical bound. The limit holds for the model; the load differs from it by the fit error.</source>
+        <translation>此模型在 %s 上的 Bode-Fano 极限：最差回波损耗高于 %.0f dB，实际上没有限制。该极限适用于模型；负载与模型相差拟合误差。</translation>
+    </message>
+    <message>
+        <source>Bode-Fano limit of this model over %s: above %.0f dB worst-case return loss, no practical bound. The limit holds for the model; the load differs from it by the fit error. The fit is poor, so the limit is a rough guide only.</source>
+        <translation>此模型在 %s 上的 Bode-Fano 极限：最差回波损耗高于 %.0f dB，实际上没有限制。该极限适用于模型；负载与模型相差拟合误差。拟合较差，因此该极限仅供粗略参考。</translation>
+    </message>
+    <message>
+        <source>Bode-Fano limit of this model over %s: no lossless network reaches more than %.2f dB worst-case return loss (|Γ| %.4f). The limit holds for the model; the load differs from it by the fit error.</source>
+        <translation>此模型在 %s 上的 Bode-Fano 极限：任何无损网络的最差回波损耗都不超过 %.2f dB（|Γ| %.4f）。该极限适用于模型；负载与模型相差拟合误差。</translation>
+    </message>
+    <message>
+        <source>Bode-Fano limit of this model over %s: no lossless network reaches more than %.2f dB worst-case return loss (|Γ| %.4f). The limit holds for the model; the load differs from it by the fit error. The fit is poor, so the limit is a rough guide only.</source>
+        <translation>此模型在 %s 上的 Bode-Fano 极限：任何无损网络的最差回波损耗都不超过 %.2f dB（|Γ| %.4f）。该极限适用于模型；负载与模型相差拟合误差。拟合较差，因此该极限仅供粗略参考。</translation>
+    </message>
+    <message>
+        <source>The network cannot be exported: the start data point&apos;s frequency
+<byte value="xd"/>is not greater than 0.</source>
+        <translation>无法导出网络：起始数据点的频率
+<byte value="xd"/>不大于 0。</translation>
+    </message>
+    <message>
+        <source>The number of points must be a whole number from 1 to %d.</source>
+        <translation>点数必须是 1 到 %d 之间的整数。</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: at none of the sweep&apos;s frequencies does
+<byte value="xd"/>%s have a value.</source>
+        <translation>未导出任何内容：在扫描的所有频率上，
+<byte value="xd"/>%s 都没有数值。</translation>
+    </message>
+    <message>
+        <source>Network exported to &apos;%s&apos;: %d frequencies.</source>
+        <translation>网络已导出到 &apos;%s&apos;：%d 个频点。</translation>
+    </message>
+    <message>
+        <source>Network exported to &apos;%s&apos;: %d frequencies,
+<byte value="xd"/>%d left out where a block has no value.</source>
+        <translation>网络已导出到 &apos;%s&apos;：%d 个频点，
+<byte value="xd"/>有 %d 个因模块没有数值而略去。</translation>
+    </message>
+    <message>
+        <source>%c-parameter-file &apos;%s&apos; created</source>
+        <translation>已创建 %c 参数文件 &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Filename of %c-Parameter-File to save</source>
+        <translation>要保存的 %c 参数文件的文件名</translation>
+    </message>
+    <message>
+        <source>Value must be &gt;= 0 and &lt;=1</source>
+        <translation>数值必须 &gt;= 0 且 &lt;=1</translation>
+    </message>
+    <message>
+        <source>Absolute value must be &lt;=1</source>
+        <translation>绝对值必须 &lt;=1</translation>
+    </message>
+    <message>
+        <source>Absolute value must lie in the range between 0 and 1E4</source>
+        <translation>绝对值必须在 0 到 1E4 之间</translation>
+    </message>
+    <message>
+        <source>Value must be &gt; 0 and &lt;= 1</source>
+        <translation>数值必须 &gt; 0 且 &lt;= 1</translation>
+    </message>
+    <message>
+        <source>Absolute value must be &gt;= 0 and &lt;=1</source>
+        <translation>绝对值必须 &gt;= 0 且 &lt;=1</translation>
+    </message>
+    <message>
+        <source>NF to show must be &gt; NFmin</source>
+        <translation>要显示的 NF 必须 &gt; NFmin</translation>
+    </message>
+    <message>
+        <source>Value must lie in the range between %s and %s %s</source>
+        <translation>数值必须在 %s 与 %s %s 之间</translation>
+    </message>
+    <message>
+        <source>Desired power gain of P = %sdB is bigger than max. possible power gain
+<byte value="xd"/>of Gmax = %s. Impossible to show const. gain circle.</source>
+        <translation>期望功率增益 P = %sdB 大于最大可能功率增益
+<byte value="xd"/>Gmax = %s。无法显示等增益圆。</translation>
+    </message>
+    <message>
+        <source>not defined</source>
+        <translation>未定义</translation>
+    </message>
+    <message>
+        <source>Open file in S-Plot mode to see list of noise parameters</source>
+        <translation>在 S-Plot 模式下打开文件以查看噪声参数列表</translation>
+    </message>
+    <message>
+        <source>Element %d, the two-port block &apos;%s&apos;, cannot be written:
+<byte value="xd"/>ngspice has no element for measured S-parameters.
+<byte value="xd"/>Export the network as a Touchstone file instead (File &gt; Export
+<byte value="xd"/>network as Touchstone..., or zelvo touchstone): simulators can use it.</source>
+        <translation>元件 %d（二端口模块 &apos;%s&apos;）无法写出：
+<byte value="xd"/>ngspice 没有用于实测 S 参数的元件。
+<byte value="xd"/>请改为将网络导出为 Touchstone 文件（文件 &gt; 导出
+<byte value="xd"/>网络为 Touchstone...，或 zelvo touchstone）：仿真器可以使用它。</translation>
+    </message>
+    <message>
+        <source>Element %d, the two-port block &apos;%s&apos;, cannot be written:
+<byte value="xd"/>the netlist has no element for measured S-parameters.
+<byte value="xd"/>Export the network as a Touchstone file instead (File &gt; Export
+<byte value="xd"/>network as Touchstone..., or zelvo touchstone): simulators can use it.</source>
+        <translation>元件 %d（二端口模块 &apos;%s&apos;）无法写出：
+<byte value="xd"/>网表中没有用于实测 S 参数的元件。
+<byte value="xd"/>请改为将网络导出为 Touchstone 文件（文件 &gt; 导出
+<byte value="xd"/>网络为 Touchstone...，或 zelvo touchstone）：仿真器可以使用它。</translation>
+    </message>
+    <message>
+        <source>The impedance to be matched is an open circuit (|Γ| = 1).
+A lossless network cannot match it.</source>
+        <translation>待匹配的阻抗为开路（|Γ| = 1）。
+无损网络无法匹配它。</translation>
+    </message>
+    <message>
+        <source>The impedance to be matched has a negative resistance.
+A passive network cannot match it.</source>
+        <translation>待匹配的阻抗具有负电阻。
+无源网络无法匹配它。</translation>
+    </message>
+    <message>
+        <source>The impedance to be matched is lossless (R = 0, |Γ| = 1).
+A lossless network cannot match it.</source>
+        <translation>待匹配的阻抗无损耗（R = 0，|Γ| = 1）。
+无损网络无法匹配它。</translation>
+    </message>
 </context>
 <context>
     <name>NetworkExportDialog</name>
