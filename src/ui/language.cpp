@@ -62,7 +62,8 @@ const QRegularExpression& placeholder()
 }
 
 // What a value may look like: a number where the template prints one, so
-// that "Element %d" is only ever "Element 3"; any text for "%s" and "%1".
+// that "Element %d" is only ever "Element 3"; any text within a line for
+// "%s" and "%1" (the line breaks are the template's own).
 QString valuePattern(const QString& conversion)
 {
     const QChar kind = conversion.back();
@@ -74,7 +75,7 @@ QString valuePattern(const QString& conversion)
         return QStringLiteral("( *[-+]?[0-9A-Za-z.+-]+)");
     if (kind == u'c')
         return QStringLiteral("(.)");
-    return QStringLiteral("(.*)");
+    return QStringLiteral("([^\\n\\r]*)");
 }
 
 struct Template {
@@ -113,8 +114,7 @@ const std::vector<Template>& templates()
                 continue;
             pattern += QRegularExpression::escape(t.text.mid(from));
             t.literal += t.text.size() - from;
-            t.match = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                                         QRegularExpression::DotMatchesEverythingOption);
+            t.match = QRegularExpression(QRegularExpression::anchoredPattern(pattern));
             t.match.optimize();
             v.push_back(std::move(t));
         }
