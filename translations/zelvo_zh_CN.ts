@@ -2616,6 +2616,38 @@ A lossless network cannot match it.</source>
         <translation>待匹配的阻抗无损耗（R = 0，|Γ| = 1）。
 无损网络无法匹配它。</translation>
     </message>
+    <message>
+        <source>series L</source>
+        <translation>串联 L</translation>
+    </message>
+    <message>
+        <source>series C</source>
+        <translation>串联 C</translation>
+    </message>
+    <message>
+        <source>shunt L</source>
+        <translation>并联 L</translation>
+    </message>
+    <message>
+        <source>shunt C</source>
+        <translation>并联 C</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>传输线</translation>
+    </message>
+    <message>
+        <source>open stub</source>
+        <translation>开路短截线</translation>
+    </message>
+    <message>
+        <source>short stub</source>
+        <translation>短路短截线</translation>
+    </message>
+    <message>
+        <source>quarter-wave transformer</source>
+        <translation>四分之一波长变换器</translation>
+    </message>
 </context>
 <context>
     <name>NetworkExportDialog</name>

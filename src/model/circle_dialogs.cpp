@@ -206,8 +206,8 @@ GainDialogTexts gainDialogTexts(const GainCircleRecord& record)
 {
     // FLOAT_BIG marks a value that does not exist; a 39-digit number would say otherwise.
     GainDialogTexts t;
-    t.k = record.k == FLOAT_BIG ? "not defined" : fixedText(record.k, 3);
-    t.gmax = record.g == FLOAT_BIG ? "not defined" : fixedText(record.g, 1) + " dB";
+    t.k = record.k == FLOAT_BIG ? notDefinedText : fixedText(record.k, 3);
+    t.gmax = record.g == FLOAT_BIG ? notDefinedText : fixedText(record.g, 1) + " dB";
     return t;
 }
 
@@ -305,7 +305,7 @@ NoiseDialogMemory rememberNoise(const NoiseCircleRecord& record, const NoiseFiel
 
 std::string noiseListCaption(const SParamSet& set)
 {
-    return set.loaded ? set.fileName : "Open file in S-Plot mode to see list of noise parameters";
+    return set.loaded ? set.fileName : noNoiseListText;
 }
 
 std::string noiseListHeader(int freqExponent)

@@ -83,6 +83,12 @@ std::optional<DialogMessage> gainExceedsMaximum(float p, float gmax);
 
 // ---- Gain value dialog (161) ----
 
+// In place of K or Gmax where the device has none; the noise list's caption
+// without a file.
+inline constexpr const char* notDefinedText = "not defined";
+inline constexpr const char* noNoiseListText =
+    "Open file in S-Plot mode to see list of noise parameters";
+
 struct GainDialogTexts {
     std::string k;    // "%.3f"
     std::string gmax; // "%.1f dB"

@@ -30,6 +30,9 @@ bool installTranslations(QCoreApplication& app, UiLanguage choice,
 // stays as it is.
 QString translatedMessage(const QString& text);
 
+// A list of names joined by ", " ("series L, shunt C"), each translated.
+QString translatedList(const std::string& list);
+
 // The texts the layers below the interface write (captions, list lines),
 // looked up in the installed translations.
 const Texts& interfaceTexts();

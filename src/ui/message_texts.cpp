@@ -4,6 +4,7 @@
 // translations: the domain code stays free of Qt and keeps its English text,
 // and the interface finds the translation by that text.
 #include "core/number_text.h"
+#include "model/circle_dialogs.h"
 #include "model/design_file.h"
 #include "model/design_rules.h"
 #include "model/netlist.h"
@@ -71,6 +72,9 @@ constexpr Pair constants[] = {
      QT_TRANSLATE_NOOP("Messages", "No s-Parameter file opened.\n\rOpen a file to print its plots.")},
     {qOrEsrText,
      QT_TRANSLATE_NOOP("Messages", "Give the capacitor either a Q or an ESR, not both.")},
+    {notDefinedText, QT_TRANSLATE_NOOP("Messages", "not defined")},
+    {noNoiseListText,
+     QT_TRANSLATE_NOOP("Messages", "Open file in S-Plot mode to see list of noise parameters")},
     {recentFileGoneText,
      QT_TRANSLATE_NOOP("Messages", "The file '%s' no longer exists.\nIt has been removed from the "
                                    "list of recent files.")},
@@ -290,8 +294,14 @@ constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "NF to show must be > NFmin"),
     QT_TRANSLATE_NOOP("Messages", "Value must lie in the range between %s and %s %s"),
     QT_TRANSLATE_NOOP("Messages", "Desired power gain of P = %sdB is bigger than max. possible power gain\n\rof Gmax = %s. Impossible to show const. gain circle."),
-    QT_TRANSLATE_NOOP("Messages", "not defined"),
-    QT_TRANSLATE_NOOP("Messages", "Open file in S-Plot mode to see list of noise parameters"),
+    QT_TRANSLATE_NOOP("Messages", "series L"),
+    QT_TRANSLATE_NOOP("Messages", "series C"),
+    QT_TRANSLATE_NOOP("Messages", "shunt L"),
+    QT_TRANSLATE_NOOP("Messages", "shunt C"),
+    QT_TRANSLATE_NOOP("Messages", "line"),
+    QT_TRANSLATE_NOOP("Messages", "open stub"),
+    QT_TRANSLATE_NOOP("Messages", "short stub"),
+    QT_TRANSLATE_NOOP("Messages", "quarter-wave transformer"),
     QT_TRANSLATE_NOOP("Messages", "Element %d, the two-port block '%s', cannot be written:\n\rngspice has no element for measured S-parameters.\n\rExport the network as a Touchstone file instead (File > Export\n\rnetwork as Touchstone..., or zelvo touchstone): simulators can use it."),
     QT_TRANSLATE_NOOP("Messages", "Element %d, the two-port block '%s', cannot be written:\n\rthe netlist has no element for measured S-parameters.\n\rExport the network as a Touchstone file instead (File > Export\n\rnetwork as Touchstone..., or zelvo touchstone): simulators can use it."),
     QT_TRANSLATE_NOOP("Messages", "The impedance to be matched is an open circuit (|Γ| = 1).\nA lossless network cannot match it."),

@@ -4,6 +4,7 @@
 
 #include "model/file_io.h"
 #include "render/painter_canvas.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 
 #include <QBuffer>
@@ -80,7 +81,8 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
     if (const std::optional<std::string> blocker = replaceBlocker(path))
         return {PrintOutcome::StartFailed,
                 QCoreApplication::translate("Printing", "Cannot write '%1': %2.")
-                    .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(*blocker))};
+                    .arg(QDir::toNativeSeparators(target),
+                         translatedMessage(QString::fromLocal8Bit(*blocker)))};
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

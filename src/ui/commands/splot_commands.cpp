@@ -9,6 +9,7 @@
 #include "ui/commands/file_commands.h"
 #include "ui/dialogs/circle_dialogs.h"
 #include "ui/dialogs/sparam_line_dialog.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
@@ -159,7 +160,7 @@ void exportParametersCommand(CommandContext& c, ParameterKind kind)
     const ExportTexts texts = exportTexts(kind);
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = QString::fromStdString(texts.dialogTitle);
+    r.title = translatedMessage(QString::fromStdString(texts.dialogTitle));
     r.filters = {QString::fromStdString(texts.filterName), QCoreApplication::translate("Commands", "All Files (*)")};
     r.defaultSuffix = QString::fromStdString(texts.defaultExtension);
     r.directory = c.state.lastExportPath;

@@ -6,6 +6,7 @@
 #include "model/design_rules.h"
 #include "model/twoport_export.h"
 #include "ui/app_state.h"
+#include "ui/language.h"
 #include "ui/dialogs/sparam_line_dialog.h"
 #include "ui/messages.h"
 
@@ -28,6 +29,12 @@ namespace zelvo {
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// A figure, or the words saying there is none, in the interface's language.
+QString figure(const std::string& s)
+{
+    return s == notDefinedText ? translatedMessage(q(s)) : q(s);
+}
 
 QString helpFor(CircleKind kind, bool planeChooser)
 {
@@ -258,9 +265,9 @@ GainValueDialog::GainValueDialog(AppState& state, const Platform& platform,
     setWindowTitle(QCoreApplication::translate("CircleDialogs", "power gain to show"));
     setHelpKeyword(helpFor(CircleKind::Gain, false));
     const GainDialogTexts t = gainDialogTexts(record);
-    auto* k = new QLabel(q(t.k), this);
+    auto* k = new QLabel(figure(t.k), this);
     k->setObjectName(QStringLiteral("k"));
-    auto* gmax = new QLabel(q(t.gmax), this);
+    auto* gmax = new QLabel(figure(t.gmax), this);
     gmax->setObjectName(QStringLiteral("gmax"));
     value_ = numberField(QStringLiteral("value"));
     value_->setText(q(t.value));
@@ -306,7 +313,9 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     setHelpKeyword(QStringLiteral("Constant Noise Figure Circles"));
     const SParamSet& set = state.sparams;
 
-    auto* caption = new QLabel(q(noiseListCaption(set)), this);
+    // The file's name as it is; the hint without a file translated.
+    const QString captionText = q(noiseListCaption(set));
+    auto* caption = new QLabel(set.loaded ? captionText : translatedMessage(captionText), this);
     caption->setObjectName(QStringLiteral("caption"));
     auto* header = new QListWidget(this);
     header->setObjectName(QStringLiteral("header"));
