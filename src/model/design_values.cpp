@@ -77,9 +77,10 @@ class Checker {
     {
         if (problem_)
             return;
-        problem_ = index_ >= 0 ? printfString("%s, key \"%s\" (index %d): %s", name_.c_str(), key,
-                                              index_, why.c_str())
-                               : printfString("%s, key \"%s\": %s", name_.c_str(), key, why.c_str());
+        problem_ = index_ >= 0
+                       ? printfString("%s, key \"%s\" (index %d): %s", name_.c_str(), key, index_,
+                                      why.c_str())
+                       : printfString("%s, key \"%s\": %s", name_.c_str(), key, why.c_str());
     }
 
     std::optional<std::string> take() { return std::move(problem_); }
@@ -94,7 +95,6 @@ class Checker {
     int index_ = 0;
     std::optional<std::string> problem_;
 };
-
 
 void checkElement(Checker& c, const Element& e)
 {

@@ -197,11 +197,11 @@ NetworkExportResult writeNetworkTouchstone(const Design& d, std::span<const doub
                                    MessageIcon::Exclamation},
                                   why)};
     const std::string done =
-        file.leftOut > 0 ? printfString("Network exported to '%s': %d frequencies,\n\r%d left out "
-                                        "where a block has no value.",
-                                        path.c_str(), file.written, file.leftOut)
-                         : printfString("Network exported to '%s': %d frequencies.", path.c_str(),
-                                        file.written);
+        file.leftOut > 0
+            ? printfString("Network exported to '%s': %d frequencies,\n\r%d left out "
+                           "where a block has no value.",
+                           path.c_str(), file.written, file.leftOut)
+            : printfString("Network exported to '%s': %d frequencies.", path.c_str(), file.written);
     return {true, {done, "", MessageIcon::Information, MessageButtons::Ok, false}};
 }
 

@@ -213,9 +213,9 @@ OnePortRead readOnePortText(std::string_view text)
                 option.reference = keptReference;
             sawOption = true;
             if (option.parameter != 'S')
-                return fail(printfString(
-                    "The file holds %c-parameters; only S-parameters can be imported.",
-                    option.parameter));
+                return fail(
+                    printfString("The file holds %c-parameters; only S-parameters can be imported.",
+                                 option.parameter));
             continue;
         }
         if (keywords && !inData)
@@ -227,8 +227,8 @@ OnePortRead readOnePortText(std::string_view text)
             return fail(printfString("Line %d holds something other than numbers.", lineNumber));
         if (!keywords && pending.size() - before != 3)
             return fail(printfString(
-                "Line %d holds %zu numbers; a one-port line has 3 (frequency and S11).",
-                lineNumber, pending.size() - before));
+                "Line %d holds %zu numbers; a one-port line has 3 (frequency and S11).", lineNumber,
+                pending.size() - before));
         for (std::size_t k = 0; k + 3 <= pending.size(); k += 3) {
             const double a = pending[k + 1], b = pending[k + 2];
             OnePortPoint p;

@@ -730,8 +730,9 @@ struct KeywordReader {
             return fail(printfString("[Number of Frequencies] says %ld, but the file holds %d.",
                                      declaredFrequencies, set.pointCount));
         if (declaredNoise >= 0 && declaredNoise != set.noiseCount)
-            return fail(printfString("[Number of Noise Frequencies] says %ld, but the file holds %d.",
-                                     declaredNoise, set.noiseCount));
+            return fail(
+                printfString("[Number of Noise Frequencies] says %ld, but the file holds %d.",
+                             declaredNoise, set.noiseCount));
         return set.pointCount > 0;
     }
 };

@@ -113,14 +113,14 @@ ExportTexts exportTexts(ParameterKind kind)
 
 DialogMessage exportOpenFailedMessage(const std::string& path)
 {
-    return {printfString("Error while opening file '%s'", path.c_str()), "", MessageIcon::Exclamation,
-            MessageButtons::OkCancel};
+    return {printfString("Error while opening file '%s'", path.c_str()), "",
+            MessageIcon::Exclamation, MessageButtons::OkCancel};
 }
 
 DialogMessage exportWriteFailedMessage(const std::string& path)
 {
-    return {printfString("Error while writing file '%s'", path.c_str()), "", MessageIcon::Exclamation,
-            MessageButtons::OkCancel};
+    return {printfString("Error while writing file '%s'", path.c_str()), "",
+            MessageIcon::Exclamation, MessageButtons::OkCancel};
 }
 
 DialogMessage exportCreatedMessage(ParameterKind kind, const std::string& path)

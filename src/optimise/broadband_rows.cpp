@@ -92,8 +92,8 @@ std::string limitText(const BroadbandSummary& s, double f1, double f2)
                                     "from the load by |\u0394\u0393| up to %.4f over the band.\n",
                                     fanoModelName(f.model), parts.c_str(), f.error);
     const double rl = boundReturnLoss(f.limit);
-    const std::string band = printfString("%sHz to %sHz", formatSi(f1, 3).c_str(),
-                                          formatSi(f2, 3).c_str());
+    const std::string band =
+        printfString("%sHz to %sHz", formatSi(f1, 3).c_str(), formatSi(f2, 3).c_str());
     // Each case one whole pattern, so that the line is translated whole.
     const bool poor = f.error > poorFit;
     if (rl > limitShown && poor)

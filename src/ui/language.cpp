@@ -104,7 +104,8 @@ const std::vector<Template>& templates()
                 if (m.captured() == QLatin1String("%%")) {
                     pattern += u'%';
                     ++t.literal;
-                } else {
+                }
+                else {
                     pattern += valuePattern(m.captured());
                     t.nested.push_back(m.captured().endsWith(u's'));
                 }

@@ -31,14 +31,15 @@ struct Pair {
 };
 constexpr Pair constants[] = {
     {dataPointLimitText,
-     QT_TRANSLATE_NOOP("Messages",
-                       "Maximum number of %i datapoints exceeded!\n\rNo more datapoints possible.")},
+     QT_TRANSLATE_NOOP(
+         "Messages", "Maximum number of %i datapoints exceeded!\n\rNo more datapoints possible.")},
     {elementLimitText, QT_TRANSLATE_NOOP("Messages", "Max. Number of %i elements exceeded!")},
     {qLimitText, QT_TRANSLATE_NOOP("Messages", "Max. Number of %i Q-ellipses exceeded!")},
     {vswrLimitText, QT_TRANSLATE_NOOP("Messages", "Max. number of %i VSWR-ellipses exceeded!")},
     {stabilityLimitText,
      QT_TRANSLATE_NOOP("Messages", "Max. number of %i stability circles exceeded!")},
-    {gainLimitText, QT_TRANSLATE_NOOP("Messages", "Max. number of %i const. gain circles exceeded!")},
+    {gainLimitText,
+     QT_TRANSLATE_NOOP("Messages", "Max. number of %i const. gain circles exceeded!")},
     {noiseLimitText,
      QT_TRANSLATE_NOOP("Messages", "Max. number of %i const. noise figure circles exceeded!")},
     {noDataPointText, QT_TRANSLATE_NOOP("Messages", "At minimum one Data-Point necessary.")},
@@ -69,7 +70,8 @@ constexpr Pair constants[] = {
      QT_TRANSLATE_NOOP("Messages",
                        "Nothing to print.\n\rCheck Zelvo Chart, Schematic or Comments.")},
     {noSPlotFileText,
-     QT_TRANSLATE_NOOP("Messages", "No s-Parameter file opened.\n\rOpen a file to print its plots.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "No s-Parameter file opened.\n\rOpen a file to print its plots.")},
     {qOrEsrText,
      QT_TRANSLATE_NOOP("Messages", "Give the capacitor either a Q or an ESR, not both.")},
     {notDefinedText, QT_TRANSLATE_NOOP("Messages", "not defined")},
@@ -194,21 +196,26 @@ constexpr const char* texts[] = {
 // the printf pattern the domain code writes (its values as "%s", "%d", "%.3f").
 constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "[Reference] needs one positive impedance per port."),
-    QT_TRANSLATE_NOOP("Messages", "The file describes %s ports; only two-port files can be read here."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The file describes %s ports; only two-port files can be read here."),
     QT_TRANSLATE_NOOP("Messages", "Touchstone version '%s' cannot be read."),
     QT_TRANSLATE_NOOP("Messages", "[Number of Ports] needs one number."),
     QT_TRANSLATE_NOOP("Messages", "[Two-Port Data Order] must be 12_21 or 21_12."),
     QT_TRANSLATE_NOOP("Messages", "A frequency count needs a whole number: '%s'."),
     QT_TRANSLATE_NOOP("Messages", "[Matrix Format] must be Full, Lower or Upper."),
-    QT_TRANSLATE_NOOP("Messages", "Mixed-mode files cannot be read; save the data as single-ended S-parameters."),
+    QT_TRANSLATE_NOOP(
+        "Messages", "Mixed-mode files cannot be read; save the data as single-ended S-parameters."),
     QT_TRANSLATE_NOOP("Messages", "[Number of Ports] 2 must precede [Network Data]."),
     QT_TRANSLATE_NOOP("Messages", "[Two-Port Data Order] must precede [Network Data]."),
-    QT_TRANSLATE_NOOP("Messages", "The network data end inside the values of a frequency (each needs %zu numbers)."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "The network data end inside the values of a frequency (each needs %zu numbers)."),
     QT_TRANSLATE_NOOP("Messages", "Line '%s' holds something other than numbers."),
     QT_TRANSLATE_NOOP("Messages", "The file holds %c-parameters; only S-parameters can be read."),
     QT_TRANSLATE_NOOP("Messages", "[Number of Ports] is missing."),
     QT_TRANSLATE_NOOP("Messages", "[Network Data] is missing."),
-    QT_TRANSLATE_NOOP("Messages", "The ports have different reference impedances (%s and %s ohm); only a common one can be used."),
+    QT_TRANSLATE_NOOP("Messages", "The ports have different reference impedances (%s and %s ohm); "
+                                  "only a common one can be used."),
     QT_TRANSLATE_NOOP("Messages", "[Number of Frequencies] says %ld, but the file holds %d."),
     QT_TRANSLATE_NOOP("Messages", "[Number of Noise Frequencies] says %ld, but the file holds %d."),
     QT_TRANSLATE_NOOP("Messages", "Too few memory to hold the data of this file."),
@@ -219,10 +226,12 @@ constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "The reference impedance must lie between 0.001 and 1E6 Ohm."),
     QT_TRANSLATE_NOOP("Messages", "Line %d: a keyword in a file without [Version]."),
     QT_TRANSLATE_NOOP("Messages", "Not a one-port file: [Number of Ports] is %s."),
-    QT_TRANSLATE_NOOP("Messages", "The file holds %c-parameters; only S-parameters can be imported."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The file holds %c-parameters; only S-parameters can be imported."),
     QT_TRANSLATE_NOOP("Messages", "The option line (# GHz S MA R 50) is missing before the data."),
     QT_TRANSLATE_NOOP("Messages", "Line %d holds something other than numbers."),
-    QT_TRANSLATE_NOOP("Messages", "Line %d holds %zu numbers; a one-port line has 3 (frequency and S11)."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Line %d holds %zu numbers; a one-port line has 3 (frequency and S11)."),
     QT_TRANSLATE_NOOP("Messages", "The data end inside a frequency point."),
     QT_TRANSLATE_NOOP("Messages", "Not a Touchstone file: no option line (# GHz S MA R 50)."),
     QT_TRANSLATE_NOOP("Messages", "The frequency must be > 0 and at most 1000 GHz."),
@@ -242,48 +251,93 @@ constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Gain circle %d"),
     QT_TRANSLATE_NOOP("Messages", "Noise circle %d"),
     QT_TRANSLATE_NOOP("Messages", "The tolerance of element %i is out of range."),
-    QT_TRANSLATE_NOOP("Messages", "The data of the two-port block, element %i, is missing or cannot be read."),
-    QT_TRANSLATE_NOOP("Messages", "The frequencies of a two-port block must rise from line to line;\n\rthis file's do not at %sHz."),
-    QT_TRANSLATE_NOOP("Messages", "Match amplifier puts the networks on both sides of the device, so the device must be the chain's last element.\nUndo back to the block, or start from the load alone."),
-    QT_TRANSLATE_NOOP("Messages", "Match amplifier needs a two-port device: insert a block (Network > Insert two-port block...) or open its S-parameter file in S-Plot mode."),
-    QT_TRANSLATE_NOOP("Messages", "The device is potentially unstable at %sHz: K = %.3f, |delta| = %.3f.\nNo simultaneous conjugate match exists."),
-    QT_TRANSLATE_NOOP("Messages", "The device is potentially unstable at %sHz: K = %.3f, |delta| = %.3f.\nNo simultaneous conjugate match exists. Choose a gain below MSG = %.2f dB: the networks then keep both ports on the stable side."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The data of the two-port block, element %i, is missing or cannot be read."),
+    QT_TRANSLATE_NOOP("Messages", "The frequencies of a two-port block must rise from line to "
+                                  "line;\n\rthis file's do not at %sHz."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Match amplifier puts the networks on both sides of the device, so the device must be the "
+        "chain's last element.\nUndo back to the block, or start from the load alone."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Match amplifier needs a two-port device: insert a block (Network > Insert "
+                      "two-port block...) or open its S-parameter file in S-Plot mode."),
+    QT_TRANSLATE_NOOP("Messages", "The device is potentially unstable at %sHz: K = %.3f, |delta| = "
+                                  "%.3f.\nNo simultaneous conjugate match exists."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The device is potentially unstable at %sHz: K = %.3f, |delta| = %.3f.\nNo "
+                      "simultaneous conjugate match exists. Choose a gain below MSG = %.2f dB: the "
+                      "networks then keep both ports on the stable side."),
     QT_TRANSLATE_NOOP("Messages", "The block has no data."),
     QT_TRANSLATE_NOOP("Messages", "Match amplifier needs a load: enter a data point first."),
     QT_TRANSLATE_NOOP("Messages", "The device has no data at %sHz: its file covers %s."),
     QT_TRANSLATE_NOOP("Messages", "%sHz to %sHz"),
     QT_TRANSLATE_NOOP("Messages", "no frequencies"),
-    QT_TRANSLATE_NOOP("Messages", "No termination on the stable side reaches %.2f dB at %sHz. Choose a lower gain."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "No termination on the stable side reaches %.2f dB at %sHz. Choose a lower gain."),
     QT_TRANSLATE_NOOP("Messages", "The chain before the device has no value at this frequency."),
-    QT_TRANSLATE_NOOP("Messages", "The block at the chain's end was not the design's last step, so the output network cannot go before it.\nInsert the block again (or Undo back to it) and match again."),
-    QT_TRANSLATE_NOOP("Messages", "Broadband matching needs the load at three or more frequencies; the %s have %zu."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "The block at the chain's end was not the design's last step, so the output network cannot "
+        "go before it.\nInsert the block again (or Undo back to it) and match again."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Broadband matching needs the load at three or more frequencies; the %s have %zu."),
     QT_TRANSLATE_NOOP("Messages", "design's data points"),
     QT_TRANSLATE_NOOP("Messages", "file's points"),
-    QT_TRANSLATE_NOOP("Messages", "The band's upper frequency must lie above its lower one, both above 0 Hz."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The band's upper frequency must lie above its lower one, both above 0 Hz."),
     QT_TRANSLATE_NOOP("Messages", "The band must lie within the load's frequencies."),
     QT_TRANSLATE_NOOP("Messages", "The band must lie within the load's frequencies, %s to %s."),
-    QT_TRANSLATE_NOOP("Messages", "Fewer than two of the load's frequencies lie in the band; spread the frequencies evenly instead."),
+    QT_TRANSLATE_NOOP("Messages", "Fewer than two of the load's frequencies lie in the band; "
+                                  "spread the frequencies evenly instead."),
     QT_TRANSLATE_NOOP("Messages", "The number of frequencies must be from %d to %d."),
-    QT_TRANSLATE_NOOP("Messages", "%d of %zu frequencies left out: the load reflects as much as it receives or more there (|Γ| up to %.4f at %s), which a passive load cannot; no network matches such a point."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "%d of %zu frequencies left out: the load reflects as much as it receives or more there "
+        "(|Γ| up to %.4f at %s), which a passive load cannot; no network matches such a point."),
     QT_TRANSLATE_NOOP("Messages", "Fewer than two frequencies of the band are left to match."),
-    QT_TRANSLATE_NOOP("Messages", "The load is a resistance over the band (within |ΔΓ| 0.001): the Bode-Fano limit sets no bound."),
-    QT_TRANSLATE_NOOP("Messages", "No Bode-Fano limit: the load fits none of the models (R with L or C in series or in parallel, or an RLC resonance) with positive parts over the band."),
-    QT_TRANSLATE_NOOP("Messages", "Load model, fitted near the band centre: %s, %s; it differs from the load by |ΔΓ| up to %.4f over the band."),
+    QT_TRANSLATE_NOOP("Messages", "The load is a resistance over the band (within |ΔΓ| 0.001): the "
+                                  "Bode-Fano limit sets no bound."),
+    QT_TRANSLATE_NOOP(
+        "Messages", "No Bode-Fano limit: the load fits none of the models (R with L or C in series "
+                    "or in parallel, or an RLC resonance) with positive parts over the band."),
+    QT_TRANSLATE_NOOP("Messages", "Load model, fitted near the band centre: %s, %s; it differs "
+                                  "from the load by |ΔΓ| up to %.4f over the band."),
     QT_TRANSLATE_NOOP("Messages", "parallel RC"),
     QT_TRANSLATE_NOOP("Messages", "series RL"),
     QT_TRANSLATE_NOOP("Messages", "series RC"),
     QT_TRANSLATE_NOOP("Messages", "parallel RL"),
     QT_TRANSLATE_NOOP("Messages", "series RLC"),
     QT_TRANSLATE_NOOP("Messages", "parallel RLC"),
-    QT_TRANSLATE_NOOP("Messages", "Bode-Fano limit of this model over %s: above %.0f dB worst-case return loss, no practical bound. The limit holds for the model; the load differs from it by the fit error."),
-    QT_TRANSLATE_NOOP("Messages", "Bode-Fano limit of this model over %s: above %.0f dB worst-case return loss, no practical bound. The limit holds for the model; the load differs from it by the fit error. The fit is poor, so the limit is a rough guide only."),
-    QT_TRANSLATE_NOOP("Messages", "Bode-Fano limit of this model over %s: no lossless network reaches more than %.2f dB worst-case return loss (|Γ| %.4f). The limit holds for the model; the load differs from it by the fit error."),
-    QT_TRANSLATE_NOOP("Messages", "Bode-Fano limit of this model over %s: no lossless network reaches more than %.2f dB worst-case return loss (|Γ| %.4f). The limit holds for the model; the load differs from it by the fit error. The fit is poor, so the limit is a rough guide only."),
-    QT_TRANSLATE_NOOP("Messages", "The network cannot be exported: the start data point's frequency\n\ris not greater than 0."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Bode-Fano limit of this model over %s: above %.0f dB worst-case return loss, no practical "
+        "bound. The limit holds for the model; the load differs from it by the fit error."),
+    QT_TRANSLATE_NOOP(
+        "Messages", "Bode-Fano limit of this model over %s: above %.0f dB worst-case return loss, "
+                    "no practical bound. The limit holds for the model; the load differs from it "
+                    "by the fit error. The fit is poor, so the limit is a rough guide only."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Bode-Fano limit of this model over %s: no lossless network reaches more "
+                      "than %.2f dB worst-case return loss (|Γ| %.4f). The limit holds for the "
+                      "model; the load differs from it by the fit error."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Bode-Fano limit of this model over %s: no lossless network reaches more than %.2f dB "
+        "worst-case return loss (|Γ| %.4f). The limit holds for the model; the load differs from "
+        "it by the fit error. The fit is poor, so the limit is a rough guide only."),
+    QT_TRANSLATE_NOOP("Messages", "The network cannot be exported: the start data point's "
+                                  "frequency\n\ris not greater than 0."),
     QT_TRANSLATE_NOOP("Messages", "The number of points must be a whole number from 1 to %d."),
-    QT_TRANSLATE_NOOP("Messages", "Nothing was exported: at none of the sweep's frequencies does\n\r%s have a value."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Nothing was exported: at none of the sweep's frequencies does\n\r%s have a value."),
     QT_TRANSLATE_NOOP("Messages", "Network exported to '%s': %d frequencies."),
-    QT_TRANSLATE_NOOP("Messages", "Network exported to '%s': %d frequencies,\n\r%d left out where a block has no value."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Network exported to '%s': %d frequencies,\n\r%d left out where a block has no value."),
     QT_TRANSLATE_NOOP("Messages", "%c-parameter-file '%s' created"),
     QT_TRANSLATE_NOOP("Messages", "Filename of %c-Parameter-File to save"),
     QT_TRANSLATE_NOOP("Messages", "Value must be >= 0 and <=1"),
@@ -293,7 +347,9 @@ constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Absolute value must be >= 0 and <=1"),
     QT_TRANSLATE_NOOP("Messages", "NF to show must be > NFmin"),
     QT_TRANSLATE_NOOP("Messages", "Value must lie in the range between %s and %s %s"),
-    QT_TRANSLATE_NOOP("Messages", "Desired power gain of P = %sdB is bigger than max. possible power gain\n\rof Gmax = %s. Impossible to show const. gain circle."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Desired power gain of P = %sdB is bigger than max. possible power "
+                      "gain\n\rof Gmax = %s. Impossible to show const. gain circle."),
     QT_TRANSLATE_NOOP("Messages", "series L"),
     QT_TRANSLATE_NOOP("Messages", "series C"),
     QT_TRANSLATE_NOOP("Messages", "shunt L"),
@@ -302,11 +358,22 @@ constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "open stub"),
     QT_TRANSLATE_NOOP("Messages", "short stub"),
     QT_TRANSLATE_NOOP("Messages", "quarter-wave transformer"),
-    QT_TRANSLATE_NOOP("Messages", "Element %d, the two-port block '%s', cannot be written:\n\rngspice has no element for measured S-parameters.\n\rExport the network as a Touchstone file instead (File > Export\n\rnetwork as Touchstone..., or zelvo touchstone): simulators can use it."),
-    QT_TRANSLATE_NOOP("Messages", "Element %d, the two-port block '%s', cannot be written:\n\rthe netlist has no element for measured S-parameters.\n\rExport the network as a Touchstone file instead (File > Export\n\rnetwork as Touchstone..., or zelvo touchstone): simulators can use it."),
-    QT_TRANSLATE_NOOP("Messages", "The impedance to be matched is an open circuit (|Γ| = 1).\nA lossless network cannot match it."),
-    QT_TRANSLATE_NOOP("Messages", "The impedance to be matched has a negative resistance.\nA passive network cannot match it."),
-    QT_TRANSLATE_NOOP("Messages", "The impedance to be matched is lossless (R = 0, |Γ| = 1).\nA lossless network cannot match it."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Element %d, the two-port block '%s', cannot be written:\n\rngspice has no element for "
+        "measured S-parameters.\n\rExport the network as a Touchstone file instead (File > "
+        "Export\n\rnetwork as Touchstone..., or zelvo touchstone): simulators can use it."),
+    QT_TRANSLATE_NOOP(
+        "Messages",
+        "Element %d, the two-port block '%s', cannot be written:\n\rthe netlist has no element for "
+        "measured S-parameters.\n\rExport the network as a Touchstone file instead (File > "
+        "Export\n\rnetwork as Touchstone..., or zelvo touchstone): simulators can use it."),
+    QT_TRANSLATE_NOOP("Messages", "The impedance to be matched is an open circuit (|Γ| = 1).\nA "
+                                  "lossless network cannot match it."),
+    QT_TRANSLATE_NOOP("Messages", "The impedance to be matched has a negative resistance.\nA "
+                                  "passive network cannot match it."),
+    QT_TRANSLATE_NOOP("Messages", "The impedance to be matched is lossless (R = 0, |Γ| = 1).\nA "
+                                  "lossless network cannot match it."),
 };
 
 } // namespace

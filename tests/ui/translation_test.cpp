@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The Zelvo developers
 // Zelvo in Chinese: the messages users meet most are translated and shown so,
 // and the files written are the same bytes whatever the language.
-#include "main_window_fixture.h"
 #include "core/number_text.h"
 #include "core/synthesis.h"
+#include "main_window_fixture.h"
 #include "model/amplifier_match.h"
 #include "model/block_file.h"
 #include "model/broadband_load.h"
@@ -80,7 +80,8 @@ TEST(Translation, EveryImportantMessageHasATranslationThatKeepsItsValues)
     for (const QString& english : rows) {
         const QString chinese = translatedMessage(english);
         EXPECT_TRUE(hasHan(chinese)) << english.toStdString() << " -> " << chinese.toStdString();
-        for (const char* value : {"30", "512", "/tmp/a b.mcf", "1E9 Ohm", "amp.s2p", "1 GHz", "2 GHz"})
+        for (const char* value :
+             {"30", "512", "/tmp/a b.mcf", "1E9 Ohm", "amp.s2p", "1 GHz", "2 GHz"})
             if (english.contains(QLatin1String(value))) {
                 EXPECT_TRUE(chinese.contains(QLatin1String(value))) << chinese.toStdString();
             }
@@ -126,7 +127,8 @@ TEST(Translation, MessagesOfTheDomainCodeComeOutInChinese)
                                       "[Two-Port Data Order] 12_21\n[Number of Frequencies] 3\n"
                                       "[Network Data]\n1 0.9 -20 2.1 80 0.05 30 0.4 -30\n[End]\n"),
                     {"[Number of Frequencies]", "3", "1"}});
-    rows.push_back({readOnePortText("# MHz S MA R 50\n14 0.5 10\n21 0.4\n").problem, {"3", "2", "S11"}});
+    rows.push_back(
+        {readOnePortText("# MHz S MA R 50\n14 0.5 10\n21 0.4\n").problem, {"3", "2", "S11"}});
     rows.push_back({readOnePortText("# MHz S MA R 50\n14 0.5 10\n0 0.4 20\n").problem,
                     {"3", "'0 0.4 20'", "1000 GHz"}});
     {
@@ -155,9 +157,10 @@ TEST(Translation, MessagesOfTheDomainCodeComeOutInChinese)
         std::string problem;
         Design read;
         EXPECT_EQ(readDesignText(read, text, &problem), designFileBadValue);
-        rows.push_back({withReason(withPath(designReadErrorText, QStringLiteral("/tmp/m.ZVC")), problem)
-                            .toStdString(),
-                        {"'/tmp/m.ZVC'", "\"IMP\"", "1E+06"}});
+        rows.push_back(
+            {withReason(withPath(designReadErrorText, QStringLiteral("/tmp/m.ZVC")), problem)
+                 .toStdString(),
+             {"'/tmp/m.ZVC'", "\"IMP\"", "1E+06"}});
     }
     AmplifierPlan plan;
     plan.f = 2.4e9;

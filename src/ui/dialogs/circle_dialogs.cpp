@@ -6,8 +6,8 @@
 #include "model/design_rules.h"
 #include "model/twoport_export.h"
 #include "ui/app_state.h"
-#include "ui/language.h"
 #include "ui/dialogs/sparam_line_dialog.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 
 #include <QCoreApplication>
