@@ -25,6 +25,32 @@ Licence: GNU General Public License, version 3 or later (</source>
         <source>Zelvo</source>
         <translation>Zelvo</translation>
     </message>
+    <message>
+        <source>).
+This program comes with ABSOLUTELY NO WARRANTY.
+This is free software, and you are welcome to redistribute it
+under certain conditions; see the licence for details:
+</source>
+        <translation>).
+本程序不提供任何担保。
+这是自由软件，欢迎在一定条件下
+再发布；详见许可证：
+</translation>
+    </message>
+    <message>
+        <source>Matching networks designed on the impedance chart:
+data points, series and shunt elements, lines and stubs,
+Q and VSWR contours, wideband evaluation.
+
+S-Plot mode for measured two-port data:
+S-parameter plots, stability, gain and noise circles.</source>
+        <translation>在史密斯圆图上设计匹配网络：
+数据点、串联和并联元件、传输线和短截线、
+Q 值和驻波比轮廓、宽带计算。
+
+S-Plot 模式用于测量的二端口数据：
+S 参数曲线、稳定圆、增益圆和噪声圆。</translation>
+    </message>
 </context>
 <context>
     <name>AmplifierDialog</name>
@@ -146,6 +172,18 @@ On the %1 dB gain circle: </source>
     <message>
         <source>Two-port block</source>
         <translation>二端口模块</translation>
+    </message>
+    <message>
+        <source>%1Hz to %2Hz</source>
+        <translation>%1Hz 至 %2Hz</translation>
+    </message>
+    <message>
+        <source>&amp;Reversed: port 1 towards the load, port 2 towards the generator</source>
+        <translation>反向(&amp;R)：端口 1 朝向负载，端口 2 朝向信号源</translation>
+    </message>
+    <message>
+        <source>As measured, port 2 faces the load (the chain so far) and port 1 the generator.</source>
+        <translation>按测量方向，端口 2 朝向负载（已有的网络链），端口 1 朝向信号源。</translation>
     </message>
 </context>
 <context>
@@ -328,6 +366,22 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>to</source>
         <translation>至</translation>
     </message>
+    <message>
+        <source>Ladders of %1 element: %2 of %3
+Best worst-case return loss so far: %4 dB</source>
+        <translation>%1 个元件的梯形网络：%2 / %3
+目前最佳的最差回波损耗：%4 dB</translation>
+    </message>
+    <message>
+        <source>Ladders of %1 elements: %2 of %3
+Best worst-case return loss so far: %4 dB</source>
+        <translation>%1 个元件的梯形网络：%2 / %3
+目前最佳的最差回波损耗：%4 dB</translation>
+    </message>
+    <message>
+        <source>No ladder of %1 elements does better than this one of %2.</source>
+        <translation>%1 个元件的梯形网络没有比这个 %2 个元件的更好。</translation>
+    </message>
 </context>
 <context>
     <name>ChartWindow</name>
@@ -438,6 +492,20 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>normalized</source>
         <translation>归一化</translation>
     </message>
+    <message>
+        <source>NORMALIZE</source>
+        <translation>归一化</translation>
+    </message>
+    <message>
+        <source>NOT NORMALIZE</source>
+        <translation>不归一化</translation>
+    </message>
+    <message>
+        <source>Write the values normalised to the reference impedance,
+or in ohm and siemens?</source>
+        <translation>按参考阻抗归一化写出数值，
+还是以 Ohm 和 Siemens 写出？</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardDialog</name>
@@ -452,6 +520,26 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Colors</source>
         <translation>颜色</translation>
+    </message>
+    <message>
+        <source>Zelvo Chart</source>
+        <translation>Zelvo 圆图</translation>
+    </message>
+    <message>
+        <source>Schematic</source>
+        <translation>原理图</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <source>use screen colors</source>
+        <translation>使用屏幕颜色</translation>
+    </message>
+    <message>
+        <source>black and white</source>
+        <translation>黑白</translation>
     </message>
 </context>
 <context>
@@ -750,6 +838,10 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>angle [°]</source>
         <translation>角度 [°]</translation>
     </message>
+    <message>
+        <source>magnitude</source>
+        <translation>幅度</translation>
+    </message>
 </context>
 <context>
     <name>DialogSupport</name>
@@ -768,6 +860,78 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Field must contain value</source>
         <translation>输入框必须填写数值</translation>
+    </message>
+</context>
+<context>
+    <name>ElementLabel</name>
+    <message>
+        <source>greater than 0</source>
+        <translation>大于 0</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>至少 %1</translation>
+    </message>
+    <message>
+        <source>%1 and at most %2</source>
+        <translation>%1 且至多 %2</translation>
+    </message>
+    <message>
+        <source>series C</source>
+        <translation>串联 C</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <comment>a transmission line in series</comment>
+        <translation>传输线</translation>
+    </message>
+    <message>
+        <source>series R</source>
+        <translation>串联 R</translation>
+    </message>
+    <message>
+        <source>series L</source>
+        <translation>串联 L</translation>
+    </message>
+    <message>
+        <source>shunt C</source>
+        <translation>并联 C</translation>
+    </message>
+    <message>
+        <source>short stub</source>
+        <translation>短路短截线</translation>
+    </message>
+    <message>
+        <source>open stub</source>
+        <translation>开路短截线</translation>
+    </message>
+    <message>
+        <source>shunt R</source>
+        <translation>并联 R</translation>
+    </message>
+    <message>
+        <source>shunt L</source>
+        <translation>并联 L</translation>
+    </message>
+    <message>
+        <source>transformer</source>
+        <translation>变压器</translation>
+    </message>
+    <message>
+        <source>series RLC (shunt)</source>
+        <translation>串联 RLC（并联接入）</translation>
+    </message>
+    <message>
+        <source>parallel RLC (series)</source>
+        <translation>并联 RLC（串联接入）</translation>
+    </message>
+    <message>
+        <source>two-port block</source>
+        <translation>二端口模块</translation>
+    </message>
+    <message>
+        <source>(no elements needed)</source>
+        <translation>（无需元件）</translation>
     </message>
 </context>
 <context>
@@ -848,6 +1012,19 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>Value must be &gt; 0</source>
         <translation>数值必须 &gt; 0</translation>
     </message>
+    <message>
+        <source>transformer</source>
+        <translation>变压器</translation>
+    </message>
+    <message>
+        <source>element</source>
+        <comment>an element of unknown kind</comment>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>&amp;Tolerance:</source>
+        <translation>容差(&amp;T)：</translation>
+    </message>
 </context>
 <context>
     <name>FrequencyDialog</name>
@@ -858,6 +1035,10 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Only values &gt; 0 allowed.</source>
         <translation>只允许大于 0 的数值。</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>频率</translation>
     </message>
 </context>
 <context>
@@ -1083,6 +1264,18 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
         <source>constant</source>
         <translation>恒定</translation>
     </message>
+    <message>
+        <source>Loss per wavelength at the design frequency; it grows as the square root of frequency</source>
+        <translation>设计频率处每波长的损耗；随频率的平方根增长</translation>
+    </message>
+    <message>
+        <source>How Q changes with frequency from its value at the reference frequency</source>
+        <translation>Q 值如何从参考频率处的值随频率变化</translation>
+    </message>
+    <message>
+        <source>Self-resonance frequency: a capacitance across the inductor</source>
+        <translation>自谐振频率：电感两端的并联电容</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1105,6 +1298,14 @@ The load alone: worst return loss %1 dB. Lines in wavelengths at %2Hz.</source>
     <message>
         <source>Zelvo.exe is still running. Impossible to run twice.</source>
         <translation>Zelvo 已在运行，不能同时运行两个。</translation>
+    </message>
+    <message>
+        <source>Input RL spread</source>
+        <translation>输入回波损耗分布</translation>
+    </message>
+    <message>
+        <source>Zelvo-Chart, s-Plot - Mode    </source>
+        <translation>Zelvo 圆图，S-Plot 模式    </translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1395,10 @@ Networks with lines and stubs are not listed.</source>
     <message>
         <source>Quarter wave</source>
         <translation>四分之一波长</translation>
+    </message>
+    <message>
+        <source>Standard &amp;values of series</source>
+        <translation>取标准值系列(&amp;V)</translation>
     </message>
 </context>
 <context>
@@ -1811,6 +2016,102 @@ Check printer setup.</source>
         <source>Optimizing needs at least one data point and one element.</source>
         <translation>优化至少需要一个数据点和一个元件。</translation>
     </message>
+    <message>
+        <source>Give the capacitor either a Q or an ESR, not both.</source>
+        <translation>电容只能给定 Q 值或 ESR，不能两者都给。</translation>
+    </message>
+    <message>
+        <source>Tolerance analysis needs at least one data point and one element.</source>
+        <translation>容差分析至少需要一个数据点和一个元件。</translation>
+    </message>
+    <message>
+        <source>The chain has no value at any data point&apos;s frequency: a two-port block&apos;s data does not reach them.</source>
+        <translation>网络链在所有数据点的频率上都没有数值：二端口模块的数据未覆盖这些频率。</translation>
+    </message>
+    <message>
+        <source>Range of %1 outside the values the element takes.
+<byte value="xd"/>Use values %2.</source>
+        <translation>%1 的范围超出元件可取的数值。
+<byte value="xd"/>请使用 %2 的数值。</translation>
+    </message>
+    <message>
+        <source>Range of %1: the lower end must lie below the upper end.</source>
+        <translation>%1 的范围：下限必须小于上限。</translation>
+    </message>
+    <message>
+        <source>The frequency must be a number above 0.</source>
+        <translation>频率必须是大于 0 的数字。</translation>
+    </message>
+    <message>
+        <source>This network is for the file&apos;s load. Apply adds the band&apos;s frequencies as data points with the network after them, so it needs a design without data points: start one with File &gt; New, then search and apply again.</source>
+        <translation>此网络是针对文件中的负载的。“应用”会把频带的频点作为数据点加入，并在其后接上网络，因此需要一个没有数据点的设计：请用“文件 &gt; 新建”新建设计，然后重新搜索并应用。</translation>
+    </message>
+    <message>
+        <source>Unknown picture format of &apos;%s&apos;.
+Use a name ending in .pdf, .svg or .png.</source>
+        <translation>未知的图片格式 &apos;%s&apos;。
+请使用以 .pdf、.svg 或 .png 结尾的文件名。</translation>
+    </message>
+    <message>
+        <source>The picture size must be between %i and %i pixels.</source>
+        <translation>图片尺寸必须在 %i 到 %i 像素之间。</translation>
+    </message>
+    <message>
+        <source>Nothing to export for the %s.</source>
+        <translation>%s 没有可导出的内容。</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>无法绘制图片。</translation>
+    </message>
+    <message>
+        <source>%1: Min and Max are numbers, an SI prefix and the unit may follow (2.2n, 2.2 nH).</source>
+        <translation>%1：最小值和最大值须为数字，后面可加 SI 词头和单位（2.2n、2.2 nH）。</translation>
+    </message>
+    <message>
+        <source>Value must lie in the range between 0 and 100 % (blank: the series&apos; tolerance)</source>
+        <translation>数值必须在 0 到 100 % 之间（空白：使用系列的容差）</translation>
+    </message>
+    <message>
+        <source>Value must be less than 100uF</source>
+        <translation>数值必须小于 100uF</translation>
+    </message>
+    <message>
+        <source>Value must be greater than 0.1fF</source>
+        <translation>数值必须大于 0.1fF</translation>
+    </message>
+    <message>
+        <source>Value must be greater than 1pH</source>
+        <translation>数值必须大于 1pH</translation>
+    </message>
+    <message>
+        <source>Value must be less than 1mH</source>
+        <translation>数值必须小于 1mH</translation>
+    </message>
+    <message>
+        <source>The two-port block &apos;%s&apos; has no value at the design
+<byte value="xd"/>frequency %sHz: its data cover %s.
+<byte value="xd"/>Nothing was placed.</source>
+        <translation>二端口模块 &apos;%s&apos; 在设计频率
+<byte value="xd"/>%sHz 处没有数值：其数据范围为 %s。
+<byte value="xd"/>未放置任何元件。</translation>
+    </message>
+    <message>
+        <source>Standard values need at least one data point and one element.</source>
+        <translation>标准值至少需要一个数据点和一个元件。</translation>
+    </message>
+    <message>
+        <source>The point at %1 %2 cannot become a data point:
+<byte value="xd"/>its frequency must be &gt; 0 and at most 1000 GHz.</source>
+        <translation>%1 %2 处的点不能成为数据点：
+<byte value="xd"/>其频率必须大于 0 且不超过 1000 GHz。</translation>
+    </message>
+    <message>
+        <source>%1 of the chosen points cannot become data points:
+<byte value="xd"/>a frequency must be &gt; 0 and at most 1000 GHz.</source>
+        <translation>所选的点中有 %1 个不能成为数据点：
+<byte value="xd"/>频率必须大于 0 且不超过 1000 GHz。</translation>
+    </message>
 </context>
 <context>
     <name>NetworkExportDialog</name>
@@ -1841,6 +2142,12 @@ Check printer setup.</source>
     <message>
         <source>The number of points must be a whole number from 1 to %1.</source>
         <translation>点数必须是 1 到 %1 之间的整数。</translation>
+    </message>
+    <message>
+        <source>The chain without its load as a two-port: port 1 at the generator,
+port 2 at the load, referenced to Zo = %1 Ohm (version 1, RI).</source>
+        <translation>不含负载的网络链作为二端口：端口 1 在信号源侧，
+端口 2 在负载侧，参考阻抗 Zo = %1 Ohm（版本 1，RI）。</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +2222,14 @@ Best worst-case return loss: %2 dB</source>
         <source>No better values found (worst return loss %1 dB).</source>
         <translation>未找到更好的值（最差回波损耗 %1 dB）。</translation>
     </message>
+    <message>
+        <source>Minimise the worst reflection of the chain&apos;s end against the target over the checked data points, each at its own frequency.</source>
+        <translation>在所勾选的数据点上（各自在其频率处），使网络链末端相对目标的最差反射最小。</translation>
+    </message>
+    <message>
+        <source>Round the result to standard &amp;values of series</source>
+        <translation>将结果取为标准值系列(&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>PartLossesDialog</name>
@@ -1962,6 +2277,45 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>PDF and SVG: %1 mm at %2 dpi</source>
         <translation>PDF 和 SVG：%1 mm，%2 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG Files (*.svg)</source>
+        <translation>SVG 文件 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>PNG 文件 (*.png)</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>圆图</translation>
+    </message>
+    <message>
+        <source>Schematic</source>
+        <translation>原理图</translation>
+    </message>
+    <message>
+        <source>gain graph</source>
+        <translation>增益曲线</translation>
+    </message>
+    <message>
+        <source>gain table</source>
+        <translation>增益表</translation>
+    </message>
+    <message>
+        <source>Touchstone file</source>
+        <translation>Touchstone 文件</translation>
+    </message>
+    <message>
+        <source>frequency response</source>
+        <translation>频率响应</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2451,46 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>Frequency response </source>
         <translation>频率响应 </translation>
+    </message>
+    <message>
+        <source>Zelvo Chart </source>
+        <translation>Zelvo 圆图 </translation>
+    </message>
+    <message>
+        <source>Frequency response: %1</source>
+        <translation>频率响应：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>No output file was chosen.</source>
+        <translation>未选择输出文件。</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;: %2.</source>
+        <translation>无法写入 &apos;%1&apos;：%2。</translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>文档无法完成。</translation>
+    </message>
+    <message>
+        <source>the file chosen when printing</source>
+        <translation>打印时选择的文件</translation>
+    </message>
+    <message>
+        <source>PDF file, Qt PDF at %1</source>
+        <translation>PDF 文件，Qt PDF，输出到%1</translation>
+    </message>
+    <message>
+        <source>the print system</source>
+        <translation>打印系统</translation>
+    </message>
+    <message>
+        <source>%1, %2 at %3</source>
+        <comment>printer name, driver, location</comment>
+        <translation>%1，%2，位于 %3</translation>
     </message>
 </context>
 <context>
@@ -2253,6 +2647,10 @@ A Q without its frequency holds at the design frequency.</source>
         <source>gain graphs</source>
         <translation>增益曲线</translation>
     </message>
+    <message>
+        <source>untitled</source>
+        <translation>未命名</translation>
+    </message>
 </context>
 <context>
     <name>SparamLineDialog</name>
@@ -2268,6 +2666,10 @@ A Q without its frequency holds at the design frequency.</source>
         <source>Filename:</source>
         <translation>文件名：</translation>
     </message>
+    <message>
+        <source>Select one or several lines. For selection of multiple lines use Shift or Ctrl keys.</source>
+        <translation>选择一行或多行。按住 Shift 或 Ctrl 键可选择多行。</translation>
+    </message>
 </context>
 <context>
     <name>Splash</name>
@@ -2278,6 +2680,63 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>Click or press a key to continue</source>
         <translation>单击或按任意键继续</translation>
+    </message>
+    <message>
+        <source>Matching networks on the</source>
+        <translation>基于史密斯圆图的</translation>
+    </message>
+    <message>
+        <source>impedance chart</source>
+        <translation>匹配网络设计</translation>
+    </message>
+    <message>
+        <source>S-parameters of two-ports</source>
+        <translation>二端口 S 参数</translation>
+    </message>
+</context>
+<context>
+    <name>StandardValuesDialog</name>
+    <message>
+        <source>Standard values</source>
+        <translation>标准值</translation>
+    </message>
+    <message>
+        <source>Each inductor, capacitor and resistor takes one of the two series values around it: the combination with the best worst-case return loss against Zo over the data points, each at its own frequency.</source>
+        <translation>每个电感、电容和电阻取其两侧相邻的两个系列值之一：在各数据点（各自在其频率处）上选出相对 Zo 最差回波损耗最佳的组合。</translation>
+    </message>
+    <message>
+        <source>&amp;Series</source>
+        <translation>系列(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准值</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>应用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>(kept)</source>
+        <translation>（保留）</translation>
+    </message>
+    <message>
+        <source>Worst return loss: %1 now, %2 with %3 values</source>
+        <translation>最差回波损耗：当前 %1，取 %3 值后 %2</translation>
+    </message>
+    <message>
+        <source>
+(more than %1 parts: a local search from the nearest values)</source>
+        <translation>
+（超过 %1 个元件：从最近的数值出发局部搜索）</translation>
     </message>
 </context>
 <context>
@@ -2621,6 +3080,219 @@ A Q without its frequency holds at the design frequency.</source>
         <source>Shows return loss, VSWR, gain, stability and noise figure of the finished chain over a frequency sweep</source>
         <translation>在频率扫描上显示完成网络的回波损耗、驻波比、增益、稳定性和噪声系数</translation>
     </message>
+    <message>
+        <source>Series capacitor: moves along a circle of constant resistance</source>
+        <translation>串联电容：沿等电阻圆移动</translation>
+    </message>
+    <message>
+        <source>Series inductor: moves along a circle of constant resistance</source>
+        <translation>串联电感：沿等电阻圆移动</translation>
+    </message>
+    <message>
+        <source>Series resistor: moves along an arc of constant reactance</source>
+        <translation>串联电阻：沿等电抗弧移动</translation>
+    </message>
+    <message>
+        <source>Series transmission line: turns about the line impedance</source>
+        <translation>串联传输线：绕传输线阻抗旋转</translation>
+    </message>
+    <message>
+        <source>Series R, L and C: enters a resistor, inductor and capacitor by value</source>
+        <translation>串联 R、L 和 C：按数值输入电阻、电感和电容</translation>
+    </message>
+    <message>
+        <source>Shunt capacitor: moves along a circle of constant conductance</source>
+        <translation>并联电容：沿等电导圆移动</translation>
+    </message>
+    <message>
+        <source>Shunt inductor: moves along a circle of constant conductance</source>
+        <translation>并联电感：沿等电导圆移动</translation>
+    </message>
+    <message>
+        <source>Shunt resistor: moves along an arc of constant susceptance</source>
+        <translation>并联电阻：沿等电纳弧移动</translation>
+    </message>
+    <message>
+        <source>Shunt stub, short-circuited or open: moves along constant conductance</source>
+        <translation>并联短截线（短路或开路）：沿等电导圆移动</translation>
+    </message>
+    <message>
+        <source>Shunt R, L and C: enters a resistor, inductor and capacitor by value</source>
+        <translation>并联 R、L 和 C：按数值输入电阻、电感和电容</translation>
+    </message>
+    <message>
+        <source>Ideal transformer: scales the impedance by the turns ratio squared</source>
+        <translation>理想变压器：按匝数比的平方变换阻抗</translation>
+    </message>
+    <message>
+        <source>Two-port block: a measured transistor or part from a Touchstone file</source>
+        <translation>二端口模块：取自 Touchstone 文件的实测晶体管或元件</translation>
+    </message>
+    <message>
+        <source>Data point: enters an impedance and its frequency, or picks one</source>
+        <translation>数据点：输入阻抗及其频率，或从数据中选取</translation>
+    </message>
+    <message>
+        <source>Impedance under the pointer, R + jX in ohm</source>
+        <translation>指针处的阻抗，R + jX，单位 Ohm</translation>
+    </message>
+    <message>
+        <source>Admittance under the pointer, G + jB in siemens</source>
+        <translation>指针处的导纳，G + jB，单位 Siemens</translation>
+    </message>
+    <message>
+        <source>Reflection coefficient under the pointer: magnitude / angle in degrees</source>
+        <translation>指针处的反射系数：幅度 / 角度（度）</translation>
+    </message>
+    <message>
+        <source>Quality factor |X| / R under the pointer</source>
+        <translation>指针处的品质因数 |X| / R</translation>
+    </message>
+    <message>
+        <source>Voltage standing wave ratio under the pointer</source>
+        <translation>指针处的电压驻波比</translation>
+    </message>
+    <message>
+        <source>Reference impedance of the chart, in ohm</source>
+        <translation>圆图的参考阻抗，单位 Ohm</translation>
+    </message>
+    <message>
+        <source>Return loss under the pointer, in dB</source>
+        <translation>指针处的回波损耗，单位 dB</translation>
+    </message>
+    <message>
+        <source>transformer</source>
+        <translation>变压器</translation>
+    </message>
+    <message>
+        <source>Placing %1</source>
+        <translation>正在放置%1</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceDialog</name>
+    <message>
+        <source>Tolerance analysis</source>
+        <translation>容差分析</translation>
+    </message>
+    <message>
+        <source>Uniform within the tolerance</source>
+        <translation>在容差内均匀分布</translation>
+    </message>
+    <message>
+        <source>Gaussian, 3 sigma = tolerance</source>
+        <translation>高斯分布，3 sigma = 容差</translation>
+    </message>
+    <message>
+        <source>Gaussian: the tolerance is three standard deviations; a draw beyond it is drawn again</source>
+        <translation>高斯分布：容差为三倍标准差；超出容差的抽样将重新抽取</translation>
+    </message>
+    <message>
+        <source>&amp;Spread</source>
+        <translation>分布(&amp;S)</translation>
+    </message>
+    <message>
+        <source>S&amp;amples</source>
+        <translation>样本数(&amp;A)</translation>
+    </message>
+    <message>
+        <source>The same seed gives the same samples</source>
+        <translation>相同的种子产生相同的样本</translation>
+    </message>
+    <message>
+        <source>S&amp;eed</source>
+        <translation>种子(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Target return loss</source>
+        <translation>目标回波损耗(&amp;T)</translation>
+    </message>
+    <message>
+        <source>The series whose tolerance a part without one of its own has; kept in the design</source>
+        <translation>自身未给定容差的元件所用的系列容差；保存在设计中</translation>
+    </message>
+    <message>
+        <source>&amp;Part series</source>
+        <translation>元件系列(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Follow changes of the design (live tuning)</source>
+        <translation>跟随设计的更改（实时调谐）(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>元件</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>容差</translation>
+    </message>
+    <message>
+        <source>Worst sample</source>
+        <translation>最差样本</translation>
+    </message>
+    <message>
+        <source>RL drop</source>
+        <translation>回波损耗下降</translation>
+    </message>
+    <message>
+        <source>How much the worst return loss drops with this part alone at the worse end of its tolerance</source>
+        <translation>仅此元件处于容差较差一端时，最差回波损耗下降多少</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>运行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>
+The design has changed: Run to see its spread.</source>
+        <translation>
+设计已更改：点击“运行”查看其分布。</translation>
+    </message>
+    <message>
+        <source>No chain to analyse.</source>
+        <translation>没有可分析的网络链。</translation>
+    </message>
+    <message>
+        <source>Sampling the tolerances...</source>
+        <translation>正在对容差抽样...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Yield: %1 %  (%2 of %3 samples reach %4 dB at every data point)</source>
+        <translation>合格率：%1 %（%3 个样本中有 %2 个在每个数据点都达到 %4 dB）</translation>
+    </message>
+    <message>
+        <source>
+Worst return loss: %1 dB with the values as they are, %2 dB in the worst sample (no. %3)</source>
+        <translation>
+最差回波损耗：按当前数值为 %1 dB，最差样本（第 %3 号）为 %2 dB</translation>
+    </message>
+    <message>
+        <source>
+Most sensitive: %1</source>
+        <translation>
+最敏感：%1</translation>
+    </message>
+    <message>
+        <source>
+%1 data point(s) outside a block&apos;s range left out</source>
+        <translation>
+%1 个数据点超出模块的频率范围，未计入</translation>
+    </message>
+    <message>
+        <source>
+Cancelled: the figures are those of the samples done.</source>
+        <translation>
+已取消：结果仅基于已完成的样本。</translation>
+    </message>
 </context>
 <context>
     <name>Toolbox</name>
@@ -2684,6 +3356,10 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>to</source>
         <translation>至</translation>
+    </message>
+    <message>
+        <source>Click an element in the Schematic window, then turn the mouse wheel or press Up/Down (Shift: fine).</source>
+        <translation>单击原理图窗口中的元件，然后转动鼠标滚轮或按上/下键（Shift：微调）。</translation>
     </message>
 </context>
 <context>

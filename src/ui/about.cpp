@@ -24,12 +24,14 @@ QString versionText()
 QString licenceNotice()
 {
     return QString::fromLatin1(release::copyright) +
-           QCoreApplication::translate("About", "\nLicence: GNU General Public License, version 3 or later (") +
+           QCoreApplication::translate(
+               "About", "\nLicence: GNU General Public License, version 3 or later (") +
            QString::fromLatin1(release::licence) +
-           QStringLiteral(").\n"
-                          "This program comes with ABSOLUTELY NO WARRANTY.\n"
-                          "This is free software, and you are welcome to redistribute it\n"
-                          "under certain conditions; see the licence for details:\n") +
+           QCoreApplication::translate(
+               "About", ").\n"
+                        "This program comes with ABSOLUTELY NO WARRANTY.\n"
+                        "This is free software, and you are welcome to redistribute it\n"
+                        "under certain conditions; see the licence for details:\n") +
            QString::fromLatin1(release::licenceUrl);
 }
 
@@ -97,11 +99,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     auto* version = new QLabel(versionText(), this);
     version->setObjectName(QStringLiteral("version"));
     auto* about =
-        new QLabel(QStringLiteral("Matching networks designed on the impedance chart:\n"
-                                  "data points, series and shunt elements, lines and stubs,\n"
-                                  "Q and VSWR contours, wideband evaluation.\n\n"
-                                  "S-Plot mode for measured two-port data:\n"
-                                  "S-parameter plots, stability, gain and noise circles."),
+        new QLabel(QCoreApplication::translate(
+                       "About", "Matching networks designed on the impedance chart:\n"
+                                "data points, series and shunt elements, lines and stubs,\n"
+                                "Q and VSWR contours, wideband evaluation.\n\n"
+                                "S-Plot mode for measured two-port data:\n"
+                                "S-parameter plots, stability, gain and noise circles."),
                    this);
     auto* licence = new QLabel(licenceNotice(), this);
     licence->setObjectName(QStringLiteral("licence"));

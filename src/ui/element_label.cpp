@@ -6,6 +6,7 @@
 #include "core/number_text.h"
 #include "core/numeric.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -32,13 +33,15 @@ constexpr Prefix prefixes[] = {{1e-15, u'f'}, {1e-12, u'p'}, {1e-9, u'n'}, {1e-6
 QString acceptedText(const PartRange& r, const QString& unit)
 {
     QString low = r.low <= std::numeric_limits<double>::denorm_min()
-                      ? QStringLiteral("greater than 0")
-                      : QStringLiteral("at least ") + boundText(r.low, unit);
+                      ? QCoreApplication::translate("ElementLabel", "greater than 0")
+                      : QCoreApplication::translate("ElementLabel", "at least %1")
+                            .arg(boundText(r.low, unit));
     if (r.low <= std::numeric_limits<double>::denorm_min() && !unit.isEmpty())
         low += QLatin1Char(' ') + unit;
     if (r.high >= std::numeric_limits<double>::max())
         return low;
-    return low + QStringLiteral(" and at most ") + boundText(r.high, unit);
+    return QCoreApplication::translate("ElementLabel", "%1 and at most %2")
+        .arg(low, boundText(r.high, unit));
 }
 
 } // namespace
@@ -47,31 +50,31 @@ QString elementKindName(ElementKind kind)
 {
     switch (kind) {
     case ElementKind::CS:
-        return QStringLiteral("series C");
+        return QCoreApplication::translate("ElementLabel", "series C");
     case ElementKind::LS:
-        return QStringLiteral("line");
+        return QCoreApplication::translate("ElementLabel", "line", "a transmission line in series");
     case ElementKind::RS:
-        return QStringLiteral("series R");
+        return QCoreApplication::translate("ElementLabel", "series R");
     case ElementKind::IS:
-        return QStringLiteral("series L");
+        return QCoreApplication::translate("ElementLabel", "series L");
     case ElementKind::CP:
-        return QStringLiteral("shunt C");
+        return QCoreApplication::translate("ElementLabel", "shunt C");
     case ElementKind::LPS:
-        return QStringLiteral("short stub");
+        return QCoreApplication::translate("ElementLabel", "short stub");
     case ElementKind::LPO:
-        return QStringLiteral("open stub");
+        return QCoreApplication::translate("ElementLabel", "open stub");
     case ElementKind::RP:
-        return QStringLiteral("shunt R");
+        return QCoreApplication::translate("ElementLabel", "shunt R");
     case ElementKind::IP:
-        return QStringLiteral("shunt L");
+        return QCoreApplication::translate("ElementLabel", "shunt L");
     case ElementKind::TR:
-        return QStringLiteral("transformer");
+        return QCoreApplication::translate("ElementLabel", "transformer");
     case ElementKind::RlcSeries:
-        return QStringLiteral("series RLC (shunt)");
+        return QCoreApplication::translate("ElementLabel", "series RLC (shunt)");
     case ElementKind::RlcParallel:
-        return QStringLiteral("parallel RLC (series)");
+        return QCoreApplication::translate("ElementLabel", "parallel RLC (series)");
     case ElementKind::Block:
-        return QStringLiteral("two-port block");
+        return QCoreApplication::translate("ElementLabel", "two-port block");
     case ElementKind::None:
         break;
     }
@@ -125,7 +128,7 @@ QString partValueText(const Element& e, ElementPart part, double value)
 QString networkText(const std::vector<Element>& elements)
 {
     if (elements.empty())
-        return QStringLiteral("(no elements needed)");
+        return QCoreApplication::translate("ElementLabel", "(no elements needed)");
     QStringList parts;
     for (const Element& e : elements) {
         QString s = elementKindName(e.kind) + QLatin1Char(' ') + partValueText(e, ElementPart::Value, e.value);

@@ -44,6 +44,8 @@
 #include <QStatusTipEvent>
 #include <QStyle>
 
+#include <string_view>
+
 namespace zelvo {
 
 namespace {
@@ -138,7 +140,7 @@ void MainWindow::publishToleranceBand()
         const ReturnLossBand band =
             returnLossBand(s.design, std::vector<double>(f.begin(), f.end()), setup);
         ResponseExtra e;
-        e.name = "Input RL spread";
+        e.name = QCoreApplication::translate("MainWindow", "Input RL spread").toStdString();
         e.colour = rgb(0, 130, 150);
         e.style = PenStyle::Solid;
         e.values = band.bestDb;
@@ -503,9 +505,13 @@ void MainWindow::updateTitle()
     sPlotFrame(SPlotWindow::Text)
         ->setWindowTitle(set.loaded ? QFile::decodeName(QByteArray::fromStdString(set.fileName))
                                     : sPlotTitle(SPlotWindow::Text));
-    setWindowTitle(set.loaded ? QString::fromLatin1(sPlotTitlePrefix) +
-                                    QFile::decodeName(QByteArray::fromStdString(set.fileName))
-                              : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
+    static constexpr const char* prefix =
+        QT_TRANSLATE_NOOP("MainWindow", "Zelvo-Chart, s-Plot - Mode    ");
+    static_assert(std::string_view(prefix) == sPlotTitlePrefix);
+    setWindowTitle(set.loaded
+                       ? QCoreApplication::translate("MainWindow", prefix) +
+                             QFile::decodeName(QByteArray::fromStdString(set.fileName))
+                       : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
 }
 
 void MainWindow::refreshZo()

@@ -9,6 +9,7 @@
 #include "model/netlist.h"
 #include "model/settings_file.h"
 #include "model/touchstone.h"
+#include "ui/dialogs/loss_fields.h"
 #include "ui/dialogs/print_dialog.h"
 #include "ui/language.h"
 #include "ui/recent_files.h"
@@ -68,6 +69,8 @@ constexpr Pair constants[] = {
                        "Nothing to print.\n\rCheck Zelvo Chart, Schematic or Comments.")},
     {noSPlotFileText,
      QT_TRANSLATE_NOOP("Messages", "No s-Parameter file opened.\n\rOpen a file to print its plots.")},
+    {qOrEsrText,
+     QT_TRANSLATE_NOOP("Messages", "Give the capacitor either a Q or an ESR, not both.")},
     {recentFileGoneText,
      QT_TRANSLATE_NOOP("Messages", "The file '%s' no longer exists.\nIt has been removed from the "
                                    "list of recent files.")},
@@ -138,6 +141,49 @@ constexpr const char* texts[] = {
                                   "one-port data."),
     QT_TRANSLATE_NOOP("Messages", "The losses of element %i are out of range."),
     QT_TRANSLATE_NOOP("Messages", "Optimizing needs at least one data point and one element."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Tolerance analysis needs at least one data point and one "
+                      "element."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The chain has no value at any data point's frequency: a "
+                      "two-port block's data does not reach them."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Range of %1 outside the values the element takes.\n\rUse "
+                      "values %2."),
+    QT_TRANSLATE_NOOP("Messages", "Range of %1: the lower end must lie below the upper end."),
+    QT_TRANSLATE_NOOP("Messages", "The frequency must be a number above 0."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "This network is for the file's load. Apply adds the band's "
+                      "frequencies as data points with the network after them, so it "
+                      "needs a design without data points: start one with File > New, "
+                      "then search and apply again."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Unknown picture format of '%s'.\nUse a name ending in .pdf, "
+                      ".svg or .png."),
+    QT_TRANSLATE_NOOP("Messages", "The picture size must be between %i and %i pixels."),
+    QT_TRANSLATE_NOOP("Messages", "Nothing to export for the %s."),
+    QT_TRANSLATE_NOOP("Messages", "The picture could not be drawn."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "%1: Min and Max are numbers, an SI prefix and the unit may "
+                      "follow (2.2n, 2.2 nH)."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Value must lie in the range between 0 and 100 % (blank: the "
+                      "series' tolerance)"),
+    QT_TRANSLATE_NOOP("Messages", "Value must be less than 100uF"),
+    QT_TRANSLATE_NOOP("Messages", "Value must be greater than 0.1fF"),
+    QT_TRANSLATE_NOOP("Messages", "Value must be greater than 1pH"),
+    QT_TRANSLATE_NOOP("Messages", "Value must be less than 1mH"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The two-port block '%s' has no value at the "
+                      "design\n\rfrequency %sHz: its data cover %s.\n\rNothing was "
+                      "placed."),
+    QT_TRANSLATE_NOOP("Messages", "Standard values need at least one data point and one element."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The point at %1 %2 cannot become a data point:\n\rits "
+                      "frequency must be > 0 and at most 1000 GHz."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "%1 of the chosen points cannot become data points:\n\ra "
+                      "frequency must be > 0 and at most 1000 GHz."),
 };
 
 } // namespace

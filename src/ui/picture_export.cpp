@@ -12,6 +12,7 @@
 #include "ui/print_pages.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPageSize>
@@ -287,35 +288,45 @@ std::optional<PictureFormat> pictureFormatFor(const QString& path)
 
 QStringList pictureFileFilters()
 {
-    return {QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("SVG Files (*.svg)"),
-            QStringLiteral("PNG Files (*.png)")};
+    return {QCoreApplication::translate("PictureExport", "PDF Files (*.pdf)"),
+            QCoreApplication::translate("PictureExport", "SVG Files (*.svg)"),
+            QCoreApplication::translate("PictureExport", "PNG Files (*.png)")};
 }
 
-QString pictureViewName(PictureView view)
+namespace {
+
+const char* viewName(PictureView view)
 {
     switch (view) {
     case PictureView::Chart:
-        return QStringLiteral("Chart");
+        return QT_TRANSLATE_NOOP("PictureExport", "Chart");
     case PictureView::Schematic:
-        return QStringLiteral("Schematic");
+        return QT_TRANSLATE_NOOP("PictureExport", "Schematic");
     case PictureView::S11:
-        return QStringLiteral("S11");
+        return "S11";
     case PictureView::S12:
-        return QStringLiteral("S12");
+        return "S12";
     case PictureView::S21:
-        return QStringLiteral("S21");
+        return "S21";
     case PictureView::S22:
-        return QStringLiteral("S22");
+        return "S22";
     case PictureView::GainGraph:
-        return QStringLiteral("gain graph");
+        return QT_TRANSLATE_NOOP("PictureExport", "gain graph");
     case PictureView::GainTable:
-        return QStringLiteral("gain table");
+        return QT_TRANSLATE_NOOP("PictureExport", "gain table");
     case PictureView::FileText:
-        return QStringLiteral("Touchstone file");
+        return QT_TRANSLATE_NOOP("PictureExport", "Touchstone file");
     case PictureView::Response:
-        return QStringLiteral("frequency response");
+        return QT_TRANSLATE_NOOP("PictureExport", "frequency response");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString pictureViewName(PictureView view)
+{
+    return QCoreApplication::translate("PictureExport", viewName(view));
 }
 
 std::string writePictureFile(const PictureSource& source, PictureView view, const std::string& path,
@@ -334,7 +345,8 @@ std::string writePictureFile(const PictureSource& source, PictureView view, cons
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const QString title = QStringLiteral("Zelvo %1").arg(pictureViewName(view));
+    // English, so that the file written is the same in every language.
+    const QString title = QStringLiteral("Zelvo %1").arg(QLatin1String(viewName(view)));
     std::string why;
     if (!writeTo(buffer, *format, *picture, title))
         why = "The picture could not be drawn";

@@ -237,11 +237,6 @@ PrintedChart printedChartGeometry(const PageFrame& page, bool withSchematic)
     return {m / 2, 0};
 }
 
-std::string chartJobName(const Design& design)
-{
-    return "Zelvo Chart " + design.fileName;
-}
-
 void drawCommentsPage(Canvas& canvas, const Design& design, const PageFrame& page)
 {
     const CanvasStateGuard keep(canvas);

@@ -63,9 +63,6 @@ PrintedChart printedChartGeometry(const PageFrame& page, bool withSchematic);
 // page so that a Cancel takes effect quickly.
 using AbortCheck = std::function<bool()>;
 
-// "Zelvo Chart " and the design's file name.
-std::string chartJobName(const Design& design);
-
 // The list on a y-down canvas whose origin is the page's top-left corner.
 void drawCommentsPage(Canvas& canvas, const Design& design, const PageFrame& page);
 

@@ -7,6 +7,7 @@
 #include "ui/messages.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -71,13 +72,14 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
 {
     const QString target = printer.outputFileName();
     if (target.isEmpty())
-        return {PrintOutcome::StartFailed, QStringLiteral("No output file was chosen.")};
+        return {PrintOutcome::StartFailed,
+                QCoreApplication::translate("Printing", "No output file was chosen.")};
     const std::string path = QFile::encodeName(target).toStdString();
     // Checked first, so that a long job is not drawn for a file it cannot
     // replace: the document cannot be started then.
     if (const std::optional<std::string> blocker = replaceBlocker(path))
         return {PrintOutcome::StartFailed,
-                QStringLiteral("Cannot write '%1': %2.")
+                QCoreApplication::translate("Printing", "Cannot write '%1': %2.")
                     .arg(QDir::toNativeSeparators(target), QString::fromLocal8Bit(*blocker))};
 
     QBuffer buffer;
@@ -95,7 +97,8 @@ PrintResult printToPdf(const QPrinter& printer, const QString& documentName,
     if (!complete)
         return {PrintOutcome::Aborted, {}};
     if (!ended)
-        return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
+        return {PrintOutcome::StartFailed,
+                QCoreApplication::translate("Printing", "The document could not be finished.")};
     const QByteArray& bytes = buffer.data();
     std::string why;
     if (!writeFileReplacing(
@@ -124,10 +127,11 @@ QPrinter& printerOf(AppState& state)
 QString printerText(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString path = printer.outputFileName().isEmpty()
-                                 ? QStringLiteral("the file chosen when printing")
-                                 : QDir::toNativeSeparators(printer.outputFileName());
-        return QStringLiteral("PDF file, Qt PDF at %1").arg(path);
+        const QString path =
+            printer.outputFileName().isEmpty()
+                ? QCoreApplication::translate("Printing", "the file chosen when printing")
+                : QDir::toNativeSeparators(printer.outputFileName());
+        return QCoreApplication::translate("Printing", "PDF file, Qt PDF at %1").arg(path);
     }
     const QPrinterInfo info(printer);
     QString driver = info.makeAndModel();
@@ -135,8 +139,9 @@ QString printerText(const QPrinter& printer)
         driver = QStringLiteral("CUPS");
     QString port = info.location();
     if (port.isEmpty())
-        port = QStringLiteral("the print system");
-    return QStringLiteral("%1, %2 at %3").arg(printer.printerName(), driver, port);
+        port = QCoreApplication::translate("Printing", "the print system");
+    return QCoreApplication::translate("Printing", "%1, %2 at %3", "printer name, driver, location")
+        .arg(printer.printerName(), driver, port);
 }
 
 PageFrame pageFrameOf(const QPrinter& printer)
@@ -167,7 +172,8 @@ PrintResult printPages(QPrinter& printer, const QString& documentName,
         return {PrintOutcome::Aborted, {}};
     }
     if (!painter.end())
-        return {PrintOutcome::StartFailed, QStringLiteral("The document could not be finished.")};
+        return {PrintOutcome::StartFailed,
+                QCoreApplication::translate("Printing", "The document could not be finished.")};
     return {};
 }
 

@@ -82,9 +82,11 @@ void paintSplash(QPainter& p, const QRect& area)
     p.setPen(QColor(215, 230, 245));
     const int lineStep = area.height() / 12;
     int y = text.top() + area.height() / 6 + lineStep;
-    for (const char* line :
-         {"Matching networks on the", "impedance chart", "", "S-parameters of two-ports"}) {
-        p.drawText(QPoint(text.left(), y), QString::fromLatin1(line));
+    for (const char* line : {QT_TRANSLATE_NOOP("Splash", "Matching networks on the"),
+                             QT_TRANSLATE_NOOP("Splash", "impedance chart"), "",
+                             QT_TRANSLATE_NOOP("Splash", "S-parameters of two-ports")}) {
+        if (*line != '\0')
+            p.drawText(QPoint(text.left(), y), QCoreApplication::translate("Splash", line));
         y += lineStep;
     }
 

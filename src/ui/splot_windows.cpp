@@ -407,7 +407,7 @@ QString sPlotTitle(SPlotWindow which)
     case SPlotWindow::S22:
         return QStringLiteral("S22");
     case SPlotWindow::Text:
-        return QStringLiteral("untitled");
+        return QCoreApplication::translate("SPlot", "untitled");
     case SPlotWindow::GainTable:
         return QCoreApplication::translate("SPlot", "gain table");
     case SPlotWindow::GainGraph:

@@ -184,23 +184,42 @@ void applyToolboxTips(QWidget* toolbox)
         const char* text;
     };
     static constexpr Tip tips[] = {
-        {"seriesC", "Series capacitor: moves along a circle of constant resistance"},
-        {"seriesL", "Series inductor: moves along a circle of constant resistance"},
-        {"seriesR", "Series resistor: moves along an arc of constant reactance"},
-        {"seriesLine", "Series transmission line: turns about the line impedance"},
-        {"seriesRlc", "Series R, L and C: enters a resistor, inductor and capacitor by value"},
-        {"shuntC", "Shunt capacitor: moves along a circle of constant conductance"},
-        {"shuntL", "Shunt inductor: moves along a circle of constant conductance"},
-        {"shuntR", "Shunt resistor: moves along an arc of constant susceptance"},
-        {"shuntLine", "Shunt stub, short-circuited or open: moves along constant conductance"},
-        {"shuntRlc", "Shunt R, L and C: enters a resistor, inductor and capacitor by value"},
-        {"transformer", "Ideal transformer: scales the impedance by the turns ratio squared"},
-        {"block", "Two-port block: a measured transistor or part from a Touchstone file"},
-        {"dataPoint", "Data point: enters an impedance and its frequency, or picks one"},
+        {"seriesC", QT_TRANSLATE_NOOP(
+                        "Tips", "Series capacitor: moves along a circle of constant resistance")},
+        {"seriesL",
+         QT_TRANSLATE_NOOP("Tips", "Series inductor: moves along a circle of constant resistance")},
+        {"seriesR",
+         QT_TRANSLATE_NOOP("Tips", "Series resistor: moves along an arc of constant reactance")},
+        {"seriesLine",
+         QT_TRANSLATE_NOOP("Tips", "Series transmission line: turns about the line impedance")},
+        {"seriesRlc",
+         QT_TRANSLATE_NOOP(
+             "Tips", "Series R, L and C: enters a resistor, inductor and capacitor by value")},
+        {"shuntC", QT_TRANSLATE_NOOP(
+                       "Tips", "Shunt capacitor: moves along a circle of constant conductance")},
+        {"shuntL",
+         QT_TRANSLATE_NOOP("Tips", "Shunt inductor: moves along a circle of constant conductance")},
+        {"shuntR",
+         QT_TRANSLATE_NOOP("Tips", "Shunt resistor: moves along an arc of constant susceptance")},
+        {"shuntLine",
+         QT_TRANSLATE_NOOP(
+             "Tips", "Shunt stub, short-circuited or open: moves along constant conductance")},
+        {"shuntRlc",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Shunt R, L and C: enters a resistor, inductor and capacitor by value")},
+        {"transformer",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Ideal transformer: scales the impedance by the turns ratio squared")},
+        {"block",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Two-port block: a measured transistor or part from a Touchstone file")},
+        {"dataPoint",
+         QT_TRANSLATE_NOOP("Tips",
+                           "Data point: enters an impedance and its frequency, or picks one")},
     };
     for (const Tip& t : tips)
         setTips(toolbox->findChild<QWidget*>(QString::fromLatin1(t.name)),
-                QString::fromLatin1(t.text));
+                QCoreApplication::translate("Tips", t.text));
 }
 
 void applyReadoutTips(QWidget* parent)
@@ -211,20 +230,24 @@ void applyReadoutTips(QWidget* parent)
         const char* text;
     };
     static constexpr Tip tips[] = {
-        {"readoutZ", "Z", "Impedance under the pointer, R + jX in ohm"},
-        {"readoutY", "Y", "Admittance under the pointer, G + jB in siemens"},
-        {"readoutR", "r", "Reflection coefficient under the pointer: magnitude / angle in degrees"},
-        {"readoutQ", "Q", "Quality factor |X| / R under the pointer"},
-        {"readoutVswr", "VSWR", "Voltage standing wave ratio under the pointer"},
-        {"readoutZo", "Zo", "Reference impedance of the chart, in ohm"},
-        {"readoutRL", "RL", "Return loss under the pointer, in dB"},
+        {"readoutZ", "Z", QT_TRANSLATE_NOOP("Tips", "Impedance under the pointer, R + jX in ohm")},
+        {"readoutY", "Y",
+         QT_TRANSLATE_NOOP("Tips", "Admittance under the pointer, G + jB in siemens")},
+        {"readoutR", "r",
+         QT_TRANSLATE_NOOP(
+             "Tips", "Reflection coefficient under the pointer: magnitude / angle in degrees")},
+        {"readoutQ", "Q", QT_TRANSLATE_NOOP("Tips", "Quality factor |X| / R under the pointer")},
+        {"readoutVswr", "VSWR",
+         QT_TRANSLATE_NOOP("Tips", "Voltage standing wave ratio under the pointer")},
+        {"readoutZo", "Zo", QT_TRANSLATE_NOOP("Tips", "Reference impedance of the chart, in ohm")},
+        {"readoutRL", "RL", QT_TRANSLATE_NOOP("Tips", "Return loss under the pointer, in dB")},
     };
     const QList<QGroupBox*> boxes = parent->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
     for (const Tip& t : tips) {
-        const QString tip = QString::fromLatin1(t.text);
+        const QString tip = QCoreApplication::translate("Tips", t.text);
         setTips(parent->findChild<QLabel*>(QString::fromLatin1(t.field)), tip);
         for (QGroupBox* b : boxes)
-            if (b->title() == QString::fromLatin1(t.caption))
+            if (b->title() == QCoreApplication::translate("Readouts", t.caption))
                 setTips(b, tip);
     }
 }
@@ -269,12 +292,12 @@ QString placementStatus(ElementKind kind, std::optional<double> value, double li
         name = QCoreApplication::translate("Tips", "open stub");
         break;
     case ElementKind::TR:
-        name = QStringLiteral("transformer");
+        name = QCoreApplication::translate("Tips", "transformer");
         break;
     default:
         return {};
     }
-    QString text = QStringLiteral("Placing ") + name;
+    QString text = QCoreApplication::translate("Tips", "Placing %1").arg(name);
     const bool line =
         kind == ElementKind::LS || kind == ElementKind::LPS || kind == ElementKind::LPO;
     if (line)

@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "ui/app_state.h"
 #include "ui/element_label.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
@@ -48,8 +49,9 @@ TunerDock::TunerDock(AppState& state, const Platform& platform, Tuner& tuner, QW
     setObjectName(QStringLiteral("tunerDock"));
     body_ = new QWidget(this);
     auto* column = new QVBoxLayout(body_);
-    hint_ = new QLabel(QStringLiteral("Click an element in the Schematic window, then turn the "
-                                      "mouse wheel or press Up/Down (Shift: fine)."),
+    hint_ = new QLabel(QCoreApplication::translate(
+                           "Tuner", "Click an element in the Schematic window, then turn the "
+                                    "mouse wheel or press Up/Down (Shift: fine)."),
                        body_);
     hint_->setWordWrap(true);
     column->addWidget(hint_);
@@ -201,8 +203,10 @@ void TunerDock::onRange(int row)
         failed = edit;
         why = v.state == FieldValue::State::TooLarge
                   ? QString::fromLatin1(numberTooLargeMessage)
-                  : QString::fromLatin1(numberFormatMessage) +
-                        QCoreApplication::translate("Tuner", "\n\rAn SI prefix and the unit may follow: 2.2n, 2.2 nH.");
+                  // Translated here: the hint below would keep the whole from being found.
+                  : translatedMessage(QString::fromLatin1(numberFormatMessage)) +
+                        QCoreApplication::translate(
+                            "Tuner", "\n\rAn SI prefix and the unit may follow: 2.2n, 2.2 nH.");
     }
     if (!failed) {
         // An end the element refuses would make the knob jump to where the

@@ -62,11 +62,15 @@ TEST(Translation, EveryImportantMessageHasATranslationThatKeepsItsValues)
         withPath(netlistDoneText, QStringLiteral("/tmp/a b.mcf")),
         QStringLiteral("Value must lie in the range between 0.1 and 1E9 Ohm"),
         QStringLiteral("ERROR"),
+        QStringLiteral("Tolerance analysis needs at least one data point and one element."),
+        QStringLiteral("Standard values need at least one data point and one element."),
+        QStringLiteral("The two-port block 'amp.s2p' has no value at the design\n\r"
+                       "frequency 5 GHz: its data cover 1 GHz to 2 GHz.\n\rNothing was placed."),
     };
     for (const QString& english : rows) {
         const QString chinese = translatedMessage(english);
         EXPECT_TRUE(hasHan(chinese)) << english.toStdString() << " -> " << chinese.toStdString();
-        for (const char* value : {"30", "512", "/tmp/a b.mcf", "1E9 Ohm"})
+        for (const char* value : {"30", "512", "/tmp/a b.mcf", "1E9 Ohm", "amp.s2p", "1 GHz to 2 GHz"})
             if (english.contains(QLatin1String(value))) {
                 EXPECT_TRUE(chinese.contains(QLatin1String(value))) << chinese.toStdString();
             }

@@ -8,6 +8,7 @@
 #include "ui/app_state.h"
 #include "ui/dialogs/match_dialog.h"
 #include "ui/element_label.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 
 #include <QCoreApplication>
@@ -195,7 +196,8 @@ void AmplifierDialog::recompute()
     const FieldValue f = readField(frequency_->text());
     if (!f.isNumber() || !(f.value > 0.0)) {
         plan_ = DialogMessage{"The frequency must be a number above 0.", "", MessageIcon::Error};
-        device_->setText(QString::fromStdString(std::get<DialogMessage>(plan_).text));
+        device_->setText(
+            translatedMessage(QString::fromStdString(std::get<DialogMessage>(plan_).text)));
         preview();
         return;
     }
@@ -215,7 +217,7 @@ void AmplifierDialog::recompute()
     plan_ = planAmplifier(state_.design, deviceData_, hertz, gain, state_.memory.lineImpedance,
                           state_.memory.lineEr);
     if (const auto* m = std::get_if<DialogMessage>(&plan_)) {
-        device_->setText(QString::fromStdString(m->text));
+        device_->setText(translatedMessage(QString::fromStdString(m->text)));
         preview();
         return;
     }
@@ -226,9 +228,12 @@ void AmplifierDialog::recompute()
             .arg(p.deltaMagnitude, 0, 'f', 3)
             .arg(p.stable ? QCoreApplication::translate("AmplifierDialog", "MAG") : QCoreApplication::translate("AmplifierDialog", "MSG"))
             .arg(p.maxGainDb ? QString::number(*p.maxGainDb, 'f', 2) : QStringLiteral("-"));
-    text += p.stable ? QCoreApplication::translate("AmplifierDialog", "Unconditionally stable: simultaneous conjugate match, ")
-                     : QString::fromStdString(unstableText(p)) +
-                           QCoreApplication::translate("AmplifierDialog", "\nOn the %1 dB gain circle: ").arg(p.gainDb, 0, 'f', 2);
+    text += p.stable
+                ? QCoreApplication::translate(
+                      "AmplifierDialog", "Unconditionally stable: simultaneous conjugate match, ")
+                : translatedMessage(QString::fromStdString(unstableText(p))) +
+                      QCoreApplication::translate("AmplifierDialog", "\nOn the %1 dB gain circle: ")
+                          .arg(p.gainDb, 0, 'f', 2);
     text += QCoreApplication::translate("AmplifierDialog", "Gamma S = %1, Gamma L = %2 (against %3 Ohm)")
                 .arg(gammaText(p.terminations.gammaSource), gammaText(p.terminations.gammaLoad))
                 .arg(p.deviceZ0, 0, 'f', 1);

@@ -44,13 +44,13 @@ QStringList blockFacts(const BlockData& b, bool reversed, double f0)
                  .arg(b.f.size());
     facts << QCoreApplication::translate("BlockDialog", "Reference impedance: %1 Ohm")
                  .arg(QString::fromStdString(formatG(b.z0)));
-    facts << (b.noise.empty() ? QCoreApplication::translate("BlockDialog", "Noise data: none")
-                              : QCoreApplication::translate("BlockDialog", "Noise data: %1 frequencies, %2")
-                                    .arg(b.noise.size())
-                                    .arg(QString::fromStdString(formatSi(b.noise.front().f, 3) +
-                                                                "Hz to " +
-                                                                formatSi(b.noise.back().f, 3) +
-                                                                "Hz")));
+    facts << (b.noise.empty()
+                  ? QCoreApplication::translate("BlockDialog", "Noise data: none")
+                  : QCoreApplication::translate("BlockDialog", "Noise data: %1 frequencies, %2")
+                        .arg(b.noise.size())
+                        .arg(QCoreApplication::translate("BlockDialog", "%1Hz to %2Hz")
+                                 .arg(QString::fromStdString(formatSi(b.noise.front().f, 3)),
+                                      QString::fromStdString(formatSi(b.noise.back().f, 3)))));
     const QString at = QString::fromStdString(formatSi(f0, 3) + "Hz");
     if (const std::optional<TwoPort> s = blockSParams(b, f0, reversed))
         facts << QCoreApplication::translate("BlockDialog", "At the design frequency %1 (as placed): S11 %2, S21 %3%4")
@@ -73,16 +73,19 @@ BlockDialog::BlockDialog(AppState& state, const Platform& platform, const BlockD
                    this);
     facts->setObjectName(QStringLiteral("facts"));
     facts->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    reversed_ = new QCheckBox(QStringLiteral("&Reversed: port 1 towards the load, port 2 towards "
-                                             "the generator"),
-                              this);
+    reversed_ =
+        new QCheckBox(QCoreApplication::translate(
+                          "BlockDialog", "&Reversed: port 1 towards the load, port 2 towards "
+                                         "the generator"),
+                      this);
     reversed_->setObjectName(QStringLiteral("reversed"));
     reversed_->setChecked(reversed);
     connect(reversed_, &QCheckBox::toggled, this, [this, facts, &block](bool on) {
         facts->setText(blockFacts(block, on, designFrequency(state_.design)).join(QLatin1Char('\n')));
     });
-    auto* note = new QLabel(QStringLiteral("As measured, port 2 faces the load (the chain so "
-                                           "far) and port 1 the generator."),
+    auto* note = new QLabel(QCoreApplication::translate(
+                                "BlockDialog", "As measured, port 2 faces the load (the chain so "
+                                               "far) and port 1 the generator."),
                             this);
 
     auto* buttons = new QDialogButtonBox(

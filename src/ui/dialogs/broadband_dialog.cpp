@@ -10,6 +10,7 @@
 #include "render/painter_canvas.h"
 #include "ui/app_state.h"
 #include "ui/element_label.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
@@ -45,9 +46,10 @@ enum Column { ColumnSize, ColumnNetwork, ColumnWorst, ColumnLimit, ColumnQ };
 enum Source { SourceZo = 0, SourceTyped = 1 };
 enum Spacing { SpacingEven = 0, SpacingOwn = 1 };
 
+// A problem from the load readers, shown in a label as a message box would.
 QString text(const std::string& s)
 {
-    return QString::fromStdString(s);
+    return translatedMessage(QString::fromStdString(s));
 }
 
 // The band frequency nearest the centre: the start point of a network
@@ -462,13 +464,18 @@ bool BroadbandDialog::search()
     const auto report = [&](const BroadbandProgress& p) {
         if (progressOverride)
             return progressOverride(p);
-        progress.setLabelText(QStringLiteral("Ladders of %1 element%2: %3 of %4\n"
-                                             "Best worst-case return loss so far: %5 dB")
-                                  .arg(p.elements)
-                                  .arg(p.elements == 1 ? "" : "s")
-                                  .arg(p.done)
-                                  .arg(p.total)
-                                  .arg(returnLossOf(p.bestWorst), 0, 'f', 2));
+        progress.setLabelText(
+            (p.elements == 1
+                 ? QCoreApplication::translate("BroadbandDialog",
+                                               "Ladders of %1 element: %2 of %3\n"
+                                               "Best worst-case return loss so far: %4 dB")
+                 : QCoreApplication::translate("BroadbandDialog",
+                                               "Ladders of %1 elements: %2 of %3\n"
+                                               "Best worst-case return loss so far: %4 dB"))
+                .arg(p.elements)
+                .arg(p.done)
+                .arg(p.total)
+                .arg(returnLossOf(p.bestWorst), 0, 'f', 2));
         progress.setValue(std::min(p.done, p.total - 1));
         return !progress.wasCanceled();
     };
@@ -498,10 +505,12 @@ void BroadbandDialog::showResults()
         auto* item = new QTreeWidgetItem(list_);
         item->setText(ColumnSize, QString::number(row.size));
         if (static_cast<int>(row.elements.size()) < row.size)
-            item->setToolTip(ColumnSize, QStringLiteral("No ladder of %1 elements does better "
-                                                        "than this one of %2.")
-                                             .arg(row.size)
-                                             .arg(row.elements.size()));
+            item->setToolTip(ColumnSize,
+                             QCoreApplication::translate("BroadbandDialog",
+                                                         "No ladder of %1 elements does better "
+                                                         "than this one of %2.")
+                                 .arg(row.size)
+                                 .arg(row.elements.size()));
         item->setText(ColumnNetwork, networkText(row.elements));
         item->setToolTip(ColumnNetwork, networkText(row.elements));
         item->setText(ColumnWorst, QCoreApplication::translate("BroadbandDialog", "%1 dB").arg(row.worstReturnLoss, 0, 'f', 2));

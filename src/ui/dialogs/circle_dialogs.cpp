@@ -21,6 +21,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <string_view>
+
 namespace zelvo {
 
 namespace {
@@ -110,13 +112,19 @@ std::optional<bool> chooseNormalisation(AppState& state, const Platform& platfor
     ChoiceDialog d(state, platform, parent);
     d.setWindowTitle(QStringLiteral(" "));
     d.setHelpKeyword(QString::fromLatin1(exportHelpTopic));
-    QPushButton* yes = d.addChoice(QString::fromLatin1(normalizeButtonText),
+    // The export's own button texts, here for the translations.
+    static constexpr const char* yesText = QT_TRANSLATE_NOOP("CircleDialogs", "NORMALIZE");
+    static constexpr const char* noText = QT_TRANSLATE_NOOP("CircleDialogs", "NOT NORMALIZE");
+    static_assert(std::string_view(yesText) == normalizeButtonText &&
+                  std::string_view(noText) == notNormalizeButtonText);
+    QPushButton* yes = d.addChoice(QCoreApplication::translate("CircleDialogs", yesText),
                                    QStringLiteral("normalize"), 1);
-    QPushButton* no = d.addChoice(QString::fromLatin1(notNormalizeButtonText),
+    QPushButton* no = d.addChoice(QCoreApplication::translate("CircleDialogs", noText),
                                   QStringLiteral("notNormalize"), 2);
     switch (runChoice(d, {yes, no},
-                      QStringLiteral("Write the values normalised to the reference impedance,\n"
-                                     "or in ohm and siemens?"))) {
+                      QCoreApplication::translate("CircleDialogs",
+                                                  "Write the values normalised to the reference "
+                                                  "impedance,\nor in ohm and siemens?"))) {
     case 1: return true;
     case 2: return false;
     default: return std::nullopt;

@@ -19,7 +19,7 @@ namespace {
 
 QRadioButton* radio(QWidget* parent, const char* text, const char* name, QVBoxLayout* into)
 {
-    auto* b = new QRadioButton(QString::fromLatin1(text), parent);
+    auto* b = new QRadioButton(QCoreApplication::translate("ClipboardDialog", text), parent);
     b->setObjectName(QString::fromLatin1(name));
     into->addWidget(b);
     return b;
@@ -35,9 +35,12 @@ ClipboardDialog::ClipboardDialog(AppState& state, const Platform& platform, QWid
 
     auto* items = new QGroupBox(QCoreApplication::translate("ClipboardDialog", "Copy"), this);
     auto* itemLayout = new QVBoxLayout(items);
-    QRadioButton* chart = radio(items, "Zelvo Chart", "chart", itemLayout);
-    QRadioButton* schematic = radio(items, "Schematic", "schematic", itemLayout);
-    QRadioButton* comments = radio(items, "Comments", "comments", itemLayout);
+    QRadioButton* chart =
+        radio(items, QT_TRANSLATE_NOOP("ClipboardDialog", "Zelvo Chart"), "chart", itemLayout);
+    QRadioButton* schematic =
+        radio(items, QT_TRANSLATE_NOOP("ClipboardDialog", "Schematic"), "schematic", itemLayout);
+    QRadioButton* comments =
+        radio(items, QT_TRANSLATE_NOOP("ClipboardDialog", "Comments"), "comments", itemLayout);
     auto* itemGroup = new QButtonGroup(this);
     itemGroup->addButton(chart, clipChart);
     itemGroup->addButton(schematic, clipSchematic);
@@ -47,8 +50,10 @@ ClipboardDialog::ClipboardDialog(AppState& state, const Platform& platform, QWid
 
     auto* colours = new QGroupBox(QCoreApplication::translate("ClipboardDialog", "Colors"), this);
     auto* colourLayout = new QVBoxLayout(colours);
-    QRadioButton* screen = radio(colours, "use screen colors", "screenColours", colourLayout);
-    QRadioButton* mono = radio(colours, "black and white", "blackWhite", colourLayout);
+    QRadioButton* screen = radio(colours, QT_TRANSLATE_NOOP("ClipboardDialog", "use screen colors"),
+                                 "screenColours", colourLayout);
+    QRadioButton* mono = radio(colours, QT_TRANSLATE_NOOP("ClipboardDialog", "black and white"),
+                               "blackWhite", colourLayout);
     colourLayout->addStretch();
     auto* colourGroup = new QButtonGroup(this);
     colourGroup->addButton(screen, clipScreenColours);

@@ -146,7 +146,8 @@ PointValues valuesInFormat(std::uint8_t format, Complex z, double z0)
 
 QString firstCaption(std::uint8_t format)
 {
-    return isPolar(format) ? QStringLiteral("magnitude") : QStringLiteral("re");
+    return isPolar(format) ? QCoreApplication::translate("DataPointRules", "magnitude")
+                           : QStringLiteral("re");
 }
 
 QString secondCaption(std::uint8_t format)

@@ -56,7 +56,7 @@ QString kindName(ElementKind k)
     case ElementKind::LPO:
         return QCoreApplication::translate("ElementValueDialog", "open stub");
     case ElementKind::TR:
-        return QStringLiteral("transformer");
+        return QCoreApplication::translate("ElementValueDialog", "transformer");
     case ElementKind::RlcSeries:
         return QCoreApplication::translate("ElementValueDialog", "R, L, C in series, connected in shunt");
     case ElementKind::RlcParallel:
@@ -66,7 +66,8 @@ QString kindName(ElementKind k)
     case ElementKind::None:
         break;
     }
-    return QStringLiteral("element");
+    return QCoreApplication::translate("ElementValueDialog", "element",
+                                       "an element of unknown kind");
 }
 
 // The main field: C, L, R (also of an RLC group), or a line length or ratio.
@@ -138,7 +139,8 @@ ElementValueDialog::ElementValueDialog(AppState& state, const Platform& platform
             QStringLiteral("%1 (%2)")
                 .arg(seriesTolerance(d.partSeries) * 100.0)
                 .arg(QString::fromLatin1(seriesName(d.partSeries))));
-        auto* label = new QLabel(QStringLiteral("&Tolerance:"), this);
+        auto* label =
+            new QLabel(QCoreApplication::translate("ElementValueDialog", "&Tolerance:"), this);
         label->setBuddy(tolerance_);
         grid_->addWidget(label, rows_, 0);
         grid_->addWidget(tolerance_, rows_, 1);

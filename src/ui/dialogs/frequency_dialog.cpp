@@ -21,7 +21,7 @@ FrequencyDialog::FrequencyDialog(AppState& state, const Platform& platform, QWid
 {
     setWindowTitle(QCoreApplication::translate("FrequencyDialog", "Datapoint"));
     setHelpKeyword(QStringLiteral("Picking Data Points"));
-    auto* box = new QGroupBox(QStringLiteral("frequency"), this);
+    auto* box = new QGroupBox(QCoreApplication::translate("FrequencyDialog", "frequency"), this);
     frequency_ = numberField(QStringLiteral("frequency"));
     frequency_->setText(QStringLiteral("500"));
     unit_ = new QComboBox(box);

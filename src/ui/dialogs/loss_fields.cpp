@@ -60,8 +60,9 @@ LossBox::LossBox(LossFamily family, const QString& title, const QString& prefix,
     if (family == LossFamily::Line) {
         addField(db_, QCoreApplication::translate("LossFields", "Loss:"), prefix + QStringLiteral("Db"), {},
                  QCoreApplication::translate("LossFields", "dB/\u03bb at f0"));
-        db_.edit->setToolTip(QStringLiteral("Loss per wavelength at the design frequency; it "
-                                            "grows as the square root of frequency"));
+        db_.edit->setToolTip(QCoreApplication::translate(
+            "LossFields", "Loss per wavelength at the design frequency; it "
+                          "grows as the square root of frequency"));
         return;
     }
     addField(q_, QStringLiteral("Q:"), prefix + QStringLiteral("Q"), {});
@@ -70,8 +71,9 @@ LossBox::LossBox(LossFamily family, const QString& title, const QString& prefix,
     law_->setObjectName(prefix + QStringLiteral("QLaw"));
     law_->addItems({QCoreApplication::translate("LossFields", "constant"), QStringLiteral("\u221d \u221af"),
                     QStringLiteral("\u221d f")});
-    law_->setToolTip(QStringLiteral("How Q changes with frequency from its value at the "
-                                    "reference frequency"));
+    law_->setToolTip(QCoreApplication::translate(
+        "LossFields", "How Q changes with frequency from its value at the "
+                      "reference frequency"));
     auto* lawLabel = new QLabel(QCoreApplication::translate("LossFields", "Q varies:"), this);
     lawLabel->setBuddy(law_);
     grid_->addWidget(lawLabel, rows_, 0);
@@ -79,8 +81,9 @@ LossBox::LossBox(LossFamily family, const QString& title, const QString& prefix,
     ++rows_;
     if (family == LossFamily::Inductor) {
         addField(srf_, QCoreApplication::translate("LossFields", "SRF:"), prefix + QStringLiteral("Srf"), frequencyUnits);
-        srf_.edit->setToolTip(QStringLiteral("Self-resonance frequency: a capacitance across "
-                                             "the inductor"));
+        srf_.edit->setToolTip(QCoreApplication::translate(
+            "LossFields", "Self-resonance frequency: a capacitance across "
+                          "the inductor"));
     }
     else {
         addField(esr_, QCoreApplication::translate("LossFields", "ESR:"), prefix + QStringLiteral("Esr"), ohmUnit);

@@ -10,6 +10,7 @@
 #include "ui/app_state.h"
 #include "ui/dialogs/standard_values_dialog.h"
 #include "ui/element_label.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/tuner.h"
 
@@ -149,7 +150,8 @@ MatchDialog::MatchDialog(AppState& state, const Platform& platform, QWidget* par
     lineRow->addWidget(lineLabel);
     lineRow->addWidget(lineImpedance_);
     lineRow->addSpacing(24);
-    standard_ = new QCheckBox(QStringLiteral("Standard &values of series"), this);
+    standard_ = new QCheckBox(
+        QCoreApplication::translate("MatchDialog", "Standard &values of series"), this);
     standard_->setObjectName(QStringLiteral("standardValues"));
     series_ = seriesCombo(this, state.design.partSeries);
     series_->setObjectName(QStringLiteral("series"));
@@ -310,7 +312,7 @@ void MatchDialog::recompute()
     // Why nothing is listed comes first; why the lines are missing after it.
     QStringList notes;
     if (!result_.refusal.empty())
-        notes << QString::fromStdString(result_.refusal);
+        notes << translatedMessage(QString::fromStdString(result_.refusal));
     if (!lineNote.isEmpty() && result_.refusal.empty())
         notes << lineNote;
     message_->setText(notes.join(QLatin1Char('\n')));

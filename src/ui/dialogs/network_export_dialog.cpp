@@ -29,11 +29,13 @@ NetworkExportDialog::NetworkExportDialog(AppState& state, const Platform& platfo
     const Design& d = state.design;
     blockFrequencies_ = blockSweepFrequencies(d);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QStringLiteral("The chain without its load as a two-port: port 1 at the generator,\n"
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate(
+                       "NetworkExportDialog",
+                       "The chain without its load as a two-port: port 1 at the generator,\n"
                        "port 2 at the load, referenced to Zo = %1 Ohm (version 1, RI).")
-            .arg(QString::fromStdString(formatG(d.z0))),
-        this));
+                       .arg(QString::fromStdString(formatG(d.z0))),
+                   this));
 
     if (!blockFrequencies_.empty()) {
         blockChoice_ = new QRadioButton(

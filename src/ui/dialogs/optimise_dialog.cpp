@@ -49,10 +49,12 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     setObjectName(QStringLiteral("optimiseDialog"));
     const Design& d = state.design;
     auto* column = new QVBoxLayout(this);
-    column->addWidget(new QLabel(
-        QStringLiteral("Minimise the worst reflection of the chain's end against the target over "
+    column->addWidget(
+        new QLabel(QCoreApplication::translate(
+                       "OptimiseDialog",
+                       "Minimise the worst reflection of the chain's end against the target over "
                        "the checked data points, each at its own frequency."),
-        this));
+                   this));
 
     const OptimiseSetup defaults = defaultSetup(d, d.z0);
     elements_ = new QTableWidget(static_cast<int>(defaults.variables.size()), 4, this);
@@ -117,7 +119,10 @@ OptimiseDialog::OptimiseDialog(AppState& state, const Platform& platform, QWidge
     row->addWidget(new QLabel(QCoreApplication::translate("OptimiseDialog", "Ohm"), this), 1, 4);
     column->addLayout(row);
     auto* standardRow = new QHBoxLayout;
-    standard_ = new QCheckBox(QStringLiteral("Round the result to standard &values of series"), this);
+    standard_ =
+        new QCheckBox(QCoreApplication::translate("OptimiseDialog",
+                                                  "Round the result to standard &values of series"),
+                      this);
     standard_->setObjectName(QStringLiteral("standardValues"));
     series_ = seriesCombo(this, d.partSeries);
     series_->setObjectName(QStringLiteral("series"));

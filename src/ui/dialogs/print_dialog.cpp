@@ -305,7 +305,8 @@ void PrintDialog::accept()
     const Settings& settings = state_.settings;
     const std::uint16_t flags = working_;
     Job job;
-    job.documentName = QString::fromStdString(chartJobName(d));
+    job.documentName = QCoreApplication::translate("PrintDialog", "Zelvo Chart ") +
+                       QFile::decodeName(QByteArray::fromStdString(d.fileName));
     job.shownName = QFile::decodeName(QByteArray::fromStdString(d.fileName));
     job.pdfSource = d.fileName;
     job.pages = [&d, &settings, flags](const AbortCheck& aborted) {
@@ -361,7 +362,9 @@ void ResponsePrintDialog::accept()
     job.documentName = QCoreApplication::translate("PrintDialog", "Frequency response ") + path;
     job.shownName = path;
     job.pdfSource = d.fileName;
-    const std::string title = "Frequency response: " + d.fileName;
+    const std::string title = QCoreApplication::translate("PrintDialog", "Frequency response: %1")
+                                  .arg(path)
+                                  .toStdString();
     job.pages = [this, title](const AbortCheck&) { return responsePrintPages(graph_, title); };
     job.startFailedText = QCoreApplication::translate("PrintDialog", "Could not initialize printer");
     if (runJob(state_, platform_, this, body_, job))

@@ -142,9 +142,11 @@ SParamLineDialog::SParamLineDialog(AppState& state, const Platform& platform,
     layout->addWidget(header);
     layout->addWidget(list_, 1);
     if (several) {
-        auto* hint = new QLabel(QStringLiteral("Select one or several lines. For selection of "
-                                               "multiple lines use Shift or Ctrl keys."),
-                                this);
+        auto* hint =
+            new QLabel(QCoreApplication::translate("SparamLineDialog",
+                                                   "Select one or several lines. For selection of "
+                                                   "multiple lines use Shift or Ctrl keys."),
+                       this);
         hint->setObjectName(QStringLiteral("hint"));
         layout->addWidget(hint);
     }

@@ -9,6 +9,7 @@
 #include "ui/messages.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -69,19 +70,21 @@ StandardValuesDialog::StandardValuesDialog(AppState& state, const Platform& plat
                                            QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Standard values"));
+    setWindowTitle(QCoreApplication::translate("StandardValuesDialog", "Standard values"));
     setObjectName(QStringLiteral("standardValuesDialog"));
     setHelpKeyword(QStringLiteral("Standard Values"));
     auto* column = new QVBoxLayout(this);
-    auto* intro = new QLabel(
-        QStringLiteral("Each inductor, capacitor and resistor takes one of the two series values "
+    auto* intro =
+        new QLabel(QCoreApplication::translate(
+                       "StandardValuesDialog",
+                       "Each inductor, capacitor and resistor takes one of the two series values "
                        "around it: the combination with the best worst-case return loss against "
                        "Zo over the data points, each at its own frequency."),
-        this);
+                   this);
     intro->setWordWrap(true);
     column->addWidget(intro);
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Series"), this);
+    auto* label = new QLabel(QCoreApplication::translate("StandardValuesDialog", "&Series"), this);
     series_ = seriesCombo(this, state.design.partSeries);
     series_->setObjectName(QStringLiteral("series"));
     label->setBuddy(series_);
@@ -93,7 +96,9 @@ StandardValuesDialog::StandardValuesDialog(AppState& state, const Platform& plat
     table_ = new QTableWidget(0, 3, this);
     table_->setObjectName(QStringLiteral("standardValues"));
     table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Element"), QStringLiteral("Now"), QStringLiteral("Standard")});
+        {QCoreApplication::translate("StandardValuesDialog", "Element"),
+         QCoreApplication::translate("StandardValuesDialog", "Now"),
+         QCoreApplication::translate("StandardValuesDialog", "Standard")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setMinimumSize(440, 220);
@@ -103,7 +108,9 @@ StandardValuesDialog::StandardValuesDialog(AppState& state, const Platform& plat
     column->addWidget(summary_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton* go = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    QPushButton* go =
+        buttons->addButton(QCoreApplication::translate("StandardValuesDialog", "&Apply"),
+                           QDialogButtonBox::AcceptRole);
     go->setObjectName(QStringLiteral("apply"));
     go->setDefault(true);
     column->addWidget(buttons);
@@ -137,16 +144,21 @@ void StandardValuesDialog::recompute()
         const Element& e = chain[i];
         table_->setItem(r, 0, new QTableWidgetItem(elementLabel(e, static_cast<int>(i))));
         table_->setItem(r, 1, new QTableWidgetItem(partValueText(e, ElementPart::Value, e.value)));
-        table_->setItem(r, 2, new QTableWidgetItem(
-                                  free[i] ? partValueText(e, ElementPart::Value, choice_.values[i])
-                                          : QStringLiteral("(kept)")));
+        table_->setItem(r, 2,
+                        new QTableWidgetItem(
+                            free[i]
+                                ? partValueText(e, ElementPart::Value, choice_.values[i])
+                                : QCoreApplication::translate("StandardValuesDialog", "(kept)")));
     }
     table_->resizeColumnsToContents();
-    QString text = QStringLiteral("Worst return loss: %1 now, %2 with %3 values")
+    QString text = QCoreApplication::translate("StandardValuesDialog",
+                                               "Worst return loss: %1 now, %2 with %3 values")
                        .arg(dbText(choice_.nominalWorstDb), dbText(choice_.worstDb),
                             QString::fromLatin1(seriesName(s)));
     if (!choice_.exhaustive)
-        text += QStringLiteral("\n(more than %1 parts: a local search from the nearest values)")
+        text += QCoreApplication::translate(
+                    "StandardValuesDialog",
+                    "\n(more than %1 parts: a local search from the nearest values)")
                     .arg(exhaustiveLimit);
     summary_->setText(text);
 }

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -41,7 +42,7 @@ enum Column { ColumnElement, ColumnValue, ColumnTolerance, ColumnWorst, ColumnSe
 ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWidget* parent)
     : ZelvoDialog(state, platform, parent)
 {
-    setWindowTitle(QStringLiteral("Tolerance analysis"));
+    setWindowTitle(QCoreApplication::translate("ToleranceDialog", "Tolerance analysis"));
     setObjectName(QStringLiteral("toleranceDialog"));
     setHelpKeyword(QStringLiteral("Tolerance Analysis"));
     setModal(false);
@@ -60,34 +61,40 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     };
     law_ = new QComboBox(this);
     law_->setObjectName(QStringLiteral("law"));
-    law_->addItem(QStringLiteral("Uniform within the tolerance"));
-    law_->addItem(QStringLiteral("Gaussian, 3 sigma = tolerance"));
-    law_->setToolTip(QStringLiteral("Gaussian: the tolerance is three standard deviations; a draw "
-                                    "beyond it is drawn again"));
+    law_->addItem(QCoreApplication::translate("ToleranceDialog", "Uniform within the tolerance"));
+    law_->addItem(QCoreApplication::translate("ToleranceDialog", "Gaussian, 3 sigma = tolerance"));
+    law_->setToolTip(QCoreApplication::translate(
+        "ToleranceDialog", "Gaussian: the tolerance is three standard deviations; a draw "
+                           "beyond it is drawn again"));
     law_->setCurrentIndex(m.toleranceGaussian ? 1 : 0);
-    add(QStringLiteral("&Spread"), law_);
+    add(QCoreApplication::translate("ToleranceDialog", "&Spread"), law_);
     samples_ = new QSpinBox(this);
     samples_->setObjectName(QStringLiteral("samples"));
     samples_->setRange(100, 100000);
     samples_->setSingleStep(1000);
     samples_->setValue(m.toleranceSamples);
-    add(QStringLiteral("S&amples"), samples_);
+    add(QCoreApplication::translate("ToleranceDialog", "S&amples"), samples_);
     seed_ = new QSpinBox(this);
     seed_->setObjectName(QStringLiteral("seed"));
     seed_->setRange(0, 999999);
     seed_->setValue(m.toleranceSeed);
-    seed_->setToolTip(QStringLiteral("The same seed gives the same samples"));
-    add(QStringLiteral("S&eed"), seed_);
+    seed_->setToolTip(
+        QCoreApplication::translate("ToleranceDialog", "The same seed gives the same samples"));
+    add(QCoreApplication::translate("ToleranceDialog", "S&eed"), seed_);
     target_ = numberField(QStringLiteral("target"));
     target_->setText(fixed(m.toleranceTargetDb, 1));
-    add(QStringLiteral("&Target return loss"), target_, QStringLiteral("dB"));
+    add(QCoreApplication::translate("ToleranceDialog", "&Target return loss"), target_,
+        QStringLiteral("dB"));
     series_ = seriesCombo(this, state.design.partSeries);
     series_->setObjectName(QStringLiteral("series"));
-    series_->setToolTip(QStringLiteral("The series whose tolerance a part without one of its own "
-                                       "has; kept in the design"));
-    add(QStringLiteral("&Part series"), series_);
+    series_->setToolTip(QCoreApplication::translate(
+        "ToleranceDialog", "The series whose tolerance a part without one of its own "
+                           "has; kept in the design"));
+    add(QCoreApplication::translate("ToleranceDialog", "&Part series"), series_);
     column->addLayout(grid);
-    follow_ = new QCheckBox(QStringLiteral("&Follow changes of the design (live tuning)"), this);
+    follow_ = new QCheckBox(QCoreApplication::translate(
+                                "ToleranceDialog", "&Follow changes of the design (live tuning)"),
+                            this);
     follow_->setObjectName(QStringLiteral("follow"));
     follow_->setChecked(true);
     column->addWidget(follow_);
@@ -98,19 +105,24 @@ ToleranceDialog::ToleranceDialog(AppState& state, const Platform& platform, QWid
     column->addWidget(summary_);
     table_ = new QTableWidget(0, 5, this);
     table_->setObjectName(QStringLiteral("parts"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Element"), QStringLiteral("Value"),
-                                       QStringLiteral("Tolerance"), QStringLiteral("Worst sample"),
-                                       QStringLiteral("RL drop")});
+    table_->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("ToleranceDialog", "Element"),
+         QCoreApplication::translate("ToleranceDialog", "Value"),
+         QCoreApplication::translate("ToleranceDialog", "Tolerance"),
+         QCoreApplication::translate("ToleranceDialog", "Worst sample"),
+         QCoreApplication::translate("ToleranceDialog", "RL drop")});
     table_->horizontalHeaderItem(ColumnSensitivity)
-        ->setToolTip(QStringLiteral("How much the worst return loss drops with this part alone at "
-                                    "the worse end of its tolerance"));
+        ->setToolTip(QCoreApplication::translate(
+            "ToleranceDialog", "How much the worst return loss drops with this part alone at "
+                               "the worse end of its tolerance"));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setMinimumSize(440, 150);
     column->addWidget(table_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* go = buttons->addButton(QStringLiteral("&Run"), QDialogButtonBox::ActionRole);
+    QPushButton* go = buttons->addButton(QCoreApplication::translate("ToleranceDialog", "&Run"),
+                                         QDialogButtonBox::ActionRole);
     go->setObjectName(QStringLiteral("run"));
     go->setDefault(true);
     column->addWidget(buttons);
@@ -172,8 +184,10 @@ void ToleranceDialog::followDesign()
                         std::max(1, d.elementCount);
     if (work > toleranceQuickWork) {
         ranOn_ = now;
-        summary_->setText(summary_->text() +
-                          QStringLiteral("\nThe design has changed: Run to see its spread."));
+        summary_->setText(
+            summary_->text() +
+            QCoreApplication::translate("ToleranceDialog",
+                                        "\nThe design has changed: Run to see its spread."));
         return;
     }
     const FieldValue t = readField(target_->text());
@@ -184,7 +198,7 @@ void ToleranceDialog::followDesign()
         ranOn_ = now;
         result_ = {};
         state_.toleranceCloud = {};
-        summary_->setText(QStringLiteral("No chain to analyse."));
+        summary_->setText(QCoreApplication::translate("ToleranceDialog", "No chain to analyse."));
         table_->setRowCount(0);
         if (onRepaint)
             onRepaint();
@@ -235,9 +249,11 @@ bool ToleranceDialog::run()
     std::unique_ptr<QProgressDialog> progress;
     std::function<bool(int, int)> report = progressOverride;
     if (!report && work > toleranceQuickWork) {
-        progress = std::make_unique<QProgressDialog>(QStringLiteral("Sampling the tolerances..."),
-                                                     QStringLiteral("Cancel"), 0, setup.samples, this);
-        progress->setWindowTitle(QStringLiteral("Tolerance analysis"));
+        progress = std::make_unique<QProgressDialog>(
+            QCoreApplication::translate("ToleranceDialog", "Sampling the tolerances..."),
+            QCoreApplication::translate("ToleranceDialog", "Cancel"), 0, setup.samples, this);
+        progress->setWindowTitle(
+            QCoreApplication::translate("ToleranceDialog", "Tolerance analysis"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(200);
         report = [&progress](int done, int total) {
@@ -273,25 +289,30 @@ void ToleranceDialog::showResult()
     const ToleranceResult& r = result_;
     const std::span<const Element> chain = designChain(d);
     QString text =
-        QStringLiteral("Yield: %1 %  (%2 of %3 samples reach %4 dB at every data point)")
+        QCoreApplication::translate(
+            "ToleranceDialog", "Yield: %1 %  (%2 of %3 samples reach %4 dB at every data point)")
             .arg(r.yield * 100.0, 0, 'f', 1)
             .arg(r.passing)
             .arg(r.samples)
             .arg(state_.memory.toleranceTargetDb, 0, 'f', 1);
-    text += QStringLiteral("\nWorst return loss: %1 dB with the values as they are, %2 dB in the "
-                           "worst sample (no. %3)")
+    text += QCoreApplication::translate(
+                "ToleranceDialog",
+                "\nWorst return loss: %1 dB with the values as they are, %2 dB in the "
+                "worst sample (no. %3)")
                 .arg(r.nominalWorstDb, 0, 'f', 2)
                 .arg(r.worstDb, 0, 'f', 2)
                 .arg(r.worstSample + 1);
     if (r.mostSensitive >= 0 && static_cast<std::size_t>(r.mostSensitive) < chain.size())
-        text += QStringLiteral("\nMost sensitive: %1")
+        text += QCoreApplication::translate("ToleranceDialog", "\nMost sensitive: %1")
                     .arg(elementLabel(chain[static_cast<std::size_t>(r.mostSensitive)],
                                       r.mostSensitive));
     if (static_cast<int>(points_.size()) < d.dataPointCount)
-        text += QStringLiteral("\n%1 data point(s) outside a block's range left out")
+        text += QCoreApplication::translate("ToleranceDialog",
+                                            "\n%1 data point(s) outside a block's range left out")
                     .arg(d.dataPointCount - static_cast<int>(points_.size()));
     if (r.cancelled)
-        text += QStringLiteral("\nCancelled: the figures are those of the samples done.");
+        text += QCoreApplication::translate(
+            "ToleranceDialog", "\nCancelled: the figures are those of the samples done.");
     summary_->setText(text);
 
     table_->setRowCount(0);
