@@ -10,7 +10,10 @@ set -euo pipefail
 lupdate=$1
 root=$2
 mode=$3
-sources=("$root/src/ui" "$root/apps/zelvo")
+# The layers below the interface ask a Texts for what a user reads; its
+# translate() calls are collected like Qt's own.
+sources=("$root/src/ui" "$root/src/render" "$root/src/model" "$root/src/core" "$root/src/optimise"
+         "$root/apps/zelvo")
 status=0
 shopt -s nullglob
 for ts in "$root"/translations/*.ts; do

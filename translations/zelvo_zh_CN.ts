@@ -140,6 +140,17 @@ On the %1 dB gain circle: </source>
     </message>
 </context>
 <context>
+    <name>Block</name>
+    <message>
+        <source>no frequencies</source>
+        <translation>无频率</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+</context>
+<context>
     <name>BlockDialog</name>
     <message>
         <source>File: %1</source>
@@ -381,6 +392,20 @@ Best worst-case return loss so far: %4 dB</source>
     <message>
         <source>No ladder of %1 elements does better than this one of %2.</source>
         <translation>%1 个元件的梯形网络没有比这个 %2 个元件的更好。</translation>
+    </message>
+</context>
+<context>
+    <name>BroadbandPlot</name>
+    <message>
+        <source>Bode-Fano limit %1 dB</source>
+        <translation>Bode-Fano 极限 %1 dB</translation>
+    </message>
+</context>
+<context>
+    <name>Chart</name>
+    <message>
+        <source>W%1: no value</source>
+        <translation>W%1：无值</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1064,17 @@ or in ohm and siemens?</source>
     <message>
         <source>frequency</source>
         <translation>频率</translation>
+    </message>
+</context>
+<context>
+    <name>GainGraph</name>
+    <message>
+        <source>mu [-] (right scale)</source>
+        <translation>mu [-]（右侧刻度）</translation>
+    </message>
+    <message>
+        <source>mu&apos; [-] (right scale)</source>
+        <translation>mu&apos; [-]（右侧刻度）</translation>
     </message>
 </context>
 <context>
@@ -2319,6 +2355,53 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
 </context>
 <context>
+    <name>PointList</name>
+    <message>
+        <source>S%1: input plane stability circle; </source>
+        <translation>S%1：输入平面稳定圆；</translation>
+    </message>
+    <message>
+        <source>S%1: output plane stability circle; </source>
+        <translation>S%1：输出平面稳定圆；</translation>
+    </message>
+    <message>
+        <source>stable inside; </source>
+        <translation>圆内稳定；</translation>
+    </message>
+    <message>
+        <source>stable outside; </source>
+        <translation>圆外稳定；</translation>
+    </message>
+    <message>
+        <source>G%1: input plane const. gain circle; </source>
+        <translation>G%1：输入平面等增益圆；</translation>
+    </message>
+    <message>
+        <source>G%1: output plane const. gain circle; </source>
+        <translation>G%1：输出平面等增益圆；</translation>
+    </message>
+    <message>
+        <source>N%1: constant %2dB noise figure circle;  </source>
+        <translation>N%1：%2dB 等噪声系数圆；  </translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>无值</translation>
+    </message>
+    <message>
+        <source>outside the range of %1, %2</source>
+        <translation>超出 %1 的范围（%2）</translation>
+    </message>
+    <message>
+        <source>two-port block %1, reversed</source>
+        <translation>二端口模块 %1，反向</translation>
+    </message>
+    <message>
+        <source>two-port block %1</source>
+        <translation>二端口模块 %1</translation>
+    </message>
+</context>
+<context>
     <name>PrintDialog</name>
     <message>
         <source>Print to PDF file</source>
@@ -2528,6 +2611,29 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
 </context>
 <context>
+    <name>Response</name>
+    <message>
+        <source>Input RL</source>
+        <translation>输入回波损耗</translation>
+    </message>
+    <message>
+        <source>Output RL</source>
+        <translation>输出回波损耗</translation>
+    </message>
+    <message>
+        <source>Load: the data points, interpolated in Gamma between their frequencies</source>
+        <translation>负载：各数据点，频率之间按反射系数插值</translation>
+    </message>
+    <message>
+        <source>Load: the start point&apos;s impedance at every frequency</source>
+        <translation>负载：各频率均取起始点的阻抗</translation>
+    </message>
+    <message>
+        <source>no block data at this frequency</source>
+        <translation>此频率处无模块数据</translation>
+    </message>
+</context>
+<context>
     <name>ResponseWindow</name>
     <message>
         <source>Frequency response</source>
@@ -2650,6 +2756,40 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>untitled</source>
         <translation>未命名</translation>
+    </message>
+</context>
+<context>
+    <name>SPlotReadout</name>
+    <message>
+        <source>open</source>
+        <translation>开路</translation>
+    </message>
+</context>
+<context>
+    <name>Schematic</name>
+    <message>
+        <source>mm(e)</source>
+        <translation>mm(电)</translation>
+    </message>
+    <message>
+        <source>mm(electr)</source>
+        <translation>mm(电长度)</translation>
+    </message>
+    <message>
+        <source>mm(m)</source>
+        <translation>mm(物)</translation>
+    </message>
+    <message>
+        <source>mm(mech)</source>
+        <translation>mm(物理长度)</translation>
+    </message>
+    <message>
+        <source>%1 (reversed)</source>
+        <translation>%1（反向）</translation>
+    </message>
+    <message>
+        <source>no value at %1</source>
+        <translation>%1 处无值</translation>
     </message>
 </context>
 <context>

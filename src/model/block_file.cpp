@@ -64,11 +64,12 @@ BlockLoad loadBlockFile(const std::string& path)
     return blockFromText(*bytes, std::filesystem::path(path).filename().string());
 }
 
-std::string blockRangeText(const BlockData& b)
+std::string blockRangeText(const BlockData& b, const Texts& texts)
 {
     if (b.f.empty())
-        return "no frequencies";
-    return formatSi(b.f.front(), 3) + "Hz to " + formatSi(b.f.back(), 3) + "Hz";
+        return texts.translate("Block", "no frequencies");
+    return fillIn(texts.translate("Block", "%1 to %2"),
+                  {formatSi(b.f.front(), 3) + "Hz", formatSi(b.f.back(), 3) + "Hz"});
 }
 
 } // namespace zelvo

@@ -4,6 +4,7 @@
 // A two-port block of the chain from a Touchstone file (version 1 or 2, any
 // format and unit): its S-parameters in double precision and its noise data.
 #include "core/block.h"
+#include "core/texts.h"
 #include "model/dialog_message.h"
 
 #include <memory>
@@ -20,6 +21,6 @@ BlockLoad blockFromText(std::string text, std::string name);
 BlockLoad loadBlockFile(const std::string& path);
 
 // "1 MHz to 3 GHz": the measured range as the messages name it.
-std::string blockRangeText(const BlockData& b);
+std::string blockRangeText(const BlockData& b, const Texts& texts = {});
 
 } // namespace zelvo

@@ -122,23 +122,26 @@ std::string sParamsText(const StoredSParams& s, Style style)
            sParamPart("s22", s.s22re, s.s22im, true, style);
 }
 
-const char* planeWord(CirclePlane p)
+std::string stabilityText(const StabilityCircleRecord& c, int number, Style style,
+                          const Texts& texts)
 {
-    return p == CirclePlane::Input ? "input" : "output";
-}
-
-std::string stabilityText(const StabilityCircleRecord& c, int number, Style style)
-{
-    std::string t = printfString("S%i: %s plane stability circle; ", number, planeWord(c.plane));
-    t += c.stableSide == StableSide::Inside ? "stable inside; " : "stable outside; ";
+    std::string t = fillIn(c.plane == CirclePlane::Input
+                               ? texts.translate("PointList", "S%1: input plane stability circle; ")
+                               : texts.translate("PointList", "S%1: output plane stability circle; "),
+                           {std::to_string(number)});
+    t += c.stableSide == StableSide::Inside ? texts.translate("PointList", "stable inside; ")
+                                            : texts.translate("PointList", "stable outside; ");
     if (c.k != FLOAT_BIG)
         t += printfString("K = %.2f; ", static_cast<double>(c.k));
     return t + sParamsText(c.s, style);
 }
 
-std::string gainText(const GainCircleRecord& c, int number, Style style)
+std::string gainText(const GainCircleRecord& c, int number, Style style, const Texts& texts)
 {
-    std::string t = printfString("G%i: %s plane const. gain circle; ", number, planeWord(c.plane));
+    std::string t = fillIn(c.plane == CirclePlane::Input
+                               ? texts.translate("PointList", "G%1: input plane const. gain circle; ")
+                               : texts.translate("PointList", "G%1: output plane const. gain circle; "),
+                           {std::to_string(number)});
     if (c.g != FLOAT_BIG)
         t += printfString("Gmax = %.1fdB; ", static_cast<double>(c.g));
     t += printfString("Vp = %.1f dB; ", static_cast<double>(c.p));
@@ -146,9 +149,11 @@ std::string gainText(const GainCircleRecord& c, int number, Style style)
 }
 
 // The record keeps the noise resistance normalised; the line shows ohm.
-std::string noiseText(const NoiseCircleRecord& c, double z0, int number, Style style)
+std::string noiseText(const NoiseCircleRecord& c, double z0, int number, Style style,
+                      const Texts& texts)
 {
-    return printfString("N%i: constant %.2fdB noise figure circle;  ", number, c.nf) +
+    return fillIn(texts.translate("PointList", "N%1: constant %2dB noise figure circle;  "),
+                  {std::to_string(number), printfString("%.2f", c.nf)}) +
            printfString("NFmin = %.2fdB;  ", c.nfMin) +
            printfString("r_NFmin = (%.2f + j%.2f);  ", c.gammaOpt.re, c.gammaOpt.im) +
            printfString(style == Style::List ? "R'noise = %.2f Ohm" : "R'noise = %.2f Ohm\r\n",
@@ -156,30 +161,35 @@ std::string noiseText(const NoiseCircleRecord& c, double z0, int number, Style s
 }
 
 // The line of a wideband point at which a block of the chain has no value.
-PointListLine skippedLine(const Design& d, int number, double f, Style style)
+PointListLine skippedLine(const Design& d, int number, double f, Style style, const Texts& texts)
 {
     PointListLine line;
     line.kind = ListLineKind::Wideband;
     line.label = printfString(style == Style::List ? "DP-Nr. W%.i" : "DP-Nr. W%.i ", number);
     // Padded in the clipboard text as the impedance texts are.
-    line.impedance = style == Style::List ? "no value" : "no value       ";
+    line.impedance = texts.translate("PointList", "no value");
+    if (style == Style::Clipboard)
+        line.impedance += "       ";
     line.frequency = formatSi(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
     const int n = std::clamp(d.elementCount, 0, Design::elementCapacity);
     for (int i = 0; i < n; ++i) {
         const Element& e = d.elements[slot(i)];
         if (e.kind == ElementKind::Block && e.block && !blockCovers(*e.block, f)) {
-            line.note = "outside the range of " + e.block->name + ", " + blockRangeText(*e.block);
+            line.note = fillIn(texts.translate("PointList", "outside the range of %1, %2"),
+                               {e.block->name, blockRangeText(*e.block, texts)});
             break;
         }
     }
     return line;
 }
 
-std::string blockNote(const Element& e)
+std::string blockNote(const Element& e, const Texts& texts)
 {
     if (e.kind != ElementKind::Block || !e.block)
         return {};
-    return "two-port block " + e.block->name + (e.reversed ? ", reversed" : "");
+    return fillIn(e.reversed ? texts.translate("PointList", "two-port block %1, reversed")
+                             : texts.translate("PointList", "two-port block %1"),
+                  {e.block->name});
 }
 
 PointListLine circleLine(std::string text)
@@ -192,8 +202,8 @@ PointListLine circleLine(std::string text)
 
 // Lines outside [from, to) keep their kind alone: formatting is most of the
 // walk's cost, and a window shows a screenful of a long list.
-std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from = 0,
-                                std::size_t to = SIZE_MAX)
+std::vector<PointListLine> walk(const Design& d, Style style, const Texts& texts,
+                                std::size_t from = 0, std::size_t to = SIZE_MAX)
 {
     const bool list = style == Style::List;
     const char* pointLabel = list ? "DP-Nr. %.i" : "DP-Nr. %.i ";
@@ -228,7 +238,7 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
                 pointLineIfShown(ListLineKind::DataPoint, pointLabel, p.r, p.x, p.f);
                 if (d.widebandDone && point + 1 != d.startPoint) {
                     if (d.widebandSkipped[slot(point)])
-                        lines.push_back(shown() ? skippedLine(d, number, p.f, style)
+                        lines.push_back(shown() ? skippedLine(d, number, p.f, style, texts)
                                                 : kindOnly(ListLineKind::Wideband));
                     else
                         pointLineIfShown(ListLineKind::Wideband, widebandLabel,
@@ -246,7 +256,7 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
                 const Element& e = d.elements[slot(element)];
                 pointLineIfShown(ListLineKind::Element, pointLabel, e.rEnd, e.xEnd, f0);
                 if (visible)
-                    lines.back().note = e.kind == ElementKind::Block ? blockNote(e)
+                    lines.back().note = e.kind == ElementKind::Block ? blockNote(e, texts)
                                         : isLossy(e)                 ? partLossText(e.loss, e.kind)
                                                                      : std::string();
             }
@@ -257,20 +267,20 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
         case HistoryEntry::StabCircle:
             if (stability < std::min(d.stabilityCount, Design::stabilityCapacity))
                 circleLineIfShown([&] {
-                    return stabilityText(d.stabilityCircles[slot(stability)], stability + 1, style);
+                    return stabilityText(d.stabilityCircles[slot(stability)], stability + 1, style, texts);
                 });
             ++stability;
             break;
         case HistoryEntry::GainCircle:
             if (gain < std::min(d.gainCount, Design::gainCapacity))
                 circleLineIfShown(
-                    [&] { return gainText(d.gainCircles[slot(gain)], gain + 1, style); });
+                    [&] { return gainText(d.gainCircles[slot(gain)], gain + 1, style, texts); });
             ++gain;
             break;
         case HistoryEntry::NoiseCircle:
             if (noise < std::min(d.noiseCount, Design::noiseCapacity))
                 circleLineIfShown(
-                    [&] { return noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style); });
+                    [&] { return noiseText(d.noiseCircles[slot(noise)], d.z0, noise + 1, style, texts); });
             ++noise;
             break;
         default:
@@ -282,20 +292,21 @@ std::vector<PointListLine> walk(const Design& d, Style style, std::size_t from =
 
 } // namespace
 
-std::vector<PointListLine> pointListLines(const Design& d)
+std::vector<PointListLine> pointListLines(const Design& d, const Texts& texts)
 {
-    return walk(d, Style::List);
+    return walk(d, Style::List, texts);
 }
 
-std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to)
+std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to,
+                                          const Texts& texts)
 {
-    return walk(d, Style::List, from, to);
+    return walk(d, Style::List, texts, from, to);
 }
 
-std::string commentsText(const Design& d)
+std::string commentsText(const Design& d, const Texts& texts)
 {
     std::string text;
-    for (const PointListLine& line : walk(d, Style::Clipboard)) {
+    for (const PointListLine& line : walk(d, Style::Clipboard, texts)) {
         if (line.kind == ListLineKind::Circle) {
             text += line.text;
             continue;

@@ -3,6 +3,7 @@
 #pragma once
 // The design's results as text, walked from the history: the lines of the
 // "Data Points" window and printout, and the "Comments" clipboard text.
+#include "core/texts.h"
 #include "model/design.h"
 
 #include <string>
@@ -31,13 +32,14 @@ struct PointListLine {
 inline constexpr int pointListColumns[4] = {0, 8, 24, 31};
 
 // The lines of the window and the printout, in history order.
-std::vector<PointListLine> pointListLines(const Design& d);
+std::vector<PointListLine> pointListLines(const Design& d, const Texts& texts = {});
 // All the lines, but only those from `from` to before `to` (0-based) with
 // their texts; the others carry their kind alone.
-std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to);
+std::vector<PointListLine> pointListLines(const Design& d, std::size_t from, std::size_t to,
+                                          const Texts& texts = {});
 
 // The clipboard text: the same walk with the clipboard's formats, each line
 // ending in CR LF (a note stands before it).
-std::string commentsText(const Design& d);
+std::string commentsText(const Design& d, const Texts& texts = {});
 
 } // namespace zelvo

@@ -22,14 +22,15 @@ void paintChartImage(QImage& image, const Design& design, const ChartStyle& styl
     painter.end();
 }
 
-QImage copyChartToClipboard(const Design& design, const Settings& settings, bool useScreenColours)
+QImage copyChartToClipboard(const Design& design, const Settings& settings, bool useScreenColours,
+                           const Texts& texts)
 {
     QImage image(chartImageSize, chartImageSize, QImage::Format_RGB32);
     ChartGeometry g;
     g.baseRadius = chartImageRadius;
     g.zoom = 1.0f;
     g.gridFontHeight = chartImageFontHeight;
-    paintChartImage(image, design, chartStyle(settings, useScreenColours, GridMode::Chart), g);
+    paintChartImage(image, design, chartStyle(settings, useScreenColours, GridMode::Chart, texts), g);
     return image;
 }
 

@@ -27,6 +27,7 @@ void paintChartImage(QImage& image, const Design& design, const ChartStyle& styl
 
 // 600 x 600, white, the chart at radius 270 and zoom 1 whatever the window
 // shows, in the settings' colours or in black (the start square stays red).
-QImage copyChartToClipboard(const Design& design, const Settings& settings, bool useScreenColours);
+QImage copyChartToClipboard(const Design& design, const Settings& settings, bool useScreenColours,
+                           const Texts& texts = {});
 
 } // namespace zelvo

@@ -156,7 +156,7 @@ void drawWideband(Canvas& canvas, const Design& d, const ChartStyle& style,
                 // Above the cross: the point's own number stands below it.
                 if (style.labels)
                     canvas.text({sumSaturated(p->x, a, 0), sumSaturated(p->y, a, 0)},
-                                printfString("W%i: no value", number), TextAlign::LeftBottom);
+                                fillIn(style.texts.translate("Chart", "W%1: no value"), {std::to_string(number)}), TextAlign::LeftBottom);
                 return;
             }
             const std::optional<Point> p = pointOf(d.widebandR[k], d.widebandX[k], d, R, g);

@@ -12,7 +12,8 @@ ChartColours chartColours(const Settings& s, bool useScreenColours)
             s.vswrColour,   s.widebandColour, s.stabilityColour, s.gainColour, s.noiseColour};
 }
 
-ChartStyle chartStyle(const Settings& s, bool useScreenColours, GridMode mode)
+ChartStyle chartStyle(const Settings& s, bool useScreenColours, GridMode mode,
+                      const Texts& texts)
 {
     ChartStyle style;
     style.colours = chartColours(s, useScreenColours);
@@ -22,6 +23,7 @@ ChartStyle chartStyle(const Settings& s, bool useScreenColours, GridMode mode)
     style.linkDataPoints = s.linkDataPoints;
     style.lineWidth = s.lineWidth;
     style.mode = mode;
+    style.texts = texts;
     return style;
 }
 

@@ -4,6 +4,7 @@
 // What a chart painting needs besides the design: colours and switches, the
 // geometry of the surface, and which layers to draw. The chart window, the
 // clipboard image and the printed page each fill these in their own way.
+#include "core/texts.h"
 #include "model/settings.h"
 #include "render/chart_grid.h"
 
@@ -38,9 +39,11 @@ struct ChartStyle {
     bool linkDataPoints = false;
     int lineWidth = 1;           // data point markers and element arcs
     GridMode mode = GridMode::Chart;
+    Texts texts = {}; // the captions' language
 };
 
-ChartStyle chartStyle(const Settings& settings, bool useScreenColours, GridMode mode);
+ChartStyle chartStyle(const Settings& settings, bool useScreenColours, GridMode mode,
+                      const Texts& texts = {});
 
 struct ChartGeometry {
     int baseRadius = 0;

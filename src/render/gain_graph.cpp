@@ -457,7 +457,8 @@ const GainGraphCache& updateGainGraphCache(GainGraphCache& cache, const SParamSe
 }
 
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
-                          int fontHeight, int windowWidth, int windowHeight, GainGraphCache* cache)
+                          int fontHeight, int windowWidth, int windowHeight, GainGraphCache* cache,
+                          const Texts& texts)
 {
     GainGraphCache local;
     const GainGraphCache& c =
@@ -477,8 +478,9 @@ void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphS
     const std::array<GainSeries, 4> series = {
         GainSeries{"MAG [dB]", rgb(255, 0, 0), PenStyle::Solid},
         GainSeries{"MSG [dB]", rgb(0, 0, 255), PenStyle::Dotted},
-        GainSeries{"mu [-] (right scale)", muColour, PenStyle::Solid},
-        GainSeries{"mu' [-] (right scale)", muPrimeColour, PenStyle::Dotted}};
+        GainSeries{texts.translate("GainGraph", "mu [-] (right scale)"), muColour, PenStyle::Solid},
+        GainSeries{texts.translate("GainGraph", "mu' [-] (right scale)"), muPrimeColour,
+                   PenStyle::Dotted}};
     drawGainGraph(canvas, x0, y0, width, height, rgb(0, 0, 0), a.fMin, a.fMax, a.gMin, a.gMax,
                   a.title, series, fontHeight);
     if (scaled)

@@ -3,6 +3,7 @@
 #pragma once
 // The gain graph of S-Plot mode: MAG and MSG over a logarithmic frequency axis
 // of whole decades, on a y-down surface.
+#include "core/texts.h"
 #include "model/sparam_set.h"
 #include "render/canvas.h"
 #include "render/scroll.h"
@@ -125,7 +126,7 @@ const GainGraphCache& updateGainGraphCache(GainGraphCache& cache, const SParamSe
 // that keeps a cache passes it.
 void paintGainGraphWindow(Canvas& canvas, const SParamSet& set, const GainGraphScroll& scroll,
                           int fontHeight, int windowWidth = 0, int windowHeight = 0,
-                          GainGraphCache* cache = nullptr);
+                          GainGraphCache* cache = nullptr, const Texts& texts = {});
 
 // Where paintGainGraphWindow, given the same arguments, draws each point
 // (y down, window pixels) and in which series; nullopt for a point it does

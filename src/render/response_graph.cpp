@@ -215,11 +215,11 @@ std::string valueText(ResponseQuantity q, double v)
 
 } // namespace
 
-std::string quantityName(ResponseQuantity q)
+std::string quantityName(ResponseQuantity q, const Texts& texts)
 {
     switch (q) {
-    case ResponseQuantity::InputReturnLoss: return "Input RL";
-    case ResponseQuantity::OutputReturnLoss: return "Output RL";
+    case ResponseQuantity::InputReturnLoss: return texts.translate("Response", "Input RL");
+    case ResponseQuantity::OutputReturnLoss: return texts.translate("Response", "Output RL");
     case ResponseQuantity::Gain: return "GT";
     case ResponseQuantity::NoiseFigure: return "NF";
     case ResponseQuantity::Vswr: return "VSWR";
@@ -357,11 +357,13 @@ std::vector<double> frequencyGrid(double fMin, double fMax, bool logarithmic)
     return out;
 }
 
-std::string loadModelText(LoadModel m)
+std::string loadModelText(LoadModel m, const Texts& texts)
 {
     return m == LoadModel::Interpolated
-               ? "Load: the data points, interpolated in Gamma between their frequencies"
-               : "Load: the start point's impedance at every frequency";
+               ? texts.translate("Response", "Load: the data points, interpolated in Gamma "
+                                             "between their frequencies")
+               : texts.translate("Response", "Load: the start point's impedance at every "
+                                             "frequency");
 }
 
 void drawResponseFrame(Canvas& canvas, const ResponseGraph& g, const ResponseLayout& l,
@@ -385,7 +387,7 @@ void drawResponseFrame(Canvas& canvas, const ResponseGraph& g, const ResponseLay
     canvas.text({(lowest.left + lowest.right) / 2, lowest.bottom + fh + fh / 3},
                 frequencyAxisTitle(l.exponent), TextAlign::CentreTop);
     if (g.loadCaption)
-        canvas.text({lowest.left - 3 * fh, height - fh / 4}, loadModelText(g.response.load),
+        canvas.text({lowest.left - 3 * fh, height - fh / 4}, loadModelText(g.response.load, g.texts),
                     TextAlign::LeftBaseline);
 
     // The legend: a short line in each trace's pen, then its name.
@@ -400,7 +402,7 @@ void drawResponseFrame(Canvas& canvas, const ResponseGraph& g, const ResponseLay
     };
     for (ResponseQuantity q : allResponseQuantities)
         if (g.showing(q))
-            legend(quantityPen(q, g.lineWidth), quantityName(q));
+            legend(quantityPen(q, g.lineWidth), quantityName(q, g.texts));
     for (const ResponseExtra& e : g.extras)
         legend({e.style, std::max(1, g.lineWidth), e.colour}, e.name);
 }
@@ -464,7 +466,7 @@ void drawResponseTraces(Canvas& canvas, const ResponseGraph& g, const ResponseLa
                 if (std::isfinite(value) && value >= panel->lo && value <= panel->hi)
                     drawPointMarker(canvas, {mx, l.y(*panel, value)}, "", false, fh);
                 canvas.setTextColour(quantityPen(q, 1).colour);
-                const std::string label = quantityName(q) + " " + valueText(q, value);
+                const std::string label = quantityName(q, g.texts) + " " + valueText(q, value);
                 canvas.text({left ? mx - fh / 2 : mx + fh / 2, y}, label,
                             left ? TextAlign::RightBaseline : TextAlign::LeftBaseline);
                 y += fh;
@@ -511,10 +513,10 @@ std::string responseReadoutText(const ResponseGraph& g, int index)
     const ResponsePoint& p = pts[static_cast<std::size_t>(index)];
     std::string out = "f = " + formatFrequency(p.f, 3) + "Hz";
     if (!p.defined)
-        return out + "\nno block data at this frequency";
+        return out + "\n" + g.texts.translate("Response", "no block data at this frequency");
     for (ResponseQuantity q : allResponseQuantities)
         if (g.showing(q))
-            out += "\n" + quantityName(q) + " = " + valueText(q, quantityValue(p, q));
+            out += "\n" + quantityName(q, g.texts) + " = " + valueText(q, quantityValue(p, q));
     const auto z = [](Complex c) {
         return printfString("%.2f %c j%.2f Ohm", c.re, c.im < 0 ? '-' : '+', std::abs(c.im));
     };

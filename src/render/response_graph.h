@@ -6,6 +6,7 @@
 // over a linear or logarithmic frequency axis; y down, device coordinates,
 // the graph filling width x height. The window, the exported picture and the
 // printed page all draw it here.
+#include "core/texts.h"
 #include "model/response.h"
 #include "render/canvas.h"
 
@@ -32,7 +33,7 @@ inline constexpr std::array<ResponseQuantity, responseQuantityCount> allResponse
     ResponseQuantity::Mu};
 
 // "Input RL", "Output RL", "GT", "NF", "VSWR", "K", "mu".
-std::string quantityName(ResponseQuantity q);
+std::string quantityName(ResponseQuantity q, const Texts& texts = {});
 bool isDbQuantity(ResponseQuantity q);
 Pen quantityPen(ResponseQuantity q, int lineWidth);
 // The value at a point; NaN where it does not exist (no block value there,
@@ -63,6 +64,7 @@ struct ResponseGraph {
     // The load line under the axis: pictures and pages need it, the window
     // says it above the graph.
     bool loadCaption = true;
+    Texts texts = {}; // the captions' language
 
     bool showing(ResponseQuantity q) const
     {
@@ -98,7 +100,7 @@ ResponseLayout responseLayout(const ResponseGraph& g, int width, int height, int
 std::vector<double> frequencyGrid(double fMin, double fMax, bool logarithmic);
 
 // "Load: ..." for the window and the picture: which load the sweep uses.
-std::string loadModelText(LoadModel m);
+std::string loadModelText(LoadModel m, const Texts& texts = {});
 
 void drawResponseGraph(Canvas& canvas, const ResponseGraph& g, int width, int height,
                        int fontHeight);

@@ -90,7 +90,9 @@ void drawReturnLossPlot(Canvas& canvas, const ReturnLossPlot& p, int width, int 
 
     if (p.limit) {
         canvas.setTextColour(limitColour);
-        const std::string label = printfString("Bode-Fano limit %.1f dB", *p.limit);
+        const std::string label =
+            fillIn(p.texts.translate("BroadbandPlot", "Bode-Fano limit %1 dB"),
+                   {printfString("%.1f", *p.limit)});
         if (*p.limit <= top) {
             canvas.setPen({PenStyle::Dashed, 1, limitColour});
             canvas.moveTo({x0 + 1, yOf(*p.limit)});

@@ -4,6 +4,7 @@
 // The broadband dialog's small plot: return loss over the band of the chosen
 // network and of the load alone, with the Bode-Fano limit as a line. Device
 // coordinates, y down, the plot filling width x height.
+#include "core/texts.h"
 #include "render/canvas.h"
 
 #include <optional>
@@ -16,6 +17,7 @@ struct ReturnLossPlot {
     std::vector<double> returnLoss;  // dB, the network; empty: none chosen
     std::vector<double> unmatched;   // dB, the load alone
     std::optional<double> limit;     // dB
+    Texts texts = {};
 };
 
 // The top of the dB axis: the largest value shown (a network, or the limit

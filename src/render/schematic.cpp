@@ -98,7 +98,7 @@ void paintSchematic(Canvas& canvas, const Design& d, SchematicView& view,
         const Element& e = d.elements[static_cast<std::size_t>(i)];
         if (const std::optional<TileId> id = tileFor(e))
             canvas.bitmap(tile(*id), {tileX, top}, tileWidth, tileHeight);
-        drawTextPieces(canvas, elementTextPieces(e, f0, widthOf, view.textLineHeight, false),
+        drawTextPieces(canvas, elementTextPieces(e, f0, widthOf, view.textLineHeight, false, view.texts),
                        {textStartX, top + h / 2}, schematicFontHeight, schematicFontWeight,
                        schematicFontWeight, 0);
     }

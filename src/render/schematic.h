@@ -4,6 +4,7 @@
 // The schematic window: a column of element tiles from the load (top) to the
 // input (bottom), each with its value beside it, scrolling vertically; and the
 // pending row of an element that is being placed.
+#include "core/texts.h"
 #include "model/design.h"
 #include "render/canvas.h"
 #include "render/scroll.h"
@@ -18,6 +19,7 @@ struct SchematicView {
     int viewHeight = 0;
     int scrollOffset = 0;   // pixels, 0 at the top
     int textLineHeight = 0; // default font height + external leading
+    Texts texts = {};
 };
 
 inline constexpr int schematicRowHeight = tileHeight;

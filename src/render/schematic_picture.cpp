@@ -52,7 +52,7 @@ struct TextColumn {
     std::vector<TextPiece> pieces;
 };
 
-std::vector<TextColumn> textColumns(Canvas& canvas, const Design& d)
+std::vector<TextColumn> textColumns(Canvas& canvas, const Design& d, const Texts& texts)
 {
     const int n = elementsOf(d);
     const Font font{schematicPictureFontHeight, FontFace::Default, 400, turnedUp};
@@ -68,7 +68,7 @@ std::vector<TextColumn> textColumns(Canvas& canvas, const Design& d)
     for (int i = 0; i < n; ++i)
         columns.push_back({(n - i) * h + h / 2,
                            elementTextPieces(d.elements[static_cast<std::size_t>(i)], f0, widthOf,
-                                             lineHeight, true)});
+                                             lineHeight, true, texts)});
     if (n == 0)
         return columns;
     const Element& last = d.elements[static_cast<std::size_t>(n - 1)];
@@ -80,11 +80,12 @@ std::vector<TextColumn> textColumns(Canvas& canvas, const Design& d)
 
 } // namespace
 
-SchematicPictureLayout schematicPictureLayout(Canvas& canvas, const Design& d)
+SchematicPictureLayout schematicPictureLayout(Canvas& canvas, const Design& d,
+                                              const Texts& texts)
 {
     const CanvasStateGuard keep(canvas);
     int extent = 0;
-    for (const TextColumn& c : textColumns(canvas, d))
+    for (const TextColumn& c : textColumns(canvas, d, texts))
         for (const TextPiece& p : c.pieces) {
             canvas.setFont({schematicPictureFontHeight, p.face, 400, turnedUp});
             extent = std::max(extent, p.x - textStartX + canvas.textWidth(p.text));
@@ -96,7 +97,8 @@ SchematicPictureLayout schematicPictureLayout(Canvas& canvas, const Design& d)
     return layout;
 }
 
-void drawSchematicPicture(Canvas& canvas, const Design& d, const SchematicPictureLayout& layout)
+void drawSchematicPicture(Canvas& canvas, const Design& d, const SchematicPictureLayout& layout,
+                          const Texts& texts)
 {
     const CanvasStateGuard keep(canvas);
     const int n = elementsOf(d);
@@ -108,7 +110,7 @@ void drawSchematicPicture(Canvas& canvas, const Design& d, const SchematicPictur
     turnedTile(canvas, TileId::ColumnTop, (n + 1) * h, top);
 
     canvas.setTextColour(rgb(0, 0, 0));
-    for (const TextColumn& c : textColumns(canvas, d))
+    for (const TextColumn& c : textColumns(canvas, d, texts))
         drawTextPieces(canvas, c.pieces, {c.x, top}, schematicPictureFontHeight, 400, 400,
                        turnedUp);
     if (n == 0)
@@ -127,19 +129,19 @@ void drawSchematicPicture(Canvas& canvas, const Design& d, const SchematicPictur
                 TextAlign::LeftBaseline);
 }
 
-QImage copySchematicToClipboard(const Design& design)
+QImage copySchematicToClipboard(const Design& design, const Texts& texts)
 {
     QImage probe(1, 1, QImage::Format_RGB32);
     QPainter measuring(&probe);
     PainterCanvas probeCanvas(measuring, CanvasMapping::device());
-    const SchematicPictureLayout layout = schematicPictureLayout(probeCanvas, design);
+    const SchematicPictureLayout layout = schematicPictureLayout(probeCanvas, design, texts);
     measuring.end();
 
     QImage image(layout.width, layout.height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     PainterCanvas canvas(painter, CanvasMapping::device());
-    drawSchematicPicture(canvas, design, layout);
+    drawSchematicPicture(canvas, design, layout, texts);
     painter.end();
     return image;
 }

@@ -3,6 +3,7 @@
 #pragma once
 // The schematic as one horizontal picture for the clipboard: the input on the
 // left, the load on the right, texts turned to read upwards above the tiles.
+#include "core/texts.h"
 #include "model/design.h"
 #include "render/canvas.h"
 
@@ -19,13 +20,14 @@ struct SchematicPictureLayout {
 };
 
 // Measures the turned texts on the canvas so that none is cut off at the top.
-SchematicPictureLayout schematicPictureLayout(Canvas& canvas, const Design& design);
+SchematicPictureLayout schematicPictureLayout(Canvas& canvas, const Design& design,
+                                              const Texts& texts = {});
 
 // Draws the picture on a y-down canvas whose origin is its top-left corner.
 void drawSchematicPicture(Canvas& canvas, const Design& design,
-                          const SchematicPictureLayout& layout);
+                          const SchematicPictureLayout& layout, const Texts& texts = {});
 
 // The picture on a white image of its size.
-QImage copySchematicToClipboard(const Design& design);
+QImage copySchematicToClipboard(const Design& design, const Texts& texts = {});
 
 } // namespace zelvo

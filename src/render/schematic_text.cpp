@@ -25,7 +25,7 @@ void addValueAndOhm(std::vector<TextPiece>& out, double value, const TextWidth& 
 }
 
 void addLinePieces(std::vector<TextPiece>& out, const Element& e, double f0,
-                   const TextWidth& widthOf, int lineHeight, bool shortForms)
+                   const TextWidth& widthOf, int lineHeight, bool shortForms, const Texts& texts)
 {
     const LineLengths len = lineLengths(e, f0);
     const int first = -lineHeight / 2;
@@ -33,12 +33,15 @@ void addLinePieces(std::vector<TextPiece>& out, const Element& e, double f0,
     const int w = widthOf(length);
     out.push_back({std::move(length), FontFace::Default, textStartX, first});
     out.push_back({"l", FontFace::Symbol, w + 14, first});
-    out.push_back({printfString(shortForms ? " | %.3f mm(e)" : " | %.3f mm(electr)",
-                                len.electricalMm),
-                   FontFace::Default, w + 20, first - 12});
-    out.push_back({printfString(shortForms ? " | %.3f mm(m)" : " | %.3f mm(mech)",
-                                len.mechanicalMm),
-                   FontFace::Default, w + 20, first});
+    // The electrical and the mechanical length.
+    const std::string electrical = shortForms ? texts.translate("Schematic", "mm(e)")
+                                              : texts.translate("Schematic", "mm(electr)");
+    const std::string mechanical = shortForms ? texts.translate("Schematic", "mm(m)")
+                                              : texts.translate("Schematic", "mm(mech)");
+    out.push_back({printfString(" | %.3f ", len.electricalMm) + electrical, FontFace::Default,
+                   w + 20, first - 12});
+    out.push_back({printfString(" | %.3f ", len.mechanicalMm) + mechanical, FontFace::Default,
+                   w + 20, first});
 
     const int second = lineHeight / 2 - 3;
     std::string zl = printfString("%.1f ", static_cast<double>(e.lineImpedance));
@@ -65,7 +68,7 @@ TextWidth measureIn(Canvas& canvas, const Font& font)
 }
 
 std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const TextWidth& widthOf,
-                                         int lineHeight, bool shortForms)
+                                         int lineHeight, bool shortForms, const Texts& texts)
 {
     std::vector<TextPiece> out;
     switch (e.kind) {
@@ -89,7 +92,7 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
     case ElementKind::LS:
     case ElementKind::LPS:
     case ElementKind::LPO:
-        addLinePieces(out, e, f0, widthOf, lineHeight, shortForms);
+        addLinePieces(out, e, f0, widthOf, lineHeight, shortForms, texts);
         break;
     case ElementKind::RlcSeries:
     case ElementKind::RlcParallel:
@@ -101,10 +104,14 @@ std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const Text
         if (e.block) {
             // The name, and the measured range, or that the design frequency
             // lies outside it (the block then passes the impedance through).
-            out.push_back({e.block->name + (e.reversed ? " (reversed)" : ""), FontFace::Default,
-                           textStartX, -lineHeight / 2});
-            out.push_back({blockCovers(*e.block, f0) ? blockRangeText(*e.block)
-                                                     : "no value at " + formatSi(f0, 3) + "Hz",
+            out.push_back({e.reversed ? fillIn(texts.translate("Schematic", "%1 (reversed)"),
+                                               {e.block->name})
+                                       : e.block->name,
+                           FontFace::Default, textStartX, -lineHeight / 2});
+            out.push_back({blockCovers(*e.block, f0)
+                               ? blockRangeText(*e.block, texts)
+                               : fillIn(texts.translate("Schematic", "no value at %1"),
+                                        {formatSi(f0, 3) + "Hz"}),
                            FontFace::Default, textStartX, lineHeight / 2 - 3});
         }
         break;

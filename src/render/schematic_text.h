@@ -4,6 +4,7 @@
 // The texts beside the schematic symbols, laid out once for the vertical
 // window (read left to right) and reused turned for the horizontal picture.
 #include "core/element.h"
+#include "core/texts.h"
 #include "render/canvas.h"
 
 #include <functional>
@@ -35,7 +36,8 @@ TextWidth measureIn(Canvas& canvas, const Font& font);
 // window; shortForms writes "mm(e)" and "mm(m)" for the line lengths, as the
 // narrow picture does.
 std::vector<TextPiece> elementTextPieces(const Element& e, double f0, const TextWidth& widthOf,
-                                         int lineHeight, bool shortForms);
+                                         int lineHeight, bool shortForms,
+                                         const Texts& texts = {});
 
 // "(%.2f + j%.2f)", or "(%.2f - j%.2f)" with the magnitude of a negative reactance.
 std::string impedanceText(double r, double x);

@@ -61,7 +61,8 @@ std::string name(TraceCode code)
 
 } // namespace
 
-std::string traceReadoutText(const SParamSet& set, TraceCode code, int index)
+std::string traceReadoutText(const SParamSet& set, TraceCode code, int index,
+                             const Texts& texts)
 {
     if (index < 0 || index >= set.validPoints())
         return {};
@@ -79,7 +80,7 @@ std::string traceReadoutText(const SParamSet& set, TraceCode code, int index)
             out += x >= 0.0 ? printfString("Z = %.2f + j%.2f Ohm", r, x)
                             : printfString("Z = %.2f - j%.2f Ohm", r, -x);
         else
-            out += "Z = open";
+            out += "Z = " + texts.translate("SPlotReadout", "open");
         return out;
     }
     const double mag = code == TraceCode::S12 ? p.s12mag : p.s21mag;

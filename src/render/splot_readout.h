@@ -3,6 +3,7 @@
 #pragma once
 // Reading the S-Plot views off at a point: the drawn point nearest to the
 // pointer, its values as text, and the pinned markers.
+#include "core/texts.h"
 #include "model/sparam_set.h"
 #include "render/canvas.h"
 #include "render/splot_plots.h"
@@ -27,7 +28,8 @@ std::string pointFrequencyText(const SParamSet& set, int index);
 // "f = 1.25GHz", then for S11 / S22 "|S11| = 0.512 / -35.2°" and
 // "Z = 23.10 - j12.00 Ohm" (in the file's reference impedance); for S12 / S21
 // the magnitude in dB as well. Lines joined with "\n".
-std::string traceReadoutText(const SParamSet& set, TraceCode code, int index);
+std::string traceReadoutText(const SParamSet& set, TraceCode code, int index,
+                             const Texts& texts = {});
 // "f = 1.25GHz" and "MAG = 14.20 dB" (or MSG).
 std::string gainReadoutText(const SParamSet& set, int index);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/chart_paint.h"
+#include "ui/language.h"
 
 #include "core/numeric.h"
 #include "render/chart_objects.h"
@@ -93,7 +94,7 @@ void paintLayers(QPainter& painter, const AppState& state, int fontHeight,
     const ChartView& v = state.chartView;
     PainterCanvas canvas(painter, CanvasMapping::chart(chartOriginX(v), chartOriginY(v)));
     const ChartGeometry g = windowGeometry(state, fontHeight);
-    renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart), g, layers);
+    renderChart(canvas, state.design, chartStyle(state.settings, true, GridMode::Chart, interfaceTexts()), g, layers);
     if (!preview)
         return;
     if (!state.matchPreview.empty())

@@ -99,6 +99,16 @@ QString translatedWhole(const QString& text)
 
 } // namespace
 
+const Texts& interfaceTexts()
+{
+    static const Texts texts([](const char* context, const char* source) {
+        if (QCoreApplication::instance() == nullptr)
+            return std::string(source);
+        return QCoreApplication::translate(context, source).toStdString();
+    });
+    return texts;
+}
+
 QString translatedMessage(const QString& text)
 {
     if (text.isEmpty() || QCoreApplication::instance() == nullptr)

@@ -3,6 +3,7 @@
 #pragma once
 // The language of the interface: the translations installed at start, from
 // the user's choice or else the system locale.
+#include "core/texts.h"
 #include "model/settings.h"
 
 #include <QLocale>
@@ -28,6 +29,10 @@ bool installTranslations(QCoreApplication& app, UiLanguage choice,
 // reason added below a known message does not keep it English. Unknown text
 // stays as it is.
 QString translatedMessage(const QString& text);
+
+// The texts the layers below the interface write (captions, list lines),
+// looked up in the installed translations.
+const Texts& interfaceTexts();
 
 // The templates and texts of the messages, English, as the domain code and
 // the dialogs write them.

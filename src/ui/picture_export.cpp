@@ -9,6 +9,7 @@
 #include "render/painter_canvas.h"
 #include "render/splot_plots.h"
 #include "render/text_views.h"
+#include "ui/language.h"
 #include "ui/print_pages.h"
 
 #include <QBuffer>
@@ -63,7 +64,7 @@ Picture chartPicture(const Design& d, const Settings& s, int size)
                 g.baseRadius = static_cast<int>(270 * k);
                 g.gridFontHeight = std::max(1, static_cast<int>(10 * k));
                 g.fontHeight = std::max(1, static_cast<int>(16 * k));
-                renderChart(canvas, d, chartStyle(s, true, GridMode::Chart), g);
+                renderChart(canvas, d, chartStyle(s, true, GridMode::Chart, interfaceTexts()), g);
             }};
 }
 
@@ -143,7 +144,7 @@ Picture gainGraphPicture(const SParamSet& set, int size)
     const int height = 20 + gainGraphHeight + font * 5;
     return scaled(gainGraphWidth + 40, height, size, [&set](QPainter& painter) {
         PainterCanvas canvas(painter, CanvasMapping::device());
-        paintGainGraphWindow(canvas, set, {}, font);
+        paintGainGraphWindow(canvas, set, {}, font, 0, 0, nullptr, interfaceTexts());
         // A large window labels every grid line; the picture is shown large.
         drawGainLineLabels(canvas, 20, 20, gainGraphWidth, gainGraphHeight, gainGraphAxes(set),
                            font);

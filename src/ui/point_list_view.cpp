@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Zelvo developers
 #include "ui/point_list_view.h"
+#include "ui/language.h"
 
 #include "core/numeric.h"
 #include "model/point_list.h"
@@ -105,7 +106,7 @@ int renderDataPointList(Canvas& canvas, const Design& design, int firstColumn, i
                    static_cast<long long>(INT_MAX)));
     int k = 1;
     int wrapped = 0; // lines added by wrapping, above line k
-    for (const PointListLine& line : pointListLines(design, from, to)) {
+    for (const PointListLine& line : pointListLines(design, from, to, interfaceTexts())) {
         const auto index = static_cast<std::size_t>(k - 1);
         if (index < from || index >= to) {
             ++k;

@@ -13,6 +13,7 @@
 #include "render/gain_graph.h"
 #include "render/splot_plots.h"
 #include "render/tiles.h"
+#include "ui/language.h"
 #include "ui/point_list_view.h"
 
 #include <algorithm>
@@ -202,7 +203,7 @@ int printedColumnUnit(Canvas& canvas, const Design& design)
     const TextMetrics m = canvas.metrics();
     const int gap = m.averageCharWidth;
     int unit = std::max(1, m.averageCharWidth);
-    for (const PointListLine& line : pointListLines(design)) {
+    for (const PointListLine& line : pointListLines(design, interfaceTexts())) {
         if (line.kind == ListLineKind::Circle)
             continue;
         unit = std::max({unit, (canvas.textWidth(line.label) + gap + 1) / 2,
@@ -260,7 +261,8 @@ bool drawChartPage(Canvas& canvas, const Design& design, const Settings& setting
     const bool withSchematic = (flags & printSchematic) != 0;
     if ((flags & printChart) != 0) {
         const PrintedChart pc = printedChartGeometry(page, withSchematic);
-        ChartStyle style = chartStyle(settings, (flags & printScreenColours) != 0, GridMode::Chart);
+        ChartStyle style = chartStyle(settings, (flags & printScreenColours) != 0,
+                                      GridMode::Chart, interfaceTexts());
         style.chartKinds = static_cast<std::uint8_t>(((flags & printZGrid) ? showZChartBit : 0) |
                                                      ((flags & printYGrid) ? showYChartBit : 0));
         style.chartLabels = true;

@@ -11,6 +11,7 @@
 #include "ui/app_state.h"
 #include "ui/dialogs/dialog_support.h"
 #include "ui/dialogs/print_dialog.h"
+#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/picture_export.h"
 #include "ui/shell.h"
@@ -139,6 +140,7 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
 {
     setObjectName(QStringLiteral("responseWindow"));
     setWindowTitle(QCoreApplication::translate("ResponseWindow", "Frequency response"));
+    graph_.texts = interfaceTexts();
     auto* layout = new QVBoxLayout(this);
 
     auto* sweepRow = new QHBoxLayout;
@@ -174,7 +176,7 @@ ResponseWindow::ResponseWindow(AppState& state, const Platform& platform, Shell&
 
     auto* traceRow = new QHBoxLayout;
     for (ResponseQuantity q : allResponseQuantities) {
-        QCheckBox* box = checkBox(QString::fromStdString(quantityName(q)),
+        QCheckBox* box = checkBox(QString::fromStdString(quantityName(q, interfaceTexts())),
                                   QStringLiteral("show") + QString::number(static_cast<int>(q)),
                                   true, this);
         traces_[q] = box;
@@ -357,7 +359,7 @@ void ResponseWindow::recompute()
     const Response& r = graph_.response;
     for (const auto& [q, box] : traces_)
         box->setEnabled(quantityAvailable(r, q));
-    QString load = QString::fromStdString(loadModelText(r.load));
+    QString load = QString::fromStdString(loadModelText(r.load, interfaceTexts()));
     if (state_.design.dataPointCount <= 0)
         load = QCoreApplication::translate("ResponseWindow", "No data points: the response needs a load.");
     else if (r.hasBlock && std::any_of(r.points.begin(), r.points.end(),

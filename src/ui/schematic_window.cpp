@@ -7,6 +7,7 @@
 #include "ui/chart_window.h"
 #include "ui/commands/block_commands.h"
 #include "ui/dialogs/element_value_dialog.h"
+#include "ui/language.h"
 #include "ui/shell.h"
 #include "ui/tuner.h"
 #include "ui/white_background.h"
@@ -45,6 +46,7 @@ SchematicWindow::SchematicWindow(AppState& state, const Platform& platform, Shel
     setFocusPolicy(Qt::StrongFocus);
     const QFontMetrics fm(font());
     view_.textLineHeight = fm.height() + fm.leading();
+    view_.texts = interfaceTexts();
 }
 
 SchematicPlacement SchematicWindow::placement() const

@@ -6,6 +6,7 @@
 #include "render/painter_canvas.h"
 #include "render/splot_readout.h"
 #include "ui/app_state.h"
+#include "ui/language.h"
 #include "ui/white_background.h"
 
 #include <QCoreApplication>
@@ -146,7 +147,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     const std::optional<int> i = pointAt(at);
-    hover_.show(i ? QString::fromStdString(traceReadoutText(state_.sparams, code_, *i)) : QString(),
+    hover_.show(i ? QString::fromStdString(traceReadoutText(state_.sparams, code_, *i, interfaceTexts())) : QString(),
                 at);
 }
 
@@ -297,7 +298,7 @@ void GainGraphView::paintEvent(QPaintEvent*)
     QPainter painter(viewport());
     PainterCanvas canvas(painter, CanvasMapping::device());
     paintGainGraphWindow(canvas, state_.sparams, scroll_, QFontMetrics(font()).height(),
-                         viewport()->width(), viewport()->height(), &cache_);
+                         viewport()->width(), viewport()->height(), &cache_, interfaceTexts());
     dropStalePins(pinned_, state_.sparams);
     // The cache has the points where they are with the graph unscrolled.
     const auto& positions = cache().positions;

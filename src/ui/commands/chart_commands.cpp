@@ -27,15 +27,16 @@ void copyCommand(CommandContext& c)
     case clipChart:
         if (c.platform.setClipboardImage)
             c.platform.setClipboardImage(
-                copyChartToClipboard(d, c.state.settings, (code & 0x0F) == clipScreenColours));
+                copyChartToClipboard(d, c.state.settings, (code & 0x0F) == clipScreenColours,
+                                     interfaceTexts()));
         break;
     case clipSchematic:
         if (c.platform.setClipboardImage)
-            c.platform.setClipboardImage(copySchematicToClipboard(d));
+            c.platform.setClipboardImage(copySchematicToClipboard(d, interfaceTexts()));
         break;
     case clipComments:
         if (c.platform.setClipboardText)
-            c.platform.setClipboardText(QString::fromStdString(commentsText(d)));
+            c.platform.setClipboardText(QString::fromStdString(commentsText(d, interfaceTexts())));
         break;
     default:
         break;

@@ -75,6 +75,7 @@ ReturnLossPlotWidget::ReturnLossPlotWidget(QWidget* parent) : QWidget(parent)
 void ReturnLossPlotWidget::setData(ReturnLossPlot data)
 {
     data_ = std::move(data);
+    data_.texts = interfaceTexts();
     update();
 }
 
