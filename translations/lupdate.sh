@@ -14,11 +14,12 @@ mode=$3
 # translate() calls are collected like Qt's own.
 sources=("$root/src/ui" "$root/src/render" "$root/src/model" "$root/src/core" "$root/src/optimise"
          "$root/apps/zelvo")
+alias=(-tr-function-alias QT_TRANSLATE_NOOP+=translatable)
 status=0
 shopt -s nullglob
 for ts in "$root"/translations/*.ts; do
   if [ "$mode" = update ]; then
-    "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts "$ts"
+    "$lupdate" -silent -locations none -no-obsolete "${alias[@]}" "${sources[@]}" -ts "$ts"
     continue
   fi
   tmp=$(mktemp -d)
@@ -26,7 +27,7 @@ for ts in "$root"/translations/*.ts; do
   cp "$ts" "$tmp/check.ts"
   # Strings gone from the sources stay behind as "vanished"; new ones arrive
   # as "unfinished": either means the file is not in step with the code.
-  "$lupdate" -silent -locations none "${sources[@]}" -ts "$tmp/check.ts"
+  "$lupdate" -silent -locations none "${alias[@]}" "${sources[@]}" -ts "$tmp/check.ts"
   bad=$(grep -c -E 'type="(unfinished|vanished|obsolete)"' "$tmp/check.ts" || true)
   if [ "$bad" != 0 ]; then
     echo "$(basename "$ts"): $bad entries unfinished or stale:"

@@ -619,6 +619,316 @@ or in ohm and siemens?</source>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>%1, one-port file</source>
+        <translation>%1，单端口文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened</source>
+        <translation>%1 无法打开</translation>
+    </message>
+    <message>
+        <source>%1 is not a Zelvo design file</source>
+        <translation>%1 不是 Zelvo 设计文件</translation>
+    </message>
+    <message>
+        <source>%1, %2 data points through %3 element</source>
+        <translation>%1，%2 个数据点，经过 %3 个元件</translation>
+    </message>
+    <message>
+        <source>%1, %2 data points through %3 elements</source>
+        <translation>%1，%2 个数据点，经过 %3 个元件</translation>
+    </message>
+    <message>
+        <source>   &lt;- best</source>
+        <translation>   &lt;- 最佳</translation>
+    </message>
+    <message>
+        <source>Without a network: worst RL %1 dB.</source>
+        <translation>不加网络：最差回波损耗 %1 dB。</translation>
+    </message>
+    <message>
+        <source>Return loss of the best network (%1 element):</source>
+        <translation>最佳网络（%1 个元件）的回波损耗：</translation>
+    </message>
+    <message>
+        <source>Return loss of the best network (%1 elements):</source>
+        <translation>最佳网络（%1 个元件）的回波损耗：</translation>
+    </message>
+    <message>
+        <source>--band needs two frequencies such as 14M or 14350000, not &apos;%1&apos; &apos;%2&apos;</source>
+        <translation>--band 需要两个频率，例如 14M 或 14350000，而不是 &apos;%1&apos; &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--max-elements must be a whole number from 1 to %1 with --lines, not &apos;%2&apos;</source>
+        <translation>使用 --lines 时 --max-elements 必须是 1 到 %1 的整数，而不是 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--max-elements must be a whole number from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--max-elements 必须是 1 到 %1 的整数，而不是 &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--points must be a whole number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--points 必须是 %1 到 %2 的整数，而不是 &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--source must be a resistance above 0 Ohm, not &apos;%1&apos;</source>
+        <translation>--source 必须是大于 0 Ohm 的电阻，而不是 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Load: %1, %2 to %3</source>
+        <translation>负载：%1，%2 至 %3</translation>
+    </message>
+    <message>
+        <source>Source %1 Ohm; band %2 to %3 at %4 frequencies; ladders of up to %5 elements with lines and stubs (%6 searched); lines in wavelengths at %7.</source>
+        <translation>源 %1 Ohm；频带 %2 至 %3，共 %4 个频率；最多 %5 个元件的梯形网络，含传输线和短截线（已搜索 %6 种）；传输线长度以 %7 处的波长计。</translation>
+    </message>
+    <message>
+        <source>Source %1 Ohm; band %2 to %3 at %4 frequencies; ladders of up to %5 elements of L and C (%6 searched); lines in wavelengths at %7.</source>
+        <translation>源 %1 Ohm；频带 %2 至 %3，共 %4 个频率；最多 %5 个元件的 L、C 梯形网络（已搜索 %6 种）；传输线长度以 %7 处的波长计。</translation>
+    </message>
+    <message>
+        <source>Writes two-port data as an H-, Z-, Y- or A-parameter file,
+as the Export menu does.</source>
+        <translation>将二端口数据写为 H、Z、Y 或 A 参数文件，
+与“导出”菜单相同。</translation>
+    </message>
+    <message>
+        <source>Values normalised to the reference impedance.</source>
+        <translation>数值按参考阻抗归一化。</translation>
+    </message>
+    <message>
+        <source>Writes the matching network of a design as a netlist.</source>
+        <translation>将设计的匹配网络写为网表。</translation>
+    </message>
+    <message>
+        <source>An ngspice subcircuit instead of the MMICAD netlist.</source>
+        <translation>写 ngspice 子电路，而不是 MMICAD 网表。</translation>
+    </message>
+    <message>
+        <source>Prints the data point list of a design (the clipboard&apos;s comments text).</source>
+        <translation>输出设计的数据点列表（即剪贴板的注释文本）。</translation>
+    </message>
+    <message>
+        <source>Prints K, mu, mu&apos;, MAG and MSG per frequency of a two-port file.</source>
+        <translation>逐频率输出二端口文件的 K、mu、mu&apos;、MAG 和 MSG。</translation>
+    </message>
+    <message>
+        <source>Comma-separated values at full precision;
+empty where a figure does not exist.</source>
+        <translation>以完整精度输出逗号分隔值；
+不存在的数值留空。</translation>
+    </message>
+    <message>
+        <source>Writes the chart of a design, as File &gt; Export Picture does,
+in the colours and options of the program&apos;s settings.</source>
+        <translation>将设计的圆图写为图片，与“文件 &gt; 导出图片”相同，
+使用程序设置中的颜色和选项。</translation>
+    </message>
+    <message>
+        <source>The schematic instead of the chart.</source>
+        <translation>写原理图而不是圆图。</translation>
+    </message>
+    <message>
+        <source>Writes the matching network of a design without its load as a two-port
+Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of
+the design). Without a sweep: the frequencies of the chain&apos;s two-port
+blocks, or else the data points&apos; span widened by 20 % with 401 points.
+Frequencies at which a block has no value are left out.</source>
+        <translation>将设计的匹配网络（不含负载）写为二端口 Touchstone 文件
+（端口 1 在信号源一侧，端口 2 在负载一侧，RI 格式，设计的 Z0）。
+未给出扫频时：取链中二端口模块的频率，否则取数据点的频率范围
+向两侧各扩展 20 %，共 401 点。
+模块无数据的频率不写入。</translation>
+    </message>
+    <message>
+        <source>First frequency (Hz, or with kHz, MHz, GHz).</source>
+        <translation>起始频率（Hz，或带 kHz、MHz、GHz）。</translation>
+    </message>
+    <message>
+        <source>Last frequency.</source>
+        <translation>终止频率。</translation>
+    </message>
+    <message>
+        <source>Number of frequencies, linear (default 401).</source>
+        <translation>频率点数，线性分布（默认 401）。</translation>
+    </message>
+    <message>
+        <source>Searches ladder networks that match a load over a band, as Network &gt; Broadband match
+does, and prints the best one for each number of elements with its worst return
+loss, its distance from the Bode-Fano limit and its loaded Q. The load is the
+design&apos;s data points through its chain, or a one-port file.</source>
+        <translation>搜索在一个频带内匹配负载的梯形网络，与“网络 &gt; 宽带匹配”相同，
+并按元件数输出最佳网络及其最差回波损耗、与 Bode-Fano 极限的差距
+和有载 Q。负载为设计的数据点经过其元件链后的阻抗，或一个单端口文件。</translation>
+    </message>
+    <message>
+        <source>Also lines and open or short stubs (Zc 15 to 150 Ohm).</source>
+        <translation>也使用传输线和开路或短路短截线（Zc 15 至 150 Ohm）。</translation>
+    </message>
+    <message>
+        <source>The band (default: the load&apos;s span), in Hz or with a unit:
+14M 14.35MHz.</source>
+        <translation>频带（默认：负载的频率范围），单位 Hz 或带单位：
+14M 14.35MHz。</translation>
+    </message>
+    <message>
+        <source>Ladders of up to N elements, 1 to 8 (5 with --lines);
+default 4.</source>
+        <translation>梯形网络最多 N 个元件，1 至 8（使用 --lines 时为 5）；
+默认 4。</translation>
+    </message>
+    <message>
+        <source>N evenly spaced frequencies, 3 to 1001; default 41.</source>
+        <translation>N 个等间隔频率，3 至 1001；默认 41。</translation>
+    </message>
+    <message>
+        <source>The source resistance; default the design&apos;s Zo,
+or 50 Ohm for a file.</source>
+        <translation>源电阻；默认为设计的 Zo，
+文件则为 50 Ohm。</translation>
+    </message>
+    <message>
+        <source>Usage: zelvo [FILE]
+       zelvo COMMAND [OPTIONS] ...
+
+Without a command, zelvo opens its window (and FILE: a design *.zvc, or a
+Touchstone two-port *.s2p in S-Plot mode).
+
+Commands (no window; errors go to standard error):
+  export H|Z|Y|A [--normalize] IN.s2p -o OUT
+                      two-port data as H-, Z-, Y- or A-parameter file
+  netlist [--spice] DESIGN.zvc -o OUT
+                      the matching network as a netlist (--spice: an
+                      ngspice subcircuit)
+  list DESIGN.zvc     the data point list, as the clipboard&apos;s comments text
+  stability IN.s2p [--csv]
+                      per frequency K, mu, mu&apos;, MAG and MSG
+  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png
+                      the chart (or the schematic) as a picture file
+  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]
+                      the matching network as a two-port Touchstone file
+  broadband DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines]
+                      ladder networks matching the load over the band, with
+                      the Bode-Fano limit
+
+zelvo COMMAND --help shows the options of a command;
+zelvo --version shows the version and the licence.
+</source>
+        <translation>用法：zelvo [FILE]
+      zelvo COMMAND [OPTIONS] ...
+
+不带命令时，zelvo 打开其窗口（FILE 可为设计文件 *.zvc，或在 S-Plot
+模式下打开的 Touchstone 二端口文件 *.s2p）。
+
+命令（不打开窗口；错误写到标准错误输出）：
+  export H|Z|Y|A [--normalize] IN.s2p -o OUT
+                      将二端口数据写为 H、Z、Y 或 A 参数文件
+  netlist [--spice] DESIGN.zvc -o OUT
+                      将匹配网络写为网表（--spice：ngspice 子电路）
+  list DESIGN.zvc     数据点列表，即剪贴板的注释文本
+  stability IN.s2p [--csv]
+                      逐频率输出 K、mu、mu&apos;、MAG 和 MSG
+  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png
+                      将圆图（或原理图）写为图片文件
+  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]
+                      将匹配网络写为二端口 Touchstone 文件
+  broadband DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines]
+                      在频带内匹配负载的梯形网络，并给出 Bode-Fano 极限
+
+zelvo COMMAND --help 显示命令的选项；
+zelvo --version 显示版本和许可证。
+</translation>
+    </message>
+    <message>
+        <source>The longer side in pixels, %1 to %2; default %3.
+PDF and SVG pages are laid out at %4 dpi: N/%4 inches.</source>
+        <translation>长边像素数，%1 至 %2；默认 %3。
+PDF 和 SVG 页面按 %4 dpi 排版：N/%4 英寸。</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>显示本帮助。</translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation>要写入的文件。</translation>
+    </message>
+    <message>
+        <source>Usage: zelvo %1</source>
+        <translation>用法：zelvo %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>zelvo: unknown command %1</source>
+        <translation>zelvo：未知命令 %1</translation>
+    </message>
+    <message>
+        <source> (did you mean &apos;%1&apos;?)</source>
+        <translation>（您是否要用 &apos;%1&apos;？）</translation>
+    </message>
+    <message>
+        <source>zelvo: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); the commands work without one, see zelvo --help</source>
+        <translation>zelvo：没有可以打开窗口的显示（DISPLAY 和 WAYLAND_DISPLAY 均未设置）；命令无需显示即可运行，见 zelvo --help</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>未知选项 %1</translation>
+    </message>
+    <message>
+        <source>missing value after %1</source>
+        <translation>%1 后缺少值</translation>
+    </message>
+    <message>
+        <source>the option %1 takes %2 values</source>
+        <translation>选项 %1 需要 %2 个值</translation>
+    </message>
+    <message>
+        <source>the option %1 takes no value</source>
+        <translation>选项 %1 不带值</translation>
+    </message>
+    <message>
+        <source>%1 argument(s) expected, %2 given</source>
+        <translation>需要 %1 个参数，给出了 %2 个</translation>
+    </message>
+    <message>
+        <source>the output file is missing (-o OUT)</source>
+        <translation>缺少输出文件（-o OUT）</translation>
+    </message>
+    <message>
+        <source>the parameter kind must be H, Z, Y or A, not %1</source>
+        <translation>参数类型必须是 H、Z、Y 或 A，而不是 %1</translation>
+    </message>
+    <message>
+        <source>the output file must end in .pdf, .svg or .png, not %1</source>
+        <translation>输出文件必须以 .pdf、.svg 或 .png 结尾，而不是 %1</translation>
+    </message>
+    <message>
+        <source>the size must be a whole number from %1 to %2, not %3</source>
+        <translation>尺寸必须是 %1 到 %2 的整数，而不是 %3</translation>
+    </message>
+    <message>
+        <source>Try &apos;zelvo %1 --help&apos;.</source>
+        <translation>请参阅 &apos;zelvo %1 --help&apos;。</translation>
+    </message>
+    <message>
+        <source>%1 holds a value the program does not accept</source>
+        <translation>%1 含有程序不接受的值</translation>
+    </message>
+    <message>
+        <source>Picture &apos;%1&apos; written</source>
+        <translation>已写入图片 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the frequency &apos;%1&apos; is not a number</source>
+        <translation>频率 &apos;%1&apos; 不是数字</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>Insert two-port block</source>

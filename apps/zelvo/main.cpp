@@ -45,6 +45,9 @@ int runTool(int argc, char** argv, const zelvo::Arguments& arguments)
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     std::setlocale(LC_NUMERIC, "C");
+    // Like other command-line programs, the tools speak the language of the
+    // environment (LANG, LC_MESSAGES), not the window's choice.
+    zelvo::installTranslations(*app, zelvo::UiLanguage::System);
     // The bytes as given, not Qt's decoded arguments: a file name that is
     // not valid in the locale's encoding must reach the file system intact.
     const zelvo::ToolRun r = zelvo::runTool(arguments);
@@ -110,14 +113,16 @@ int main(int argc, char** argv)
     case zelvo::Invocation::Tool:
         return runTool(argc, argv, arguments);
     case zelvo::Invocation::UnknownCommand: {
-        const std::string text = zelvo::unknownCommandText(arguments[1]);
+        const std::string text = zelvo::unknownCommandText(
+            arguments[1], zelvo::textsWithoutApplication(zelvo::UiLanguage::System));
         std::fwrite(text.data(), 1, text.size(), stderr);
         return zelvo::toolBadUsage;
     }
     case zelvo::Invocation::Window:
         break;
     }
-    if (const auto why = zelvo::missingDisplayText(std::getenv)) {
+    if (const auto why = zelvo::missingDisplayText(
+            std::getenv, zelvo::textsWithoutApplication(zelvo::UiLanguage::System))) {
         std::fprintf(stderr, "%s\n", why->c_str());
         return zelvo::toolFailed;
     }
@@ -134,17 +139,17 @@ int main(int argc, char** argv)
 
     zelvo::Platform platform = zelvo::realPlatform();
     const zelvo::SingleInstanceGuard guard;
+    auto state = std::make_unique<zelvo::AppState>();
+    zelvo::resetDesign(state->design);
+    // Before the window exists, so that its first picture already shows the
+    // user's options and zoom instead of the defaults for a moment; before
+    // the second instance's message too, which speaks the chosen language.
+    zelvo::readStartupSettings(*state);
+    zelvo::installTranslations(app, state->settings.language);
     if (!guard.isFirstInstance()) {
         zelvo::showMessage(platform, false, zelvo::secondInstanceMessage());
         return 0;
     }
-
-    auto state = std::make_unique<zelvo::AppState>();
-    zelvo::resetDesign(state->design);
-    // Before the window exists, so that its first picture already shows the
-    // user's options and zoom instead of the defaults for a moment.
-    zelvo::readStartupSettings(*state);
-    zelvo::installTranslations(app, state->settings.language);
 
     // Built when help is first asked for: most sessions never open it, and
     // the first window should not wait for it.

@@ -32,6 +32,14 @@ private:
     Lookup lookup_;
 };
 
+// Marks a text where it is written, in a table or a constant, for one that
+// translates it later with the same context; the translation tools collect
+// it as they collect translate().
+constexpr const char* translatable(const char* /*context*/, const char* source)
+{
+    return source;
+}
+
 // `templ` with %1 ... %9 replaced by `values` in the order of their numbers,
 // wherever a translation put them.
 std::string fillIn(std::string_view templ, std::initializer_list<std::string_view> values);

@@ -8,6 +8,7 @@
 #include "model/design_file.h"
 #include "optimise/broadband_rows.h"
 #include "ui/element_label.h"
+#include "ui/language.h"
 
 #include <memory>
 
@@ -54,25 +55,31 @@ std::optional<ToolRun> readLoad(const std::string& path, Load& load)
     if (endsWithS1p(path)) {
         const OnePortRead read = loadOnePortFile(native);
         if (!read.data)
-            return failed(read.problem);
+            return failed(translatedMessage(read.problem));
         r = onePortLoad(*read.data);
-        load.what = path + ", one-port file";
+        load.what = fillIn(interfaceTexts().translate("CommandLine", "%1, one-port file"), {path});
     } else {
         auto d = std::make_unique<Design>();
         resetDesign(*d);
         const int status = readDesignFile(*d, native);
         if (status != designFileOk)
-            return failed(path + (status == designFileCannotOpen
-                                                    ? " cannot be opened"
-                                                    : " is not a Zelvo design file"));
+            return failed(fillIn(
+                status == designFileCannotOpen
+                    ? interfaceTexts().translate("CommandLine", "%1 cannot be opened")
+                    : interfaceTexts().translate("CommandLine", "%1 is not a Zelvo design file"),
+                {path}));
         r = designLoad(*d);
-        load.what = path + printfString(", %d data points through %d element%s",
-                                                      d->dataPointCount, d->elementCount,
-                                                      d->elementCount == 1 ? "" : "s");
+        load.what =
+            fillIn(d->elementCount == 1
+                       ? interfaceTexts().translate("CommandLine",
+                                                    "%1, %2 data points through %3 element")
+                       : interfaceTexts().translate("CommandLine",
+                                                    "%1, %2 data points through %3 elements"),
+                   {path, std::to_string(d->dataPointCount), std::to_string(d->elementCount)});
         load.f0 = designFrequency(*d);
     }
     if (!r.samples)
-        return failed(path + ": " + r.problem);
+        return failed(path + ": " + translatedMessage(r.problem));
     load.samples = std::move(r.samples);
     return std::nullopt;
 }
@@ -91,15 +98,24 @@ std::string table(const BroadbandSummary& s, const LadderBand& band)
         out += printfString("%6d %7.2f dB %12s %7s  %s%s\n", r.size, r.worstReturnLoss,
                             cell(r.belowLimit, "%.2f dB").c_str(), cell(r.q, "%.1f").c_str(),
                             networkText(r.elements).toStdString().c_str(),
-                            static_cast<int>(i) == s.overall ? "   <- best" : "");
+                            static_cast<int>(i) == s.overall
+                                ? interfaceTexts().translate("CommandLine", "   <- best").c_str()
+                                : "");
     }
-    out += printfString("Without a network: worst RL %.2f dB.\n", s.none.worstReturnLoss);
+    out += fillIn(interfaceTexts().translate("CommandLine", "Without a network: worst RL %1 dB."),
+                  {printfString("%.2f", s.none.worstReturnLoss)}) +
+           "\n";
     if (s.overall < 0)
         return out;
     const BroadbandRow& best = s.rows[static_cast<std::size_t>(s.overall)];
-    out += printfString("\nReturn loss of the best network (%zu element%s):\n%14s %9s %9s\n",
-                        best.elements.size(), best.elements.size() == 1 ? "" : "s", "f [Hz]",
-                        "RL [dB]", "alone");
+    out += "\n" +
+           fillIn(best.elements.size() == 1
+                      ? interfaceTexts().translate("CommandLine",
+                                                   "Return loss of the best network (%1 element):")
+                      : interfaceTexts().translate("CommandLine",
+                                                   "Return loss of the best network (%1 elements):"),
+                  {std::to_string(best.elements.size())}) +
+           printfString("\n%14s %9s %9s\n", "f [Hz]", "RL [dB]", "alone");
     for (std::size_t i = 0; i < band.frequencies.size() && i < best.returnLoss.size(); ++i)
         out += printfString("%14.0f %9.2f %9.2f\n", band.frequencies[i], best.returnLoss[i],
                             s.none.returnLoss[i]);
@@ -116,8 +132,11 @@ ToolRun broadbandTool(const ToolRequest& r)
         f1 = frequencyArgument((*band)[0]);
         f2 = frequencyArgument((*band)[1]);
         if (!f1 || !f2)
-            return usage("--band needs two frequencies such as 14M or 14350000, not '" +
-                         (*band)[0] + "' '" + (*band)[1] + "'");
+            return usage(fillIn(interfaceTexts().translate(
+                                    "CommandLine",
+                                    "--band needs two frequencies such as 14M or 14350000, not "
+                                    "'%1' '%2'"),
+                                {(*band)[0], (*band)[1]}));
     }
     BroadbandOptions options;
     options.lines = r.flag;
@@ -125,18 +144,26 @@ ToolRun broadbandTool(const ToolRequest& r)
     if (const auto* elements = r.valuesOf("max-elements")) {
         const std::optional<int> n = wholeArgument(elements->front(), 1, most);
         if (!n)
-            return usage(printfString("--max-elements must be a whole number from 1 to %d%s, not '",
-                                      most, options.lines ? " with --lines" : "") +
-                         elements->front() + "'");
+            return usage(fillIn(
+                options.lines
+                    ? interfaceTexts().translate("CommandLine",
+                                                 "--max-elements must be a whole number from 1 to "
+                                                 "%1 with --lines, not '%2'")
+                    : interfaceTexts().translate("CommandLine",
+                                                 "--max-elements must be a whole number from 1 to "
+                                                 "%1, not '%2'"),
+                {std::to_string(most), elements->front()}));
         options.maxElements = *n;
     }
     BandRequest request;
     if (const auto* points = r.valuesOf("points")) {
         const std::optional<int> n = wholeArgument(points->front(), minBandPoints, maxBandPoints);
         if (!n)
-            return usage(printfString("--points must be a whole number from %d to %d, not '",
-                                      minBandPoints, maxBandPoints) +
-                         points->front() + "'");
+            return usage(fillIn(interfaceTexts().translate(
+                                    "CommandLine",
+                                    "--points must be a whole number from %1 to %2, not '%3'"),
+                                {std::to_string(minBandPoints), std::to_string(maxBandPoints),
+                                 points->front()}));
         request.count = *n;
     }
 
@@ -149,13 +176,14 @@ ToolRun broadbandTool(const ToolRequest& r)
     if (const auto* source = r.valuesOf("source")) {
         const FieldNumber n = readFieldNumber(source->front(), 64);
         if (!n.anyNumber || n.leftover || !(n.value > 0.0))
-            return usage("--source must be a resistance above 0 Ohm, not '" + source->front() +
-                         "'");
+            return usage(fillIn(interfaceTexts().translate(
+                                    "CommandLine", "--source must be a resistance above 0 Ohm, not '%1'"),
+                                {source->front()}));
         request.source = n.value;
     }
     const BandProblem problem = makeBandProblem(*load.samples, request);
     if (!problem.problem.empty())
-        return usage(problem.problem);
+        return usage(translatedMessage(problem.problem));
     options.centreLoad = problem.centreLoad;
     const LadderEvaluator evaluator(problem.band);
     const BroadbandResult result = searchBroadband(evaluator, options);
@@ -164,19 +192,29 @@ ToolRun broadbandTool(const ToolRequest& r)
     const BroadbandSummary summary =
         summarise(evaluator, result, f0, load.er, problem.centreLoad);
 
-    std::string out = "Load: " + load.what + ", " + hz(load.samples->frequencies.front()) +
-                      " to " + hz(load.samples->frequencies.back()) + "\n";
+    const Texts& texts = interfaceTexts();
+    std::string out = fillIn(texts.translate("CommandLine", "Load: %1, %2 to %3"),
+                             {load.what, hz(load.samples->frequencies.front()),
+                              hz(load.samples->frequencies.back())}) +
+                      "\n";
     if (!load.samples->note.empty())
-        out += load.samples->note + "\n";
-    out += printfString("Source %.2f Ohm; band %s to %s at %zu frequencies; ladders of up to %d "
-                        "elements%s (%d searched); lines in wavelengths at %s.\n",
-                        request.source, hz(request.f1).c_str(), hz(request.f2).c_str(),
-                        problem.band.frequencies.size(), options.maxElements,
-                        options.lines ? " with lines and stubs" : " of L and C",
-                        result.topologies, hz(f0).c_str());
+        out += translatedMessage(load.samples->note) + "\n";
+    out += fillIn(options.lines
+                      ? texts.translate("CommandLine",
+                                        "Source %1 Ohm; band %2 to %3 at %4 frequencies; ladders "
+                                        "of up to %5 elements with lines and stubs (%6 searched); "
+                                        "lines in wavelengths at %7.")
+                      : texts.translate("CommandLine",
+                                        "Source %1 Ohm; band %2 to %3 at %4 frequencies; ladders "
+                                        "of up to %5 elements of L and C (%6 searched); lines in "
+                                        "wavelengths at %7."),
+                  {printfString("%.2f", request.source), hz(request.f1), hz(request.f2),
+                   std::to_string(problem.band.frequencies.size()),
+                   std::to_string(options.maxElements), std::to_string(result.topologies), hz(f0)}) +
+           "\n";
     if (!problem.warning.empty())
-        out += problem.warning + "\n";
-    out += limitText(summary, request.f1, request.f2) + "\n\n";
+        out += translatedMessage(problem.warning) + "\n";
+    out += translatedMessage(limitText(summary, request.f1, request.f2)) + "\n\n";
     out += table(summary, problem.band);
     return {0, out, ""};
 }

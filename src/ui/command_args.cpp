@@ -38,73 +38,107 @@ struct ToolSpec {
 // In the order of the overview.
 const std::array<ToolSpec, 7> specs = {{
     {ToolKind::Export, "export", "H|Z|Y|A [--normalize] IN.s2p -o OUT",
-     "Writes two-port data as an H-, Z-, Y- or A-parameter file,\nas the Export menu does.", 2,
-     "normalize", "Values normalised to the reference impedance.", true, false},
+     translatable(
+         "CommandLine",
+         "Writes two-port data as an H-, Z-, Y- or A-parameter file,\nas the Export menu does."),
+     2, "normalize", translatable("CommandLine", "Values normalised to the reference impedance."),
+     true, false},
     {ToolKind::Netlist, "netlist", "[--spice] DESIGN.zvc -o OUT",
-     "Writes the matching network of a design as a netlist.", 1, "spice",
-     "An ngspice subcircuit instead of the MMICAD netlist.", true, false},
+     translatable("CommandLine", "Writes the matching network of a design as a netlist."), 1,
+     "spice", translatable("CommandLine", "An ngspice subcircuit instead of the MMICAD netlist."),
+     true, false},
     {ToolKind::List, "list", "DESIGN.zvc",
-     "Prints the data point list of a design (the clipboard's comments text).", 1, "", "", false,
-     false},
+     translatable("CommandLine",
+                  "Prints the data point list of a design (the clipboard's comments text)."),
+     1, "", "", false, false},
     {ToolKind::Stability, "stability", "IN.s2p [--csv]",
-     "Prints K, mu, mu', MAG and MSG per frequency of a two-port file.", 1, "csv",
-     "Comma-separated values at full precision;\nempty where a figure does not exist.", false,
-     false},
+     translatable("CommandLine",
+                  "Prints K, mu, mu', MAG and MSG per frequency of a two-port file."),
+     1, "csv",
+     translatable(
+         "CommandLine",
+         "Comma-separated values at full precision;\nempty where a figure does not exist."),
+     false, false},
     {ToolKind::Picture, "picture", "[--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png",
-     "Writes the chart of a design, as File > Export Picture does,\nin the colours and options "
-     "of the program's settings.",
-     1, "schematic", "The schematic instead of the chart.", true, true},
-    {ToolKind::Touchstone, "touchstone", "DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]",
-     "Writes the matching network of a design without its load as a two-port\n"
-     "Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of\n"
-     "the design). Without a sweep: the frequencies of the chain's two-port\n"
-     "blocks, or else the data points' span widened by 20 % with 401 points.\n"
-     "Frequencies at which a block has no value are left out.",
-     1, "", "", true, false,
-     {{"start", 1, "<F>", "First frequency (Hz, or with kHz, MHz, GHz)."},
-      {"stop", 1, "<F>", "Last frequency."},
-      {"points", 1, "<N>", "Number of frequencies, linear (default 401)."}}},
-    {ToolKind::Broadband, "broadband",
+     translatable(
+         "CommandLine",
+         "Writes the chart of a design, as File > Export Picture does,\nin the colours and options "
+         "of the program's settings."),
+     1, "schematic", translatable("CommandLine", "The schematic instead of the chart."), true,
+     true},
+    {ToolKind::Touchstone,
+     "touchstone",
+     "DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]",
+     translatable("CommandLine",
+                  "Writes the matching network of a design without its load as a two-port\n"
+                  "Touchstone file (port 1 at the generator, port 2 at the load, RI, Z0 of\n"
+                  "the design). Without a sweep: the frequencies of the chain's two-port\n"
+                  "blocks, or else the data points' span widened by 20 % with 401 points.\n"
+                  "Frequencies at which a block has no value are left out."),
+     1,
+     "",
+     "",
+     true,
+     false,
+     {{"start", 1, "<F>",
+       translatable("CommandLine", "First frequency (Hz, or with kHz, MHz, GHz).")},
+      {"stop", 1, "<F>", translatable("CommandLine", "Last frequency.")},
+      {"points", 1, "<N>",
+       translatable("CommandLine", "Number of frequencies, linear (default 401).")}}},
+    {ToolKind::Broadband,
+     "broadband",
      "DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines] [--points N] "
      "[--source OHM]",
-     "Searches ladder networks that match a load over a band, as Network > Broadband match\n"
-     "does, and prints the best one for each number of elements with its worst return\n"
-     "loss, its distance from the Bode-Fano limit and its loaded Q. The load is the\n"
-     "design's data points through its chain, or a one-port file.",
-     1, "lines", "Also lines and open or short stubs (Zc 15 to 150 Ohm).", false, false,
+     translatable(
+         "CommandLine",
+         "Searches ladder networks that match a load over a band, as Network > Broadband match\n"
+         "does, and prints the best one for each number of elements with its worst return\n"
+         "loss, its distance from the Bode-Fano limit and its loaded Q. The load is the\n"
+         "design's data points through its chain, or a one-port file."),
+     1,
+     "lines",
+     translatable("CommandLine", "Also lines and open or short stubs (Zc 15 to 150 Ohm)."),
+     false,
+     false,
      {{"band", 2, "<F1> <F2>",
-       "The band (default: the load's span), in Hz or with a unit:\n14M 14.35MHz."},
-      {"max-elements", 1, "<N>", "Ladders of up to N elements, 1 to 8 (5 with --lines);\ndefault 4."},
-      {"points", 1, "<N>", "N evenly spaced frequencies, 3 to 1001; default 41."},
-      {"source", 1, "<OHM>", "The source resistance; default the design's Zo,\nor 50 Ohm for a file."}}},
+       translatable("CommandLine",
+                    "The band (default: the load's span), in Hz or with a unit:\n14M 14.35MHz.")},
+      {"max-elements", 1, "<N>",
+       translatable("CommandLine",
+                    "Ladders of up to N elements, 1 to 8 (5 with --lines);\ndefault 4.")},
+      {"points", 1, "<N>",
+       translatable("CommandLine", "N evenly spaced frequencies, 3 to 1001; default 41.")},
+      {"source", 1, "<OHM>",
+       translatable("CommandLine",
+                    "The source resistance; default the design's Zo,\nor 50 Ohm for a file.")}}},
 }};
 
-const std::string overview =
-    "Usage: zelvo [FILE]\n"
-    "       zelvo COMMAND [OPTIONS] ...\n"
-    "\n"
-    "Without a command, zelvo opens its window (and FILE: a design *.zvc, or a\n"
-    "Touchstone two-port *.s2p in S-Plot mode).\n"
-    "\n"
-    "Commands (no window; errors go to standard error):\n"
-    "  export H|Z|Y|A [--normalize] IN.s2p -o OUT\n"
-    "                      two-port data as H-, Z-, Y- or A-parameter file\n"
-    "  netlist [--spice] DESIGN.zvc -o OUT\n"
-    "                      the matching network as a netlist (--spice: an\n"
-    "                      ngspice subcircuit)\n"
-    "  list DESIGN.zvc     the data point list, as the clipboard's comments text\n"
-    "  stability IN.s2p [--csv]\n"
-    "                      per frequency K, mu, mu', MAG and MSG\n"
-    "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
-    "                      the chart (or the schematic) as a picture file\n"
-    "  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]\n"
-    "                      the matching network as a two-port Touchstone file\n"
-    "  broadband DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines]\n"
-    "                      ladder networks matching the load over the band, with\n"
-    "                      the Bode-Fano limit\n"
-    "\n"
-    "zelvo COMMAND --help shows the options of a command;\n"
-    "zelvo --version shows the version and the licence.\n";
+const char* const overview = translatable(
+    "CommandLine", "Usage: zelvo [FILE]\n"
+                   "       zelvo COMMAND [OPTIONS] ...\n"
+                   "\n"
+                   "Without a command, zelvo opens its window (and FILE: a design *.zvc, or a\n"
+                   "Touchstone two-port *.s2p in S-Plot mode).\n"
+                   "\n"
+                   "Commands (no window; errors go to standard error):\n"
+                   "  export H|Z|Y|A [--normalize] IN.s2p -o OUT\n"
+                   "                      two-port data as H-, Z-, Y- or A-parameter file\n"
+                   "  netlist [--spice] DESIGN.zvc -o OUT\n"
+                   "                      the matching network as a netlist (--spice: an\n"
+                   "                      ngspice subcircuit)\n"
+                   "  list DESIGN.zvc     the data point list, as the clipboard's comments text\n"
+                   "  stability IN.s2p [--csv]\n"
+                   "                      per frequency K, mu, mu', MAG and MSG\n"
+                   "  picture [--schematic] [--size N] DESIGN.zvc -o OUT.pdf|.svg|.png\n"
+                   "                      the chart (or the schematic) as a picture file\n"
+                   "  touchstone DESIGN.zvc -o OUT.s2p [--start F --stop F --points N]\n"
+                   "                      the matching network as a two-port Touchstone file\n"
+                   "  broadband DESIGN.zvc|LOAD.s1p [--band F1 F2] [--max-elements N] [--lines]\n"
+                   "                      ladder networks matching the load over the band, with\n"
+                   "                      the Bode-Fano limit\n"
+                   "\n"
+                   "zelvo COMMAND --help shows the options of a command;\n"
+                   "zelvo --version shows the version and the licence.\n");
 
 const ToolSpec* specOf(std::string_view name)
 {
@@ -114,31 +148,37 @@ const ToolSpec* specOf(std::string_view name)
     return nullptr;
 }
 
-std::string sizeHelp()
+std::string sizeHelp(const Texts& texts)
 {
-    return "The longer side in pixels, " + std::to_string(minPictureSize) + " to " +
-           std::to_string(maxPictureSize) + "; default " + std::to_string(defaultPictureSize) +
-           ".\nPDF and SVG pages are laid out at " + std::to_string(vectorPictureDpi) + " dpi: N/" +
-           std::to_string(vectorPictureDpi) + " inches.";
+    return fillIn(texts.translate("CommandLine",
+                                  "The longer side in pixels, %1 to %2; default %3.\nPDF and SVG "
+                                  "pages are laid out at %4 dpi: N/%4 inches."),
+                  {std::to_string(minPictureSize), std::to_string(maxPictureSize),
+                   std::to_string(defaultPictureSize), std::to_string(vectorPictureDpi)});
 }
 
 // Qt's help layout: options in one column, their texts aligned beside them.
-std::string helpText(const ToolSpec& s)
+std::string helpText(const ToolSpec& s, const Texts& texts)
 {
-    std::vector<std::pair<std::string, std::string>> rows = {{"-h, --help", "Shows this help."}};
+    const auto local = [&texts](const char* text) { return texts.translate("CommandLine", text); };
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {"-h, --help", texts.translate("CommandLine", "Shows this help.")}};
     if (s.output)
-        rows.emplace_back("-o, --output <OUT>", "The file to write.");
+        rows.emplace_back("-o, --output <OUT>",
+                          texts.translate("CommandLine", "The file to write."));
     if (*s.flag)
-        rows.emplace_back(std::string("--") + s.flag, s.flagHelp);
+        rows.emplace_back(std::string("--") + s.flag, local(s.flagHelp));
     if (s.size)
-        rows.emplace_back("--size <N>", sizeHelp());
+        rows.emplace_back("--size <N>", sizeHelp(texts));
     for (const ValueOption& v : s.values)
-        rows.emplace_back(std::string("--") + v.name + " " + v.metavar, v.help);
+        rows.emplace_back(std::string("--") + v.name + " " + v.metavar, local(v.help));
     std::size_t width = 0;
     for (const auto& r : rows)
         width = std::max(width, r.first.size());
-    std::string text =
-        std::string("Usage: zelvo ") + s.name + " " + s.usage + "\n" + s.summary + "\n\nOptions:\n";
+    std::string text = fillIn(texts.translate("CommandLine", "Usage: zelvo %1"),
+                              {std::string(s.name) + " " + s.usage}) +
+                       "\n" + local(s.summary) + "\n\n" +
+                       texts.translate("CommandLine", "Options:") + "\n";
     for (const auto& [name, help] : rows) {
         text += "  " + name + std::string(width - name.size() + 2, ' ');
         for (const char c : help)
@@ -148,11 +188,11 @@ std::string helpText(const ToolSpec& s)
     return text;
 }
 
-ParsedTool badUsage(const ToolSpec& s, const std::string& why)
+ParsedTool badUsage(const ToolSpec& s, const std::string& why, const Texts& texts)
 {
     ParsedTool p;
     p.outcome = ParsedTool::Outcome::BadUsage;
-    p.text = toolUsageText(s.kind, why);
+    p.text = toolUsageText(s.kind, why, texts);
     return p;
 }
 
@@ -201,36 +241,40 @@ Invocation classifyArguments(const Arguments& args,
     return Invocation::Window;
 }
 
-const std::string& toolsOverview()
+std::string toolsOverview(const Texts& texts)
 {
-    return overview;
+    return texts.translate("CommandLine", overview);
 }
 
-std::string unknownCommandText(const std::string& word)
+std::string unknownCommandText(const std::string& word, const Texts& texts)
 {
-    std::string text = "zelvo: unknown command " + quoted(word);
+    std::string text =
+        fillIn(texts.translate("CommandLine", "zelvo: unknown command %1"), {quoted(word)});
     // Longer words are no typing slip of a command name.
     if (word.size() <= 16)
         for (const ToolSpec& s : specs)
             if (editDistance(word, s.name) <= 2) {
-                text += std::string(" (did you mean '") + s.name + "'?)";
+                text += fillIn(texts.translate("CommandLine", " (did you mean '%1'?)"), {s.name});
                 break;
             }
-    return text + "\n" + overview;
+    return text + "\n" + toolsOverview(texts);
 }
 
-std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env)
+std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env,
+                                              const Texts& texts)
 {
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         const char* value = env(name);
         if (value && *value)
             return std::nullopt;
     }
-    return "zelvo: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
-           "set); the commands work without one, see zelvo --help";
+    return texts.translate("CommandLine",
+                           "zelvo: no display to open the window on (neither DISPLAY nor "
+                           "WAYLAND_DISPLAY is set); the commands work without one, see zelvo "
+                           "--help");
 }
 
-ParsedTool parseToolArguments(const Arguments& args)
+ParsedTool parseToolArguments(const Arguments& args, const Texts& texts)
 {
     ParsedTool result;
     const ToolSpec* spec = args.size() >= 2 ? specOf(args[1]) : nullptr;
@@ -242,10 +286,11 @@ ParsedTool parseToolArguments(const Arguments& args)
         // "--help", "-h", or no command at all.
         const bool help = args.size() >= 2 && (args[1] == "--help" || args[1] == "-h");
         result.outcome = help ? ParsedTool::Outcome::Help : ParsedTool::Outcome::BadUsage;
-        result.text = overview;
+        result.text = toolsOverview(texts);
         return result;
     }
     const ToolSpec& s = *spec;
+    const auto refuse = [&s, &texts](const std::string& why) { return badUsage(s, why, texts); };
     ToolRequest& r = result.request;
     r.tool = s.kind;
     bool help = false;
@@ -278,7 +323,7 @@ ParsedTool parseToolArguments(const Arguments& args)
                 value = a.substr(2);
         }
         else {
-            return badUsage(s, "unknown option " + quoted(a));
+            return refuse(fillIn(texts.translate("CommandLine", "unknown option %1"), {quoted(a)}));
         }
         const auto extra = std::find_if(s.values.begin(), s.values.end(),
                                         [&name](const ValueOption& v) { return name == v.name; });
@@ -289,24 +334,29 @@ ParsedTool parseToolArguments(const Arguments& args)
                 values.push_back(*value);
             while (static_cast<int>(values.size()) < extra->count) {
                 if (i + 1 >= args.size())
-                    return badUsage(s, "missing value after " + quoted(a));
+                    return refuse(fillIn(texts.translate("CommandLine", "missing value after %1"),
+                                         {quoted(a)}));
                 values.push_back(args[++i]);
             }
             if (static_cast<int>(values.size()) != extra->count)
-                return badUsage(s, "the option " + quoted("--" + name) + " takes " +
-                                       std::to_string(extra->count) + " values");
+                return refuse(
+                    fillIn(texts.translate("CommandLine", "the option %1 takes %2 values"),
+                           {quoted("--" + name), std::to_string(extra->count)}));
             r.values[name] = std::move(values);
             continue;
         }
         const bool takesValue = (name == "output" && s.output) || (name == "size" && s.size);
         const bool isSwitch = name == "help" || (*s.flag && name == s.flag);
         if (!takesValue && !isSwitch)
-            return badUsage(s, "unknown option " + quoted(a.substr(0, a.find('='))));
+            return refuse(fillIn(texts.translate("CommandLine", "unknown option %1"),
+                                 {quoted(a.substr(0, a.find('=')))}));
         if (isSwitch && value)
-            return badUsage(s, "the option " + quoted("--" + name) + " takes no value");
+            return refuse(fillIn(texts.translate("CommandLine", "the option %1 takes no value"),
+                                 {quoted("--" + name)}));
         if (takesValue && !value) {
             if (i + 1 >= args.size())
-                return badUsage(s, "missing value after " + quoted(a));
+                return refuse(
+                    fillIn(texts.translate("CommandLine", "missing value after %1"), {quoted(a)}));
             value = args[++i];
         }
         if (name == "help")
@@ -320,35 +370,51 @@ ParsedTool parseToolArguments(const Arguments& args)
     }
     if (help) {
         result.outcome = ParsedTool::Outcome::Help;
-        result.text = helpText(s);
+        result.text = helpText(s, texts);
         result.request = {};
         return result;
     }
     if (static_cast<int>(r.inputs.size()) != s.inputs)
-        return badUsage(s, std::to_string(s.inputs) + " argument(s) expected, " +
-                               std::to_string(r.inputs.size()) + " given");
+        return badUsage(s,
+                        fillIn(texts.translate("CommandLine", "%1 argument(s) expected, %2 given"),
+                               {std::to_string(s.inputs), std::to_string(r.inputs.size())}),
+                        texts);
     if (s.output && r.output.empty())
-        return badUsage(s, "the output file is missing (-o OUT)");
+        return badUsage(s, texts.translate("CommandLine", "the output file is missing (-o OUT)"),
+                        texts);
     if (s.kind == ToolKind::Export) {
         const std::string& k = r.inputs[0];
         char c = k.size() == 1 ? k[0] : '\0';
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
         if (c == '\0' || std::string_view("HZYA").find(c) == std::string_view::npos)
-            return badUsage(s, "the parameter kind must be H, Z, Y or A, not " + quoted(k));
+            return badUsage(
+                s,
+                fillIn(texts.translate("CommandLine",
+                                       "the parameter kind must be H, Z, Y or A, not %1"),
+                       {quoted(k)}),
+                texts);
         r.parameterKind = c;
     }
     if (s.kind == ToolKind::Picture) {
         if (!pictureFormatOf(r.output))
-            return badUsage(s, "the output file must end in .pdf, .svg or .png, not " +
-                                   quoted(r.output));
+            return badUsage(
+                s,
+                fillIn(texts.translate("CommandLine",
+                                       "the output file must end in .pdf, .svg or .png, not %1"),
+                       {quoted(r.output)}),
+                texts);
         r.size = defaultPictureSize;
         if (size) {
             const std::optional<int> n = wholeArgument(*size, minPictureSize, maxPictureSize);
             if (!n)
-                return badUsage(s, "the size must be a whole number from " +
-                                       std::to_string(minPictureSize) + " to " +
-                                       std::to_string(maxPictureSize) + ", not " + quoted(*size));
+                return badUsage(
+                    s,
+                    fillIn(texts.translate("CommandLine",
+                                           "the size must be a whole number from %1 to %2, not %3"),
+                           {std::to_string(minPictureSize), std::to_string(maxPictureSize),
+                            quoted(*size)}),
+                    texts);
             r.size = *n;
         }
     }
@@ -366,10 +432,11 @@ std::optional<int> wholeArgument(std::string_view text, int low, int high)
     return n;
 }
 
-std::string toolUsageText(ToolKind tool, const std::string& why)
+std::string toolUsageText(ToolKind tool, const std::string& why, const Texts& texts)
 {
     const std::string name = toolName(tool);
-    return "zelvo " + name + ": " + why + "\nTry 'zelvo " + name + " --help'.\n";
+    return "zelvo " + name + ": " + why + "\n" +
+           fillIn(texts.translate("CommandLine", "Try 'zelvo %1 --help'."), {name}) + "\n";
 }
 
 std::optional<double> frequencyArgument(std::string_view text)

@@ -5,6 +5,9 @@
 // decoded, so that a file name reaches the file system exactly as typed
 // whatever its encoding. Decides between the window and the command-line
 // tools and parses a tool's options; runs nothing and touches no file.
+// Its texts are English unless a Texts in the user's language is given.
+#include "core/texts.h"
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,16 +31,17 @@ Invocation classifyArguments(const Arguments& args,
                              const std::function<bool(const std::string&)>& isFile);
 
 // "Usage: zelvo [FILE] ..." with the list of commands.
-const std::string& toolsOverview();
+std::string toolsOverview(const Texts& texts = {});
 
 // For Invocation::UnknownCommand: "zelvo: unknown command 'exprot' (did
 // you mean 'export'?)", a line break and the overview.
-std::string unknownCommandText(const std::string& word);
+std::string unknownCommandText(const std::string& word, const Texts& texts = {});
 
 // The one-line message when no window can be opened (no X or Wayland
 // display and no Qt platform chosen); nullopt when one may be. `env` reads
 // an environment variable (nullptr when unset).
-std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env);
+std::optional<std::string> missingDisplayText(const std::function<const char*(const char*)>& env,
+                                              const Texts& texts = {});
 
 enum class ToolKind { Export, Netlist, List, Stability, Picture, Touchstone, Broadband };
 
@@ -71,7 +75,7 @@ struct ParsedTool {
 // Parses the arguments of Invocation::Tool. Options may stand anywhere;
 // "--" ends them. Long options take "--name VALUE" or "--name=VALUE",
 // -o also "-oVALUE".
-ParsedTool parseToolArguments(const Arguments& args);
+ParsedTool parseToolArguments(const Arguments& args, const Texts& texts = {});
 
 // A frequency as a script writes it: hertz, or with a prefix and optional
 // unit ("14M", "14.35 MHz", "433k", "2.4GHz"); nullopt for anything else
@@ -82,7 +86,7 @@ std::optional<double> frequencyArgument(std::string_view text);
 std::optional<int> wholeArgument(std::string_view text, int low, int high);
 
 // A refusal of a tool's arguments: "zelvo NAME: <why>" and the way to its help.
-std::string toolUsageText(ToolKind tool, const std::string& why);
+std::string toolUsageText(ToolKind tool, const std::string& why, const Texts& texts = {});
 
 // The name of the option that switches `tool`'s flag ("csv" for
 // stability), empty for list.

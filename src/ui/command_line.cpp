@@ -14,6 +14,7 @@
 #include "model/twoport_export.h"
 #include "ui/about.h"
 #include "ui/broadband_tool.h"
+#include "ui/language.h"
 #include "ui/picture_export.h"
 
 #include <algorithm>
@@ -26,9 +27,12 @@ namespace zelvo {
 
 namespace {
 
-// Message texts carry the dialogs' "\n\r" line breaks.
-std::string plain(const std::string& text)
+// A domain message in the language of the installed translations, its
+// "\n\r" line breaks as spaces. Untranslated, it keeps the bytes the domain
+// code wrote (a file name's included).
+std::string plain(const std::string& english)
 {
+    const std::string text = translatedMessage(english);
     // Copied character by character: an in-place replace trips GCC 12's
     // false -Wrestrict at -O3.
     std::string out;
@@ -72,10 +76,14 @@ std::optional<ToolRun> loadDesign(Design& d, const std::string& path, ToolKind t
         d.fileName = path;
         return std::nullopt;
     }
-    const char* what = r == designFileCannotOpen ? "cannot be opened"
-                       : r == designFileBadValue ? "holds a value the program does not accept"
-                                                 : "is not a Zelvo design file";
-    return failed(tool, path + " " + what + (problem.empty() ? "" : ": " + problem));
+    const std::string what =
+        r == designFileCannotOpen
+            ? interfaceTexts().translate("CommandLine", "%1 cannot be opened")
+        : r == designFileBadValue
+            ? interfaceTexts().translate("CommandLine",
+                                         "%1 holds a value the program does not accept")
+            : interfaceTexts().translate("CommandLine", "%1 is not a Zelvo design file");
+    return failed(tool, fillIn(what, {path}) + (problem.empty() ? "" : ": " + plain(problem)));
 }
 
 ToolRun exportTool(const ToolRequest& r)
@@ -105,7 +113,7 @@ ToolRun netlistTool(const ToolRequest& r)
         m.text = printfString(netlistWriteErrorText, r.output.c_str());
         return failed(r.tool, plain(withReason(m, why).text));
     }
-    return {0, printfString(netlistDoneText, r.output.c_str()) + "\n", ""};
+    return {0, plain(printfString(netlistDoneText, r.output.c_str())) + "\n", ""};
 }
 
 ToolRun listTool(const ToolRequest& r)
@@ -113,7 +121,7 @@ ToolRun listTool(const ToolRequest& r)
     auto d = std::make_unique<Design>();
     if (auto e = loadDesign(*d, r.inputs[0], r.tool))
         return *e;
-    return {0, commentsText(*d), ""};
+    return {0, commentsText(*d, interfaceTexts()), ""};
 }
 
 bool missing(double v)
@@ -190,7 +198,10 @@ ToolRun pictureTool(const ToolRequest& r)
                          r.flag ? PictureView::Schematic : PictureView::Chart, r.output, r.size);
     if (!why.empty())
         return failed(r.tool, plain(why));
-    return {0, "Picture '" + r.output + "' written\n", ""};
+    return {0,
+            fillIn(interfaceTexts().translate("CommandLine", "Picture '%1' written"), {r.output}) +
+                "\n",
+            ""};
 }
 
 ToolRun touchstoneTool(const ToolRequest& r)
@@ -217,7 +228,11 @@ ToolRun touchstoneTool(const ToolRequest& r)
             const std::optional<double> v = frequencyArgument(*text);
             if (!v)
                 return {toolBadUsage, "",
-                        toolUsageText(r.tool, "the frequency '" + *text + "' is not a number")};
+                        toolUsageText(r.tool,
+                                      fillIn(interfaceTexts().translate(
+                                                 "CommandLine", "the frequency '%1' is not a number"),
+                                             {*text}),
+                                      interfaceTexts())};
             *end = *v;
         }
         // Not a number: 0 points, which the sweep's own check refuses.
@@ -226,7 +241,7 @@ ToolRun touchstoneTool(const ToolRequest& r)
                                      std::numeric_limits<int>::max())
                            .value_or(0);
         if (const auto problem = sweepProblem(s))
-            return {toolBadUsage, "", toolUsageText(r.tool, *problem)};
+            return {toolBadUsage, "", toolUsageText(r.tool, plain(*problem), interfaceTexts())};
         f = sweepFrequencies(s);
     }
     const NetworkExportResult result = writeNetworkTouchstone(*d, f, r.output);
@@ -257,7 +272,7 @@ bool needsFonts(const Arguments& arguments)
 
 ToolRun runTool(const Arguments& arguments)
 {
-    const ParsedTool p = parseToolArguments(arguments);
+    const ParsedTool p = parseToolArguments(arguments, interfaceTexts());
     switch (p.outcome) {
     case ParsedTool::Outcome::Help:
         return {0, p.text, ""};
@@ -285,7 +300,7 @@ ToolRun runTool(const Arguments& arguments)
     case ToolKind::Broadband:
         return broadbandTool(r);
     }
-    return {toolBadUsage, "", toolsOverview()};
+    return {toolBadUsage, "", toolsOverview(interfaceTexts())};
 }
 
 } // namespace zelvo

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <memory>
 #include <optional>
 
 static void initTranslationResources()
@@ -42,6 +43,20 @@ bool installTranslations(QCoreApplication& app, UiLanguage choice, const QLocale
     else
         delete qt;
     return true;
+}
+
+Texts textsWithoutApplication(UiLanguage choice, const QLocale& system)
+{
+    if (!wantsChinese(choice, system))
+        return {};
+    initTranslationResources();
+    auto own = std::make_shared<QTranslator>();
+    if (!own->load(QStringLiteral(":/i18n/zelvo_zh_CN.qm")))
+        return {};
+    return Texts([own](const char* context, const char* source) {
+        const QString t = own->translate(context, source);
+        return t.isEmpty() ? std::string(source) : t.toStdString();
+    });
 }
 
 namespace {
@@ -192,6 +207,13 @@ QString translatedWhole(const QString& text)
 }
 
 } // namespace
+
+std::string translatedMessage(const std::string& english)
+{
+    const QString source = QString::fromStdString(english);
+    const QString translated = translatedMessage(source);
+    return translated == source ? english : translated.toStdString();
+}
 
 const Texts& interfaceTexts()
 {

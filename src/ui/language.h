@@ -23,12 +23,20 @@ bool wantsChinese(UiLanguage choice, const QLocale& system);
 bool installTranslations(QCoreApplication& app, UiLanguage choice,
                          const QLocale& system = QLocale::system());
 
+// The translations for what is said before an application exists (the
+// command line's first refusals); English when Chinese is not wanted.
+Texts textsWithoutApplication(UiLanguage choice, const QLocale& system = QLocale::system());
+
 // A message or title in the interface's language (context "Messages"). A
 // text filled in from a template ("%i", "%s") is found through its template,
 // and a text without a translation of its own line by line, so that a
 // reason added below a known message does not keep it English. Unknown text
 // stays as it is.
 QString translatedMessage(const QString& text);
+
+// translatedMessage for the command line: the bytes as written when no
+// translation changes them (a file name in any encoding stays intact).
+std::string translatedMessage(const std::string& english);
 
 // A list of names joined by ", " ("series L, shunt C"), each translated.
 QString translatedList(const std::string& list);

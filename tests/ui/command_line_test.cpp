@@ -70,12 +70,15 @@ struct ProgramRun {
 // display unless `display` names one; the shell lets the arguments hold
 // bytes that are no text in any encoding.
 ProgramRun runProgram(const QString& folder, const QString& commandLine,
-                      const QString& display = {})
+                      const QString& display = {}, const QString& locale = QStringLiteral("C"))
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR",
+                             "LANGUAGE", "LC_MESSAGES", "LANG"})
         env.remove(QString::fromLatin1(name));
+    // The tools speak the environment's language.
+    env.insert(QStringLiteral("LC_ALL"), locale);
     if (!display.isEmpty())
         env.insert(QStringLiteral("DISPLAY"), display);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder);
@@ -546,6 +549,48 @@ TEST_F(CommandLineTest, TheRealProgramWithoutADisplay)
         << misspelt.err.toStdString();
     EXPECT_TRUE(misspelt.err.contains("  stability IN.s2p"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("out.h2p"))));
+}
+
+// On a Chinese system the tools say everything in Chinese, and write the
+// same files as anywhere else.
+TEST_F(CommandLineTest, TheRealProgramSpeaksTheSystemsLanguage)
+{
+    if (zelvoProgram().isEmpty())
+        GTEST_SKIP() << "the zelvo program is not built";
+    const QString zh = QStringLiteral("zh_CN.UTF-8");
+    const ProgramRun misspelt =
+        runProgram(dir.path(), QStringLiteral("\"$Z\" exprot H in.s2p -o out.h2p"), {}, zh);
+    EXPECT_TRUE(misspelt.err.startsWith(
+        QStringLiteral("zelvo：未知命令 'exprot'（您是否要用 'export'？）\n").toUtf8()))
+        << misspelt.err.toStdString();
+    const ProgramRun noDisplay = runProgram(dir.path(), QStringLiteral("\"$Z\" amp.zvc"), {}, zh);
+    EXPECT_TRUE(noDisplay.err.startsWith(QStringLiteral("zelvo：没有可以打开窗口的显示").toUtf8()))
+        << noDisplay.err.toStdString();
+    const ProgramRun usage = runProgram(dir.path(), QStringLiteral("\"$Z\" netlist amp.zvc"), {}, zh);
+    EXPECT_EQ(usage.exitCode, toolBadUsage);
+    EXPECT_EQ(usage.err,
+              QStringLiteral("zelvo netlist: 缺少输出文件（-o OUT）\n请参阅 'zelvo netlist --help'。\n")
+                  .toUtf8())
+        << usage.err.toStdString();
+    const ProgramRun missing =
+        runProgram(dir.path(), QStringLiteral("\"$Z\" list none.zvc"), {}, zh);
+    EXPECT_TRUE(missing.err.startsWith(QStringLiteral("zelvo list: none.zvc 无法打开").toUtf8()))
+        << missing.err.toStdString();
+
+    for (const QString& locale : {QStringLiteral("C"), zh}) {
+        const QString suffix = locale == zh ? QStringLiteral("zh") : QStringLiteral("en");
+        const ProgramRun net = runProgram(
+            dir.path(),
+            QStringLiteral("\"$Z\" netlist --spice amp.zvc -o %1.cir && \"$Z\" touchstone amp.zvc "
+                           "-o %1.s2p")
+                .arg(suffix),
+            {}, locale);
+        EXPECT_EQ(net.exitCode, 0) << net.err.toStdString();
+    }
+    for (const char* kind : {".cir", ".s2p"})
+        EXPECT_EQ(readAll(path((std::string("en") + kind).c_str())),
+                  readAll(path((std::string("zh") + kind).c_str())))
+            << kind;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/help/help_window.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
@@ -117,6 +118,40 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
         }
     }
     EXPECT_EQ(pages.size(), 22);
+    EXPECT_GT(links, 60);
+}
+
+// A Chinese reader must never fall back to English for a topic, nor land on a
+// missing anchor when a dialog asks for one.
+TEST_F(Help, EveryEnglishPageHasAChineseTwinWhoseLinksLeadSomewhere)
+{
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    static const QRegularExpression anchor(QStringLiteral("name=\"([^\"]*)\""));
+    const QStringList english = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
+    int links = 0;
+    for (const QString& file : english) {
+        SCOPED_TRACE(file.toStdString());
+        const QUrl twin(QStringLiteral("qrc:/help/zh_CN/") + file);
+        const QString html = pageText(twin);
+        ASSERT_FALSE(html.isEmpty());
+        EXPECT_TRUE(html.contains(QStringLiteral("<h1>")));
+        const QString original = pageText(QUrl(QStringLiteral("qrc:/help/") + file));
+        for (auto it = anchor.globalMatch(original); it.hasNext();)
+            EXPECT_TRUE(hasAnchor(html, it.next().captured(1)));
+        for (auto it = href.globalMatch(html); it.hasNext();) {
+            const QUrl target = twin.resolved(QUrl(it.next().captured(1)));
+            EXPECT_TRUE(target.path().startsWith(QStringLiteral("/help/zh_CN/")))
+                << target.toString().toStdString();
+            const QString targetHtml = pageText(target);
+            EXPECT_FALSE(targetHtml.isEmpty()) << target.toString().toStdString();
+            if (target.hasFragment()) {
+                EXPECT_TRUE(hasAnchor(targetHtml, target.fragment()))
+                    << target.toString().toStdString();
+            }
+            ++links;
+        }
+    }
+    EXPECT_EQ(english.size(), 23);
     EXPECT_GT(links, 60);
 }
 
