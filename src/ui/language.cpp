@@ -93,10 +93,17 @@ QString valuePattern(const QString& conversion)
     return QStringLiteral("([^\\n\\r]*)");
 }
 
+// A value in quotes is a name or a file's text ('%s', "%s"), never a message.
+bool quoted(const QString& text, qsizetype start, qsizetype end)
+{
+    const auto quote = [](QChar c) { return c == u'\'' || c == u'"'; };
+    return start > 0 && end < text.size() && quote(text[start - 1]) && quote(text[end]);
+}
+
 struct Template {
     QString text;
     QRegularExpression match; // the template with each value as a group
-    std::vector<bool> nested; // per value: a "%s", which may be a message itself
+    std::vector<bool> nested; // per value: a "%s" that may be a message itself
     qsizetype literal = 0;    // characters that are not values
 };
 
@@ -122,7 +129,8 @@ const std::vector<Template>& templates()
                 }
                 else {
                     pattern += valuePattern(m.captured());
-                    t.nested.push_back(m.captured().endsWith(u's'));
+                    t.nested.push_back(m.captured().endsWith(u's') &&
+                                       !quoted(t.text, m.capturedStart(), m.capturedEnd()));
                 }
                 from = m.capturedEnd();
             }

@@ -123,6 +123,10 @@ TEST(Translation, MessagesOfTheDomainCodeComeOutInChinese)
                                       "[Two-Port Data Order] 12_21\n[Network Data]\n"
                                       "1 0.9 -20 2.1 80 x 0.05 0.4 -30\n"),
                     {"1 0.9 -20 2.1 80 x 0.05 0.4 -30"}});
+    // A file's text stays as it is, even where it reads like a message.
+    rows.push_back({touchstoneProblem("[Version] 2.0\n# GHz S MA R 50\n[Number of Ports] 2\n"
+                                      "[Two-Port Data Order] 12_21\n[Network Data]\nElement 3\n"),
+                    {"'Element 3'"}});
     rows.push_back({touchstoneProblem("[Version] 2.0\n# GHz S MA R 50\n[Number of Ports] 2\n"
                                       "[Two-Port Data Order] 12_21\n[Number of Frequencies] 3\n"
                                       "[Network Data]\n1 0.9 -20 2.1 80 0.05 30 0.4 -30\n[End]\n"),
