@@ -241,8 +241,8 @@ QString translatedMessage(const QString& text)
     if (whole != text || !text.contains(u'\n'))
         return whole;
     // Line by line, the breaks kept as they were ("\n\r" in the classic
-    // messages, "\n" in the newer ones).
-    static const QRegularExpression lineBreak(QStringLiteral("\n\r?"));
+    // messages, "\n" in the newer ones, "\r\n" here and there).
+    static const QRegularExpression lineBreak(QStringLiteral("\r?\n\r?"));
     QString out;
     qsizetype from = 0;
     for (auto it = lineBreak.globalMatch(text); it.hasNext();) {
