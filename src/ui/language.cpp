@@ -253,12 +253,4 @@ QString translatedMessage(const QString& text)
     return out + translatedWhole(text.mid(from));
 }
 
-QString translatedList(const std::string& list)
-{
-    QStringList parts = QString::fromStdString(list).split(QStringLiteral(", "));
-    for (QString& part : parts)
-        part = translatedMessage(part);
-    return parts.join(QStringLiteral(", "));
-}
-
 } // namespace zelvo

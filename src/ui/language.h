@@ -38,9 +38,6 @@ QString translatedMessage(const QString& text);
 // translation changes them (a file name in any encoding stays intact).
 std::string translatedMessage(const std::string& english);
 
-// A list of names joined by ", " ("series L, shunt C"), each translated.
-QString translatedList(const std::string& list);
-
 // The texts the layers below the interface write (captions, list lines),
 // looked up in the installed translations.
 const Texts& interfaceTexts();

@@ -350,14 +350,6 @@ constexpr const char* domainTexts[] = {
     QT_TRANSLATE_NOOP("Messages",
                       "Desired power gain of P = %sdB is bigger than max. possible power "
                       "gain\n\rof Gmax = %s. Impossible to show const. gain circle."),
-    QT_TRANSLATE_NOOP("Messages", "series L"),
-    QT_TRANSLATE_NOOP("Messages", "series C"),
-    QT_TRANSLATE_NOOP("Messages", "shunt L"),
-    QT_TRANSLATE_NOOP("Messages", "shunt C"),
-    QT_TRANSLATE_NOOP("Messages", "line"),
-    QT_TRANSLATE_NOOP("Messages", "open stub"),
-    QT_TRANSLATE_NOOP("Messages", "short stub"),
-    QT_TRANSLATE_NOOP("Messages", "quarter-wave transformer"),
     QT_TRANSLATE_NOOP(
         "Messages",
         "Element %d, the two-port block '%s', cannot be written:\n\rngspice has no element for "
