@@ -531,6 +531,18 @@ or in ohm and siemens?</source>
         <translation>按参考阻抗归一化写出数值，
 还是以 Ohm 和 Siemens 写出？</translation>
     </message>
+    <message>
+        <source>mag</source>
+        <translation>幅度</translation>
+    </message>
+    <message>
+        <source>angel [°]</source>
+        <translation>角度 [°]</translation>
+    </message>
+    <message>
+        <source>Open file in S-Plot mode to see list of noise parameters</source>
+        <translation>在 S-Plot 模式下打开文件即可看到噪声参数列表</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardDialog</name>
@@ -1385,6 +1397,13 @@ PDF 和 SVG 页面按 %4 dpi 排版：N/%4 英寸。</translation>
     <message>
         <source>mu&apos; [-] (right scale)</source>
         <translation>mu&apos; [-]（右侧刻度）</translation>
+    </message>
+</context>
+<context>
+    <name>GainTable</name>
+    <message>
+        <source>Freq.</source>
+        <translation>f</translation>
     </message>
 </context>
 <context>
@@ -2665,6 +2684,13 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Printer setup</source>
+        <translation>打印机设置</translation>
+    </message>
+</context>
+<context>
     <name>PointList</name>
     <message>
         <source>S%1: input plane stability circle; </source>
@@ -2855,6 +2881,17 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
 </context>
 <context>
+    <name>PrintPages</name>
+    <message>
+        <source>(electr.)</source>
+        <translation>(电长度)</translation>
+    </message>
+    <message>
+        <source>(mech.)</source>
+        <translation>(物理长度)</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No output file was chosen.</source>
@@ -2941,6 +2978,14 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>no block data at this frequency</source>
         <translation>此频率处无模块数据</translation>
+    </message>
+    <message>
+        <source>NF</source>
+        <translation>噪声系数</translation>
+    </message>
+    <message>
+        <source>VSWR</source>
+        <translation>驻波比</translation>
     </message>
 </context>
 <context>
@@ -3384,7 +3429,7 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
     <message>
         <source>Draws the spread of the match over the parts&apos; tolerances and gives its yield</source>
-        <translation>绘制元件容差造成的匹配分散并给出成品率</translation>
+        <translation>绘制元件容差造成的匹配分散并给出合格率</translation>
     </message>
     <message>
         <source>Sets the Q, ESR, self-resonance and line loss of parts placed from now on</source>

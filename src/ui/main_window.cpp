@@ -62,6 +62,14 @@ constexpr SPlotWindow allSPlot[] = {
     SPlotWindow::S11,  SPlotWindow::S12,       SPlotWindow::S21,      SPlotWindow::S22,
     SPlotWindow::Text, SPlotWindow::GainTable, SPlotWindow::GainGraph};
 
+// A file name as shown: the model's placeholder for "no file yet" in the user's language.
+QString shownFileName(const std::string& name)
+{
+    if (name == "<unnamed>")
+        return QCoreApplication::translate("Menu", "<unnamed>");
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
 // A caption without a close box.
 constexpr Qt::WindowFlags fixedFrame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
@@ -496,21 +504,20 @@ void MainWindow::updateTitle()
     if (state_.mode == AppMode::Chart) {
         // "[*]" is where the window system shows the unsaved-changes mark.
         setWindowTitle(QCoreApplication::translate("MainWindow", "Zelvo-Chart ") +
-                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)) +
-                       QStringLiteral("[*]"));
+                       shownFileName(state_.design.fileName) + QStringLiteral("[*]"));
         setWindowModified(state_.design.modified);
         return;
     }
     const SParamSet& set = state_.sparams;
     sPlotFrame(SPlotWindow::Text)
-        ->setWindowTitle(set.loaded ? QFile::decodeName(QByteArray::fromStdString(set.fileName))
+        ->setWindowTitle(set.loaded ? shownFileName(set.fileName)
                                     : sPlotTitle(SPlotWindow::Text));
     static constexpr const char* prefix =
         QT_TRANSLATE_NOOP("MainWindow", "Zelvo-Chart, s-Plot - Mode    ");
     static_assert(std::string_view(prefix) == sPlotTitlePrefix);
     setWindowTitle(set.loaded
                        ? QCoreApplication::translate("MainWindow", prefix) +
-                             QFile::decodeName(QByteArray::fromStdString(set.fileName))
+                             shownFileName(set.fileName)
                        : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
 }
 
@@ -523,7 +530,7 @@ void MainWindow::refreshMenu()
 {
     menu_->applyMode(state_.mode, state_.sparams.loaded);
     menu_->applySettings(state_.settings);
-    menu_->setFileItemText(QFile::decodeName(QByteArray::fromStdString(state_.sparams.fileName)));
+    menu_->setFileItemText(shownFileName(state_.sparams.fileName));
 }
 
 void MainWindow::switchMode(AppMode mode)
