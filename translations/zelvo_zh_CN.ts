@@ -1032,6 +1032,14 @@ PDF 和 SVG 页面按 %4 dpi 排版：N/%4 英寸。</translation>
         <source>Open a file in S-Plot mode first.</source>
         <translation>请先在 S-Plot 模式下打开文件。</translation>
     </message>
+    <message>
+        <source>Filename of %1-Parameter-File to save</source>
+        <translation>保存 %1 参数文件的文件名</translation>
+    </message>
+    <message>
+        <source>%1-Parameter-Files (%2)</source>
+        <translation>%1 参数文件 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ContourDialog</name>
@@ -3164,6 +3172,14 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>Select one or several lines. For selection of multiple lines use Shift or Ctrl keys.</source>
         <translation>选择一行或多行。按住 Shift 或 Ctrl 键可选择多行。</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>幅度</translation>
+    </message>
+    <message>
+        <source>Ang</source>
+        <translation>角度</translation>
     </message>
 </context>
 <context>
