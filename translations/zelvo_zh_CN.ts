@@ -2744,6 +2744,14 @@ A Q without its frequency holds at the design frequency.</source>
         <source>two-port block %1</source>
         <translation>二端口模块 %1</translation>
     </message>
+    <message>
+        <source>DP-Nr. W%1</source>
+        <translation>点 W%1</translation>
+    </message>
+    <message>
+        <source>DP-Nr. %1</source>
+        <translation>点 %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialog</name>
@@ -3834,6 +3842,45 @@ Cancelled: the figures are those of the samples done.</source>
     <message>
         <source> DATAPOINT </source>
         <translation> 数据点 </translation>
+    </message>
+</context>
+<context>
+    <name>Topology</name>
+    <message>
+        <source>series L</source>
+        <translation>串联 L</translation>
+    </message>
+    <message>
+        <source>series C</source>
+        <translation>串联 C</translation>
+    </message>
+    <message>
+        <source>shunt L</source>
+        <translation>并联 L</translation>
+    </message>
+    <message>
+        <source>shunt C</source>
+        <translation>并联 C</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>传输线</translation>
+    </message>
+    <message>
+        <source>open stub</source>
+        <translation>开路短截线</translation>
+    </message>
+    <message>
+        <source>short stub</source>
+        <translation>短路短截线</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <source>quarter-wave transformer</source>
+        <translation>四分之一波长变换器</translation>
     </message>
 </context>
 <context>

@@ -68,38 +68,51 @@ bool addShunt(std::vector<Element>& out, double b, double omega, double scale)
     return true;
 }
 
-const char* partName(ElementKind k)
+std::string partName(ElementKind k, const Texts& texts)
 {
     switch (k) {
     case ElementKind::IS:
-        return "series L";
+        return texts.translate("Topology", "series L");
     case ElementKind::CS:
-        return "series C";
+        return texts.translate("Topology", "series C");
     case ElementKind::IP:
-        return "shunt L";
+        return texts.translate("Topology", "shunt L");
     case ElementKind::CP:
-        return "shunt C";
+        return texts.translate("Topology", "shunt C");
     case ElementKind::LS:
-        return "line";
+        return texts.translate("Topology", "line");
     case ElementKind::LPO:
-        return "open stub";
+        return texts.translate("Topology", "open stub");
     case ElementKind::LPS:
-        return "short stub";
+        return texts.translate("Topology", "short stub");
     default:
         return "?";
     }
 }
 
+} // namespace
+
+std::string topologyText(const MatchSolution& s, const Texts& texts)
+{
+    std::string out;
+    for (std::size_t i = 0; i < s.elements.size(); ++i) {
+        if (!out.empty())
+            out += texts.translate("Topology", ", ");
+        const bool transformer =
+            s.family == MatchFamily::QuarterWave && i + 1 == s.elements.size();
+        out += transformer ? texts.translate("Topology", "quarter-wave transformer")
+                           : partName(s.elements[i].kind, texts);
+    }
+    return out;
+}
+
+namespace {
+
 std::string topologyOf(const std::vector<Element>& elements, bool quarterWave)
 {
-    std::string s;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        if (!s.empty())
-            s += ", ";
-        const bool transformer = quarterWave && i + 1 == elements.size();
-        s += transformer ? "quarter-wave transformer" : partName(elements[i].kind);
-    }
-    return s;
+    return topologyText({quarterWave ? MatchFamily::QuarterWave : MatchFamily::LNetwork, {},
+                         elements},
+                        {});
 }
 
 // Root values s of s^2 = square, the double root once; none when negative.

@@ -8,6 +8,7 @@
 // load), with their values only; the chain computes their points.
 #include "core/complex.h"
 #include "core/element.h"
+#include "core/texts.h"
 
 #include <string>
 #include <vector>
@@ -36,6 +37,10 @@ struct MatchResult {
 };
 
 MatchResult synthesiseMatches(const MatchRequest& request);
+
+// "series L, shunt C", "line, quarter-wave transformer", ...: `topology`
+// in the language of `texts`.
+std::string topologyText(const MatchSolution& s, const Texts& texts);
 
 // Power-wave reflection of z against the target: 0 when z equals the target;
 // the ordinary reflection coefficient for a real target.

@@ -87,12 +87,21 @@ std::string qText(double r, double x)
     return printfString(q < 1000.0 ? "Q = %.3f  " : "Q = %.3E  ", q);
 }
 
-PointListLine pointLine(ListLineKind kind, const char* label, int number, double r, double x,
+// "DP-Nr. 3" or "DP-Nr. W3"; the clipboard's with a space before the impedance.
+std::string pointLabel(bool wideband, int number, Style style, const Texts& texts)
+{
+    return fillIn(wideband ? texts.translate("PointList", "DP-Nr. W%1")
+                           : texts.translate("PointList", "DP-Nr. %1"),
+                  {number == 0 ? std::string() : std::to_string(number)}) +
+           (style == Style::Clipboard ? " " : "");
+}
+
+PointListLine pointLine(ListLineKind kind, const std::string& label, double r, double x,
                         double f, Style style)
 {
     PointListLine line;
     line.kind = kind;
-    line.label = printfString(label, number);
+    line.label = label;
     line.impedance = impedanceText(r, x, kind, style);
     line.q = qText(r, x);
     line.frequency = formatFrequency(f, 3) + (style == Style::List ? "Hz   " : "Hz\r\n");
@@ -165,7 +174,7 @@ PointListLine skippedLine(const Design& d, int number, double f, Style style, co
 {
     PointListLine line;
     line.kind = ListLineKind::Wideband;
-    line.label = printfString(style == Style::List ? "DP-Nr. W%.i" : "DP-Nr. W%.i ", number);
+    line.label = pointLabel(true, number, style, texts);
     // Padded in the clipboard text as the impedance texts are.
     line.impedance = texts.translate("PointList", "no value");
     if (style == Style::Clipboard)
@@ -205,9 +214,6 @@ PointListLine circleLine(std::string text)
 std::vector<PointListLine> walk(const Design& d, Style style, const Texts& texts,
                                 std::size_t from = 0, std::size_t to = SIZE_MAX)
 {
-    const bool list = style == Style::List;
-    const char* pointLabel = list ? "DP-Nr. %.i" : "DP-Nr. %.i ";
-    const char* widebandLabel = list ? "DP-Nr. W%.i" : "DP-Nr. W%.i ";
     const int points = std::clamp(d.dataPointCount, 0, Design::pointCapacity);
     const int elements = std::clamp(d.elementCount, 0, Design::elementCapacity);
     const double f0 = designFrequency(d);
@@ -219,9 +225,11 @@ std::vector<PointListLine> walk(const Design& d, Style style, const Texts& texts
         line.kind = kind;
         return line;
     };
-    const auto pointLineIfShown = [&](ListLineKind kind, const char* label, double r, double x,
-                                      double f) {
-        lines.push_back(shown() ? pointLine(kind, label, number, r, x, f, style)
+    const auto pointLineIfShown = [&](ListLineKind kind, double r, double x, double f) {
+        lines.push_back(shown() ? pointLine(kind,
+                                            pointLabel(kind == ListLineKind::Wideband, number,
+                                                       style, texts),
+                                            r, x, f, style)
                                 : kindOnly(kind));
     };
     const auto circleLineIfShown = [&](const auto& text) {
@@ -235,14 +243,14 @@ std::vector<PointListLine> walk(const Design& d, Style style, const Texts& texts
                 break;
             {
                 const DataPoint& p = d.dataPoints[slot(point)];
-                pointLineIfShown(ListLineKind::DataPoint, pointLabel, p.r, p.x, p.f);
+                pointLineIfShown(ListLineKind::DataPoint, p.r, p.x, p.f);
                 if (d.widebandDone && point + 1 != d.startPoint) {
                     if (d.widebandSkipped[slot(point)])
                         lines.push_back(shown() ? skippedLine(d, number, p.f, style, texts)
                                                 : kindOnly(ListLineKind::Wideband));
                     else
-                        pointLineIfShown(ListLineKind::Wideband, widebandLabel,
-                                         d.widebandR[slot(point)], d.widebandX[slot(point)], p.f);
+                        pointLineIfShown(ListLineKind::Wideband, d.widebandR[slot(point)],
+                                         d.widebandX[slot(point)], p.f);
                 }
             }
             ++number;
@@ -254,7 +262,7 @@ std::vector<PointListLine> walk(const Design& d, Style style, const Texts& texts
             {
                 const bool visible = shown();
                 const Element& e = d.elements[slot(element)];
-                pointLineIfShown(ListLineKind::Element, pointLabel, e.rEnd, e.xEnd, f0);
+                pointLineIfShown(ListLineKind::Element, e.rEnd, e.xEnd, f0);
                 if (visible)
                     lines.back().note = e.kind == ElementKind::Block ? blockNote(e, texts)
                                         : isLossy(e)                 ? partLossText(e.loss, e.kind)

@@ -8,6 +8,8 @@
 #include "model/netlist.h"
 #include "model/settings_file.h"
 #include "model/touchstone.h"
+#include "core/synthesis.h"
+#include "render/response_graph.h"
 #include "ui/language.h"
 #include "ui/messages.h"
 
@@ -132,6 +134,17 @@ TEST_F(InChinese, MenusToolboxAndMessagesOfTheRealWindows)
     window->run(Command::ChangeZo);
     EXPECT_EQ(lastText(), shown(QString::fromLatin1(zoLockedText)));
     EXPECT_TRUE(hasHan(lastText()));
+
+    // What the layers below the window write, as the window hands it on: the
+    // data point list copied to the clipboard, a response caption, a network.
+    modals.then([](QDialog& d) { d.done(0x30); });
+    window->run(Command::Copy);
+    EXPECT_TRUE(recorder.clipboardText.startsWith(QStringLiteral("点 1 (50.000 + j0.000) Ohm")))
+        << recorder.clipboardText.toStdString();
+    EXPECT_EQ(quantityName(ResponseQuantity::InputReturnLoss, interfaceTexts()), "输入回波损耗");
+    MatchSolution quarterWave{MatchFamily::QuarterWave, {}, {Element{}, Element{}}};
+    quarterWave.elements[0].kind = ElementKind::CP;
+    EXPECT_EQ(topologyText(quarterWave, interfaceTexts()), "并联 C，四分之一波长变换器");
 }
 
 // The design file and the SPICE netlist of one design, saved through the

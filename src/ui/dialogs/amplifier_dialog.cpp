@@ -48,7 +48,7 @@ void fillList(QTreeWidget* list, const MatchResult& r, Complex from, double f)
         item->setText(0, matchFamilyName(s.family));
         item->setText(1, s.elements.empty() ? QCoreApplication::translate("AmplifierDialog", "(matched already)")
                                             : networkText(s.elements));
-        item->setToolTip(1, QString::fromStdString(s.topology));
+        item->setToolTip(1, QString::fromStdString(topologyText(s, interfaceTexts())));
         const double q = networkQ(s.elements, from, f);
         item->setText(2, q >= 1e6 ? QStringLiteral("-") : QString::number(q, 'f', 2));
     }

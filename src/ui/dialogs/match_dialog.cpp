@@ -320,7 +320,7 @@ void MatchDialog::recompute()
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, matchFamilyName(s.family));
         item->setText(1, networkText(s.elements));
-        item->setToolTip(1, QString::fromStdString(s.topology));
+        item->setToolTip(1, QString::fromStdString(topologyText(s, interfaceTexts())));
         const double q = networkQ(s.elements, load, request.frequency);
         item->setText(2, q >= 1e6 ? QStringLiteral("-") : QString::number(q, 'f', 2));
         const std::optional<double> rl = worstReturnLoss(d, s.elements, *t);
