@@ -62,14 +62,6 @@ constexpr SPlotWindow allSPlot[] = {
     SPlotWindow::S11,  SPlotWindow::S12,       SPlotWindow::S21,      SPlotWindow::S22,
     SPlotWindow::Text, SPlotWindow::GainTable, SPlotWindow::GainGraph};
 
-// A file name as shown: the model's placeholder for "no file yet" in the user's language.
-QString shownFileName(const std::string& name)
-{
-    if (name == "<unnamed>")
-        return QCoreApplication::translate("Menu", "<unnamed>");
-    return QFile::decodeName(QByteArray::fromStdString(name));
-}
-
 // A caption without a close box.
 constexpr Qt::WindowFlags fixedFrame = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
