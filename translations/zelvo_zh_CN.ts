@@ -531,6 +531,18 @@ or in ohm and siemens?</source>
         <translation>按参考阻抗归一化写出数值，
 还是以 Ohm 和 Siemens 写出？</translation>
     </message>
+    <message>
+        <source>mag</source>
+        <translation>幅度</translation>
+    </message>
+    <message>
+        <source>angel [°]</source>
+        <translation>角度 [°]</translation>
+    </message>
+    <message>
+        <source>Open file in S-Plot mode to see list of noise parameters</source>
+        <translation>在 S-Plot 模式下打开文件即可看到噪声参数列表</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardDialog</name>
@@ -1020,6 +1032,14 @@ PDF 和 SVG 页面按 %4 dpi 排版：N/%4 英寸。</translation>
         <source>Open a file in S-Plot mode first.</source>
         <translation>请先在 S-Plot 模式下打开文件。</translation>
     </message>
+    <message>
+        <source>Filename of %1-Parameter-File to save</source>
+        <translation>保存 %1 参数文件的文件名</translation>
+    </message>
+    <message>
+        <source>%1-Parameter-Files (%2)</source>
+        <translation>%1 参数文件 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ContourDialog</name>
@@ -1385,6 +1405,13 @@ PDF 和 SVG 页面按 %4 dpi 排版：N/%4 英寸。</translation>
     <message>
         <source>mu&apos; [-] (right scale)</source>
         <translation>mu&apos; [-]（右侧刻度）</translation>
+    </message>
+</context>
+<context>
+    <name>GainTable</name>
+    <message>
+        <source>Freq.</source>
+        <translation>f</translation>
     </message>
 </context>
 <context>
@@ -2843,10 +2870,6 @@ Insert the block again (or Undo back to it) and match again.</source>
         <translation>已创建 %c 参数文件 &apos;%s&apos;</translation>
     </message>
     <message>
-        <source>Filename of %c-Parameter-File to save</source>
-        <translation>要保存的 %c 参数文件的文件名</translation>
-    </message>
-    <message>
         <source>Value must be &gt;= 0 and &lt;=1</source>
         <translation>数值必须 &gt;= 0 且 &lt;=1</translation>
     </message>
@@ -3133,6 +3156,13 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
 </context>
 <context>
+    <name>Platform</name>
+    <message>
+        <source>Printer setup</source>
+        <translation>打印机设置</translation>
+    </message>
+</context>
+<context>
     <name>PointList</name>
     <message>
         <source>S%1: input plane stability circle; </source>
@@ -3331,6 +3361,17 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
 </context>
 <context>
+    <name>PrintPages</name>
+    <message>
+        <source>(electr.)</source>
+        <translation>(电长度)</translation>
+    </message>
+    <message>
+        <source>(mech.)</source>
+        <translation>(物理长度)</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>No output file was chosen.</source>
@@ -3417,6 +3458,14 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>no block data at this frequency</source>
         <translation>此频率处无模块数据</translation>
+    </message>
+    <message>
+        <source>NF</source>
+        <translation>噪声系数</translation>
+    </message>
+    <message>
+        <source>VSWR</source>
+        <translation>驻波比</translation>
     </message>
 </context>
 <context>
@@ -3595,6 +3644,14 @@ A Q without its frequency holds at the design frequency.</source>
     <message>
         <source>Select one or several lines. For selection of multiple lines use Shift or Ctrl keys.</source>
         <translation>选择一行或多行。按住 Shift 或 Ctrl 键可选择多行。</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>幅度</translation>
+    </message>
+    <message>
+        <source>Ang</source>
+        <translation>角度</translation>
     </message>
 </context>
 <context>
@@ -3860,7 +3917,7 @@ A Q without its frequency holds at the design frequency.</source>
     </message>
     <message>
         <source>Draws the spread of the match over the parts&apos; tolerances and gives its yield</source>
-        <translation>绘制元件容差造成的匹配分散并给出成品率</translation>
+        <translation>绘制元件容差造成的匹配分散并给出合格率</translation>
     </message>
     <message>
         <source>Sets the Q, ESR, self-resonance and line loss of parts placed from now on</source>

@@ -221,8 +221,8 @@ std::string quantityName(ResponseQuantity q, const Texts& texts)
     case ResponseQuantity::InputReturnLoss: return texts.translate("Response", "Input RL");
     case ResponseQuantity::OutputReturnLoss: return texts.translate("Response", "Output RL");
     case ResponseQuantity::Gain: return "GT";
-    case ResponseQuantity::NoiseFigure: return "NF";
-    case ResponseQuantity::Vswr: return "VSWR";
+    case ResponseQuantity::NoiseFigure: return texts.translate("Response", "NF");
+    case ResponseQuantity::Vswr: return texts.translate("Response", "VSWR");
     case ResponseQuantity::K: return "K";
     case ResponseQuantity::Mu: return "mu";
     }

@@ -334,7 +334,7 @@ int cellWidth(double v)
     return 9;
 }
 
-constexpr const char* gainHeader = "    Freq.     MAG         MSG         K          mu        mu'";
+constexpr const char* gainHeader = "     MAG         MSG         K          mu        mu'";
 constexpr const char* gainUnits = "     [dB]        [dB]        [-]         [-]        [-]";
 constexpr const char* gainRule =
     "-----------------------------------------------------------------";
@@ -377,12 +377,23 @@ int gainTableRowCount(const SParamSet& set)
     return (set.loaded ? pointsOf(set) : 0) + 3;
 }
 
-std::string gainTableRow(const SParamSet& set, const GainTableMeasure& measure, int row)
+std::string gainFrequencyCaption(const Texts& texts)
+{
+    // The five columns of "Freq.", so that the other captions stay over their
+    // values; a translation is a short symbol for that reason.
+    std::string caption = texts.translate("GainTable", "Freq.");
+    if (caption.size() < 5)
+        caption.resize(5, ' ');
+    return caption;
+}
+
+std::string gainTableRow(const SParamSet& set, const GainTableMeasure& measure, int row,
+                         const Texts& texts)
 {
     const std::string pad(static_cast<std::size_t>(std::max(0, measure.frequencyWidth - 9)), ' ');
     switch (row) {
     case 0:
-        return pad + gainHeader;
+        return pad + "    " + gainFrequencyCaption(texts) + gainHeader;
     case 1: {
         const char* unit = set.freqExponent == 3   ? "    [kHz]"
                            : set.freqExponent == 6 ? "    [MHz]"
@@ -407,14 +418,14 @@ std::string gainTableRow(const SParamSet& set, const GainTableMeasure& measure, 
     return body + "  " + cell(set.muLoad[k]) + "  " + cell(set.muSource[k]);
 }
 
-std::vector<std::string> gainTableRows(const SParamSet& set)
+std::vector<std::string> gainTableRows(const SParamSet& set, const Texts& texts)
 {
     const GainTableMeasure m = measureGainTable(set);
     const int rows = gainTableRowCount(set);
     std::vector<std::string> out;
     out.reserve(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r)
-        out.push_back(gainTableRow(set, m, r));
+        out.push_back(gainTableRow(set, m, r, texts));
     return out;
 }
 
@@ -429,11 +440,12 @@ TextScrollRanges measureGainTableView(const SParamSet& set, TextViewState& view)
     return settle(view, gainTableRowCount(set), view.table.longest);
 }
 
-TextScrollRanges paintGainTable(Canvas& canvas, const SParamSet& set, TextViewState& view)
+TextScrollRanges paintGainTable(Canvas& canvas, const SParamSet& set, TextViewState& view,
+                                const Texts& texts)
 {
     const TextScrollRanges r = measureGainTableView(set, view);
     drawRows(canvas, view, gainTableRowCount(set), [&](int k, int from, int columns) {
-        const std::string row = gainTableRow(set, view.table, k);
+        const std::string row = gainTableRow(set, view.table, k, texts);
         return static_cast<std::size_t>(from) < row.size()
                    ? row.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(columns))
                    : std::string();

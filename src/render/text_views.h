@@ -5,6 +5,7 @@
 // the gain table. Both draw in the fixed-pitch font, one line per row, and
 // scroll by lines and columns.
 #include "model/sparam_set.h"
+#include "core/texts.h"
 #include "render/canvas.h"
 #include "render/scroll.h"
 
@@ -92,13 +93,18 @@ TextScrollRanges measureTouchstoneText(const SParamSet& set, TextViewState& view
 // The same, then paints the lines in view (only when loaded).
 TextScrollRanges paintTouchstoneText(Canvas& canvas, const SParamSet& set, TextViewState& view);
 
-// Header, unit row, rule and one row per point (when loaded).
-std::vector<std::string> gainTableRows(const SParamSet& set);
+// The gain table's caption over the frequencies, at least five columns wide.
+std::string gainFrequencyCaption(const Texts& texts);
+// Header, unit row, rule and one row per point (when loaded); the header's
+// frequency caption in the language of `texts`.
+std::vector<std::string> gainTableRows(const SParamSet& set, const Texts& texts = {});
 // Row `row` of that list alone (0 to point count + 2).
-std::string gainTableRow(const SParamSet& set, const GainTableMeasure& measure, int row);
+std::string gainTableRow(const SParamSet& set, const GainTableMeasure& measure, int row,
+                         const Texts& texts = {});
 // The rows (point count + 3) and their scroll ranges, as for the file text.
 TextScrollRanges measureGainTableView(const SParamSet& set, TextViewState& view);
-TextScrollRanges paintGainTable(Canvas& canvas, const SParamSet& set, TextViewState& view);
+TextScrollRanges paintGainTable(Canvas& canvas, const SParamSet& set, TextViewState& view,
+                                const Texts& texts = {});
 // Rows of the gain table: the point count + 3.
 int gainTableRowCount(const SParamSet& set);
 

@@ -496,21 +496,20 @@ void MainWindow::updateTitle()
     if (state_.mode == AppMode::Chart) {
         // "[*]" is where the window system shows the unsaved-changes mark.
         setWindowTitle(QCoreApplication::translate("MainWindow", "Zelvo-Chart ") +
-                       QFile::decodeName(QByteArray::fromStdString(state_.design.fileName)) +
-                       QStringLiteral("[*]"));
+                       shownFileName(state_.design.fileName) + QStringLiteral("[*]"));
         setWindowModified(state_.design.modified);
         return;
     }
     const SParamSet& set = state_.sparams;
     sPlotFrame(SPlotWindow::Text)
-        ->setWindowTitle(set.loaded ? QFile::decodeName(QByteArray::fromStdString(set.fileName))
+        ->setWindowTitle(set.loaded ? shownFileName(set.fileName)
                                     : sPlotTitle(SPlotWindow::Text));
     static constexpr const char* prefix =
         QT_TRANSLATE_NOOP("MainWindow", "Zelvo-Chart, s-Plot - Mode    ");
     static_assert(std::string_view(prefix) == sPlotTitlePrefix);
     setWindowTitle(set.loaded
                        ? QCoreApplication::translate("MainWindow", prefix) +
-                             QFile::decodeName(QByteArray::fromStdString(set.fileName))
+                             shownFileName(set.fileName)
                        : QCoreApplication::translate("MainWindow", "Zelvo-Chart, s-Plot - Mode"));
 }
 
@@ -523,7 +522,7 @@ void MainWindow::refreshMenu()
 {
     menu_->applyMode(state_.mode, state_.sparams.loaded);
     menu_->applySettings(state_.settings);
-    menu_->setFileItemText(QFile::decodeName(QByteArray::fromStdString(state_.sparams.fileName)));
+    menu_->setFileItemText(shownFileName(state_.sparams.fileName));
 }
 
 void MainWindow::switchMode(AppMode mode)

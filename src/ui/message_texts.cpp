@@ -339,7 +339,6 @@ constexpr const char* domainTexts[] = {
         "Messages",
         "Network exported to '%s': %d frequencies,\n\r%d left out where a block has no value."),
     QT_TRANSLATE_NOOP("Messages", "%c-parameter-file '%s' created"),
-    QT_TRANSLATE_NOOP("Messages", "Filename of %c-Parameter-File to save"),
     QT_TRANSLATE_NOOP("Messages", "Value must be >= 0 and <=1"),
     QT_TRANSLATE_NOOP("Messages", "Absolute value must be <=1"),
     QT_TRANSLATE_NOOP("Messages", "Absolute value must lie in the range between 0 and 1E4"),

@@ -218,7 +218,8 @@ std::optional<Picture> pictureOf(const PictureSource& src, PictureView view, int
     case PictureView::GainGraph:
         return sparams ? std::optional(gainGraphPicture(*src.sparams, size)) : std::nullopt;
     case PictureView::GainTable:
-        return sparams ? std::optional(textPicture(gainTableRows(*src.sparams), size))
+        return sparams ? std::optional(
+                             textPicture(gainTableRows(*src.sparams, interfaceTexts()), size))
                        : std::nullopt;
     case PictureView::Response:
         return src.response != nullptr ? std::optional(responsePicture(*src.response, size))

@@ -124,7 +124,7 @@ Platform realPlatform()
     };
     p.printerSetup = [](QWidget* parent, QPrinter& printer) {
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Printer setup"));
+        dialog.setWindowTitle(QCoreApplication::translate("Platform", "Printer setup"));
         // Only the printer and its page: the pages printed are chosen in "PRINT".
         dialog.setOptions(QAbstractPrintDialog::PrintToFile);
         return dialog.exec() == QDialog::Accepted;

@@ -12,6 +12,7 @@
 #include "render/chart_objects.h"
 #include "render/gain_graph.h"
 #include "render/splot_plots.h"
+#include "render/text_views.h"
 #include "render/tiles.h"
 #include "ui/language.h"
 #include "ui/point_list_view.h"
@@ -71,12 +72,14 @@ std::vector<TextLine> idealElementLines(const Element& e, double f0)
     case ElementKind::LPS:
     case ElementKind::LPO: {
         const LineLengths len = lineLengths(e, f0);
-        const char* electrical =
-            e.kind == ElementKind::LPO ? " | %.0f mm (electr.)" : " | %.0f mm(electr.)";
+        const Texts& t = interfaceTexts();
+        const char* gap = e.kind == ElementKind::LPO ? " " : "";
         return {{{printfString("%.3f ", e.value)},
                  sign("l"),
-                 {printfString(electrical, len.electricalMm)},
-                 {printfString(" | %.3f mm(mech.)", len.mechanicalMm)}},
+                 {printfString(" | %.0f mm", len.electricalMm) + gap +
+                  t.translate("PrintPages", "(electr.)")},
+                 {printfString(" | %.3f mm", len.mechanicalMm) +
+                  t.translate("PrintPages", "(mech.)")}},
                 {{printfString("%.1f ", static_cast<double>(e.lineImpedance))}, sign("W")}};
     }
     case ElementKind::RlcSeries:
@@ -371,7 +374,8 @@ void drawPrintedSchematic(Canvas& canvas, const Design& design, int textAngle,
 std::vector<std::string> printedGainRows(const SParamSet& set)
 {
     std::vector<std::string> rows;
-    rows.emplace_back("    Freq.      MAG        MSG                 K");
+    rows.push_back("    " + gainFrequencyCaption(interfaceTexts()) +
+                   "      MAG        MSG                 K");
     const char* unit = set.freqExponent == 3   ? "  [kHz]"
                        : set.freqExponent == 6 ? "  [MHz]"
                        : set.freqExponent == 9 ? "   [GHz]"

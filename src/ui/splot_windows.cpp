@@ -242,7 +242,7 @@ void TextListView::paintEvent(QPaintEvent*)
     if (file)
         paintTouchstoneText(canvas, state_.sparams, view_);
     else
-        paintGainTable(canvas, state_.sparams, view_);
+        paintGainTable(canvas, state_.sparams, view_, interfaceTexts());
 }
 
 void TextListView::resizeEvent(QResizeEvent* event)

@@ -36,6 +36,17 @@ QString fromNative(const std::string& path)
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+} // namespace
+
+QString shownFileName(const std::string& name)
+{
+    if (name == "<unnamed>")
+        return QCoreApplication::translate("Menu", "<unnamed>");
+    return fromNative(name);
+}
+
+namespace {
+
 QString designName(const Design& d)
 {
     return fromNative(d.fileName);
@@ -98,7 +109,7 @@ bool savePrompt(CommandContext& c)
     if (!c.design().modified)
         return true;
     switch (tell(c.platform, c.state.settings, c.parent(),
-                 withPath(savePromptText, designName(c.design())), MessageIcon::Question, true, {},
+                 withPath(savePromptText, shownFileName(c.design().fileName)), MessageIcon::Question, true, {},
                  MessageButtons::YesNoCancel)) {
     case MessageAnswer::Cancel:
         return false;

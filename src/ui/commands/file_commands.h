@@ -5,7 +5,15 @@
 // named on the command line.
 #include "ui/commands/command_context.h"
 
+#include <QString>
+
+#include <string>
+
 namespace zelvo {
+
+// A design's or data file's name as the user reads it: the placeholder
+// "<unnamed>" in the user's language, a path as it stands.
+QString shownFileName(const std::string& name);
 
 // "Would you like to save changes made in '%s'?" when the design is modified.
 // true: go on (No, or Yes with the design saved); false: abandon the

@@ -9,7 +9,6 @@
 #include "ui/commands/file_commands.h"
 #include "ui/dialogs/circle_dialogs.h"
 #include "ui/dialogs/sparam_line_dialog.h"
-#include "ui/language.h"
 #include "ui/messages.h"
 #include "ui/recent_files.h"
 #include "ui/wait_cursor.h"
@@ -160,8 +159,13 @@ void exportParametersCommand(CommandContext& c, ParameterKind kind)
     const ExportTexts texts = exportTexts(kind);
     FileDialogRequest r;
     r.parent = c.parent();
-    r.title = translatedMessage(QString::fromStdString(texts.dialogTitle));
-    r.filters = {QString::fromStdString(texts.filterName), QCoreApplication::translate("Commands", "All Files (*)")};
+    // The model's English texts rebuilt from their parts, in the user's language.
+    const QString letter = QString::fromStdString(texts.defaultExtension.substr(0, 1));
+    r.title = QCoreApplication::translate("Commands", "Filename of %1-Parameter-File to save")
+                  .arg(letter);
+    r.filters = {QCoreApplication::translate("Commands", "%1-Parameter-Files (%2)")
+                     .arg(letter, QString::fromStdString(texts.filterPattern)),
+                 QCoreApplication::translate("Commands", "All Files (*)")};
     r.defaultSuffix = QString::fromStdString(texts.defaultExtension);
     r.directory = c.state.lastExportPath;
     const QString path = c.platform.saveFileName ? c.platform.saveFileName(r) : QString();

@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "model/block_file.h"
 #include "ui/app_state.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -40,7 +41,7 @@ QStringList blockFacts(const BlockData& b, bool reversed, double f0)
     QStringList facts;
     facts << QCoreApplication::translate("BlockDialog", "File: %1").arg(QString::fromStdString(b.name));
     facts << QCoreApplication::translate("BlockDialog", "Measured: %1, %2 frequencies")
-                 .arg(QString::fromStdString(blockRangeText(b)))
+                 .arg(QString::fromStdString(blockRangeText(b, interfaceTexts())))
                  .arg(b.f.size());
     facts << QCoreApplication::translate("BlockDialog", "Reference impedance: %1 Ohm")
                  .arg(QString::fromStdString(formatG(b.z0)));

@@ -36,6 +36,18 @@ QString figure(const std::string& s)
     return s == notDefinedText ? translatedMessage(q(s)) : q(s);
 }
 
+// The model's field captions in the user's language; "re" and "im" are symbols.
+std::array<QString, 2> shownFieldLabels(bool polar)
+{
+    // For the translation tools only: the captions come from the model.
+    [[maybe_unused]] static constexpr const char* polarNames[] = {
+        QT_TRANSLATE_NOOP("CircleDialogs", "mag"),
+        QT_TRANSLATE_NOOP("CircleDialogs", "angel [°]")};
+    const std::array<std::string, 2> l = fieldLabels(polar);
+    return {QCoreApplication::translate("CircleDialogs", l[0].c_str()),
+            QCoreApplication::translate("CircleDialogs", l[1].c_str())};
+}
+
 QString helpFor(CircleKind kind, bool planeChooser)
 {
     if (kind == CircleKind::Gain)
@@ -212,9 +224,9 @@ void TwoPortDialog::relabel(int parameter)
 {
     // Only the labels change: the numbers stay as typed.
     const auto i = static_cast<std::size_t>(parameter);
-    const std::array<std::string, 2> l = fieldLabels(polar_[i]->isChecked());
-    labels_[2 * i]->setText(q(l[0]));
-    labels_[2 * i + 1]->setText(q(l[1]));
+    const std::array<QString, 2> l = shownFieldLabels(polar_[i]->isChecked());
+    labels_[2 * i]->setText(l[0]);
+    labels_[2 * i + 1]->setText(l[1]);
 }
 
 unsigned TwoPortDialog::polarMask() const
@@ -313,14 +325,21 @@ NoiseFigureDialog::NoiseFigureDialog(AppState& state, const Platform& platform, 
     setHelpKeyword(QStringLiteral("Constant Noise Figure Circles"));
     const SParamSet& set = state.sparams;
 
-    // The file's name as it is; the hint without a file translated.
-    const QString captionText = q(noiseListCaption(set));
-    auto* caption = new QLabel(set.loaded ? captionText : translatedMessage(captionText), this);
+    const QString noFile = QCoreApplication::translate(
+        "CircleDialogs", "Open file in S-Plot mode to see list of noise parameters");
+    auto* caption = new QLabel(set.loaded ? q(noiseListCaption(set)) : noFile, this);
     caption->setObjectName(QStringLiteral("caption"));
     auto* header = new QListWidget(this);
     header->setObjectName(QStringLiteral("header"));
     const int column = useTabColumns(header);
-    header->addItem(q(noiseListHeader(set.freqExponent)));
+    // The columns of Gamma opt take the captions of its fields below.
+    QStringList columns = q(noiseListHeader(set.freqExponent)).split(QLatin1Char('\t'));
+    const std::array<QString, 2> polarCaptions = shownFieldLabels(true);
+    if (columns.size() == 5) {
+        columns[2] = polarCaptions[0];
+        columns[3] = polarCaptions[1];
+    }
+    header->addItem(columns.join(QLatin1Char('\t')));
     header->setFocusPolicy(Qt::NoFocus);
     header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header->setFixedHeight(header->sizeHintForRow(0) + 2 * header->frameWidth());
@@ -419,9 +438,9 @@ NoiseFields NoiseFigureDialog::current() const
 
 void NoiseFigureDialog::relabel()
 {
-    const std::array<std::string, 2> l = fieldLabels(polar_->isChecked());
-    firstLabel_->setText(q(l[0]));
-    secondLabel_->setText(q(l[1]));
+    const std::array<QString, 2> l = shownFieldLabels(polar_->isChecked());
+    firstLabel_->setText(l[0]);
+    secondLabel_->setText(l[1]);
     resistanceUnit_->setText(normalized_->isChecked() ? QCoreApplication::translate("CircleDialogs", "rn (to Zo)")
                                                       : QCoreApplication::translate("CircleDialogs", "Rn [Ohm]"));
 }

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace zelvo {
 
@@ -60,6 +61,29 @@ class TabStopDelegate : public QStyledItemDelegate {
     int column_;
 };
 
+// The column captions in the user's language: "Mag" and "Ang" after the
+// parameter's name are words, the rest symbols and units.
+QString shownHeader(const QString& header)
+{
+    const std::pair<QString, QString> words[] = {
+        {QStringLiteral("Mag"), QCoreApplication::translate("SparamLineDialog", "Mag")},
+        {QStringLiteral("Ang"), QCoreApplication::translate("SparamLineDialog", "Ang")}};
+    QStringList columns = header.split(QLatin1Char('\t'));
+    for (QString& c : columns) {
+        for (const auto& [source, word] : words) {
+            if (!c.endsWith(source))
+                continue;
+            // "s12Mag" keeps its English look; a translation stands apart.
+            QString name = c.chopped(source.size());
+            if (word != source && !name.endsWith(QLatin1Char(' ')))
+                name += QLatin1Char(' ');
+            c = name + word;
+            break;
+        }
+    }
+    return columns.join(QLatin1Char('\t'));
+}
+
 } // namespace
 
 int useTabColumns(QListWidget* list)
@@ -99,7 +123,7 @@ SParamLineDialog::SParamLineDialog(AppState& state, const Platform& platform,
     auto* header = new QListWidget(this);
     header->setObjectName(QStringLiteral("header"));
     const int column = useTabColumns(header);
-    header->addItem(source.header);
+    header->addItem(shownHeader(source.header));
     header->setCurrentRow(0);
     header->setFocusPolicy(Qt::NoFocus);
     header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
