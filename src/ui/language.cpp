@@ -78,7 +78,9 @@ const QRegularExpression& placeholder()
 
 // What a value may look like: a number where the template prints one, so
 // that "Element %d" is only ever "Element 3"; any text within a line for
-// "%s" and "%1" (the line breaks are the template's own).
+// "%s" and "%1" (the line breaks are the template's own), as short as the
+// rest allows, so that a leading value is a word that may be a message of
+// its own ("series RLC" in "%s, %s").
 QString valuePattern(const QString& conversion)
 {
     const QChar kind = conversion.back();
@@ -90,7 +92,7 @@ QString valuePattern(const QString& conversion)
         return QStringLiteral("( *[-+]?[0-9A-Za-z.+-]+)");
     if (kind == u'c')
         return QStringLiteral("(.)");
-    return QStringLiteral("([^\\n\\r]*)");
+    return QStringLiteral("([^\\n\\r]*?)");
 }
 
 // A value in quotes is a name or a file's text ('%s', "%s"), never a message.
