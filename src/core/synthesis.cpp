@@ -108,13 +108,6 @@ std::string topologyText(const MatchSolution& s, const Texts& texts)
 
 namespace {
 
-std::string topologyOf(const std::vector<Element>& elements, bool quarterWave)
-{
-    return topologyText({quarterWave ? MatchFamily::QuarterWave : MatchFamily::LNetwork, {},
-                         elements},
-                        {});
-}
-
 // Root values s of s^2 = square, the double root once; none when negative.
 std::vector<double> signedRoots(double square, double scale)
 {
@@ -186,7 +179,7 @@ void addLNetworks(std::vector<MatchSolution>& out, Complex zl, Complex zt, doubl
         addSeries(e, -zl.im + s, omega, scale);
         const Complex y1 = inverse({zl.re, s});
         addShunt(e, yt.im - y1.im, omega, magnitude(inverse(zl)) + magnitude(yt));
-        out.push_back({MatchFamily::LNetwork, topologyOf(e, false), e});
+        out.push_back({MatchFamily::LNetwork, e});
     }
     const Complex yl = inverse(zl);
     const double yScale = magnitude(yl) + magnitude(yt);
@@ -195,7 +188,7 @@ void addLNetworks(std::vector<MatchSolution>& out, Complex zl, Complex zt, doubl
         addShunt(e, -yl.im + s, omega, yScale);
         const Complex z1 = inverse({yl.re, s});
         addSeries(e, zt.im - z1.im, omega, scale);
-        out.push_back({MatchFamily::LNetwork, topologyOf(e, false), e});
+        out.push_back({MatchFamily::LNetwork, e});
     }
 }
 
@@ -216,7 +209,7 @@ void addShuntStubs(std::vector<MatchSolution>& out, const MatchRequest& m)
             // Without a stub the open and short variants are the same network.
             if (!open && stub <= negligible)
                 continue;
-            out.push_back({MatchFamily::ShuntStub, topologyOf(e, false), e});
+            out.push_back({MatchFamily::ShuntStub, e});
         }
     }
 }
@@ -231,7 +224,7 @@ void addSeriesReactances(std::vector<MatchSolution>& out, const MatchRequest& m,
             e.push_back(line(ElementKind::LS, theta, m.lineImpedance, m.lineEr));
         const Complex z = lineInput(m.load, zc, theta);
         addSeries(e, m.target.im - z.im, omega, scale);
-        out.push_back({MatchFamily::SeriesReactance, topologyOf(e, false), e});
+        out.push_back({MatchFamily::SeriesReactance, e});
     }
 }
 
@@ -261,7 +254,7 @@ void addQuarterWave(std::vector<MatchSolution>& out, const MatchRequest& m)
         const double r = lineInput(m.load, zc, e.empty() ? 0.0 : theta).re;
         e.push_back(
             line(ElementKind::LS, pi / 2, toFloatSaturated(std::sqrt(r * m.target.re)), m.lineEr));
-        out.push_back({MatchFamily::QuarterWave, topologyOf(e, true), e});
+        out.push_back({MatchFamily::QuarterWave, e});
     }
 }
 
@@ -316,7 +309,7 @@ MatchResult synthesiseMatches(const MatchRequest& m)
         return result;
     }
     if (magnitude(mismatch(m.load, m.target)) <= 1e-12) {
-        result.solutions.push_back({MatchFamily::LNetwork, "matched already", {}});
+        result.solutions.push_back({MatchFamily::LNetwork, {}});
         return result;
     }
     const double omega = twoPiElement * m.frequency;

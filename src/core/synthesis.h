@@ -19,7 +19,6 @@ enum class MatchFamily { LNetwork, ShuntStub, SeriesReactance, QuarterWave };
 
 struct MatchSolution {
     MatchFamily family = MatchFamily::LNetwork;
-    std::string topology; // "series L, shunt C", "line, open stub", ...
     std::vector<Element> elements; // empty: the load is matched already
 };
 

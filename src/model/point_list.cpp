@@ -92,7 +92,7 @@ std::string pointLabel(bool wideband, int number, Style style, const Texts& text
 {
     return fillIn(wideband ? texts.translate("PointList", "DP-Nr. W%1")
                            : texts.translate("PointList", "DP-Nr. %1"),
-                  {number == 0 ? std::string() : std::to_string(number)}) +
+                  {std::to_string(number)}) +
            (style == Style::Clipboard ? " " : "");
 }
 

@@ -71,7 +71,7 @@ TEST(AmplifierMatch, TextbookFetReachesMagThroughEveryPairOfNetworks)
         for (const MatchSolution& in : p.input.solutions) {
             const std::vector<Element> chain = amplifierChain(dev, out, in);
             EXPECT_NEAR(amplifierGainDb(*d, dev, chain, 4e9), p.gainDb, 0.01)
-                << out.topology << " / " << in.topology;
+                << topologyText(out, {}) << " / " << topologyText(in, {});
             ++pairs;
         }
     EXPECT_GT(pairs, 4);

@@ -37,6 +37,28 @@ struct Help : ::testing::Test {
     void SetUp() override { initHelpResources(); }
 };
 
+// Checks that every link of a page leads to a page and anchor that exist,
+// under `within` when given; the number of links.
+int checkLinks(const QUrl& page, const QString& html, const QString& within = {})
+{
+    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
+    int links = 0;
+    for (auto it = href.globalMatch(html); it.hasNext();) {
+        const QUrl target = page.resolved(QUrl(it.next().captured(1)));
+        if (!within.isEmpty()) {
+            EXPECT_TRUE(target.path().startsWith(within)) << target.toString().toStdString();
+        }
+        const QString targetHtml = pageText(target);
+        EXPECT_FALSE(targetHtml.isEmpty()) << target.toString().toStdString();
+        if (target.hasFragment()) {
+            EXPECT_TRUE(hasAnchor(targetHtml, target.fragment()))
+                << target.toString().toStdString();
+        }
+        ++links;
+    }
+    return links;
+}
+
 TEST_F(Help, EveryKeywordOfTheDialogsOpensItsOwnTopic)
 {
     const char* asked[] = {"Input of Datapoints",
@@ -98,7 +120,6 @@ TEST_F(Help, UnknownAndEmptyKeywordsOpenTheContents)
 
 TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
 {
-    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
     int links = 0;
     const QList<HelpPage> pages = helpPages();
     for (const HelpPage& page : pages) {
@@ -106,16 +127,7 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
         EXPECT_FALSE(page.title.isEmpty());
         const QString html = pageText(page.url);
         ASSERT_FALSE(html.isEmpty());
-        for (auto it = href.globalMatch(html); it.hasNext();) {
-            const QUrl target = page.url.resolved(QUrl(it.next().captured(1)));
-            const QString targetHtml = pageText(target);
-            EXPECT_FALSE(targetHtml.isEmpty()) << target.toString().toStdString();
-            if (target.hasFragment()) {
-                EXPECT_TRUE(hasAnchor(targetHtml, target.fragment()))
-                    << target.toString().toStdString();
-            }
-            ++links;
-        }
+        links += checkLinks(page.url, html);
     }
     EXPECT_EQ(pages.size(), 22);
     EXPECT_GT(links, 60);
@@ -125,7 +137,6 @@ TEST_F(Help, EveryLinkBetweenPagesLeadsToAPageAndAnchor)
 // missing anchor when a dialog asks for one.
 TEST_F(Help, EveryEnglishPageHasAChineseTwinWhoseLinksLeadSomewhere)
 {
-    static const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
     static const QRegularExpression anchor(QStringLiteral("name=\"([^\"]*)\""));
     const QStringList english = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
     int links = 0;
@@ -138,18 +149,7 @@ TEST_F(Help, EveryEnglishPageHasAChineseTwinWhoseLinksLeadSomewhere)
         const QString original = pageText(QUrl(QStringLiteral("qrc:/help/") + file));
         for (auto it = anchor.globalMatch(original); it.hasNext();)
             EXPECT_TRUE(hasAnchor(html, it.next().captured(1)));
-        for (auto it = href.globalMatch(html); it.hasNext();) {
-            const QUrl target = twin.resolved(QUrl(it.next().captured(1)));
-            EXPECT_TRUE(target.path().startsWith(QStringLiteral("/help/zh_CN/")))
-                << target.toString().toStdString();
-            const QString targetHtml = pageText(target);
-            EXPECT_FALSE(targetHtml.isEmpty()) << target.toString().toStdString();
-            if (target.hasFragment()) {
-                EXPECT_TRUE(hasAnchor(targetHtml, target.fragment()))
-                    << target.toString().toStdString();
-            }
-            ++links;
-        }
+        links += checkLinks(twin, html, QStringLiteral("/help/zh_CN/"));
     }
     EXPECT_EQ(english.size(), 23);
     EXPECT_GT(links, 60);

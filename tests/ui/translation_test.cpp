@@ -268,7 +268,7 @@ TEST_F(InChinese, MenusToolboxAndMessagesOfTheRealWindows)
     EXPECT_TRUE(recorder.clipboardText.startsWith(QStringLiteral("点 1 (50.000 + j0.000) Ohm")))
         << recorder.clipboardText.toStdString();
     EXPECT_EQ(quantityName(ResponseQuantity::InputReturnLoss, interfaceTexts()), "输入回波损耗");
-    MatchSolution quarterWave{MatchFamily::QuarterWave, {}, {Element{}, Element{}}};
+    MatchSolution quarterWave{MatchFamily::QuarterWave, {Element{}, Element{}}};
     quarterWave.elements[0].kind = ElementKind::CP;
     EXPECT_EQ(topologyText(quarterWave, interfaceTexts()), "并联 C，四分之一波长变换器");
 }

@@ -25,19 +25,30 @@ void matchCommand(CommandContext& c)
     c.shell.repaintAll();
 }
 
-void optimiseCommand(CommandContext& c)
+namespace {
+
+// Whether the design has the data point and element that changing element
+// values needs, and room in the history for the change; says why not.
+bool readyToChangeValues(CommandContext& c, const char* refusal)
 {
     const Design& d = c.design();
     if (d.elementCount <= 0 || d.dataPointCount <= 0) {
-        report(c.platform, c.state.settings, c.parent(),
-               {"Optimizing needs at least one data point and one element.", "",
-                MessageIcon::Exclamation});
-        return;
+        report(c.platform, c.state.settings, c.parent(), {refusal, "", MessageIcon::Exclamation});
+        return false;
     }
     if (const auto full = checkHistoryRoom(d)) {
         report(c.platform, c.state.settings, c.parent(), *full);
-        return;
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+void optimiseCommand(CommandContext& c)
+{
+    if (!readyToChangeValues(c, "Optimizing needs at least one data point and one element."))
+        return;
     OptimiseDialog dialog(c.state, c.platform, c.parent());
     dialog.exec();
     c.shell.repaintAll();
@@ -45,17 +56,8 @@ void optimiseCommand(CommandContext& c)
 
 void standardValuesCommand(CommandContext& c)
 {
-    const Design& d = c.design();
-    if (d.elementCount <= 0 || d.dataPointCount <= 0) {
-        report(c.platform, c.state.settings, c.parent(),
-               {"Standard values need at least one data point and one element.", "",
-                MessageIcon::Exclamation});
+    if (!readyToChangeValues(c, "Standard values need at least one data point and one element."))
         return;
-    }
-    if (const auto full = checkHistoryRoom(d)) {
-        report(c.platform, c.state.settings, c.parent(), *full);
-        return;
-    }
     StandardValuesDialog dialog(c.state, c.platform, c.parent());
     dialog.exec();
     c.shell.updateTitle();
